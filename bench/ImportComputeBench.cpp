@@ -1,0 +1,3 @@
+// placeholder replaced below
+#include <benchmark/benchmark.h>
+BENCHMARK_MAIN();

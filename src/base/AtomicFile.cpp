@@ -1,0 +1,57 @@
+#include "base/AtomicFile.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+#include <random>
+
+namespace etp {
+
+namespace {
+
+std::string TemporaryNameBeside(const std::filesystem::path& target)
+{
+    static std::mt19937_64 generator{std::random_device{}()};
+    char suffix[32];
+    std::snprintf(suffix, sizeof suffix, ".%016llx.tmp", static_cast<unsigned long long>(generator()));
+    auto name = target;
+    name += suffix;
+    return name.string();
+}
+
+std::string Reason() { return std::strerror(errno); }
+
+} // namespace
+
+std::optional<std::string> WriteFileAtomically(const std::string& path, std::string_view content)
+{
+    namespace fs = std::filesystem;
+    const fs::path target(path);
+    std::error_code ec;
+    if (fs::is_directory(target, ec)) return "it is a folder";
+
+    const std::string temporary = TemporaryNameBeside(target);
+    std::FILE* file = std::fopen(temporary.c_str(), "wb");
+    if (!file) return Reason();
+
+    bool ok = std::fwrite(content.data(), 1, content.size(), file) == content.size();
+    std::string reason = ok ? std::string() : Reason();
+    if (std::fflush(file) != 0 && ok) {
+        ok = false;
+        reason = Reason();
+    }
+    if (std::fclose(file) != 0 && ok) {
+        ok = false;
+        reason = Reason();
+    }
+    if (ok) {
+        fs::rename(temporary, target, ec);
+        if (!ec) return std::nullopt;
+        reason = ec.message();
+    }
+    fs::remove(temporary, ec);
+    return reason.empty() ? std::string("write failed") : reason;
+}
+
+} // namespace etp

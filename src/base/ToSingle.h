@@ -1,0 +1,19 @@
+#pragma once
+#include <cmath>
+#include <limits>
+
+#include "base/ArithmeticError.h"
+
+namespace etp {
+
+// The one way a double becomes 32 bits.
+[[nodiscard]] constexpr float ToSingle(double x) { return static_cast<float>(x); }
+
+// As ToSingle, for values read from the sheet: a number beyond the 32-bit range is an overflow.
+[[nodiscard]] inline float ToSingleChecked(double x, const char* what)
+{
+    if (!(std::fabs(x) <= std::numeric_limits<float>::max())) throw ArithmeticError(std::string("overflow in ") + what);
+    return ToSingle(x);
+}
+
+} // namespace etp

@@ -1,0 +1,64 @@
+#pragma once
+// The only way a command talks to the person: the desktop program answers with
+// dialogs, the batch tool with its options and stderr, the tests with a script.
+#include <optional>
+#include <string>
+
+namespace etp {
+
+// Title of every message box of the program.
+inline constexpr const char* kApplicationTitle = "ETP computation";
+
+enum class Icon { None, Critical, Question, Exclamation, Information };
+enum class Buttons { Ok, OkCancel, YesNo };
+enum class Answer { Ok, Cancel, Yes, No };
+enum class Pointer { Normal, Busy, BusyArrow };
+
+class UserInterface;
+
+// Shows a pointer shape for its lifetime and puts the previous one back on every exit path.
+class [[nodiscard]] BusyPointer {
+public:
+    BusyPointer(UserInterface& ui, Pointer kind);
+    ~BusyPointer();
+    BusyPointer(const BusyPointer&) = delete;
+    BusyPointer& operator=(const BusyPointer&) = delete;
+
+private:
+    UserInterface& ui_;
+    Pointer previous_;
+};
+
+class UserInterface {
+public:
+    virtual ~UserInterface() = default;
+
+    // A box with one OK button.
+    virtual void message(const std::string& text, const std::string& title, Icon icon = Icon::None) = 0;
+    virtual Answer question(const std::string& text, const std::string& title, Icon icon, Buttons buttons) = 0;
+    // Empty when the person cancelled.
+    virtual std::optional<std::string> inputText(const std::string& prompt, const std::string& title,
+                                                 const std::string& defaultText) = 0;
+    // filters: pairs of description and pattern separated by "|".
+    virtual std::optional<std::string> chooseOpenFile(const std::string& initialName, const std::string& filters) = 0;
+    virtual std::optional<std::string> chooseSaveFile(const std::string& initialName, const std::string& title) = 0;
+    virtual void beep() = 0;
+
+    BusyPointer busy(Pointer kind) { return BusyPointer(*this, kind); }
+    Pointer pointer() const { return pointer_; }
+
+protected:
+    // Shows the shape; the base class keeps track of which one is current.
+    virtual void showPointer(Pointer kind) = 0;
+
+private:
+    friend class BusyPointer;
+    void setPointer(Pointer kind)
+    {
+        pointer_ = kind;
+        showPointer(kind);
+    }
+    Pointer pointer_ = Pointer::Normal;
+};
+
+} // namespace etp

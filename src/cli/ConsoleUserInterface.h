@@ -1,0 +1,40 @@
+#pragma once
+// The person, for the batch tool: messages go to stderr one per line, the file and
+// sheet choices come from the command line, and questions take their OK answer.
+#include <deque>
+#include <ostream>
+#include <string>
+
+#include "base/UserInterface.h"
+
+namespace etp {
+
+class ConsoleUserInterface final : public UserInterface {
+public:
+    explicit ConsoleUserInterface(std::ostream& err) : err_(err) {}
+
+    void setOpenFile(std::string path) { openFile_ = std::move(path); }
+    void setSheetAnswer(std::string answer) { sheetAnswer_ = std::move(answer); }
+    void queueSaveFile(std::string path) { saveFiles_.push_back(std::move(path)); }
+    int messageCount() const { return messages_; }
+
+    void message(const std::string& text, const std::string& title, Icon icon) override;
+    Answer question(const std::string& text, const std::string& title, Icon icon, Buttons buttons) override;
+    std::optional<std::string> inputText(const std::string& prompt, const std::string& title,
+                                         const std::string& defaultText) override;
+    std::optional<std::string> chooseOpenFile(const std::string& initialName, const std::string& filters) override;
+    std::optional<std::string> chooseSaveFile(const std::string& initialName, const std::string& title) override;
+    void beep() override {}
+
+protected:
+    void showPointer(Pointer) override {}
+
+private:
+    std::ostream& err_;
+    std::string openFile_;
+    std::string sheetAnswer_ = "1";
+    std::deque<std::string> saveFiles_;
+    int messages_ = 0;
+};
+
+} // namespace etp

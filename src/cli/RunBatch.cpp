@@ -1,0 +1,201 @@
+#include "cli/RunBatch.h"
+
+#include <CLI/CLI.hpp>
+
+#include <algorithm>
+#include <array>
+#include <map>
+#include <optional>
+
+#include "cli/ConsoleUserInterface.h"
+#include "et/MethodAvailability.h"
+#include "sheet/NumericValue.h"
+#include "workbench/Commands.h"
+
+namespace etp {
+
+namespace {
+
+struct Options {
+    std::string input;
+    std::string sheet = "1";
+    std::vector<std::string> columns; // VAR=TEXT
+    std::string radiationUnit, windUnit, sunshineUnit;
+    std::string latitude = "0", altitude = "0", windHeight = "2";
+    std::vector<std::string> methods;
+    std::string hargreaves;
+    std::string output;
+};
+
+const std::map<std::string, int> kColumnNames = {
+    {"date", DateBox}, {"tmin", TminBox}, {"tmax", TmaxBox}, {"rhmin", RHminBox},
+    {"rhmax", RHmaxBox}, {"rad", RadiationBox}, {"wind", WindBox}, {"sun", SunshineBox}};
+
+std::vector<std::string> SplitCommas(const std::string& text)
+{
+    std::vector<std::string> parts;
+    std::size_t start = 0;
+    while (true) {
+        const std::size_t comma = text.find(',', start);
+        parts.push_back(text.substr(start, comma == std::string::npos ? std::string::npos : comma - start));
+        if (comma == std::string::npos) break;
+        start = comma + 1;
+    }
+    return parts;
+}
+
+std::string UnitChoices(const UnitList& list)
+{
+    std::string choices;
+    for (int i = 0; i < list.count; ++i) choices += std::string(i ? ", \"" : "\"") + list.entries[i].text + "\"";
+    return choices;
+}
+
+// Everything the options say, checked before anything is read.
+struct Plan {
+    std::vector<std::pair<int, std::string>> columns;
+    std::array<std::optional<std::string>, 3> units;
+    std::optional<std::array<std::string, 3>> hargreaves;
+    std::vector<int> methods;
+};
+
+std::optional<std::string> MakePlan(const Options& options, Plan& plan)
+{
+    for (const auto& assignment : options.columns) {
+        const auto equals = assignment.find('=');
+        const auto name = assignment.substr(0, equals);
+        const auto found = kColumnNames.find(name);
+        if (equals == std::string::npos || found == kColumnNames.end())
+            return "--col takes VAR=TEXT with VAR one of date, tmin, tmax, rhmin, rhmax, rad, wind, sun: \"" + assignment +
+                   "\"";
+        plan.columns.emplace_back(found->second, assignment.substr(equals + 1));
+    }
+    const std::array<std::pair<const char*, const std::string*>, 3> units = {
+        {{"--rad-unit", &options.radiationUnit}, {"--wind-unit", &options.windUnit}, {"--sun-unit", &options.sunshineUnit}}};
+    for (int kind = 0; kind < 3; ++kind) {
+        const std::string& text = *units[static_cast<std::size_t>(kind)].second;
+        if (text.empty()) continue;
+        const UnitList& list = UnitSelection::list(kind);
+        if (list.indexOf(text) < 0)
+            return std::string(units[static_cast<std::size_t>(kind)].first) + " must be one of " + UnitChoices(list) +
+                   ": \"" + text + "\"";
+        plan.units[static_cast<std::size_t>(kind)] = text;
+    }
+    if (!options.hargreaves.empty()) {
+        const auto parts = SplitCommas(options.hargreaves);
+        if (parts.size() != 3 || !std::all_of(parts.begin(), parts.end(), [](const std::string& p) { return IsNumberText(p); }))
+            return "--hargreaves takes three numbers A,B,C: \"" + options.hargreaves + "\"";
+        plan.hargreaves = std::array<std::string, 3>{parts[0], parts[1], parts[2]};
+    }
+    for (const auto& label : options.methods) {
+        const int k = MethodOfLabel(label.c_str());
+        if (k < 0) {
+            std::string labels;
+            for (const char* l : kResultLabels) labels += std::string(labels.empty() ? "" : ", ") + l;
+            return "--method takes one of " + labels + ": \"" + label + "\"";
+        }
+        if (std::find(plan.methods.begin(), plan.methods.end(), k) == plan.methods.end()) plan.methods.push_back(k);
+    }
+    return std::nullopt;
+}
+
+// The method dialogs decide which labels may be chosen: each dialog that holds a
+// requested label is opened (its checks run), then every label must be enabled.
+bool ChooseMethods(Workbench& workbench, const std::vector<int>& methods, UserInterface& ui)
+{
+    for (const MethodDialog dialog : {MethodDialog::Combination, MethodDialog::Others}) {
+        const bool wanted = std::any_of(methods.begin(), methods.end(),
+                                        [&](int k) { return k >= FirstMethod(dialog) && k < EndMethod(dialog); });
+        if (wanted && !OpenMethodDialog(dialog, workbench.columns, workbench.methods, ui)) return false;
+    }
+    for (const int k : methods) {
+        if (!workbench.methods.enabled[static_cast<std::size_t>(k)]) {
+            ui.message(std::string("method ") + kResultLabels[static_cast<std::size_t>(k)] +
+                           " is not available with these columns",
+                       kApplicationTitle, Icon::Critical);
+            return false;
+        }
+        workbench.methods.checked[static_cast<std::size_t>(k)] = true;
+    }
+    return true;
+}
+
+int RunPipeline(const Options& options, const Plan& plan, std::ostream& err)
+{
+    Workbench workbench;
+    ConsoleUserInterface ui(err);
+    ui.setOpenFile(options.input);
+    ui.setSheetAnswer(options.sheet);
+
+    // 1. Open; 2. auto finding; 3. overrides.
+    if (!OpenFile(workbench, ui)) return 1;
+    TryAutoFinding(workbench, ui);
+    for (const auto& [box, text] : plan.columns) workbench.columns.text[static_cast<std::size_t>(box)] = text;
+    for (int kind = 0; kind < 3; ++kind)
+        if (const auto& unit = plan.units[static_cast<std::size_t>(kind)]) workbench.units.select(kind, *unit);
+
+    // 4. Station.
+    workbench.station = {options.latitude, options.altitude, options.windHeight};
+    ShowStationInStatusBar(workbench);
+
+    // 5. Compute.
+    if (!plan.methods.empty()) {
+        if (plan.hargreaves && !ApplyHargreaves(workbench, *plan.hargreaves, ui)) return 1;
+        if (!ChooseMethods(workbench, plan.methods, ui)) return 1;
+        if (ComputeResults(workbench, ui) != ComputeOutcome::Completed) return 1;
+    }
+
+    // 9. The sheet.
+    if (!options.output.empty() && !SaveSheet(workbench, options.output, ui)) return 1;
+    return 0;
+}
+
+} // namespace
+
+int RunBatch(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
+{
+    CLI::App app{"Reference evapotranspiration from a daily weather series: the desktop program's commands in batch.",
+                 "etp"};
+    app.set_version_flag("--version", std::string("etp ") + kVersion);
+    Options options;
+    app.add_option("INPUT", options.input, "weather series: TAB-separated text, or an .xls workbook")->required();
+    app.add_option("--sheet", options.sheet, "sheet number to import from a workbook with several sheets (default 1)");
+    app.add_option("--col", options.columns,
+                   "VAR=TEXT: put TEXT into the column box of VAR (date, tmin, tmax, rhmin, rhmax, rad, wind, sun) "
+                   "after auto finding; repeatable");
+    app.add_option("--rad-unit", options.radiationUnit, "radiation unit: " + UnitChoices(kRadiationUnits));
+    app.add_option("--wind-unit", options.windUnit, "wind unit: " + UnitChoices(kWindUnits));
+    app.add_option("--sun-unit", options.sunshineUnit, "sunshine unit: " + UnitChoices(kSunshineUnits));
+    app.add_option("--lat", options.latitude, "station latitude, decimal degrees (default 0)");
+    app.add_option("--alt", options.altitude, "station altitude, m a.s.l. (default 0)");
+    app.add_option("--wind-height", options.windHeight, "height of the wind measurement, m (default 2)");
+    app.add_option("--method", options.methods,
+                   "compute a method by its result label: PenFAO, PFAOnocorr, PenMon, P-T, PFAOrad, PFAOsun, Hargr., "
+                   "Turc, Thornt., P-T extrad, Bl-Cr, PotRad; repeatable");
+    app.add_option("--hargreaves", options.hargreaves, "A,B,C: the Hargreaves coefficients (default 0.0023,17.8,.5)");
+    app.add_option("-o,--output", options.output, "write the data sheet after all steps as a TAB-separated text file");
+
+    try {
+        std::vector<std::string> reversed(args.rbegin(), args.rend());
+        if (!reversed.empty()) reversed.pop_back(); // the program name
+        app.parse(reversed);
+    } catch (const CLI::CallForHelp&) {
+        out << app.help();
+        return 0;
+    } catch (const CLI::CallForVersion& version) {
+        out << version.what() << '\n';
+        return 0;
+    } catch (const CLI::ParseError& error) {
+        err << "etp: " << error.what() << "\n" << "Run with --help for more information.\n";
+        return 2;
+    }
+
+    Plan plan;
+    if (const auto problem = MakePlan(options, plan)) {
+        err << "etp: " << *problem << "\nRun with --help for more information.\n";
+        return 2;
+    }
+    return RunPipeline(options, plan, err);
+}
+
+} // namespace etp

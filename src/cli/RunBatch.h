@@ -1,0 +1,13 @@
+#pragma once
+#include <ostream>
+#include <string>
+#include <vector>
+
+namespace etp {
+
+// The batch tool: the desktop program's commands in a fixed order, one pipeline per
+// call. args[0] is the program name. Exit status: 0 success, 1 a command ended with a
+// message, 2 the command line is wrong (then nothing is read or written).
+int RunBatch(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+
+} // namespace etp

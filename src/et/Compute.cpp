@@ -1,0 +1,163 @@
+#include "et/Compute.h"
+
+#include <array>
+#include <cmath>
+#include <optional>
+#include <string>
+
+#include "base/ArithmeticError.h"
+#include "base/ToSingle.h"
+#include "et/CombinationMethods.h"
+#include "et/Fao56Terms.h"
+#include "et/MethodAvailability.h"
+#include "et/MonthlyTable.h"
+#include "et/ResultFormat.h"
+#include "et/SolarGeometry.h"
+#include "sheet/DateParts.h"
+#include "sheet/NumericValue.h"
+#include "sheet/SheetQueries.h"
+
+namespace etp {
+
+namespace {
+
+struct RowError {
+    std::string text;
+};
+
+class RowReader {
+public:
+    RowReader(const MeteoSheet& sheet, const ComputeSettings& settings) : sheet_(sheet), settings_(settings) {}
+
+    // Inputs in the order the driver reads them; the boxes and lists are read afresh
+    // for every row.
+    void read(int r, DailyWeather& D, SiteDay& S) const
+    {
+        const ColumnMap& columns = settings_.columns;
+        const UnitSelection& units = settings_.units;
+        D.Tmin = value(r, TminBox, 1, "T min");
+        D.Tmax = value(r, TmaxBox, 1, "T max");
+        D.RHmin = value(r, RHminBox, 1, "U.R. min");
+        D.RHmax = value(r, RHmaxBox, 1, "U.R. max");
+        D.Radiation = value(r, RadiationBox, units.factor(RadiationUnit), "radiation");
+        D.Wind = value(r, WindBox, units.factor(WindUnit), "wind");
+        const double h = NumericValue(settings_.station.windHeight); // [m]
+        if (h != 2) D.Wind = ToSingleChecked(WindAt2m(D.Wind, h), "the wind height conversion");
+        if (columns.column(SunshineBox) != 0) D.Sunshine = value(r, SunshineBox, units.factor(SunshineUnit), "sunshine");
+
+        const std::string_view dateText = sheet_.cellText(r, columns.column(DateBox));
+        const auto date = DateParts(dateText);
+        if (!date)
+            throw RowError{"The date in row " + std::to_string(r) + " is not a date: \"" + std::string(dateText) + "\""};
+        S.Day = ToSingle(date->Day);
+        S.Month = ToSingle(date->Month);
+        S.Year = ToSingle(date->Year);
+    }
+
+private:
+    float value(int r, int box, double factor, const char* what) const
+    {
+        const double v = NumericValue(sheet_.cellText(r, settings_.columns.column(box)));
+        return ToSingleChecked(v * factor, what);
+    }
+
+    const MeteoSheet& sheet_;
+    const ComputeSettings& settings_;
+};
+
+std::optional<double> RunMethod(int k, const DailyWeather& D, const SiteDay& S, const ComputeSettings& settings,
+                                double& PreviousMeanTemperature, const MonthlyTemperatureRange& table)
+{
+    switch (k) {
+    case MethodPenFao: return PenFao(D, S);
+    case MethodPenFaoNoCorrection: return PenFaoNoCorrection(D, S);
+    case MethodPenMon: return PenMon(D, S, PreviousMeanTemperature);
+    case MethodPriestleyTaylor: return PriestleyTaylor(D, S);
+    case MethodPenFaoRadiation: return PenFaoRadiation(D, S);
+    case MethodPenFaoSunshine: return PenFaoSunshine(D, S);
+    case MethodHargreaves: return Hargreaves(D, S, settings.hargreaves);
+    case MethodTurc: return Turc(D, S);
+    case MethodThornthwaite: return Thornthwaite(D, S);
+    case MethodPriestleyTaylorExtrad: return PriestleyTaylorExtrad(D, S, table);
+    case MethodBlaneyCriddle: return BlaneyCriddle(D, S);
+    default: return PotentialRadiation(D, S);
+    }
+}
+
+} // namespace
+
+ComputeOutcome Compute(MeteoSheet& sheet, const ComputeSettings& settings, double& PreviousMeanTemperature,
+                       UserInterface& ui)
+{
+    auto busy = ui.busy(Pointer::Busy);
+    // Without a date column there are no days to compute.
+    if (settings.columns.column(DateBox) == 0) {
+        ui.message(kProblemsInVariables, kApplicationTitle, Icon::Critical);
+        return ComputeOutcome::Refused;
+    }
+
+    SiteDay S;
+    DailyWeather D;
+    try {
+        S.Altitude = ToSingleChecked(NumericValue(settings.station.altitude), "the altitude");
+        S.Latitude = ToSingleChecked(NumericValue(settings.station.latitude), "the latitude");
+    } catch (const ArithmeticError& error) {
+        ui.message(std::string("Arithmetic error: ") + error.what(), kApplicationTitle, Icon::Critical);
+        return ComputeOutcome::Refused;
+    }
+    if (S.Altitude == 0 && S.Latitude == 0 &&
+        ui.question(kStationQuestion, kApplicationTitle, Icon::Question, Buttons::OkCancel) == Answer::Cancel)
+        return ComputeOutcome::StationRequested;
+
+    MonthlyTemperatureRange table;
+    BuildMonthlyTemperatureRange(sheet, settings.columns, table);
+
+    const std::array<bool, kMethodCount> checked = settings.methods.checked;
+    int chosen = 0;
+    for (bool flag : checked) chosen += flag ? 1 : 0;
+    const int used = UsedColumnCount(sheet);
+    if (used + chosen > MeteoSheet::kMaxColumns) {
+        ui.message("The data sheet has no room for " + std::to_string(chosen) + " more result columns: it holds " +
+                       std::to_string(used) + " of at most " + std::to_string(MeteoSheet::kMaxColumns) + " columns.",
+                   kApplicationTitle, Icon::Critical);
+        return ComputeOutcome::Refused;
+    }
+
+    std::array<int, kMethodCount> resultColumn{};
+    for (int k = 0; k < kMethodCount; ++k) {
+        if (!checked[static_cast<std::size_t>(k)]) continue;
+        const int n = UsedColumnCount(sheet);
+        sheet.setCellText(1, n + 1, kResultLabels[static_cast<std::size_t>(k)]);
+        resultColumn[static_cast<std::size_t>(k)] = UsedColumnCount(sheet);
+    }
+
+    const RowReader reader(sheet, settings);
+    const int last = LastDataRow(sheet, settings.columns);
+    char text[kResultBufferSize];
+    for (int r = 2; r <= last; ++r) {
+        int k = -1;
+        try {
+            reader.read(r, D, S);
+            for (k = 0; k < kMethodCount; ++k) {
+                if (!checked[static_cast<std::size_t>(k)]) continue;
+                const auto value = RunMethod(k, D, S, settings, PreviousMeanTemperature, table);
+                if (value && !std::isfinite(*value))
+                    throw ArithmeticError(std::string("overflow in ") + kResultLabels[static_cast<std::size_t>(k)]);
+                const int length = value ? FormatResult(*value, text) : 0;
+                sheet.setCellText(r, resultColumn[static_cast<std::size_t>(k)],
+                                  std::string_view(text, static_cast<std::size_t>(length)));
+            }
+        } catch (const ArithmeticError& error) {
+            std::string where = "Arithmetic error in row " + std::to_string(r);
+            if (k >= 0 && k < kMethodCount) where += std::string(", method ") + kResultLabels[static_cast<std::size_t>(k)];
+            ui.message(where + ": " + error.what(), kApplicationTitle, Icon::Critical);
+            return ComputeOutcome::Stopped;
+        } catch (const RowError& error) {
+            ui.message(error.text, kApplicationTitle, Icon::Critical);
+            return ComputeOutcome::Stopped;
+        }
+    }
+    return ComputeOutcome::Completed;
+}
+
+} // namespace etp

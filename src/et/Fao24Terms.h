@@ -1,0 +1,19 @@
+#pragma once
+#include "et/Records.h"
+
+namespace etp {
+
+// Vapour pressure deficit ea - ed [mbar].
+double VapourPressureDeficitMbar(const DailyWeather& D);
+// Net shortwave radiation Rns [mm d-1], albedo 0.25.
+double NetShortwaveFao24(const DailyWeather& D);
+// Net longwave radiation from sunshine Rnl [mm d-1].
+double NetLongwaveFao24(const DailyWeather& D, const SiteDay& S);
+// Weighting factor W = delta / (delta + gamma) [-].
+double WeightingFactor(const DailyWeather& D, const SiteDay& S);
+// Wind function f(u) [mm d-1 mbar-1].
+double WindFunction(const DailyWeather& D);
+// Adjustment factor c [-] (regression, day/night wind ratio 1.5).
+double AdjustmentFactor(const DailyWeather& D);
+
+} // namespace etp

@@ -1,0 +1,47 @@
+#include "et/MonthlyTable.h"
+
+#include <cmath>
+#include <vector>
+
+#include "base/ToSingle.h"
+#include "sheet/DateParts.h"
+#include "sheet/NumericValue.h"
+#include "sheet/SheetQueries.h"
+
+namespace etp {
+
+void BuildMonthlyTemperatureRange(const MeteoSheet& sheet, const ColumnMap& columns, MonthlyTemperatureRange& table)
+{
+    table.entry.fill(0);
+    table.FirstYear = 0;
+    const int last = LastDataRow(sheet, columns);
+    if (last < 2) return;
+    const int dateColumn = columns.column(DateBox);
+    const auto first = DateParts(sheet.cellText(2, dateColumn));
+    if (!first) return;
+    table.FirstYear = ToSingle(first->Year);
+
+    const int tminColumn = columns.column(TminBox);
+    const int tmaxColumn = columns.column(TmaxBox);
+    std::vector<int> count(MonthlyTemperatureRange::kEntries, 0);
+    for (int r = 2; r <= last; ++r) {
+        const auto date = DateParts(sheet.cellText(r, dateColumn));
+        if (!date) continue;
+        const int m = (date->Year - first->Year) * 12 + date->Month;
+        if (m < 0 || m >= MonthlyTemperatureRange::kEntries) continue;
+        const std::string_view tminText = sheet.cellText(r, tminColumn);
+        const std::string_view tmaxText = sheet.cellText(r, tmaxColumn);
+        if (!IsNumberText(tminText) || !IsNumberText(tmaxText)) continue;
+        const double tmin = NumericValue(tminText);
+        const double tmax = NumericValue(tmaxText);
+        if (!(std::fabs(tmin) < 3.4e38 && std::fabs(tmax) < 3.4e38)) continue;
+        const float range = ToSingle(double(ToSingle(tmax)) - ToSingle(tmin)); // [°C]
+        auto& entry = table.entry[static_cast<std::size_t>(m)];
+        entry = ToSingle(double(entry) + range);
+        ++count[static_cast<std::size_t>(m)];
+    }
+    for (std::size_t m = 0; m < count.size(); ++m)
+        if (count[m] > 0) table.entry[m] = ToSingle(double(table.entry[m]) / count[m]);
+}
+
+} // namespace etp

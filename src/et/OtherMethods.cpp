@@ -1,0 +1,58 @@
+#include "et/OtherMethods.h"
+
+#include <cmath>
+#include <cstddef>
+
+#include "base/ArithmeticError.h"
+#include "base/CheckedMath.h"
+#include "base/ToSingle.h"
+#include "et/SolarGeometry.h"
+
+namespace etp {
+
+// "Hargr.": ET0 [mm d-1], Hargreaves-Samani a * Ra * (T + b) * (Tmax - Tmin)^c.
+double Hargreaves(const DailyWeather& D, const SiteDay& S, const HargreavesCoefficients& k)
+{
+    const double Ra = ExtraterrestrialRadiation(S) * 0.408;                        // MJ m-2 d-1 -> mm d-1
+    const double T = ToSingle((double(D.Tmin) + D.Tmax) / 2);                      // [°C], 32-bit mean
+    const double dT = ToSingleChecked(double(D.Tmax) - D.Tmin, "Hargreaves");      // [°C], 32-bit range
+    // Tmax < Tmin has no fractional power: an error, not a NaN.
+    return Finite(k.a * Ra * (T + k.b) * Power(dT, k.c, "Hargreaves"), "Hargreaves");
+}
+
+// "Turc": ET0 [mm d-1], Turc with the humidity correction below 50 %.
+double Turc(const DailyWeather& D, const SiteDay&)
+{
+    const double T = ToSingle((double(D.Tmin) + D.Tmax) / 2);                      // [°C], 32-bit mean
+    const double Rc = ToSingleChecked(double(D.Radiation) * 59, "Turc");           // mm d-1 -> cal cm-2 d-1
+    const double RHmean = ToSingle((double(D.RHmax) + D.RHmin) / 2);               // [%], 32-bit mean
+    // A humidity of 0 is a missing value and turns the correction off.
+    const bool dry = RHmean <= 50 && RHmean != 0 && D.RHmax != 0 && D.RHmin != 0;
+    const double k = dry ? 1 + (50 - RHmean) / 70 : 1;                             // [-]
+    return Finite(Divide(0.013 * T, T + 15, "Turc") * (Rc + 50) * k, "Turc");
+}
+
+// "Thornt.": a marker, 992 on every day.
+std::int16_t Thornthwaite(const DailyWeather&, const SiteDay&)
+{
+    return 992;
+}
+
+// "Bl-Cr": a marker, 994 on every day.
+std::int16_t BlaneyCriddle(const DailyWeather&, const SiteDay&)
+{
+    return 994;
+}
+
+// "P-T extrad": mean daily temperature range [°C] of the day's month, from the table built
+// over the whole sheet before the first row.
+float PriestleyTaylorExtrad(const DailyWeather&, const SiteDay& S, const MonthlyTemperatureRange& table)
+{
+    // Month index rounded half to even; 0 is December of the year before FirstYear.
+    const double m = std::nearbyint((double(S.Year) - table.FirstYear) * 12 + S.Month);
+    if (!(m >= 0 && m < MonthlyTemperatureRange::kEntries))
+        throw ArithmeticError("PriestleyTaylorExtrad: month outside the table (more than 100 years)");
+    return table.entry[static_cast<std::size_t>(m)];
+}
+
+} // namespace etp

@@ -1,0 +1,17 @@
+#pragma once
+#include "et/Records.h"
+
+namespace etp {
+
+// Arc cosine [rad] as atan(-x / sqrt(1 - x^2)) + 1.5708; |x| >= 1 is an ArithmeticError.
+double ArcCos(double x);
+// Ordinal day [day] in a 365-day year: 29 February and 1 March are both day 60.
+int DayOfYear(const SiteDay& S);
+// Daylight hours N [h], FAO-24 declination constants (0.4093, 1.405).
+double DaylightHours(const SiteDay& S);
+// Extraterrestrial radiation Ra [MJ m-2 d-1], FAO-56 Eqs. 21, 23-25.
+double ExtraterrestrialRadiation(const SiteDay& S);
+// "PotRad": Ra [MJ m-2 d-1]; ignores the weather.
+double PotentialRadiation(const DailyWeather& D, const SiteDay& S);
+
+} // namespace etp

@@ -1,0 +1,91 @@
+#include "sheet/AutoFind.h"
+
+#include <algorithm>
+#include <limits>
+#include <string>
+
+#include "base/ToSingle.h"
+#include "sheet/NumericValue.h"
+#include "sheet/SheetQueries.h"
+
+namespace etp {
+
+namespace {
+
+bool Contains(const std::string& text, const char* keyword) { return text.find(keyword) != std::string::npos; }
+
+std::string UpperTitle(const MeteoSheet& sheet, int column)
+{
+    std::string title(sheet.cellText(1, column));
+    for (char& c : title)
+        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+    return title;
+}
+
+} // namespace
+
+float ScanMaximum(const MeteoSheet& sheet, int k, int firstRow, float limit)
+{
+    float m = 0;
+    int empty = 0;
+    int row = firstRow - 1;
+    // The rows beyond the sheet read as empty, so the scan ends there too.
+    while (empty < 10) {
+        ++row;
+        const std::string_view t = sheet.cellText(row, k);
+        empty = t.empty() ? empty + 1 : 0;
+        const double value = NumericValue(t);
+        // A value beyond the 32-bit range counts as the largest float of its sign.
+        constexpr double kLargest = std::numeric_limits<float>::max();
+        const float v = ToSingle(std::clamp(value, -kLargest, kLargest));
+        if (v > m) m = v;
+        if (m > limit) break;
+    }
+    return m;
+}
+
+void AutoFind(const MeteoSheet& sheet, ColumnMap& columns, UnitSelection& units, UserInterface& ui)
+{
+    auto busy = ui.busy(Pointer::Busy);
+    const int n = UsedColumnCount(sheet);
+    for (auto& box : columns.text) box = "?";
+    bool sunshineFound = false;
+    for (int c = 1; c <= n; ++c) {
+        const std::string title = UpperTitle(sheet, c);
+        const std::string number = std::to_string(c);
+        if (Contains(title, "DAT")) columns.text[DateBox] = number;
+        if (Contains(title, "MIN") && Contains(title, "T")) columns.text[TminBox] = number;
+        if (Contains(title, "MAX") && Contains(title, "T")) columns.text[TmaxBox] = number;
+        if (Contains(title, "R") && Contains(title, "MIN")) columns.text[RHminBox] = number;
+        if (Contains(title, "R") && Contains(title, "MAX")) columns.text[RHmaxBox] = number;
+        if (Contains(title, "RAD")) columns.text[RadiationBox] = number;
+        if (Contains(title, "WI") || Contains(title, "VE")) columns.text[WindBox] = number;
+        if (Contains(title, "ELI")) {
+            columns.text[SunshineBox] = number;
+            sunshineFound = true;
+        }
+    }
+    if (!sunshineFound) columns.text[SunshineBox] = "0";
+
+    // An unassigned radiation or wind box names no column: its unit is not guessed.
+    if (const int k = columns.column(RadiationBox); k != 0) {
+        const float m = ScanMaximum(sheet, k, 1, 2000);
+        if (m < 50)
+            units.select(RadiationUnit, "MJ m^-2");
+        else if (m >= ToSingle(50.1) && m < 500)
+            units.select(RadiationUnit, "watt m^-2");
+        else if (m >= 500 && m <= 2000)
+            units.select(RadiationUnit, "Cal cm^-2 d^-1");
+        else if (m > 2000)
+            units.select(RadiationUnit, "kJ m^-2");
+        // 50 <= m < 50.1: the unit stays as it was.
+    }
+    if (const int k = columns.column(WindBox); k != 0)
+        units.select(WindUnit, ScanMaximum(sheet, k, 2, 80) > 80 ? "km d^-1" : "m s^-1");
+    if (columns.text[SunshineBox] != "0") {
+        if (const int k = columns.column(SunshineBox); k != 0)
+            units.select(SunshineUnit, ScanMaximum(sheet, k, 2, 24) > 24 ? "min" : "hours");
+    }
+}
+
+} // namespace etp

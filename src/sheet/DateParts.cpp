@@ -1,0 +1,56 @@
+#include "sheet/DateParts.h"
+
+namespace etp {
+
+namespace {
+
+bool IsLeapYear(int year) { return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0; }
+
+int DaysInMonth(int month, int year)
+{
+    static constexpr int kDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    return month == 2 && IsLeapYear(year) ? 29 : kDays[month - 1];
+}
+
+// Reads 1 to maxDigits digits at text[i]; answers -1 when there is none.
+int ReadNumber(std::string_view text, std::size_t& i, std::size_t maxDigits, std::size_t& digits)
+{
+    int value = 0;
+    digits = 0;
+    while (i < text.size() && text[i] >= '0' && text[i] <= '9' && digits < maxDigits) {
+        value = value * 10 + (text[i] - '0');
+        ++i;
+        ++digits;
+    }
+    return digits == 0 ? -1 : value;
+}
+
+} // namespace
+
+std::optional<CalendarDate> DateParts(std::string_view text)
+{
+    std::size_t begin = 0;
+    std::size_t end = text.size();
+    while (begin < end && (text[begin] == ' ' || text[begin] == '\t')) ++begin;
+    while (end > begin && (text[end - 1] == ' ' || text[end - 1] == '\t' || text[end - 1] == '\r')) --end;
+    text = text.substr(begin, end - begin);
+
+    std::size_t i = 0;
+    std::size_t digits = 0;
+    const int day = ReadNumber(text, i, 2, digits);
+    if (day < 0 || i >= text.size()) return std::nullopt;
+    const char separator = text[i];
+    if (separator != '/' && separator != '-' && separator != '.') return std::nullopt;
+    ++i;
+    const int month = ReadNumber(text, i, 2, digits);
+    if (month < 0 || i >= text.size() || text[i] != separator) return std::nullopt;
+    ++i;
+    int year = ReadNumber(text, i, 4, digits);
+    if (year < 0 || i != text.size() || digits == 3 || digits == 1) return std::nullopt;
+    if (digits == 2) year += year < 30 ? 2000 : 1900;
+
+    if (month < 1 || month > 12 || day < 1 || day > DaysInMonth(month, year)) return std::nullopt;
+    return CalendarDate{day, month, year};
+}
+
+} // namespace etp

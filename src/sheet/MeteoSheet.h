@@ -1,0 +1,63 @@
+#pragma once
+// The data sheet: a grid of text cells. Row 0 holds the column captions, column 0 the
+// row captions; data cells run from row 1, column 1. Row 1 holds the titles, rows 2
+// onward one day each. Most of the 32000 x 30 cells of a new sheet are empty, so a row
+// stores only the cells up to its last non-empty one.
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace etp {
+
+class MeteoSheet {
+public:
+    static constexpr int kInitialColumns = 30;
+    static constexpr int kInitialRows = 32000;
+    // The title-row scan reaches column 100; the sheet never grows beyond it.
+    static constexpr int kMaxColumns = 100;
+
+    MeteoSheet();
+
+    int rowCount() const { return rowCount_; }
+    int columnCount() const { return columnCount_; }
+
+    // "" outside the sheet and in column 0; row 0 gives the column caption.
+    std::string_view cellText(int row, int column) const;
+    // Grows the sheet to hold the cell (columns up to kMaxColumns). Answers false, and
+    // changes nothing, for row or column below 1 or a column beyond kMaxColumns.
+    bool setCellText(int row, int column, std::string_view text);
+
+    // Texts of the cells from first up to the last non-empty cell of the range, joined by TAB.
+    std::string blockText(int row, int firstColumn, int lastColumn) const;
+    // Field k of text (split at TAB) goes to column firstColumn + k - 1. Fields beyond
+    // lastColumn or beyond the sheet are dropped; answers how many non-empty ones were.
+    int setBlockText(int row, int firstColumn, int lastColumn, std::string_view text);
+    void clearBlock(int firstRow, int firstColumn, int lastRow, int lastColumn);
+
+    // Never shrink below what the sheet holds; columns stop at kMaxColumns.
+    void growRows(int rows);
+    void growColumns(int columns);
+
+    std::string_view caption(int column) const;
+    void setCaption(int column, std::string_view text);
+
+    // Last row / column holding a non-empty data cell; 0 when the sheet is empty.
+    int lastNonEmptyRow() const;
+    int lastNonEmptyColumn() const;
+    // Last non-empty column of one row, 0 when the row is empty.
+    int lastNonEmptyColumn(int row) const;
+
+    // Bytes held by the cells, the row table and the captions (for the benchmarks).
+    std::size_t memoryBytes() const;
+
+private:
+    using Row = std::vector<std::string>;
+    void trimRow(Row& row);
+
+    int rowCount_ = kInitialRows;
+    int columnCount_ = kInitialColumns;
+    std::vector<Row> rows_;            // index 0 = sheet row 1; grows on demand
+    std::vector<std::string> captions_; // index = column
+};
+
+} // namespace etp

@@ -1,0 +1,17 @@
+#pragma once
+#include <string_view>
+
+namespace etp {
+
+// The one rule by which a text becomes a number: its longest leading decimal number
+// (blanks, sign, digits with at most one ".", exponent E or D), 0 when it has no digit.
+// Blanks, tabs and line feeds inside that leading part are skipped. A comma is never
+// a decimal mark: "12,5" is 12. Never fails; a number beyond the double range is
+// +-infinity, which the readers that need a finite value reject.
+double NumericValue(std::string_view text);
+
+// True when the whole text, blanks aside, is one decimal number by that rule
+// (so "12,5", "n.d." and "" are not).
+bool IsNumberText(std::string_view text);
+
+} // namespace etp

@@ -1,0 +1,29 @@
+#pragma once
+// Reading one worksheet of a legacy ".xls" workbook into the sheet.
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "sheet/MeteoSheet.h"
+
+namespace etp {
+
+class WorkbookReader {
+public:
+    virtual ~WorkbookReader() = default;
+    // True when the file is a workbook this reader can open.
+    virtual bool isWorkbook(const std::string& path) = 0;
+    // Worksheet names in workbook order; empty when the list cannot be read.
+    virtual std::optional<std::vector<std::string>> sheetNames(const std::string& path) = 0;
+    // Copies the cells of worksheet index (zero-based) into the sheet from row 1,
+    // column 1; false when the sheet cannot be read (or there is no such sheet).
+    virtual bool importSheet(const std::string& path, int index, MeteoSheet& sheet) = 0;
+    // Columns beyond the sheet's reach that the last import dropped.
+    virtual int droppedColumns() const { return 0; }
+};
+
+// A reader that knows no workbook: every file fails the workbook test.
+std::unique_ptr<WorkbookReader> MakeNoWorkbookReader();
+
+} // namespace etp

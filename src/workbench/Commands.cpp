@@ -1,0 +1,220 @@
+#include "workbench/Commands.h"
+
+#include <cmath>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "base/AtomicFile.h"
+#include "sheet/AutoFind.h"
+#include "sheet/NumericValue.h"
+#include "sheet/TextImport.h"
+
+namespace etp {
+
+namespace {
+
+std::optional<std::string> ReadWholeFile(const std::string& path, std::string& reason)
+{
+    std::error_code ec;
+    if (std::filesystem::is_directory(path, ec)) {
+        reason = "it is a folder";
+        return std::nullopt;
+    }
+    std::ifstream in(path, std::ios::binary);
+    if (!in) {
+        reason = "it cannot be opened";
+        return std::nullopt;
+    }
+    std::ostringstream bytes;
+    bytes << in.rdbuf();
+    if (in.bad()) {
+        reason = "it cannot be read";
+        return std::nullopt;
+    }
+    return std::move(bytes).str();
+}
+
+void ClearSheet(MeteoSheet& sheet) { sheet.clearBlock(1, 1, sheet.rowCount(), sheet.columnCount()); }
+
+bool ImportText(Workbench& workbench, const std::string& name, UserInterface& ui)
+{
+    std::string reason;
+    const auto bytes = ReadWholeFile(name, reason);
+    if (!bytes) {
+        // Nothing is cleared: the sheet keeps what it held.
+        ui.message("The file " + name + " cannot be read: " + reason + ".", kApplicationTitle, Icon::Critical);
+        return false;
+    }
+    ClearSheet(workbench.sheet);
+    TextImportReport report;
+    {
+        auto busy = ui.busy(Pointer::BusyArrow);
+        report = ReadTextLines(workbench.sheet, *bytes);
+    }
+    if (report.droppedFields > 0)
+        ui.message(std::to_string(report.droppedFields) + " fields beyond column " +
+                       std::to_string(MeteoSheet::kMaxColumns) + " in " + std::to_string(report.linesWithDroppedFields) +
+                       " lines were not imported.",
+                   kApplicationTitle, Icon::Exclamation);
+    return true;
+}
+
+std::string SheetPrompt(const std::vector<std::string>& names)
+{
+    std::string prompt = "Found " + std::to_string(names.size()) + " sheets\r\r";
+    for (std::size_t i = 0; i < names.size(); ++i) prompt += std::to_string(i + 1) + ")  " + names[i] + "\r";
+    prompt += "\r\rplease, select the number of the sheet";
+    return prompt;
+}
+
+bool ImportWorkbook(Workbench& workbench, const std::string& name, UserInterface& ui)
+{
+    ClearSheet(workbench.sheet);
+    auto busy = ui.busy(Pointer::BusyArrow);
+    WorkbookReader& reader = *workbench.workbookReader;
+    if (!reader.isWorkbook(name)) {
+        ui.message("File is not an Excel file or is locked and cannot be imported.", "Invalid File Type or Locked");
+        return false;
+    }
+    const auto names = reader.sheetNames(name);
+    if (!names) {
+        ui.message("Cannot return information for Excel file.", "Result");
+        return false;
+    }
+    double index = 0;
+    if (names->size() >= 2) {
+        const auto answer = ui.inputText(SheetPrompt(*names), "selection of sheet", "1");
+        if (!answer || answer->empty()) return false;
+        if (!IsNumberText(*answer)) {
+            ui.message("The sheet number is not a number: \"" + *answer + "\"", kApplicationTitle, Icon::Critical);
+            return false;
+        }
+        index = std::max(NumericValue(*answer) - 1, 0.0);
+    }
+    index = std::nearbyint(std::min(index, 1e9));
+    if (!reader.importSheet(name, static_cast<int>(index), workbench.sheet)) {
+        ui.message("Import did not succeed.", "Result");
+        return false;
+    }
+    ui.message("Import complete.", "Result");
+    for (int c = 1; c <= workbench.sheet.columnCount(); ++c) workbench.sheet.setCaption(c, std::to_string(c));
+    if (const int dropped = reader.droppedColumns(); dropped > 0)
+        ui.message(std::to_string(dropped) + " columns beyond column " + std::to_string(MeteoSheet::kMaxColumns) +
+                       " were not imported.",
+                   kApplicationTitle, Icon::Exclamation);
+    return true;
+}
+
+bool HasWildcard(const std::string& name) { return name.find_first_of("*?") != std::string::npos; }
+
+} // namespace
+
+bool OpenFile(Workbench& workbench, UserInterface& ui)
+{
+    const auto name = ui.chooseOpenFile(kOpenInitialName, kOpenFilters);
+    // A cancelled dialog, or the initial pattern left as it was: nothing happens.
+    if (!name || name->empty() || *name == kOpenInitialName) return false;
+    std::error_code ec;
+    if (HasWildcard(*name) || !std::filesystem::exists(*name, ec)) {
+        ui.message("il file non esiste", kApplicationTitle);
+        return false;
+    }
+    workbench.statusPanels[0] = "working file: " + *name;
+    if (name->find(".xls") != std::string::npos) return ImportWorkbook(workbench, *name, ui);
+    return ImportText(workbench, *name, ui);
+}
+
+void TryAutoFinding(Workbench& workbench, UserInterface& ui)
+{
+    AutoFind(workbench.sheet, workbench.columns, workbench.units, ui);
+}
+
+ComputeOutcome ComputeResults(Workbench& workbench, UserInterface& ui)
+{
+    const ComputeSettings settings{workbench.columns, workbench.units, workbench.station, workbench.methods,
+                                   workbench.hargreaves};
+    return Compute(workbench.sheet, settings, workbench.previousMeanTemperature, ui);
+}
+
+std::string NumberText(double value)
+{
+    if (value == 0) value = 0; // no "-0"
+    char buffer[64];
+    std::snprintf(buffer, sizeof buffer, "%.15G", value);
+    std::string text(buffer);
+    return value < 0 ? text : " " + text;
+}
+
+void ShowStationInStatusBar(Workbench& workbench)
+{
+    const StationParameters& station = workbench.station;
+    workbench.statusPanels[1] = "Latitude:" + NumberText(NumericValue(station.latitude)) + "°";
+    workbench.statusPanels[2] = "Altitude a.s.l.:" + NumberText(NumericValue(station.altitude)) + " m";
+    workbench.statusPanels[3] = "Wind speed measurement hight:" + NumberText(NumericValue(station.windHeight)) + " m";
+}
+
+bool ApplyStation(Workbench& workbench, UserInterface& ui)
+{
+    const StationParameters& station = workbench.station;
+    const std::array<std::pair<const char*, const std::string*>, 3> boxes = {{
+        {"Latitude (°)", &station.latitude},
+        {"Altitude a.s.l. (m)", &station.altitude},
+        {"Wind speed measurement high (m)", &station.windHeight},
+    }};
+    for (const auto& [label, text] : boxes)
+        if (!IsNumberText(*text) || !std::isfinite(NumericValue(*text))) {
+            ui.message(std::string(label) + " is not a number: \"" + *text + "\"", kApplicationTitle, Icon::Critical);
+            return false;
+        }
+    ShowStationInStatusBar(workbench);
+    return true;
+}
+
+bool ApplyHargreaves(Workbench& workbench, const std::array<std::string, 3>& texts, UserInterface& ui)
+{
+    static constexpr std::array<const char*, 3> kNames = {"a", "b", "c"};
+    for (std::size_t i = 0; i < texts.size(); ++i)
+        if (!IsNumberText(texts[i]) || !std::isfinite(NumericValue(texts[i]))) {
+            ui.message(std::string("The value of ") + kNames[i] + " is not a number: \"" + texts[i] + "\"",
+                       kApplicationTitle, Icon::Critical);
+            return false;
+        }
+    workbench.hargreaves = {NumericValue(texts[0]), NumericValue(texts[1]), NumericValue(texts[2])};
+    return true;
+}
+
+std::string SheetAsText(const MeteoSheet& sheet)
+{
+    const int rows = sheet.lastNonEmptyRow();
+    const int columns = sheet.lastNonEmptyColumn();
+    std::string text;
+    for (int r = 1; r <= rows; ++r) {
+        for (int c = 1; c <= columns; ++c) {
+            if (c > 1) text += '\t';
+            for (const char ch : sheet.cellText(r, c)) text += ch == '\t' || ch == '\r' ? ' ' : ch;
+        }
+        text += "\r\n";
+    }
+    return text;
+}
+
+bool SaveSheet(Workbench& workbench, const std::string& path, UserInterface& ui)
+{
+    auto busy = ui.busy(Pointer::Busy);
+    if (const auto failure = WriteFileAtomically(path, SheetAsText(workbench.sheet))) {
+        ui.message("The file " + path + " could not be written: " + *failure + ".", kApplicationTitle, Icon::Critical);
+        return false;
+    }
+    return true;
+}
+
+void SaveSheetAs(Workbench& workbench, UserInterface& ui)
+{
+    const auto name = ui.chooseSaveFile("*.txt", "Save as");
+    if (!name || name->empty() || HasWildcard(*name)) return;
+    if (SaveSheet(workbench, *name, ui)) workbench.statusPanels[0] = "working file: " + *name;
+}
+
+} // namespace etp

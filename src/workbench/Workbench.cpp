@@ -1,0 +1,14 @@
+#include "workbench/Workbench.h"
+
+#include "workbench/Commands.h"
+
+namespace etp {
+
+Workbench::Workbench() : workbookReader(MakeNoWorkbookReader())
+{
+    for (int c = 0; c <= 20; ++c) sheet.setCaption(c, std::to_string(c));
+    statusPanels[0] = "working file: none";
+    ShowStationInStatusBar(*this);
+}
+
+} // namespace etp

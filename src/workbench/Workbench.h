@@ -1,0 +1,37 @@
+#pragma once
+// The whole state of one run of the program: the sheet and every setting the windows
+// show. Widgets display and edit it; commands are functions over it.
+#include <array>
+#include <memory>
+#include <string>
+
+#include "et/Methods.h"
+#include "et/OtherMethods.h"
+#include "sheet/MeteoSheet.h"
+#include "sheet/Settings.h"
+#include "sheet/WorkbookReader.h"
+
+namespace etp {
+
+inline constexpr const char* kVersion = ETP_VERSION;
+
+struct Workbench {
+    // The load step of the main window: captions 0..20, "?" in the column boxes, the
+    // first unit of each list, default Hargreaves coefficients, only "Print potential
+    // radiation" enabled, the station values in the status panels.
+    Workbench();
+
+    MeteoSheet sheet;
+    ColumnMap columns;
+    UnitSelection units;
+    StationParameters station;
+    MethodSelection methods;
+    HargreavesCoefficients hargreaves;
+    // PenMon's mean temperature of the row it computed last; kept for the whole run.
+    double previousMeanTemperature = 0;
+    // Panels 1..4 of the status bar.
+    std::array<std::string, 4> statusPanels;
+    std::unique_ptr<WorkbookReader> workbookReader;
+};
+
+} // namespace etp

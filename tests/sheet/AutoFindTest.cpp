@@ -1,0 +1,145 @@
+#include "sheet/AutoFind.h"
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <string>
+
+#include "support/ScriptedUserInterface.h"
+
+namespace etp {
+
+namespace {
+
+struct AutoFound {
+    ColumnMap columns;
+    UnitSelection units;
+};
+
+AutoFound AutoFindOn(const MeteoSheet& sheet, UnitSelection units = {})
+{
+    AutoFound found{ColumnMap{}, units};
+    testing::ScriptedUserInterface ui;
+    AutoFind(sheet, found.columns, found.units, ui);
+    EXPECT_TRUE(ui.messages.empty());
+    EXPECT_EQ(ui.pointers, (std::vector<Pointer>{Pointer::Busy, Pointer::Normal}));
+    return found;
+}
+
+MeteoSheet Titles(const char* titles)
+{
+    MeteoSheet sheet;
+    sheet.setBlockText(1, 1, 100, titles);
+    return sheet;
+}
+
+using Boxes = std::array<std::string, 8>;
+
+} // namespace
+
+TEST(AutoFind, EachStandardTitleMatchesOneBox)
+{
+    const auto found = AutoFindOn(Titles("DATE\tTMIN\tTMAX\tRHMIN\tRHMAX\tRAD\tWIND\tELIOF"));
+    EXPECT_EQ(found.columns.text, (Boxes{"1", "2", "3", "4", "5", "6", "7", "8"}));
+}
+
+TEST(AutoFind, KeywordsAnywhereInTheUpperCasedTitle)
+{
+    // "TEMPERATURE MIN" holds R, T and MIN: both T min and U.R. min.
+    auto found = AutoFindOn(Titles("data\ttmin\tTEMPERATURE MIN\tVENTO\tPRECIPITATION LEVEL"));
+    EXPECT_EQ(found.columns.text, (Boxes{"1", "3", "?", "3", "?", "?", "5", "0"}));
+
+    // Of two matching columns the rightmost wins; ELIOFANIA in column 8 stays.
+    found = AutoFindOn(Titles("DATE\tTMIN\t\t\t\t\t\tELIOFANIA\tTMIN2\tX"));
+    EXPECT_EQ(found.columns.text[TminBox], "9");
+    EXPECT_EQ(found.columns.text[SunshineBox], "8");
+}
+
+TEST(AutoFind, RadiationUnitFromTheLargestValue)
+{
+    const std::pair<const char*, const char*> cases[] = {
+        {"25.3", "MJ m^-2"},   {"50.1", "watt m^-2"},       {"310", "watt m^-2"},
+        {"650", "Cal cm^-2 d^-1"}, {"2000", "Cal cm^-2 d^-1"}, {"25000", "kJ m^-2"},
+    };
+    for (const auto& [value, unit] : cases) {
+        MeteoSheet sheet = Titles("DATE\tRAD");
+        sheet.setBlockText(2, 1, 100, std::string("01/01/95\t") + value);
+        sheet.setBlockText(3, 1, 100, "02/01/95\t-9000");
+        EXPECT_EQ(AutoFindOn(sheet).units.text(RadiationUnit), unit) << value;
+    }
+}
+
+// 50.1 as a float is 50.099998...; only a maximum in [50, that) keeps the old unit.
+TEST(AutoFind, RadiationBetween50And50Point1KeepsTheUnit)
+{
+    MeteoSheet sheet = Titles("DATE\tRAD");
+    sheet.setBlockText(2, 1, 100, "01/01/95\t50.05");
+    UnitSelection kJ;
+    kJ.select(RadiationUnit, "kJ m^-2");
+    EXPECT_EQ(AutoFindOn(sheet, kJ).units.text(RadiationUnit), "kJ m^-2");
+    sheet.setCellText(2, 2, "50.0999");
+    EXPECT_EQ(AutoFindOn(sheet, kJ).units.text(RadiationUnit), "kJ m^-2");
+    sheet.setCellText(2, 2, "49.99");
+    EXPECT_EQ(AutoFindOn(sheet, kJ).units.text(RadiationUnit), "MJ m^-2");
+}
+
+TEST(AutoFind, ScanStopsAboveTheLimitAndAfterTenEmptyCells)
+{
+    MeteoSheet sheet = Titles("DATE\tRAD\tWIND\tELIOF");
+    sheet.setBlockText(2, 1, 100, "01/01/95\t10\t5.2\t13.5");
+    sheet.setBlockText(3, 1, 100, "02/01/95\t2500\t\t");
+    sheet.setBlockText(4, 1, 100, "03/01/95\t40000");
+    // Ten empty wind and sunshine cells, then values that would change the unit.
+    sheet.setBlockText(14, 1, 100, "\t\t350\t600");
+    const auto found = AutoFindOn(sheet);
+    EXPECT_EQ(ScanMaximum(sheet, 2, 1, 2000), 2500);
+    EXPECT_EQ(found.units.text(RadiationUnit), "kJ m^-2");
+    EXPECT_EQ(found.units.text(WindUnit), "m s^-1");
+    EXPECT_EQ(found.units.text(SunshineUnit), "hours");
+
+    sheet.setBlockText(12, 1, 100, "\t\t1\t1"); // rows 3 to 11: the gap is now nine cells
+    const auto seen = AutoFindOn(sheet);
+    EXPECT_EQ(seen.units.text(WindUnit), "km d^-1");
+    EXPECT_EQ(seen.units.text(SunshineUnit), "min");
+}
+
+TEST(AutoFind, UnassignedRadiationAndWindKeepTheirUnits)
+{
+    UnitSelection chosen;
+    chosen.select(RadiationUnit, "watt m^-2");
+    chosen.select(WindUnit, "m s^-1");
+    const auto found = AutoFindOn(Titles("DATE\tTMIN"), chosen);
+    EXPECT_EQ(found.units.text(RadiationUnit), "watt m^-2");
+    EXPECT_EQ(found.units.text(WindUnit), "m s^-1");
+    EXPECT_EQ(found.columns.text[SunshineBox], "0");
+}
+
+TEST(UnitSelection, ListsAcceptOnlyTheirEntriesWithTheirFactors)
+{
+    UnitSelection units;
+    EXPECT_EQ(units.text(RadiationUnit), "Cal cm^-2 d^-1");
+    EXPECT_DOUBLE_EQ(590 * units.factor(RadiationUnit), 10);
+    EXPECT_FALSE(units.select(RadiationUnit, "MJ"));
+    EXPECT_TRUE(units.select(RadiationUnit, "MJ m^-2"));
+    EXPECT_DOUBLE_EQ(20 * units.factor(RadiationUnit), 8.16);
+    EXPECT_TRUE(units.select(WindUnit, "m s^-1"));
+    EXPECT_DOUBLE_EQ(2 * units.factor(WindUnit), 172.8);
+    EXPECT_TRUE(units.select(SunshineUnit, "min"));
+    EXPECT_DOUBLE_EQ(90 * units.factor(SunshineUnit), 1.5);
+}
+
+TEST(ColumnMap, ColumnNumbersFromTheBoxTexts)
+{
+    ColumnMap columns;
+    const std::pair<const char*, int> cases[] = {{"?", 0}, {"0", 0}, {"abc", 0}, {"7", 7},      {" 12", 12},
+                                                 {"2.5", 2}, {"3.5", 4}, {"-4", 0}, {"101", 0}, {"1e9", 0}};
+    for (const auto& [text, column] : cases) {
+        columns.text[WindBox] = text;
+        EXPECT_EQ(columns.column(WindBox), column) << text;
+    }
+    columns.text[WindBox] = "0";
+    EXPECT_TRUE(columns.assigned(WindBox));
+    EXPECT_FALSE(columns.available(WindBox));
+}
+
+} // namespace etp

@@ -1,0 +1,34 @@
+#include "sheet/DateParts.h"
+
+#include <gtest/gtest.h>
+
+namespace etp {
+
+TEST(DateParts, DayFirstWithTwoOrFourDigitYears)
+{
+    struct Case {
+        const char* text;
+        int day, month, year;
+    };
+    const Case cases[] = {
+        {"05/03/98", 5, 3, 1998}, {"05/03/1998", 5, 3, 1998}, {"5/3/98", 5, 3, 1998},  {"01/01/00", 1, 1, 2000},
+        {"31/12/29", 31, 12, 2029}, {"01/01/30", 1, 1, 1930}, {"21-06-2018", 21, 6, 2018}, {"21.06.18", 21, 6, 2018},
+        {" 29/02/2000 ", 29, 2, 2000}, {"29/02/96", 29, 2, 1996}, {"1/1/95", 1, 1, 1995},
+    };
+    for (const auto& c : cases) {
+        const auto date = DateParts(c.text);
+        ASSERT_TRUE(date) << c.text;
+        EXPECT_EQ(date->Day, c.day) << c.text;
+        EXPECT_EQ(date->Month, c.month) << c.text;
+        EXPECT_EQ(date->Year, c.year) << c.text;
+    }
+}
+
+TEST(DateParts, RefusesWhatIsNotACalendarDate)
+{
+    for (const char* text : {"", "DATE", "31/02/95", "29/02/95", "29/02/1900", "00/00/00", "99/99/99", "13/13/13",
+                             "1/1", "1/1/", "01/01/199", "01-01/95", "1/1/95x", "//", "123/1/95", "1/1/5"})
+        EXPECT_FALSE(DateParts(text)) << '"' << text << '"';
+}
+
+} // namespace etp

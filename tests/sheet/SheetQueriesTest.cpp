@@ -1,0 +1,96 @@
+#include "sheet/SheetQueries.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace etp {
+
+namespace {
+
+MeteoSheet StationSheet(int days)
+{
+    MeteoSheet sheet;
+    sheet.setBlockText(1, 1, 100, "DATE\tTMIN\tTMAX\tRHMIN\tRHMAX\tRAD\tWIND\tELIOF\tRAIN");
+    for (int r = 2; r <= days + 1; ++r) sheet.setBlockText(r, 1, 100, "01/01/95\t1\t2\t3\t4\t5\t6\t7\t8");
+    return sheet;
+}
+
+ColumnMap DateIn(const char* text)
+{
+    ColumnMap columns;
+    columns.text[DateBox] = text;
+    return columns;
+}
+
+} // namespace
+
+TEST(SheetQueries, AStationYear)
+{
+    const MeteoSheet sheet = StationSheet(365);
+    EXPECT_EQ(LastDataRow(sheet, DateIn("1")), 366);
+    EXPECT_EQ(UsedColumnCount(sheet), 9);
+    EXPECT_EQ(FindRainColumn(sheet), 9);
+}
+
+TEST(LastDataRow, EndsAtTheFirstEmptyDateCell)
+{
+    MeteoSheet sheet = StationSheet(200);
+    sheet.setCellText(100, 1, "");
+    EXPECT_EQ(LastDataRow(sheet, DateIn("1")), 99);
+    EXPECT_EQ(LastDataRow(sheet, DateIn("?")), 0);
+    EXPECT_EQ(LastDataRow(sheet, DateIn("0")), 0);
+    EXPECT_EQ(LastDataRow(sheet, DateIn("12")), 0); // empty title
+    MeteoSheet titleOnly;
+    titleOnly.setCellText(1, 1, "DATE");
+    EXPECT_EQ(LastDataRow(titleOnly, DateIn("1")), 1);
+}
+
+TEST(UsedColumnCount, CountsEmptyTitlesBeforeTheLast)
+{
+    MeteoSheet sheet;
+    EXPECT_EQ(UsedColumnCount(sheet), 1);
+    sheet.setCellText(1, 4, "X");
+    EXPECT_EQ(UsedColumnCount(sheet), 4);
+}
+
+TEST(FindRainColumn, FirstMatchUpperCasedWithinThirtyColumns)
+{
+    MeteoSheet sheet;
+    sheet.setCellText(1, 4, "PRESSURE");
+    sheet.setCellText(1, 9, "RAIN");
+    EXPECT_EQ(FindRainColumn(sheet), 4);
+
+    MeteoSheet italian;
+    italian.setCellText(1, 3, "pioggia");
+    EXPECT_EQ(FindRainColumn(italian), 3);
+
+    MeteoSheet far;
+    far.setCellText(1, 30, "rain");
+    EXPECT_EQ(FindRainColumn(far), 30);
+    far.setCellText(1, 30, "");
+    far.setCellText(1, 31, "RAIN");
+    EXPECT_EQ(FindRainColumn(far), 0);
+}
+
+TEST(FindEtColumns, ExactLabelsRightmostColumnAtMostSixMatches)
+{
+    MeteoSheet sheet;
+    sheet.setBlockText(1, 1, 100, "DATE\tPenMon\tpenmon\tPenMon \tP-T\tPenMon");
+    EtColumns found = FindEtColumns(sheet);
+    EXPECT_EQ(found.count, 3);
+    EXPECT_EQ(found.labels, (std::vector<int>{3, 4, 3}));
+    EXPECT_EQ(found.column[3], 6);
+    EXPECT_EQ(found.column[4], 5);
+    EXPECT_EQ(found.column[1], 0);
+
+    MeteoSheet many;
+    for (int c = 1; c <= 8; ++c) many.setCellText(1, c, c == 8 ? "PFAOrad" : "PenFAO");
+    found = FindEtColumns(many);
+    EXPECT_EQ(found.count, 6);
+    EXPECT_EQ(found.labels.size(), 6u);
+    EXPECT_EQ(found.column[1], 6); // the seventh match is ignored
+    EXPECT_EQ(found.column[5], 0);
+}
+
+} // namespace etp

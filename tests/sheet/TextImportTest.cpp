@@ -1,0 +1,75 @@
+#include "sheet/TextImport.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace etp {
+
+TEST(ReadTextLines, CrAndCrLfEndLinesALoneLfDoesNot)
+{
+    MeteoSheet sheet;
+    const auto report = ReadTextLines(sheet, "A\tB\r\n1\t2\r3\n4\r\n");
+    EXPECT_EQ(report.lines, 3);
+    EXPECT_EQ(sheet.cellText(1, 2), "B");
+    EXPECT_EQ(sheet.cellText(2, 2), "2");
+    EXPECT_EQ(sheet.cellText(3, 1), "3\n4");
+    EXPECT_EQ(sheet.lastNonEmptyRow(), 3);
+}
+
+TEST(ReadTextLines, LfOnlyFileIsOneLine)
+{
+    MeteoSheet sheet;
+    EXPECT_EQ(ReadTextLines(sheet, "DATE\tT\n01/01/95\t3\n").lines, 1);
+    EXPECT_EQ(sheet.cellText(1, 2), "T\n01/01/95");
+}
+
+TEST(ReadTextLines, EmptyLinesKeepTheirRowsAndFieldsStayWhole)
+{
+    MeteoSheet sheet;
+    ReadTextLines(sheet, "a\r\n\r\n 12,5 ; x\tb\r\n");
+    EXPECT_EQ(sheet.blockText(2, 1, 100), "");
+    EXPECT_EQ(sheet.cellText(3, 1), " 12,5 ; x");
+    EXPECT_EQ(sheet.cellText(3, 2), "b");
+}
+
+// Fields 31 to 40 used to be lost in a 30-column sheet; the sheet now widens.
+TEST(ReadTextLines, FortyFieldsWidenTheSheetBeyondOneHundredAreCounted)
+{
+    std::string line;
+    for (int k = 1; k <= 40; ++k) line += (k > 1 ? "\t" : "") + std::to_string(k);
+    MeteoSheet sheet;
+    auto report = ReadTextLines(sheet, line + "\r\n");
+    EXPECT_EQ(sheet.columnCount(), 40);
+    EXPECT_EQ(sheet.cellText(1, 40), "40");
+    EXPECT_EQ(report.droppedFields, 0);
+
+    line.clear();
+    for (int k = 1; k <= 105; ++k) line += (k > 1 ? "\t" : "") + std::to_string(k);
+    report = ReadTextLines(sheet, line + "\r\n" + line);
+    EXPECT_EQ(sheet.columnCount(), 100);
+    EXPECT_EQ(sheet.cellText(2, 100), "100");
+    EXPECT_EQ(report.droppedFields, 10);
+    EXPECT_EQ(report.linesWithDroppedFields, 2);
+}
+
+TEST(ReadTextLines, MoreLinesThanRowsGrowTheSheet)
+{
+    std::string text;
+    for (int i = 1; i <= 40000; ++i) text += std::to_string(i) + "\r\n";
+    MeteoSheet sheet;
+    EXPECT_EQ(ReadTextLines(sheet, text).lines, 40000);
+    EXPECT_EQ(sheet.rowCount(), 40000);
+    EXPECT_EQ(sheet.cellText(40000, 1), "40000");
+}
+
+TEST(ReadTextLines, BytesAreKeptAsTheyAre)
+{
+    MeteoSheet sheet;
+    const std::string bytes("\xff\x00\xfe\tz", 5);
+    ReadTextLines(sheet, bytes);
+    EXPECT_EQ(sheet.cellText(1, 1), std::string("\xff\x00\xfe", 3));
+    EXPECT_EQ(ReadTextLines(sheet, "").lines, 0);
+}
+
+} // namespace etp
