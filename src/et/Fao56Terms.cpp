@@ -24,16 +24,16 @@ double NetLongwaveFao56(const DailyWeather& D, const SiteDay& S)
 {
     const double ea = (SaturationVapourPressure(D.Tmin) * D.RHmax / 100
                        + SaturationVapourPressure(D.Tmax) * D.RHmin / 100) / 2; // actual vapour pressure [kPa]
-    const double Ra = ExtraterrestrialRadiation(S);                               // [MJ m-2 d-1]
-    const double Rso = (0.75 + 0.0001 * S.Altitude) * Ra; // clear sky [MJ m-2 d-1]; 1e-4 per metre, not FAO-56's 2e-5
-    const double Rs = double(D.Radiation) / 0.408;        // mm -> MJ m-2 d-1
-    const double f = Divide(1.35 * Rs, Rso, "NetLongwaveFao56") - 0.35;         // cloudiness; Rs / Rso not capped at 1
-    const double e = 0.34 - 0.14 * SquareRoot(ea, "NetLongwaveFao56");            // net emissivity
-    const double Rnl = 4.903e-09                                                  // Stefan-Boltzmann [MJ K-4 m-2 d-1]
+    const double Ra = ExtraterrestrialRadiation(S);                 // [MJ m-2 d-1]
+    const double Rso = (0.75 + 0.0001 * S.Altitude) * Ra;           // clear sky; 1e-4 per metre, not FAO-56's 2e-5
+    const double Rs = double(D.Radiation) / 0.408;                  // mm -> MJ m-2 d-1
+    const double f = Divide(1.35 * Rs, Rso, "NetLongwaveFao56") - 0.35;    // cloudiness; Rs / Rso not capped at 1
+    const double ePrime = 0.34 - 0.14 * SquareRoot(ea, "NetLongwaveFao56"); // net emissivity
+    const double Rnl = 4.903e-09 // Stefan-Boltzmann [MJ K-4 m-2 d-1]
                      * (Power(double(D.Tmin) + 273.16, 4, "NetLongwaveFao56")
                         + Power(double(D.Tmax) + 273.16, 4, "NetLongwaveFao56")) / 2
-                     * e * f;                                                     // [MJ m-2 d-1]
-    return Finite(Rnl * 0.408, "NetLongwaveFao56");                               // MJ m-2 d-1 -> mm
+                     * ePrime * f;                                  // [MJ m-2 d-1]
+    return Finite(Rnl * 0.408, "NetLongwaveFao56");                 // MJ m-2 d-1 -> mm
 }
 
 // Wind speed at 2 m [unit of U] from wind U measured at height h [m], FAO-56 Eq. 47.

@@ -10,7 +10,7 @@
 
 namespace etp {
 
-// "Hargr.": ET0 [mm d-1], Hargreaves-Samani a * Ra * (T + b) * (Tmax - Tmin)^c.
+// "Hargr.": ET0 [mm d-1], Hargreaves and Samani (1985), a Ra (T + b) (Tmax - Tmin)^c.
 double Hargreaves(const DailyWeather& D, const SiteDay& S, const HargreavesCoefficients& k)
 {
     const double Ra = ExtraterrestrialRadiation(S) * 0.408;                        // MJ m-2 d-1 -> mm d-1
@@ -20,7 +20,7 @@ double Hargreaves(const DailyWeather& D, const SiteDay& S, const HargreavesCoeff
     return Finite(k.a * Ra * (T + k.b) * Power(dT, k.c, "Hargreaves"), "Hargreaves");
 }
 
-// "Turc": ET0 [mm d-1], Turc with the humidity correction below 50 %.
+// "Turc": ET0 [mm d-1], Turc (1961), with the humidity correction below 50 %.
 double Turc(const DailyWeather& D, const SiteDay&)
 {
     const double T = ToSingle((double(D.Tmin) + D.Tmax) / 2);                      // [°C], 32-bit mean

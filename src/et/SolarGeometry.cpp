@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cmath>
+#include <cstddef>
 
 #include "base/ArithmeticError.h"
 #include "base/CheckedMath.h"
@@ -31,7 +32,7 @@ int DayOfYear(const SiteDay& S)
     if (!(day >= 1 && day <= 31 && day == std::floor(day)))
         throw ArithmeticError("DayOfYear: day not a whole number in 1..31");
     int J = static_cast<int>(day);
-    for (int m = 1; m < static_cast<int>(month); ++m) J += kMonthLength[m - 1];
+    for (std::size_t m = 1; m < static_cast<std::size_t>(month); ++m) J += kMonthLength[m - 1];
     return J;
 }
 

@@ -38,6 +38,16 @@ TEST(Hargreaves, NoTemperatureRangeGivesZero)
     EXPECT_EQ(Hargreaves(D, test::WorkedExampleSite(), HargreavesCoefficients{}), 0);
 }
 
+// T and Tmax - Tmin pass through 32 bits: with Tmin = 2^-30 they are 8 + 2^-31 and 16 - 2^-30
+// in double, but 8 and 16 as floats, the values of Tmin = 0.
+TEST(Hargreaves, MeanAndRangeAreRoundedTo32Bits)
+{
+    const SiteDay S = test::WorkedExampleSite();
+    const DailyWeather tiny{.Tmin = ToSingle(0x1p-30), .Tmax = 16};
+    const DailyWeather zero{.Tmin = 0, .Tmax = 16};
+    EXPECT_EQ(Hargreaves(tiny, S, HargreavesCoefficients{}), Hargreaves(zero, S, HargreavesCoefficients{}));
+}
+
 // Tmax < Tmin: a negative range has no square root, but a whole power is defined.
 TEST(Hargreaves, InvertedRangeNeedsAWholeExponent)
 {
@@ -69,6 +79,7 @@ TEST(Turc, HumidityFactor)
         {60, 0, 1},               // missing minimum humidity, although RHmean is 30
         {0, 60, 1},               // missing maximum humidity
         {0, 0, 1},                // RHmean 0
+        {10, -10, 1},             // RHmean 0 from two non-zero humidities
     };
     const SiteDay S = test::WorkedExampleSite();
     for (const auto& c : cases) {
@@ -101,6 +112,14 @@ TEST(Turc, MeansAreRoundedTo32Bits)
     const SiteDay S = test::WorkedExampleSite();
     EXPECT_EQ(Turc(step, S), Turc(flat, S));
     EXPECT_NE(Turc(both, S), Turc(flat, S));
+}
+
+// Rc is a 32-bit value too: 59 * float(1/59) = 1.0000000019 cal cm-2 d-1 is held as 1, so the
+// day gives 0.013 * 20 / 35 * (1 + 50) to the last digits.
+TEST(Turc, RadiationIsRoundedTo32Bits)
+{
+    const DailyWeather D{.Tmin = 20, .Tmax = 20, .RHmax = 65, .RHmin = 65, .Radiation = ToSingle(1.0 / 59)};
+    EXPECT_NEAR(Turc(D, test::WorkedExampleSite()), 0.378857142857142857, 1e-13);
 }
 
 // Without radiation only the 50 cal cm-2 d-1 remain: 0.013 * 20 / 35 * 50.

@@ -1,0 +1,247 @@
+#include "et/Compute.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <string>
+
+#include "base/ToSingle.h"
+#include "et/CombinationMethods.h"
+#include "et/OtherMethods.h"
+#include "et/ResultFormat.h"
+#include "et/SolarGeometry.h"
+#include "support/ScriptedUserInterface.h"
+#include "support/SheetBuilder.h"
+
+namespace etp {
+
+namespace {
+
+using testing::kStationTitles;
+using testing::SheetOf;
+
+// The worked day, 21 June at 45°N and 100 m, after a day whose mean temperature is 20.
+const char* kWorkedDay = "21/06/95\t12\t28\t40\t90\t22\t2\t10\t0";
+const char* kDayBefore = "20/06/95\t12\t28\t40\t90\t22\t2\t10\t0";
+
+class ComputeTest : public ::testing::Test {
+protected:
+    ComputeTest()
+    {
+        for (int box = 0; box < kColumnBoxes; ++box) columns.text[static_cast<std::size_t>(box)] = std::to_string(box + 1);
+        units.select(RadiationUnit, "MJ m^-2");
+        units.select(WindUnit, "m s^-1");
+        station = {"45", "100", "2"};
+    }
+
+    void check(std::initializer_list<int> methodList)
+    {
+        for (int k : methodList) methods.checked[static_cast<std::size_t>(k)] = true;
+    }
+
+    ComputeOutcome run(MeteoSheet& sheet)
+    {
+        const ComputeSettings settings{columns, units, station, methods, hargreaves};
+        return Compute(sheet, settings, previous, ui);
+    }
+
+    std::string cell(const MeteoSheet& sheet, int row, int column) { return std::string(sheet.cellText(row, column)); }
+
+    ColumnMap columns;
+    UnitSelection units;
+    StationParameters station;
+    MethodSelection methods;
+    HargreavesCoefficients hargreaves;
+    double previous = 0;
+    testing::ScriptedUserInterface ui;
+};
+
+} // namespace
+
+TEST_F(ComputeTest, WorkedExampleEveryMethod)
+{
+    MeteoSheet sheet = SheetOf({kStationTitles, kDayBefore, kWorkedDay});
+    for (int k = 0; k < kMethodCount; ++k) check({k});
+    EXPECT_EQ(run(sheet), ComputeOutcome::Completed);
+    EXPECT_TRUE(ui.messages.empty());
+    const char* labels[] = {"PenFAO", "PFAOnocorr", "PenMon", "P-T", "PFAOrad", "PFAOsun",
+                            "Hargr.", "Turc", "Thornt.", "P-T extrad", "Bl-Cr", "PotRad"};
+    const char* values[] = {"5.73", "5.47", "4.99", "4.52", "5.85", "", "5.95", "4.31", "992.", "16.", "994.", "41.91"};
+    for (int k = 0; k < kMethodCount; ++k) {
+        EXPECT_EQ(cell(sheet, 1, 10 + k), labels[k]);
+        EXPECT_EQ(cell(sheet, 3, 10 + k), values[k]) << labels[k];
+    }
+    EXPECT_EQ(previous, 20);
+}
+
+TEST_F(ComputeTest, ResultColumnsFollowTheLastTitleAndAppendOnEveryRun)
+{
+    MeteoSheet sheet = SheetOf({kStationTitles, kDayBefore, kWorkedDay});
+    check({MethodPenMon, MethodHargreaves});
+    run(sheet);
+    EXPECT_EQ(cell(sheet, 1, 10), "PenMon");
+    EXPECT_EQ(cell(sheet, 1, 11), "Hargr.");
+    run(sheet);
+    EXPECT_EQ(cell(sheet, 1, 12), "PenMon");
+    EXPECT_EQ(cell(sheet, 1, 13), "Hargr.");
+    // The second run's first day takes the first run's last day as the day before.
+    EXPECT_EQ(cell(sheet, 2, 12), "4.99");
+    EXPECT_NE(cell(sheet, 2, 10), cell(sheet, 2, 12));
+}
+
+TEST_F(ComputeTest, UnitsAndWindHeightReachTheMethods)
+{
+    MeteoSheet sheet = SheetOf({kStationTitles, "21/06/95\t12\t28\t40\t90\t20\t3\t10\t0"});
+    station.windHeight = "10";
+    check({MethodPenFao});
+    run(sheet);
+    DailyWeather D{12, 28, 90, 40, ToSingle(259.2 * 4.87 / std::log(672.58)), 10, ToSingle(20 * 0.408)};
+    const SiteDay S{100, 45, 6, 21, 1995};
+    EXPECT_NEAR(D.Wind, 193.9, 0.05);
+    EXPECT_EQ(cell(sheet, 2, 10), FormatResult(PenFao(D, S)));
+
+    // 2.00 is exactly 2: no conversion; 2.5 converts.
+    station.windHeight = "2.00";
+    run(sheet);
+    D.Wind = ToSingle(3 * 86.4);
+    EXPECT_EQ(cell(sheet, 2, 11), FormatResult(PenFao(D, S)));
+    station.windHeight = "2.5";
+    run(sheet);
+    EXPECT_NE(cell(sheet, 2, 12), cell(sheet, 2, 11));
+}
+
+TEST_F(ComputeTest, SunshineBoxZeroMeansNoSunshineAndHumidityBoxesAreNotChecked)
+{
+    MeteoSheet sheet = SheetOf({kStationTitles, kWorkedDay});
+    columns.text[SunshineBox] = "0";
+    std::swap(columns.text[RHminBox], columns.text[RHmaxBox]); // RHmin now reads 90, RHmax 40
+    check({MethodPenFao});
+    run(sheet);
+    const DailyWeather D{12, 28, 40, 90, 172.8f, 0, ToSingle(22 * 0.408)};
+    EXPECT_EQ(cell(sheet, 2, 10), FormatResult(PenFao(D, SiteDay{100, 45, 6, 21, 1995})));
+}
+
+TEST_F(ComputeTest, LatitudeAndAltitudeZeroAsksFirst)
+{
+    MeteoSheet sheet = SheetOf({kStationTitles, kWorkedDay});
+    station = {"0", "0.0", "2"};
+    check({MethodPotentialRadiation});
+    ui.answers.push_back(Answer::Cancel);
+    EXPECT_EQ(run(sheet), ComputeOutcome::StationRequested);
+    EXPECT_EQ(ui.messages, (std::vector<std::string>{std::string("ETP computation|") + kStationQuestion}));
+    EXPECT_EQ(sheet.lastNonEmptyColumn(1), 9);
+    EXPECT_EQ(ui.pointer(), Pointer::Normal);
+
+    ui.answers.push_back(Answer::Ok);
+    EXPECT_EQ(run(sheet), ComputeOutcome::Completed);
+    EXPECT_EQ(cell(sheet, 2, 10), FormatResult(ExtraterrestrialRadiation(SiteDay{0, 0, 6, 21, 1995})));
+}
+
+TEST_F(ComputeTest, NothingCheckedNoColumnNoDaysOnlyLabels)
+{
+    MeteoSheet sheet = SheetOf({kStationTitles, kWorkedDay});
+    EXPECT_EQ(run(sheet), ComputeOutcome::Completed);
+    EXPECT_EQ(sheet.lastNonEmptyColumn(), 9);
+
+    MeteoSheet titles = SheetOf({kStationTitles});
+    check({MethodPenMon, MethodPotentialRadiation});
+    EXPECT_EQ(run(titles), ComputeOutcome::Completed);
+    EXPECT_EQ(titles.blockText(1, 10, 100), "PenMon\tPotRad");
+    EXPECT_EQ(titles.lastNonEmptyRow(), 1);
+}
+
+TEST_F(ComputeTest, OnlyPotRadIgnoresEmptyWeatherCells)
+{
+    MeteoSheet sheet = SheetOf({"DATE", "21/06/95", "22/06/95"});
+    check({MethodPotentialRadiation});
+    run(sheet);
+    EXPECT_EQ(cell(sheet, 1, 2), "PotRad");
+    EXPECT_EQ(cell(sheet, 2, 2), "41.91");
+}
+
+TEST_F(ComputeTest, ABadDateStopsAtItsRowAndKeepsWhatWasWritten)
+{
+    MeteoSheet sheet = SheetOf({kStationTitles, kDayBefore, kWorkedDay, "31/02/95\t12\t28\t40\t90\t22\t2\t10\t0",
+                                kWorkedDay});
+    check({MethodPenMon});
+    EXPECT_EQ(run(sheet), ComputeOutcome::Stopped);
+    EXPECT_EQ(ui.messages, (std::vector<std::string>{"ETP computation|The date in row 4 is not a date: \"31/02/95\""}));
+    EXPECT_EQ(cell(sheet, 3, 10), "4.99");
+    EXPECT_EQ(cell(sheet, 4, 10), "");
+    EXPECT_EQ(cell(sheet, 5, 10), "");
+    EXPECT_EQ(ui.pointer(), Pointer::Normal);
+}
+
+TEST_F(ComputeTest, ArithmeticErrorsNameTheRowAndTheMethod)
+{
+    // Polar day at 89°N: the sunset hour angle has no value.
+    MeteoSheet sheet = SheetOf({kStationTitles, "21/03/95\t1\t5\t40\t90\t10\t2\t10\t0", kWorkedDay});
+    station.latitude = "89";
+    check({MethodTurc, MethodPenMon});
+    EXPECT_EQ(run(sheet), ComputeOutcome::Stopped);
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_EQ(ui.messages[0].rfind("ETP computation|Arithmetic error in row 3, method PenMon: ", 0), 0u) << ui.messages[0];
+    EXPECT_NE(cell(sheet, 2, 10), "");
+
+    // The wind height conversion is no method: only the row is named.
+    ui.messages.clear();
+    station = {"45", "100", "0"};
+    EXPECT_EQ(run(sheet), ComputeOutcome::Stopped);
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_EQ(ui.messages[0].rfind("ETP computation|Arithmetic error in row 2: ", 0), 0u) << ui.messages[0];
+}
+
+TEST_F(ComputeTest, ValuesBeyondThirtyTwoBitsAreAnOverflow)
+{
+    MeteoSheet sheet = SheetOf({kStationTitles, "21/06/95\t1e39\t28\t40\t90\t22\t2\t10\t0"});
+    check({MethodHargreaves});
+    EXPECT_EQ(run(sheet), ComputeOutcome::Stopped);
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_NE(ui.messages[0].find("row 2"), std::string::npos);
+    EXPECT_NE(ui.messages[0].find("overflow"), std::string::npos);
+}
+
+TEST_F(ComputeTest, RefusesWithoutDateColumnOrWithoutRoom)
+{
+    MeteoSheet sheet = SheetOf({kStationTitles, kWorkedDay});
+    check({MethodPenMon});
+    columns.text[DateBox] = "?";
+    EXPECT_EQ(run(sheet), ComputeOutcome::Refused);
+    EXPECT_EQ(ui.messages.back(), "ETP computation|Problems in defining metereological variables");
+    EXPECT_EQ(sheet.lastNonEmptyColumn(), 9);
+
+    columns.text[DateBox] = "1";
+    sheet.setCellText(1, 99, "X");
+    check({MethodHargreaves});
+    EXPECT_EQ(run(sheet), ComputeOutcome::Refused);
+    EXPECT_EQ(sheet.lastNonEmptyColumn(1), 99);
+    methods.checked[MethodHargreaves] = false;
+    EXPECT_EQ(run(sheet), ComputeOutcome::Completed);
+    EXPECT_EQ(cell(sheet, 1, 100), "PenMon");
+}
+
+TEST_F(ComputeTest, FirstOfJanuaryHasNoSoilHeatFlux)
+{
+    MeteoSheet sheet = SheetOf({kStationTitles, "01/01/96\t2\t8\t60\t95\t5\t2\t3\t0"});
+    check({MethodPenMon});
+    previous = 30; // would give a large G on any other day
+    run(sheet);
+    double fresh = 0;
+    const DailyWeather D{2, 8, 95, 60, 172.8f, 3, ToSingle(5 * 0.408)};
+    EXPECT_EQ(cell(sheet, 2, 10), FormatResult(PenMon(D, SiteDay{100, 45, 1, 1, 1996}, fresh)));
+    EXPECT_EQ(previous, 5);
+}
+
+TEST_F(ComputeTest, HargreavesCoefficientsChangeOnlyHargreaves)
+{
+    MeteoSheet sheet = SheetOf({kStationTitles, kWorkedDay});
+    check({MethodHargreaves, MethodTurc});
+    run(sheet);
+    hargreaves.a = 0.0022;
+    run(sheet);
+    EXPECT_EQ(cell(sheet, 2, 10), "5.95");
+    EXPECT_EQ(cell(sheet, 2, 12), "5.69"); // 5.9465 * 22 / 23
+    EXPECT_EQ(cell(sheet, 2, 11), cell(sheet, 2, 13));
+}
+
+} // namespace etp
