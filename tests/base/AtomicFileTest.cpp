@@ -1,0 +1,68 @@
+#include "base/AtomicFile.h"
+
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <filesystem>
+#include <string>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include "support/TempDir.h"
+
+namespace etp {
+
+namespace {
+
+long FilesIn(const std::filesystem::path& folder)
+{
+    return std::distance(std::filesystem::directory_iterator(folder), std::filesystem::directory_iterator());
+}
+
+} // namespace
+
+TEST(WriteFileAtomically, ReplacesTheFileWhole)
+{
+    testing::TempDir dir;
+    const auto path = dir.write("a.txt", "old");
+    EXPECT_FALSE(WriteFileAtomically(path, "new content"));
+    EXPECT_EQ(testing::ReadFile(path), "new content");
+    EXPECT_EQ(FilesIn(dir.path()), 1);
+}
+
+TEST(WriteFileAtomically, ReportsAMissingFolderOrAFolderAsTarget)
+{
+    testing::TempDir dir;
+    EXPECT_TRUE(WriteFileAtomically(dir.file("missing/a.txt"), "x"));
+    std::filesystem::create_directory(dir.file("folder"));
+    const auto reason = WriteFileAtomically(dir.file("folder"), "x");
+    ASSERT_TRUE(reason);
+    EXPECT_EQ(*reason, "it is a folder");
+    EXPECT_EQ(FilesIn(dir.path()), 1);
+}
+
+// The disk fills up halfway: a child process writes under a file-size limit, so the
+// write fails even for root. The old file must survive and no temporary may remain.
+TEST(WriteFileAtomically, AWriteThatFailsMidwayKeepsTheOldFile)
+{
+    testing::TempDir dir;
+    const auto path = dir.write("results.txt", "old results");
+    const pid_t child = fork();
+    ASSERT_NE(child, -1);
+    if (child == 0) {
+        std::signal(SIGXFSZ, SIG_IGN);
+        const rlimit limit{4096, 4096};
+        setrlimit(RLIMIT_FSIZE, &limit);
+        const bool failed = WriteFileAtomically(path, std::string(1 << 20, 'x')).has_value();
+        _exit(failed ? 0 : 1);
+    }
+    int status = 0;
+    waitpid(child, &status, 0);
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 0) << "the write did not report its failure";
+    EXPECT_EQ(testing::ReadFile(path), "old results");
+    EXPECT_EQ(FilesIn(dir.path()), 1);
+}
+
+} // namespace etp

@@ -1,0 +1,49 @@
+#pragma once
+// A fresh folder for one test, removed with everything in it afterwards.
+#include <filesystem>
+#include <fstream>
+#include <random>
+#include <sstream>
+#include <string>
+
+namespace etp::testing {
+
+class TempDir {
+public:
+    TempDir()
+    {
+        std::random_device random;
+        path_ = std::filesystem::temp_directory_path() / ("etp-test-" + std::to_string(random()) + std::to_string(random()));
+        std::filesystem::create_directories(path_);
+    }
+    ~TempDir()
+    {
+        std::error_code ec;
+        std::filesystem::permissions(path_, std::filesystem::perms::owner_all, ec);
+        std::filesystem::remove_all(path_, ec);
+    }
+    TempDir(const TempDir&) = delete;
+    TempDir& operator=(const TempDir&) = delete;
+
+    std::string file(const std::string& name) const { return (path_ / name).string(); }
+    const std::filesystem::path& path() const { return path_; }
+
+    std::string write(const std::string& name, const std::string& bytes) const
+    {
+        std::ofstream(file(name), std::ios::binary) << bytes;
+        return file(name);
+    }
+
+private:
+    std::filesystem::path path_;
+};
+
+inline std::string ReadFile(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream bytes;
+    bytes << in.rdbuf();
+    return bytes.str();
+}
+
+} // namespace etp::testing

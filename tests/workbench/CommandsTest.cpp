@@ -1,0 +1,176 @@
+#include "workbench/Commands.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "support/ScriptedUserInterface.h"
+#include "support/SheetBuilder.h"
+#include "support/TempDir.h"
+
+namespace etp {
+
+namespace {
+
+using testing::ReadFile;
+using testing::ScriptedUserInterface;
+using testing::TempDir;
+
+class CommandsTest : public ::testing::Test {
+protected:
+    bool open(const std::string& path)
+    {
+        ui.openFiles.push_back(path);
+        return OpenFile(workbench, ui);
+    }
+
+    Workbench workbench;
+    ScriptedUserInterface ui;
+    TempDir dir;
+};
+
+} // namespace
+
+TEST_F(CommandsTest, LoadStepState)
+{
+    EXPECT_EQ(workbench.sheet.caption(0), "0");
+    EXPECT_EQ(workbench.sheet.caption(20), "20");
+    EXPECT_EQ(workbench.sheet.caption(21), "");
+    EXPECT_EQ(workbench.columns.text[DateBox], "?");
+    EXPECT_EQ(workbench.units.text(RadiationUnit), "Cal cm^-2 d^-1");
+    EXPECT_EQ(workbench.hargreaves.b, 17.8);
+    EXPECT_EQ(workbench.statusPanels, (std::array<std::string, 4>{"working file: none", "Latitude: 0°",
+                                                                    "Altitude a.s.l.: 0 m",
+                                                                    "Wind speed measurement hight: 2 m"}));
+}
+
+TEST_F(CommandsTest, OpenReadsATextFileAndNamesIt)
+{
+    const auto path = dir.write("station.txt", "DATE\tTMIN\r\n01/01/95\t3\r\n");
+    workbench.sheet.setCellText(500, 5, "old");
+    EXPECT_TRUE(open(path));
+    EXPECT_EQ(workbench.statusPanels[0], "working file: " + path);
+    EXPECT_EQ(workbench.sheet.cellText(2, 2), "3");
+    EXPECT_EQ(workbench.sheet.cellText(500, 5), "");
+    EXPECT_TRUE(ui.messages.empty());
+    EXPECT_EQ(ui.pointers, (std::vector<Pointer>{Pointer::BusyArrow, Pointer::Normal}));
+}
+
+TEST_F(CommandsTest, OpenCancelledOrMissingChangesNothing)
+{
+    workbench.sheet.setCellText(1, 1, "kept");
+    ui.openFiles.push_back(std::nullopt);
+    EXPECT_FALSE(OpenFile(workbench, ui));
+    EXPECT_FALSE(open("*.xls"));
+    EXPECT_TRUE(ui.messages.empty());
+    EXPECT_FALSE(open(dir.file("missing.txt")));
+    EXPECT_FALSE(open(dir.file("*.txt")));
+    EXPECT_EQ(ui.messages, (std::vector<std::string>{"ETP computation|il file non esiste",
+                                                      "ETP computation|il file non esiste"}));
+    EXPECT_EQ(workbench.sheet.cellText(1, 1), "kept");
+    EXPECT_EQ(workbench.statusPanels[0], "working file: none");
+}
+
+// A file that exists but cannot be read must not cost the person the sheet.
+TEST_F(CommandsTest, OpenAFolderKeepsTheSheet)
+{
+    workbench.sheet.setCellText(1, 1, "kept");
+    std::filesystem::create_directory(dir.file("folder"));
+    EXPECT_FALSE(open(dir.file("folder")));
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_NE(ui.messages[0].find("cannot be read"), std::string::npos);
+    EXPECT_EQ(workbench.sheet.cellText(1, 1), "kept");
+}
+
+TEST_F(CommandsTest, OpenSaysWhatItDropped)
+{
+    std::string line = "A";
+    for (int k = 2; k <= 103; ++k) line += "\tx";
+    EXPECT_TRUE(open(dir.write("wide.txt", line + "\r\n" + line + "\r\n")));
+    EXPECT_EQ(ui.messages,
+              (std::vector<std::string>{"ETP computation|6 fields beyond column 100 in 2 lines were not imported."}));
+}
+
+TEST_F(CommandsTest, UppercaseXlsIsReadAsText)
+{
+    EXPECT_TRUE(open(dir.write("DATA.XLS", "DATE\r\n")));
+    EXPECT_EQ(workbench.sheet.cellText(1, 1), "DATE");
+}
+
+TEST_F(CommandsTest, WorkbookThatIsNoWorkbook)
+{
+    workbench.sheet.setCellText(1, 1, "old");
+    const auto path = dir.write("data.xls", "DATE\r\n");
+    EXPECT_FALSE(open(path));
+    EXPECT_EQ(ui.messages, (std::vector<std::string>{
+                               "Invalid File Type or Locked|File is not an Excel file or is locked and cannot be imported."}));
+    EXPECT_EQ(workbench.sheet.cellText(1, 1), "");
+    EXPECT_EQ(workbench.statusPanels[0], "working file: " + path);
+    EXPECT_EQ(ui.pointer(), Pointer::Normal);
+}
+
+TEST_F(CommandsTest, SaveAsWritesWhatOpenReadsBack)
+{
+    workbench.sheet = testing::SheetOf({"DATE\tTMIN\t\tX", "01/01/95\t3"});
+    workbench.sheet.setCellText(5, 2, "below an empty date");
+    workbench.sheet.setCellText(3, 1, "a\tb");
+    const auto path = dir.file("saved.txt");
+    ui.saveFiles.push_back(path);
+    SaveSheetAs(workbench, ui);
+    EXPECT_EQ(ReadFile(path), "DATE\tTMIN\t\tX\r\n01/01/95\t3\t\t\r\na b\t\t\t\r\n\t\t\t\r\n\tbelow an empty date\t\t\r\n");
+    EXPECT_EQ(workbench.statusPanels[0], "working file: " + path);
+
+    Workbench reread;
+    ui.openFiles.push_back(path);
+    ASSERT_TRUE(OpenFile(reread, ui));
+    EXPECT_EQ(SheetAsText(reread.sheet), SheetAsText(workbench.sheet));
+}
+
+TEST_F(CommandsTest, SaveIntoAMissingFolderOrOntoAFolder)
+{
+    EXPECT_FALSE(SaveSheet(workbench, dir.file("no/such/folder.txt"), ui));
+    std::filesystem::create_directory(dir.file("folder"));
+    EXPECT_FALSE(SaveSheet(workbench, dir.file("folder"), ui));
+    EXPECT_EQ(ui.messages.size(), 2u);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1);
+}
+
+TEST_F(CommandsTest, StationOkShowsNumberTexts)
+{
+    workbench.station = {"45.5", "250", "10"};
+    EXPECT_TRUE(ApplyStation(workbench, ui));
+    EXPECT_EQ(workbench.statusPanels[1], "Latitude: 45.5°");
+    EXPECT_EQ(workbench.statusPanels[2], "Altitude a.s.l.: 250 m");
+    EXPECT_EQ(workbench.statusPanels[3], "Wind speed measurement hight: 10 m");
+    workbench.station.latitude = "-33";
+    EXPECT_TRUE(ApplyStation(workbench, ui));
+    EXPECT_EQ(workbench.statusPanels[1], "Latitude:-33°");
+}
+
+TEST_F(CommandsTest, StationOkRefusesTextsThatAreNoNumbers)
+{
+    workbench.station = {"45.5", "12,5", "10"};
+    EXPECT_FALSE(ApplyStation(workbench, ui));
+    EXPECT_EQ(ui.messages, (std::vector<std::string>{"ETP computation|Altitude a.s.l. (m) is not a number: \"12,5\""}));
+    EXPECT_EQ(workbench.statusPanels[1], "Latitude: 0°");
+}
+
+TEST(NumberText, DecimalWithABlankUnlessNegative)
+{
+    const std::pair<double, const char*> cases[] = {{45.5, " 45.5"}, {0, " 0"},         {-0.0, " 0"},
+                                                    {-33, "-33"},    {0.1, " 0.1"},     {1e20, " 1E+20"},
+                                                    {1.0 / 3, " 0.333333333333333"}};
+    for (const auto& [value, text] : cases) EXPECT_EQ(NumberText(value), text) << value;
+}
+
+TEST_F(CommandsTest, HargreavesTextsBecomeCoefficientsOnlyWhenAllAreNumbers)
+{
+    EXPECT_FALSE(ApplyHargreaves(workbench, {"0.0022", "abc", ".5"}, ui));
+    EXPECT_EQ(workbench.hargreaves.a, 0.0023);
+    EXPECT_EQ(ui.messages, (std::vector<std::string>{"ETP computation|The value of b is not a number: \"abc\""}));
+    EXPECT_TRUE(ApplyHargreaves(workbench, {"0.0022", "17", ".5"}, ui));
+    EXPECT_EQ(workbench.hargreaves.a, 0.0022);
+    EXPECT_EQ(workbench.hargreaves.b, 17);
+}
+
+} // namespace etp
