@@ -1,5 +1,6 @@
 #include "et/Compute.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <optional>
@@ -25,27 +26,32 @@ struct RowError {
     std::string text;
 };
 
+// Nothing can change the boxes, lists or station texts while the command runs, so
+// their numbers are read once.
 class RowReader {
 public:
-    RowReader(const MeteoSheet& sheet, const ComputeSettings& settings) : sheet_(sheet), settings_(settings) {}
+    RowReader(const MeteoSheet& sheet, const ComputeSettings& settings) : sheet_(sheet)
+    {
+        for (int box = 0; box < kColumnBoxes; ++box) column_[static_cast<std::size_t>(box)] = settings.columns.column(box);
+        radiationFactor_ = settings.units.factor(RadiationUnit);
+        windFactor_ = settings.units.factor(WindUnit);
+        sunshineFactor_ = settings.units.factor(SunshineUnit);
+        windHeight_ = NumericValue(settings.station.windHeight);
+    }
 
-    // Inputs in the order the driver reads them; the boxes and lists are read afresh
-    // for every row.
+    // Inputs in the order the driver reads them.
     void read(int r, DailyWeather& D, SiteDay& S) const
     {
-        const ColumnMap& columns = settings_.columns;
-        const UnitSelection& units = settings_.units;
         D.Tmin = value(r, TminBox, 1, "T min");
         D.Tmax = value(r, TmaxBox, 1, "T max");
         D.RHmin = value(r, RHminBox, 1, "U.R. min");
         D.RHmax = value(r, RHmaxBox, 1, "U.R. max");
-        D.Radiation = value(r, RadiationBox, units.factor(RadiationUnit), "radiation");
-        D.Wind = value(r, WindBox, units.factor(WindUnit), "wind");
-        const double h = NumericValue(settings_.station.windHeight); // [m]
-        if (h != 2) D.Wind = ToSingleChecked(WindAt2m(D.Wind, h), "the wind height conversion");
-        if (columns.column(SunshineBox) != 0) D.Sunshine = value(r, SunshineBox, units.factor(SunshineUnit), "sunshine");
+        D.Radiation = value(r, RadiationBox, radiationFactor_, "radiation");
+        D.Wind = value(r, WindBox, windFactor_, "wind");
+        if (windHeight_ != 2) D.Wind = ToSingleChecked(WindAt2m(D.Wind, windHeight_), "the wind height conversion");
+        if (column_[SunshineBox] != 0) D.Sunshine = value(r, SunshineBox, sunshineFactor_, "sunshine");
 
-        const std::string_view dateText = sheet_.cellText(r, columns.column(DateBox));
+        const std::string_view dateText = sheet_.cellText(r, column_[DateBox]);
         const auto date = DateParts(dateText);
         if (!date)
             throw RowError{"The date in row " + std::to_string(r) + " is not a date: \"" + std::string(dateText) + "\""};
@@ -57,12 +63,14 @@ public:
 private:
     float value(int r, int box, double factor, const char* what) const
     {
-        const double v = NumericValue(sheet_.cellText(r, settings_.columns.column(box)));
+        const double v = NumericValue(sheet_.cellText(r, column_[static_cast<std::size_t>(box)]));
         return ToSingleChecked(v * factor, what);
     }
 
     const MeteoSheet& sheet_;
-    const ComputeSettings& settings_;
+    std::array<int, kColumnBoxes> column_{};
+    double radiationFactor_ = 1, windFactor_ = 1, sunshineFactor_ = 1;
+    double windHeight_ = 2; // [m]
 };
 
 std::optional<double> RunMethod(int k, const DailyWeather& D, const SiteDay& S, const ComputeSettings& settings,
@@ -132,10 +140,14 @@ ComputeOutcome Compute(MeteoSheet& sheet, const ComputeSettings& settings, doubl
     }
 
     const RowReader reader(sheet, settings);
+    int lastResultColumn = 0;
+    for (const int c : resultColumn) lastResultColumn = std::max(lastResultColumn, c);
     const int last = LastDataRow(sheet, settings.columns);
     char text[kResultBufferSize];
     for (int r = 2; r <= last; ++r) {
         int k = -1;
+        // A result takes about six characters; the new cells go at the row's end.
+        sheet.reserveRow(r, lastResultColumn, static_cast<std::size_t>(chosen) * 6);
         try {
             reader.read(r, D, S);
             for (k = 0; k < kMethodCount; ++k) {

@@ -2,49 +2,73 @@
 
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <cstring>
+#include <string_view>
 
 namespace etp {
 
 namespace {
 
-// True when value * 100 lies exactly halfway between two whole numbers: then value has
-// at most three decimals, value * 1000 is a whole number ending in 5, and the product
-// is exact.
+// Below this the hundredths fit in 52 bits and the fast path is exact.
+constexpr double kFastLimit = 1e13;
+
+// |value| * 100 rounded to a whole number, halves away from zero, judged on the exact
+// binary value: fma gives the sign of |value| * 100 - tie without rounding it first.
+std::uint64_t Hundredths(double magnitude)
+{
+    double n = std::floor(magnitude * 100 + 0.5);
+    if (std::fma(magnitude, 100, -(n - 0.5)) < 0) n -= 1;
+    if (std::fma(magnitude, 100, -(n + 0.5)) >= 0) n += 1;
+    return static_cast<std::uint64_t>(n);
+}
+
+// True when value * 100 lies exactly halfway between two whole numbers.
 bool IsExactHalf(double value)
 {
-    const double scaled = value * 1000;
-    if (scaled != std::floor(scaled) || std::fma(value, 1000, -scaled) != 0) return false;
-    return std::fmod(std::fabs(scaled), 10) == 5;
+    const double scaled = value * 100;
+    return std::fma(value, 100, -scaled) == 0 && scaled - std::floor(scaled) == 0.5;
+}
+
+// Values of 1e13 and more: to_chars rounds them correctly (halves to even, which only
+// exact halves need nudged).
+int FormatLarge(double value, char* buffer)
+{
+    const double magnitude = std::fabs(value);
+    char digits[kResultBufferSize];
+    const double rounded = IsExactHalf(magnitude) ? (std::floor(magnitude * 100) + 1) / 100 : magnitude;
+    const auto result = std::to_chars(digits, digits + sizeof digits, rounded, std::chars_format::fixed, 2);
+    std::string_view text(digits, static_cast<std::size_t>(result.ptr - digits));
+    while (text.back() == '0') text.remove_suffix(1);
+    int n = 0;
+    if (value < 0) buffer[n++] = '-';
+    std::memcpy(buffer + n, text.data(), text.size());
+    n += static_cast<int>(text.size());
+    buffer[n] = '\0';
+    return n;
 }
 
 } // namespace
 
 int FormatResult(double value, char* buffer)
 {
-    // Correctly rounded from the exact binary value; only exact halves need a nudge,
-    // since to_chars rounds them to even.
-    double magnitude = std::fabs(value);
-    char digits[kResultBufferSize];
-    auto result = std::to_chars(digits, digits + sizeof digits, magnitude, std::chars_format::fixed, 2);
-    std::size_t length = static_cast<std::size_t>(result.ptr - digits);
-    if (IsExactHalf(magnitude)) {
-        const double up = (std::floor(magnitude * 100) + 1) / 100;
-        result = std::to_chars(digits, digits + sizeof digits, up, std::chars_format::fixed, 2);
-        length = static_cast<std::size_t>(result.ptr - digits);
+    const double magnitude = std::fabs(value);
+    if (!(magnitude < kFastLimit)) return FormatLarge(value, buffer);
+    const std::uint64_t hundredths = Hundredths(magnitude);
+    int length = 0;
+    if (value < 0 && hundredths != 0) buffer[length++] = '-';
+    if (hundredths >= 100) {
+        const auto result = std::to_chars(buffer + length, buffer + kResultBufferSize, hundredths / 100);
+        length = static_cast<int>(result.ptr - buffer);
     }
-    // digits is "I.FF"; drop a leading lone 0 and trailing zeros of the decimals.
-    std::string_view text(digits, length);
-    const bool zero = text.find_first_not_of("0.") == std::string_view::npos;
-    if (text.substr(0, 2) == "0.") text.remove_prefix(1);
-    while (text.back() == '0') text.remove_suffix(1);
-
-    int n = 0;
-    if (value < 0 && !zero) buffer[n++] = '-';
-    std::memcpy(buffer + n, text.data(), text.size());
-    n += static_cast<int>(text.size());
-    buffer[n] = '\0';
-    return n;
+    buffer[length++] = '.';
+    const auto cents = static_cast<int>(hundredths % 100);
+    if (cents != 0) {
+        buffer[length++] = static_cast<char>('0' + cents / 10);
+        if (cents % 10 != 0) buffer[length++] = static_cast<char>('0' + cents % 10);
+    }
+    buffer[length] = '\0';
+    return length;
 }
 
 std::string FormatResult(double value)

@@ -36,27 +36,58 @@ int DayOfYear(const SiteDay& S)
     return J;
 }
 
+namespace {
+
+// Several methods of one row ask for the same day's Ra and N: the last answer is kept,
+// per thread, for the same latitude and date. The value is the one the formula gives.
+struct SolarMemo {
+    float latitude = 0, month = 0, day = 0;
+    double value = 0;
+    bool valid = false;
+
+    const double* find(const SiteDay& S) const
+    {
+        return valid && S.Latitude == latitude && S.Month == month && S.Day == day ? &value : nullptr;
+    }
+    double keep(const SiteDay& S, double v)
+    {
+        latitude = S.Latitude;
+        month = S.Month;
+        day = S.Day;
+        valid = true;
+        return value = v;
+    }
+};
+
+thread_local SolarMemo daylightMemo;
+thread_local SolarMemo radiationMemo;
+
+} // namespace
+
 // Daylight hours N [h], FAO-24; declination with 0.4093 and 1.405, its own constants.
 double DaylightHours(const SiteDay& S)
 {
+    if (const double* N = daylightMemo.find(S)) return *N;
     const double J = DayOfYear(S);                                   // [day]
     const double d = 0.4093 * std::sin(TwoPi * J / 365 - 1.405);     // declination [rad]
     const double phi = double(S.Latitude) * Pi / 180;                // latitude [rad]
     const double ws = ArcCos(-std::tan(phi) * std::tan(d));          // sunset hour angle [rad]
-    return 24 * ws / Pi;
+    return daylightMemo.keep(S, 24 * ws / Pi);
 }
 
 // Extraterrestrial radiation Ra [MJ m-2 d-1], FAO-56 Eqs. 21, 23-25.
 double ExtraterrestrialRadiation(const SiteDay& S)
 {
+    if (const double* Ra = radiationMemo.find(S)) return *Ra;
     const double J = DayOfYear(S);                                   // [day]
     const double d = 0.409 * std::sin(TwoPi * J / 365 - 1.39);       // declination [rad]
     const double phi = double(S.Latitude) * Pi / 180;                // latitude [rad]
     const double ws = ArcCos(-std::tan(phi) * std::tan(d));          // sunset hour angle [rad]
     const double dr = 1 + 0.033 * std::cos(TwoPi * J / 365);         // inverse relative Earth-Sun distance
-    return Finite(1440 / Pi * 0.082 * dr                             // 0.082 MJ m-2 min-1: solar constant
+    return radiationMemo.keep(
+        S, Finite(1440 / Pi * 0.082 * dr                             // 0.082 MJ m-2 min-1: solar constant
                       * (ws * std::sin(phi) * std::sin(d) + std::cos(phi) * std::cos(d) * std::sin(ws)),
-                  "ExtraterrestrialRadiation");
+                  "ExtraterrestrialRadiation"));
 }
 
 // "PotRad": extraterrestrial radiation Ra [MJ m-2 d-1], not converted to mm; no weather needed.

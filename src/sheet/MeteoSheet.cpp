@@ -6,6 +6,29 @@ namespace etp {
 
 MeteoSheet::MeteoSheet() : captions_(kInitialColumns + 1) {}
 
+void MeteoSheet::Row::set(std::size_t c, std::string_view value)
+{
+    if (c >= ends.size()) {
+        if (value.empty()) return;
+        ends.resize(c + 1, static_cast<std::uint32_t>(text.size()));
+    }
+    const std::uint32_t begin = c == 0 ? 0 : ends[c - 1];
+    const std::uint32_t oldLength = ends[c] - begin;
+    text.replace(begin, oldLength, value);
+    const auto delta = static_cast<std::uint32_t>(value.size() - oldLength); // modulo 2^32, as the ends are
+    for (std::size_t k = c; k < ends.size(); ++k) ends[k] += delta;
+    trim();
+}
+
+void MeteoSheet::Row::trim()
+{
+    while (!ends.empty() && ends.back() == (ends.size() > 1 ? ends[ends.size() - 2] : 0)) ends.pop_back();
+    if (ends.empty()) {
+        std::string().swap(text);
+        std::vector<std::uint32_t>().swap(ends);
+    }
+}
+
 std::string_view MeteoSheet::cellText(int row, int column) const
 {
     if (row == 0) return caption(column);
@@ -14,12 +37,7 @@ std::string_view MeteoSheet::cellText(int row, int column) const
     if (r >= rows_.size()) return {};
     const Row& cells = rows_[r];
     const auto c = static_cast<std::size_t>(column - 1);
-    return c < cells.size() ? std::string_view(cells[c]) : std::string_view();
-}
-
-void MeteoSheet::trimRow(Row& row)
-{
-    while (!row.empty() && row.back().empty()) row.pop_back();
+    return c < cells.ends.size() ? cells.cell(c) : std::string_view();
 }
 
 bool MeteoSheet::setCellText(int row, int column, std::string_view text)
@@ -28,18 +46,13 @@ bool MeteoSheet::setCellText(int row, int column, std::string_view text)
     const auto r = static_cast<std::size_t>(row - 1);
     const auto c = static_cast<std::size_t>(column - 1);
     if (text.empty()) {
-        if (r < rows_.size() && c < rows_[r].size()) {
-            rows_[r][c].clear();
-            trimRow(rows_[r]);
-        }
+        if (r < rows_.size()) rows_[r].set(c, text);
         return true;
     }
     growRows(row);
     growColumns(column);
     if (r >= rows_.size()) rows_.resize(r + 1);
-    Row& cells = rows_[r];
-    if (c >= cells.size()) cells.resize(c + 1);
-    cells[c].assign(text);
+    rows_[r].set(c, text);
     return true;
 }
 
@@ -64,6 +77,8 @@ std::string MeteoSheet::blockText(int row, int firstColumn, int lastColumn) cons
 int MeteoSheet::setBlockText(int row, int firstColumn, int lastColumn, std::string_view text)
 {
     const int last = std::min(lastColumn, kMaxColumns);
+    const auto r = static_cast<std::size_t>(row - 1);
+    if (firstColumn == 1 && row >= 1 && (r >= rows_.size() || rows_[r].empty())) return fillEmptyRow(row, last, text);
     int column = firstColumn;
     int dropped = 0;
     std::size_t start = 0;
@@ -81,6 +96,36 @@ int MeteoSheet::setBlockText(int row, int firstColumn, int lastColumn, std::stri
     return dropped;
 }
 
+// The import's case: a whole line into an empty row, built in one go.
+int MeteoSheet::fillEmptyRow(int row, int lastColumn, std::string_view text)
+{
+    Row filled;
+    filled.text.reserve(text.size());
+    int dropped = 0;
+    std::size_t start = 0;
+    while (true) {
+        const std::size_t tab = text.find('\t', start);
+        const std::string_view field = text.substr(start, tab == std::string_view::npos ? text.npos : tab - start);
+        if (static_cast<int>(filled.ends.size()) < lastColumn) {
+            filled.text += field;
+            filled.ends.push_back(static_cast<std::uint32_t>(filled.text.size()));
+        } else if (!field.empty()) {
+            ++dropped;
+        }
+        if (tab == std::string_view::npos) break;
+        start = tab + 1;
+    }
+    filled.trim();
+    if (!filled.empty()) {
+        growRows(row);
+        growColumns(static_cast<int>(filled.ends.size()));
+        const auto r = static_cast<std::size_t>(row - 1);
+        if (r >= rows_.size()) rows_.resize(r + 1);
+        rows_[r] = std::move(filled);
+    }
+    return dropped;
+}
+
 void MeteoSheet::clearBlock(int firstRow, int firstColumn, int lastRow, int lastColumn)
 {
     firstRow = std::max(firstRow, 1);
@@ -88,12 +133,23 @@ void MeteoSheet::clearBlock(int firstRow, int firstColumn, int lastRow, int last
     lastRow = std::min(lastRow, static_cast<int>(rows_.size()));
     for (int r = firstRow; r <= lastRow; ++r) {
         Row& cells = rows_[static_cast<std::size_t>(r - 1)];
-        const int end = std::min(lastColumn, static_cast<int>(cells.size()));
-        for (int c = firstColumn; c <= end; ++c) cells[static_cast<std::size_t>(c - 1)].clear();
-        trimRow(cells);
-        if (cells.empty()) Row().swap(cells);
+        if (firstColumn == 1 && lastColumn >= static_cast<int>(cells.ends.size())) {
+            cells = Row();
+            continue;
+        }
+        const int end = std::min(lastColumn, static_cast<int>(cells.ends.size()));
+        for (int c = end; c >= firstColumn; --c) cells.set(static_cast<std::size_t>(c - 1), {});
     }
     while (!rows_.empty() && rows_.back().empty()) rows_.pop_back();
+}
+
+void MeteoSheet::reserveRow(int row, int lastColumn, std::size_t bytes)
+{
+    const auto r = static_cast<std::size_t>(row - 1);
+    if (row < 1 || r >= rows_.size() || rows_[r].empty()) return;
+    Row& target = rows_[r];
+    target.text.reserve(target.text.size() + bytes);
+    target.ends.reserve(static_cast<std::size_t>(std::clamp(lastColumn, 0, kMaxColumns)));
 }
 
 void MeteoSheet::growRows(int rows) { rowCount_ = std::max(rowCount_, rows); }
@@ -126,14 +182,14 @@ int MeteoSheet::lastNonEmptyRow() const
 int MeteoSheet::lastNonEmptyColumn() const
 {
     std::size_t last = 0;
-    for (const Row& cells : rows_) last = std::max(last, cells.size());
+    for (const Row& cells : rows_) last = std::max(last, cells.ends.size());
     return static_cast<int>(last);
 }
 
 int MeteoSheet::lastNonEmptyColumn(int row) const
 {
     if (row < 1 || static_cast<std::size_t>(row) > rows_.size()) return 0;
-    return static_cast<int>(rows_[static_cast<std::size_t>(row - 1)].size());
+    return static_cast<int>(rows_[static_cast<std::size_t>(row - 1)].ends.size());
 }
 
 std::size_t MeteoSheet::memoryBytes() const
@@ -144,8 +200,8 @@ std::size_t MeteoSheet::memoryBytes() const
     };
     std::size_t bytes = sizeof(*this) + rows_.capacity() * sizeof(Row);
     for (const Row& cells : rows_) {
-        bytes += (cells.capacity() - cells.size()) * sizeof(std::string);
-        for (const auto& s : cells) bytes += textBytes(s);
+        bytes += textBytes(cells.text) - sizeof(std::string);
+        bytes += cells.ends.capacity() * sizeof(std::uint32_t);
     }
     for (const auto& s : captions_) bytes += textBytes(s);
     return bytes;

@@ -2,7 +2,9 @@
 // The data sheet: a grid of text cells. Row 0 holds the column captions, column 0 the
 // row captions; data cells run from row 1, column 1. Row 1 holds the titles, rows 2
 // onward one day each. Most of the 32000 x 30 cells of a new sheet are empty, so a row
-// stores only the cells up to its last non-empty one.
+// stores only the cells up to its last non-empty one, their texts back to back in one
+// string with the end of each cell beside it.
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -34,6 +36,10 @@ public:
     int setBlockText(int row, int firstColumn, int lastColumn, std::string_view text);
     void clearBlock(int firstRow, int firstColumn, int lastRow, int lastColumn);
 
+    // Room for cells up to `lastColumn` and `bytes` more text in a row about to be
+    // filled, so that writing them does not reallocate cell by cell. Changes no cell.
+    void reserveRow(int row, int lastColumn, std::size_t bytes);
+
     // Never shrink below what the sheet holds; columns stop at kMaxColumns.
     void growRows(int rows);
     void growColumns(int columns);
@@ -51,8 +57,20 @@ public:
     std::size_t memoryBytes() const;
 
 private:
-    using Row = std::vector<std::string>;
-    void trimRow(Row& row);
+    struct Row {
+        std::string text;                 // the cells' texts, back to back
+        std::vector<std::uint32_t> ends;  // end of cell c + 1 in text; no trailing empty cell
+        std::string_view cell(std::size_t c) const
+        {
+            const std::uint32_t begin = c == 0 ? 0 : ends[c - 1];
+            return std::string_view(text).substr(begin, ends[c] - begin);
+        }
+        void set(std::size_t c, std::string_view value);
+        void trim();
+        bool empty() const { return ends.empty(); }
+    };
+
+    int fillEmptyRow(int row, int lastColumn, std::string_view text);
 
     int rowCount_ = kInitialRows;
     int columnCount_ = kInitialColumns;

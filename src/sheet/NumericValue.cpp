@@ -1,7 +1,10 @@
 #include "sheet/NumericValue.h"
 
+#include <algorithm>
 #include <charconv>
+#include <cstdio>
 #include <cmath>
+#include <cstdint>
 #include <string>
 
 namespace etp {
@@ -9,6 +12,34 @@ namespace etp {
 namespace {
 
 bool IsSkipped(char c) { return c == ' ' || c == '\t' || c == '\n'; }
+
+// The number's characters without the skipped blanks; on the stack unless very long.
+class NumberBuffer {
+public:
+    void push(char c)
+    {
+        if (size_ < sizeof small_) {
+            small_[size_++] = c;
+            return;
+        }
+        if (large_.empty()) large_.assign(small_, size_);
+        large_ += c;
+        ++size_;
+    }
+    void append(std::string_view text)
+    {
+        for (char c : text) push(c);
+    }
+    const char* data() const { return large_.empty() ? small_ : large_.data(); }
+    std::size_t size() const { return size_; }
+    char front() const { return data()[0]; }
+    std::string_view view() const { return {data(), size_}; }
+
+private:
+    char small_[64];
+    std::size_t size_ = 0;
+    std::string large_;
+};
 
 struct Scan {
     double value = 0;
@@ -21,7 +52,7 @@ struct Scan {
 Scan ScanNumber(std::string_view text)
 {
     Scan scan;
-    std::string buffer;
+    NumberBuffer buffer;
     std::size_t i = 0;
     const std::size_t n = text.size();
     auto skip = [&] {
@@ -29,21 +60,25 @@ Scan ScanNumber(std::string_view text)
     };
     skip();
     if (i < n && (text[i] == '+' || text[i] == '-')) {
-        if (text[i] == '-') buffer += '-';
+        if (text[i] == '-') buffer.push('-');
         ++i;
     }
     bool point = false;
     std::size_t mantissaDigits = 0;
+    std::size_t fractionDigits = 0;
+    std::uint64_t mantissa = 0; // exact while mantissaDigits <= 19
     while (true) {
         skip();
         if (i >= n) break;
         const char c = text[i];
         if (c >= '0' && c <= '9') {
-            buffer += c;
+            buffer.push(c);
             ++mantissaDigits;
+            if (point) ++fractionDigits;
+            if (mantissaDigits <= 19) mantissa = mantissa * 10 + static_cast<std::uint64_t>(c - '0');
         } else if (c == '.' && !point) {
             point = true;
-            buffer += '.';
+            buffer.push('.');
         } else {
             break;
         }
@@ -54,6 +89,7 @@ Scan ScanNumber(std::string_view text)
     scan.hasDigit = true;
 
     // Exponent: taken only when at least one digit follows the letter and its sign.
+    bool hasExponent = false;
     std::size_t j = i;
     if (j < n && (text[j] == 'E' || text[j] == 'e' || text[j] == 'D' || text[j] == 'd')) {
         ++j;
@@ -61,25 +97,38 @@ Scan ScanNumber(std::string_view text)
             while (j < n && IsSkipped(text[j])) ++j;
         };
         skipJ();
-        std::string exponent = "e";
+        bool negativeExponent = false;
         if (j < n && (text[j] == '+' || text[j] == '-')) {
-            exponent += text[j];
+            negativeExponent = text[j] == '-';
             ++j;
         }
         std::size_t exponentDigits = 0;
+        long exponent = 0;
         while (true) {
             skipJ();
             if (j >= n || text[j] < '0' || text[j] > '9') break;
-            // Keep the exponent within what from_chars can hold; beyond it the value is
-            // 0 or infinite anyway.
-            if (exponentDigits < 6) exponent += text[j];
+            // Beyond 99999 the value is 0 or infinite anyway.
+            exponent = std::min(exponent * 10 + (text[j] - '0'), 99999L);
             ++exponentDigits;
             ++j;
         }
         if (exponentDigits > 0) {
-            buffer += exponent;
+            char written[16];
+            const int length = std::snprintf(written, sizeof written, "e%s%ld", negativeExponent ? "-" : "", exponent);
+            buffer.append(std::string_view(written, static_cast<std::size_t>(length)));
             scan.end = j;
+            hasExponent = true;
         }
+    }
+
+    // Most cells are short decimals: a mantissa below 2^53 divided by an exact power of
+    // ten is one correctly rounded division, the value from_chars would give.
+    static constexpr double kPow10[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
+                                        1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+    if (!hasExponent && mantissaDigits <= 15 && fractionDigits <= 22) {
+        const double magnitude = static_cast<double>(mantissa) / kPow10[fractionDigits];
+        scan.value = buffer.front() == '-' ? -magnitude : magnitude;
+        return scan;
     }
 
     const char* first = buffer.data();
@@ -89,8 +138,8 @@ Scan ScanNumber(std::string_view text)
     if (result.ec == std::errc::result_out_of_range) {
         // Too large or too small: infinity or zero with the number's sign.
         const bool negative = buffer.front() == '-';
-        const auto e = buffer.find('e');
-        const bool tiny = e != std::string::npos && buffer.find('-', e) != std::string::npos;
+        const auto e = buffer.view().find('e');
+        const bool tiny = e != std::string_view::npos && buffer.view().find('-', e) != std::string_view::npos;
         value = tiny ? 0.0 : HUGE_VAL;
         if (negative) value = -value;
     }

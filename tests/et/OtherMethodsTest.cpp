@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstddef>
 #include <limits>
 
 #include "base/ArithmeticError.h"
@@ -162,7 +163,7 @@ MonthlyTemperatureRange NumberedTable()
 {
     MonthlyTemperatureRange table;
     table.FirstYear = 1998;
-    for (int i = 0; i < MonthlyTemperatureRange::kEntries; ++i) table.entry[static_cast<std::size_t>(i)] = ToSingle(i + 0.5);
+    for (std::size_t i = 0; i < table.entry.size(); ++i) table.entry[i] = ToSingle(double(i) + 0.5);
     return table;
 }
 

@@ -28,6 +28,14 @@ TEST(FormatResult, HalvesRoundAwayFromZero)
     EXPECT_EQ(FormatResult(1.005), "1."); // 1.00499999999999989...
 }
 
+TEST(FormatResult, LargeValuesAndTheBoundaryOfTheFastPath)
+{
+    EXPECT_EQ(FormatResult(9999999999999.995), "9999999999999.99"); // binary value below the half
+    EXPECT_EQ(FormatResult(10000000000000.125), "10000000000000.13");
+    EXPECT_EQ(FormatResult(-123456789012345.0), "-123456789012345.");
+    EXPECT_EQ(FormatResult(1e13), "10000000000000.");
+}
+
 TEST(FormatResult, BufferFormHoldsTheLargestDouble)
 {
     char buffer[kResultBufferSize];

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <string>
 #include <utility>
 
 namespace etp {
@@ -46,6 +47,19 @@ TEST(IsNumberText, WholeTextMustBeOneNumber)
     EXPECT_FALSE(IsNumberText("abc"));
     EXPECT_FALSE(IsNumberText("3 mm"));
     EXPECT_FALSE(IsNumberText("."));
+}
+
+} // namespace etp
+
+namespace etp {
+
+TEST(NumericValue, LongNumbersAndExponents)
+{
+    EXPECT_EQ(NumericValue("1e000000000000002"), 100);
+    EXPECT_EQ(NumericValue("2.5E-0000001"), 0.25);
+    const std::string manyDigits = "0." + std::string(200, '0') + "15";
+    EXPECT_EQ(NumericValue(manyDigits), 1.5e-201);
+    EXPECT_EQ(NumericValue(std::string(100, '9') + "e-100"), 1); // 1 - 1e-100 rounds to 1
 }
 
 } // namespace etp

@@ -1,3 +1,0 @@
-// placeholder replaced below
-#include <benchmark/benchmark.h>
-BENCHMARK_MAIN();
