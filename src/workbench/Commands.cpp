@@ -1,14 +1,15 @@
 #include "workbench/Commands.h"
 
 #include <cmath>
-#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 
 #include "base/AtomicFile.h"
 #include "sheet/AutoFind.h"
+#include "sheet/DecimalText.h"
 #include "sheet/NumericValue.h"
+#include "sheet/SheetQueries.h"
 #include "sheet/TextImport.h"
 
 namespace etp {
@@ -140,11 +141,8 @@ ComputeOutcome ComputeResults(Workbench& workbench, UserInterface& ui)
 
 std::string NumberText(double value)
 {
-    if (value == 0) value = 0; // no "-0"
-    char buffer[64];
-    std::snprintf(buffer, sizeof buffer, "%.15G", value);
-    std::string text(buffer);
-    return value < 0 ? text : " " + text;
+    const std::string text = DecimalText(value);
+    return text.front() == '-' ? text : " " + text;
 }
 
 void ShowStationInStatusBar(Workbench& workbench)
@@ -215,6 +213,35 @@ void SaveSheetAs(Workbench& workbench, UserInterface& ui)
     const auto name = ui.chooseSaveFile("*.txt", "Save as");
     if (!name || name->empty() || HasWildcard(*name)) return;
     if (SaveSheet(workbench, *name, ui)) workbench.statusPanels[0] = "working file: " + *name;
+}
+
+} // namespace etp
+
+namespace etp {
+
+bool ApplyTurned(Workbench& workbench, const TurnedIrrigationTexts& texts, UserInterface& ui)
+{
+    auto applied = ApplyTurnedIrrigation(workbench.sheet, workbench.columns, texts, ui);
+    if (!applied) return false;
+    workbench.turnedApplications = std::move(*applied);
+    return true;
+}
+
+bool ApplyOnDemand(Workbench& workbench, const std::string& etLabel, const OnDemandIrrigationTexts& texts,
+                   UserInterface& ui)
+{
+    const EtColumns found = FindEtColumns(workbench.sheet);
+    int column = 0;
+    for (std::size_t k = 0; k < kEtLabels.size(); ++k)
+        if (etLabel == kEtLabels[k]) column = found.column[k + 1];
+    if (column == 0) {
+        ui.message(kNoEtColumn, kApplicationTitle);
+        return false;
+    }
+    auto applied = ApplyOnDemandIrrigation(workbench.sheet, workbench.columns, column, texts, ui);
+    if (!applied) return false;
+    workbench.onDemandApplications = std::move(*applied);
+    return true;
 }
 
 } // namespace etp

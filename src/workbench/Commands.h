@@ -47,3 +47,16 @@ bool SaveSheet(Workbench& workbench, const std::string& path, UserInterface& ui)
 void SaveSheetAs(Workbench& workbench, UserInterface& ui);
 
 } // namespace etp
+
+namespace etp {
+
+inline constexpr const char* kNoEtColumn = "You dont have computed the ETP!!";
+
+// "Apply" of the turned irrigation; the applications are kept in the workbench.
+bool ApplyTurned(Workbench& workbench, const TurnedIrrigationTexts& texts, UserInterface& ui);
+// "Apply" of the on-demand irrigation with the ET of the rightmost column titled etLabel
+// (one of the six combination labels); "You dont have computed the ETP!!" when none is.
+bool ApplyOnDemand(Workbench& workbench, const std::string& etLabel, const OnDemandIrrigationTexts& texts,
+                   UserInterface& ui);
+
+} // namespace etp

@@ -7,6 +7,7 @@
 
 #include "et/Methods.h"
 #include "et/OtherMethods.h"
+#include "irrigation/Irrigation.h"
 #include "sheet/MeteoSheet.h"
 #include "sheet/Settings.h"
 #include "sheet/WorkbookReader.h"
@@ -32,6 +33,9 @@ struct Workbench {
     // Panels 1..4 of the status bar.
     std::array<std::string, 4> statusPanels;
     std::unique_ptr<WorkbookReader> workbookReader;
+    // What the last "Apply" of each irrigation added to the rain column.
+    std::vector<IrrigationApplication> turnedApplications;
+    std::vector<IrrigationApplication> onDemandApplications;
 };
 
 } // namespace etp

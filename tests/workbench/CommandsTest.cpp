@@ -174,3 +174,29 @@ TEST_F(CommandsTest, HargreavesTextsBecomeCoefficientsOnlyWhenAllAreNumbers)
 }
 
 } // namespace etp
+
+namespace etp {
+
+TEST(IrrigationCommands, KeepTheLastApplicationsAndFindTheEtColumnByLabel)
+{
+    Workbench workbench;
+    testing::ScriptedUserInterface ui;
+    workbench.columns.text[DateBox] = "1";
+    workbench.sheet.setBlockText(1, 1, 100, "DATE\tRAIN\tPenMon\tP-T");
+    for (int day = 1; day <= 30; ++day)
+        workbench.sheet.setBlockText(day + 1, 1, 100, (day < 10 ? "0" : "") + std::to_string(day) + "/06/95\t0\t5\t1");
+
+    EXPECT_FALSE(ApplyOnDemand(workbench, "PenFAO", {}, ui));
+    EXPECT_EQ(ui.messages, (std::vector<std::string>{"ETP computation|You dont have computed the ETP!!"}));
+    EXPECT_TRUE(ApplyOnDemand(workbench, "PenMon", {}, ui));
+    ASSERT_EQ(workbench.onDemandApplications.size(), 2u); // 16 and 27 June
+    EXPECT_EQ(workbench.onDemandApplications[0].date, "16/06/95");
+    // P-T gives 1 mm a day: 25 mm by 30 June, no water; the list is replaced.
+    EXPECT_TRUE(ApplyOnDemand(workbench, "P-T", {}, ui));
+    EXPECT_TRUE(workbench.onDemandApplications.empty());
+
+    EXPECT_TRUE(ApplyTurned(workbench, {"01/06", "30/06", "15", "50", "50", "4"}, ui));
+    EXPECT_EQ(workbench.turnedApplications.size(), 1u);
+}
+
+} // namespace etp

@@ -1,0 +1,161 @@
+#include "irrigation/Irrigation.h"
+
+#include <array>
+#include <cmath>
+
+#include "sheet/DecimalText.h"
+#include "sheet/NumericValue.h"
+#include "sheet/PositionalDate.h"
+#include "sheet/SheetQueries.h"
+
+namespace etp {
+
+namespace {
+
+// The texts, checked before the sheet is touched.
+class TextCheck {
+public:
+    explicit TextCheck(UserInterface& ui) : ui_(ui) {}
+
+    // A day/month in the two-digit form dd/mm of a real day (29/02 allowed).
+    std::optional<double> dayOfYear(const std::string& label, const std::string& text)
+    {
+        static constexpr int kMonthLength[] = {31, 29, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+        const bool shaped = text.size() == 5 && text[2] == '/' && IsDigit(text[0]) && IsDigit(text[1]) &&
+                            IsDigit(text[3]) && IsDigit(text[4]);
+        if (shaped) {
+            const int day = (text[0] - '0') * 10 + (text[1] - '0');
+            const int month = (text[3] - '0') * 10 + (text[4] - '0');
+            if (month >= 1 && month <= 12 && day >= 1 && day <= kMonthLength[month - 1])
+                return PositionalDayOfYear(day, month);
+        }
+        refuse(label + " must be a day and month written dd/mm, for example 06/07: \"" + text + "\"");
+        return std::nullopt;
+    }
+
+    std::optional<double> number(const std::string& label, const std::string& text, double low, double high,
+                                 bool whole, const std::string& range)
+    {
+        const double value = NumericValue(text);
+        if (IsNumberText(text) && value >= low && value <= high && (!whole || value == std::floor(value)))
+            return value;
+        refuse(label + " must be " + range + ": \"" + text + "\"");
+        return std::nullopt;
+    }
+
+private:
+    static bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+    void refuse(const std::string& text) { ui_.message(text, kApplicationTitle, Icon::Exclamation); }
+
+    UserInterface& ui_;
+};
+
+constexpr double kNoUpperLimit = 1e300;
+
+// Day of year of a row's date cell, read by position; none for a month beyond 0..12.
+std::optional<double> RowDayOfYear(const MeteoSheet& sheet, int row, int dateColumn)
+{
+    const PositionalDate date = ReadDateByPosition(sheet.cellText(row, dateColumn));
+    return PositionalDayOfYear(date.day, date.month);
+}
+
+IrrigationApplication Water(MeteoSheet& sheet, int row, int rainColumn, int dateColumn, double rain, double amount)
+{
+    sheet.setCellText(row, rainColumn, DecimalText(rain + amount));
+    return {row, std::string(sheet.cellText(row, dateColumn)), amount};
+}
+
+} // namespace
+
+std::optional<std::vector<IrrigationApplication>> ApplyTurnedIrrigation(MeteoSheet& sheet, const ColumnMap& columns,
+                                                                       const TurnedIrrigationTexts& texts,
+                                                                       UserInterface& ui)
+{
+    TextCheck check(ui);
+    const auto start = check.dayOfYear("Starting date", texts.start);
+    if (!start) return std::nullopt;
+    const auto end = check.dayOfYear("Ending date", texts.end);
+    if (!end) return std::nullopt;
+    // The history holds 100 counted days, so the frequency stays within 1..100.
+    const auto frequency = check.number("Frequency (d)", texts.frequency, 1, 100, true, "a whole number from 1 to 100");
+    if (!frequency) return std::nullopt;
+    const auto amount = check.number("Amount each (mm)", texts.amount, 0, kNoUpperLimit, false, "a number not below 0");
+    if (!amount) return std::nullopt;
+    const auto threshold =
+        check.number("greater than (mm)", texts.threshold, 0, kNoUpperLimit, false, "a number not below 0");
+    if (!threshold) return std::nullopt;
+    // The window of n + 1 days must lie within the counted days of the cycle.
+    const auto n = check.number("in \"n\" days before application", texts.days, 0, *frequency - 1, true,
+                                "a whole number from 0 to " + DecimalText(*frequency - 1) + " (below the frequency)");
+    if (!n) return std::nullopt;
+
+    auto busy = ui.busy(Pointer::Busy);
+    const int last = LastDataRow(sheet, columns);
+    const int rainColumn = FindRainColumn(sheet);
+    if (rainColumn == 0) {
+        ui.message(kNoRain, kApplicationTitle);
+        return std::nullopt;
+    }
+    const int dateColumn = columns.column(DateBox);
+    const int F = static_cast<int>(*frequency);
+    const int window = static_cast<int>(*n);
+
+    std::vector<IrrigationApplication> applications;
+    std::array<double, 101> RainHistory{}; // slots 1..100
+    int count = 0; // counted days since the start or the last application day; runs on across years
+    for (int r = 2; r <= last; ++r) {
+        const double rain = NumericValue(sheet.cellText(r, rainColumn)); // [mm]
+        const auto d = RowDayOfYear(sheet, r, dateColumn);
+        if (!d || !(*start < *d && *d <= *end)) continue;
+        ++count;
+        RainHistory[static_cast<std::size_t>(count)] = rain;
+        if (count != F) continue;
+        double rainSum = 0; // the application day and the n days before it [mm]
+        for (int k = count; k >= count - window; --k) rainSum += RainHistory[static_cast<std::size_t>(k)];
+        if (rainSum < *threshold) applications.push_back(Water(sheet, r, rainColumn, dateColumn, rain, *amount));
+        count = 0; // a skipped application restarts the count too
+    }
+    return applications;
+}
+
+std::optional<std::vector<IrrigationApplication>> ApplyOnDemandIrrigation(MeteoSheet& sheet, const ColumnMap& columns,
+                                                                         int etColumn,
+                                                                         const OnDemandIrrigationTexts& texts,
+                                                                         UserInterface& ui)
+{
+    TextCheck check(ui);
+    const auto start = check.dayOfYear("Starting date", texts.start);
+    if (!start) return std::nullopt;
+    const auto end = check.dayOfYear("Ending date", texts.end);
+    if (!end) return std::nullopt;
+    const auto limit = check.number("ETP-rain  limit (mm)", texts.limit, 0, kNoUpperLimit, false, "a number not below 0");
+    if (!limit) return std::nullopt;
+    const auto restoring = check.number("Restoring (%)", texts.restoring, 0, 100, false, "a number from 0 to 100");
+    if (!restoring) return std::nullopt;
+
+    auto busy = ui.busy(Pointer::Busy);
+    const int last = LastDataRow(sheet, columns);
+    const int rainColumn = FindRainColumn(sheet);
+    if (rainColumn == 0) {
+        ui.message(kNoRain, kApplicationTitle);
+        return std::nullopt;
+    }
+    const int dateColumn = columns.column(DateBox);
+
+    std::vector<IrrigationApplication> applications;
+    double Deficit = 0; // accumulated ET - rain [mm]; no lower bound, carried across years
+    for (int r = 2; r <= last; ++r) {
+        const auto d = RowDayOfYear(sheet, r, dateColumn);
+        if (!d || !(*start <= *d && *d <= *end)) continue;
+        const double rain = NumericValue(sheet.cellText(r, rainColumn)); // [mm]
+        const double et = NumericValue(sheet.cellText(r, etColumn));     // [mm]
+        Deficit += et - rain;
+        if (Deficit > *limit) {
+            applications.push_back(Water(sheet, r, rainColumn, dateColumn, rain, Deficit * *restoring / 100));
+            Deficit = 0;
+        }
+    }
+    return applications;
+}
+
+} // namespace etp

@@ -1,0 +1,55 @@
+#pragma once
+// Irrigation written into the rain column: on each application day the amount is added
+// to the day's rain, so every later reader of the rain column sees rain plus water.
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "base/UserInterface.h"
+#include "sheet/MeteoSheet.h"
+#include "sheet/Settings.h"
+
+namespace etp {
+
+// One watering, as the dialogs and the batch tool report it.
+struct IrrigationApplication {
+    int row = 0;
+    std::string date; // the date cell's text
+    double amount = 0; // [mm] added to the day's rain
+};
+
+// The texts of the turned-irrigation dialog, with their initial values.
+struct TurnedIrrigationTexts {
+    std::string start = "01/07";    // Starting date (dd/mm); the day itself is not counted
+    std::string end = "30/08";      // Ending date (dd/mm); counted
+    std::string frequency = "15";   // days between applications
+    std::string amount = "50";      // mm each
+    std::string threshold = "50";   // no water if the rain of the window reaches this [mm]
+    std::string days = "4";         // the window: the application day and n days before
+};
+
+// The texts of the on-demand dialog, with their initial values (the ET column is chosen apart).
+struct OnDemandIrrigationTexts {
+    std::string start = "06/06";    // both ends counted
+    std::string end = "09/09";
+    std::string limit = "50";       // [mm] of accumulated ET - rain
+    std::string restoring = "75";   // [%] of the deficit given back
+};
+
+inline constexpr const char* kNoRain = "No rain in data sheet";
+
+// "Apply" of the turned irrigation. The texts are checked first: a text out of range
+// gets a message naming its field and nothing changes (empty result). Otherwise the
+// applications made, possibly none.
+std::optional<std::vector<IrrigationApplication>> ApplyTurnedIrrigation(MeteoSheet& sheet, const ColumnMap& columns,
+                                                                       const TurnedIrrigationTexts& texts,
+                                                                       UserInterface& ui);
+
+// "Apply" of the on-demand irrigation with the ET of column etColumn (the column of the
+// chosen label). Empty result, and nothing changed, after a message.
+std::optional<std::vector<IrrigationApplication>> ApplyOnDemandIrrigation(MeteoSheet& sheet, const ColumnMap& columns,
+                                                                         int etColumn,
+                                                                         const OnDemandIrrigationTexts& texts,
+                                                                         UserInterface& ui);
+
+} // namespace etp

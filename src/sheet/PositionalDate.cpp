@@ -1,0 +1,34 @@
+#include "sheet/PositionalDate.h"
+
+#include <cmath>
+
+#include "sheet/NumericValue.h"
+
+namespace etp {
+
+namespace {
+
+std::string_view Characters(std::string_view text, std::size_t first, std::size_t count)
+{
+    return first < text.size() ? text.substr(first, count) : std::string_view();
+}
+
+} // namespace
+
+PositionalDate ReadDateByPosition(std::string_view text)
+{
+    return {NumericValue(Characters(text, 0, 2)), NumericValue(Characters(text, 3, 2)),
+            NumericValue(Characters(text, 6, 2))};
+}
+
+std::optional<double> PositionalDayOfYear(double day, double month)
+{
+    static constexpr int kMonthLength[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    const double whole = std::nearbyint(month);
+    if (!(whole >= 0 && whole <= 12)) return std::nullopt;
+    double J = day;
+    for (int m = 1; m < static_cast<int>(whole); ++m) J += kMonthLength[m - 1];
+    return J;
+}
+
+} // namespace etp

@@ -1,0 +1,22 @@
+#pragma once
+// Dates as the model files and the irrigation schedulers read them: by character
+// position, day = characters 1-2, month = 4-5, two-digit year = 7-8, each through
+// NumericValue. So "05/03/98" is 5 March 98, and "6/7/95" is day 6 of month 0.
+#include <optional>
+#include <string_view>
+
+namespace etp {
+
+struct PositionalDate {
+    double day = 0;
+    double month = 0;
+    double year = 0; // two digits
+};
+
+PositionalDate ReadDateByPosition(std::string_view text);
+
+// Day of year in a 365-day year (no leap day: 29 February and 1 March are both 60).
+// Month 0 counts no month before the day; a month beyond 0..12 has no day of year.
+std::optional<double> PositionalDayOfYear(double day, double month);
+
+} // namespace etp
