@@ -1,0 +1,200 @@
+#include "analysis/DataCheck.h"
+
+#include <array>
+#include <cmath>
+#include <cstdio>
+#include <map>
+#include <optional>
+
+#include "base/ArithmeticError.h"
+#include "et/SolarGeometry.h"
+#include "sheet/DateParts.h"
+#include "sheet/DecimalText.h"
+#include "sheet/NumericValue.h"
+#include "sheet/SheetQueries.h"
+
+namespace etp {
+
+namespace {
+
+constexpr std::array<const char*, kColumnBoxes> kVariableNames = {
+    "Date", "T° min", "T° max", "U.R. min", "U.R. max", "Rad.", "Wind", "Suns. dur."};
+constexpr std::size_t kFirstRowsShown = 5;
+constexpr double kHumidityTolerance = 1;   // [%]: sensors read a little beyond 0..100
+constexpr double kClearSkyTolerance = 1.1; // radiation up to 10 % above clear sky passes
+
+// Findings collected by (variable, problem), in the order first seen.
+class Findings {
+public:
+    void add(const std::string& variable, const std::string& problem, int row)
+    {
+        CheckFinding& finding = find(variable, problem);
+        ++finding.count;
+        if (finding.firstRows.size() < kFirstRowsShown) finding.firstRows.push_back(row);
+    }
+    void note(const std::string& variable, const std::string& text)
+    {
+        list_.push_back({variable, text, 0, {}, false});
+    }
+    std::vector<CheckFinding> take() { return std::move(list_); }
+
+private:
+    CheckFinding& find(const std::string& variable, const std::string& problem)
+    {
+        const auto key = variable + '\t' + problem;
+        const auto it = index_.find(key);
+        if (it != index_.end()) return list_[it->second];
+        index_.emplace(key, list_.size());
+        list_.push_back({variable, problem, 0, {}, true});
+        return list_.back();
+    }
+
+    std::vector<CheckFinding> list_;
+    std::map<std::string, std::size_t> index_;
+};
+
+// Days since 1 March of year 0, so that consecutive calendar days differ by 1.
+long DayNumber(const CalendarDate& date)
+{
+    const long y = date.Month <= 2 ? date.Year - 1 : date.Year;
+    const long m = date.Month <= 2 ? date.Month + 12 : date.Month;
+    return 365 * y + y / 4 - y / 100 + y / 400 + (153 * (m - 3) + 2) / 5 + date.Day;
+}
+
+std::string OneDecimal(double value)
+{
+    char text[32];
+    std::snprintf(text, sizeof text, "%.1f", value);
+    return text;
+}
+
+struct Row {
+    std::array<std::optional<double>, kColumnBoxes> value; // in the internal units; empty when not a number
+};
+
+} // namespace
+
+bool DataCheckReport::hasProblems() const
+{
+    for (const auto& finding : findings)
+        if (finding.isProblem) return true;
+    return false;
+}
+
+DataCheckReport CheckData(const Workbench& workbench)
+{
+    const MeteoSheet& sheet = workbench.sheet;
+    const ColumnMap& columns = workbench.columns;
+    const UnitSelection& units = workbench.units;
+    Findings findings;
+    DataCheckReport report;
+
+    if (columns.column(DateBox) == 0) {
+        findings.add("Date", "no date column assigned: nothing can be computed", 0);
+        report.findings = findings.take();
+        return report;
+    }
+    const std::array<double, kColumnBoxes> factor = {1, 1, 1, 1, 1, units.factor(RadiationUnit),
+                                                     units.factor(WindUnit), units.factor(SunshineUnit)};
+    const double latitude = NumericValue(workbench.station.latitude);
+    const double altitude = NumericValue(workbench.station.altitude);
+    const int last = LastDataRow(sheet, columns);
+    report.rows = last >= 2 ? last - 1 : 0;
+
+    std::optional<long> previousDay;
+    std::array<double, kColumnBoxes> sum{};
+    std::array<int, kColumnBoxes> numbers{};
+    for (int r = 2; r <= last; ++r) {
+        Row row;
+        for (int box = TminBox; box <= SunshineBox; ++box) {
+            const int column = columns.column(box);
+            if (column == 0) continue;
+            const std::string_view text = sheet.cellText(r, column);
+            const auto b = static_cast<std::size_t>(box);
+            if (text.empty())
+                findings.add(kVariableNames[b], "empty cell, read as 0", r);
+            else if (!IsNumberText(text))
+                findings.add(kVariableNames[b], "not a number, read as " + DecimalText(NumericValue(text)), r);
+            else {
+                row.value[b] = NumericValue(text) * factor[b];
+                sum[b] += *row.value[b];
+                ++numbers[b];
+            }
+        }
+
+        const std::string_view dateText = sheet.cellText(r, columns.column(DateBox));
+        const auto date = DateParts(dateText);
+        if (!date) {
+            findings.add("Date", "not a date", r);
+            continue;
+        }
+        if (dateText.size() > 8) findings.add("Date", "four-digit year: the model files read two digits", r);
+        const long day = DayNumber(*date);
+        if (previousDay) {
+            if (day == *previousDay)
+                findings.add("Date", "the same date as the row before", r);
+            else if (day < *previousDay)
+                findings.add("Date", "earlier than the row before", r);
+            else if (day > *previousDay + 1)
+                findings.add("Date", "days missing before this row", r);
+        }
+        previousDay = day;
+
+        const auto& v = row.value;
+        for (const int box : {RHminBox, RHmaxBox})
+            if (v[box] && (*v[box] < -kHumidityTolerance || *v[box] > 100 + kHumidityTolerance))
+                findings.add(kVariableNames[static_cast<std::size_t>(box)], "outside 0-100 %", r);
+        if (v[TminBox] && v[TmaxBox] && *v[TminBox] > *v[TmaxBox]) findings.add("T° min", "above T° max", r);
+        for (const int box : {RadiationBox, WindBox, SunshineBox})
+            if (v[box] && *v[box] < 0) findings.add(kVariableNames[static_cast<std::size_t>(box)], "negative", r);
+
+        const SiteDay S{static_cast<float>(altitude), static_cast<float>(latitude), static_cast<float>(date->Month),
+                        static_cast<float>(date->Day), static_cast<float>(date->Year)};
+        try {
+            const double N = DaylightHours(S); // [h]
+            if (v[SunshineBox] && *v[SunshineBox] > N + 0.05)
+                findings.add("Suns. dur.", "above the day's daylight hours (" + OneDecimal(N) + " h)", r);
+            const double Rso = (0.75 + 2e-5 * altitude) * ExtraterrestrialRadiation(S); // [MJ m-2 d-1]
+            if (v[RadiationBox] && *v[RadiationBox] / 0.408 > kClearSkyTolerance * Rso)
+                findings.add("Rad.", "above the clear-sky radiation: check the unit and the latitude", r);
+        } catch (const ArithmeticError&) {
+            findings.add("Station", "polar day or night at this latitude: the radiation formulas have no value", r);
+        }
+    }
+
+    // What the units and the station make of the series.
+    const int radiation = columns.column(RadiationBox);
+    if (radiation != 0 && numbers[RadiationBox] > 0) {
+        const double meanMJ = sum[RadiationBox] / numbers[RadiationBox] / 0.408;
+        findings.note("Rad.", std::string(sheet.cellText(1, radiation)) + " read as " + units.text(RadiationUnit) +
+                                  ": mean " + OneDecimal(meanMJ) + " MJ m-2 d-1");
+    }
+    const int wind = columns.column(WindBox);
+    if (wind != 0 && numbers[WindBox] > 0)
+        findings.note("Wind", std::string(sheet.cellText(1, wind)) + " read as " + units.text(WindUnit) + ": mean " +
+                                  OneDecimal(sum[WindBox] / numbers[WindBox] / 86.4) + " m s-1");
+    const double height = NumericValue(workbench.station.windHeight);
+    findings.note("Wind", height == 2 ? "measured at 2 m: used as it is"
+                                      : "measured at " + DecimalText(height) + " m: converted to 2 m");
+    if (latitude == 0 && altitude == 0)
+        findings.note("Station", "latitude and altitude are both 0: were they entered?");
+
+    report.findings = findings.take();
+    return report;
+}
+
+std::string CheckReportText(const DataCheckReport& report)
+{
+    std::string text = "variable\tproblem\tcount\tfirst rows\n";
+    for (const auto& finding : report.findings) {
+        std::string rows;
+        for (const int r : finding.firstRows) rows += (rows.empty() ? "" : " ") + std::to_string(r);
+        text += finding.variable + '\t' + finding.problem + '\t' + (finding.isProblem ? std::to_string(finding.count) : "") +
+                '\t' + rows + '\n';
+    }
+    text += std::to_string(report.rows) + " days checked, " +
+            (report.hasProblems() ? std::string("problems found") : std::string("no problems found")) + "\n";
+    return text;
+}
+
+} // namespace etp

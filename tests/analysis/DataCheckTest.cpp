@@ -1,0 +1,113 @@
+#include "analysis/DataCheck.h"
+
+#include <gtest/gtest.h>
+
+#include "support/ScriptedUserInterface.h"
+#include "support/SheetBuilder.h"
+#include "workbench/Commands.h"
+
+namespace etp {
+
+namespace {
+
+Workbench Station(std::initializer_list<std::string> days)
+{
+    Workbench workbench;
+    std::vector<std::string> lines{testing::kStationTitles};
+    lines.insert(lines.end(), days.begin(), days.end());
+    std::string text;
+    for (const auto& line : lines) text += line + "\r\n";
+    ReadTextLines(workbench.sheet, text);
+    testing::ScriptedUserInterface ui;
+    TryAutoFinding(workbench, ui);
+    workbench.station = {"45", "100", "2"};
+    return workbench;
+}
+
+const CheckFinding* Find(const DataCheckReport& report, const std::string& variable, const std::string& problem)
+{
+    for (const auto& finding : report.findings)
+        if (finding.variable == variable && finding.problem.find(problem) != std::string::npos) return &finding;
+    return nullptr;
+}
+
+} // namespace
+
+TEST(CheckData, FindsEachKindOfProblemWithItsFirstRows)
+{
+    const Workbench workbench = Station({
+        "01/06/95\t12\t28\t40\t90\t22\t2\t10\t0",   // row 2: fine
+        "02/06/95\t\t28\t40\t90\t22\t2\t10\t0",     // row 3: empty T min
+        "04/06/95\t12\tn.d.\t40\t90\t22\t2\t10\t0", // row 4: gap before, T max not a number
+        "04/06/95\t30\t28\t-5\t105\t22\t2\t10\t0",  // row 5: same date, T min > T max, RH out of range
+        "03/06/95\t12\t28\t40\t90\t-1\t-2\t17\t0",  // row 6: earlier, negatives, sunshine above N
+        "31/02/95\t12\t28\t40\t90\t22\t2\t10\t0",   // row 7: not a date
+        "05/06/1995\t12\t28\t40\t90\t40\t2\t10\t0", // row 8: four digits; 40 MJ above clear sky
+    });
+    const DataCheckReport report = CheckData(workbench);
+    struct Expected {
+        const char* variable;
+        const char* problem;
+        int count;
+        std::vector<int> rows;
+    };
+    const Expected expected[] = {
+        {"T° min", "empty cell, read as 0", 1, {3}},
+        {"T° max", "not a number, read as 0", 1, {4}},
+        {"Date", "days missing", 2, {4, 8}},
+        {"Date", "the same date", 1, {5}},
+        {"T° min", "above T° max", 1, {5}},
+        {"U.R. min", "outside 0-100 %", 1, {5}},
+        {"U.R. max", "outside 0-100 %", 1, {5}},
+        {"Date", "earlier than the row before", 1, {6}},
+        {"Rad.", "negative", 1, {6}},
+        {"Wind", "negative", 1, {6}},
+        {"Suns. dur.", "above the day's daylight hours", 1, {6}},
+        {"Date", "not a date", 1, {7}},
+        {"Date", "four-digit year", 1, {8}},
+        {"Rad.", "above the clear-sky radiation", 1, {8}},
+    };
+    for (const auto& e : expected) {
+        const CheckFinding* finding = Find(report, e.variable, e.problem);
+        ASSERT_NE(finding, nullptr) << e.variable << ": " << e.problem << "\n" << CheckReportText(report);
+        EXPECT_EQ(finding->count, e.count) << e.problem;
+        EXPECT_EQ(finding->firstRows, e.rows) << e.problem;
+    }
+    EXPECT_TRUE(report.hasProblems());
+    EXPECT_EQ(report.rows, 7);
+}
+
+TEST(CheckData, NotesUnitsWindHeightAndPolarDays)
+{
+    Workbench workbench = Station({"21/06/95\t12\t28\t40\t90\t22\t2\t10\t0"});
+    workbench.station = {"89", "0", "10"};
+    const DataCheckReport report = CheckData(workbench);
+    EXPECT_NE(Find(report, "Station", "polar day or night"), nullptr);
+    EXPECT_NE(Find(report, "Rad.", "RAD read as MJ m^-2: mean 22.0 MJ m-2 d-1"), nullptr);
+    EXPECT_NE(Find(report, "Wind", "WIND read as m s^-1: mean 2.0 m s-1"), nullptr);
+    EXPECT_NE(Find(report, "Wind", "measured at 10 m: converted to 2 m"), nullptr);
+}
+
+TEST(CheckData, SilentOnTheSampleStation)
+{
+    Workbench workbench;
+    testing::ScriptedUserInterface ui;
+    ui.openFiles.push_back(std::string(ETP_SOURCE_DIR) + "/samples/station.txt");
+    ASSERT_TRUE(OpenFile(workbench, ui));
+    TryAutoFinding(workbench, ui);
+    workbench.station = {"44.5", "120", "10"};
+    const DataCheckReport report = CheckData(workbench);
+    EXPECT_FALSE(report.hasProblems()) << CheckReportText(report);
+    EXPECT_EQ(report.rows, 731);
+}
+
+TEST(CheckData, WithoutDateColumnSaysSo)
+{
+    Workbench workbench;
+    const DataCheckReport report = CheckData(workbench);
+    ASSERT_EQ(report.findings.size(), 1u);
+    EXPECT_EQ(report.findings[0].variable, "Date");
+    EXPECT_TRUE(report.hasProblems());
+}
+
+} // namespace etp

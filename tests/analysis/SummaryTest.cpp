@@ -1,0 +1,49 @@
+#include "analysis/Summary.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+
+#include "sheet/TextImport.h"
+
+namespace etp {
+
+TEST(Summarize, MonthlyAndAnnualSumsAndMeans)
+{
+    Workbench workbench;
+    workbench.columns.text[DateBox] = "1";
+    std::string text = "DATE\tRAIN\tPenMon\tX\tPFAOsun\r\n";
+    double rainJanuary = 0, etYear = 0;
+    int days = 0;
+    // 1 January to 28 February 1995, rain on odd days, ET growing by 0.1 mm a day.
+    for (int month = 1; month <= 2; ++month)
+        for (int day = 1; day <= (month == 1 ? 31 : 28); ++day) {
+            const double rain = day % 2 ? 1.5 : 0;
+            const double et = 0.1 * ++days;
+            if (month == 1) rainJanuary += rain;
+            etYear += et;
+            char line[80];
+            std::snprintf(line, sizeof line, "%02d/%02d/95\t%g\t%.1f\t7\t\r\n", day, month, rain, et);
+            text += line;
+        }
+    ReadTextLines(workbench.sheet, text);
+
+    const Summary summary = Summarize(workbench);
+    EXPECT_EQ(summary.labels, (std::vector<std::string>{"RAIN", "PenMon", "PFAOsun"}));
+    ASSERT_EQ(summary.months.size(), 2u);
+    ASSERT_EQ(summary.years.size(), 1u);
+    EXPECT_EQ(summary.months[0].period, "1995-01");
+    EXPECT_EQ(summary.months[0].days, 31);
+    EXPECT_DOUBLE_EQ(summary.months[0].sums[0], rainJanuary);
+    EXPECT_EQ(summary.years[0].days, 59);
+    EXPECT_NEAR(summary.years[0].sums[1], etYear, 1e-9);
+    EXPECT_EQ(summary.years[0].counts[2], 0); // PFAOsun holds no number
+
+    const std::string table = SummaryText(summary);
+    EXPECT_EQ(table.substr(0, table.find('\n')),
+              "period\tdays\tRAIN sum\tRAIN mean\tPenMon sum\tPenMon mean\tPFAOsun sum\tPFAOsun mean");
+    EXPECT_NE(table.find("\n1995\t59\t"), std::string::npos);
+    EXPECT_NE(table.find("1995-01\t31\t24.00\t0.77\t49.60\t1.60\t0.00\t\n"), std::string::npos) << table;
+}
+
+} // namespace etp
