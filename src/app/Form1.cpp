@@ -1,0 +1,304 @@
+#include "app/Form1.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QTableView>
+#include <QVBoxLayout>
+
+#include "app/AppIcon.h"
+#include "app/Form2.h"
+#include "app/Form3.h"
+#include "app/FormOpzHarg.h"
+#include "app/MeteoSheetModel.h"
+#include "app/QtUserInterface.h"
+#include "app/ShowModeless.h"
+#include "app/frmAbout.h"
+#include "app/frmOthermet.h"
+#include "sheet/SheetQueries.h"
+#include "workbench/Commands.h"
+
+namespace etp {
+
+namespace {
+
+// The menu tree in menu order; a null menu is an item of the menu bar itself.
+struct MenuItem {
+    const char* menu;
+    const char* caption;
+    const char* name;
+};
+constexpr MenuItem kMenuItems[] = {
+    {"&File", "&Open", "open"},
+    {"&File", "&Save as", "saveas"},
+    {"&File", "&Exit", "exit"},
+    {nullptr, "&Station", "station"},
+    {"&Etp methods", "&Combination", "combination"},
+    {"&Etp methods", "&Other methods", "Other_Methods"},
+    {"&Models meteo files", "&CREAMS", "creams"},
+    {"&Models meteo files", "&LEACHM", "leachm"},
+    {"&Models meteo files", "CS&YMBA", "CSYMBA"},
+    {"&Models meteo files", "&MACRO", "macro"},
+    {"&Irrigation", "&Turned irrigation", "turned"},
+    {"&Irrigation", "&On demand", "domanda"},
+    {"&Option", "&PenmanMonteith", "OpzPenmon"},
+    {"&Option", "&Priestley-Taylor", "OpzPt"},
+    {"&Option", "&Turc", "OpzTurc"},
+    {"&Option", "&Hargreaves", "OpzHargr"},
+    {"&Option", "&Potential Radiation", "OpzPotRad"},
+    {"&Help", "&help", "helph"},
+    {"&Help", "&about", "about"},
+};
+
+constexpr std::array<const char*, 8> kColumnCaptions = {"Date",     "T° min", "T° max", "U.R. min",
+                                                        "U.R. max", "Rad.",   "Wind",   "Suns. dur."};
+
+// Unit list kind beside a column box, -1 for none.
+int UnitKindOfBox(int box)
+{
+    switch (box) {
+    case RadiationBox: return RadiationUnit;
+    case WindBox: return WindUnit;
+    case SunshineBox: return SunshineUnit;
+    default: return -1;
+    }
+}
+
+} // namespace
+
+Form1::Form1(Workbench& workbench, UserInterface& ui, QWidget* parent)
+    : QMainWindow(parent), workbench_(workbench), ui_(ui)
+{
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(QString::fromLatin1(kApplicationTitle));
+    setWindowIcon(AppIcon());
+
+    model_ = new MeteoSheetModel(workbench_.sheet, this);
+    Grid1 = new QTableView(this);
+    Grid1->setObjectName(QStringLiteral("Grid1"));
+    Grid1->setModel(model_);
+    // 32000 rows of one height: no per-row measuring, so scrolling stays smooth.
+    Grid1->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    Grid1->verticalHeader()->setDefaultSectionSize(Grid1->fontMetrics().height() + 6);
+    // Wide enough for the longest result label.
+    QFont bold = Grid1->font();
+    bold.setBold(true);
+    Grid1->horizontalHeader()->setDefaultSectionSize(QFontMetrics(bold).horizontalAdvance(QStringLiteral("P-T extrad")) + 12);
+
+    auto* central = new QWidget(this);
+    auto* layout = new QHBoxLayout(central);
+    layout->addWidget(buildSettingsPanel());
+    layout->addWidget(Grid1, 1);
+    setCentralWidget(central);
+
+    auto* bar = new QStatusBar(this);
+    bar->setObjectName(QStringLiteral("StatusBar1"));
+    for (std::size_t i = 0; i < StatusBar1.size(); ++i) {
+        QLabel*& panel = StatusBar1[i];
+        panel = new QLabel(bar);
+        panel->setObjectName(QStringLiteral("StatusBar1_%1").arg(i + 1));
+        panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        panel->setContentsMargins(4, 0, 4, 0);
+        // A long file path is cut at the window's edge rather than widening the window.
+        if (i == 0) panel->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+        bar->addWidget(panel, i == 0 ? 1 : 0);
+    }
+    setStatusBar(bar);
+
+    buildMenus();
+    connect(Command1, &QPushButton::clicked, this, &Form1::Command1_Click);
+    connect(CmdAutoFind, &QPushButton::clicked, this, &Form1::CmdAutoFind_Click);
+    resize(1100, 720);
+    Form_Load();
+}
+
+Form1::~Form1() = default;
+
+QWidget* Form1::buildSettingsPanel()
+{
+    auto* panel = new QWidget(this);
+    Frame1 = new QGroupBox(QStringLiteral("Parameters in columns"), panel);
+    Frame1->setObjectName(QStringLiteral("Frame1"));
+    auto* grid = new QGridLayout(Frame1);
+    const int boxWidth = fontMetrics().horizontalAdvance(QStringLiteral("00000")) + 12;
+    for (int i = 0; i < static_cast<int>(Text1.size()); ++i) {
+        auto* caption = new QLabel(QString::fromUtf8(kColumnCaptions[static_cast<std::size_t>(i)]), Frame1);
+        caption->setObjectName(QStringLiteral("Label1_%1").arg(i));
+        QLineEdit*& box = Text1[static_cast<std::size_t>(i)];
+        box = new QLineEdit(Frame1);
+        box->setObjectName(QStringLiteral("Text1_%1").arg(i));
+        box->setFixedWidth(boxWidth);
+        caption->setBuddy(box);
+        grid->addWidget(caption, i, 0);
+        grid->addWidget(box, i, 1);
+        connect(box, &QLineEdit::textEdited, this,
+                [this, i](const QString& text) { workbench_.columns.text[static_cast<std::size_t>(i)] = text.toStdString(); });
+
+        const int kind = UnitKindOfBox(i);
+        if (kind < 0) continue;
+        QComboBox*& combo = Combo[static_cast<std::size_t>(kind)];
+        combo = new QComboBox(Frame1);
+        combo->setObjectName(QStringLiteral("Combo%1").arg(kind + 1));
+        const UnitList& list = UnitSelection::list(kind);
+        for (int entry = 0; entry < list.count; ++entry) combo->addItem(QString::fromUtf8(list.entries[entry].text));
+        grid->addWidget(combo, i, 2);
+        connect(combo, &QComboBox::activated, this,
+                [this, kind](int entry) { workbench_.units.index[static_cast<std::size_t>(kind)] = entry; });
+    }
+    Label8 = new QLabel(QStringLiteral("WARNING! If some data is not available, type 0."), Frame1);
+    Label8->setObjectName(QStringLiteral("Label8"));
+    Label8->setWordWrap(true);
+    grid->addWidget(Label8, static_cast<int>(Text1.size()), 0, 1, 3);
+    grid->setColumnStretch(2, 1);
+
+    Command1 = new QPushButton(QStringLiteral("Compute"), panel);
+    Command1->setObjectName(QStringLiteral("Command1"));
+    CmdAutoFind = new QPushButton(QStringLiteral("Try auto finding"), panel);
+    CmdAutoFind->setObjectName(QStringLiteral("CmdAutoFind"));
+
+    auto* layout = new QVBoxLayout(panel);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(Frame1);
+    layout->addWidget(CmdAutoFind);
+    layout->addWidget(Command1);
+    layout->addStretch(1);
+    panel->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred);
+    return panel;
+}
+
+void Form1::buildMenus()
+{
+    QMenu* menu = nullptr;
+    for (const MenuItem& item : kMenuItems) {
+        auto* action = new QAction(QString::fromLatin1(item.caption), this);
+        action->setObjectName(QString::fromLatin1(item.name));
+        if (!item.menu) {
+            menuBar()->addAction(action);
+            continue;
+        }
+        if (!menu || menu->title() != QString::fromLatin1(item.menu)) menu = menuBar()->addMenu(QString::fromLatin1(item.menu));
+        menu->addAction(action);
+    }
+    // An item not connected here is shown and can be clicked, and does nothing.
+    connect(menuItem("open"), &QAction::triggered, this, &Form1::open_Click);
+    connect(menuItem("saveas"), &QAction::triggered, this, &Form1::saveas_Click);
+    connect(menuItem("exit"), &QAction::triggered, this, &Form1::exit_Click);
+    connect(menuItem("station"), &QAction::triggered, this, &Form1::station_Click);
+    connect(menuItem("combination"), &QAction::triggered, this, &Form1::combination_Click);
+    connect(menuItem("Other_Methods"), &QAction::triggered, this, &Form1::Other_Methods_Click);
+    connect(menuItem("OpzHargr"), &QAction::triggered, this, &Form1::OpzHargr_Click);
+    connect(menuItem("about"), &QAction::triggered, this, &Form1::about_Click);
+}
+
+QAction* Form1::menuItem(const char* name) const { return findChild<QAction*>(QString::fromLatin1(name)); }
+
+void Form1::Form_Load()
+{
+    showColumnMap();
+    showUnits();
+    showStatusPanels();
+}
+
+void Form1::showColumnMap()
+{
+    for (std::size_t i = 0; i < Text1.size(); ++i) Text1[i]->setText(QString::fromStdString(workbench_.columns.text[i]));
+}
+
+void Form1::showUnits()
+{
+    for (std::size_t kind = 0; kind < Combo.size(); ++kind) Combo[kind]->setCurrentIndex(workbench_.units.index[kind]);
+}
+
+void Form1::showStatusPanels()
+{
+    for (std::size_t i = 0; i < StatusBar1.size(); ++i) {
+        StatusBar1[i]->setText(ShownText(workbench_.statusPanels[i]));
+        StatusBar1[i]->setToolTip(StatusBar1[i]->text());
+    }
+}
+
+void Form1::open_Click()
+{
+    model_->rewrite([this] { return OpenFile(workbench_, ui_); });
+    showStatusPanels();
+    Grid1->scrollToTop();
+}
+
+void Form1::saveas_Click()
+{
+    SaveSheetAs(workbench_, ui_);
+    showStatusPanels();
+}
+
+void Form1::exit_Click()
+{
+    exitChosen_ = true;
+    close();
+    exitChosen_ = false;
+}
+
+void Form1::closeEvent(QCloseEvent* event)
+{
+    const char* question =
+        exitChosen_ ? "Do you really want to exit the program?" : "Do you really want to close the program?";
+    if (ui_.question(question, kApplicationTitle, Icon::Question, Buttons::YesNo) == Answer::Yes)
+        event->accept();
+    else
+        event->ignore();
+}
+
+Form3& Form1::showStation()
+{
+    Form3& dialog = ShowModeless(form3_, this, workbench_, ui_);
+    connect(&dialog, &Form3::applied, this, &Form1::showStatusPanels, Qt::UniqueConnection);
+    return dialog;
+}
+
+void Form1::station_Click() { showStation(); }
+
+void Form1::openMethodDialog(MethodsDialog& dialog)
+{
+    dialog.checkColumns();
+    // Opening one dialog may enable boxes of the other.
+    for (MethodsDialog* each : {static_cast<MethodsDialog*>(form2_.data()), static_cast<MethodsDialog*>(frmOthermet_.data())})
+        if (each) each->showSelection();
+}
+
+void Form1::combination_Click() { openMethodDialog(ShowModeless(form2_, this, workbench_, ui_)); }
+
+void Form1::Other_Methods_Click() { openMethodDialog(ShowModeless(frmOthermet_, this, workbench_, ui_)); }
+
+void Form1::OpzHargr_Click() { ShowModeless(formOpzHarg_, this, workbench_, ui_); }
+
+void Form1::about_Click() { ShowModeless(frmAbout_, this, ui_); }
+
+void Form1::Command1_Click()
+{
+    const int titlesBefore = UsedColumnCount(workbench_.sheet);
+    const ComputeOutcome outcome = model_->rewrite([this] { return ComputeResults(workbench_, ui_); });
+    if (outcome == ComputeOutcome::StationRequested) {
+        showStation().focusLatitude();
+        return;
+    }
+    // Bring the new result columns into view.
+    const int titlesAfter = UsedColumnCount(workbench_.sheet);
+    if (titlesAfter > titlesBefore) Grid1->scrollTo(model_->index(Grid1->rowAt(0) < 0 ? 0 : Grid1->rowAt(0), titlesAfter - 1));
+}
+
+void Form1::CmdAutoFind_Click()
+{
+    TryAutoFinding(workbench_, ui_);
+    showColumnMap();
+    showUnits();
+}
+
+} // namespace etp

@@ -1,0 +1,86 @@
+#pragma once
+// The main window "ETP computation": the data sheet Grid1, the frame of column boxes
+// and unit lists, "Compute" and "Try auto finding", the four status panels, and the
+// menus that open every dialog. It shows the workbench and calls its commands.
+#include <QMainWindow>
+#include <QPointer>
+#include <array>
+
+class QAction;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QTableView;
+
+namespace etp {
+
+struct Workbench;
+class UserInterface;
+class MeteoSheetModel;
+class MethodsDialog;
+class Form2;
+class Form3;
+class FormOpzHarg;
+class frmAbout;
+class frmOthermet;
+
+class Form1 final : public QMainWindow {
+    Q_OBJECT
+public:
+    // The workbench and the person outlive the window.
+    Form1(Workbench& workbench, UserInterface& ui, QWidget* parent = nullptr);
+    ~Form1() override;
+
+protected:
+    // Every way of closing the main window asks first.
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void Form_Load();
+    void buildMenus();
+    QWidget* buildSettingsPanel();
+    QAction* menuItem(const char* name) const;
+
+    void open_Click();
+    void saveas_Click();
+    void exit_Click();
+    void station_Click();
+    void combination_Click();
+    void Other_Methods_Click();
+    void OpzHargr_Click();
+    void about_Click();
+    void Command1_Click();
+    void CmdAutoFind_Click();
+
+    void showColumnMap();
+    void showUnits();
+    void showStatusPanels();
+    Form3& showStation();
+    void openMethodDialog(MethodsDialog& dialog);
+
+    Workbench& workbench_;
+    UserInterface& ui_;
+    MeteoSheetModel* model_ = nullptr;
+
+    QTableView* Grid1 = nullptr;
+    QGroupBox* Frame1 = nullptr;
+    std::array<QLineEdit*, 8> Text1{};
+    std::array<QComboBox*, 3> Combo{}; // Combo1 radiation, Combo2 wind, Combo3 sunshine
+    QLabel* Label8 = nullptr;
+    QPushButton* Command1 = nullptr;
+    QPushButton* CmdAutoFind = nullptr;
+    std::array<QLabel*, 4> StatusBar1{}; // panels StatusBar1_1 .. StatusBar1_4
+
+    QPointer<Form2> form2_;
+    QPointer<frmOthermet> frmOthermet_;
+    QPointer<Form3> form3_;
+    QPointer<FormOpzHarg> formOpzHarg_;
+    QPointer<frmAbout> frmAbout_;
+
+    // Set by "&Exit", so that closeEvent asks the matching question.
+    bool exitChosen_ = false;
+};
+
+} // namespace etp

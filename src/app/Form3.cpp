@@ -1,0 +1,63 @@
+#include "app/Form3.h"
+
+#include <QFormLayout>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "app/DialogButtons.h"
+#include "workbench/Commands.h"
+#include "workbench/Workbench.h"
+
+namespace etp {
+
+Form3::Form3(Workbench& workbench, UserInterface& ui, QWidget* parent)
+    : QDialog(parent), workbench_(workbench), ui_(ui)
+{
+    setObjectName(QStringLiteral("Form3"));
+    setWindowTitle(QStringLiteral("Station parameters"));
+
+    struct Box {
+        QLineEdit*& edit;
+        const char* name;
+        const char* label;
+        std::string StationParameters::*text;
+    };
+    const Box boxes[] = {
+        {Text1, "Text1", "Latitude (°)", &StationParameters::latitude},
+        {Text2, "Text2", "Altitude a.s.l. (m)", &StationParameters::altitude},
+        {Text3, "Text3", "Wind speed measurement high (m)", &StationParameters::windHeight},
+    };
+    auto* form = new QFormLayout;
+    for (const Box& box : boxes) {
+        box.edit = new QLineEdit(QString::fromStdString(workbench_.station.*box.text), this);
+        box.edit->setObjectName(QString::fromLatin1(box.name));
+        form->addRow(QString::fromUtf8(box.label), box.edit);
+        connect(box.edit, &QLineEdit::textEdited, this,
+                [this, text = box.text](const QString& typed) { workbench_.station.*text = typed.toStdString(); });
+    }
+
+    auto* buttons = new QDialogButtonBox(this);
+    Command1 = AddButton(*buttons, "Command1", QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
+    connect(Command1, &QPushButton::clicked, this, &Form3::Command1_Click);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(form);
+    layout->addWidget(buttons);
+    // The close box hides the dialog like "OK" but leaves the status bar alone.
+}
+
+void Form3::focusLatitude()
+{
+    Text1->setFocus(Qt::OtherFocusReason);
+    Text1->selectAll();
+}
+
+void Form3::Command1_Click()
+{
+    if (!ApplyStation(workbench_, ui_)) return;
+    emit applied();
+    hide();
+}
+
+} // namespace etp

@@ -1,0 +1,43 @@
+#pragma once
+// What the two method dialogs share: six check boxes in a frame "Select the methods",
+// "OK" and "annulla". The ticks and enabled flags are the workbench's MethodSelection;
+// a click writes into it at once.
+#include <QDialog>
+#include <array>
+
+#include "et/MethodAvailability.h"
+
+class QCheckBox;
+class QPushButton;
+
+namespace etp {
+
+struct Workbench;
+
+class MethodsDialog : public QDialog {
+    Q_OBJECT
+public:
+    // Opening by the menu: enables what the column boxes allow, or says why not and hides.
+    void checkColumns();
+    // Ticks and enabled flags as the workbench holds them.
+    void showSelection();
+
+protected:
+    // intro: a text above the frame, none when empty.
+    MethodsDialog(MethodDialog kind, const QString& title, const QString& intro, Workbench& workbench,
+                  UserInterface& ui, QWidget* parent);
+
+private:
+    void Check_Click(int k, bool checked);
+    void Command1_Click(); // "OK"
+    void Command2_Click(); // "annulla"
+
+    MethodDialog kind_;
+    Workbench& workbench_;
+    UserInterface& ui_;
+    std::array<QCheckBox*, 6> Check{}; // Check1 .. Check6
+    QPushButton* Command1 = nullptr;
+    QPushButton* Command2 = nullptr;
+};
+
+} // namespace etp

@@ -1,0 +1,167 @@
+#include "app/QtUserInterface.h"
+
+#include <QApplication>
+#include <QCursor>
+#include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QInputDialog>
+#include <QMessageBox>
+#include <QStringList>
+
+namespace etp {
+
+QString ShownText(const std::string& text)
+{
+    QString shown = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+    shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    shown.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    return shown;
+}
+
+QString QtFileFilters(const std::string& filters)
+{
+    const QStringList parts = QString::fromUtf8(filters.c_str()).split(QLatin1Char('|'));
+    QStringList qtFilters;
+    for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
+        const QString& description = parts[i];
+        const QString& pattern = parts[i + 1];
+        // Qt reads the patterns from the parentheses of the description.
+        const QString inParentheses = QLatin1Char('(') + pattern + QLatin1Char(')');
+        qtFilters << (description.contains(inParentheses) ? description
+                                                          : description + QLatin1Char(' ') + inParentheses);
+    }
+    return qtFilters.join(QStringLiteral(";;"));
+}
+
+namespace {
+
+QMessageBox::Icon BoxIcon(Icon icon)
+{
+    switch (icon) {
+    case Icon::Critical: return QMessageBox::Critical;
+    case Icon::Question: return QMessageBox::Question;
+    case Icon::Exclamation: return QMessageBox::Warning;
+    case Icon::Information: return QMessageBox::Information;
+    case Icon::None: break;
+    }
+    return QMessageBox::NoIcon;
+}
+
+QMessageBox::StandardButtons BoxButtons(Buttons buttons)
+{
+    switch (buttons) {
+    case Buttons::OkCancel: return QMessageBox::Ok | QMessageBox::Cancel;
+    case Buttons::YesNo: return QMessageBox::Yes | QMessageBox::No;
+    case Buttons::Ok: break;
+    }
+    return QMessageBox::Ok;
+}
+
+Answer BoxAnswer(int button, Buttons buttons)
+{
+    switch (button) {
+    case QMessageBox::Yes: return Answer::Yes;
+    case QMessageBox::No: return Answer::No;
+    case QMessageBox::Cancel: return Answer::Cancel;
+    case QMessageBox::Ok: return Answer::Ok;
+    default: break;
+    }
+    // The box was closed with Esc or its close box: the harmless answer.
+    return buttons == Buttons::YesNo ? Answer::No : buttons == Buttons::OkCancel ? Answer::Cancel : Answer::Ok;
+}
+
+std::string LocalPath(const QString& path) { return QFile::encodeName(path).toStdString(); }
+
+bool HasWildcard(const std::string& name) { return name.find_first_of("*?") != std::string::npos; }
+
+} // namespace
+
+QtUserInterface::NormalPointerWhileAsking::NormalPointerWhileAsking(QtUserInterface& ui) : ui_(ui)
+{
+    ui_.showPointer(Pointer::Normal);
+}
+
+QtUserInterface::NormalPointerWhileAsking::~NormalPointerWhileAsking() { ui_.showPointer(ui_.pointer()); }
+
+QWidget* QtUserInterface::dialogParent() const
+{
+    if (QWidget* active = QApplication::activeWindow()) return active;
+    return mainWindow_;
+}
+
+void QtUserInterface::message(const std::string& text, const std::string& title, Icon icon)
+{
+    question(text, title, icon, Buttons::Ok);
+}
+
+Answer QtUserInterface::question(const std::string& text, const std::string& title, Icon icon, Buttons buttons)
+{
+    const NormalPointerWhileAsking normal(*this);
+    QMessageBox box(BoxIcon(icon), ShownText(title), ShownText(text), BoxButtons(buttons), dialogParent());
+    return BoxAnswer(box.exec(), buttons);
+}
+
+std::optional<std::string> QtUserInterface::inputText(const std::string& prompt, const std::string& title,
+                                                      const std::string& defaultText)
+{
+    const NormalPointerWhileAsking normal(*this);
+    bool ok = false;
+    const QString answer = QInputDialog::getText(dialogParent(), ShownText(title), ShownText(prompt), QLineEdit::Normal,
+                                                 ShownText(defaultText), &ok);
+    if (!ok) return std::nullopt;
+    return answer.toStdString();
+}
+
+std::optional<std::string> QtUserInterface::chooseOpenFile(const std::string& initialName, const std::string& filters)
+{
+    const NormalPointerWhileAsking normal(*this);
+    const QString qtFilters = QtFileFilters(filters);
+    // The initial name is a pattern: it picks the filter the dialog starts with.
+    QString selected;
+    for (const QString& filter : qtFilters.split(QStringLiteral(";;")))
+        if (filter.contains(QLatin1Char('(') + QString::fromUtf8(initialName.c_str()) + QLatin1Char(')')))
+            selected = filter;
+    const QString path = QFileDialog::getOpenFileName(dialogParent(), QStringLiteral("Open"), lastDirectory_,
+                                                      qtFilters, &selected);
+    if (path.isEmpty()) return std::nullopt;
+    lastDirectory_ = QFileInfo(path).absolutePath();
+    return LocalPath(path);
+}
+
+std::optional<std::string> QtUserInterface::chooseSaveFile(const std::string& initialName, const std::string& title)
+{
+    const NormalPointerWhileAsking normal(*this);
+    QFileDialog dialog(dialogParent(), ShownText(title), lastDirectory_);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    const QString initial = QFile::decodeName(initialName.c_str());
+    if (HasWildcard(initialName)) {
+        dialog.setNameFilters({QStringLiteral("%1 (%1)").arg(initial), QStringLiteral("All files (*)")});
+        // "*.rn" -> a name typed without extension gets ".rn".
+        if (initial.startsWith(QStringLiteral("*.")) && !HasWildcard(initialName.substr(2)))
+            dialog.setDefaultSuffix(initial.mid(2));
+    } else {
+        dialog.selectFile(initial);
+    }
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+    const QString path = dialog.selectedFiles().constFirst();
+    lastDirectory_ = QFileInfo(path).absolutePath();
+    return LocalPath(path);
+}
+
+void QtUserInterface::beep() { QApplication::beep(); }
+
+void QtUserInterface::showPointer(Pointer kind)
+{
+    if (kind == Pointer::Normal) {
+        while (QApplication::overrideCursor()) QApplication::restoreOverrideCursor();
+        return;
+    }
+    const QCursor cursor(kind == Pointer::Busy ? Qt::WaitCursor : Qt::BusyCursor);
+    if (QApplication::overrideCursor())
+        QApplication::changeOverrideCursor(cursor);
+    else
+        QApplication::setOverrideCursor(cursor);
+}
+
+} // namespace etp

@@ -1,0 +1,11 @@
+#include "app/frmOthermet.h"
+
+namespace etp {
+
+frmOthermet::frmOthermet(Workbench& workbench, UserInterface& ui, QWidget* parent)
+    : MethodsDialog(MethodDialog::Others, QStringLiteral("others methods"), QString(), workbench, ui, parent)
+{
+    setObjectName(QStringLiteral("frmOthermet"));
+}
+
+} // namespace etp

@@ -1,0 +1,103 @@
+#include "AppSession.h"
+
+#include <QAbstractItemModel>
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTableView>
+#include <QTest>
+
+#include "SampleSeries.h"
+
+namespace etp::testing {
+
+AppSession::AppSession() : form(std::make_unique<Form1>(workbench, ui))
+{
+    form->show();
+    if (!QTest::qWaitForWindowExposed(form.get())) throw std::runtime_error("the main window was not shown");
+}
+
+void ClickCheckBox(QCheckBox* box)
+{
+    // On the indicator: a check box takes clicks on its indicator and caption only, and
+    // a layout may stretch it well beyond them.
+    QTest::mouseClick(box, Qt::LeftButton, Qt::NoModifier, QPoint(6, box->height() / 2));
+}
+
+void AppSession::triggerAction(const QString& name)
+{
+    QAction* action = Child<QAction>(form.get(), name);
+    if (!action->isEnabled()) throw std::runtime_error("menu item " + name.toStdString() + " is disabled");
+    action->trigger();
+}
+
+void AppSession::click(const QString& button, const QWidget* window)
+{
+    QTest::mouseClick(Child<QAbstractButton>(window ? window : form.get(), button), Qt::LeftButton);
+}
+
+void AppSession::type(const QString& box, const QString& text, const QWidget* window)
+{
+    QLineEdit* edit = Child<QLineEdit>(window ? window : form.get(), box);
+    edit->selectAll();
+    QTest::keyClick(edit, Qt::Key_Backspace);
+    QTest::keyClicks(edit, text);
+}
+
+QWidget* AppSession::dialog(const QString& name) const { return form->findChild<QWidget*>(name); }
+
+QString AppSession::panel(int number) const
+{
+    return Child<QLabel>(form.get(), QStringLiteral("StatusBar1_%1").arg(number))->text();
+}
+
+QString AppSession::box(int index) const { return Child<QLineEdit>(form.get(), QStringLiteral("Text1_%1").arg(index))->text(); }
+
+QString AppSession::cell(int row, int column) const
+{
+    const QAbstractItemModel* model = Child<QTableView>(form.get(), QStringLiteral("Grid1"))->model();
+    return model->index(row - 1, column - 1).data().toString();
+}
+
+int AppSession::columnCount() const { return Child<QTableView>(form.get(), QStringLiteral("Grid1"))->model()->columnCount(); }
+
+QString AppSession::lastMessage() const
+{
+    return ui.messages.empty() ? QString() : QString::fromStdString(ui.messages.back());
+}
+
+void AppSession::open(const QString& path)
+{
+    ui.openFiles.push_back(path.toStdString());
+    triggerAction(QStringLiteral("open"));
+}
+
+void AppSession::openSample(const QString& path, int days)
+{
+    WriteBytes(path, SampleSeries(days));
+    open(path);
+    click(QStringLiteral("CmdAutoFind"));
+    setStation(QStringLiteral("45"), QStringLiteral("100"));
+}
+
+void AppSession::setStation(const QString& latitude, const QString& altitude)
+{
+    triggerAction(QStringLiteral("station"));
+    QWidget* station = dialog(QStringLiteral("Form3"));
+    type(QStringLiteral("Text1"), latitude, station);
+    type(QStringLiteral("Text2"), altitude, station);
+    click(QStringLiteral("Command1"), station);
+}
+
+void AppSession::tick(int k)
+{
+    const bool combination = k < 6;
+    triggerAction(combination ? QStringLiteral("combination") : QStringLiteral("Other_Methods"));
+    QWidget* methods = dialog(combination ? QStringLiteral("Form2") : QStringLiteral("frmOthermet"));
+    auto* check = Child<QCheckBox>(methods, QStringLiteral("Check%1").arg(k % 6 + 1));
+    if (!check->isChecked()) ClickCheckBox(check);
+    click(QStringLiteral("Command1"), methods);
+}
+
+} // namespace etp::testing

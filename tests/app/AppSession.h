@@ -1,0 +1,64 @@
+#pragma once
+// One run of the desktop program for a test: a main window over its own workbench,
+// driven through objectNames, with a scripted person answering every box.
+#include <QAction>
+#include <QCheckBox>
+#include <QString>
+#include <QWidget>
+#include <memory>
+#include <stdexcept>
+
+#include "app/Form1.h"
+#include "support/ScriptedUserInterface.h"
+#include "workbench/Workbench.h"
+
+namespace etp::testing {
+
+// The child with that objectName, or an exception that fails the test.
+template <typename T>
+T* Child(const QObject* parent, const QString& name)
+{
+    T* child = parent->findChild<T*>(name);
+    if (!child) throw std::runtime_error("no child named " + name.toStdString());
+    return child;
+}
+
+// A person's click on a check box.
+void ClickCheckBox(QCheckBox* box);
+
+class AppSession {
+public:
+    AppSession();
+
+    // Chooses a menu item; it must exist and be enabled.
+    void triggerAction(const QString& name);
+    // Left click on the named button of the main window or of the given window.
+    void click(const QString& button, const QWidget* window = nullptr);
+    // Types into a line edit as a person does: select all, then the keys.
+    void type(const QString& box, const QString& text, const QWidget* window = nullptr);
+    // A dialog of the main window; null while it has not been created.
+    QWidget* dialog(const QString& name) const;
+    QString panel(int number) const; // status panel 1..4
+    QString box(int index) const;    // Text1_<index>
+    // Sheet cell by sheet numbering (row 1 = titles), read through Grid1's model.
+    QString cell(int row, int column) const;
+    int columnCount() const;
+    // The last message or question shown, "title|text"; empty when none.
+    QString lastMessage() const;
+
+    // Opens a file through "&Open" with the scripted file chooser.
+    void open(const QString& path);
+    // Types latitude and altitude into the station dialog and presses its "OK".
+    void setStation(const QString& latitude, const QString& altitude);
+    // Writes a sample series of that many days, opens it, runs "Try auto finding" and
+    // states a station at 45° N, 100 m.
+    void openSample(const QString& path, int days);
+    // Ticks the method with index k (0..11) in its dialog, opening it by its menu item.
+    void tick(int k);
+
+    Workbench workbench;
+    ScriptedUserInterface ui;
+    std::unique_ptr<Form1> form;
+};
+
+} // namespace etp::testing

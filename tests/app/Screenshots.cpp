@@ -1,0 +1,74 @@
+// Not a test: runs the program over a station file (or a generated series), computes,
+// and writes a PNG of the main window and of each dialog, for the documentation.
+//
+//   etp-gui-screenshots OUTPUT_DIR [STATION_FILE]
+//
+// Run it on a real display or under Xvfb, so that the pictures use the real fonts.
+#include <QApplication>
+#include <QDir>
+#include <QTemporaryDir>
+#include <QTest>
+#include <cstdio>
+
+#include "AppSession.h"
+#include "SampleSeries.h"
+
+using namespace etp;
+using namespace etp::testing;
+
+namespace {
+
+bool Save(QWidget* window, const QDir& out, const QString& name)
+{
+    QCoreApplication::processEvents();
+    const QString file = out.filePath(name + QStringLiteral(".png"));
+    if (!window->grab().save(file)) {
+        std::fprintf(stderr, "cannot write %s\n", qPrintable(file));
+        return false;
+    }
+    std::printf("%s\n", qPrintable(file));
+    return true;
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    QApplication application(argc, argv);
+    if (argc < 2) {
+        std::fprintf(stderr, "usage: etp-gui-screenshots OUTPUT_DIR [STATION_FILE]\n");
+        return 2;
+    }
+    const QDir out(QString::fromLocal8Bit(argv[1]));
+    if (!out.mkpath(QStringLiteral("."))) return 1;
+
+    const QTemporaryDir scratch;
+    AppSession app;
+    app.form->resize(1270, 820);
+    if (argc > 2) {
+        app.open(QString::fromLocal8Bit(argv[2]));
+        app.click(QStringLiteral("CmdAutoFind"));
+        app.setStation(QStringLiteral("45"), QStringLiteral("100"));
+    } else {
+        app.openSample(scratch.filePath(QStringLiteral("sample.txt")), 730);
+    }
+    for (const int k : {MethodPenFao, MethodPenMon, MethodPriestleyTaylor, MethodHargreaves, MethodTurc,
+                        MethodPotentialRadiation})
+        app.tick(k);
+    app.click(QStringLiteral("Command1"));
+
+    bool ok = Save(app.form.get(), out, QStringLiteral("Form1"));
+    const std::pair<const char*, const char*> dialogs[] = {{"station", "Form3"},
+                                                           {"combination", "Form2"},
+                                                           {"Other_Methods", "frmOthermet"},
+                                                           {"OpzHargr", "FormOpzHarg"},
+                                                           {"about", "frmAbout"}};
+    for (const auto& [item, name] : dialogs) {
+        app.triggerAction(QString::fromLatin1(item));
+        QWidget* dialog = app.dialog(QString::fromLatin1(name));
+        ok = dialog && QTest::qWaitForWindowExposed(dialog) && Save(dialog, out, QString::fromLatin1(name)) && ok;
+        if (dialog) dialog->hide();
+    }
+    for (const std::string& message : app.ui.messages) std::fprintf(stderr, "message: %s\n", message.c_str());
+    return ok && app.ui.messages.empty() ? 0 : 1;
+}
