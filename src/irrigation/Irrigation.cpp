@@ -59,6 +59,24 @@ std::optional<double> RowDayOfYear(const MeteoSheet& sheet, int row, int dateCol
     return PositionalDayOfYear(date.day, date.month);
 }
 
+struct RainRows {
+    int last;       // last day row
+    int rainColumn;
+    int dateColumn;
+};
+
+// The rows and columns both schedulers walk; "No rain in data sheet" without a rain column.
+std::optional<RainRows> DaysWithRain(const MeteoSheet& sheet, const ColumnMap& columns, UserInterface& ui)
+{
+    const int last = LastDataRow(sheet, columns);
+    const int rainColumn = FindRainColumn(sheet);
+    if (rainColumn == 0) {
+        ui.message(kNoRain, kApplicationTitle);
+        return std::nullopt;
+    }
+    return RainRows{last, rainColumn, columns.column(DateBox)};
+}
+
 IrrigationApplication Water(MeteoSheet& sheet, int row, int rainColumn, int dateColumn, double rain, double amount)
 {
     sheet.setCellText(row, rainColumn, DecimalText(rain + amount));
@@ -90,13 +108,9 @@ std::optional<std::vector<IrrigationApplication>> ApplyTurnedIrrigation(MeteoShe
     if (!n) return std::nullopt;
 
     auto busy = ui.busy(Pointer::Busy);
-    const int last = LastDataRow(sheet, columns);
-    const int rainColumn = FindRainColumn(sheet);
-    if (rainColumn == 0) {
-        ui.message(kNoRain, kApplicationTitle);
-        return std::nullopt;
-    }
-    const int dateColumn = columns.column(DateBox);
+    const auto rows = DaysWithRain(sheet, columns, ui);
+    if (!rows) return std::nullopt;
+    const auto [last, rainColumn, dateColumn] = *rows;
     const int F = static_cast<int>(*frequency);
     const int window = static_cast<int>(*n);
 
@@ -134,13 +148,9 @@ std::optional<std::vector<IrrigationApplication>> ApplyOnDemandIrrigation(MeteoS
     if (!restoring) return std::nullopt;
 
     auto busy = ui.busy(Pointer::Busy);
-    const int last = LastDataRow(sheet, columns);
-    const int rainColumn = FindRainColumn(sheet);
-    if (rainColumn == 0) {
-        ui.message(kNoRain, kApplicationTitle);
-        return std::nullopt;
-    }
-    const int dateColumn = columns.column(DateBox);
+    const auto rows = DaysWithRain(sheet, columns, ui);
+    if (!rows) return std::nullopt;
+    const auto [last, rainColumn, dateColumn] = *rows;
 
     std::vector<IrrigationApplication> applications;
     double Deficit = 0; // accumulated ET - rain [mm]; no lower bound, carried across years
