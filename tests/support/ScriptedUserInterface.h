@@ -21,6 +21,7 @@ public:
     std::deque<std::optional<std::string>> openFiles;
     std::deque<std::optional<std::string>> saveFiles;
     std::vector<std::string> saveTitles;
+    std::vector<std::string> saveInitialNames;
     std::vector<Pointer> pointers; // every shape shown, in order
     int beeps = 0;
 
@@ -43,8 +44,9 @@ public:
     {
         return next(openFiles, "open file");
     }
-    std::optional<std::string> chooseSaveFile(const std::string&, const std::string& title) override
+    std::optional<std::string> chooseSaveFile(const std::string& initialName, const std::string& title) override
     {
+        saveInitialNames.push_back(initialName);
         saveTitles.push_back(title);
         return next(saveFiles, "save file: " + title);
     }

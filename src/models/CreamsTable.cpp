@@ -1,0 +1,121 @@
+#include "models/CreamsTable.h"
+
+#include "base/ArithmeticError.h"
+#include "base/ToSingle.h"
+#include "models/FixedWidth.h"
+#include "models/ModelFile.h"
+#include "sheet/DateParts.h"
+#include "sheet/SheetQueries.h"
+
+namespace etp {
+
+namespace {
+
+// Mean daily radiation in the sheet's unit -> langleys (cal cm-2 d-1).
+double LangleyFactor(const UnitSelection& units)
+{
+    const std::string unit = units.text(RadiationUnit);
+    if (unit == "watt m^-2") return 2.0296;
+    if (unit == "kJ m^-2") return 0.024072;
+    if (unit == "MJ m^-2") return 24.072;
+    return 1; // "Cal cm^-2 d^-1"
+}
+
+struct Month {
+    int days = 0;
+    float temperature = 0; // sum of daily means [°C]
+    float radiation = 0;   // sum [sheet unit]
+};
+
+} // namespace
+
+std::string_view CreamsTable::text(int row, int column) const
+{
+    if (row < 1 || row > kRows || column < 1 || column > kColumns) return {};
+    return cells_[static_cast<std::size_t>(row - 1)][static_cast<std::size_t>(column - 1)];
+}
+
+void CreamsTable::fill(const std::vector<CreamsLine>& lines)
+{
+    for (auto& row : cells_)
+        for (auto& cell : row) cell.clear();
+    for (std::size_t c = 0; c < kColumns; ++c) cells_[0][c] = kCreamsHeaders[c];
+    for (std::size_t i = 0; i < lines.size() && i + 1 < cells_.size(); ++i) cells_[i + 1] = lines[i];
+}
+
+std::vector<CreamsLine> CreamsMonthlyLines(const MeteoSheet& sheet, const ColumnMap& columns, const UnitSelection& units)
+{
+    const int last = LastDataRow(sheet, columns);
+    if (last - 1 > kCreamsMaxDays)
+        throw RefusedInput("The CREAMS table holds at most " + std::to_string(kCreamsMaxDays) + " days; the data sheet has " +
+                           std::to_string(last - 1) + ".");
+    const int dateColumn = columns.column(DateBox);
+    const int tminColumn = columns.column(TminBox);
+    const int tmaxColumn = columns.column(TmaxBox);
+    const int radiationColumn = columns.column(RadiationBox);
+
+    std::vector<Month> months(kCreamsMaxMonths + 1); // index = month number
+    int lastMonth = 0, year = 0, previousYear = 0;
+    for (int r = 2; r <= last; ++r) {
+        const std::string_view dateText = sheet.cellText(r, dateColumn);
+        const auto date = DateParts(dateText);
+        if (!date)
+            throw RefusedInput("The date in row " + std::to_string(r) + " is not a date: \"" + std::string(dateText) + "\"");
+        if (r > 2 && date->Year != previousYear) ++year;
+        previousYear = date->Year;
+        lastMonth = 12 * year + date->Month;
+        if (lastMonth > kCreamsMaxMonths)
+            throw RefusedInput("The CREAMS table holds at most " + std::to_string(kCreamsMaxMonths) +
+                               " months (100 years); row " + std::to_string(r) + " (\"" + std::string(dateText) +
+                               "\") falls in month " + std::to_string(lastMonth) + ".");
+        Month& month = months[static_cast<std::size_t>(lastMonth)];
+        try {
+            const double mean = (FiniteCellValue(sheet, r, tminColumn) + FiniteCellValue(sheet, r, tmaxColumn)) / 2;
+            month.temperature = ToSingleChecked(double(month.temperature) + mean, "the monthly temperature sum");
+            month.radiation = ToSingleChecked(double(month.radiation) + FiniteCellValue(sheet, r, radiationColumn),
+                                              "the monthly radiation sum");
+        } catch (const ArithmeticError& error) {
+            throw RefusedInput("Arithmetic error in row " + std::to_string(r) + ": " + error.what());
+        }
+        ++month.days;
+    }
+
+    const NumberPattern display("###.#");
+    const double F = LangleyFactor(units);
+    std::vector<CreamsLine> lines;
+    lines.reserve(static_cast<std::size_t>(lastMonth));
+    std::string yearLabel;
+    for (int m = 1; m <= lastMonth; ++m) {
+        const Month& month = months[static_cast<std::size_t>(m)];
+        CreamsLine line;
+        if (month.days > 0) {
+            display.append(line[0], double(month.temperature) / month.days * 9 / 5 + 32); // [°F]
+            display.append(line[1], double(month.radiation) / month.days * F);             // [langley]
+            const int label = m % 12 == 0 ? 12 : m % 12;
+            line[2] = std::to_string(label);
+            yearLabel = std::to_string((m - label) / 12 + 1);
+        } else {
+            line[0] = line[1] = "no data";
+            line[2] = "-";
+        }
+        line[3] = yearLabel;
+        lines.push_back(std::move(line));
+    }
+    return lines;
+}
+
+bool BuildCreamsTable(const MeteoSheet& sheet, const ColumnMap& columns, const UnitSelection& units,
+                      CreamsTable& table, UserInterface& ui)
+{
+    auto busy = ui.busy(Pointer::Busy);
+    try {
+        table.fill(CreamsMonthlyLines(sheet, columns, units));
+        return true;
+    } catch (const RefusedInput& refusal) {
+        table.fill({});
+        ui.message(refusal.what(), kApplicationTitle, Icon::Critical);
+        return false;
+    }
+}
+
+} // namespace etp

@@ -1,0 +1,51 @@
+#pragma once
+// The monthly table of the CREAMS dialog: mean temperature in °F and mean daily
+// radiation in langleys for every month of the series, as the texts its grid shows.
+#include <array>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "base/UserInterface.h"
+#include "sheet/MeteoSheet.h"
+#include "sheet/Settings.h"
+
+namespace etp {
+
+inline constexpr std::array<const char*, 4> kCreamsHeaders = {"Tmean F°", "Rad Lang", "Month", "Year"};
+
+// Month numbers run 1..1200 (100 years); at most 36500 days are read.
+inline constexpr int kCreamsMaxMonths = 1200;
+inline constexpr int kCreamsMaxDays = 36500;
+
+// One line of the table: "###.#" temperature and radiation texts (or "no data"),
+// month of the year (or "-") and year 1, 2, ... counted from the first year of the data.
+using CreamsLine = std::array<std::string, 4>;
+
+// The grid: row 1 the headers, rows 2-120 the lines of month numbers 1-119.
+class CreamsTable {
+public:
+    static constexpr int kRows = 120;
+    static constexpr int kColumns = 4;
+
+    // "" outside rows 1-120, columns 1-4.
+    std::string_view text(int row, int column) const;
+    // Empties rows 2-120, puts the headers into row 1 and the first 119 lines below them.
+    void fill(const std::vector<CreamsLine>& lines);
+
+private:
+    std::array<std::array<std::string, kColumns>, kRows> cells_;
+};
+
+// The lines for month numbers 1 to that of the last day. A month counts from January
+// of the first year of the data, so the months before the first day are "no data".
+// Throws RefusedInput for a date that is not a date and beyond the limits above.
+std::vector<CreamsLine> CreamsMonthlyLines(const MeteoSheet& sheet, const ColumnMap& columns, const UnitSelection& units);
+
+// The CREAMS command: builds the lines and fills the table. On a refusal the message
+// names the row or the limit, and the table is left with its headers only. True when
+// the table holds the series.
+bool BuildCreamsTable(const MeteoSheet& sheet, const ColumnMap& columns, const UnitSelection& units,
+                      CreamsTable& table, UserInterface& ui);
+
+} // namespace etp

@@ -1,0 +1,169 @@
+#include "models/LeachmWriter.h"
+
+#include <algorithm>
+#include <cmath>
+#include <vector>
+
+#include "base/ArithmeticError.h"
+#include "base/ToSingle.h"
+#include "models/DayNumbers.h"
+#include "models/FixedWidth.h"
+#include "sheet/PositionalDate.h"
+#include "sheet/NumericValue.h"
+#include "sheet/SheetQueries.h"
+
+namespace etp {
+
+namespace {
+
+constexpr std::string_view kGap = "    "; // between the fields of both files
+
+struct Week {
+    int days = 0;
+    float temperature = 0; // sum of daily means [°C]
+    float et = 0;          // [mm]
+    float range = 0;       // sum of Tmax - Tmin [°C]
+};
+
+std::string RowText(int row) { return "row " + std::to_string(row); }
+
+} // namespace
+
+std::string LeachmRainText(const MeteoSheet& sheet, const ColumnMap& columns, int rainColumn, LeachmDateFormat dates,
+                           const std::array<double, 3>& nitrogen)
+{
+    for (const double concentration : nitrogen)
+        if (!std::isfinite(concentration))
+            throw RefusedInput("A concentration of nitrogen in rain is too large to be written.");
+    // The end of every rain line is the same: the three concentrations.
+    std::string concentrations;
+    for (std::size_t i = 0; i < nitrogen.size(); ++i) {
+        AppendNumberItem(concentrations, nitrogen[i]);
+        concentrations += i + 1 < nitrogen.size() ? kGap : "          ";
+    }
+    concentrations += kLineEnd;
+
+    const int last = LastDataRow(sheet, columns);
+    const int dateColumn = columns.column(DateBox);
+    const double firstYear = ReadDateByPosition(sheet.cellText(2, dateColumn)).year;
+    const NumberPattern twoDigits("00"), dayNumber("000000"), millimetres("000.0");
+    std::string text;
+    long rainyDays = 0;
+    for (int r = 2; r <= last; ++r) {
+        const double rain = FiniteCellValue(sheet, r, rainColumn); // [mm]
+        if (!(rain > 0)) continue;
+        if (!std::isfinite(3 * rain))
+            throw RefusedInput("The rain in " + RowText(r) + " is too large to be written three times: \"" +
+                               std::string(sheet.cellText(r, rainColumn)) + "\"");
+        ++rainyDays;
+        if (dates == LeachmDateFormat::Ddmmaa) {
+            const PositionalDate date = ReadDateByPosition(sheet.cellText(r, dateColumn));
+            twoDigits.append(text, std::nearbyint(date.day));
+            twoDigits.append(text, std::nearbyint(date.month));
+            twoDigits.append(text, std::nearbyint(date.year));
+            text += "     ";
+        } else {
+            dayNumber.appendFixedWidth(text, RowDayNumber(sheet, r, dateColumn, firstYear, true));
+            text += "        ";
+        }
+        text += "0.2";
+        text += kGap;
+        millimetres.appendFixedWidth(text, rain);
+        text += kGap;
+        millimetres.appendFixedWidth(text, 3 * rain);
+        text += kGap;
+        text += concentrations;
+    }
+    text += "THERE ARE ";
+    AppendNumberItem(text, static_cast<double>(rainyDays));
+    text += "RAINY DAYS";
+    text += kLineEnd;
+    return text;
+}
+
+std::string LeachmEtpText(const MeteoSheet& sheet, const ColumnMap& columns, int etColumn)
+{
+    const int last = LastDataRow(sheet, columns);
+    if (last - 1 > kLeachmMaxDays)
+        throw RefusedInput("The LEACHM weekly file takes at most " + std::to_string(kLeachmMaxDays) +
+                           " days; the data sheet has " + std::to_string(last - 1) + ".");
+    const int dateColumn = columns.column(DateBox);
+    const int tminColumn = columns.column(TminBox);
+    const int tmaxColumn = columns.column(TmaxBox);
+    const double firstYear = ReadDateByPosition(sheet.cellText(2, dateColumn)).year;
+
+    std::vector<int> weekOfRow(static_cast<std::size_t>(std::max(last + 1, 2)));
+    for (int r = 2; r <= last; ++r) {
+        const int w = WeekNumber(RowDayNumber(sheet, r, dateColumn, firstYear, true));
+        if (w < 1 || w > kLeachmMaxWeeks)
+            throw RefusedInput("The LEACHM weekly file has weeks 1 to " + std::to_string(kLeachmMaxWeeks) +
+                               " only; the date in " + RowText(r) + " (\"" + std::string(sheet.cellText(r, dateColumn)) +
+                               "\") falls in week " + std::to_string(w) + ".");
+        weekOfRow[static_cast<std::size_t>(r)] = w;
+    }
+    const int weeks = last >= 2 ? weekOfRow[static_cast<std::size_t>(last)] : 0;
+
+    std::vector<Week> table(kLeachmMaxWeeks + 1); // index = week number
+    for (int r = 2; r <= last; ++r) {
+        Week& week = table[static_cast<std::size_t>(weekOfRow[static_cast<std::size_t>(r)])];
+        const double Tmin = FiniteCellValue(sheet, r, tminColumn); // [°C]
+        const double Tmax = FiniteCellValue(sheet, r, tmaxColumn); // [°C]
+        const double ET = FiniteCellValue(sheet, r, etColumn);     // [mm d-1]
+        try {
+            week.temperature = ToSingleChecked(double(week.temperature) + (Tmin + Tmax) / 2, "the weekly temperature sum");
+            week.et = ToSingleChecked(double(week.et) + ET, "the weekly ET sum");
+            week.range = ToSingleChecked(double(week.range) + (Tmax - Tmin), "the weekly temperature range sum");
+        } catch (const ArithmeticError& error) {
+            throw RefusedInput("Arithmetic error in " + RowText(r) + ": " + error.what());
+        }
+        ++week.days;
+    }
+
+    const NumberPattern weekNumber("000"), millimetres("000.0"), temperature("000.0 ; -###.#"), range("000.0");
+    std::string text;
+    text.reserve(static_cast<std::size_t>(weeks) * 40);
+    for (int w = 1; w <= weeks; ++w) {
+        const Week& week = table[static_cast<std::size_t>(w)];
+        weekNumber.appendFixedWidth(text, w);
+        text += kGap;
+        if (week.days == 0) {
+            text += "No data for this week!";
+        } else {
+            millimetres.appendFixedWidth(text, double(week.et) / week.days * 7); // [mm per week]
+            text += kGap;
+            text += "0";
+            text += kGap;
+            temperature.appendFixedWidth(text, double(week.temperature) / week.days);
+            text += kGap;
+            range.appendFixedWidth(text, double(week.range) / week.days);
+        }
+        text += kLineEnd;
+    }
+    return text;
+}
+
+bool SaveLeachmRain(const MeteoSheet& sheet, const ColumnMap& columns, const LeachmSettings& settings, UserInterface& ui)
+{
+    return SaveRainFile(sheet, kLeachmRainDialog, ui, [&](int rainColumn) {
+        const std::array<double, 3> nitrogen = {NumericValue(settings.urea), NumericValue(settings.ammonium),
+                                                NumericValue(settings.nitrate)};
+        return LeachmRainText(sheet, columns, rainColumn, settings.dates, nitrogen);
+    });
+}
+
+bool SaveLeachmEtp(const MeteoSheet& sheet, const ColumnMap& columns, const LeachmSettings& settings, UserInterface& ui)
+{
+    const int etColumn = ChosenEtColumn(settings.methods, sheet, ui);
+    if (etColumn == 0) return false;
+    const auto path = AskOutputFile(ui, kLeachmEtpDialog);
+    if (!path) return false;
+    return WriteModelFile(*path, [&] { return LeachmEtpText(sheet, columns, etColumn); }, ui);
+}
+
+void SaveLeachmAll(const MeteoSheet& sheet, const ColumnMap& columns, const LeachmSettings& settings, UserInterface& ui)
+{
+    SaveLeachmRain(sheet, columns, settings, ui);
+    SaveLeachmEtp(sheet, columns, settings, ui);
+}
+
+} // namespace etp

@@ -1,0 +1,52 @@
+#include "models/MacroWriter.h"
+
+#include <cmath>
+
+#include "models/FixedWidth.h"
+#include "sheet/PositionalDate.h"
+#include "sheet/SheetQueries.h"
+
+namespace etp {
+
+std::string MacroDailyText(const MeteoSheet& sheet, const ColumnMap& columns, int valueColumn)
+{
+    const int last = LastDataRow(sheet, columns);
+    const int dateColumn = columns.column(DateBox);
+    const NumberPattern twoDigits("00"), millimetres("000.0");
+    std::string text;
+    text.reserve(static_cast<std::size_t>(last) * 20);
+    for (int r = 2; r <= last; ++r) {
+        const PositionalDate date = ReadDateByPosition(sheet.cellText(r, dateColumn));
+        text += '\'';
+        twoDigits.append(text, std::nearbyint(date.year));
+        twoDigits.append(text, std::nearbyint(date.month));
+        twoDigits.append(text, std::nearbyint(date.day));
+        text += "'  ";
+        millimetres.appendFixedWidth(text, FiniteCellValue(sheet, r, valueColumn));
+        text += "    ";
+        text += kLineEnd;
+    }
+    return text;
+}
+
+bool SaveMacroRain(const MeteoSheet& sheet, const ColumnMap& columns, UserInterface& ui)
+{
+    return SaveRainFile(sheet, kMacroRainDialog, ui, [&](int rainColumn) { return MacroDailyText(sheet, columns, rainColumn); });
+}
+
+bool SaveMacroEtp(const MeteoSheet& sheet, const ColumnMap& columns, const MethodChoice& methods, UserInterface& ui)
+{
+    const int etColumn = ChosenEtColumn(methods, sheet, ui);
+    if (etColumn == 0) return false;
+    const auto path = AskOutputFile(ui, kMacroEtpDialog);
+    if (!path) return false;
+    return WriteModelFile(*path, [&] { return MacroDailyText(sheet, columns, etColumn); }, ui);
+}
+
+void SaveMacroAll(const MeteoSheet& sheet, const ColumnMap& columns, const MethodChoice& methods, UserInterface& ui)
+{
+    SaveMacroRain(sheet, columns, ui);
+    SaveMacroEtp(sheet, columns, methods, ui);
+}
+
+} // namespace etp

@@ -1,0 +1,72 @@
+#include "models/MethodChoice.h"
+
+#include "models/ModelFile.h"
+#include "sheet/SheetQueries.h"
+
+namespace etp {
+
+namespace {
+
+constexpr int kTitleScanColumns = 30; // as FindEtColumns
+
+} // namespace
+
+bool MethodChoice::select(int index)
+{
+    if (!enabled || index < 0 || index >= static_cast<int>(options.size()) ||
+        !options[static_cast<std::size_t>(index)].visible)
+        return false;
+    for (std::size_t i = 0; i < options.size(); ++i) options[i].selected = static_cast<int>(i) == index;
+    return true;
+}
+
+bool MethodChoice::selectCaption(std::string_view label)
+{
+    for (std::size_t i = 0; i < options.size(); ++i)
+        if (options[i].visible && options[i].caption == label) return select(static_cast<int>(i));
+    return false;
+}
+
+std::optional<int> MethodChoice::selectedIndex() const
+{
+    for (std::size_t i = 0; i < options.size(); ++i)
+        if (options[i].selected) return static_cast<int>(i);
+    return std::nullopt;
+}
+
+bool FillMethodChoice(MethodChoice& choice, const MeteoSheet& sheet, UserInterface& ui)
+{
+    choice = MethodChoice{};
+    for (std::size_t i = 0; i < choice.options.size(); ++i) choice.options[i].caption = kEtLabels[i];
+    const EtColumns found = FindEtColumns(sheet);
+    if (found.count == 0) {
+        ui.message(kNoEtMessage, kApplicationTitle);
+        return false;
+    }
+    choice.enabled = true;
+    for (std::size_t i = 0; i < choice.options.size(); ++i) {
+        MethodOption& option = choice.options[i];
+        option.visible = i < found.labels.size();
+        if (!option.visible) continue;
+        option.caption = kEtLabels[static_cast<std::size_t>(found.labels[i] - 1)];
+        choice.select(static_cast<int>(i));
+    }
+    return true;
+}
+
+int ChosenEtColumn(const MethodChoice& choice, const MeteoSheet& sheet, UserInterface& ui)
+{
+    int column = 0;
+    if (const auto index = choice.selectedIndex(); index && choice.enabled) {
+        const std::string& label = choice.options[static_cast<std::size_t>(*index)].caption;
+        for (int c = 1; c <= kTitleScanColumns; ++c) {
+            if (sheet.cellText(1, c) != label) continue;
+            ui.beep();
+            column = c;
+        }
+    }
+    if (column == 0) ui.message(kNoEtMessage, kApplicationTitle);
+    return column;
+}
+
+} // namespace etp

@@ -1,0 +1,45 @@
+#pragma once
+// The choice of the ET column that the LEACHM and MACRO dialogs and on-demand irrigation
+// read their daily ET from: six option buttons in one exclusive group, offering the
+// result columns of the combination methods found in the title row.
+#include <array>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "base/UserInterface.h"
+#include "sheet/MeteoSheet.h"
+
+namespace etp {
+
+struct MethodOption {
+    std::string caption;
+    bool visible = true;
+    bool selected = false;
+};
+
+struct MethodChoice {
+    std::array<MethodOption, 6> options; // Option3(0) .. Option3(5)
+    bool enabled = false;
+
+    // Selects a visible option of an enabled group and clears the others; false, and no
+    // change, otherwise.
+    bool select(int index);
+    // Selects the first visible option showing `label`; false when there is none.
+    bool selectCaption(std::string_view label);
+    std::optional<int> selectedIndex() const;
+};
+
+// Runs when a dialog holding a choice is created: the six labels as captions, then the
+// ET columns of the title row (FindEtColumns) in sheet order, one visible option each,
+// the last one selected. With none: the message "You dont have computed the ETP!!" and
+// a disabled group showing the six labels. Answers whether a column was found.
+bool FillMethodChoice(MethodChoice& choice, const MeteoSheet& sheet, UserInterface& ui);
+
+// The column to read daily ET from: the rightmost of columns 1-30 whose title equals
+// the caption of the selected option, with one beep for every column that matches. 0,
+// after the message "You dont have computed the ETP!!", when nothing is selected or no
+// column carries that label any more.
+int ChosenEtColumn(const MethodChoice& choice, const MeteoSheet& sheet, UserInterface& ui);
+
+} // namespace etp

@@ -1,0 +1,279 @@
+#include "workbench/ModelFileCommands.h"
+
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <filesystem>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include "models/ModelSheets.h"
+#include "support/ScriptedUserInterface.h"
+
+namespace etp {
+
+namespace {
+
+using namespace std::chrono;
+using testing::Day;
+using testing::ReadFile;
+using testing::ScriptedUserInterface;
+using testing::Series;
+using testing::SeriesSheet;
+using testing::StationColumns;
+using testing::TempDir;
+
+// A year of days with rain and a PenMon column.
+Workbench YearOfWeather(const std::string& etTitle = "PenMon")
+{
+    Workbench workbench;
+    workbench.sheet = SeriesSheet(Series(year_month_day{1995y / January / 1}, 365,
+                                         [](int i, std::string date) {
+                                             return Day{date, "5", "15", "300", i % 4 ? "0" : "3.2", "2.5"};
+                                         }),
+                                  etTitle);
+    workbench.columns = StationColumns();
+    return workbench;
+}
+
+// One press of a button of the three dialogs, with the state the dialog holds.
+struct Save {
+    const char* name;
+    const char* initialName;
+    const char* title;
+    std::function<bool(const Workbench&, UserInterface&)> press;
+    bool readsRain;
+};
+
+std::vector<Save> AllSaves()
+{
+    return {
+        {"CREAMS T and Rad", "*.tr", "Save T and Rad",
+         [](const Workbench& w, UserInterface& ui) {
+             CreamsTable table;
+             return BuildCreamsTable(w, table, ui) && SaveCreamsTemperatureRadiation(table, ui);
+         },
+         false},
+        {"CREAMS rain", "*.rn", " CREAMS - Save daily rain",
+         [](const Workbench& w, UserInterface& ui) { return SaveCreamsRain(w, ui); }, true},
+        {"LEACHM rain", "*.rn", "LEACHM - Save rain",
+         [](const Workbench& w, UserInterface& ui) { return SaveLeachmRain(w, LeachmSettings{}, ui); }, true},
+        {"LEACHM ETP", "*.etp", "LEACHW - Save ETP, T and amplitude",
+         [](const Workbench& w, UserInterface& ui) { return SaveLeachmEtp(w, NewLeachmSettings(w, ui), ui); }, false},
+        {"MACRO rain", "*.rn", "MACRO - Save rain", [](const Workbench& w, UserInterface& ui) { return SaveMacroRain(w, ui); },
+         true},
+        {"MACRO ETP", "*.etp", "MACRO - Save ETP",
+         [](const Workbench& w, UserInterface& ui) { return SaveMacroEtp(w, NewMethodChoice(w, ui), ui); }, false},
+    };
+}
+
+std::vector<std::string> FilesIn(const std::filesystem::path& folder)
+{
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(folder)) names.push_back(entry.path().filename().string());
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+std::string Message(const std::string& text) { return std::string(kApplicationTitle) + "|" + text; }
+
+} // namespace
+
+TEST(ModelFileCommands, EachSaveAsksWithItsOwnNameAndTitleAndReplacesTheFile)
+{
+    const Workbench workbench = YearOfWeather();
+    for (const Save& save : AllSaves()) {
+        TempDir dir;
+        const auto path = dir.write("model.out", "an older file");
+        ScriptedUserInterface ui;
+        ui.saveFiles = {path};
+        EXPECT_TRUE(save.press(workbench, ui)) << save.name;
+        EXPECT_EQ(ui.saveInitialNames, std::vector<std::string>{save.initialName}) << save.name;
+        EXPECT_EQ(ui.saveTitles, std::vector<std::string>{save.title}) << save.name;
+        EXPECT_TRUE(ui.messages.empty()) << save.name;
+        EXPECT_EQ(ui.pointer(), Pointer::Normal) << save.name;
+        EXPECT_NE(ReadFile(path), "an older file") << save.name;
+        EXPECT_GT(ReadFile(path).size(), 100u) << save.name;
+        EXPECT_EQ(FilesIn(dir.path()), std::vector<std::string>{"model.out"}) << save.name;
+    }
+}
+
+// Cancelling the dialog, or handing back its initial pattern, ends the command quietly.
+TEST(ModelFileCommands, ACancelledDialogWritesNothing)
+{
+    const Workbench workbench = YearOfWeather();
+    const auto home = std::filesystem::current_path();
+    for (const Save& save : AllSaves())
+        for (const std::optional<std::string>& answer : {std::optional<std::string>{}, std::optional<std::string>{save.initialName},
+                                                         std::optional<std::string>{""}}) {
+            TempDir dir;
+            std::filesystem::current_path(dir.path()); // where a file named by the pattern would land
+            ScriptedUserInterface ui;
+            ui.saveFiles = {answer};
+            EXPECT_FALSE(save.press(workbench, ui)) << save.name;
+            EXPECT_TRUE(ui.messages.empty()) << save.name;
+            EXPECT_TRUE(FilesIn(dir.path()).empty()) << save.name;
+            std::filesystem::current_path(home);
+        }
+}
+
+TEST(ModelFileCommands, WithoutARainColumnTheRainFilesAreNotCreated)
+{
+    Workbench workbench = YearOfWeather();
+    workbench.sheet.setCellText(1, 9, "WATER");
+    for (const Save& save : AllSaves()) {
+        if (!save.readsRain) continue;
+        TempDir dir;
+        ScriptedUserInterface ui;
+        ui.saveFiles = {dir.file("x.rn")};
+        EXPECT_FALSE(save.press(workbench, ui)) << save.name;
+        EXPECT_EQ(ui.saveTitles.size(), 1u) << "the file is asked for first";
+        EXPECT_EQ(ui.messages, std::vector<std::string>{Message("No rain in data sheet")}) << save.name;
+        EXPECT_TRUE(FilesIn(dir.path()).empty()) << save.name;
+    }
+}
+
+// The ET column is chosen before the file is asked for.
+TEST(ModelFileCommands, WithoutTheChosenEtColumnNoFileIsAskedFor)
+{
+    const Workbench computed = YearOfWeather("PenMon");
+    ScriptedUserInterface quiet;
+    const LeachmSettings leachm = NewLeachmSettings(computed, quiet);
+    const MethodChoice macro = NewMethodChoice(computed, quiet);
+    Workbench renamed = YearOfWeather("PenMon2");
+    for (const auto& press : std::vector<std::function<bool(UserInterface&)>>{
+             [&](UserInterface& ui) { return SaveLeachmEtp(renamed, leachm, ui); },
+             [&](UserInterface& ui) { return SaveMacroEtp(renamed, macro, ui); }}) {
+        ScriptedUserInterface ui;
+        EXPECT_FALSE(press(ui));
+        EXPECT_EQ(ui.messages, std::vector<std::string>{Message("You dont have computed the ETP!!")});
+        EXPECT_TRUE(ui.saveTitles.empty());
+    }
+}
+
+TEST(ModelFileCommands, DialogsCreatedAfresh)
+{
+    ScriptedUserInterface ui;
+    const LeachmSettings settings = NewLeachmSettings(YearOfWeather("Hargr."), ui);
+    EXPECT_EQ(ui.messages, std::vector<std::string>{Message("You dont have computed the ETP!!")});
+    EXPECT_EQ(settings.urea, "0");
+    EXPECT_EQ(settings.ammonium, "0.1");
+    EXPECT_EQ(settings.nitrate, "1");
+    EXPECT_EQ(settings.dates, LeachmDateFormat::Ddmmaa);
+    EXPECT_FALSE(settings.methods.enabled);
+    EXPECT_EQ(NewMethodChoice(YearOfWeather("P-T"), ui).options[0].caption, "P-T");
+}
+
+// "Save all" runs both saves of its dialog, each with its own dialog, also when the
+// first one is cancelled.
+TEST(ModelFileCommands, SaveAllRunsBothSaves)
+{
+    const Workbench workbench = YearOfWeather();
+    CreamsTable table;
+    ScriptedUserInterface quiet;
+    BuildCreamsTable(workbench, table, quiet);
+    const LeachmSettings leachm = NewLeachmSettings(workbench, quiet);
+    const std::vector<std::pair<std::function<void(UserInterface&)>, std::vector<std::string>>> cases = {
+        {[&](UserInterface& ui) { SaveCreamsAll(workbench, table, ui); }, {"Save T and Rad", " CREAMS - Save daily rain"}},
+        {[&](UserInterface& ui) { SaveLeachmAll(workbench, leachm, ui); },
+         {"LEACHM - Save rain", "LEACHW - Save ETP, T and amplitude"}},
+        {[&](UserInterface& ui) { SaveMacroAll(workbench, leachm.methods, ui); }, {"MACRO - Save rain", "MACRO - Save ETP"}},
+    };
+    for (const auto& [pressSaveAll, titles] : cases) {
+        TempDir dir;
+        ScriptedUserInterface ui;
+        ui.saveFiles = {dir.file("first"), dir.file("second")};
+        pressSaveAll(ui);
+        EXPECT_EQ(ui.saveTitles, titles);
+        EXPECT_EQ(FilesIn(dir.path()), (std::vector<std::string>{"first", "second"}));
+
+        ScriptedUserInterface cancelling;
+        cancelling.saveFiles = {std::nullopt, dir.file("third")};
+        pressSaveAll(cancelling);
+        EXPECT_EQ(cancelling.saveTitles, titles);
+        EXPECT_EQ(FilesIn(dir.path()), (std::vector<std::string>{"first", "second", "third"}));
+    }
+}
+
+TEST(ModelFileCommands, AFileThatCannotBeWrittenGetsAMessageAndLeavesNoStrayFile)
+{
+    const Workbench workbench = YearOfWeather();
+    TempDir dir;
+    std::filesystem::create_directory(dir.file("folder"));
+    const std::pair<std::string, std::string> cases[] = {
+        {dir.file("missing/m.rn"), "The file " + dir.file("missing/m.rn") + " could not be written: No such file or directory."},
+        {dir.file("folder"), "The file " + dir.file("folder") + " could not be written: it is a folder."},
+    };
+    for (const auto& [path, message] : cases)
+        for (const Save& save : AllSaves()) {
+            ScriptedUserInterface ui;
+            ui.saveFiles = {path};
+            EXPECT_FALSE(save.press(workbench, ui)) << save.name;
+            EXPECT_EQ(ui.messages, std::vector<std::string>{Message(message)}) << save.name;
+            EXPECT_EQ(FilesIn(dir.path()), std::vector<std::string>{"folder"}) << save.name;
+            EXPECT_TRUE(std::filesystem::is_empty(dir.file("folder")));
+        }
+}
+
+TEST(ModelFileCommands, AReadOnlyFolderGetsAMessageAndLeavesNoStrayFile)
+{
+    if (geteuid() == 0) GTEST_SKIP() << "root writes into read-only folders";
+    const Workbench workbench = YearOfWeather();
+    TempDir dir;
+    const auto path = dir.write("m.rn", "old");
+    std::filesystem::permissions(dir.path(), std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
+    ScriptedUserInterface ui;
+    ui.saveFiles = {path};
+    EXPECT_FALSE(SaveMacroRain(workbench, ui));
+    EXPECT_EQ(ui.messages, std::vector<std::string>{Message("The file " + path + " could not be written: Permission denied.")});
+    EXPECT_EQ(ReadFile(path), "old");
+    EXPECT_EQ(FilesIn(dir.path()), std::vector<std::string>{"m.rn"});
+}
+
+// The disk fills up halfway through: a child process saves under a file-size limit,
+// so the write fails even for root. The file that was there must survive whole.
+TEST(ModelFileCommands, AnExistingFileSurvivesAFailedWrite)
+{
+    const Workbench workbench = YearOfWeather();
+    for (const Save& save : AllSaves()) {
+        TempDir dir;
+        const auto path = dir.write("model.out", "the older file");
+        const pid_t child = fork();
+        ASSERT_NE(child, -1);
+        if (child == 0) {
+            std::signal(SIGXFSZ, SIG_IGN);
+            const rlimit limit{64, 64};
+            setrlimit(RLIMIT_FSIZE, &limit);
+            ScriptedUserInterface ui;
+            ui.saveFiles = {path};
+            const bool reported = !save.press(workbench, ui) && ui.messages.size() == 1 &&
+                                  ui.messages[0].find("could not be written: File too large.") != std::string::npos;
+            _exit(reported ? 0 : 1);
+        }
+        int status = 0;
+        waitpid(child, &status, 0);
+        ASSERT_TRUE(WIFEXITED(status)) << save.name;
+        EXPECT_EQ(WEXITSTATUS(status), 0) << save.name << ": the failure was not reported";
+        EXPECT_EQ(ReadFile(path), "the older file") << save.name;
+        EXPECT_EQ(FilesIn(dir.path()), std::vector<std::string>{"model.out"}) << save.name;
+    }
+}
+
+// A refused series writes nothing and keeps the file that was there.
+TEST(ModelFileCommands, RefusedDataLeaveTheOldFile)
+{
+    Workbench workbench = YearOfWeather();
+    workbench.sheet.setCellText(300, 1, "01/01/94");
+    TempDir dir;
+    const auto path = dir.write("a.etp", "old");
+    ScriptedUserInterface ui;
+    ui.saveFiles = {path};
+    EXPECT_FALSE(SaveLeachmEtp(workbench, NewLeachmSettings(workbench, ui), ui));
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_NE(ui.messages[0].find("row 300"), std::string::npos) << ui.messages[0];
+    EXPECT_EQ(ReadFile(path), "old");
+    EXPECT_EQ(ui.pointer(), Pointer::Normal);
+}
+
+} // namespace etp
