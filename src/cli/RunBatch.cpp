@@ -8,6 +8,7 @@
 #include <optional>
 
 #include "cli/ConsoleUserInterface.h"
+#include "cli/ModelFilesStep.h"
 #include "et/MethodAvailability.h"
 #include "sheet/NumericValue.h"
 #include "workbench/Commands.h"
@@ -24,6 +25,7 @@ struct Options {
     std::string latitude = "0", altitude = "0", windHeight = "2";
     std::vector<std::string> methods;
     std::string hargreaves;
+    ModelFileOptions modelFiles;
     std::string output;
 };
 
@@ -145,6 +147,9 @@ int RunPipeline(const Options& options, const Plan& plan, std::ostream& err)
         if (ComputeResults(workbench, ui) != ComputeOutcome::Completed) return 1;
     }
 
+    // 8. Model files.
+    if (!WriteModelFiles(workbench, options.modelFiles, ui)) return 1;
+
     // 9. The sheet.
     if (!options.output.empty() && !SaveSheet(workbench, options.output, ui)) return 1;
     return 0;
@@ -173,6 +178,7 @@ int RunBatch(const std::vector<std::string>& args, std::ostream& out, std::ostre
                    "compute a method by its result label: PenFAO, PFAOnocorr, PenMon, P-T, PFAOrad, PFAOsun, Hargr., "
                    "Turc, Thornt., P-T extrad, Bl-Cr, PotRad; repeatable");
     app.add_option("--hargreaves", options.hargreaves, "A,B,C: the Hargreaves coefficients (default 0.0023,17.8,.5)");
+    AddModelFileOptions(app, options.modelFiles);
     app.add_option("-o,--output", options.output, "write the data sheet after all steps as a TAB-separated text file");
 
     try {
@@ -191,7 +197,9 @@ int RunBatch(const std::vector<std::string>& args, std::ostream& out, std::ostre
     }
 
     Plan plan;
-    if (const auto problem = MakePlan(options, plan)) {
+    auto problem = MakePlan(options, plan);
+    if (!problem) problem = CheckModelFileOptions(options.modelFiles);
+    if (problem) {
         err << "etp: " << *problem << "\nRun with --help for more information.\n";
         return 2;
     }

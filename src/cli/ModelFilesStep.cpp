@@ -1,0 +1,111 @@
+#include "cli/ModelFilesStep.h"
+
+#include <algorithm>
+#include <vector>
+
+#include "sheet/NumericValue.h"
+#include "sheet/SheetQueries.h"
+#include "workbench/ModelFileCommands.h"
+
+namespace etp {
+
+namespace {
+
+std::vector<std::string> SplitAtCommas(const std::string& text)
+{
+    std::vector<std::string> parts(1);
+    for (const char c : text) {
+        if (c == ',')
+            parts.emplace_back();
+        else
+            parts.back() += c;
+    }
+    return parts;
+}
+
+bool IsEtLabel(const std::string& label)
+{
+    return std::find(kEtLabels.begin(), kEtLabels.end(), label) != kEtLabels.end();
+}
+
+// The dialog's choice as it is created, then the label asked for, if any: a label the
+// title row does not carry cannot be chosen.
+bool ChooseEt(MethodChoice& methods, const Workbench& workbench, const std::string& label, UserInterface& ui)
+{
+    if (!FillMethodChoice(methods, workbench.sheet, ui)) return false;
+    if (label.empty() || methods.selectCaption(label)) return true;
+    ui.message(kNoEtMessage, kApplicationTitle);
+    return false;
+}
+
+template <typename Save>
+bool SaveTo(const std::string& path, ConsoleUserInterface& ui, Save save)
+{
+    if (path.empty()) return true;
+    ui.queueSaveFile(path);
+    return save();
+}
+
+} // namespace
+
+void AddModelFileOptions(CLI::App& app, ModelFileOptions& options)
+{
+    const std::string et = " (PenFAO, PFAOnocorr, PenMon, P-T, PFAOrad, PFAOsun; default: the last found)";
+    app.add_option("--creams-tr", options.creamsTr, "write the CREAMS monthly temperature and radiation file");
+    app.add_option("--creams-rain", options.creamsRain, "write the CREAMS daily rain file");
+    app.add_option("--leachm-rain", options.leachmRain, "write the LEACHM rain file");
+    app.add_option("--leachm-etp", options.leachmEtp, "write the LEACHM weekly ET, temperature and amplitude file");
+    app.add_option("--leachm-et", options.leachmEt, "ET column of the LEACHM weekly file by its label" + et);
+    app.add_option("--leachm-dates", options.leachmDates, "dates of the LEACHM rain file: ddmmaa or day (default ddmmaa)");
+    app.add_option("--leachm-n", options.leachmN,
+                   "UREA,AMMONIUM,NITRATE: nitrogen in rain for the LEACHM rain file, mg/l (default 0,0.1,1)");
+    app.add_option("--macro-rain", options.macroRain, "write the MACRO daily rain file");
+    app.add_option("--macro-etp", options.macroEtp, "write the MACRO daily ET file");
+    app.add_option("--macro-et", options.macroEt, "ET column of the MACRO ET file by its label" + et);
+}
+
+std::optional<std::string> CheckModelFileOptions(const ModelFileOptions& options)
+{
+    for (const auto& [name, label] : {std::pair{"--leachm-et", &options.leachmEt}, std::pair{"--macro-et", &options.macroEt}})
+        if (!label->empty() && !IsEtLabel(*label))
+            return std::string(name) + " takes one of PenFAO, PFAOnocorr, PenMon, P-T, PFAOrad, PFAOsun: \"" + *label + "\"";
+    if (options.leachmDates != "ddmmaa" && options.leachmDates != "day")
+        return "--leachm-dates takes ddmmaa or day: \"" + options.leachmDates + "\"";
+    const auto nitrogen = SplitAtCommas(options.leachmN);
+    if (nitrogen.size() != 3 || !std::all_of(nitrogen.begin(), nitrogen.end(), [](const std::string& n) { return IsNumberText(n); }))
+        return "--leachm-n takes three numbers UREA,AMMONIUM,NITRATE: \"" + options.leachmN + "\"";
+    const std::pair<const char*, const std::string*> files[] = {
+        {"--creams-tr", &options.creamsTr},   {"--creams-rain", &options.creamsRain}, {"--leachm-rain", &options.leachmRain},
+        {"--leachm-etp", &options.leachmEtp}, {"--macro-rain", &options.macroRain},   {"--macro-etp", &options.macroEtp}};
+    for (const auto& [name, file] : files)
+        if (file->find_first_of("*?") != std::string::npos)
+            return std::string(name) + " takes a file name without * or ?: \"" + *file + "\"";
+    return std::nullopt;
+}
+
+bool WriteModelFiles(const Workbench& workbench, const ModelFileOptions& options, ConsoleUserInterface& ui)
+{
+    if (!options.creamsTr.empty() || !options.creamsRain.empty()) {
+        CreamsTable table; // the "&CREAMS" command fills it before its dialog shows
+        if (!BuildCreamsTable(workbench, table, ui)) return false;
+        if (!SaveTo(options.creamsTr, ui, [&] { return SaveCreamsTemperatureRadiation(table, ui); })) return false;
+        if (!SaveTo(options.creamsRain, ui, [&] { return SaveCreamsRain(workbench, ui); })) return false;
+    }
+
+    LeachmSettings leachm;
+    const auto nitrogen = SplitAtCommas(options.leachmN);
+    leachm.urea = nitrogen[0];
+    leachm.ammonium = nitrogen[1];
+    leachm.nitrate = nitrogen[2];
+    leachm.dates = options.leachmDates == "day" ? LeachmDateFormat::DayNumber : LeachmDateFormat::Ddmmaa;
+    if (!SaveTo(options.leachmRain, ui, [&] { return SaveLeachmRain(workbench, leachm, ui); })) return false;
+    if (!options.leachmEtp.empty() && !ChooseEt(leachm.methods, workbench, options.leachmEt, ui)) return false;
+    if (!SaveTo(options.leachmEtp, ui, [&] { return SaveLeachmEtp(workbench, leachm, ui); })) return false;
+
+    MethodChoice macro;
+    if (!SaveTo(options.macroRain, ui, [&] { return SaveMacroRain(workbench, ui); })) return false;
+    if (!options.macroEtp.empty() && !ChooseEt(macro, workbench, options.macroEt, ui)) return false;
+    return SaveTo(options.macroEtp, ui, [&] { return SaveMacroEtp(workbench, macro, ui); });
+}
+
+} // namespace etp
