@@ -18,10 +18,13 @@
 #include "app/AppIcon.h"
 #include "app/Form2.h"
 #include "app/Form3.h"
+#include "app/Form4.h"
+#include "app/Form5.h"
 #include "app/FormOpzHarg.h"
 #include "app/MeteoSheetModel.h"
 #include "app/QtUserInterface.h"
 #include "app/ShowModeless.h"
+#include "app/form6.h"
 #include "app/frmAbout.h"
 #include "app/frmOthermet.h"
 #include "sheet/SheetQueries.h"
@@ -197,6 +200,9 @@ void Form1::buildMenus()
     connect(menuItem("Other_Methods"), &QAction::triggered, this, &Form1::Other_Methods_Click);
     connect(menuItem("OpzHargr"), &QAction::triggered, this, &Form1::OpzHargr_Click);
     connect(menuItem("about"), &QAction::triggered, this, &Form1::about_Click);
+    connect(menuItem("creams"), &QAction::triggered, this, &Form1::creams_Click);
+    connect(menuItem("leachm"), &QAction::triggered, this, &Form1::leachm_Click);
+    connect(menuItem("macro"), &QAction::triggered, this, &Form1::macro_Click);
 }
 
 QAction* Form1::menuItem(const char* name) const { return findChild<QAction*>(QString::fromLatin1(name)); }
@@ -280,6 +286,17 @@ void Form1::Other_Methods_Click() { openMethodDialog(ShowModeless(frmOthermet_, 
 void Form1::OpzHargr_Click() { ShowModeless(formOpzHarg_, this, workbench_, ui_); }
 
 void Form1::about_Click() { ShowModeless(frmAbout_, this, ui_); }
+
+// The table is built before the dialog shows; a refused table shows no dialog.
+void Form1::creams_Click()
+{
+    if (!form4_) form4_ = new Form4(workbench_, ui_, this);
+    if (form4_->buildTable()) ShowModeless(form4_, this, workbench_, ui_);
+}
+
+void Form1::leachm_Click() { ShowModeless(form5_, this, workbench_, ui_); }
+
+void Form1::macro_Click() { ShowModeless(form6_, this, workbench_, ui_); }
 
 void Form1::Command1_Click()
 {

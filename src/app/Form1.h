@@ -25,6 +25,9 @@ class Form3;
 class FormOpzHarg;
 class frmAbout;
 class frmOthermet;
+class Form4;
+class Form5;
+class form6;
 
 class Form1 final : public QMainWindow {
     Q_OBJECT
@@ -51,6 +54,9 @@ private:
     void Other_Methods_Click();
     void OpzHargr_Click();
     void about_Click();
+    void creams_Click();
+    void leachm_Click();
+    void macro_Click();
     void Command1_Click();
     void CmdAutoFind_Click();
 
@@ -78,6 +84,9 @@ private:
     QPointer<Form3> form3_;
     QPointer<FormOpzHarg> formOpzHarg_;
     QPointer<frmAbout> frmAbout_;
+    QPointer<Form4> form4_;
+    QPointer<Form5> form5_;
+    QPointer<form6> form6_;
 
     // Set by "&Exit", so that closeEvent asks the matching question.
     bool exitChosen_ = false;

@@ -120,7 +120,7 @@ void TestForm1::unwiredItemsDoNothing()
     const QStringList windowsBefore = VisibleWindows();
     const QString panelBefore = app_->panel(1);
     app_->ui.messages.clear();
-    for (const char* name : {"creams", "leachm", "CSYMBA", "macro", "turned", "domanda", "OpzPenmon", "OpzPt",
+    for (const char* name : {"CSYMBA", "turned", "domanda", "OpzPenmon", "OpzPt",
                              "OpzTurc", "OpzPotRad", "helph"})
         app_->triggerAction(QString::fromLatin1(name));
     QCOMPARE(VisibleWindows(), windowsBefore);

@@ -62,7 +62,10 @@ int main(int argc, char* argv[])
                                                            {"combination", "Form2"},
                                                            {"Other_Methods", "frmOthermet"},
                                                            {"OpzHargr", "FormOpzHarg"},
-                                                           {"about", "frmAbout"}};
+                                                           {"about", "frmAbout"},
+                                                           {"creams", "Form4"},
+                                                           {"leachm", "Form5"},
+                                                           {"macro", "form6"}};
     for (const auto& [item, name] : dialogs) {
         app.triggerAction(QString::fromLatin1(item));
         QWidget* dialog = app.dialog(QString::fromLatin1(name));
