@@ -126,6 +126,33 @@ int MeteoSheet::fillEmptyRow(int row, int lastColumn, std::string_view text)
     return dropped;
 }
 
+int MeteoSheet::setRowCells(int row, std::span<const std::string_view> cells)
+{
+    if (row < 1) return 0;
+    const std::size_t kept = std::min(cells.size(), static_cast<std::size_t>(kMaxColumns));
+    int dropped = 0;
+    for (std::size_t c = kept; c < cells.size(); ++c) dropped += cells[c].empty() ? 0 : 1;
+    std::size_t bytes = 0;
+    for (std::size_t c = 0; c < kept; ++c) bytes += cells[c].size();
+    Row filled;
+    filled.text.reserve(bytes);
+    filled.ends.reserve(kept);
+    for (std::size_t c = 0; c < kept; ++c) {
+        filled.text += cells[c];
+        filled.ends.push_back(static_cast<std::uint32_t>(filled.text.size()));
+    }
+    filled.trim();
+    const auto r = static_cast<std::size_t>(row - 1);
+    if (!filled.empty()) {
+        growRows(row);
+        growColumns(static_cast<int>(filled.ends.size()));
+        if (r >= rows_.size()) rows_.resize(r + 1);
+    }
+    if (r < rows_.size()) rows_[r] = std::move(filled);
+    while (!rows_.empty() && rows_.back().empty()) rows_.pop_back();
+    return dropped;
+}
+
 void MeteoSheet::clearBlock(int firstRow, int firstColumn, int lastRow, int lastColumn)
 {
     firstRow = std::max(firstRow, 1);
@@ -150,6 +177,11 @@ void MeteoSheet::reserveRow(int row, int lastColumn, std::size_t bytes)
     Row& target = rows_[r];
     target.text.reserve(target.text.size() + bytes);
     target.ends.reserve(static_cast<std::size_t>(std::clamp(lastColumn, 0, kMaxColumns)));
+}
+
+void MeteoSheet::reserveRows(int rows)
+{
+    if (rows > 0) rows_.reserve(static_cast<std::size_t>(rows));
 }
 
 void MeteoSheet::growRows(int rows) { rowCount_ = std::max(rowCount_, rows); }

@@ -5,6 +5,7 @@
 // stores only the cells up to its last non-empty one, their texts back to back in one
 // string with the end of each cell beside it.
 #include <cstdint>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -35,10 +36,15 @@ public:
     // lastColumn or beyond the sheet are dropped; answers how many non-empty ones were.
     int setBlockText(int row, int firstColumn, int lastColumn, std::string_view text);
     void clearBlock(int firstRow, int firstColumn, int lastRow, int lastColumn);
+    // The whole row at once: cells[k] goes to column k + 1 and every other cell of the row
+    // is emptied. Cells beyond kMaxColumns are dropped; answers how many non-empty ones were.
+    int setRowCells(int row, std::span<const std::string_view> cells);
 
     // Room for cells up to `lastColumn` and `bytes` more text in a row about to be
     // filled, so that writing them does not reallocate cell by cell. Changes no cell.
     void reserveRow(int row, int lastColumn, std::size_t bytes);
+    // Room for rows 1 to `rows` before they are filled in order. Changes no cell.
+    void reserveRows(int rows);
 
     // Never shrink below what the sheet holds; columns stop at kMaxColumns.
     void growRows(int rows);

@@ -21,9 +21,15 @@ public:
     virtual bool importSheet(const std::string& path, int index, MeteoSheet& sheet) = 0;
     // Columns beyond the sheet's reach that the last import dropped.
     virtual int droppedColumns() const { return 0; }
+    // Why the last call answered false ("it is encrypted", "the sheet is cut short").
+    virtual std::string failure() const { return {}; }
 };
 
 // A reader that knows no workbook: every file fails the workbook test.
 std::unique_ptr<WorkbookReader> MakeNoWorkbookReader();
+
+// The reader of legacy .xls workbooks, BIFF2 (Excel 2.1) to BIFF8 (Excel 97-2003).
+// An encrypted workbook fails the workbook test.
+std::unique_ptr<WorkbookReader> MakeXlsWorkbookReader();
 
 } // namespace etp

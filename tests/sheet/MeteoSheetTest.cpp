@@ -85,3 +85,34 @@ TEST(MeteoSheet, CaptionsAreRowZero)
 }
 
 } // namespace etp
+
+namespace etp {
+
+TEST(MeteoSheet, SetRowCellsReplacesTheWholeRow)
+{
+    MeteoSheet sheet;
+    sheet.setBlockText(2, 1, 100, "old\tcells\there\ttoo");
+    const std::string_view cells[] = {"a", "", "c\td", ""};
+    EXPECT_EQ(sheet.setRowCells(2, cells), 0);
+    EXPECT_EQ(sheet.cellText(2, 3), "c\td"); // a TAB inside a cell stays in the cell
+    EXPECT_EQ(sheet.cellText(2, 4), "");
+    EXPECT_EQ(sheet.lastNonEmptyColumn(2), 3);
+
+    EXPECT_EQ(sheet.setRowCells(2, {}), 0);
+    EXPECT_EQ(sheet.lastNonEmptyRow(), 0);
+    EXPECT_EQ(sheet.setRowCells(0, cells), 0); // the caption row is no data row
+    EXPECT_EQ(sheet.caption(1), "");
+}
+
+TEST(MeteoSheet, SetRowCellsGrowsTheSheetAndDropsBeyondOneHundred)
+{
+    MeteoSheet sheet;
+    std::vector<std::string_view> cells(103, "x");
+    cells[101] = "";
+    EXPECT_EQ(sheet.setRowCells(40000, cells), 2);
+    EXPECT_EQ(sheet.rowCount(), 40000);
+    EXPECT_EQ(sheet.columnCount(), 100);
+    EXPECT_EQ(sheet.cellText(40000, 100), "x");
+}
+
+} // namespace etp

@@ -1,0 +1,199 @@
+#include "sheet/BiffWorkbook.h"
+
+#include <algorithm>
+
+#include "sheet/CodepageDecoder.h"
+
+namespace etp {
+
+namespace {
+
+using biff::Bytes;
+using biff::Cursor;
+using biff::Record;
+using biff::SubstreamReader;
+using biff::U16;
+using biff::U32;
+
+enum : std::uint16_t {
+    kFilepass = 0x002F,
+    kCodepage = 0x0042,
+    kDatemode = 0x0022,
+    kFormat23 = 0x001E, // BIFF2-3, numbered by order
+    kFormat = 0x041E,   // BIFF4 (numbered by order), BIFF5 and BIFF8 (numbered in the record)
+    kXf3 = 0x0243,
+    kXf4 = 0x0443,
+    kXf = 0x00E0,
+    kSst = 0x00FC,
+    kBoundSheet = 0x0085,
+};
+
+// BOF types (dt): globals of a BIFF5/8 workbook, a worksheet, a BIFF4 workbook.
+constexpr std::uint16_t kGlobals = 0x0005;
+constexpr std::uint16_t kWorksheet = 0x0010;
+constexpr std::uint16_t kBiff4Workbook = 0x0100;
+
+int VersionOf(const Record& bof, int streamVersion)
+{
+    switch (bof.id) {
+    case biff::kBof2: return 2;
+    case biff::kBof3: return 3;
+    case biff::kBof4: return 4;
+    default: break;
+    }
+    const std::uint16_t vers = bof.data.size() >= 2 ? U16(bof.data.data()) : 0;
+    if (vers == 0x0600) return 8;
+    if (vers == 0x0500) return 5;
+    return streamVersion;
+}
+
+void AddFormat(BiffWorkbook& workbook, std::size_t index, std::string_view code)
+{
+    if (workbook.definedFormats.size() <= index) workbook.definedFormats.resize(index + 1, BiffWorkbook::kUndefined);
+    workbook.definedFormats[index] = static_cast<std::uint8_t>(ClassifyFormatCode(code));
+}
+
+// FORMAT: the code is all that matters, and its date and time letters are ASCII in
+// every code page, so BIFF2-5 codes are read as Latin-1.
+void ReadFormat(BiffWorkbook& workbook, const Record& record, std::size_t& implicitIndex)
+{
+    std::string code;
+    const biff::Latin1Decoder latin1;
+    if (record.id == kFormat23 || workbook.version == 4) {
+        Cursor cursor(record.data);
+        if (workbook.version == 4 && !cursor.skip(2)) return;
+        if (cursor.byteString(1, latin1, code)) AddFormat(workbook, implicitIndex, code);
+        ++implicitIndex;
+        return;
+    }
+    if (record.data.size() < 2) return;
+    Cursor cursor(record.data.subspan(2));
+    const bool read = workbook.version == 8 ? cursor.unicodeString(2, code) : cursor.byteString(1, latin1, code);
+    if (read) AddFormat(workbook, U16(record.data.data()), code);
+}
+
+void ReadSharedStrings(BiffWorkbook& workbook, std::vector<Bytes> segments)
+{
+    std::size_t bytes = 0;
+    for (const Bytes s : segments) bytes += s.size();
+    Cursor cursor(std::move(segments));
+    std::uint32_t total = 0, unique = 0;
+    if (!cursor.u32(total) || !cursor.u32(unique)) return;
+    // Each string takes 3 bytes at least, whatever count the record claims.
+    workbook.sharedStrings.reserve(std::min<std::size_t>(unique, bytes / 3));
+    // A damaged table ends where it stops making sense; cells that refer past it fail.
+    for (std::uint32_t i = 0; i < unique; ++i) {
+        std::string text;
+        if (!cursor.unicodeString(2, text)) break;
+        workbook.sharedStrings.push_back(std::move(text));
+    }
+}
+
+// The length of the substream at offset, 0 when it does not run from a BOF record to
+// its EOF record.
+std::size_t SubstreamBytes(Bytes stream, std::size_t offset)
+{
+    SubstreamReader reader(stream, offset);
+    Record record;
+    if (!reader.started(record)) return 0;
+    while (reader.next(record)) {
+    }
+    return reader.complete() ? reader.offset() - offset : 0;
+}
+
+} // namespace
+
+ValueFormat BiffWorkbook::formatOfIndex(std::size_t index) const
+{
+    if (index < definedFormats.size() && definedFormats[index] != kUndefined)
+        return static_cast<ValueFormat>(definedFormats[index]);
+    return BuiltInValueFormat(static_cast<int>(std::min<std::size_t>(index, 0xFFFF)));
+}
+
+std::optional<BiffWorkbook> ReadBiffWorkbook(Bytes stream, int streamVersion, std::string& failure)
+{
+    SubstreamReader reader(stream, 0);
+    Record record;
+    if (!reader.started(record) || record.data.size() < 4) {
+        failure = "it does not start with a BIFF record";
+        return std::nullopt;
+    }
+    BiffWorkbook workbook;
+    workbook.version = VersionOf(record, streamVersion);
+    const std::uint16_t type = U16(record.data.data() + 2);
+    if (workbook.version <= 4 && type == kBiff4Workbook) {
+        failure = "it is a BIFF4 workbook of several sheets";
+        return std::nullopt;
+    }
+    if (type != (workbook.version <= 4 ? kWorksheet : kGlobals)) {
+        failure = "it holds a chart or macros, not worksheets";
+        return std::nullopt;
+    }
+    if (workbook.version <= 4) workbook.sheets.push_back({"Sheet1", 0, stream.size()});
+
+    std::vector<std::pair<std::size_t, Bytes>> boundSheets; // offset, name field
+    std::vector<std::uint16_t> xfFormatIndexes;
+    std::size_t implicitFormatIndex = 0;
+    while (reader.next(record)) {
+        const Bytes data = record.data;
+        switch (record.id) {
+        case kFilepass:
+            failure = "it is encrypted";
+            return std::nullopt;
+        case kCodepage:
+            if (data.size() >= 2) workbook.codepage = U16(data.data());
+            break;
+        case kDatemode:
+            if (data.size() >= 2) workbook.date1904 = U16(data.data()) == 1;
+            break;
+        case kFormat23:
+        case kFormat:
+            ReadFormat(workbook, record, implicitFormatIndex);
+            break;
+        case kXf3:
+        case kXf4:
+            if (data.size() >= 2) xfFormatIndexes.push_back(data[1]);
+            break;
+        case kXf:
+            if (data.size() >= 4 && workbook.version >= 5) xfFormatIndexes.push_back(U16(data.data() + 2));
+            break;
+        case kSst:
+            if (workbook.version == 8) ReadSharedStrings(workbook, reader.withContinues(record));
+            break;
+        case kBoundSheet:
+            // Worksheets only (type 0): chart sheets, macro sheets and modules are skipped.
+            if (workbook.version >= 5 && data.size() >= 6 && data[5] == 0)
+                boundSheets.emplace_back(U32(data.data()), data.subspan(6));
+            break;
+        default:
+            break;
+        }
+    }
+    if (!reader.complete()) {
+        failure = "it is cut short";
+        return std::nullopt;
+    }
+
+    const CodepageDecoder decoder(workbook.codepage);
+    for (const auto& [offset, field] : boundSheets) {
+        std::string name;
+        Cursor cursor(field);
+        if (!(workbook.version == 8 ? cursor.unicodeString(1, name) : cursor.byteString(1, decoder, name))) {
+            failure = "a sheet name is damaged";
+            return std::nullopt;
+        }
+        // A record chain that breaks anywhere means a damaged file: it is refused whole,
+        // before a sheet is offered, rather than sheet by sheet.
+        const std::size_t bytes = SubstreamBytes(stream, offset);
+        if (bytes == 0) {
+            failure = "its sheet \"" + name + "\" is damaged or cut short";
+            return std::nullopt;
+        }
+        workbook.sheets.push_back({std::move(name), offset, bytes});
+    }
+    workbook.xfFormats.reserve(xfFormatIndexes.size());
+    for (const std::uint16_t index : xfFormatIndexes) workbook.xfFormats.push_back(workbook.formatOfIndex(index));
+    return workbook;
+}
+
+} // namespace etp

@@ -1,0 +1,66 @@
+#include "sheet/CodepageDecoder.h"
+
+#include <gsf/gsf-msole-utils.h>
+
+#include <algorithm>
+#include <cerrno>
+
+namespace etp {
+
+namespace {
+
+GIConv Open(int codepage)
+{
+    // Code pages that only BIFF uses: 0x8000 for Apple Roman, 0x8001 for Windows-1252;
+    // 367 (US-ASCII) is a part of 1252.
+    if (codepage == 0x8000) codepage = 10000;
+    if (codepage == 0x8001 || codepage == 367) codepage = 1252;
+    GIConv converter = gsf_msole_iconv_open_for_import(codepage);
+    if (converter == reinterpret_cast<GIConv>(-1) && codepage != 1252)
+        converter = gsf_msole_iconv_open_for_import(1252);
+    return converter;
+}
+
+} // namespace
+
+CodepageDecoder::CodepageDecoder(int codepage)
+{
+    GIConv converter = Open(codepage);
+    if (converter != reinterpret_cast<GIConv>(-1)) converter_ = converter;
+}
+
+CodepageDecoder::~CodepageDecoder()
+{
+    if (converter_) g_iconv_close(static_cast<GIConv>(converter_));
+}
+
+void CodepageDecoder::append(std::string& out, biff::Bytes bytes) const
+{
+    if (std::all_of(bytes.begin(), bytes.end(), [](std::uint8_t b) { return b < 0x80; })) {
+        out.append(reinterpret_cast<const char*>(bytes.data()), bytes.size());
+        return;
+    }
+    if (!converter_) {
+        biff::AppendLatin1(out, bytes);
+        return;
+    }
+    const auto converter = static_cast<GIConv>(converter_);
+    g_iconv(converter, nullptr, nullptr, nullptr, nullptr); // a fresh shift state
+    char* in = const_cast<char*>(reinterpret_cast<const char*>(bytes.data()));
+    gsize inLeft = bytes.size();
+    char buffer[256];
+    while (inLeft > 0) {
+        char* outPtr = buffer;
+        gsize outLeft = sizeof buffer;
+        const gsize done = g_iconv(converter, &in, &inLeft, &outPtr, &outLeft);
+        out.append(buffer, static_cast<std::size_t>(outPtr - buffer));
+        if (done != static_cast<gsize>(-1)) continue;
+        if (errno == E2BIG) continue;
+        out += "\xEF\xBF\xBD"; // U+FFFD for a byte the code page lacks or a sequence cut short
+        ++in;
+        --inLeft;
+        g_iconv(converter, nullptr, nullptr, nullptr, nullptr);
+    }
+}
+
+} // namespace etp

@@ -1,0 +1,46 @@
+#pragma once
+// Puts the cells of one worksheet into the data sheet as the file lists them: a row is
+// gathered and then written in one go. Only cells with text cost anything, so a
+// worksheet that declares 65536 x 256 cells but holds ten costs ten cells.
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "sheet/MeteoSheet.h"
+
+namespace etp {
+
+class SheetWriter {
+public:
+    // All the text one import may hold; a worksheet beyond it is refused rather than let
+    // a small file ask for gigabytes (one long shared string referenced by every cell).
+    static constexpr std::size_t kTextBudget = std::size_t{256} << 20;
+
+    explicit SheetWriter(MeteoSheet& sheet, std::size_t textBudget = kTextBudget) : sheet_(sheet), budget_(textBudget) {}
+
+    // Worksheet cell (row, column), counted from 0, goes to sheet row + 1, column + 1; an
+    // empty text is no cell, and of two cells at one place the later wins. Columns beyond
+    // MeteoSheet::kMaxColumns are only counted. False, and nothing kept, past the budget.
+    bool add(std::uint16_t row, std::uint16_t column, std::string_view text);
+    // The sheet's rows are about to run to `rows`: room for them in one go.
+    void expectRows(int rows) { sheet_.reserveRows(rows); }
+    // Writes the row still being gathered; answers how many columns beyond the sheet's
+    // reach held text.
+    int finish();
+
+private:
+    void flush();
+
+    MeteoSheet& sheet_;
+    std::size_t budget_;
+    std::size_t used_ = 0;
+    int row_ = -1;                   // the worksheet row being gathered
+    std::string text_;               // its cells' texts back to back
+    std::vector<std::uint32_t> ends_; // end of column c's text in text_
+    std::vector<std::string_view> cells_;
+    std::vector<bool> dropped_;
+};
+
+} // namespace etp
