@@ -8,12 +8,7 @@ namespace etp {
 
 namespace {
 
-using biff::Bytes;
-using biff::Cursor;
-using biff::Record;
-using biff::SubstreamReader;
-using biff::U16;
-using biff::U32;
+using namespace biff; // the record layer is this file's vocabulary
 
 enum : std::uint16_t {
     kFilepass = 0x002F,

@@ -10,12 +10,7 @@ namespace etp {
 
 namespace {
 
-using biff::Bytes;
-using biff::Cursor;
-using biff::Record;
-using biff::SubstreamReader;
-using biff::U16;
-using biff::U32;
+using namespace biff; // the record layer is this file's vocabulary
 
 enum : std::uint16_t {
     // BIFF2: row, column, three bytes of cell attributes (the second holds the format).

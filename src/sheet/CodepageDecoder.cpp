@@ -4,17 +4,29 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <iterator>
 
 namespace etp {
 
 namespace {
+
+// The single-byte and East Asian code pages of DOS, Windows and the Macintosh that
+// workbooks name; anything else (a damaged CODEPAGE record) reads as Windows-1252
+// rather than make the library warn on stderr.
+bool Known(int codepage)
+{
+    static constexpr int kKnown[] = {437,  720,  737,  775,  850,  852,  855,  857,  858,   860,   861,   862,
+                                     863,  864,  865,  866,  869,  874,  932,  936,  949,   950,   1250,  1251,
+                                     1252, 1253, 1254, 1255, 1256, 1257, 1258, 1361, 10000, 10006, 10007, 10029};
+    return std::find(std::begin(kKnown), std::end(kKnown), codepage) != std::end(kKnown);
+}
 
 GIConv Open(int codepage)
 {
     // Code pages that only BIFF uses: 0x8000 for Apple Roman, 0x8001 for Windows-1252;
     // 367 (US-ASCII) is a part of 1252.
     if (codepage == 0x8000) codepage = 10000;
-    if (codepage == 0x8001 || codepage == 367) codepage = 1252;
+    if (!Known(codepage)) codepage = 1252;
     GIConv converter = gsf_msole_iconv_open_for_import(codepage);
     if (converter == reinterpret_cast<GIConv>(-1) && codepage != 1252)
         converter = gsf_msole_iconv_open_for_import(1252);

@@ -7,7 +7,8 @@ namespace etp {
 
 class CodepageDecoder final : public biff::ByteDecoder {
 public:
-    // A code page no conversion knows reads as Windows-1252, and failing that as Latin-1.
+    // A code page this program does not know reads as Windows-1252, and where even that
+    // conversion is missing, as Latin-1.
     explicit CodepageDecoder(int codepage);
     ~CodepageDecoder() override;
     CodepageDecoder(const CodepageDecoder&) = delete;

@@ -18,6 +18,7 @@ public:
     std::vector<Icon> icons;
     std::deque<Answer> answers;
     std::deque<std::optional<std::string>> inputs;
+    std::vector<std::string> inputBoxes; // "title|default|prompt" of every input box shown
     std::deque<std::optional<std::string>> openFiles;
     std::deque<std::optional<std::string>> saveFiles;
     std::vector<std::string> saveTitles;
@@ -36,8 +37,10 @@ public:
         icons.push_back(icon);
         return next(answers, "question: " + text);
     }
-    std::optional<std::string> inputText(const std::string& prompt, const std::string&, const std::string&) override
+    std::optional<std::string> inputText(const std::string& prompt, const std::string& title,
+                                         const std::string& answer) override
     {
+        inputBoxes.push_back(title + "|" + answer + "|" + prompt);
         return next(inputs, "input: " + prompt);
     }
     std::optional<std::string> chooseOpenFile(const std::string&, const std::string&) override

@@ -1,0 +1,121 @@
+// File > Open of a workbook: the sheet prompt, the index rule, the messages, the captions.
+#include <gtest/gtest.h>
+
+#include "support/BiffBuilder.h"
+#include "support/ScriptedUserInterface.h"
+#include "support/TempDir.h"
+#include "workbench/Commands.h"
+
+namespace etp {
+
+namespace {
+
+using testing::ScriptedUserInterface;
+using testing::TempDir;
+
+const std::string kWeather = ETP_TEST_DATA_DIR "/xls/weather.xls";
+
+class OpenWorkbookTest : public ::testing::Test {
+protected:
+    // Opens the file answering the sheet prompt, when there is one, with `answer`.
+    bool open(const std::string& path, std::optional<std::string> answer = std::nullopt)
+    {
+        ui.openFiles.push_back(path);
+        if (answer) ui.inputs.push_back(answer);
+        return OpenFile(workbench, ui);
+    }
+    std::string cell(int row, int column) const { return std::string(workbench.sheet.cellText(row, column)); }
+
+    Workbench workbench;
+    ScriptedUserInterface ui;
+};
+
+} // namespace
+
+TEST_F(OpenWorkbookTest, ThePromptListsTheSheetsAndTheAnswerChoosesOne)
+{
+    EXPECT_TRUE(open(kWeather, "2"));
+    ASSERT_EQ(ui.inputBoxes.size(), 1u);
+    EXPECT_EQ(ui.inputBoxes[0], "selection of sheet|1|Found 6 sheets\r\r"
+                                "1)  Notes\r2)  Ferrara 1995\r3)  Hidden Ω\r4)  Stazione Ø ∂\r5)  Wide\r6)  Chart\r"
+                                "\r\rplease, select the number of the sheet");
+    EXPECT_EQ(ui.messages, std::vector<std::string>{"Result|Import complete."});
+    EXPECT_EQ(cell(1, 1), "DATE");
+    EXPECT_EQ(cell(2, 1), "01/01/95");
+    EXPECT_EQ(workbench.statusPanels[0], "working file: " + kWeather);
+    EXPECT_EQ(ui.pointer(), Pointer::Normal);
+    // Every column of the sheet is numbered again, beyond the 20 of the load step too.
+    for (int c = 1; c <= workbench.sheet.columnCount(); ++c) EXPECT_EQ(workbench.sheet.caption(c), std::to_string(c));
+    EXPECT_EQ(workbench.sheet.caption(30), "30");
+}
+
+// Sheet index = answer - 1, raised to 0, rounded half to even. The sheets' first cells:
+// Notes "Station", Ferrara 1995 "DATE", Hidden Ω "secret", Stazione Ø ∂ "C1", Wide "1".
+TEST_F(OpenWorkbookTest, TheAnswerBecomesAnIndex)
+{
+    const std::pair<const char*, const char*> cases[] = {
+        {"1", "Station"},  {"0", "Station"}, {"-3", "Station"}, {" 2", "DATE"}, {"1.4", "Station"},
+        {"2.5", "secret"}, // index 1.5 rounds to 2
+        {"3.5", "secret"}, // index 2.5 rounds to 2
+        {"4.5", "1"},      // index 3.5 rounds to 4
+    };
+    for (const auto& [answer, first] : cases) {
+        EXPECT_TRUE(open(kWeather, answer)) << answer;
+        EXPECT_EQ(cell(1, 1), first) << answer;
+    }
+}
+
+TEST_F(OpenWorkbookTest, ASheetPastTheLastDoesNotImport)
+{
+    workbench.sheet.setCellText(1, 1, "old");
+    EXPECT_FALSE(open(kWeather, "7"));
+    EXPECT_EQ(ui.messages, std::vector<std::string>{"Result|Import did not succeed."});
+    EXPECT_EQ(cell(1, 1), "");
+    EXPECT_EQ(workbench.sheet.caption(21), ""); // no renumbering
+    EXPECT_EQ(ui.pointer(), Pointer::Normal);
+}
+
+TEST_F(OpenWorkbookTest, CancelledOrNoNumberEndsTheCommand)
+{
+    ui.inputs.push_back(std::nullopt); // the box was cancelled
+    EXPECT_FALSE(open(kWeather));
+    EXPECT_FALSE(open(kWeather, ""));
+    EXPECT_TRUE(ui.messages.empty());
+    EXPECT_FALSE(open(kWeather, "two"));
+    EXPECT_EQ(ui.messages.size(), 1u);
+    EXPECT_NE(ui.messages[0].find("is not a number: \"two\""), std::string::npos);
+    EXPECT_EQ(workbench.sheet.lastNonEmptyRow(), 0);
+    EXPECT_EQ(ui.pointer(), Pointer::Normal);
+}
+
+TEST_F(OpenWorkbookTest, OneSheetNeedsNoPrompt)
+{
+    EXPECT_TRUE(open(ETP_TEST_DATA_DIR "/xls/dates1904.xls"));
+    EXPECT_TRUE(ui.inputBoxes.empty());
+    EXPECT_EQ(ui.messages, std::vector<std::string>{"Result|Import complete."});
+    EXPECT_EQ(cell(2, 1), "01/01/00");
+}
+
+TEST_F(OpenWorkbookTest, ColumnsBeyondOneHundredAreReported)
+{
+    EXPECT_TRUE(open(kWeather, "5"));
+    EXPECT_EQ(ui.messages, (std::vector<std::string>{
+                               "Result|Import complete.",
+                               std::string(kApplicationTitle) + "|20 columns beyond column 100 were not imported."}));
+    EXPECT_EQ(workbench.sheet.caption(100), "100");
+}
+
+TEST_F(OpenWorkbookTest, EncryptedWorkbooksFailTheWorkbookTest)
+{
+    const TempDir dir;
+    testing::Stream s;
+    s.record(testing::kBofRecord, testing::Body().u16(0x0600).u16(0x0005).u32(0).u32(0).u32(0));
+    s.record(0x002F, testing::Body().u16(0).u16(0x1234).u16(0x5678)); // XOR obfuscation
+    s.record(testing::kEofRecord);
+    EXPECT_FALSE(open(dir.write("locked.xls", s.str())));
+    EXPECT_EQ(ui.messages, std::vector<std::string>{
+                               "Invalid File Type or Locked|File is not an Excel file or is locked and cannot be imported."});
+    EXPECT_TRUE(ui.inputBoxes.empty());
+}
+
+} // namespace etp
