@@ -7,9 +7,13 @@ cd "$(dirname "$0")"
 etp_install_missing
 etp_build build
 
-if [ "${1:-}" = "gui" ]; then
-    exec ./build/bin/etp-gui
-fi
+case "${1:-}" in
+gui) exec ./build/bin/etp-gui ;;
+package)
+    (cd build && cpack)
+    ls -1 build/*.deb
+    exit 0 ;;
+esac
 
 mkdir -p out
 sample=samples/station.txt

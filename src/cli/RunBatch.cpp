@@ -7,7 +7,9 @@
 #include <map>
 #include <optional>
 
+#include "cli/AnalysisStep.h"
 #include "cli/ConsoleUserInterface.h"
+#include "cli/IrrigationStep.h"
 #include "cli/ModelFilesStep.h"
 #include "et/MethodAvailability.h"
 #include "sheet/NumericValue.h"
@@ -25,7 +27,9 @@ struct Options {
     std::string latitude = "0", altitude = "0", windHeight = "2";
     std::vector<std::string> methods;
     std::string hargreaves;
+    IrrigationOptions irrigation;
     ModelFileOptions modelFiles;
+    AnalysisOptions analysis;
     std::string output;
 };
 
@@ -122,7 +126,8 @@ bool ChooseMethods(Workbench& workbench, const std::vector<int>& methods, UserIn
     return true;
 }
 
-int RunPipeline(const Options& options, const Plan& plan, std::ostream& err)
+int RunPipeline(const Options& options, const Plan& plan, std::ostream& out, std::ostream& err,
+                const ChartRenderer& renderChart)
 {
     Workbench workbench;
     ConsoleUserInterface ui(err);
@@ -140,6 +145,9 @@ int RunPipeline(const Options& options, const Plan& plan, std::ostream& err)
     workbench.station = {options.latitude, options.altitude, options.windHeight};
     ShowStationInStatusBar(workbench);
 
+    // What Compute is about to read.
+    if (!RunDataCheck(workbench, options.analysis, out)) return 3;
+
     // 5. Compute.
     if (!plan.methods.empty()) {
         if (plan.hargreaves && !ApplyHargreaves(workbench, *plan.hargreaves, ui)) return 1;
@@ -147,17 +155,24 @@ int RunPipeline(const Options& options, const Plan& plan, std::ostream& err)
         if (ComputeResults(workbench, ui) != ComputeOutcome::Completed) return 1;
     }
 
+    // 6, 7. Irrigation.
+    if (!ApplyIrrigation(workbench, options.irrigation, out, ui)) return 1;
+
     // 8. Model files.
     if (!WriteModelFiles(workbench, options.modelFiles, ui)) return 1;
 
     // 9. The sheet.
     if (!options.output.empty() && !SaveSheet(workbench, options.output, ui)) return 1;
+
+    // Summaries and chart of what the run left in the sheet.
+    if (!WriteAnalysisFiles(workbench, options.analysis, renderChart, ui)) return 1;
     return 0;
 }
 
 } // namespace
 
-int RunBatch(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
+int RunBatch(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
+             const ChartRenderer& renderChart)
 {
     CLI::App app{"Reference evapotranspiration from a daily weather series: the desktop program's commands in batch.",
                  "etp"};
@@ -178,7 +193,9 @@ int RunBatch(const std::vector<std::string>& args, std::ostream& out, std::ostre
                    "compute a method by its result label: PenFAO, PFAOnocorr, PenMon, P-T, PFAOrad, PFAOsun, Hargr., "
                    "Turc, Thornt., P-T extrad, Bl-Cr, PotRad; repeatable");
     app.add_option("--hargreaves", options.hargreaves, "A,B,C: the Hargreaves coefficients (default 0.0023,17.8,.5)");
+    AddIrrigationOptions(app, options.irrigation);
     AddModelFileOptions(app, options.modelFiles);
+    AddAnalysisOptions(app, options.analysis);
     app.add_option("-o,--output", options.output, "write the data sheet after all steps as a TAB-separated text file");
 
     try {
@@ -198,12 +215,14 @@ int RunBatch(const std::vector<std::string>& args, std::ostream& out, std::ostre
 
     Plan plan;
     auto problem = MakePlan(options, plan);
+    if (!problem) problem = CheckIrrigationOptions(options.irrigation);
     if (!problem) problem = CheckModelFileOptions(options.modelFiles);
+    if (!problem) problem = CheckAnalysisOptions(options.analysis, static_cast<bool>(renderChart));
     if (problem) {
         err << "etp: " << *problem << "\nRun with --help for more information.\n";
         return 2;
     }
-    return RunPipeline(options, plan, err);
+    return RunPipeline(options, plan, out, err, renderChart);
 }
 
 } // namespace etp

@@ -12,10 +12,10 @@ namespace etp {
 
 namespace {
 
-// The texts, checked before the sheet is touched.
+// The texts, checked before the sheet is touched; keeps the first problem.
 class TextCheck {
 public:
-    explicit TextCheck(UserInterface& ui) : ui_(ui) {}
+    const std::optional<std::string>& problem() const { return problem_; }
 
     // A day/month in the two-digit form dd/mm of a real day (29/02 allowed).
     std::optional<double> dayOfYear(const std::string& label, const std::string& text)
@@ -45,9 +45,12 @@ public:
 
 private:
     static bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-    void refuse(const std::string& text) { ui_.message(text, kApplicationTitle, Icon::Exclamation); }
+    void refuse(const std::string& text)
+    {
+        if (!problem_) problem_ = text;
+    }
 
-    UserInterface& ui_;
+    std::optional<std::string> problem_;
 };
 
 constexpr double kNoUpperLimit = 1e300;
@@ -71,7 +74,7 @@ std::optional<RainRows> DaysWithRain(const MeteoSheet& sheet, const ColumnMap& c
     const int last = LastDataRow(sheet, columns);
     const int rainColumn = FindRainColumn(sheet);
     if (rainColumn == 0) {
-        ui.message(kNoRain, kApplicationTitle);
+        ui.message(kNoRainMessage, kApplicationTitle);
         return std::nullopt;
     }
     return RainRows{last, rainColumn, columns.column(DateBox)};
@@ -83,36 +86,89 @@ IrrigationApplication Water(MeteoSheet& sheet, int row, int rainColumn, int date
     return {row, std::string(sheet.cellText(row, dateColumn)), amount};
 }
 
+struct TurnedSchedule {
+    double start = 0, end = 0; // days of year
+    int frequency = 1;         // counted days between applications
+    double amount = 0;         // [mm]
+    double threshold = 0;      // [mm]
+    int window = 0;            // days before the application day
+};
+
+TurnedSchedule ParseTurned(const TurnedIrrigationTexts& texts, TextCheck& check)
+{
+    TurnedSchedule schedule;
+    schedule.start = check.dayOfYear("Starting date", texts.start).value_or(0);
+    schedule.end = check.dayOfYear("Ending date", texts.end).value_or(0);
+    // The history holds 100 counted days, so the frequency stays within 1..100.
+    const double frequency =
+        check.number("Frequency (d)", texts.frequency, 1, 100, true, "a whole number from 1 to 100").value_or(1);
+    schedule.frequency = static_cast<int>(frequency);
+    schedule.amount = check.number("Amount each (mm)", texts.amount, 0, kNoUpperLimit, false, "a number not below 0")
+                          .value_or(0);
+    schedule.threshold =
+        check.number("greater than (mm)", texts.threshold, 0, kNoUpperLimit, false, "a number not below 0").value_or(0);
+    // The window of n + 1 days must lie within the counted days of the cycle.
+    schedule.window = static_cast<int>(
+        check.number("in \"n\" days before application", texts.days, 0, frequency - 1, true,
+                     "a whole number from 0 to " + DecimalText(frequency - 1) + " (below the frequency)")
+            .value_or(0));
+    return schedule;
+}
+
+struct OnDemandSchedule {
+    double start = 0, end = 0; // days of year
+    double limit = 0;          // [mm]
+    double restoring = 0;      // [%]
+};
+
+OnDemandSchedule ParseOnDemand(const OnDemandIrrigationTexts& texts, TextCheck& check)
+{
+    OnDemandSchedule schedule;
+    schedule.start = check.dayOfYear("Starting date", texts.start).value_or(0);
+    schedule.end = check.dayOfYear("Ending date", texts.end).value_or(0);
+    schedule.limit =
+        check.number("ETP-rain  limit (mm)", texts.limit, 0, kNoUpperLimit, false, "a number not below 0").value_or(0);
+    schedule.restoring =
+        check.number("Restoring (%)", texts.restoring, 0, 100, false, "a number from 0 to 100").value_or(0);
+    return schedule;
+}
+
+bool Refused(const TextCheck& check, UserInterface& ui)
+{
+    if (!check.problem()) return false;
+    ui.message(*check.problem(), kApplicationTitle, Icon::Exclamation);
+    return true;
+}
+
 } // namespace
+
+std::optional<std::string> TurnedIrrigationTextProblem(const TurnedIrrigationTexts& texts)
+{
+    TextCheck check;
+    ParseTurned(texts, check);
+    return check.problem();
+}
+
+std::optional<std::string> OnDemandIrrigationTextProblem(const OnDemandIrrigationTexts& texts)
+{
+    TextCheck check;
+    ParseOnDemand(texts, check);
+    return check.problem();
+}
 
 std::optional<std::vector<IrrigationApplication>> ApplyTurnedIrrigation(MeteoSheet& sheet, const ColumnMap& columns,
                                                                        const TurnedIrrigationTexts& texts,
                                                                        UserInterface& ui)
 {
-    TextCheck check(ui);
-    const auto start = check.dayOfYear("Starting date", texts.start);
-    if (!start) return std::nullopt;
-    const auto end = check.dayOfYear("Ending date", texts.end);
-    if (!end) return std::nullopt;
-    // The history holds 100 counted days, so the frequency stays within 1..100.
-    const auto frequency = check.number("Frequency (d)", texts.frequency, 1, 100, true, "a whole number from 1 to 100");
-    if (!frequency) return std::nullopt;
-    const auto amount = check.number("Amount each (mm)", texts.amount, 0, kNoUpperLimit, false, "a number not below 0");
-    if (!amount) return std::nullopt;
-    const auto threshold =
-        check.number("greater than (mm)", texts.threshold, 0, kNoUpperLimit, false, "a number not below 0");
-    if (!threshold) return std::nullopt;
-    // The window of n + 1 days must lie within the counted days of the cycle.
-    const auto n = check.number("in \"n\" days before application", texts.days, 0, *frequency - 1, true,
-                                "a whole number from 0 to " + DecimalText(*frequency - 1) + " (below the frequency)");
-    if (!n) return std::nullopt;
+    TextCheck check;
+    const TurnedSchedule schedule = ParseTurned(texts, check);
+    if (Refused(check, ui)) return std::nullopt;
 
     auto busy = ui.busy(Pointer::Busy);
     const auto rows = DaysWithRain(sheet, columns, ui);
     if (!rows) return std::nullopt;
     const auto [last, rainColumn, dateColumn] = *rows;
-    const int F = static_cast<int>(*frequency);
-    const int window = static_cast<int>(*n);
+    const int F = schedule.frequency;
 
     std::vector<IrrigationApplication> applications;
     std::array<double, 101> RainHistory{}; // slots 1..100
@@ -120,13 +176,14 @@ std::optional<std::vector<IrrigationApplication>> ApplyTurnedIrrigation(MeteoShe
     for (int r = 2; r <= last; ++r) {
         const double rain = NumericValue(sheet.cellText(r, rainColumn)); // [mm]
         const auto d = RowDayOfYear(sheet, r, dateColumn);
-        if (!d || !(*start < *d && *d <= *end)) continue;
+        if (!d || !(schedule.start < *d && *d <= schedule.end)) continue;
         ++count;
         RainHistory[static_cast<std::size_t>(count)] = rain;
         if (count != F) continue;
         double rainSum = 0; // the application day and the n days before it [mm]
-        for (int k = count; k >= count - window; --k) rainSum += RainHistory[static_cast<std::size_t>(k)];
-        if (rainSum < *threshold) applications.push_back(Water(sheet, r, rainColumn, dateColumn, rain, *amount));
+        for (int k = count; k >= count - schedule.window; --k) rainSum += RainHistory[static_cast<std::size_t>(k)];
+        if (rainSum < schedule.threshold)
+            applications.push_back(Water(sheet, r, rainColumn, dateColumn, rain, schedule.amount));
         count = 0; // a skipped application restarts the count too
     }
     return applications;
@@ -137,15 +194,9 @@ std::optional<std::vector<IrrigationApplication>> ApplyOnDemandIrrigation(MeteoS
                                                                          const OnDemandIrrigationTexts& texts,
                                                                          UserInterface& ui)
 {
-    TextCheck check(ui);
-    const auto start = check.dayOfYear("Starting date", texts.start);
-    if (!start) return std::nullopt;
-    const auto end = check.dayOfYear("Ending date", texts.end);
-    if (!end) return std::nullopt;
-    const auto limit = check.number("ETP-rain  limit (mm)", texts.limit, 0, kNoUpperLimit, false, "a number not below 0");
-    if (!limit) return std::nullopt;
-    const auto restoring = check.number("Restoring (%)", texts.restoring, 0, 100, false, "a number from 0 to 100");
-    if (!restoring) return std::nullopt;
+    TextCheck check;
+    const OnDemandSchedule schedule = ParseOnDemand(texts, check);
+    if (Refused(check, ui)) return std::nullopt;
 
     auto busy = ui.busy(Pointer::Busy);
     const auto rows = DaysWithRain(sheet, columns, ui);
@@ -156,12 +207,12 @@ std::optional<std::vector<IrrigationApplication>> ApplyOnDemandIrrigation(MeteoS
     double Deficit = 0; // accumulated ET - rain [mm]; no lower bound, carried across years
     for (int r = 2; r <= last; ++r) {
         const auto d = RowDayOfYear(sheet, r, dateColumn);
-        if (!d || !(*start <= *d && *d <= *end)) continue;
+        if (!d || !(schedule.start <= *d && *d <= schedule.end)) continue;
         const double rain = NumericValue(sheet.cellText(r, rainColumn)); // [mm]
         const double et = NumericValue(sheet.cellText(r, etColumn));     // [mm]
         Deficit += et - rain;
-        if (Deficit > *limit) {
-            applications.push_back(Water(sheet, r, rainColumn, dateColumn, rain, Deficit * *restoring / 100));
+        if (Deficit > schedule.limit) {
+            applications.push_back(Water(sheet, r, rainColumn, dateColumn, rain, Deficit * schedule.restoring / 100));
             Deficit = 0;
         }
     }

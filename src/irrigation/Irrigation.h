@@ -36,7 +36,10 @@ struct OnDemandIrrigationTexts {
     std::string restoring = "75";   // [%] of the deficit given back
 };
 
-inline constexpr const char* kNoRain = "No rain in data sheet";
+// The message for the first text out of range, naming its field; nothing when every
+// text is usable.
+std::optional<std::string> TurnedIrrigationTextProblem(const TurnedIrrigationTexts& texts);
+std::optional<std::string> OnDemandIrrigationTextProblem(const OnDemandIrrigationTexts& texts);
 
 // "Apply" of the turned irrigation. The texts are checked first: a text out of range
 // gets a message naming its field and nothing changes (empty result). Otherwise the

@@ -9,11 +9,10 @@
 
 #include "base/UserInterface.h"
 #include "sheet/MeteoSheet.h"
+#include "sheet/SheetQueries.h"
 
 namespace etp {
 
-inline constexpr const char* kNoRainMessage = "No rain in data sheet";
-inline constexpr const char* kNoEtMessage = "You dont have computed the ETP!!";
 
 // The save dialog of one writer: its initial name (a pattern) and title.
 struct SaveDialog {

@@ -235,7 +235,7 @@ bool ApplyOnDemand(Workbench& workbench, const std::string& etLabel, const OnDem
     for (std::size_t k = 0; k < kEtLabels.size(); ++k)
         if (etLabel == kEtLabels[k]) column = found.column[k + 1];
     if (column == 0) {
-        ui.message(kNoEtColumn, kApplicationTitle);
+        ui.message(kNoEtMessage, kApplicationTitle);
         return false;
     }
     auto applied = ApplyOnDemandIrrigation(workbench.sheet, workbench.columns, column, texts, ui);

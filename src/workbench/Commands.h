@@ -50,8 +50,6 @@ void SaveSheetAs(Workbench& workbench, UserInterface& ui);
 
 namespace etp {
 
-inline constexpr const char* kNoEtColumn = "You dont have computed the ETP!!";
-
 // "Apply" of the turned irrigation; the applications are kept in the workbench.
 bool ApplyTurned(Workbench& workbench, const TurnedIrrigationTexts& texts, UserInterface& ui);
 // "Apply" of the on-demand irrigation with the ET of the rightmost column titled etLabel

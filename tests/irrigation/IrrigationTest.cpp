@@ -245,3 +245,18 @@ TEST(OnDemandIrrigation, TextsOutOfRangeAreRefused)
 }
 
 } // namespace etp
+
+namespace etp {
+
+TEST(IrrigationTexts, ProblemsAreFoundWithoutASheet)
+{
+    EXPECT_FALSE(TurnedIrrigationTextProblem({}));
+    EXPECT_FALSE(OnDemandIrrigationTextProblem({}));
+    const auto turned = TurnedIrrigationTextProblem({"01/07", "30/08", "10", "50", "50", "12"});
+    ASSERT_TRUE(turned);
+    EXPECT_EQ(*turned, "in \"n\" days before application must be a whole number from 0 to 9 (below the frequency): \"12\"");
+    // The first text out of range is named.
+    EXPECT_EQ(OnDemandIrrigationTextProblem({"00/06", "09/09", "-1", "75"})->rfind("Starting date", 0), 0u);
+}
+
+} // namespace etp

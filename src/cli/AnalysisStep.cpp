@@ -1,0 +1,69 @@
+#include "cli/AnalysisStep.h"
+
+#include "analysis/DataCheck.h"
+#include "analysis/Summary.h"
+#include "base/AtomicFile.h"
+
+namespace etp {
+
+namespace {
+
+bool EndsWith(const std::string& text, const std::string& ending)
+{
+    return text.size() >= ending.size() && text.compare(text.size() - ending.size(), ending.size(), ending) == 0;
+}
+
+} // namespace
+
+void AddAnalysisOptions(CLI::App& app, AnalysisOptions& options)
+{
+    app.add_flag("--check", options.check,
+                 "check the data before computing and print what was found (empty or non-numeric cells, dates, "
+                 "values out of range, what the units imply)");
+    app.add_flag("--strict", options.strict, "with --check: stop with exit status 3 when problems were found");
+    app.add_option("--summary", options.summary,
+                   "write monthly and annual sums and means of the result columns and rain (TAB-separated) to FILE");
+    app.add_option("--chart", options.chart, "draw the ET columns and rain into FILE (.png or .svg)");
+}
+
+std::optional<std::string> CheckAnalysisOptions(const AnalysisOptions& options, bool canDrawCharts)
+{
+    if (options.strict && !options.check) return std::string("--strict goes with --check");
+    if (!options.chart.empty()) {
+        if (!canDrawCharts) return std::string("--chart: this build of etp cannot draw charts");
+        if (!EndsWith(options.chart, ".png") && !EndsWith(options.chart, ".svg"))
+            return "--chart takes a file ending in .png or .svg: \"" + options.chart + "\"";
+    }
+    return std::nullopt;
+}
+
+bool RunDataCheck(const Workbench& workbench, const AnalysisOptions& options, std::ostream& out)
+{
+    if (!options.check) return true;
+    const DataCheckReport report = CheckData(workbench);
+    out << CheckReportText(report);
+    return !(options.strict && report.hasProblems());
+}
+
+bool WriteAnalysisFiles(const Workbench& workbench, const AnalysisOptions& options, const ChartRenderer& renderChart,
+                        UserInterface& ui)
+{
+    if (!options.summary.empty()) {
+        if (const auto failure = WriteFileAtomically(options.summary, SummaryText(Summarize(workbench)))) {
+            ui.message("The file " + options.summary + " could not be written: " + *failure + ".", kApplicationTitle,
+                       Icon::Critical);
+            return false;
+        }
+    }
+    if (!options.chart.empty()) {
+        std::string error;
+        if (!renderChart(workbench, options.chart, error)) {
+            ui.message("The chart " + options.chart + " could not be drawn: " + error + ".", kApplicationTitle,
+                       Icon::Critical);
+            return false;
+        }
+    }
+    return true;
+}
+
+} // namespace etp

@@ -1,0 +1,88 @@
+#include "cli/IrrigationStep.h"
+
+#include <algorithm>
+#include <vector>
+
+#include "sheet/DecimalText.h"
+#include "sheet/SheetQueries.h"
+#include "workbench/Commands.h"
+
+namespace etp {
+
+namespace {
+
+std::vector<std::string> Fields(const std::string& text)
+{
+    std::vector<std::string> fields;
+    std::size_t start = 0;
+    while (true) {
+        const std::size_t comma = text.find(',', start);
+        fields.push_back(text.substr(start, comma == std::string::npos ? std::string::npos : comma - start));
+        if (comma == std::string::npos) return fields;
+        start = comma + 1;
+    }
+}
+
+TurnedIrrigationTexts TurnedTexts(const std::string& option)
+{
+    const auto f = Fields(option);
+    return {f[0], f[1], f[2], f[3], f[4], f[5]};
+}
+
+OnDemandIrrigationTexts OnDemandTexts(const std::string& option)
+{
+    const auto f = Fields(option);
+    return {f[1], f[2], f[3], f[4]};
+}
+
+void Print(std::ostream& out, const char* kind, const std::vector<IrrigationApplication>& applications)
+{
+    for (const auto& a : applications) out << kind << ": " << a.date << ' ' << DecimalText(a.amount) << " mm\n";
+}
+
+} // namespace
+
+void AddIrrigationOptions(CLI::App& app, IrrigationOptions& options)
+{
+    app.add_option("--turned", options.turned,
+                   "START,END,FREQUENCY,AMOUNT,THRESHOLD,DAYS: turned irrigation into the rain column, e.g. "
+                   "01/07,30/08,15,50,50,4");
+    app.add_option("--on-demand", options.onDemand,
+                   "ET,START,END,LIMIT,RESTORING: on-demand irrigation with the ET column labelled ET (PenFAO, "
+                   "PFAOnocorr, PenMon, P-T, PFAOrad, PFAOsun), e.g. PenMon,06/06,09/09,50,75");
+}
+
+std::optional<std::string> CheckIrrigationOptions(const IrrigationOptions& options)
+{
+    if (!options.turned.empty()) {
+        if (Fields(options.turned).size() != 6)
+            return "--turned takes six texts START,END,FREQUENCY,AMOUNT,THRESHOLD,DAYS: \"" + options.turned + "\"";
+        if (auto problem = TurnedIrrigationTextProblem(TurnedTexts(options.turned))) return "--turned: " + *problem;
+    }
+    if (!options.onDemand.empty()) {
+        const auto fields = Fields(options.onDemand);
+        if (fields.size() != 5)
+            return "--on-demand takes five texts ET,START,END,LIMIT,RESTORING: \"" + options.onDemand + "\"";
+        if (std::find(kEtLabels.begin(), kEtLabels.end(), fields[0]) == kEtLabels.end())
+            return "--on-demand: the ET label must be one of PenFAO, PFAOnocorr, PenMon, P-T, PFAOrad, PFAOsun: \"" +
+                   fields[0] + "\"";
+        if (auto problem = OnDemandIrrigationTextProblem(OnDemandTexts(options.onDemand)))
+            return "--on-demand: " + *problem;
+    }
+    return std::nullopt;
+}
+
+bool ApplyIrrigation(Workbench& workbench, const IrrigationOptions& options, std::ostream& out, UserInterface& ui)
+{
+    if (!options.turned.empty()) {
+        if (!ApplyTurned(workbench, TurnedTexts(options.turned), ui)) return false;
+        Print(out, "turned irrigation", workbench.turnedApplications);
+    }
+    if (!options.onDemand.empty()) {
+        if (!ApplyOnDemand(workbench, Fields(options.onDemand)[0], OnDemandTexts(options.onDemand), ui)) return false;
+        Print(out, "on-demand irrigation", workbench.onDemandApplications);
+    }
+    return true;
+}
+
+} // namespace etp

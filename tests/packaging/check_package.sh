@@ -1,0 +1,39 @@
+#!/usr/bin/env bash
+# Builds the Debian package from a build folder and looks inside it: the files in
+# their places, a valid desktop entry, dependencies computed from the shared
+# libraries, and programs that start.   check_package.sh BUILD_DIR
+set -euo pipefail
+build=$1
+if ! command -v dpkg-deb >/dev/null || ! command -v dpkg-shlibdeps >/dev/null; then
+    echo "dpkg-deb or dpkg-shlibdeps missing: skipped"
+    exit 77
+fi
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+cpack --config "$build/CPackConfig.cmake" -B "$work" >"$work/cpack.log" 2>&1 || { cat "$work/cpack.log"; exit 1; }
+deb=$(ls "$work"/*.deb)
+fail() { echo "FAIL: $*"; exit 1; }
+
+contents=$(dpkg-deb -c "$deb")
+for f in ./usr/bin/etp ./usr/bin/etp-gui ./usr/share/applications/etp-gui.desktop \
+         ./usr/share/icons/hicolor/scalable/apps/etp.svg ./usr/share/icons/hicolor/48x48/apps/etp.png \
+         ./usr/share/man/man1/etp.1 ./usr/share/man/man1/etp-gui.1; do
+    grep -q " $f\$" <<<"$contents" || fail "$f is not in the package"
+done
+
+depends=$(dpkg-deb -f "$deb" Depends)
+for lib in libqt6widgets6 libc6; do
+    grep -q "$lib" <<<"$depends" || fail "Depends lacks $lib: $depends"
+done
+[ "$(dpkg-deb -f "$deb" Version)" = "$(sed -n 's/^project(etp VERSION \([0-9.]*\).*/\1/p' "$(dirname "$0")/../../CMakeLists.txt")" ] ||
+    fail "package version is not the project version"
+
+dpkg-deb -x "$deb" "$work/root"
+if command -v desktop-file-validate >/dev/null; then
+    desktop-file-validate "$work/root/usr/share/applications/etp-gui.desktop" | grep -v "^.*hint:" && fail "desktop entry" || true
+fi
+[ "$("$work/root/usr/bin/etp" --version)" = "etp 1.0.2" ] || fail "etp --version"
+QT_QPA_PLATFORM=offscreen "$work/root/usr/bin/etp-gui" --version 2>/dev/null | grep -qx "etp-gui 1.0.2" || fail "etp-gui --version"
+grep -q "^\.SH" "$work/root/usr/share/man/man1/etp.1" || fail "etp.1 is no manual page"
+grep -q -- '\\-\\-method' "$work/root/usr/share/man/man1/etp.1" || fail "etp.1 lacks the options"
+echo "package $(basename "$deb") checked"
