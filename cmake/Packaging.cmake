@@ -57,3 +57,9 @@ if(ETP_BUILD_TESTS AND TARGET etp-gui AND HELP2MAN)
            COMMAND ${PROJECT_SOURCE_DIR}/tests/packaging/check_package.sh ${CMAKE_BINARY_DIR})
   set_tests_properties(packaging.deb PROPERTIES SKIP_RETURN_CODE 77 TIMEOUT 600 RUN_SERIAL ON)
 endif()
+
+if(ETP_BUILD_TESTS)
+  add_test(NAME docs.guide-commands
+           COMMAND ${PROJECT_SOURCE_DIR}/tests/docs/run_guide_commands.sh ${PROJECT_SOURCE_DIR}/docs/guide.md
+                   ${PROJECT_SOURCE_DIR}/samples/station.txt $<TARGET_FILE_DIR:etp>)
+endif()
