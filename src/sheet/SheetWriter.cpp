@@ -14,8 +14,12 @@ bool SheetWriter::add(std::uint16_t row, std::uint16_t column, std::string_view 
     }
     if (text.size() > budget_ - used_) return false;
     used_ += text.size();
-    // Another row, or a column the row already went past: what was gathered is written.
-    if (row != row_ || column < ends_.size()) {
+    if (row < row_ || (row == row_ && column < ends_.size())) {
+        late_.push_back({row, column, static_cast<std::uint32_t>(lateText_.size()), static_cast<std::uint32_t>(text.size())});
+        lateText_ += text;
+        return true;
+    }
+    if (row != row_) {
         flush();
         row_ = row;
     }
@@ -38,7 +42,7 @@ void SheetWriter::flush()
     }
     if (sheet_.lastNonEmptyColumn(row) == 0) {
         sheet_.setRowCells(row, cells_);
-    } else { // a row the file comes back to: its new cells join the ones written before
+    } else { // a row that held cells before the import keeps those the file does not replace
         for (std::size_t c = 0; c < cells_.size(); ++c)
             if (!cells_[c].empty()) sheet_.setCellText(row, static_cast<int>(c) + 1, cells_[c]);
     }
@@ -46,9 +50,31 @@ void SheetWriter::flush()
     ends_.clear();
 }
 
+// Each row with late cells is read back and written once, whatever their number.
+void SheetWriter::writeLateCells()
+{
+    std::stable_sort(late_.begin(), late_.end(),
+                     [](const Late& a, const Late& b) { return a.row != b.row ? a.row < b.row : a.column < b.column; });
+    std::vector<std::string> merged;
+    for (std::size_t i = 0; i < late_.size();) {
+        const int row = late_[i].row + 1;
+        merged.assign(static_cast<std::size_t>(sheet_.lastNonEmptyColumn(row)), std::string());
+        for (std::size_t c = 0; c < merged.size(); ++c) merged[c] = sheet_.cellText(row, static_cast<int>(c) + 1);
+        for (; i < late_.size() && late_[i].row + 1 == row; ++i) {
+            if (merged.size() <= late_[i].column) merged.resize(late_[i].column + std::size_t{1});
+            merged[late_[i].column] = std::string_view(lateText_).substr(late_[i].begin, late_[i].length);
+        }
+        cells_.assign(merged.begin(), merged.end());
+        sheet_.setRowCells(row, cells_);
+    }
+    late_.clear();
+    lateText_.clear();
+}
+
 int SheetWriter::finish()
 {
     flush();
+    writeLateCells();
     return static_cast<int>(std::count(dropped_.begin(), dropped_.end(), true));
 }
 

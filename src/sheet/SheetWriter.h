@@ -26,20 +26,29 @@ public:
     bool add(std::uint16_t row, std::uint16_t column, std::string_view text);
     // The sheet's rows are about to run to `rows`: room for them in one go.
     void expectRows(int rows) { sheet_.reserveRows(rows); }
-    // Writes the row still being gathered; answers how many columns beyond the sheet's
-    // reach held text.
+    // Writes what is still gathered; answers how many columns beyond the sheet's reach
+    // held text.
     int finish();
 
 private:
+    struct Late {
+        std::uint16_t row, column;
+        std::uint32_t begin, length;
+    };
     void flush();
+    void writeLateCells();
 
     MeteoSheet& sheet_;
     std::size_t budget_;
     std::size_t used_ = 0;
-    int row_ = -1;                   // the worksheet row being gathered
-    std::string text_;               // its cells' texts back to back
+    int row_ = -1;                    // the worksheet row being gathered
+    std::string text_;                // its cells' texts back to back
     std::vector<std::uint32_t> ends_; // end of column c's text in text_
     std::vector<std::string_view> cells_;
+    // Cells of rows already written, or out of order in their row: rare in real files,
+    // so kept aside and merged into their rows once, at the end.
+    std::vector<Late> late_;
+    std::string lateText_;
     std::vector<bool> dropped_;
 };
 

@@ -76,3 +76,24 @@ TEST(SheetWriter, TextBeyondTheBudgetIsRefused)
 }
 
 } // namespace etp
+
+namespace etp {
+
+// Coming back to a long row many times must not move the row's text each time: a
+// file of a few hundred kilobytes could otherwise keep the import busy for hours.
+TEST(SheetWriter, ReturningToWrittenRowsCostsOnePassPerRow)
+{
+    MeteoSheet sheet;
+    SheetWriter writer(sheet);
+    const std::string wide(30000, 'w');
+    for (std::uint16_t c = 1; c < 100; ++c) ASSERT_TRUE(writer.add(0, c, wide)); // 3 MB in row 1
+    for (int i = 0; i < 100000; ++i) {
+        ASSERT_TRUE(writer.add(static_cast<std::uint16_t>(i % 2), 0, i % 2 ? "odd" : "even"));
+    }
+    writer.finish();
+    EXPECT_EQ(sheet.cellText(1, 1), "even");
+    EXPECT_EQ(sheet.cellText(1, 99), wide);
+    EXPECT_EQ(sheet.cellText(2, 1), "odd");
+}
+
+} // namespace etp
