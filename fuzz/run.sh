@@ -7,6 +7,8 @@ set -eu
 here=$(cd "$(dirname "$0")" && pwd)
 root=$(dirname "$here")
 build=$root/build-fuzz
+. "$root/tools/deps.sh"
+etp_install_missing clang libclang-rt-14-dev
 CXX=clang++ cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DETP_BUILD_FUZZ=ON \
     -DETP_BUILD_TESTS=OFF -DETP_BUILD_BENCH=OFF -DETP_BUILD_GUI=OFF >/dev/null
 ninja -C "$build" xls_fuzz
