@@ -10,7 +10,7 @@ namespace etp {
 namespace {
 
 using testing::Body;
-using testing::SheetSpec;
+using testing::SheetDraft;
 using testing::Stream;
 using testing::Workbook;
 using namespace testing; // record ids

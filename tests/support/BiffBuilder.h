@@ -100,7 +100,7 @@ inline void StandardFormats(Stream& s, bool biff8 = true)
     for (const unsigned ifmt : {0u, 14u, 164u, 165u}) s.record(kXfRecord, Body().u16(0).u16(ifmt).bytes(std::string(16, '\0')));
 }
 
-struct SheetSpec {
+struct SheetDraft {
     std::string name;                  // Latin-1 bytes (BIFF5) or ASCII (BIFF8)
     std::function<void(Stream&)> body; // the records between BOF and EOF
     unsigned type = 0;                 // BOUNDSHEET type: 0 worksheet, 1 macro sheet, 2 chart
@@ -109,7 +109,7 @@ struct SheetSpec {
 
 // A bare BIFF5 or BIFF8 workbook stream: globals (BOF, what `globals` writes, the sheet
 // list, EOF), then each sheet from its BOF to its EOF.
-inline std::vector<std::uint8_t> Workbook(const std::vector<SheetSpec>& sheets,
+inline std::vector<std::uint8_t> Workbook(const std::vector<SheetDraft>& sheets,
                                           const std::function<void(Stream&)>& globals = {}, bool biff8 = true)
 {
     Stream s;
