@@ -1,6 +1,6 @@
 # Debian packages the build, the tests and the benchmarks need; sourced by run.sh and test.sh.
 ETP_PACKAGES="g++ cmake ninja-build pkg-config libgtest-dev libgmock-dev libbenchmark-dev libcli11-dev
-qt6-base-dev libgl-dev libgsf-1-dev help2man desktop-file-utils dpkg-dev"
+qt6-base-dev qt6-charts-dev qt6-svg-dev libgl-dev libgsf-1-dev help2man desktop-file-utils dpkg-dev"
 
 etp_install_missing() {
     local missing=()

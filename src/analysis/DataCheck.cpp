@@ -183,6 +183,13 @@ DataCheckReport CheckData(const Workbench& workbench)
     return report;
 }
 
+int FindingColumn(const CheckFinding& finding, const ColumnMap& columns)
+{
+    for (std::size_t box = 0; box < kVariableNames.size(); ++box)
+        if (finding.variable == kVariableNames[box]) return columns.column(static_cast<int>(box));
+    return 0;
+}
+
 std::string CheckReportText(const DataCheckReport& report)
 {
     std::string text = "variable\tproblem\tcount\tfirst rows\n";

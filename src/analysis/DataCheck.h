@@ -25,6 +25,10 @@ struct DataCheckReport {
 
 DataCheckReport CheckData(const Workbench& workbench);
 
+// The sheet column a finding is about: the column assigned to its variable, 0 for the
+// station (and for a variable without a column).
+int FindingColumn(const CheckFinding& finding, const ColumnMap& columns);
+
 // The report as a table: variable, problem, count, first rows; TAB between the fields.
 std::string CheckReportText(const DataCheckReport& report);
 

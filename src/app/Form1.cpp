@@ -7,6 +7,7 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QItemSelectionModel>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -16,6 +17,8 @@
 #include <QVBoxLayout>
 
 #include "app/AppIcon.h"
+#include "app/ChartDialog.h"
+#include "app/DataCheckDialog.h"
 #include "app/Form2.h"
 #include "app/Form3.h"
 #include "app/Form4.h"
@@ -24,6 +27,8 @@
 #include "app/MeteoSheetModel.h"
 #include "app/QtUserInterface.h"
 #include "app/ShowModeless.h"
+#include "app/SummaryDialog.h"
+#include "app/TurnedIrri.h"
 #include "app/form6.h"
 #include "app/frmAbout.h"
 #include "app/frmOthermet.h"
@@ -58,6 +63,9 @@ constexpr MenuItem kMenuItems[] = {
     {"&Option", "&Turc", "OpzTurc"},
     {"&Option", "&Hargreaves", "OpzHargr"},
     {"&Option", "&Potential Radiation", "OpzPotRad"},
+    {"&Tools", "Check &data...", "checkdata"},
+    {"&Tools", "&Chart...", "chart"},
+    {"&Tools", "&Summary...", "summary"},
     {"&Help", "&help", "helph"},
     {"&Help", "&about", "about"},
 };
@@ -203,6 +211,10 @@ void Form1::buildMenus()
     connect(menuItem("creams"), &QAction::triggered, this, &Form1::creams_Click);
     connect(menuItem("leachm"), &QAction::triggered, this, &Form1::leachm_Click);
     connect(menuItem("macro"), &QAction::triggered, this, &Form1::macro_Click);
+    connect(menuItem("turned"), &QAction::triggered, this, &Form1::turned_Click);
+    connect(menuItem("checkdata"), &QAction::triggered, this, &Form1::checkdata_Click);
+    connect(menuItem("chart"), &QAction::triggered, this, &Form1::chart_Click);
+    connect(menuItem("summary"), &QAction::triggered, this, &Form1::summary_Click);
 }
 
 QAction* Form1::menuItem(const char* name) const { return findChild<QAction*>(QString::fromLatin1(name)); }
@@ -297,6 +309,37 @@ void Form1::creams_Click()
 void Form1::leachm_Click() { ShowModeless(form5_, this, workbench_, ui_); }
 
 void Form1::macro_Click() { ShowModeless(form6_, this, workbench_, ui_); }
+
+void Form1::turned_Click()
+{
+    TurnedIrri& dialog = ShowModeless(turnedIrri_, this, workbench_, ui_);
+    connect(&dialog, &TurnedIrri::sheetChanged, model_, &MeteoSheetModel::cellsRewritten, Qt::UniqueConnection);
+}
+
+void Form1::checkdata_Click()
+{
+    DataCheckDialog& dialog = ShowModeless(dataCheck_, this, workbench_);
+    connect(&dialog, &DataCheckDialog::cellsChosen, this, &Form1::selectCells, Qt::UniqueConnection);
+    dialog.refresh();
+}
+
+void Form1::chart_Click() { ShowModeless(chart_, this, workbench_, ui_).refresh(); }
+
+void Form1::summary_Click() { ShowModeless(summary_, this, workbench_, ui_).refresh(); }
+
+void Form1::selectCells(int column, const QList<int>& rows)
+{
+    QItemSelection cells;
+    for (const int row : rows) {
+        const QModelIndex first = model_->index(row - 1, column == 0 ? 0 : column - 1);
+        cells.select(first, column == 0 ? model_->index(row - 1, model_->columnCount() - 1) : first);
+    }
+    if (cells.isEmpty()) return;
+    Grid1->selectionModel()->select(cells, QItemSelectionModel::ClearAndSelect);
+    const QModelIndex first = cells.first().topLeft();
+    Grid1->selectionModel()->setCurrentIndex(first, QItemSelectionModel::NoUpdate);
+    Grid1->scrollTo(first);
+}
 
 void Form1::Command1_Click()
 {

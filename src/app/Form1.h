@@ -2,6 +2,7 @@
 // The main window "ETP computation": the data sheet Grid1, the frame of column boxes
 // and unit lists, "Compute" and "Try auto finding", the four status panels, and the
 // menus that open every dialog. It shows the workbench and calls its commands.
+#include <QList>
 #include <QMainWindow>
 #include <QPointer>
 #include <array>
@@ -28,6 +29,10 @@ class frmOthermet;
 class Form4;
 class Form5;
 class form6;
+class TurnedIrri;
+class DataCheckDialog;
+class ChartDialog;
+class SummaryDialog;
 
 class Form1 final : public QMainWindow {
     Q_OBJECT
@@ -57,6 +62,10 @@ private:
     void creams_Click();
     void leachm_Click();
     void macro_Click();
+    void turned_Click();
+    void checkdata_Click();
+    void chart_Click();
+    void summary_Click();
     void Command1_Click();
     void CmdAutoFind_Click();
 
@@ -65,6 +74,8 @@ private:
     void showStatusPanels();
     Form3& showStation();
     void openMethodDialog(MethodsDialog& dialog);
+    // Sheet rows of one column (0: the whole rows) selected in Grid1, the first in view.
+    void selectCells(int column, const QList<int>& rows);
 
     Workbench& workbench_;
     UserInterface& ui_;
@@ -87,6 +98,10 @@ private:
     QPointer<Form4> form4_;
     QPointer<Form5> form5_;
     QPointer<form6> form6_;
+    QPointer<TurnedIrri> turnedIrri_;
+    QPointer<DataCheckDialog> dataCheck_;
+    QPointer<ChartDialog> chart_;
+    QPointer<SummaryDialog> summary_;
 
     // Set by "&Exit", so that closeEvent asks the matching question.
     bool exitChosen_ = false;

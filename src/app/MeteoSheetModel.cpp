@@ -43,6 +43,11 @@ bool MeteoSheetModel::setData(const QModelIndex& index, const QVariant& value, i
     return true;
 }
 
+void MeteoSheetModel::cellsRewritten()
+{
+    emit dataChanged(index(0, 0), index(rowCount() - 1, columnCount() - 1), {Qt::DisplayRole, Qt::EditRole});
+}
+
 Qt::ItemFlags MeteoSheetModel::flags(const QModelIndex& index) const
 {
     if (!index.isValid()) return Qt::NoItemFlags;

@@ -28,6 +28,9 @@ public:
         return command();
     }
 
+    // A command rewrote cells and kept the sheet's size (irrigation): views repaint them.
+    void cellsRewritten();
+
 private:
     class ResetScope {
     public:

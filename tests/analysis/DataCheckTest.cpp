@@ -101,6 +101,20 @@ TEST(CheckData, SilentOnTheSampleStation)
     EXPECT_EQ(report.rows, 731);
 }
 
+// The desktop program selects the cells of a finding: its variable's column, none for the station.
+TEST(FindingColumn, IsTheColumnOfTheVariable)
+{
+    Workbench workbench = Station({"21/06/95\t12\t28\t40\t90\t22\t2\t10\t0"});
+    workbench.columns.text[TmaxBox] = "5"; // moved by hand: the box, not the order of the names, decides
+    const std::pair<CheckFinding, int> cases[] = {
+        {{"Date", "", 0, {}, true}, 1},      {{"T° min", "", 0, {}, true}, 2},
+        {{"T° max", "", 0, {}, true}, 5},    {{"Suns. dur.", "", 0, {}, true}, 8},
+        {{"Station", "", 0, {}, true}, 0},   {{"RAIN", "", 0, {}, true}, 0},
+    };
+    for (const auto& [finding, column] : cases)
+        EXPECT_EQ(FindingColumn(finding, workbench.columns), column) << finding.variable;
+}
+
 TEST(CheckData, WithoutDateColumnSaysSo)
 {
     Workbench workbench;

@@ -1,0 +1,47 @@
+#pragma once
+// The chart of the result columns against the date, with rain (irrigation included) as
+// bars on a second axis. Built for the Chart window, and written to PNG or SVG without
+// any window for the window's export and for the batch tool.
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+class QChart;
+class QSize;
+
+namespace etp {
+
+struct Workbench;
+class MeteoSheet;
+
+// A column the chart can draw: every column titled with a result label.
+struct ChartColumn {
+    int column = 0;
+    std::string label;
+    // An ET column holding a number: drawn unless the person chooses otherwise. PotRad,
+    // "P-T extrad" and the fixed values of "Thornt." and "Bl-Cr" are not ET in mm a day.
+    bool drawnByDefault = false;
+};
+std::vector<ChartColumn> ChartColumns(const MeteoSheet& sheet);
+
+struct ChartOptions {
+    std::optional<std::vector<int>> columns; // sheet columns drawn as lines; none given: the default ones
+    bool rain = true;                        // rain as bars on a second axis
+    int width = 1200;                        // [px] of a PNG, user units of an SVG
+    int height = 700;
+};
+
+// The chart of the sheet as it is now; the caller owns it. When there is nothing to
+// draw, the chart is empty, its title says why and so does `problem`.
+std::unique_ptr<QChart> BuildChart(const Workbench& workbench, const ChartOptions& options, std::string& problem);
+
+// Writes a chart as it stands (zoom included) at that size, PNG or SVG by the ending of
+// path, atomically. False, with the reason, when it could not.
+bool WriteChart(QChart& chart, const QSize& size, const std::string& path, std::string& error);
+
+// The chart written straight to path (the batch tool's --chart FILE), with no window
+// shown. A program without a QApplication gets an offscreen one for the call.
+bool RenderChart(const Workbench& workbench, const std::string& path, const ChartOptions& options, std::string& error);
+
+} // namespace etp

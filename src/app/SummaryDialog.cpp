@@ -1,0 +1,89 @@
+#include "app/SummaryDialog.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+#include "analysis/Summary.h"
+#include "app/DialogButtons.h"
+#include "app/QtUserInterface.h"
+
+namespace etp {
+
+SummaryDialog::SummaryDialog(const Workbench& workbench, UserInterface& ui, QWidget* parent)
+    : QDialog(parent), workbench_(workbench), ui_(ui)
+{
+    setObjectName(QStringLiteral("SummaryDialog"));
+    setWindowTitle(QStringLiteral("Summary"));
+
+    LabelSummary = new QLabel(this);
+    LabelSummary->setObjectName(QStringLiteral("LabelSummary"));
+    TableSummary = new QTableWidget(this);
+    TableSummary->setObjectName(QStringLiteral("TableSummary"));
+    TableSummary->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    TableSummary->verticalHeader()->hide();
+
+    auto* buttons = new QDialogButtonBox(this);
+    CmdCopy = AddButton(*buttons, "CmdCopy", QStringLiteral("&Copy"), QDialogButtonBox::ActionRole);
+    CmdSave = AddButton(*buttons, "CmdSave", QStringLiteral("&Save..."), QDialogButtonBox::ActionRole);
+    CmdClose = AddButton(*buttons, "CmdClose", QStringLiteral("Close"), QDialogButtonBox::RejectRole);
+    connect(CmdCopy, &QPushButton::clicked, this, &SummaryDialog::CmdCopy_Click);
+    connect(CmdSave, &QPushButton::clicked, this, &SummaryDialog::CmdSave_Click);
+    connect(CmdClose, &QPushButton::clicked, this, &QDialog::hide);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(LabelSummary);
+    layout->addWidget(TableSummary, 1);
+    layout->addWidget(buttons);
+    resize(820, 460);
+    refresh();
+}
+
+void SummaryDialog::refresh()
+{
+    const Summary summary = Summarize(workbench_);
+    text_ = SummaryText(summary);
+    // The table shows the text itself, so what is copied or saved is what is seen.
+    QStringList lines = ShownText(text_).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    const QStringList header = lines.takeFirst().split(QLatin1Char('\t'));
+    TableSummary->clear();
+    TableSummary->setColumnCount(static_cast<int>(header.size()));
+    TableSummary->setHorizontalHeaderLabels(header);
+    TableSummary->setRowCount(static_cast<int>(lines.size()));
+    const int months = static_cast<int>(summary.months.size());
+    for (int line = 0; line < lines.size(); ++line) {
+        const QStringList fields = lines[line].split(QLatin1Char('\t'));
+        for (int k = 0; k < fields.size(); ++k) {
+            auto* item = new QTableWidgetItem(fields[k]);
+            item->setTextAlignment(k == 0 ? Qt::AlignLeft | Qt::AlignVCenter : Qt::AlignRight | Qt::AlignVCenter);
+            if (line >= months) { // the years, after the months
+                QFont bold = item->font();
+                bold.setBold(true);
+                item->setFont(bold);
+            }
+            TableSummary->setItem(line, k, item);
+        }
+    }
+    TableSummary->resizeColumnsToContents();
+    LabelSummary->setText(months == 0 ? QStringLiteral("No row holds a date in the date column: nothing to sum.")
+                                      : QStringLiteral("%1 months and %2 years; each mean is over the days "
+                                                       "that hold a number in that column.")
+                                            .arg(months)
+                                            .arg(summary.years.size()));
+    CmdCopy->setEnabled(months != 0);
+    CmdSave->setEnabled(months != 0);
+}
+
+void SummaryDialog::CmdCopy_Click() { QGuiApplication::clipboard()->setText(QString::fromStdString(text_)); }
+
+void SummaryDialog::CmdSave_Click()
+{
+    refresh(); // the file gets the sheet as it is now; so does the table
+    SaveSummaryAs(workbench_, ui_);
+}
+
+} // namespace etp

@@ -1,0 +1,53 @@
+#include "app/TurnedIrri.h"
+
+#include <QGridLayout>
+#include <QLabel>
+#include <QPushButton>
+
+#include "app/IrrigationWidgets.h"
+#include "workbench/Commands.h"
+
+namespace etp {
+
+TurnedIrri::TurnedIrri(Workbench& workbench, UserInterface& ui, QWidget* parent)
+    : QDialog(parent), workbench_(workbench), ui_(ui)
+{
+    setObjectName(QStringLiteral("TurnedIrri"));
+    setWindowTitle(QStringLiteral("Turned irrigation"));
+    setAttribute(Qt::WA_DeleteOnClose); // the close box discards the dialog and its texts
+
+    QGroupBox* dates = TextFrame("Frame1", QStringLiteral("Dates (i.e. 06/07)"),
+                                 {{"Text1", "Starting date", &texts_.start}, {"Text2", "Ending date", &texts_.end}}, this);
+    QGroupBox* water = TextFrame("Frame2", QStringLiteral("Water"),
+                                 {{"Text3", "Frequency (d)", &texts_.frequency}, {"Text4", "Amount each (mm)", &texts_.amount}},
+                                 this);
+    QGroupBox* rain = TextFrame("Frame3", QStringLiteral("No irrigation if cumulated rain is"),
+                                {{"Text5", "greater than (mm)", &texts_.threshold},
+                                 {"Text6", "in \"n\" days before application", &texts_.days}},
+                                this);
+    Label7 = new QLabel(QStringLiteral("The first irrigation day  is Starting date + Frequency"), this);
+    Label7->setObjectName(QStringLiteral("Label7"));
+    Command1 = new QPushButton(QStringLiteral("Apply"), this);
+    Command1->setObjectName(QStringLiteral("Command1"));
+    Command1->setDefault(true);
+    connect(Command1, &QPushButton::clicked, this, &TurnedIrri::Command1_Click);
+    applied_ = new AppliedList(this);
+
+    auto* layout = new QGridLayout(this);
+    layout->addWidget(dates, 0, 0);
+    layout->addWidget(water, 0, 1);
+    layout->addWidget(rain, 1, 0, 1, 2);
+    layout->addWidget(Label7, 2, 0, 1, 2);
+    layout->addWidget(Command1, 3, 1, Qt::AlignRight);
+    layout->addWidget(applied_, 4, 0, 1, 2);
+    layout->setRowStretch(4, 1);
+}
+
+void TurnedIrri::Command1_Click()
+{
+    if (!ApplyTurned(workbench_, texts_, ui_)) return;
+    emit sheetChanged();
+    applied_->showApplications(workbench_.turnedApplications);
+}
+
+} // namespace etp

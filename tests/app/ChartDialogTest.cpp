@@ -1,0 +1,257 @@
+// Tools > Chart and the chart written without a window: which columns are drawn, the
+// rain bars, the image files, zoom and pan, and the export.
+#include <QAreaSeries>
+#include <QChart>
+#include <QChartView>
+#include <QDateTimeAxis>
+#include <QImage>
+#include <QLineSeries>
+#include <QListWidget>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QWheelEvent>
+
+#include "AppSession.h"
+#include "SampleSeries.h"
+#include "app/ChartRenderer.h"
+#include "et/Methods.h"
+
+using namespace etp;
+using namespace etp::testing;
+
+namespace {
+
+QStringList LineNames(const QChart& chart)
+{
+    QStringList names;
+    for (QAbstractSeries* series : chart.series())
+        if (series->type() == QAbstractSeries::SeriesTypeLine) names << series->name();
+    return names;
+}
+
+QStringList AreaNames(const QChart& chart)
+{
+    QStringList names;
+    for (QAbstractSeries* series : chart.series())
+        if (series->type() == QAbstractSeries::SeriesTypeArea) names << series->name();
+    return names;
+}
+
+int Colours(const QImage& image)
+{
+    QSet<QRgb> colours;
+    for (int y = 0; y < image.height(); y += 3)
+        for (int x = 0; x < image.width(); x += 3) colours.insert(image.pixel(x, y));
+    return static_cast<int>(colours.size());
+}
+
+QPair<qint64, qint64> DateRange(const QChart& chart)
+{
+    const auto* axis = qobject_cast<QDateTimeAxis*>(chart.axes(Qt::Horizontal).constFirst());
+    return {axis->min().toMSecsSinceEpoch(), axis->max().toMSecsSinceEpoch()};
+}
+
+} // namespace
+
+class TestChartDialog : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void cleanupTestCase();
+    void init() { app_->ui.messages.clear(); }
+
+    // The chart without a window.
+    void defaultDrawsEveryEtColumnAndTheRain();
+    void chosenColumnsAreTheLines();
+    void rainBarsFollowTheRainColumn();
+    void rendersAPngOfTheAskedSize();
+    void rendersAnSvg();
+    void refusesOtherEndingsAndEmptySheets();
+
+    // The window.
+    void listTicksTheDefaultColumnsAndTicksChangeTheLines();
+    void wheelZoomsKeysPanAndResetRestores();
+    void exportWritesTheChartAsShown();
+
+private:
+    QChartView* view() const { return Child<QChartView>(app_->dialog(QStringLiteral("ChartDialog")), QStringLiteral("ChartView1")); }
+    QString file(const char* name) const { return dir_->filePath(QString::fromLatin1(name)); }
+
+    std::unique_ptr<AppSession> app_;
+    std::unique_ptr<QTemporaryDir> dir_;
+};
+
+// 90 days with PenMon, Hargr. and PotRad computed (in this order: columns 10, 11, 12).
+void TestChartDialog::initTestCase()
+{
+    dir_ = std::make_unique<QTemporaryDir>();
+    app_ = std::make_unique<AppSession>();
+    app_->openSample(file("days.txt"), 90);
+    for (const int k : {MethodPenMon, MethodHargreaves, MethodPotentialRadiation}) app_->tick(k);
+    app_->click(QStringLiteral("Command1"));
+    QCOMPARE(app_->cell(1, 12), QStringLiteral("PotRad"));
+}
+
+void TestChartDialog::cleanupTestCase()
+{
+    app_.reset();
+    dir_.reset();
+}
+
+void TestChartDialog::defaultDrawsEveryEtColumnAndTheRain()
+{
+    std::string problem;
+    const auto chart = BuildChart(app_->workbench, {}, problem);
+    QVERIFY(problem.empty());
+    QCOMPARE(LineNames(*chart), (QStringList{"PenMon", "Hargr."})); // PotRad is no ET
+    QCOMPARE(AreaNames(*chart), QStringList{"RAIN (mm)"});
+    for (QAbstractSeries* series : chart->series())
+        if (auto* line = qobject_cast<QLineSeries*>(series)) QCOMPARE(line->count(), 90);
+}
+
+void TestChartDialog::chosenColumnsAreTheLines()
+{
+    std::string problem;
+    ChartOptions options;
+    options.columns = std::vector<int>{12, 10};
+    options.rain = false;
+    const auto chart = BuildChart(app_->workbench, options, problem);
+    QCOMPARE(LineNames(*chart), (QStringList{"PotRad", "PenMon"}));
+    QVERIFY(AreaNames(*chart).isEmpty());
+    // A line's points are the column's values at the days' dates.
+    const auto* penMon = qobject_cast<QLineSeries*>(chart->series().at(1));
+    QCOMPARE(penMon->at(4).y(), app_->cell(6, 10).toDouble());
+    QCOMPARE(QDateTime::fromMSecsSinceEpoch(qint64(penMon->at(4).x())).date(), QDate(2001, 1, 5));
+}
+
+// The sample rains 6.2 mm every 7th day from 1 January on: 13 rainy days in 90, a bar each.
+void TestChartDialog::rainBarsFollowTheRainColumn()
+{
+    std::string problem;
+    const auto chart = BuildChart(app_->workbench, {}, problem);
+    const auto* bars = qobject_cast<QAreaSeries*>(chart->series().constFirst());
+    QVERIFY(bars);
+    const QList<QPointF> outline = bars->upperSeries()->points();
+    QCOMPARE(outline.size(), 13 * 4);
+    double highest = 0;
+    for (const QPointF& p : outline) highest = qMax(highest, p.y());
+    QCOMPARE(highest, 6.2);
+    QCOMPARE(QDateTime::fromMSecsSinceEpoch(qint64(outline[1].x())).date(), QDate(2001, 1, 1));
+}
+
+void TestChartDialog::rendersAPngOfTheAskedSize()
+{
+    ChartOptions options;
+    options.width = 640;
+    options.height = 360;
+    std::string error;
+    QVERIFY2(RenderChart(app_->workbench, file("chart.png").toStdString(), options, error), error.c_str());
+    const QImage image(file("chart.png"));
+    QCOMPARE(image.size(), QSize(640, 360));
+    QVERIFY(Colours(image) > 10); // drawn, not a blank page
+}
+
+void TestChartDialog::rendersAnSvg()
+{
+    ChartOptions options;
+    options.width = 800;
+    options.height = 500;
+    std::string error;
+    QVERIFY2(RenderChart(app_->workbench, file("chart.SVG").toStdString(), options, error), error.c_str());
+    const QByteArray svg = ReadBytes(file("chart.SVG"));
+    QVERIFY(svg.contains("<svg"));
+    QVERIFY(svg.contains("viewBox=\"0 0 800 500\""));
+    QVERIFY(svg.contains("PenMon")); // the legend, as text
+}
+
+void TestChartDialog::refusesOtherEndingsAndEmptySheets()
+{
+    std::string error;
+    QVERIFY(!RenderChart(app_->workbench, file("chart.jpg").toStdString(), {}, error));
+    QVERIFY2(error.find(".png or .svg") != std::string::npos, error.c_str());
+    QVERIFY(!QFile::exists(file("chart.jpg")));
+
+    const Workbench empty;
+    QVERIFY(!RenderChart(empty, file("empty.png").toStdString(), {}, error));
+    QCOMPARE(error, std::string("no row holds a date in the date column"));
+    QVERIFY(!QFile::exists(file("empty.png")));
+
+    ChartOptions nothing;
+    nothing.columns = std::vector<int>{};
+    nothing.rain = false;
+    QVERIFY(!RenderChart(app_->workbench, file("nothing.png").toStdString(), nothing, error));
+    QVERIFY2(error.find("nothing to draw") == 0, error.c_str());
+}
+
+void TestChartDialog::listTicksTheDefaultColumnsAndTicksChangeTheLines()
+{
+    app_->triggerAction(QStringLiteral("chart"));
+    QWidget* dialog = app_->dialog(QStringLiteral("ChartDialog"));
+    QVERIFY(dialog && dialog->isVisible());
+    auto* list = Child<QListWidget>(dialog, QStringLiteral("ListColumns"));
+    QCOMPARE(list->count(), 3);
+    QCOMPARE(list->item(2)->text(), QStringLiteral("PotRad"));
+    QCOMPARE(list->item(0)->checkState(), Qt::Checked);
+    QCOMPARE(list->item(2)->checkState(), Qt::Unchecked);
+    QCOMPARE(LineNames(*view()->chart()), (QStringList{"PenMon", "Hargr."}));
+
+    list->item(0)->setCheckState(Qt::Unchecked);
+    list->item(2)->setCheckState(Qt::Checked);
+    QCOMPARE(LineNames(*view()->chart()), (QStringList{"Hargr.", "PotRad"}));
+    ClickCheckBox(Child<QCheckBox>(dialog, QStringLiteral("CheckRain")));
+    QVERIFY(AreaNames(*view()->chart()).isEmpty());
+
+    // The next opening keeps the choice.
+    dialog->hide();
+    app_->triggerAction(QStringLiteral("chart"));
+    QCOMPARE(LineNames(*view()->chart()), (QStringList{"Hargr.", "PotRad"}));
+    list->item(0)->setCheckState(Qt::Checked);
+    list->item(2)->setCheckState(Qt::Unchecked);
+    ClickCheckBox(Child<QCheckBox>(dialog, QStringLiteral("CheckRain")));
+}
+
+void TestChartDialog::wheelZoomsKeysPanAndResetRestores()
+{
+    app_->triggerAction(QStringLiteral("chart"));
+    QChartView* chartView = view();
+    QVERIFY(QTest::qWaitForWindowExposed(chartView->window()));
+    const auto full = DateRange(*chartView->chart());
+
+    const QPointF centre = chartView->viewport()->rect().center();
+    QWheelEvent wheel(centre, chartView->viewport()->mapToGlobal(centre), {}, {0, 120}, Qt::NoButton, Qt::NoModifier,
+                      Qt::NoScrollPhase, false);
+    QApplication::sendEvent(chartView->viewport(), &wheel);
+    const auto zoomed = DateRange(*chartView->chart());
+    QVERIFY(zoomed.first > full.first && zoomed.second < full.second);
+
+    QTest::keyClick(chartView, Qt::Key_Right);
+    const auto panned = DateRange(*chartView->chart());
+    QVERIFY(panned.first > zoomed.first);
+    QVERIFY(qAbs((panned.second - panned.first) - (zoomed.second - zoomed.first)) < 60'000); // same span
+
+    app_->click(QStringLiteral("CmdResetZoom"), app_->dialog(QStringLiteral("ChartDialog")));
+    QCOMPARE(DateRange(*chartView->chart()), full);
+}
+
+void TestChartDialog::exportWritesTheChartAsShown()
+{
+    app_->triggerAction(QStringLiteral("chart"));
+    QWidget* dialog = app_->dialog(QStringLiteral("ChartDialog"));
+    app_->ui.saveFiles.push_back(file("shown.png").toStdString());
+    app_->click(QStringLiteral("CmdExportPng"), dialog);
+    QVERIFY(app_->ui.messages.empty());
+    QCOMPARE(app_->ui.saveInitialNames.back(), std::string("*.png"));
+    QCOMPARE(QImage(file("shown.png")).size(), view()->chart()->size().toSize());
+
+    app_->ui.saveFiles.push_back(file("shown.svg").toStdString());
+    app_->click(QStringLiteral("CmdExportSvg"), dialog);
+    QVERIFY(ReadBytes(file("shown.svg")).contains("<svg"));
+
+    app_->ui.saveFiles.push_back(file("nowhere/shown.png").toStdString());
+    app_->click(QStringLiteral("CmdExportPng"), dialog);
+    QVERIFY2(app_->lastMessage().startsWith(QStringLiteral("ETP computation|The chart was not exported: the file ")),
+             qPrintable(app_->lastMessage()));
+}
+
+QTEST_MAIN(TestChartDialog)
+#include "ChartDialogTest.moc"
