@@ -14,6 +14,7 @@ namespace etp {
 
 namespace {
 
+using testing::Field;
 using testing::ReadFile;
 using testing::TempDir;
 
@@ -33,19 +34,6 @@ Run Etp(std::vector<std::string> args)
 
 const std::string kWorked = std::string(testing::kStationTitles) +
                             "\r\n20/06/95\t12\t28\t40\t90\t22\t2\t10\t0\r\n21/06/95\t12\t28\t40\t90\t22\t2\t10\t0\r\n";
-
-// Field of a TAB-separated line of a saved sheet.
-std::string Field(const std::string& text, int line, int field)
-{
-    std::istringstream in(text);
-    std::string row;
-    for (int i = 0; i <= line; ++i) std::getline(in, row, '\n');
-    if (!row.empty() && row.back() == '\r') row.pop_back();
-    std::istringstream cells(row);
-    std::string cell;
-    for (int i = 0; i <= field; ++i) std::getline(cells, cell, '\t');
-    return cell;
-}
 
 std::filesystem::path SharedData() { return ETP_SHARED_DATA_DIR; }
 

@@ -46,4 +46,17 @@ inline std::string ReadFile(const std::string& path)
     return bytes.str();
 }
 
+// Field (from 0) of line (from 0) of a saved TAB-separated sheet.
+inline std::string Field(const std::string& text, int line, int field)
+{
+    std::istringstream in(text);
+    std::string row;
+    for (int i = 0; i <= line; ++i) std::getline(in, row, '\n');
+    if (!row.empty() && row.back() == '\r') row.pop_back();
+    std::istringstream cells(row);
+    std::string cell;
+    for (int i = 0; i <= field; ++i) std::getline(cells, cell, '\t');
+    return cell;
+}
+
 } // namespace etp::testing
