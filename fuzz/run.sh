@@ -1,17 +1,29 @@
 #!/bin/sh
-# Builds the .xls reader's libFuzzer target with clang under AddressSanitizer and runs it
-# from the seed corpus for SECONDS (600 unless given). Needs clang and libclang-rt-14-dev.
-#   fuzz/run.sh [SECONDS]
-# New inputs collect in build-fuzz/corpus, crashes in build-fuzz/crashes.
+# Builds a libFuzzer target with clang under AddressSanitizer and UndefinedBehaviorSanitizer
+# and runs it from its seed corpus for SECONDS (600 unless given). Needs clang and
+# libclang-rt-14-dev.
+#   fuzz/run.sh [xls|value|batch] [SECONDS]
+# xls: the .xls reader; value: NumericValue and DateParts; batch: a weather text file
+# through the import, the column finding, Compute, irrigation and every model file.
+# New inputs collect in build-fuzz/corpus (xls) or build-fuzz/corpus-TARGET, crashes in
+# build-fuzz/crashes.
 set -eu
 here=$(cd "$(dirname "$0")" && pwd)
 root=$(dirname "$here")
 build=$root/build-fuzz
 . "$root/tools/deps.sh"
 etp_install_missing clang libclang-rt-14-dev
+case ${1:-} in [0-9]*) set -- xls "$1" ;; esac # the older form: fuzz/run.sh SECONDS
+target=${1:-xls}
+case $target in
+xls) seeds=$here/corpus max_len=131072 work=$build/corpus ;;
+value) seeds=$here/corpus-value max_len=64 work=$build/corpus-value ;;
+batch) seeds=$here/corpus-batch max_len=4096 work=$build/corpus-batch ;;
+*) echo "usage: fuzz/run.sh [xls|value|batch] [SECONDS]" >&2; exit 2 ;;
+esac
 CXX=clang++ cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DETP_BUILD_FUZZ=ON \
     -DETP_BUILD_TESTS=OFF -DETP_BUILD_BENCH=OFF -DETP_BUILD_GUI=OFF >/dev/null
-ninja -C "$build" xls_fuzz
-mkdir -p "$build/corpus" "$build/crashes"
-exec "$build/bin/xls_fuzz" -max_total_time="${1:-600}" -rss_limit_mb=2048 -max_len=131072 -timeout=10 \
-    -artifact_prefix="$build/crashes/" "$build/corpus" "$here/corpus"
+ninja -C "$build" "${target}_fuzz"
+mkdir -p "$work" "$build/crashes"
+exec "$build/bin/${target}_fuzz" -max_total_time="${2:-600}" -rss_limit_mb=2048 -max_len=$max_len -timeout=10 \
+    -artifact_prefix="$build/crashes/" "$work" "$seeds"
