@@ -19,6 +19,7 @@
 #include "app/AppIcon.h"
 #include "app/ChartDialog.h"
 #include "app/DataCheckDialog.h"
+#include "app/Domirr.h"
 #include "app/Form2.h"
 #include "app/Form3.h"
 #include "app/Form4.h"
@@ -212,6 +213,7 @@ void Form1::buildMenus()
     connect(menuItem("leachm"), &QAction::triggered, this, &Form1::leachm_Click);
     connect(menuItem("macro"), &QAction::triggered, this, &Form1::macro_Click);
     connect(menuItem("turned"), &QAction::triggered, this, &Form1::turned_Click);
+    connect(menuItem("domanda"), &QAction::triggered, this, &Form1::domanda_Click);
     connect(menuItem("checkdata"), &QAction::triggered, this, &Form1::checkdata_Click);
     connect(menuItem("chart"), &QAction::triggered, this, &Form1::chart_Click);
     connect(menuItem("summary"), &QAction::triggered, this, &Form1::summary_Click);
@@ -314,6 +316,12 @@ void Form1::turned_Click()
 {
     TurnedIrri& dialog = ShowModeless(turnedIrri_, this, workbench_, ui_);
     connect(&dialog, &TurnedIrri::sheetChanged, model_, &MeteoSheetModel::cellsRewritten, Qt::UniqueConnection);
+}
+
+void Form1::domanda_Click()
+{
+    Domirr& dialog = ShowModeless(domirr_, this, workbench_, ui_);
+    connect(&dialog, &Domirr::sheetChanged, model_, &MeteoSheetModel::cellsRewritten, Qt::UniqueConnection);
 }
 
 void Form1::checkdata_Click()

@@ -30,6 +30,7 @@ class Form4;
 class Form5;
 class form6;
 class TurnedIrri;
+class Domirr;
 class DataCheckDialog;
 class ChartDialog;
 class SummaryDialog;
@@ -63,6 +64,7 @@ private:
     void leachm_Click();
     void macro_Click();
     void turned_Click();
+    void domanda_Click();
     void checkdata_Click();
     void chart_Click();
     void summary_Click();
@@ -99,6 +101,7 @@ private:
     QPointer<Form5> form5_;
     QPointer<form6> form6_;
     QPointer<TurnedIrri> turnedIrri_;
+    QPointer<Domirr> domirr_;
     QPointer<DataCheckDialog> dataCheck_;
     QPointer<ChartDialog> chart_;
     QPointer<SummaryDialog> summary_;

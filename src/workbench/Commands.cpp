@@ -227,6 +227,18 @@ bool ApplyTurned(Workbench& workbench, const TurnedIrrigationTexts& texts, UserI
     return true;
 }
 
+namespace {
+
+bool ApplyOnDemandWithEtOf(Workbench& workbench, int etColumn, const OnDemandIrrigationTexts& texts, UserInterface& ui)
+{
+    auto applied = ApplyOnDemandIrrigation(workbench.sheet, workbench.columns, etColumn, texts, ui);
+    if (!applied) return false;
+    workbench.onDemandApplications = std::move(*applied);
+    return true;
+}
+
+} // namespace
+
 bool ApplyOnDemand(Workbench& workbench, const std::string& etLabel, const OnDemandIrrigationTexts& texts,
                    UserInterface& ui)
 {
@@ -238,10 +250,14 @@ bool ApplyOnDemand(Workbench& workbench, const std::string& etLabel, const OnDem
         ui.message(kNoEtMessage, kApplicationTitle);
         return false;
     }
-    auto applied = ApplyOnDemandIrrigation(workbench.sheet, workbench.columns, column, texts, ui);
-    if (!applied) return false;
-    workbench.onDemandApplications = std::move(*applied);
-    return true;
+    return ApplyOnDemandWithEtOf(workbench, column, texts, ui);
+}
+
+bool ApplyOnDemand(Workbench& workbench, const MethodChoice& choice, const OnDemandIrrigationTexts& texts,
+                   UserInterface& ui)
+{
+    const int column = ChosenEtColumn(choice, workbench.sheet, ui);
+    return column != 0 && ApplyOnDemandWithEtOf(workbench, column, texts, ui);
 }
 
 } // namespace etp

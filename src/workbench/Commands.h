@@ -7,6 +7,7 @@
 #include "base/UserInterface.h"
 #include "et/Compute.h"
 #include "et/MethodAvailability.h"
+#include "models/MethodChoice.h"
 #include "workbench/Workbench.h"
 
 namespace etp {
@@ -55,6 +56,10 @@ bool ApplyTurned(Workbench& workbench, const TurnedIrrigationTexts& texts, UserI
 // "Apply" of the on-demand irrigation with the ET of the rightmost column titled etLabel
 // (one of the six combination labels); "You dont have computed the ETP!!" when none is.
 bool ApplyOnDemand(Workbench& workbench, const std::string& etLabel, const OnDemandIrrigationTexts& texts,
+                   UserInterface& ui);
+// "Apply" of the on-demand dialog: the ET of ChosenEtColumn of the dialog's choice (a
+// beep for each column carrying its label; "You dont have computed the ETP!!" when none does).
+bool ApplyOnDemand(Workbench& workbench, const MethodChoice& choice, const OnDemandIrrigationTexts& texts,
                    UserInterface& ui);
 
 } // namespace etp

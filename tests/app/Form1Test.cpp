@@ -123,7 +123,7 @@ void TestForm1::unwiredItemsDoNothing()
     const QStringList windowsBefore = VisibleWindows();
     const QString panelBefore = app_->panel(1);
     app_->ui.messages.clear();
-    for (const char* name : {"CSYMBA", "domanda", "OpzPenmon", "OpzPt",
+    for (const char* name : {"CSYMBA", "OpzPenmon", "OpzPt",
                              "OpzTurc", "OpzPotRad", "helph"})
         app_->triggerAction(QString::fromLatin1(name));
     QCOMPARE(VisibleWindows(), windowsBefore);

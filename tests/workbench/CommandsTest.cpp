@@ -199,4 +199,33 @@ TEST(IrrigationCommands, KeepTheLastApplicationsAndFindTheEtColumnByLabel)
     EXPECT_EQ(workbench.turnedApplications.size(), 1u);
 }
 
+// The dialog's choice: the rightmost column with the chosen label, one beep per column
+// carrying it; a label no column carries any more refuses before the texts are read.
+TEST(IrrigationCommands, OnDemandReadsTheColumnOfTheChoice)
+{
+    Workbench workbench;
+    testing::ScriptedUserInterface ui;
+    workbench.columns.text[DateBox] = "1";
+    workbench.sheet.setBlockText(1, 1, 100, "DATE\tRAIN\tPenMon\tP-T\tPenMon");
+    for (int day = 1; day <= 30; ++day)
+        workbench.sheet.setBlockText(day + 1, 1, 100, (day < 10 ? "0" : "") + std::to_string(day) + "/06/95\t0\t1\t2\t5");
+    MethodChoice choice;
+    ASSERT_TRUE(FillMethodChoice(choice, workbench.sheet, ui));
+    ASSERT_TRUE(choice.selectCaption("PenMon"));
+
+    EXPECT_TRUE(ApplyOnDemand(workbench, choice, {}, ui));
+    EXPECT_EQ(ui.beeps, 2);
+    ASSERT_EQ(workbench.onDemandApplications.size(), 2u); // 5 mm a day, column 5: 16 and 27 June
+    EXPECT_EQ(workbench.onDemandApplications[1].date, "27/06/95");
+    EXPECT_TRUE(ui.messages.empty());
+
+    workbench.sheet.setCellText(1, 3, "ET");
+    workbench.sheet.setCellText(1, 5, "ET");
+    const std::string rainBefore(workbench.sheet.cellText(17, 2));
+    EXPECT_FALSE(ApplyOnDemand(workbench, choice, {"bad", "", "", ""}, ui));
+    EXPECT_EQ(ui.messages, (std::vector<std::string>{"ETP computation|You dont have computed the ETP!!"}));
+    EXPECT_EQ(workbench.sheet.cellText(17, 2), rainBefore);
+    EXPECT_EQ(workbench.onDemandApplications.size(), 2u); // the last Apply's list stays
+}
+
 } // namespace etp

@@ -1,0 +1,49 @@
+#include "app/Domirr.h"
+
+#include <QGridLayout>
+#include <QPushButton>
+
+#include "app/IrrigationWidgets.h"
+#include "app/MethodChoiceBox.h"
+#include "workbench/Commands.h"
+#include "workbench/ModelFileCommands.h"
+
+namespace etp {
+
+Domirr::Domirr(Workbench& workbench, UserInterface& ui, QWidget* parent)
+    : QDialog(parent), workbench_(workbench), ui_(ui), choice_(NewMethodChoice(workbench, ui))
+{
+    setObjectName(QStringLiteral("Domirr"));
+    setWindowTitle(QStringLiteral("Irrigation function of ETP-rain"));
+    setAttribute(Qt::WA_DeleteOnClose); // the close box discards the dialog, its texts and its choice
+
+    Frame1 = new MethodChoiceBox(QStringLiteral("select one of this methods"), choice_, this);
+    Frame1->setObjectName(QStringLiteral("Frame1"));
+    QGroupBox* dates = TextFrame("Frame2", QStringLiteral("Setting date (i.e. 06/07)"),
+                                 {{"Text1", "Starting date", &texts_.start}, {"Text2", "Ending date", &texts_.end}}, this);
+    QGroupBox* limit = TextFrame("Frame3", QStringLiteral("Irrigation when (ETP-rain) exceed limit"),
+                                 {{"Text3", "ETP-rain  limit (mm)", &texts_.limit}, {"Text4", "Restoring (%)", &texts_.restoring}},
+                                 this);
+    Command1 = new QPushButton(QStringLiteral("Apply"), this);
+    Command1->setObjectName(QStringLiteral("Command1"));
+    Command1->setDefault(true);
+    connect(Command1, &QPushButton::clicked, this, &Domirr::Command1_Click);
+    applied_ = new AppliedList(this);
+
+    auto* layout = new QGridLayout(this);
+    layout->addWidget(Frame1, 0, 0, 3, 1);
+    layout->addWidget(dates, 0, 1);
+    layout->addWidget(limit, 1, 1);
+    layout->addWidget(Command1, 2, 1, Qt::AlignRight | Qt::AlignBottom);
+    layout->addWidget(applied_, 3, 0, 1, 2);
+    layout->setRowStretch(3, 1);
+}
+
+void Domirr::Command1_Click()
+{
+    if (!ApplyOnDemand(workbench_, choice_, texts_, ui_)) return;
+    emit sheetChanged();
+    applied_->showApplications(workbench_.onDemandApplications);
+}
+
+} // namespace etp
