@@ -73,9 +73,6 @@ QLineSeries* Line(const MeteoSheet& sheet, int column, const std::vector<DatedRo
         points.append(QPointF(static_cast<double>(day.midnight + kDay / 2), value));
     }
     series->replace(points);
-    QPen pen = series->pen();
-    pen.setWidthF(1.5);
-    series->setPen(pen);
     return series;
 }
 
@@ -92,10 +89,14 @@ QAreaSeries* RainBars(const MeteoSheet& sheet, int column, const std::vector<Dat
         points << QPointF(x0, 0) << QPointF(x0, rain) << QPointF(x1, rain) << QPointF(x1, 0);
     }
     upper->replace(points);
-    auto* bars = new QAreaSeries(upper);
+    // The bars stand on 0 mm: without a lower line the area would reach down to the
+    // plot's edge, which is not 0 on a reversed axis.
+    auto* lower = new QLineSeries;
+    if (!points.isEmpty()) lower->append({QPointF(points.constFirst().x(), 0), QPointF(points.constLast().x(), 0)});
+    auto* bars = new QAreaSeries(upper, lower);
     bars->setName(FromBytes(sheet.cellText(1, column)) + QStringLiteral(" (mm)"));
-    bars->setColor(QColor(120, 170, 230, 170));
-    bars->setBorderColor(QColor(60, 110, 190));
+    bars->setColor(QColor(70, 110, 160, 150));
+    bars->setBorderColor(QColor(40, 70, 120));
     return bars;
 }
 
@@ -106,12 +107,25 @@ QString DateFormat(qint64 span)
     return QStringLiteral("dd/MM/yy");
 }
 
+// An axis from 0 (or below, for negative values) to above the highest value, with ticks
+// at a round step.
 QValueAxis* ValueAxis(const QString& title, double low, double high)
 {
+    low = std::floor(std::min(low, 0.0));
+    high = std::max(high, low + 1);
+    double step = 1;
+    for (const double round : {1.0, 2.0, 5.0, 10.0, 20.0, 50.0, 100.0, 200.0, 500.0})
+        if ((high - low) / round <= 10) {
+            step = round;
+            break;
+        }
+    low = std::floor(low / step) * step;
+    high = std::ceil(high / step) * step;
     auto* axis = new QValueAxis;
     axis->setTitleText(title);
-    axis->setRange(std::min(low, 0.0), high > low ? high : low + 1);
-    axis->applyNiceNumbers();
+    axis->setRange(low, high);
+    axis->setTickCount(static_cast<int>(std::lround((high - low) / step)) + 1);
+    axis->setLabelFormat(QStringLiteral("%g"));
     return axis;
 }
 
@@ -175,7 +189,10 @@ std::unique_ptr<QChart> BuildChart(const Workbench& workbench, const ChartOption
         double high = 0;
         QAreaSeries* bars = RainBars(sheet, rainColumn, rows, high);
         chart->addSeries(bars);
-        QValueAxis* axis = ValueAxis(QStringLiteral("rain and irrigation (mm)"), 0, high);
+        // Hanging from the top, down to half the height at most, clear of the ET lines.
+        QValueAxis* axis = ValueAxis(QStringLiteral("rain and irrigation (mm)"), 0, lines.empty() ? high : 2 * high);
+        axis->setReverse(true);
+        axis->setGridLineVisible(false); // the ET axis draws the grid
         chart->addAxis(axis, Qt::AlignRight);
         bars->attachAxis(dates);
         bars->attachAxis(axis);
@@ -192,7 +209,10 @@ std::unique_ptr<QChart> BuildChart(const Workbench& workbench, const ChartOption
         QValueAxis* axis = ValueAxis(allEt ? QStringLiteral("ET (mm/day)") : QString(), low, high);
         chart->addAxis(axis, Qt::AlignLeft);
         for (QLineSeries* line : series) {
-            chart->addSeries(line);
+            chart->addSeries(line); // takes the theme's colour
+            QPen pen = line->pen();
+            pen.setWidthF(1.5);
+            line->setPen(pen);
             line->attachAxis(dates);
             line->attachAxis(axis);
         }
@@ -249,10 +269,11 @@ bool WriteChart(QChart& chart, const QSize& size, const std::string& path, std::
 
 bool RenderChart(const Workbench& workbench, const std::string& path, const ChartOptions& options, std::string& error)
 {
-    // The widgets of a chart need a QApplication; a batch run has none of its own.
-    static int argc = 3;
-    static char name[] = "etp", platform[] = "-platform", offscreen[] = "offscreen";
-    static char* argv[] = {name, platform, offscreen, nullptr};
+    // The widgets of a chart need a QApplication; a batch run has none of its own. It
+    // takes the options it knows out of argv, so each call gets a fresh one.
+    char name[] = "etp", platform[] = "-platform", offscreen[] = "offscreen";
+    char* argv[] = {name, platform, offscreen, nullptr};
+    int argc = 3;
     std::unique_ptr<QApplication> application;
     if (!QCoreApplication::instance())
         application = std::make_unique<QApplication>(argc, argv);

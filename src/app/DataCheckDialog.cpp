@@ -38,6 +38,7 @@ DataCheckDialog::DataCheckDialog(const Workbench& workbench, QWidget* parent) : 
     TableFindings->setSelectionBehavior(QAbstractItemView::SelectRows);
     TableFindings->setSelectionMode(QAbstractItemView::SingleSelection);
     TableFindings->verticalHeader()->hide();
+    TableFindings->verticalHeader()->setDefaultSectionSize(TableFindings->fontMetrics().height() + 6);
     TableFindings->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Stretch);
     connect(TableFindings, &QTableWidget::cellClicked, this, [this](int line, int) { TableFindings_Click(line); });
 
@@ -74,7 +75,6 @@ void DataCheckDialog::refresh()
                 QFont italic = item->font();
                 italic.setItalic(true);
                 item->setFont(italic);
-                item->setForeground(palette().color(QPalette::Disabled, QPalette::Text));
             }
             TableFindings->setItem(line, k, item);
         }

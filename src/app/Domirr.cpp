@@ -3,7 +3,6 @@
 #include <QGridLayout>
 #include <QPushButton>
 
-#include "app/IrrigationWidgets.h"
 #include "app/MethodChoiceBox.h"
 #include "workbench/Commands.h"
 #include "workbench/ModelFileCommands.h"
@@ -11,12 +10,11 @@
 namespace etp {
 
 Domirr::Domirr(Workbench& workbench, UserInterface& ui, QWidget* parent)
-    : QDialog(parent), workbench_(workbench), ui_(ui), choice_(NewMethodChoice(workbench, ui))
+    : IrrigationDialog("Domirr", QStringLiteral("Irrigation function of ETP-rain"), parent),
+      workbench_(workbench),
+      ui_(ui),
+      choice_(NewMethodChoice(workbench, ui))
 {
-    setObjectName(QStringLiteral("Domirr"));
-    setWindowTitle(QStringLiteral("Irrigation function of ETP-rain"));
-    setAttribute(Qt::WA_DeleteOnClose); // the close box discards the dialog, its texts and its choice
-
     Frame1 = new MethodChoiceBox(QStringLiteral("select one of this methods"), choice_, this);
     Frame1->setObjectName(QStringLiteral("Frame1"));
     QGroupBox* dates = TextFrame("Frame2", QStringLiteral("Setting date (i.e. 06/07)"),
@@ -24,11 +22,6 @@ Domirr::Domirr(Workbench& workbench, UserInterface& ui, QWidget* parent)
     QGroupBox* limit = TextFrame("Frame3", QStringLiteral("Irrigation when (ETP-rain) exceed limit"),
                                  {{"Text3", "ETP-rain  limit (mm)", &texts_.limit}, {"Text4", "Restoring (%)", &texts_.restoring}},
                                  this);
-    Command1 = new QPushButton(QStringLiteral("Apply"), this);
-    Command1->setObjectName(QStringLiteral("Command1"));
-    Command1->setDefault(true);
-    connect(Command1, &QPushButton::clicked, this, &Domirr::Command1_Click);
-    applied_ = new AppliedList(this);
 
     auto* layout = new QGridLayout(this);
     layout->addWidget(Frame1, 0, 0, 3, 1);
@@ -39,11 +32,9 @@ Domirr::Domirr(Workbench& workbench, UserInterface& ui, QWidget* parent)
     layout->setRowStretch(3, 1);
 }
 
-void Domirr::Command1_Click()
+const std::vector<IrrigationApplication>* Domirr::apply()
 {
-    if (!ApplyOnDemand(workbench_, choice_, texts_, ui_)) return;
-    emit sheetChanged();
-    applied_->showApplications(workbench_.onDemandApplications);
+    return ApplyOnDemand(workbench_, choice_, texts_, ui_) ? &workbench_.onDemandApplications : nullptr;
 }
 
 } // namespace etp

@@ -3,41 +3,31 @@
 // watering, exceeds a limit, giving back a share of it. The ET column is chosen among
 // those the title row held when the dialog was created; the close box discards the
 // dialog, so the next opening starts from the initial texts and scans the titles afresh.
-#include <QDialog>
-
+#include "app/IrrigationWidgets.h"
 #include "irrigation/Irrigation.h"
 #include "models/MethodChoice.h"
-
-class QPushButton;
 
 namespace etp {
 
 struct Workbench;
 class UserInterface;
-class AppliedList;
 class MethodChoiceBox;
 
-class Domirr final : public QDialog {
+class Domirr final : public IrrigationDialog {
     Q_OBJECT
 public:
     // Fills the choice from the title row (with "You dont have computed the ETP!!" when
     // it holds no ET column).
     Domirr(Workbench& workbench, UserInterface& ui, QWidget* parent);
 
-signals:
-    // "Apply" rewrote rain cells of the sheet.
-    void sheetChanged();
-
 private:
-    void Command1_Click();
+    const std::vector<IrrigationApplication>* apply() override;
 
     Workbench& workbench_;
     UserInterface& ui_;
     MethodChoice choice_;
     OnDemandIrrigationTexts texts_;
     MethodChoiceBox* Frame1 = nullptr; // Option3_0 .. Option3_5
-    QPushButton* Command1 = nullptr;
-    AppliedList* applied_ = nullptr;
 };
 
 } // namespace etp

@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPushButton>
 #include <QVBoxLayout>
 
 #include "sheet/DecimalText.h"
@@ -59,6 +60,26 @@ void AppliedList::showApplications(const std::vector<IrrigationApplication>& app
                                   .arg(applications.size())
                                   .arg(applications.size() == 1 ? QStringLiteral("day") : QStringLiteral("days"),
                                        QString::fromStdString(DecimalText(total))));
+}
+
+IrrigationDialog::IrrigationDialog(const char* name, const QString& caption, QWidget* parent) : QDialog(parent)
+{
+    setObjectName(QString::fromLatin1(name));
+    setWindowTitle(caption);
+    setAttribute(Qt::WA_DeleteOnClose); // with its texts (and choice)
+    Command1 = new QPushButton(QStringLiteral("Apply"), this);
+    Command1->setObjectName(QStringLiteral("Command1"));
+    Command1->setDefault(true);
+    connect(Command1, &QPushButton::clicked, this, &IrrigationDialog::Command1_Click);
+    applied_ = new AppliedList(this);
+}
+
+void IrrigationDialog::Command1_Click()
+{
+    const std::vector<IrrigationApplication>* applications = apply();
+    if (!applications) return;
+    emit sheetChanged();
+    applied_->showApplications(*applications);
 }
 
 } // namespace etp

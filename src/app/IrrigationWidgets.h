@@ -1,6 +1,7 @@
 #pragma once
 // What the two irrigation dialogs share: frames of labelled text boxes that edit the
-// dialog's texts in place, and the list of the waterings the last "Apply" added.
+// dialog's texts in place, "Apply", and the list of the waterings the last "Apply" added.
+#include <QDialog>
 #include <QGroupBox>
 #include <initializer_list>
 #include <string>
@@ -11,6 +12,7 @@
 class QLabel;
 class QLineEdit;
 class QListWidget;
+class QPushButton;
 
 namespace etp {
 
@@ -36,6 +38,25 @@ public:
 private:
     QLabel* LabelApplied = nullptr;
     QListWidget* ListApplied = nullptr;
+};
+
+// An irrigation dialog: discarded by its close box (the next opening starts afresh),
+// with "Apply" (Command1) and, below the dialog's own controls, what "Apply" added.
+class IrrigationDialog : public QDialog {
+    Q_OBJECT
+signals:
+    // "Apply" rewrote rain cells of the sheet.
+    void sheetChanged();
+
+protected:
+    IrrigationDialog(const char* name, const QString& caption, QWidget* parent);
+    // Runs the dialog's command: the waterings the workbench kept, null when it refused.
+    virtual const std::vector<IrrigationApplication>* apply() = 0;
+    QPushButton* Command1 = nullptr;
+    AppliedList* applied_ = nullptr;
+
+private:
+    void Command1_Click();
 };
 
 } // namespace etp

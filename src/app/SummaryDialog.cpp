@@ -5,8 +5,11 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollBar>
 #include <QTableWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "analysis/Summary.h"
 #include "app/DialogButtons.h"
@@ -26,6 +29,7 @@ SummaryDialog::SummaryDialog(const Workbench& workbench, UserInterface& ui, QWid
     TableSummary->setObjectName(QStringLiteral("TableSummary"));
     TableSummary->setEditTriggers(QAbstractItemView::NoEditTriggers);
     TableSummary->verticalHeader()->hide();
+    TableSummary->verticalHeader()->setDefaultSectionSize(TableSummary->fontMetrics().height() + 6);
 
     auto* buttons = new QDialogButtonBox(this);
     CmdCopy = AddButton(*buttons, "CmdCopy", QStringLiteral("&Copy"), QDialogButtonBox::ActionRole);
@@ -39,8 +43,12 @@ SummaryDialog::SummaryDialog(const Workbench& workbench, UserInterface& ui, QWid
     layout->addWidget(LabelSummary);
     layout->addWidget(TableSummary, 1);
     layout->addWidget(buttons);
-    resize(820, 460);
     refresh();
+    // Wide enough for every column the sheet has now, as far as the screen allows.
+    int tableWidth = 2 * TableSummary->frameWidth() + TableSummary->verticalScrollBar()->sizeHint().width();
+    for (int k = 0; k < TableSummary->columnCount(); ++k) tableWidth += TableSummary->columnWidth(k);
+    const int room = screen()->availableGeometry().width() - 40;
+    resize(std::clamp(tableWidth + 2 * layout->contentsMargins().left(), 600, std::max(600, room)), 520);
 }
 
 void SummaryDialog::refresh()

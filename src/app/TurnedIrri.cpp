@@ -1,21 +1,16 @@
 #include "app/TurnedIrri.h"
 
 #include <QGridLayout>
-#include <QLabel>
 #include <QPushButton>
+#include <QLabel>
 
-#include "app/IrrigationWidgets.h"
 #include "workbench/Commands.h"
 
 namespace etp {
 
 TurnedIrri::TurnedIrri(Workbench& workbench, UserInterface& ui, QWidget* parent)
-    : QDialog(parent), workbench_(workbench), ui_(ui)
+    : IrrigationDialog("TurnedIrri", QStringLiteral("Turned irrigation"), parent), workbench_(workbench), ui_(ui)
 {
-    setObjectName(QStringLiteral("TurnedIrri"));
-    setWindowTitle(QStringLiteral("Turned irrigation"));
-    setAttribute(Qt::WA_DeleteOnClose); // the close box discards the dialog and its texts
-
     QGroupBox* dates = TextFrame("Frame1", QStringLiteral("Dates (i.e. 06/07)"),
                                  {{"Text1", "Starting date", &texts_.start}, {"Text2", "Ending date", &texts_.end}}, this);
     QGroupBox* water = TextFrame("Frame2", QStringLiteral("Water"),
@@ -27,11 +22,6 @@ TurnedIrri::TurnedIrri(Workbench& workbench, UserInterface& ui, QWidget* parent)
                                 this);
     Label7 = new QLabel(QStringLiteral("The first irrigation day  is Starting date + Frequency"), this);
     Label7->setObjectName(QStringLiteral("Label7"));
-    Command1 = new QPushButton(QStringLiteral("Apply"), this);
-    Command1->setObjectName(QStringLiteral("Command1"));
-    Command1->setDefault(true);
-    connect(Command1, &QPushButton::clicked, this, &TurnedIrri::Command1_Click);
-    applied_ = new AppliedList(this);
 
     auto* layout = new QGridLayout(this);
     layout->addWidget(dates, 0, 0);
@@ -43,11 +33,9 @@ TurnedIrri::TurnedIrri(Workbench& workbench, UserInterface& ui, QWidget* parent)
     layout->setRowStretch(4, 1);
 }
 
-void TurnedIrri::Command1_Click()
+const std::vector<IrrigationApplication>* TurnedIrri::apply()
 {
-    if (!ApplyTurned(workbench_, texts_, ui_)) return;
-    emit sheetChanged();
-    applied_->showApplications(workbench_.turnedApplications);
+    return ApplyTurned(workbench_, texts_, ui_) ? &workbench_.turnedApplications : nullptr;
 }
 
 } // namespace etp

@@ -6,6 +6,7 @@
 // Run it on a real display or under Xvfb, so that the pictures use the real fonts.
 #include <QApplication>
 #include <QDir>
+#include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
 #include <cstdio>
@@ -28,6 +29,18 @@ bool Save(QWidget* window, const QDir& out, const QString& name)
     }
     std::printf("%s\n", qPrintable(file));
     return true;
+}
+
+// Opens a window by its menu item, presses its "Apply" first if asked, and saves it.
+bool Shoot(AppSession& app, const char* item, const char* name, const QDir& out, bool apply = false)
+{
+    app.triggerAction(QString::fromLatin1(item));
+    QWidget* dialog = app.dialog(QString::fromLatin1(name));
+    if (!dialog) return false;
+    if (apply) app.click(QStringLiteral("Command1"), dialog);
+    const bool saved = QTest::qWaitForWindowExposed(dialog) && Save(dialog, out, QString::fromLatin1(name));
+    dialog->hide();
+    return saved;
 }
 
 } // namespace
@@ -66,12 +79,18 @@ int main(int argc, char* argv[])
                                                            {"creams", "Form4"},
                                                            {"leachm", "Form5"},
                                                            {"macro", "form6"}};
-    for (const auto& [item, name] : dialogs) {
-        app.triggerAction(QString::fromLatin1(item));
-        QWidget* dialog = app.dialog(QString::fromLatin1(name));
-        ok = dialog && QTest::qWaitForWindowExposed(dialog) && Save(dialog, out, QString::fromLatin1(name)) && ok;
-        if (dialog) dialog->hide();
-    }
+    for (const auto& [item, name] : dialogs) ok = Shoot(app, item, name, out) && ok;
+    // Both irrigations with their initial texts, so that the dialogs list what they
+    // added; the chart and the summary then show rain with irrigation.
+    ok = Shoot(app, "domanda", "Domirr", out, true) && ok;
+    ok = Shoot(app, "turned", "TurnedIrri", out, true) && ok;
+    ok = Shoot(app, "chart", "ChartDialog", out) && ok;
+    ok = Shoot(app, "summary", "SummaryDialog", out) && ok;
+    // Two cells spoiled by hand, so that the data check has something to find.
+    auto* sheet = Child<QTableView>(app.form.get(), QStringLiteral("Grid1"))->model();
+    sheet->setData(sheet->index(40, app.box(2).toInt() - 1), QString());
+    sheet->setData(sheet->index(100, app.box(4).toInt() - 1), QStringLiteral("104"));
+    ok = Shoot(app, "checkdata", "DataCheckDialog", out) && ok;
     for (const std::string& message : app.ui.messages) std::fprintf(stderr, "message: %s\n", message.c_str());
     return ok && app.ui.messages.empty() ? 0 : 1;
 }
