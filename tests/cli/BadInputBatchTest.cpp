@@ -140,6 +140,8 @@ const std::vector<Row> kRows = {
      "etp: --on-demand: Starting date must be a day and month written dd/mm", ""},
 };
 
+void PrintTo(const Row& row, std::ostream* out) { *out << row.name; }
+
 class BadInput : public ::testing::TestWithParam<Row> {};
 
 TEST_P(BadInput, EndsWithTheStatusAndMessage)

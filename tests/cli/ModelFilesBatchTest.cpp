@@ -292,9 +292,17 @@ TEST(ModelFilesBatchOptions, EtFilesWithoutTheirColumnEndTheRun)
                       std::find(written.begin(), written.end(), name) != written.end())
                 << args[0] << ": " << name;
     }
-    // The ET file of the last case was read from the P-T column (column 10), not PenMon (11).
-    const auto sheet = Lines(ReadFile(dir.file("m.etp")), "\r\n");
-    EXPECT_NE(sheet[180], Lines(ReadFile(dir.file("a.etp")), "\r\n")[180]);
+    // The ET file of the last case was read from the P-T column (column 10), not PenMon (11):
+    // a 30 June of the same file from PenMon differs.
+    const auto penMon = Etp({kStation, "--lat", "44.5", "--alt", "120", "--method", "P-T", "--method", "PenMon",
+                             "--macro-etp", dir.file("p.etp"), "--macro-et", "PenMon"});
+    ASSERT_EQ(penMon.status, 0) << penMon.err;
+    const auto fromPt = Lines(ReadFile(dir.file("m.etp")), "\r\n");
+    const auto fromPenMon = Lines(ReadFile(dir.file("p.etp")), "\r\n");
+    ASSERT_GT(fromPt.size(), 180u);
+    ASSERT_EQ(fromPt.size(), fromPenMon.size());
+    EXPECT_EQ(fromPt[180].substr(0, 8), "'190630'");
+    EXPECT_NE(fromPt[180], fromPenMon[180]);
 }
 
 TEST(ModelFilesBatchOptions, DateFormatAndNitrogenOfTheLeachmRainFile)
