@@ -57,8 +57,7 @@ private slots:
     void init();
     void cleanup();
 
-    void showsEveryControlWithItsInitialText();
-    void offersTheEtColumnsOfTheTitleRowTheLastSelected();
+    void showsEveryControlAndOffersTheEtColumns();
     void withoutEtColumnTheChoiceIsDisabledAndApplyRefuses();
     void applyWatersWithTheChosenColumn();
     void refusedTextShowsWhyAndChangesNothing();
@@ -98,7 +97,8 @@ void TestDomirr::cleanup()
     dir_.reset();
 }
 
-void TestDomirr::showsEveryControlWithItsInitialText()
+// The initial texts, and the ET columns of the title row in sheet order, the last one selected.
+void TestDomirr::showsEveryControlAndOffersTheEtColumns()
 {
     openDrySeries();
     QWidget* dialog = openDialog();
@@ -121,20 +121,13 @@ void TestDomirr::showsEveryControlWithItsInitialText()
     QCOMPARE(Child<QGroupBox>(dialog, QStringLiteral("Frame3"))->title(),
              QStringLiteral("Irrigation when (ETP-rain) exceed limit"));
     QVERIFY(Option(dialog, 0)->parentWidget()->objectName() == QStringLiteral("Frame1"));
-    QCOMPARE(Child<QPushButton>(dialog, QStringLiteral("Command1"))->text(), QStringLiteral("Apply"));
-    QVERIFY(app_->ui.messages.empty());
-}
-
-void TestDomirr::offersTheEtColumnsOfTheTitleRowTheLastSelected()
-{
-    openDrySeries();
-    QWidget* dialog = openDialog();
     QVERIFY(Child<QGroupBox>(dialog, QStringLiteral("Frame1"))->isEnabled());
     QCOMPARE(Option(dialog, 0)->text(), QStringLiteral("PenMon"));
     QCOMPARE(Option(dialog, 1)->text(), QStringLiteral("P-T"));
-    QVERIFY(!Option(dialog, 0)->isChecked());
-    QVERIFY(Option(dialog, 1)->isChecked());
+    QVERIFY(!Option(dialog, 0)->isChecked() && Option(dialog, 1)->isChecked());
     for (int i = 0; i < 6; ++i) QCOMPARE(Option(dialog, i)->isVisible(), i < 2);
+    QCOMPARE(Child<QPushButton>(dialog, QStringLiteral("Command1"))->text(), QStringLiteral("Apply"));
+    QVERIFY(app_->ui.messages.empty());
 }
 
 void TestDomirr::withoutEtColumnTheChoiceIsDisabledAndApplyRefuses()

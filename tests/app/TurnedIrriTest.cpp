@@ -43,7 +43,6 @@ private slots:
     void applyWatersTheRainColumnAndListsTheWaterings();
     void applyUsesTheTypedTexts();
     void refusedTextShowsWhyAndChangesNothing();
-    void withoutRainColumnNothingIsListed();
     void reopeningKeepsTheTextsAndTheCloseBoxDiscardsThem();
 
 private:
@@ -176,17 +175,6 @@ void TestTurnedIrri::refusedTextShowsWhyAndChangesNothing()
     QVERIFY(changed.isEmpty());
     QVERIFY(dialog->isVisible());
     QCOMPARE(text(dialog, "Text6"), QStringLiteral("15")); // kept, to be corrected
-}
-
-void TestTurnedIrri::withoutRainColumnNothingIsListed()
-{
-    auto* model = Child<QTableView>(app_->form.get(), QStringLiteral("Grid1"))->model();
-    QVERIFY(model->setData(model->index(0, kRain - 1), QStringLiteral("WATER"))); // no PRE, PIO or RAI
-    QWidget* dialog = openDialog();
-    app_->click(QStringLiteral("Command1"), dialog);
-    QCOMPARE(app_->lastMessage(), QStringLiteral("ETP computation|No rain in data sheet"));
-    QVERIFY(Lines(dialog).isEmpty());
-    QCOMPARE(Child<QLabel>(dialog, QStringLiteral("LabelApplied"))->text().left(11), QStringLiteral("Nothing yet"));
 }
 
 void TestTurnedIrri::reopeningKeepsTheTextsAndTheCloseBoxDiscardsThem()
