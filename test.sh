@@ -9,9 +9,9 @@ etp_build build -DETP_WERROR=ON
 export QT_QPA_PLATFORM=${QT_QPA_PLATFORM:-offscreen}
 ctest --test-dir build --output-on-failure -j 2
 
-# The core tests again under AddressSanitizer and UndefinedBehaviorSanitizer: any leak,
-# overflow, bad read or undefined arithmetic stops the run. No desktop, no benchmarks.
-etp_build build-asan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DETP_BUILD_GUI=OFF -DETP_BUILD_BENCH=OFF -DETP_WERROR=ON \
+# Every test again under AddressSanitizer and UndefinedBehaviorSanitizer, the desktop
+# tests included: any leak, overflow, bad read or undefined arithmetic stops the run.
+etp_build build-asan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DETP_BUILD_BENCH=OFF -DETP_WERROR=ON \
     "-DCMAKE_CXX_FLAGS=-fsanitize=address,undefined -fno-sanitize-recover=undefined -fno-omit-frame-pointer"
 ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1 \
     ctest --test-dir build-asan --output-on-failure -j 2

@@ -94,6 +94,9 @@ QAreaSeries* RainBars(const MeteoSheet& sheet, int column, const std::vector<Dat
     auto* lower = new QLineSeries;
     if (!points.isEmpty()) lower->append({QPointF(points.constFirst().x(), 0), QPointF(points.constLast().x(), 0)});
     auto* bars = new QAreaSeries(upper, lower);
+    // The area series does not own its lines; as its children they go with it.
+    upper->setParent(bars);
+    lower->setParent(bars);
     bars->setName(FromBytes(sheet.cellText(1, column)) + QStringLiteral(" (mm)"));
     bars->setColor(QColor(70, 110, 160, 150));
     bars->setBorderColor(QColor(40, 70, 120));
