@@ -6,9 +6,8 @@
 #include <filesystem>
 #include <string>
 #include <sys/resource.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
+#include "support/ChildProcess.h"
 #include "support/TempDir.h"
 
 namespace etp {
@@ -48,19 +47,16 @@ TEST(WriteFileAtomically, AWriteThatFailsMidwayKeepsTheOldFile)
 {
     testing::TempDir dir;
     const auto path = dir.write("results.txt", "old results");
-    const pid_t child = fork();
-    ASSERT_NE(child, -1);
-    if (child == 0) {
-        std::signal(SIGXFSZ, SIG_IGN);
-        const rlimit limit{4096, 4096};
-        setrlimit(RLIMIT_FSIZE, &limit);
-        const bool failed = WriteFileAtomically(path, std::string(1 << 20, 'x')).has_value();
-        _exit(failed ? 0 : 1);
-    }
-    int status = 0;
-    waitpid(child, &status, 0);
-    ASSERT_TRUE(WIFEXITED(status));
-    EXPECT_EQ(WEXITSTATUS(status), 0) << "the write did not report its failure";
+    const auto run = testing::RunInChild(
+        [&](std::string&) {
+            std::signal(SIGXFSZ, SIG_IGN);
+            const rlimit limit{4096, 4096};
+            setrlimit(RLIMIT_FSIZE, &limit);
+            return WriteFileAtomically(path, std::string(1 << 20, 'x')).has_value() ? 0 : 1;
+        },
+        false);
+    ASSERT_TRUE(run);
+    EXPECT_EQ(run->status, 0) << "the write did not report its failure";
     EXPECT_EQ(testing::ReadFile(path), "old results");
     EXPECT_EQ(FilesIn(dir.path()), 1);
 }

@@ -14,6 +14,7 @@
 #include <functional>
 #include <sstream>
 
+#include "support/ChildProcess.h"
 #include "support/SheetBuilder.h"
 #include "support/TempDir.h"
 
@@ -187,10 +188,6 @@ TEST(BadOutput, PathsThatCannotBeWrittenEndWithAMessage)
         {dir.file("missing/out.txt"), "The file " + dir.file("missing/out.txt") + " could not be written: No such file or directory."},
         {dir.file("folder"), "The file " + dir.file("folder") + " could not be written: it is a folder."},
     };
-    // Root writes into a read-only folder all the same.
-    if (geteuid() != 0)
-        cases.push_back({dir.file("locked/out.txt"),
-                         "The file " + dir.file("locked/out.txt") + " could not be written: Permission denied."});
     for (const auto& c : cases) {
         std::ostringstream out, err;
         EXPECT_EQ(RunBatch({"etp", input, "--lat", "45", "--method", "PenMon", "-o", c.output}, out, err), 1);
@@ -198,6 +195,27 @@ TEST(BadOutput, PathsThatCannotBeWrittenEndWithAMessage)
     }
     EXPECT_TRUE(std::filesystem::is_directory(dir.file("folder")));
     EXPECT_TRUE(std::filesystem::is_empty(dir.file("folder")));
+}
+
+TEST(BadOutput, AReadOnlyFolderEndsWithAMessageAndStaysEmpty)
+{
+    TempDir dir;
+    const auto input = dir.write("in.txt", kTitles + Day("21/06/95"));
+    std::filesystem::create_directory(dir.file("locked"));
+    std::filesystem::permissions(dir.file("locked"), std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec |
+                                                         std::filesystem::perms::others_read | std::filesystem::perms::others_exec);
+    const auto output = dir.file("locked/out.txt");
+    const auto run = testing::RunInChild(
+        [&](std::string& report) {
+            std::ostringstream out, err;
+            const int status = RunBatch({"etp", input, "--lat", "45", "--method", "PenMon", "-o", output}, out, err);
+            report = err.str();
+            return status;
+        },
+        true);
+    ASSERT_TRUE(run) << "the child could not give up root's file permissions";
+    EXPECT_EQ(run->status, 1);
+    EXPECT_EQ(run->report.rfind("The file " + output + " could not be written: Permission denied.", 0), 0u) << run->report;
     EXPECT_TRUE(std::filesystem::is_empty(dir.file("locked")));
 }
 

@@ -5,10 +5,9 @@
 #include <csignal>
 #include <filesystem>
 #include <sys/resource.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include "models/ModelSheets.h"
+#include "support/ChildProcess.h"
 #include "support/ScriptedUserInterface.h"
 
 namespace etp {
@@ -218,15 +217,23 @@ TEST(ModelFileCommands, AFileThatCannotBeWrittenGetsAMessageAndLeavesNoStrayFile
 
 TEST(ModelFileCommands, AReadOnlyFolderGetsAMessageAndLeavesNoStrayFile)
 {
-    if (geteuid() == 0) GTEST_SKIP() << "root writes into read-only folders";
     const Workbench workbench = YearOfWeather();
     TempDir dir;
     const auto path = dir.write("m.rn", "old");
-    std::filesystem::permissions(dir.path(), std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
-    ScriptedUserInterface ui;
-    ui.saveFiles = {path};
-    EXPECT_FALSE(SaveMacroRain(workbench, ui));
-    EXPECT_EQ(ui.messages, std::vector<std::string>{Message("The file " + path + " could not be written: Permission denied.")});
+    using std::filesystem::perms;
+    std::filesystem::permissions(dir.path(), perms::owner_read | perms::owner_exec | perms::others_read | perms::others_exec);
+    const auto run = testing::RunInChild(
+        [&](std::string& report) {
+            ScriptedUserInterface ui;
+            ui.saveFiles = {path};
+            const bool saved = SaveMacroRain(workbench, ui);
+            for (const auto& message : ui.messages) report += message;
+            return saved ? 1 : 0;
+        },
+        true);
+    ASSERT_TRUE(run) << "the child could not give up root's file permissions";
+    EXPECT_EQ(run->status, 0) << "saved into a read-only folder";
+    EXPECT_EQ(run->report, Message("The file " + path + " could not be written: Permission denied."));
     EXPECT_EQ(ReadFile(path), "old");
     EXPECT_EQ(FilesIn(dir.path()), std::vector<std::string>{"m.rn"});
 }
@@ -239,22 +246,20 @@ TEST(ModelFileCommands, AnExistingFileSurvivesAFailedWrite)
     for (const Save& save : AllSaves()) {
         TempDir dir;
         const auto path = dir.write("model.out", "the older file");
-        const pid_t child = fork();
-        ASSERT_NE(child, -1);
-        if (child == 0) {
-            std::signal(SIGXFSZ, SIG_IGN);
-            const rlimit limit{64, 64};
-            setrlimit(RLIMIT_FSIZE, &limit);
-            ScriptedUserInterface ui;
-            ui.saveFiles = {path};
-            const bool reported = !save.press(workbench, ui) && ui.messages.size() == 1 &&
-                                  ui.messages[0].find("could not be written: File too large.") != std::string::npos;
-            _exit(reported ? 0 : 1);
-        }
-        int status = 0;
-        waitpid(child, &status, 0);
-        ASSERT_TRUE(WIFEXITED(status)) << save.name;
-        EXPECT_EQ(WEXITSTATUS(status), 0) << save.name << ": the failure was not reported";
+        const auto run = testing::RunInChild(
+            [&](std::string&) {
+                std::signal(SIGXFSZ, SIG_IGN);
+                const rlimit limit{64, 64};
+                setrlimit(RLIMIT_FSIZE, &limit);
+                ScriptedUserInterface ui;
+                ui.saveFiles = {path};
+                const bool reported = !save.press(workbench, ui) && ui.messages.size() == 1 &&
+                                      ui.messages[0].find("could not be written: File too large.") != std::string::npos;
+                return reported ? 0 : 1;
+            },
+            false);
+        ASSERT_TRUE(run) << save.name;
+        EXPECT_EQ(run->status, 0) << save.name << ": the failure was not reported";
         EXPECT_EQ(ReadFile(path), "the older file") << save.name;
         EXPECT_EQ(FilesIn(dir.path()), std::vector<std::string>{"model.out"}) << save.name;
     }
