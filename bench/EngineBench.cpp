@@ -1,126 +1,139 @@
-// Import, auto finding and Compute on a generated series of 32,000 days.
-//   build/bin/etp_bench
-#include <benchmark/benchmark.h>
+// The stages of one run on a generated station of 32,000 and 100,000 days: File > Open
+// of the text file, auto finding, Compute with all twelve methods, the result
+// formatting alone, and saving the sheet. Each stage is also given as a multiple of
+// its floor (counter x_floor; the summary at the end lists them all).
+//   build/bin/etp_bench --benchmark_filter=Stage
+#include <filesystem>
 
-#include <cmath>
-#include <cstdio>
-#include <string>
-
-#include "base/UserInterface.h"
-#include "et/Compute.h"
-#include "sheet/AutoFind.h"
-#include "sheet/TextImport.h"
+#include "BenchStation.h"
+#include "et/ResultFormat.h"
 #include "workbench/Commands.h"
 
 namespace {
 
 using namespace etp;
+using namespace etp::bench;
 
-class SilentUserInterface final : public UserInterface {
-public:
-    void message(const std::string&, const std::string&, Icon) override {}
-    Answer question(const std::string&, const std::string&, Icon, Buttons) override { return Answer::Ok; }
-    std::optional<std::string> inputText(const std::string&, const std::string&, const std::string&) override
-    {
-        return std::nullopt;
-    }
-    std::optional<std::string> chooseOpenFile(const std::string&, const std::string&) override { return std::nullopt; }
-    std::optional<std::string> chooseSaveFile(const std::string&, const std::string&) override { return std::nullopt; }
-    void beep() override {}
+constexpr DateStyle kStyle = DateStyle::TwoDigitFrom30;
 
-protected:
-    void showPointer(Pointer) override {}
-};
+std::string Rows(const benchmark::State& state) { return std::to_string(state.range(0)); }
 
-// Days from 1 January 1930 on, with seasonal values in the units auto finding guesses.
-std::string SeriesText(int days)
+// File > Open of the text file into a new workbench: read, split, fill the sheet.
+void StageTextImport(benchmark::State& state)
 {
-    static constexpr int kDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    std::string text = "DATE\tTMIN\tTMAX\tRHMIN\tRHMAX\tRAD\tWIND\tELIOF\tRAIN\r\n";
-    int day = 1, month = 1, year = 1930;
-    char line[160];
-    for (int i = 0; i < days; ++i) {
-        const double s = std::sin(6.283185 * (i % 365 - 105) / 365.0);
-        std::snprintf(line, sizeof line, "%02d/%02d/%02d\t%.1f\t%.1f\t%d\t%d\t%.2f\t%.1f\t%.1f\t%.1f\r\n", day, month,
-                      year % 100, 7 + 8 * s + (i % 7) * 0.3, 16 + 10 * s + (i % 5) * 0.4, 45 + i % 20, 85 + i % 15,
-                      14 + 9 * s + (i % 9) * 0.5, 2 + (i % 11) * 0.3, 6 + 4 * s, (i % 4 == 0) ? 3.5 : 0.0);
-        text += line;
-        if (++day > kDays[month - 1]) {
-            day = 1;
-            if (++month > 12) {
-                month = 1;
-                ++year;
-            }
-        }
-    }
-    return text;
-}
-
-const std::string& Series32k()
-{
-    static const std::string text = SeriesText(32000);
-    return text;
-}
-
-void CheckAllMethods(Workbench& workbench)
-{
-    workbench.methods.checked.fill(true);
-    workbench.station = {"44.5", "120", "10"};
-}
-
-void BM_Import(benchmark::State& state)
-{
+    const auto& file = StationFile(static_cast<int>(state.range(0)), kStyle);
+    StageTimer timer(state, "text import (File > Open)", ReadSplitFloorSeconds(file), "read+split");
+    BenchUserInterface ui(file.string());
     for (auto _ : state) {
-        MeteoSheet sheet;
-        benchmark::DoNotOptimize(ReadTextLines(sheet, Series32k()));
-        state.counters["sheet_MB"] = static_cast<double>(sheet.memoryBytes()) / 1e6;
+        auto workbench = std::make_unique<Workbench>();
+        timer.start();
+        if (!OpenFile(*workbench, ui)) state.SkipWithError("the import failed");
+        timer.stop();
+        benchmark::DoNotOptimize(workbench->sheet.lastNonEmptyRow());
     }
-    state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * Series32k().size()));
 }
-BENCHMARK(BM_Import)->Unit(benchmark::kMillisecond);
+BENCHMARK(StageTextImport)->Arg(kRows32k)->Arg(kRows100k)->UseManualTime()->Unit(benchmark::kMillisecond);
 
-void BM_AutoFind(benchmark::State& state)
+// "Try auto finding" on the imported sheet.
+void StageAutoFind(benchmark::State& state)
 {
-    Workbench workbench;
-    ReadTextLines(workbench.sheet, Series32k());
-    SilentUserInterface ui;
-    for (auto _ : state) TryAutoFinding(workbench, ui);
+    const auto& file = StationFile(static_cast<int>(state.range(0)), kStyle);
+    Workbench workbench = PreparedWorkbench(static_cast<int>(state.range(0)), kStyle, {});
+    StageTimer timer(state, "auto finding", ReadSplitFloorSeconds(file), "read+split");
+    BenchUserInterface ui;
+    for (auto _ : state) {
+        timer.start();
+        TryAutoFinding(workbench, ui);
+        timer.stop();
+    }
 }
-BENCHMARK(BM_AutoFind)->Unit(benchmark::kMicrosecond);
+BENCHMARK(StageAutoFind)->Arg(kRows32k)->Arg(kRows100k)->UseManualTime()->Unit(benchmark::kMillisecond);
 
-// Compute appends twelve columns per run, so each run starts from a fresh copy.
-void BM_ComputeAllMethods(benchmark::State& state)
+// Compute with all twelve methods; it appends twelve columns, so every run starts from
+// a copy of the imported sheet (made outside the timing).
+void StageComputeAllMethods(benchmark::State& state)
 {
-    Workbench workbench;
-    SilentUserInterface ui;
-    ReadTextLines(workbench.sheet, Series32k());
-    TryAutoFinding(workbench, ui);
-    CheckAllMethods(workbench);
+    const int rows = static_cast<int>(state.range(0));
+    const Workbench computed = PreparedWorkbench(rows, kStyle, AllMethods());
+    Workbench workbench = PreparedWorkbench(rows, kStyle, {});
     const MeteoSheet imported = workbench.sheet;
+    workbench.methods = computed.methods;
+    StageTimer timer(state, "Compute, 12 methods", ToCharsFloorSeconds(ResultValues(computed.sheet, 10)),
+                     "to_chars of the results");
+    BenchUserInterface ui({}, {}, true);
     for (auto _ : state) {
-        state.PauseTiming();
         workbench.sheet = imported;
-        state.ResumeTiming();
+        timer.start();
         if (ComputeResults(workbench, ui) != ComputeOutcome::Completed) state.SkipWithError("Compute failed");
+        timer.stop();
     }
     state.counters["sheet_MB"] = static_cast<double>(workbench.sheet.memoryBytes()) / 1e6;
 }
-BENCHMARK(BM_ComputeAllMethods)->Unit(benchmark::kMillisecond);
+BENCHMARK(StageComputeAllMethods)->Arg(kRows32k)->Arg(kRows100k)->UseManualTime()->Unit(benchmark::kMillisecond);
 
-// What the person waits for: open the file's text, find the columns, compute all twelve.
-void BM_ImportAutoFindCompute(benchmark::State& state)
+// The "##.##" formatting of every result Compute writes, alone, against std::to_chars
+// of the same numbers.
+void StageResultFormatting(benchmark::State& state)
 {
-    SilentUserInterface ui;
+    const std::vector<double> values =
+        ResultValues(PreparedWorkbench(static_cast<int>(state.range(0)), kStyle, AllMethods()).sheet, 10);
+    StageTimer timer(state, "result formatting (##.##)", ToCharsFloorSeconds(values), "to_chars of the results");
+    std::string out;
     for (auto _ : state) {
-        Workbench workbench;
-        ReadTextLines(workbench.sheet, Series32k());
-        TryAutoFinding(workbench, ui);
-        CheckAllMethods(workbench);
-        if (ComputeResults(workbench, ui) != ComputeOutcome::Completed) state.SkipWithError("Compute failed");
+        timer.start();
+        out.resize(values.size() * 24);
+        char* p = out.data();
+        for (const double v : values) {
+            p += FormatResult(v, p);
+            *p++ = '\t';
+        }
+        out.resize(static_cast<std::size_t>(p - out.data()));
+        timer.stop();
+        benchmark::DoNotOptimize(out.data());
     }
+    state.counters["numbers"] = static_cast<double>(values.size());
 }
-BENCHMARK(BM_ImportAutoFindCompute)->Unit(benchmark::kMillisecond);
+BENCHMARK(StageResultFormatting)->Arg(kRows32k)->Arg(kRows100k)->UseManualTime()->Unit(benchmark::kMillisecond);
+
+// File > Save as of the computed sheet (21 columns), written atomically. Its floor is
+// the other direction: reading the saved file and splitting it.
+void StageSaveSheet(benchmark::State& state)
+{
+    Workbench workbench = PreparedWorkbench(static_cast<int>(state.range(0)), kStyle, AllMethods());
+    const auto folder = std::filesystem::temp_directory_path() / "etp-bench";
+    const auto path = (folder / ("saved-" + Rows(state) + ".txt")).string();
+    BenchUserInterface ui({}, {}, true);
+    if (!SaveSheet(workbench, path, ui)) state.SkipWithError("the sheet was not saved");
+    StageTimer timer(state, "save sheet (TAB text)", ReadSplitFloorSeconds(path), "read+split of the saved file");
+    for (auto _ : state) {
+        timer.start();
+        if (!SaveSheet(workbench, path, ui)) state.SkipWithError("the sheet was not saved");
+        timer.stop();
+    }
+    state.counters["file_MB"] = static_cast<double>(std::filesystem::file_size(path)) / 1e6;
+}
+BENCHMARK(StageSaveSheet)->Arg(kRows32k)->Arg(kRows100k)->UseManualTime()->Unit(benchmark::kMillisecond);
+
+// The floors on their own, for the record.
+void FloorReadSplit(benchmark::State& state)
+{
+    const auto& file = StationFile(static_cast<int>(state.range(0)), kStyle);
+    std::string bytes;
+    std::vector<std::string_view> fields;
+    for (auto _ : state) benchmark::DoNotOptimize(ReadAndSplit(file, bytes, fields));
+    state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * bytes.size()));
+    state.counters["fields"] = static_cast<double>(fields.size());
+}
+BENCHMARK(FloorReadSplit)->Arg(kRows32k)->Arg(kRows100k)->Unit(benchmark::kMillisecond);
+
+void FloorToChars(benchmark::State& state)
+{
+    const std::vector<double> values =
+        ResultValues(PreparedWorkbench(static_cast<int>(state.range(0)), kStyle, AllMethods()).sheet, 10);
+    std::string out;
+    for (auto _ : state) benchmark::DoNotOptimize(FormatWithToChars(values, out));
+    state.counters["numbers"] = static_cast<double>(values.size());
+}
+BENCHMARK(FloorToChars)->Arg(kRows32k)->Arg(kRows100k)->Unit(benchmark::kMillisecond);
 
 } // namespace
-
-BENCHMARK_MAIN();

@@ -1,117 +1,144 @@
-// The six model files (CREAMS, LEACHM and MACRO, rain and the other one each) from a
-// sheet of 32,000 days with an ET column.
-//   build/bin/etp_bench --benchmark_filter=ModelFiles
-#include <benchmark/benchmark.h>
-
-#include <cmath>
-#include <cstdio>
+// Each model file's text built from a sheet of 32,000 and 100,000 days with a PenMon
+// column, each irrigation scheduler on that sheet, and the six files written as the
+// dialogs' buttons write them. A writer's floor is std::to_chars of as many numbers as
+// its file holds.
+//   build/bin/etp_bench --benchmark_filter=ModelFile
+//
+// The dates run from 01/01/00 with two-digit years. 32,000 days end in year 87, which
+// every writer takes. 100,000 days pass from 99 to 00 twice: the CREAMS table (at most
+// 36,500 days) and the LEACHM weekly file (at most 32,766 days) refuse them, and
+// their benchmarks say so; the other writers take them.
 #include <filesystem>
-#include <string>
+#include <functional>
+#include <map>
 
+#include "BenchStation.h"
+#include "irrigation/Irrigation.h"
+#include "models/CreamsTable.h"
+#include "sheet/NumericValue.h"
+#include "sheet/SheetQueries.h"
 #include "workbench/ModelFileCommands.h"
 
 namespace {
 
 using namespace etp;
+using namespace etp::bench;
 
-// Answers every save dialog with the next file of a folder; says nothing.
-class FolderUserInterface final : public UserInterface {
-public:
-    explicit FolderUserInterface(std::filesystem::path folder) : folder_(std::move(folder)) {}
-    void message(const std::string& text, const std::string&, Icon) override { throw std::runtime_error(text); }
-    Answer question(const std::string&, const std::string&, Icon, Buttons) override { return Answer::Ok; }
-    std::optional<std::string> inputText(const std::string&, const std::string&, const std::string&) override
-    {
-        return std::nullopt;
-    }
-    std::optional<std::string> chooseOpenFile(const std::string&, const std::string&) override { return std::nullopt; }
-    std::optional<std::string> chooseSaveFile(const std::string& initialName, const std::string&) override
-    {
-        return (folder_ / (std::to_string(++files_) + initialName.substr(1))).string();
-    }
-    void beep() override {}
+constexpr DateStyle kStyle = DateStyle::TwoDigitFrom00;
 
-protected:
-    void showPointer(Pointer) override {}
-
-private:
-    std::filesystem::path folder_;
-    int files_ = 0;
-};
-
-// 32,000 days of 365-day years from 1 January 1900 (two-digit years 00 to 87, so that
-// the day and week numbers never pass from 99 to 00), with rain on one day in three.
-const Workbench& Station()
+const Workbench& Station(int rows)
 {
-    static const Workbench workbench = [] {
-        static constexpr int kLength[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-        Workbench w;
-        const char* titles[] = {"DATE", "TMIN", "TMAX", "RHMIN", "RHMAX", "RAD", "WIND", "ELIOF", "RAIN", "PenMon"};
-        for (int c = 0; c < 10; ++c) w.sheet.setCellText(1, c + 1, titles[c]);
-        w.columns.text = {"1", "2", "3", "4", "5", "6", "7", "8"};
-        w.units.select(RadiationUnit, "MJ m^-2");
-        char text[48];
-        int day = 1, month = 1, year = 0;
-        for (int i = 0; i < 32000; ++i) {
-            const int r = i + 2;
-            const double season = std::sin(6.283185 * (i % 365 - 105) / 365.0);
-            std::snprintf(text, sizeof text, "%02d/%02d/%02d", day, month, year);
-            w.sheet.setCellText(r, 1, text);
-            std::snprintf(text, sizeof text, "%.1f", 6 + 8 * season - (i % 7) * 0.4);
-            w.sheet.setCellText(r, 2, text);
-            std::snprintf(text, sizeof text, "%.1f", 17 + 10 * season + (i % 5) * 0.3);
-            w.sheet.setCellText(r, 3, text);
-            std::snprintf(text, sizeof text, "%.2f", 15 + 9 * season);
-            w.sheet.setCellText(r, 6, text);
-            std::snprintf(text, sizeof text, "%.1f", i % 3 ? 0.0 : 0.2 + (i % 17) * 1.3);
-            w.sheet.setCellText(r, 9, text);
-            std::snprintf(text, sizeof text, "%.2f", 3 + 2.5 * season + (i % 4) * 0.05);
-            w.sheet.setCellText(r, 10, text);
-            if (++day > kLength[month - 1]) {
-                day = 1;
-                if (++month > 12) {
-                    month = 1;
-                    ++year;
-                }
-            }
-        }
-        return w;
-    }();
-    return workbench;
+    static std::map<int, Workbench> prepared;
+    auto found = prepared.find(rows);
+    if (found == prepared.end()) found = prepared.emplace(rows, PreparedWorkbench(rows, kStyle, {"PenMon"})).first;
+    return found->second;
 }
 
-// The six texts, built in memory.
-void BM_ModelFilesTexts(benchmark::State& state)
+// The numbers of a model file: its fields between blanks, quotes and line ends.
+std::vector<double> NumbersIn(std::string_view text)
 {
-    const Workbench& w = Station();
-    std::size_t bytes = 0;
+    std::vector<double> numbers;
+    std::size_t i = 0;
+    while (i < text.size()) {
+        while (i < text.size() && (text[i] == ' ' || text[i] == '\'' || text[i] == '\r' || text[i] == '\n')) ++i;
+        std::size_t end = i;
+        while (end < text.size() && text[end] != ' ' && text[end] != '\'' && text[end] != '\r' && text[end] != '\n') ++end;
+        const std::string_view field = text.substr(i, end - i);
+        if (IsNumberText(field)) numbers.push_back(NumericValue(field));
+        i = end;
+    }
+    return numbers;
+}
+
+// One writer: builds the text from the prepared sheet; a refusal ends the benchmark
+// with the program's own message. The CREAMS table reads the whole series for a file
+// of a few hundred numbers: its floor is reading and splitting the station file.
+void RunWriter(benchmark::State& state, const char* stage, const std::function<std::string(const Workbench&)>& build,
+               bool readsTheSeries = false)
+{
+    const Workbench& w = Station(static_cast<int>(state.range(0)));
+    std::string text;
+    try {
+        text = build(w);
+    } catch (const std::exception& refusal) {
+        state.SkipWithError((std::string("refused: ") + refusal.what()).c_str());
+        for (auto _ : state) {
+        }
+        return;
+    }
+    StageTimer timer(state, stage,
+                     readsTheSeries ? ReadSplitFloorSeconds(StationFile(static_cast<int>(state.range(0)), kStyle))
+                                    : ToCharsFloorSeconds(NumbersIn(text)),
+                     readsTheSeries ? "read+split" : "to_chars of the file's numbers");
     for (auto _ : state) {
+        timer.start();
+        text = build(w);
+        timer.stop();
+        benchmark::DoNotOptimize(text.data());
+    }
+    state.counters["file_kB"] = static_cast<double>(text.size()) / 1e3;
+}
+
+int Column(const Workbench& w, std::string_view title)
+{
+    for (int c = 1; c <= w.sheet.lastNonEmptyColumn(1); ++c)
+        if (w.sheet.cellText(1, c) == title) return c;
+    throw std::runtime_error("no column " + std::string(title));
+}
+
+void ModelFileCreamsTemperatureRadiation(benchmark::State& state)
+{
+    RunWriter(state, "CREAMS T&Rad (table + text)", [](const Workbench& w) {
         CreamsTable table;
         table.fill(CreamsMonthlyLines(w.sheet, w.columns, w.units));
-        const std::string texts[] = {
-            CreamsTemperatureRadiationText(table),
-            CreamsRainText(w.sheet, w.columns, 9),
-            LeachmRainText(w.sheet, w.columns, 9, LeachmDateFormat::Ddmmaa, {0, 0.1, 1}),
-            LeachmEtpText(w.sheet, w.columns, 10),
-            MacroDailyText(w.sheet, w.columns, 9),
-            MacroDailyText(w.sheet, w.columns, 10),
-        };
-        bytes = 0;
-        for (const auto& text : texts) bytes += text.size();
-        benchmark::DoNotOptimize(bytes);
-    }
-    state.counters["file_kB"] = static_cast<double>(bytes) / 1e3;
+        return CreamsTemperatureRadiationText(table);
+    }, true);
 }
-BENCHMARK(BM_ModelFilesTexts)->Unit(benchmark::kMillisecond);
 
-// The six commands as the dialogs' buttons run them, files written atomically.
-void BM_ModelFilesWritten(benchmark::State& state)
+void ModelFileCreamsRain(benchmark::State& state)
 {
-    const Workbench& w = Station();
-    const auto folder = std::filesystem::temp_directory_path() / "etp-bench-model-files";
+    RunWriter(state, "CREAMS rain", [](const Workbench& w) { return CreamsRainText(w.sheet, w.columns, Column(w, "RAIN")); });
+}
+
+void ModelFileLeachmRain(benchmark::State& state)
+{
+    RunWriter(state, "LEACHM rain", [](const Workbench& w) {
+        return LeachmRainText(w.sheet, w.columns, Column(w, "RAIN"), LeachmDateFormat::Ddmmaa, {0, 0.1, 1});
+    });
+}
+
+void ModelFileLeachmEtp(benchmark::State& state)
+{
+    RunWriter(state, "LEACHM etp", [](const Workbench& w) { return LeachmEtpText(w.sheet, w.columns, Column(w, "PenMon")); });
+}
+
+void ModelFileMacroRain(benchmark::State& state)
+{
+    RunWriter(state, "MACRO rain", [](const Workbench& w) { return MacroDailyText(w.sheet, w.columns, Column(w, "RAIN")); });
+}
+
+void ModelFileMacroEtp(benchmark::State& state)
+{
+    RunWriter(state, "MACRO etp", [](const Workbench& w) { return MacroDailyText(w.sheet, w.columns, Column(w, "PenMon")); });
+}
+
+#define ETP_STAGE(name) BENCHMARK(name)->Arg(kRows32k)->Arg(kRows100k)->UseManualTime()->Unit(benchmark::kMillisecond)
+ETP_STAGE(ModelFileCreamsTemperatureRadiation);
+ETP_STAGE(ModelFileCreamsRain);
+ETP_STAGE(ModelFileLeachmRain);
+ETP_STAGE(ModelFileLeachmEtp);
+ETP_STAGE(ModelFileMacroRain);
+ETP_STAGE(ModelFileMacroEtp);
+
+// The six commands as the dialogs' buttons run them, files written atomically (32,000
+// days only: the 100,000-day sheet is refused by two of them).
+void ModelFilesAllSixWritten(benchmark::State& state)
+{
+    const Workbench& w = Station(static_cast<int>(state.range(0)));
+    const auto folder = std::filesystem::temp_directory_path() / "etp-bench" / "model-files";
     std::filesystem::create_directories(folder);
     for (auto _ : state) {
-        FolderUserInterface ui(folder);
+        BenchUserInterface ui({}, folder, true);
         CreamsTable table;
         BuildCreamsTable(w, table, ui);
         SaveCreamsAll(w, table, ui);
@@ -123,6 +150,41 @@ void BM_ModelFilesWritten(benchmark::State& state)
     }
     std::filesystem::remove_all(folder);
 }
-BENCHMARK(BM_ModelFilesWritten)->Unit(benchmark::kMillisecond);
+BENCHMARK(ModelFilesAllSixWritten)->Arg(kRows32k)->Unit(benchmark::kMillisecond);
+
+// The schedulers change the rain column, so every run starts from a copy of the sheet.
+void RunIrrigation(benchmark::State& state, const char* stage,
+                   const std::function<bool(MeteoSheet&, const Workbench&, UserInterface&)>& apply)
+{
+    const int rows = static_cast<int>(state.range(0));
+    const Workbench& w = Station(rows);
+    StageTimer timer(state, stage, ReadSplitFloorSeconds(StationFile(rows, kStyle)), "read+split");
+    BenchUserInterface ui({}, {}, true);
+    MeteoSheet sheet;
+    for (auto _ : state) {
+        sheet = w.sheet;
+        timer.start();
+        if (!apply(sheet, w, ui)) state.SkipWithError("the irrigation failed");
+        timer.stop();
+    }
+}
+
+void IrrigationTurned(benchmark::State& state)
+{
+    RunIrrigation(state, "irrigation, turned", [](MeteoSheet& sheet, const Workbench& w, UserInterface& ui) {
+        const auto applied = ApplyTurnedIrrigation(sheet, w.columns, TurnedIrrigationTexts{}, ui);
+        return applied && !applied->empty();
+    });
+}
+ETP_STAGE(IrrigationTurned);
+
+void IrrigationOnDemand(benchmark::State& state)
+{
+    RunIrrigation(state, "irrigation, on demand", [](MeteoSheet& sheet, const Workbench& w, UserInterface& ui) {
+        const auto applied = ApplyOnDemandIrrigation(sheet, w.columns, Column(w, "PenMon"), OnDemandIrrigationTexts{}, ui);
+        return applied && !applied->empty();
+    });
+}
+ETP_STAGE(IrrigationOnDemand);
 
 } // namespace

@@ -4,6 +4,7 @@
 #include <array>
 #include <cmath>
 #include <optional>
+#include <span>
 #include <string>
 
 #include "base/ArithmeticError.h"
@@ -140,14 +141,30 @@ ComputeOutcome Compute(MeteoSheet& sheet, const ComputeSettings& settings, doubl
     }
 
     const RowReader reader(sheet, settings);
-    int lastResultColumn = 0;
-    for (const int c : resultColumn) lastResultColumn = std::max(lastResultColumn, c);
+    // The result columns follow each other, so a row's results go in with one call.
+    int firstResultColumn = MeteoSheet::kMaxColumns + 1, lastResultColumn = 0;
+    for (const int c : resultColumn)
+        if (c != 0) {
+            firstResultColumn = std::min(firstResultColumn, c);
+            lastResultColumn = std::max(lastResultColumn, c);
+        }
+    const bool adjacent = lastResultColumn - firstResultColumn + 1 == chosen;
     const int last = LastDataRow(sheet, settings.columns);
-    char text[kResultBufferSize];
+    std::array<char, kMethodCount * kResultBufferSize> texts;
+    std::array<std::string_view, kMethodCount> cells;
+    std::array<int, kMethodCount> cellColumn{};
+    int done = 0; // results of the row so far
+    // Writes them; also when an error ends the row: what was computed before it stays.
+    auto writeRow = [&](int r) {
+        if (adjacent)
+            sheet.setCells(r, firstResultColumn, std::span(cells.data(), static_cast<std::size_t>(done)));
+        else
+            for (int i = 0; i < done; ++i)
+                sheet.setCellText(r, cellColumn[static_cast<std::size_t>(i)], cells[static_cast<std::size_t>(i)]);
+    };
     for (int r = 2; r <= last; ++r) {
         int k = -1;
-        // A result takes about six characters; the new cells go at the row's end.
-        sheet.reserveRow(r, lastResultColumn, static_cast<std::size_t>(chosen) * 6);
+        done = 0;
         try {
             reader.read(r, D, S);
             for (k = 0; k < kMethodCount; ++k) {
@@ -155,16 +172,21 @@ ComputeOutcome Compute(MeteoSheet& sheet, const ComputeSettings& settings, doubl
                 const auto value = RunMethod(k, D, S, settings, PreviousMeanTemperature, table);
                 if (value && !std::isfinite(*value))
                     throw ArithmeticError(std::string("overflow in ") + kResultLabels[static_cast<std::size_t>(k)]);
+                char* text = texts.data() + static_cast<std::ptrdiff_t>(done) * kResultBufferSize;
                 const int length = value ? FormatResult(*value, text) : 0;
-                sheet.setCellText(r, resultColumn[static_cast<std::size_t>(k)],
-                                  std::string_view(text, static_cast<std::size_t>(length)));
+                cells[static_cast<std::size_t>(done)] = std::string_view(text, static_cast<std::size_t>(length));
+                cellColumn[static_cast<std::size_t>(done)] = resultColumn[static_cast<std::size_t>(k)];
+                ++done;
             }
+            writeRow(r);
         } catch (const ArithmeticError& error) {
+            writeRow(r);
             std::string where = "Arithmetic error in row " + std::to_string(r);
             if (k >= 0 && k < kMethodCount) where += std::string(", method ") + kResultLabels[static_cast<std::size_t>(k)];
             ui.message(where + ": " + error.what(), kApplicationTitle, Icon::Critical);
             return ComputeOutcome::Stopped;
         } catch (const RowError& error) {
+            writeRow(r);
             ui.message(error.text, kApplicationTitle, Icon::Critical);
             return ComputeOutcome::Stopped;
         }

@@ -4,19 +4,50 @@
 #include "base/ToSingle.h"
 #include "et/Fao56Terms.h"
 #include "et/SolarGeometry.h"
+#include "et/TermMemo.h"
 
 // The FAO-24 family works in mbar and in mm of evaporation per day.
 
 namespace etp {
 
+namespace {
+
 // Vapour pressure deficit ea - ed [mbar], FAO-24, at the daily mean temperature.
-double VapourPressureDeficitMbar(const DailyWeather& D)
+double VapourPressureDeficitMbarOf(const DailyWeather& D)
 {
     const double T = ToSingle((double(D.Tmin) + D.Tmax) / 2);       // [°C], 32-bit mean
     const double RHmean = ToSingle((double(D.RHmax) + D.RHmin) / 2); // [%], 32-bit mean
     const double es = SaturationVapourPressure(T);                   // [kPa]
     const double ed = es * RHmean / 100;                             // [kPa]
     return (es - ed) * 10;                                           // kPa -> mbar
+}
+
+// Weighting factor W = delta / (delta + gamma) [-], FAO-24, all in mbar.
+double WeightingFactorOf(const DailyWeather& D, const SiteDay& S)
+{
+    const double T = ToSingle((double(D.Tmin) + D.Tmax) / 2); // [°C], 32-bit mean
+    const double delta = Divide(25029.9221, Power(T + 237.3, 2, "WeightingFactor"), "WeightingFactor")
+                       * Exponential(Divide(17.2694 * T, T + 237.3, "WeightingFactor"), "WeightingFactor");
+    // [mbar °C-1]
+    const double P = 1013 - 0.1093 * S.Altitude;                                   // [mbar]
+    const double lambda = 2500.8 - 2.3668 * T;                                     // [J g-1]
+    const double gamma = Divide(1.0042 * P, 0.62189 * lambda, "WeightingFactor"); // [mbar °C-1]
+    return Divide(delta, Finite(delta + gamma, "WeightingFactor"), "WeightingFactor");
+}
+
+} // namespace
+
+// Four methods of a row ask for W and three for ea - ed: computed once per day.
+double VapourPressureDeficitMbar(const DailyWeather& D)
+{
+    thread_local TermMemo<DayKey> memo;
+    return memo(KeyOf(D, SiteDay{}), [&] { return VapourPressureDeficitMbarOf(D); });
+}
+
+double WeightingFactor(const DailyWeather& D, const SiteDay& S)
+{
+    thread_local TermMemo<DayKey> memo;
+    return memo(KeyOf(D, S), [&] { return WeightingFactorOf(D, S); });
 }
 
 // Net shortwave radiation Rns [mm d-1], FAO-24, albedo 0.25.
@@ -38,19 +69,6 @@ double NetLongwaveFao24(const DailyWeather& D, const SiteDay& S)
     const double n = D.Sunshine;                                               // [h]
     const double fnN = 0.1 + Divide(0.9 * n, N, "NetLongwaveFao24");           // [-]
     return Finite(fT * fed * fnN, "NetLongwaveFao24");
-}
-
-// Weighting factor W = delta / (delta + gamma) [-], FAO-24, all in mbar.
-double WeightingFactor(const DailyWeather& D, const SiteDay& S)
-{
-    const double T = ToSingle((double(D.Tmin) + D.Tmax) / 2); // [°C], 32-bit mean
-    const double delta = Divide(25029.9221, Power(T + 237.3, 2, "WeightingFactor"), "WeightingFactor")
-                       * Exponential(Divide(17.2694 * T, T + 237.3, "WeightingFactor"), "WeightingFactor");
-    // [mbar °C-1]
-    const double P = 1013 - 0.1093 * S.Altitude;                                   // [mbar]
-    const double lambda = 2500.8 - 2.3668 * T;                                     // [J g-1]
-    const double gamma = Divide(1.0042 * P, 0.62189 * lambda, "WeightingFactor"); // [mbar °C-1]
-    return Divide(delta, Finite(delta + gamma, "WeightingFactor"), "WeightingFactor");
 }
 
 // Wind function f(u) [mm d-1 mbar-1], FAO-24, wind run at 2 m in km d-1.

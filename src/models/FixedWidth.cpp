@@ -123,23 +123,42 @@ void NumberPattern::append(std::string& out, double value) const
     const int decimals = static_cast<int>(section.decimals.size());
     const RoundedDigits rounded(std::fabs(value), decimals);
     const int integerDigits = std::max(rounded.length - decimals, 0);
-    const std::string_view integer(rounded.digit, static_cast<std::size_t>(integerDigits));
 
-    out += section.prefix;
-    if (negative && !twoSections_) out += '-';
-    if (integerDigits < section.integerZeros) out.append(static_cast<std::size_t>(section.integerZeros - integerDigits), '0');
-    out += integer;
-    if (section.point) out += '.';
+    // The field is put together in a buffer and appended at once; literals and leading
+    // zeros beyond its room (no pattern of the model files has them) go straight to out.
+    constexpr std::size_t kRoom = 64;
+    const std::size_t zeros = static_cast<std::size_t>(std::max(section.integerZeros - integerDigits, 0));
+    char digits[2 * kRoom + sizeof rounded.digit + 1 + kMaxDecimals];
+    int n = 0;
+    if (section.prefix.size() + 1 + zeros <= kRoom) {
+        n = static_cast<int>(section.prefix.copy(digits, section.prefix.size()));
+        if (negative && !twoSections_) digits[n++] = '-';
+        std::fill(digits + n, digits + n + zeros, '0');
+        n += static_cast<int>(zeros);
+    } else {
+        out += section.prefix;
+        if (negative && !twoSections_) out += '-';
+        out.append(zeros, '0');
+    }
+    std::copy(rounded.digit, rounded.digit + integerDigits, digits + n);
+    n += integerDigits;
+    if (section.point) digits[n++] = '.';
     // The fraction: zeros where the rounded number has no digit yet, then its digits;
     // trailing zeros of "#" places dropped.
-    char fraction[kMaxDecimals];
+    char* const fraction = digits + n;
     const int leadingZeros = std::max(decimals - rounded.length, 0);
     std::fill(fraction, fraction + leadingZeros, '0');
     std::copy(rounded.digit + integerDigits, rounded.digit + rounded.length, fraction + leadingZeros);
     int end = decimals;
     while (end > 0 && section.decimals[static_cast<std::size_t>(end - 1)] == '#' && fraction[end - 1] == '0') --end;
-    out.append(fraction, static_cast<std::size_t>(end));
-    out += section.suffix;
+    n += end;
+    if (section.suffix.size() <= kRoom) {
+        n += static_cast<int>(section.suffix.copy(digits + n, section.suffix.size()));
+        out.append(digits, static_cast<std::size_t>(n));
+    } else {
+        out.append(digits, static_cast<std::size_t>(n));
+        out += section.suffix;
+    }
 }
 
 void NumberPattern::appendFixedWidth(std::string& out, double value) const

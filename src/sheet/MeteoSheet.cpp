@@ -1,6 +1,7 @@
 #include "sheet/MeteoSheet.h"
 
 #include <algorithm>
+#include <array>
 
 namespace etp {
 
@@ -9,8 +10,12 @@ MeteoSheet::MeteoSheet() : captions_(kInitialColumns + 1) {}
 void MeteoSheet::Row::set(std::size_t c, std::string_view value)
 {
     if (c >= ends.size()) {
+        // Beyond the row's last cell (Compute's results): the text only grows at its end.
         if (value.empty()) return;
-        ends.resize(c + 1, static_cast<std::uint32_t>(text.size()));
+        ends.resize(c, static_cast<std::uint32_t>(text.size()));
+        text.append(value);
+        ends.push_back(static_cast<std::uint32_t>(text.size()));
+        return;
     }
     const std::uint32_t begin = c == 0 ? 0 : ends[c - 1];
     const std::uint32_t oldLength = ends[c] - begin;
@@ -31,13 +36,15 @@ void MeteoSheet::Row::trim()
 
 std::string_view MeteoSheet::cellText(int row, int column) const
 {
-    if (row == 0) return caption(column);
-    if (row < 1 || column < 1 || row > rowCount_ || column > columnCount_) return {};
-    const auto r = static_cast<std::size_t>(row - 1);
-    if (r >= rows_.size()) return {};
-    const Row& cells = rows_[r];
-    const auto c = static_cast<std::size_t>(column - 1);
-    return c < cells.ends.size() ? cells.cell(c) : std::string_view();
+    // The data cells first: every reader of the sheet asks for them, row by row.
+    const auto r = static_cast<std::size_t>(row) - 1;   // row 0 and below wrap to the largest values
+    const auto c = static_cast<std::size_t>(column) - 1;
+    if (r < rows_.size() && c < rows_[r].ends.size() && row <= rowCount_ && column <= columnCount_) {
+        const Row& cells = rows_[r];
+        const std::uint32_t begin = c == 0 ? 0 : cells.ends[c - 1];
+        return {cells.text.data() + begin, cells.ends[c] - begin};
+    }
+    return row == 0 ? caption(column) : std::string_view();
 }
 
 bool MeteoSheet::setCellText(int row, int column, std::string_view text)
@@ -49,10 +56,42 @@ bool MeteoSheet::setCellText(int row, int column, std::string_view text)
         if (r < rows_.size()) rows_[r].set(c, text);
         return true;
     }
-    growRows(row);
-    growColumns(column);
+    if (row > rowCount_) growRows(row);
+    if (column > columnCount_) growColumns(column);
     if (r >= rows_.size()) rows_.resize(r + 1);
     rows_[r].set(c, text);
+    return true;
+}
+
+bool MeteoSheet::setCells(int row, int firstColumn, std::span<const std::string_view> cells)
+{
+    if (row < 1 || firstColumn < 1 || static_cast<long>(firstColumn) - 1 + static_cast<long>(cells.size()) > kMaxColumns)
+        return false;
+    const auto r = static_cast<std::size_t>(row - 1);
+    const auto first = static_cast<std::size_t>(firstColumn - 1);
+    if (r < rows_.size() && rows_[r].ends.size() > first) {
+        // Cells already there: one at a time.
+        for (std::size_t k = 0; k < cells.size(); ++k) setCellText(row, firstColumn + static_cast<int>(k), cells[k]);
+        return true;
+    }
+    // The row ends before the first cell: its text only grows at the end. Empty cells at
+    // the end are no cells.
+    std::size_t count = cells.size();
+    while (count > 0 && cells[count - 1].empty()) --count;
+    if (count == 0) return true;
+    growRows(row);
+    growColumns(firstColumn + static_cast<int>(count) - 1);
+    if (r >= rows_.size()) rows_.resize(r + 1);
+    Row& target = rows_[r];
+    std::size_t bytes = target.text.size();
+    for (std::size_t k = 0; k < count; ++k) bytes += cells[k].size();
+    target.text.reserve(bytes);
+    target.ends.reserve(first + count);
+    target.ends.resize(first, static_cast<std::uint32_t>(target.text.size()));
+    for (std::size_t k = 0; k < count; ++k) {
+        target.text += cells[k];
+        target.ends.push_back(static_cast<std::uint32_t>(target.text.size()));
+    }
     return true;
 }
 
@@ -96,24 +135,49 @@ int MeteoSheet::setBlockText(int row, int firstColumn, int lastColumn, std::stri
     return dropped;
 }
 
-// The import's case: a whole line into an empty row, built in one go.
+// The import's case: a whole line into an empty row, built in one go. The cells' texts
+// are the line without its TABs; one pass copies them and notes where each cell ends,
+// and the row takes two allocations of their final size.
 int MeteoSheet::fillEmptyRow(int row, int lastColumn, std::string_view text)
 {
+    const char* p = text.data();
+    const char* const end = p + text.size();
+    const auto kept = static_cast<std::size_t>(std::clamp(lastColumn, 0, kMaxColumns));
+    std::array<std::uint32_t, kMaxColumns> ends;
+    std::size_t count = 0;
     Row filled;
-    filled.text.reserve(text.size());
-    int dropped = 0;
-    std::size_t start = 0;
-    while (true) {
-        const std::size_t tab = text.find('\t', start);
-        const std::string_view field = text.substr(start, tab == std::string_view::npos ? text.npos : tab - start);
-        if (static_cast<int>(filled.ends.size()) < lastColumn) {
-            filled.text += field;
-            filled.ends.push_back(static_cast<std::uint32_t>(filled.text.size()));
-        } else if (!field.empty()) {
-            ++dropped;
+    filled.text.resize(text.size());
+    char* const out = filled.text.data();
+    std::size_t length = 0;
+    bool rest = true; // fields beyond the last column follow
+    if (kept > 0) {
+        rest = false;
+        for (; p != end; ++p) {
+            if (*p != '\t') {
+                out[length++] = *p;
+                continue;
+            }
+            ends[count++] = static_cast<std::uint32_t>(length);
+            if (count == kept) {
+                ++p;
+                rest = true;
+                break;
+            }
         }
-        if (tab == std::string_view::npos) break;
-        start = tab + 1;
+        if (!rest) ends[count++] = static_cast<std::uint32_t>(length);
+    }
+    filled.text.resize(length);
+    filled.ends.assign(ends.begin(), ends.begin() + static_cast<std::ptrdiff_t>(count));
+    // The fields beyond the last column: only the non-empty ones count.
+    int dropped = 0;
+    if (rest) {
+        const char* field = p;
+        for (; p != end; ++p)
+            if (*p == '\t') {
+                dropped += p != field ? 1 : 0;
+                field = p + 1;
+            }
+        dropped += end != field ? 1 : 0;
     }
     filled.trim();
     if (!filled.empty()) {
@@ -170,15 +234,6 @@ void MeteoSheet::clearBlock(int firstRow, int firstColumn, int lastRow, int last
     while (!rows_.empty() && rows_.back().empty()) rows_.pop_back();
 }
 
-void MeteoSheet::reserveRow(int row, int lastColumn, std::size_t bytes)
-{
-    const auto r = static_cast<std::size_t>(row - 1);
-    if (row < 1 || r >= rows_.size() || rows_[r].empty()) return;
-    Row& target = rows_[r];
-    target.text.reserve(target.text.size() + bytes);
-    target.ends.reserve(static_cast<std::size_t>(std::clamp(lastColumn, 0, kMaxColumns)));
-}
-
 void MeteoSheet::reserveRows(int rows)
 {
     if (rows > 0) rows_.reserve(static_cast<std::size_t>(rows));
@@ -222,6 +277,13 @@ int MeteoSheet::lastNonEmptyColumn(int row) const
 {
     if (row < 1 || static_cast<std::size_t>(row) > rows_.size()) return 0;
     return static_cast<int>(rows_[static_cast<std::size_t>(row - 1)].ends.size());
+}
+
+std::size_t MeteoSheet::textBytes() const
+{
+    std::size_t bytes = 0;
+    for (const Row& cells : rows_) bytes += cells.text.size();
+    return bytes;
 }
 
 std::size_t MeteoSheet::memoryBytes() const

@@ -40,9 +40,11 @@ public:
     // is emptied. Cells beyond kMaxColumns are dropped; answers how many non-empty ones were.
     int setRowCells(int row, std::span<const std::string_view> cells);
 
-    // Room for cells up to `lastColumn` and `bytes` more text in a row about to be
-    // filled, so that writing them does not reallocate cell by cell. Changes no cell.
-    void reserveRow(int row, int lastColumn, std::size_t bytes);
+    // Cells firstColumn, firstColumn + 1, ... of one row at once (Compute's results): the
+    // same as setCellText on each in turn. A row that ends before firstColumn grows once.
+    // False, and nothing changed, for a row or column below 1 or a cell beyond kMaxColumns.
+    bool setCells(int row, int firstColumn, std::span<const std::string_view> cells);
+
     // Room for rows 1 to `rows` before they are filled in order. Changes no cell.
     void reserveRows(int rows);
 
@@ -59,6 +61,8 @@ public:
     // Last non-empty column of one row, 0 when the row is empty.
     int lastNonEmptyColumn(int row) const;
 
+    // Bytes of all data cell texts together.
+    std::size_t textBytes() const;
     // Bytes held by the cells, the row table and the captions (for the benchmarks).
     std::size_t memoryBytes() const;
 

@@ -13,6 +13,40 @@ namespace {
 
 bool IsSkipped(char c) { return c == ' ' || c == '\t' || c == '\n'; }
 
+constexpr double kPow10[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
+                             1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+constexpr std::size_t kExactDigits = 15; // 10^15 < 2^53: the mantissa is exact
+
+// The sheet's usual cell, a whole text of sign, up to 15 digits and at most one point
+// ("12.5", "-3", ".25", "007"): its value, the same that ScanNumber gives, without
+// collecting the characters first. False for any other text.
+bool PlainDecimal(std::string_view text, double& value)
+{
+    const char* p = text.data();
+    const char* const end = p + text.size();
+    const bool negative = p != end && *p == '-';
+    if (p != end && (*p == '-' || *p == '+')) ++p;
+    const char* const first = p;
+    const char* point = nullptr;
+    std::uint64_t mantissa = 0; // wraps beyond 19 digits, but then it is not used
+    for (; p != end; ++p) {
+        const auto digit = static_cast<unsigned>(static_cast<unsigned char>(*p)) - '0';
+        if (digit < 10) {
+            mantissa = mantissa * 10 + digit;
+        } else if (*p == '.' && !point) {
+            point = p;
+        } else {
+            return false;
+        }
+    }
+    const auto digits = static_cast<std::size_t>(end - first) - (point ? 1 : 0);
+    if (digits == 0 || digits > kExactDigits) return false;
+    const auto fractionDigits = point ? static_cast<std::size_t>(end - point - 1) : 0;
+    const double magnitude = static_cast<double>(mantissa) / kPow10[fractionDigits];
+    value = negative ? -magnitude : magnitude;
+    return true;
+}
+
 // The number's characters without the skipped blanks; on the stack unless very long.
 class NumberBuffer {
 public:
@@ -123,9 +157,7 @@ Scan ScanNumber(std::string_view text)
 
     // Most cells are short decimals: a mantissa below 2^53 divided by an exact power of
     // ten is one correctly rounded division, the value from_chars would give.
-    static constexpr double kPow10[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
-                                        1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
-    if (!hasExponent && mantissaDigits <= 15 && fractionDigits <= 22) {
+    if (!hasExponent && mantissaDigits <= kExactDigits && fractionDigits <= 22) {
         const double magnitude = static_cast<double>(mantissa) / kPow10[fractionDigits];
         scan.value = buffer.front() == '-' ? -magnitude : magnitude;
         return scan;
@@ -149,10 +181,17 @@ Scan ScanNumber(std::string_view text)
 
 } // namespace
 
-double NumericValue(std::string_view text) { return ScanNumber(text).value; }
+double NumericValue(std::string_view text)
+{
+    double value = 0;
+    if (PlainDecimal(text, value)) return value;
+    return ScanNumber(text).value;
+}
 
 bool IsNumberText(std::string_view text)
 {
+    double value = 0;
+    if (PlainDecimal(text, value)) return true;
     const Scan scan = ScanNumber(text);
     if (!scan.hasDigit) return false;
     for (std::size_t i = scan.end; i < text.size(); ++i)

@@ -1,5 +1,8 @@
 #include "sheet/TextImport.h"
 
+#include <algorithm>
+#include <limits>
+
 namespace etp {
 
 TextImportReport ReadTextLines(MeteoSheet& sheet, std::string_view bytes)
@@ -7,6 +10,16 @@ TextImportReport ReadTextLines(MeteoSheet& sheet, std::string_view bytes)
     TextImportReport report;
     std::size_t start = 0;
     const std::size_t n = bytes.size();
+    // The row table up to the line of the last byte that can be in a cell (not a TAB, a
+    // CR or the LF of a CR LF), allocated once rather than doubled line by line.
+    std::size_t last = n;
+    while (last > 0 && (bytes[last - 1] == '\t' || bytes[last - 1] == '\r' ||
+                        (bytes[last - 1] == '\n' && last >= 2 && bytes[last - 2] == '\r')))
+        --last;
+    if (last > 0) {
+        const auto lines = std::count(bytes.begin(), bytes.begin() + static_cast<std::ptrdiff_t>(last), '\r') + 1;
+        sheet.reserveRows(static_cast<int>(std::min<std::ptrdiff_t>(lines, std::numeric_limits<int>::max())));
+    }
     while (start < n) {
         std::size_t end = bytes.find('\r', start);
         const std::size_t lineEnd = end == std::string_view::npos ? n : end;

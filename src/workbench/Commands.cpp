@@ -28,13 +28,33 @@ std::optional<std::string> ReadWholeFile(const std::string& path, std::string& r
         reason = "it cannot be opened";
         return std::nullopt;
     }
-    std::ostringstream bytes;
-    bytes << in.rdbuf();
+    // Where the size is known the bytes go straight into a string of that size; what the
+    // size did not tell (a file still growing, or one without a size) is read after it.
+    std::string bytes;
+    in.seekg(0, std::ios::end);
+    const std::streamoff size = in.tellg();
+    in.clear();
+    in.seekg(0, std::ios::beg);
+    in.clear();
+    if (size > 0) {
+        bytes.resize(static_cast<std::size_t>(size));
+        in.read(bytes.data(), size);
+        bytes.resize(static_cast<std::size_t>(in.gcount()));
+    }
     if (in.bad()) {
         reason = "it cannot be read";
         return std::nullopt;
     }
-    return std::move(bytes).str();
+    if (!in.eof()) {
+        std::ostringstream rest;
+        rest << in.rdbuf();
+        bytes += std::move(rest).str();
+    }
+    if (in.bad()) {
+        reason = "it cannot be read";
+        return std::nullopt;
+    }
+    return bytes;
 }
 
 void ClearSheet(MeteoSheet& sheet) { sheet.clearBlock(1, 1, sheet.rowCount(), sheet.columnCount()); }
@@ -187,11 +207,19 @@ std::string SheetAsText(const MeteoSheet& sheet)
 {
     const int rows = sheet.lastNonEmptyRow();
     const int columns = sheet.lastNonEmptyColumn();
+    // Its exact size: every cell text, a TAB between cells and CR LF after each line.
     std::string text;
+    text.reserve(sheet.textBytes() + static_cast<std::size_t>(rows) * static_cast<std::size_t>(columns + 1));
     for (int r = 1; r <= rows; ++r) {
         for (int c = 1; c <= columns; ++c) {
             if (c > 1) text += '\t';
-            for (const char ch : sheet.cellText(r, c)) text += ch == '\t' || ch == '\r' ? ' ' : ch;
+            const std::string_view cell = sheet.cellText(r, c);
+            bool plain = true;
+            for (const char ch : cell) plain &= ch != '\t' && ch != '\r';
+            if (plain)
+                text += cell;
+            else
+                for (const char ch : cell) text += ch == '\t' || ch == '\r' ? ' ' : ch;
         }
         text += "\r\n";
     }

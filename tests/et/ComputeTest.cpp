@@ -191,6 +191,22 @@ TEST_F(ComputeTest, ArithmeticErrorsNameTheRowAndTheMethod)
     EXPECT_EQ(ui.messages[0].rfind("ETP computation|Arithmetic error in row 2: ", 0), 0u) << ui.messages[0];
 }
 
+// Hargreaves comes after PenMon in a row: when it fails, the row keeps PenMon's result.
+TEST_F(ComputeTest, AnErrorInARowKeepsTheResultsBeforeItInThatRow)
+{
+    MeteoSheet sheet = SheetOf({kStationTitles, kDayBefore, "21/06/95\t28\t12\t40\t90\t22\t2\t10\t0", kWorkedDay});
+    check({MethodPenMon, MethodHargreaves});
+    EXPECT_EQ(run(sheet), ComputeOutcome::Stopped);
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_EQ(ui.messages[0].rfind("ETP computation|Arithmetic error in row 3, method Hargr.: ", 0), 0u) << ui.messages[0];
+    EXPECT_NE(cell(sheet, 2, 10), "");
+    EXPECT_NE(cell(sheet, 2, 11), "");
+    EXPECT_NE(cell(sheet, 3, 10), ""); // PenMon of the failing row
+    EXPECT_EQ(cell(sheet, 3, 11), "");
+    EXPECT_EQ(cell(sheet, 4, 10), "");
+    EXPECT_EQ(sheet.lastNonEmptyColumn(3), 10);
+}
+
 TEST_F(ComputeTest, ValuesBeyondThirtyTwoBitsAreAnOverflow)
 {
     MeteoSheet sheet = SheetOf({kStationTitles, "21/06/95\t1e39\t28\t40\t90\t22\t2\t10\t0"});

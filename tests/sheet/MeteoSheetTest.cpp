@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
 namespace etp {
 
 TEST(MeteoSheet, StartsWithThirtyColumnsAnd32000EmptyRows)
@@ -113,6 +116,94 @@ TEST(MeteoSheet, SetRowCellsGrowsTheSheetAndDropsBeyondOneHundred)
     EXPECT_EQ(sheet.rowCount(), 40000);
     EXPECT_EQ(sheet.columnCount(), 100);
     EXPECT_EQ(sheet.cellText(40000, 100), "x");
+}
+
+} // namespace etp
+
+namespace etp {
+
+namespace {
+
+// Everything a reader can see of a sheet: sizes and every cell text.
+std::string Snapshot(const MeteoSheet& sheet)
+{
+    std::string text = std::to_string(sheet.rowCount()) + "x" + std::to_string(sheet.columnCount()) + " last " +
+                       std::to_string(sheet.lastNonEmptyRow()) + "," + std::to_string(sheet.lastNonEmptyColumn()) + "\n";
+    for (int r = 1; r <= sheet.lastNonEmptyRow() + 1; ++r) {
+        text += std::to_string(sheet.lastNonEmptyColumn(r)) + ":";
+        for (int c = 1; c <= sheet.columnCount(); ++c) text += std::string(sheet.cellText(r, c)) + "|";
+        text += "\n";
+    }
+    return text;
+}
+
+} // namespace
+
+// The rows a sheet may hold where results go in: shorter than the first result column,
+// reaching into it, beyond it, missing; results with empty cells inside and at the end.
+TEST(MeteoSheet, SetCellsIsSetCellTextOnEachCell)
+{
+    const char* const rows[] = {"", "a\tb", "a\tb\tc\td", "a\tb\tc\td\te\tf\tg", "\t\t\t\t\t\t\tz", "a\t\tc\t"};
+    const std::vector<std::vector<std::string_view>> results = {
+        {"1.5", "2.", ".25"}, {"", "2.", ""}, {"", ""}, {"994.", "", "", "7"}, {}, {"x"}};
+    for (const char* row : rows)
+        for (const auto& cells : results)
+            for (const int first : {1, 3, 4, 9}) {
+                MeteoSheet expected, actual;
+                for (MeteoSheet* sheet : {&expected, &actual}) {
+                    sheet->setBlockText(1, 1, 100, "DATE\tT");
+                    if (*row) sheet->setBlockText(3, 1, 100, row);
+                }
+                for (std::size_t k = 0; k < cells.size(); ++k)
+                    expected.setCellText(3, first + static_cast<int>(k), cells[k]);
+                EXPECT_TRUE(actual.setCells(3, first, cells));
+                EXPECT_EQ(Snapshot(actual), Snapshot(expected))
+                    << "row \"" << row << "\", first column " << first << ", " << cells.size() << " cells";
+            }
+}
+
+TEST(MeteoSheet, SetCellsGrowsTheSheetAndRefusesBeyondOneHundred)
+{
+    MeteoSheet sheet;
+    const std::string_view cells[] = {"1", "2", ""};
+    EXPECT_TRUE(sheet.setCells(40000, 97, cells));
+    EXPECT_EQ(sheet.rowCount(), 40000);
+    EXPECT_EQ(sheet.columnCount(), 98); // the empty third cell takes no column
+    EXPECT_EQ(sheet.cellText(40000, 98), "2");
+
+    const std::string before = Snapshot(sheet);
+    EXPECT_FALSE(sheet.setCells(5, 99, cells)); // its third cell would be column 101
+    EXPECT_FALSE(sheet.setCells(0, 1, cells));
+    EXPECT_FALSE(sheet.setCells(5, 0, cells));
+    EXPECT_EQ(Snapshot(sheet), before);
+    EXPECT_TRUE(sheet.setCells(5, 98, cells)); // up to column 100
+    EXPECT_EQ(sheet.cellText(5, 99), "2");
+}
+
+} // namespace etp
+
+namespace etp {
+
+// A line into an empty row takes a shorter road than into a row with cells: both must
+// leave the same cells and count the same dropped fields.
+TEST(MeteoSheet, SetBlockTextIntoAnEmptyRowIsTheGeneralRule)
+{
+    std::string wide;
+    for (int k = 1; k <= 105; ++k) wide += (k > 1 ? "\t" : "") + (k % 7 == 0 ? std::string() : std::to_string(k));
+    const std::string lines[] = {"", "\t", "\t\t", "a", "a\t\tb\t", "\tx", "12.5\t-3\t\t\t", wide, wide + "\t\t"};
+    for (const std::string& line : lines)
+        for (const int lastColumn : {0, 1, 3, 100}) {
+            MeteoSheet fast, general;
+            general.setCellText(2, 100, "kept apart"); // the row has a cell: the general rule
+            const int droppedFast = fast.setBlockText(2, 1, lastColumn, line);
+            const int droppedGeneral = general.setBlockText(2, 1, lastColumn, line);
+            general.setCellText(2, 100, lastColumn == 100 ? fast.cellText(2, 100) : "");
+            EXPECT_EQ(droppedFast, droppedGeneral) << '"' << line << "\" up to column " << lastColumn;
+            EXPECT_EQ(fast.lastNonEmptyColumn(2), general.lastNonEmptyColumn(2)) << '"' << line << '"';
+            for (int c = 1; c <= 100; ++c)
+                ASSERT_EQ(fast.cellText(2, c), general.cellText(2, c))
+                    << '"' << line << "\" up to column " << lastColumn << ", column " << c;
+        }
 }
 
 } // namespace etp
