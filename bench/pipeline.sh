@@ -5,7 +5,8 @@
 # hyperfine, and its peak memory with GNU time; then runs the stage benchmarks of
 # etp_bench, which give every stage as a multiple of its floor. BUILD_DIR (default
 # build) is configured as a Release build when it does not exist yet; etp and etp_bench
-# are built in it. STAGES=0 skips the stage benchmarks, RUNS sets hyperfine's runs.
+# are built in it. STAGES=0 skips the stage benchmarks, RUNS sets hyperfine's runs, and
+# ETP=PATH times another etp program (an older build, say) on the same stations.
 #
 # The stations (see bench/BenchStation.h for why the dates differ):
 #   32,000 days  01/01/1900 on (four-digit years): all twelve methods and all six model
@@ -28,7 +29,7 @@ fi
 type=$(sed -n 's/^CMAKE_BUILD_TYPE:STRING=//p' "$build/CMakeCache.txt")
 [ "$type" = Release ] || echo "warning: $build is a '$type' build, not Release" >&2
 cmake --build "$build" --target etp etp_bench >/dev/null
-etp=$(realpath "$build/bin/etp")
+etp=$(realpath "${ETP:-$build/bin/etp}")
 bench=$(realpath "$build/bin/etp_bench")
 
 work=$(mktemp -d "${TMPDIR:-/tmp}/etp-pipeline.XXXXXX")

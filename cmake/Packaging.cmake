@@ -4,6 +4,8 @@ include(GNUInstallDirs)
 install(TARGETS etp RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 if(TARGET etp-gui)
   install(TARGETS etp-gui RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+  # Where etp looks for its chart module: lib/etp beside bin (src/app/CMakeLists.txt).
+  install(TARGETS etpchart LIBRARY DESTINATION lib/etp)
   install(FILES ${PROJECT_SOURCE_DIR}/packaging/etp-gui.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
   install(FILES ${PROJECT_SOURCE_DIR}/packaging/icons/etp.svg
           DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
