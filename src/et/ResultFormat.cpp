@@ -14,10 +14,17 @@ namespace {
 constexpr double kFastLimit = 1e13;
 
 // |value| * 100 rounded to a whole number, halves away from zero, judged on the exact
-// binary value: fma gives the sign of |value| * 100 - tie without rounding it first.
+// binary value. The product t is off the exact one by half an ulp at most, so where t
+// lies more than a few ulps inside the halves around its nearest whole number, that
+// number stands; only near a half does fma give the sign of |value| * 100 - half
+// without rounding it first.
 std::uint64_t Hundredths(double magnitude)
 {
-    double n = std::floor(magnitude * 100 + 0.5);
+    const double t = magnitude * 100;
+    const auto whole = static_cast<std::uint64_t>(t + 0.5); // floor: t + 0.5 is not negative
+    double n = static_cast<double>(whole);
+    const double margin = t * 0x1p-50; // four ulps of t
+    if (t - (n - 0.5) > margin && (n + 0.5) - t > margin) return whole;
     if (std::fma(magnitude, 100, -(n - 0.5)) < 0) n -= 1;
     if (std::fma(magnitude, 100, -(n + 0.5)) >= 0) n += 1;
     return static_cast<std::uint64_t>(n);

@@ -30,8 +30,9 @@ struct RoundedDigits {
         const double y = magnitude * kPowerOf10[decimals];
         // Most numbers lie far enough from a half for the binary value to round as its
         // 15-digit form does; within 1e-14 of one (4.35 is 4.3499999999999996) it decides.
-        if (y < 1e15 && std::fabs(y - std::floor(y) - 0.5) > y * 1e-14) {
-            const auto whole = static_cast<unsigned long long>(std::floor(y + 0.5));
+        // Below 1e15 a cast to a whole number is the floor of these non-negative values.
+        if (y < 1e15 && std::fabs(y - static_cast<double>(static_cast<unsigned long long>(y)) - 0.5) > y * 1e-14) {
+            const auto whole = static_cast<unsigned long long>(y + 0.5);
             if (whole != 0) length = static_cast<int>(std::to_chars(digit, digit + sizeof digit, whole).ptr - digit);
             return;
         }
