@@ -279,6 +279,29 @@ int MeteoSheet::lastNonEmptyColumn(int row) const
     return static_cast<int>(rows_[static_cast<std::size_t>(row - 1)].ends.size());
 }
 
+void MeteoSheet::appendRowText(int row, int columns, std::string& out) const
+{
+    if (columns < 1) return;
+    const auto r = static_cast<std::size_t>(row) - 1; // row 0 and below wrap to the largest values
+    const Row* cells = r < rows_.size() && row <= rowCount_ ? &rows_[r] : nullptr;
+    const std::size_t count = cells ? std::min(cells->ends.size(), static_cast<std::size_t>(std::min(columns, columnCount_))) : 0;
+    const std::size_t bytes = count > 0 ? cells->ends[count - 1] : 0;
+    const std::size_t start = out.size();
+    out.resize(start + bytes + static_cast<std::size_t>(columns - 1));
+    char* p = out.data() + start;
+    std::uint32_t begin = 0;
+    for (std::size_t c = 0; c < count; ++c) {
+        if (c > 0) *p++ = '\t';
+        const std::uint32_t end = cells->ends[c];
+        for (std::uint32_t k = begin; k < end; ++k) {
+            const char ch = cells->text[k];
+            *p++ = ch == '\t' || ch == '\r' ? ' ' : ch;
+        }
+        begin = end;
+    }
+    for (std::size_t c = std::max<std::size_t>(count, 1); c < static_cast<std::size_t>(columns); ++c) *p++ = '\t';
+}
+
 std::size_t MeteoSheet::textBytes() const
 {
     std::size_t bytes = 0;

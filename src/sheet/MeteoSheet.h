@@ -61,6 +61,10 @@ public:
     // Last non-empty column of one row, 0 when the row is empty.
     int lastNonEmptyColumn(int row) const;
 
+    // Appends cells 1 to `columns` of a row with a TAB between them, each TAB or CR inside
+    // a cell as a blank: a line of the saved text file, without its line end.
+    void appendRowText(int row, int columns, std::string& out) const;
+
     // Bytes of all data cell texts together.
     std::size_t textBytes() const;
     // Bytes held by the cells, the row table and the captions (for the benchmarks).

@@ -211,16 +211,7 @@ std::string SheetAsText(const MeteoSheet& sheet)
     std::string text;
     text.reserve(sheet.textBytes() + static_cast<std::size_t>(rows) * static_cast<std::size_t>(columns + 1));
     for (int r = 1; r <= rows; ++r) {
-        for (int c = 1; c <= columns; ++c) {
-            if (c > 1) text += '\t';
-            const std::string_view cell = sheet.cellText(r, c);
-            bool plain = true;
-            for (const char ch : cell) plain &= ch != '\t' && ch != '\r';
-            if (plain)
-                text += cell;
-            else
-                for (const char ch : cell) text += ch == '\t' || ch == '\r' ? ' ' : ch;
-        }
+        sheet.appendRowText(r, columns, text);
         text += "\r\n";
     }
     return text;

@@ -207,3 +207,28 @@ TEST(MeteoSheet, SetBlockTextIntoAnEmptyRowIsTheGeneralRule)
 }
 
 } // namespace etp
+
+namespace etp {
+
+// The saved line of a row is its cells joined by TAB, a TAB or CR inside a cell written
+// as a blank, as many fields as asked for; cell by cell, as the rule reads.
+TEST(MeteoSheet, AppendRowTextJoinsTheCellsOfTheSavedLine)
+{
+    MeteoSheet sheet;
+    sheet.setBlockText(2, 1, 100, "01/07/19\t12.5\t\t30");
+    sheet.setCellText(3, 2, "a\tb\rc\nd"); // typed by hand: TAB, CR and LF inside a cell
+    sheet.setCellText(4, 40, "far");        // beyond the initial thirty columns
+    for (int row = -1; row <= 6; ++row)
+        for (const int columns : {0, 1, 2, 4, 6, 40}) {
+            std::string expected = "x";
+            for (int c = 1; c <= columns; ++c) {
+                if (c > 1) expected += '\t';
+                for (const char ch : sheet.cellText(row, c)) expected += ch == '\t' || ch == '\r' ? ' ' : ch;
+            }
+            std::string actual = "x";
+            sheet.appendRowText(row, columns, actual);
+            EXPECT_EQ(actual, expected) << "row " << row << ", " << columns << " columns";
+        }
+}
+
+} // namespace etp
