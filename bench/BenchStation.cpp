@@ -310,14 +310,32 @@ StageTimer::~StageTimer()
         *same = line; // the last repetition
 }
 
+void NoteRefused(const std::string& stage, long rows, const std::string& message)
+{
+    auto& lines = Summary();
+    const auto same = std::find_if(lines.begin(), lines.end(),
+                                   [&](const SummaryLine& l) { return l.stage == stage && l.rows == rows; });
+    const SummaryLine line{stage, rows, 0, 0, 0, "refused: " + message};
+    if (same == lines.end())
+        lines.push_back(line);
+    else
+        *same = line;
+}
+
 void PrintSummary()
 {
     if (Summary().empty()) return;
     std::printf("\n%-34s %7s %10s %10s %10s %8s  %s\n", "stage", "rows", "min ms", "mean ms", "floor ms", "x floor",
                 "floor");
-    for (const auto& l : Summary())
+    for (const auto& l : Summary()) {
+        if (l.floor == 0) {
+            std::printf("%-34s %7ld %10s %10s %10s %8s  %s\n", l.stage.c_str(), l.rows, "-", "-", "-", "-",
+                        l.floorName.c_str());
+            continue;
+        }
         std::printf("%-34s %7ld %10.3f %10.3f %10.3f %8.2f  %s\n", l.stage.c_str(), l.rows, l.fastest * 1e3,
                     l.mean * 1e3, l.floor * 1e3, l.fastest / l.floor, l.floorName.c_str());
+    }
 }
 
 } // namespace etp::bench

@@ -114,6 +114,9 @@ private:
     std::chrono::steady_clock::time_point begin_;
 };
 
+// A stage the program refuses at that length, with its message, for the summary.
+void NoteRefused(const std::string& stage, long rows, const std::string& message);
+
 // The summary of every stage run so far: stage, rows, fastest ms, floor, ratio.
 void PrintSummary();
 

@@ -61,6 +61,7 @@ void RunWriter(benchmark::State& state, const char* stage, const std::function<s
     try {
         text = build(w);
     } catch (const std::exception& refusal) {
+        NoteRefused(stage, static_cast<long>(state.range(0)), refusal.what());
         state.SkipWithError((std::string("refused: ") + refusal.what()).c_str());
         for (auto _ : state) {
         }
