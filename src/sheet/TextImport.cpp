@@ -17,8 +17,10 @@ TextImportReport ReadTextLines(MeteoSheet& sheet, std::string_view bytes)
                         (bytes[last - 1] == '\n' && last >= 2 && bytes[last - 2] == '\r')))
         --last;
     if (last > 0) {
-        const auto lines = std::count(bytes.begin(), bytes.begin() + static_cast<std::ptrdiff_t>(last), '\r') + 1;
-        sheet.reserveRows(static_cast<int>(std::min<std::ptrdiff_t>(lines, std::numeric_limits<int>::max())));
+        // memchr strides over a line at a time, far faster than a byte-by-byte count.
+        long lines = 1;
+        for (std::size_t cr = bytes.find('\r'); cr < last; cr = bytes.find('\r', cr + 1)) ++lines;
+        sheet.reserveRows(static_cast<int>(std::min<long>(lines, std::numeric_limits<int>::max())));
     }
     while (start < n) {
         std::size_t end = bytes.find('\r', start);

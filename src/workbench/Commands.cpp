@@ -1,8 +1,10 @@
 #include "workbench/Commands.h"
 
+#include <algorithm>
 #include <cmath>
 #include <filesystem>
 #include <fstream>
+#include <memory>
 #include <sstream>
 
 #include "base/AtomicFile.h"
@@ -16,7 +18,14 @@ namespace etp {
 
 namespace {
 
-std::optional<std::string> ReadWholeFile(const std::string& path, std::string& reason)
+// A file's bytes, in a buffer that is not filled with zeros before the file is read.
+struct FileBytes {
+    std::unique_ptr<char[]> data;
+    std::size_t size = 0;
+    std::string_view view() const { return {data.get(), size}; }
+};
+
+std::optional<FileBytes> ReadWholeFile(const std::string& path, std::string& reason)
 {
     std::error_code ec;
     if (std::filesystem::is_directory(path, ec)) {
@@ -28,18 +37,18 @@ std::optional<std::string> ReadWholeFile(const std::string& path, std::string& r
         reason = "it cannot be opened";
         return std::nullopt;
     }
-    // Where the size is known the bytes go straight into a string of that size; what the
+    // Where the size is known the bytes go straight into a buffer of that size; what the
     // size did not tell (a file still growing, or one without a size) is read after it.
-    std::string bytes;
+    FileBytes bytes;
     in.seekg(0, std::ios::end);
     const std::streamoff size = in.tellg();
     in.clear();
     in.seekg(0, std::ios::beg);
     in.clear();
     if (size > 0) {
-        bytes.resize(static_cast<std::size_t>(size));
-        in.read(bytes.data(), size);
-        bytes.resize(static_cast<std::size_t>(in.gcount()));
+        bytes.data = std::make_unique_for_overwrite<char[]>(static_cast<std::size_t>(size));
+        in.read(bytes.data.get(), size);
+        bytes.size = static_cast<std::size_t>(in.gcount());
     }
     if (in.bad()) {
         reason = "it cannot be read";
@@ -48,7 +57,14 @@ std::optional<std::string> ReadWholeFile(const std::string& path, std::string& r
     if (!in.eof()) {
         std::ostringstream rest;
         rest << in.rdbuf();
-        bytes += std::move(rest).str();
+        const std::string more = std::move(rest).str();
+        if (!more.empty()) {
+            auto whole = std::make_unique_for_overwrite<char[]>(bytes.size + more.size());
+            std::copy_n(bytes.data.get(), bytes.size, whole.get());
+            std::copy_n(more.data(), more.size(), whole.get() + bytes.size);
+            bytes.data = std::move(whole);
+            bytes.size += more.size();
+        }
     }
     if (in.bad()) {
         reason = "it cannot be read";
@@ -72,7 +88,7 @@ bool ImportText(Workbench& workbench, const std::string& name, UserInterface& ui
     TextImportReport report;
     {
         auto busy = ui.busy(Pointer::BusyArrow);
-        report = ReadTextLines(workbench.sheet, *bytes);
+        report = ReadTextLines(workbench.sheet, bytes->view());
     }
     if (report.droppedFields > 0)
         ui.message(std::to_string(report.droppedFields) + " fields beyond column " +
