@@ -50,6 +50,8 @@ set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_GENERATOR DEB)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# Opened at run time with the first workbook, so no program names it among its libraries.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS ${ETP_GSF_PACKAGE})
 set(CPACK_DEBIAN_PACKAGE_SECTION science)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 include(CPack)

@@ -1,10 +1,10 @@
 #include "sheet/CodepageDecoder.h"
 
-#include <gsf/gsf-msole-utils.h>
-
 #include <algorithm>
 #include <cerrno>
 #include <iterator>
+
+#include "sheet/GsfLibrary.h"
 
 namespace etp {
 
@@ -21,15 +21,15 @@ bool Known(int codepage)
     return std::find(std::begin(kKnown), std::end(kKnown), codepage) != std::end(kKnown);
 }
 
-GIConv Open(int codepage)
+GIConv Open(const GsfLibrary& gsf, int codepage)
 {
     // Code pages that only BIFF uses: 0x8000 for Apple Roman, 0x8001 for Windows-1252;
     // 367 (US-ASCII) is a part of 1252.
     if (codepage == 0x8000) codepage = 10000;
     if (!Known(codepage)) codepage = 1252;
-    GIConv converter = gsf_msole_iconv_open_for_import(codepage);
+    GIConv converter = gsf.msoleIconvOpenForImport(codepage);
     if (converter == reinterpret_cast<GIConv>(-1) && codepage != 1252)
-        converter = gsf_msole_iconv_open_for_import(1252);
+        converter = gsf.msoleIconvOpenForImport(1252);
     return converter;
 }
 
@@ -37,13 +37,16 @@ GIConv Open(int codepage)
 
 CodepageDecoder::CodepageDecoder(int codepage)
 {
-    GIConv converter = Open(codepage);
+    // Without the library (a workbook could not have been opened either) only Latin-1 is left.
+    const GsfLibrary* gsf = LoadGsfLibrary();
+    if (!gsf) return;
+    GIConv converter = Open(*gsf, codepage);
     if (converter != reinterpret_cast<GIConv>(-1)) converter_ = converter;
 }
 
 CodepageDecoder::~CodepageDecoder()
 {
-    if (converter_) g_iconv_close(static_cast<GIConv>(converter_));
+    if (converter_) LoadGsfLibrary()->iconvClose(static_cast<GIConv>(converter_));
 }
 
 void CodepageDecoder::append(std::string& out, biff::Bytes bytes) const
@@ -57,21 +60,22 @@ void CodepageDecoder::append(std::string& out, biff::Bytes bytes) const
         return;
     }
     const auto converter = static_cast<GIConv>(converter_);
-    g_iconv(converter, nullptr, nullptr, nullptr, nullptr); // a fresh shift state
+    const auto iconv = LoadGsfLibrary()->iconv;
+    iconv(converter, nullptr, nullptr, nullptr, nullptr); // a fresh shift state
     char* in = const_cast<char*>(reinterpret_cast<const char*>(bytes.data()));
     gsize inLeft = bytes.size();
     char buffer[256];
     while (inLeft > 0) {
         char* outPtr = buffer;
         gsize outLeft = sizeof buffer;
-        const gsize done = g_iconv(converter, &in, &inLeft, &outPtr, &outLeft);
+        const gsize done = iconv(converter, &in, &inLeft, &outPtr, &outLeft);
         out.append(buffer, static_cast<std::size_t>(outPtr - buffer));
         if (done != static_cast<gsize>(-1)) continue;
         if (errno == E2BIG) continue;
         out += "\xEF\xBF\xBD"; // U+FFFD for a byte the code page lacks or a sequence cut short
         ++in;
         --inLeft;
-        g_iconv(converter, nullptr, nullptr, nullptr, nullptr);
+        iconv(converter, nullptr, nullptr, nullptr, nullptr);
     }
 }
 

@@ -1,0 +1,60 @@
+#include "sheet/GsfLibrary.h"
+
+#include <dlfcn.h>
+
+#include <optional>
+#include <type_traits>
+
+namespace etp {
+
+namespace {
+
+void Ignore(const gchar*, GLogLevelFlags, const gchar*, gpointer) {}
+
+std::optional<GsfLibrary> Load()
+{
+    void* library = dlopen(ETP_GSF_SONAME, RTLD_NOW | RTLD_LOCAL);
+    if (!library) return std::nullopt;
+    // dlsym searches the library's own dependencies too, where the glib functions are.
+    bool found = true;
+    const auto find = [&](auto& function, const char* name) {
+        function = reinterpret_cast<std::remove_reference_t<decltype(function)>>(dlsym(library, name));
+        found = found && function != nullptr;
+    };
+    GsfLibrary gsf{};
+    find(gsf.objectUnref, "g_object_unref");
+    find(gsf.errorFree, "g_error_free");
+    find(gsf.iconv, "g_iconv");
+    find(gsf.iconvClose, "g_iconv_close");
+    find(gsf.inputSeek, "gsf_input_seek");
+    find(gsf.inputRead, "gsf_input_read");
+    find(gsf.inputSize, "gsf_input_size");
+    find(gsf.inputStdioNew, "gsf_input_stdio_new");
+    find(gsf.inputMemoryNew, "gsf_input_memory_new");
+    find(gsf.infileMsoleNew, "gsf_infile_msole_new");
+    find(gsf.infileNumChildren, "gsf_infile_num_children");
+    find(gsf.infileNameByIndex, "gsf_infile_name_by_index");
+    find(gsf.infileChildByIndex, "gsf_infile_child_by_index");
+    find(gsf.msoleIconvOpenForImport, "gsf_msole_iconv_open_for_import");
+    decltype(&::gsf_init) init = nullptr;
+    decltype(&::g_log_set_handler) setLogHandler = nullptr;
+    find(init, "gsf_init");
+    find(setLogHandler, "g_log_set_handler");
+    if (!found) return std::nullopt;
+    init();
+    // A damaged file is answered with the import's own message; what the library
+    // notices on the way is no news for the person (nor for etp's stderr).
+    for (const char* domain : {"libgsf", "libgsf:msole", "libgsf:utils"})
+        setLogHandler(domain, static_cast<GLogLevelFlags>(G_LOG_LEVEL_MASK), Ignore, nullptr);
+    return gsf;
+}
+
+} // namespace
+
+const GsfLibrary* LoadGsfLibrary()
+{
+    static const std::optional<GsfLibrary> library = Load();
+    return library ? &*library : nullptr;
+}
+
+} // namespace etp
