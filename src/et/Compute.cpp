@@ -118,8 +118,10 @@ ComputeOutcome Compute(MeteoSheet& sheet, const ComputeSettings& settings, doubl
         ui.question(kStationQuestion, kApplicationTitle, Icon::Question, Buttons::OkCancel) == Answer::Cancel)
         return ComputeOutcome::StationRequested;
 
+    // The monthly temperature ranges serve "P-T extrad" alone; a pass over the whole
+    // series is saved when it is not chosen.
     MonthlyTemperatureRange table;
-    BuildMonthlyTemperatureRange(sheet, settings.columns, table);
+    if (settings.methods.checked[MethodPriestleyTaylorExtrad]) BuildMonthlyTemperatureRange(sheet, settings.columns, table);
 
     const std::array<bool, kMethodCount> checked = settings.methods.checked;
     int chosen = 0;

@@ -74,6 +74,14 @@ TEST_F(ComputeTest, WorkedExampleEveryMethod)
     EXPECT_EQ(previous, 20);
 }
 
+TEST_F(ComputeTest, PriestleyTaylorExtradAloneHasItsMonthlyRanges)
+{
+    MeteoSheet sheet = SheetOf({kStationTitles, kDayBefore, kWorkedDay});
+    check({MethodPriestleyTaylorExtrad});
+    EXPECT_EQ(run(sheet), ComputeOutcome::Completed);
+    EXPECT_EQ(cell(sheet, 3, 10), "16.");
+}
+
 TEST_F(ComputeTest, ResultColumnsFollowTheLastTitleAndAppendOnEveryRun)
 {
     MeteoSheet sheet = SheetOf({kStationTitles, kDayBefore, kWorkedDay});
