@@ -90,6 +90,30 @@ void AppSession::setStation(const QString& latitude, const QString& altitude)
     click(QStringLiteral("Command1"), station);
 }
 
+std::vector<QLineEdit*> CheckLabelledBoxes(const QWidget* dialog, std::initializer_list<LabelledBox> boxes)
+{
+    std::vector<QLineEdit*> found;
+    for (const LabelledBox& expected : boxes) {
+        auto* box = Child<QLineEdit>(dialog, QString::fromLatin1(expected.name));
+        found.push_back(box);
+        const auto* caption = Child<QLabel>(dialog, QStringLiteral("Label_") + QString::fromLatin1(expected.name));
+        if (box->text() != QString::fromLatin1(expected.initial) ||
+            box->parentWidget()->objectName() != QString::fromLatin1(expected.frame) ||
+            caption->text() != QString::fromLatin1(expected.label))
+            throw std::runtime_error(std::string("box ") + expected.name + ": \"" + box->text().toStdString() + "\" in " +
+                                     box->parentWidget()->objectName().toStdString() + ", caption \"" +
+                                     caption->text().toStdString() + "\"");
+    }
+    return found;
+}
+
+void AppSession::computeOnly(int k)
+{
+    workbench.methods.checked.fill(false);
+    tick(k);
+    click(QStringLiteral("Command1"));
+}
+
 void AppSession::tick(int k)
 {
     const bool combination = k < 6;

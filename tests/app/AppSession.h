@@ -3,10 +3,13 @@
 // driven through objectNames, with a scripted person answering every box.
 #include <QAction>
 #include <QCheckBox>
+#include <QLineEdit>
 #include <QString>
 #include <QWidget>
+#include <initializer_list>
 #include <memory>
 #include <stdexcept>
+#include <vector>
 
 #include "app/Form1.h"
 #include "support/ScriptedUserInterface.h"
@@ -25,6 +28,17 @@ T* Child(const QObject* parent, const QString& name)
 
 // A person's click on a check box.
 void ClickCheckBox(QCheckBox* box);
+
+// A text box of a dialog with its caption "Label_<name>", the frame holding it and its
+// first text.
+struct LabelledBox {
+    const char* name;
+    const char* label;
+    const char* frame;
+    const char* initial;
+};
+// Compares each box's first text, frame and caption; returns the boxes in that order.
+std::vector<QLineEdit*> CheckLabelledBoxes(const QWidget* dialog, std::initializer_list<LabelledBox> boxes);
 
 class AppSession {
 public:
@@ -55,6 +69,8 @@ public:
     void openSample(const QString& path, int days);
     // Ticks the method with index k (0..11) in its dialog, opening it by its menu item.
     void tick(int k);
+    // Computes that method alone ("Command1" of the main window).
+    void computeOnly(int k);
 
     Workbench workbench;
     ScriptedUserInterface ui;

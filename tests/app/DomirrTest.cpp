@@ -104,18 +104,12 @@ void TestDomirr::showsEveryControlAndOffersTheEtColumns()
     QWidget* dialog = openDialog();
     QVERIFY(dialog && dialog->isVisible());
     QCOMPARE(dialog->windowTitle(), QStringLiteral("Irrigation function of ETP-rain"));
-    const std::tuple<const char*, const char*, const char*, const char*> boxes[] = {
-        {"Text1", "Starting date", "Frame2", "06/06"},
-        {"Text2", "Ending date", "Frame2", "09/09"},
-        {"Text3", "ETP-rain  limit (mm)", "Frame3", "50"},
-        {"Text4", "Restoring (%)", "Frame3", "75"},
-    };
-    for (const auto& [name, label, frame, initial] : boxes) {
-        auto* box = Child<QLineEdit>(dialog, QString::fromLatin1(name));
-        QCOMPARE(box->text(), QString::fromLatin1(initial));
-        QCOMPARE(box->parentWidget()->objectName(), QString::fromLatin1(frame));
-        QCOMPARE(Child<QLabel>(dialog, QStringLiteral("Label_") + QString::fromLatin1(name))->text(), QString::fromLatin1(label));
-    }
+    CheckLabelledBoxes(dialog, {
+                                   {"Text1", "Starting date", "Frame2", "06/06"},
+                                   {"Text2", "Ending date", "Frame2", "09/09"},
+                                   {"Text3", "ETP-rain  limit (mm)", "Frame3", "50"},
+                                   {"Text4", "Restoring (%)", "Frame3", "75"},
+                               });
     QCOMPARE(Child<QGroupBox>(dialog, QStringLiteral("Frame1"))->title(), QStringLiteral("select one of this methods"));
     QCOMPARE(Child<QGroupBox>(dialog, QStringLiteral("Frame2"))->title(), QStringLiteral("Setting date (i.e. 06/07)"));
     QCOMPARE(Child<QGroupBox>(dialog, QStringLiteral("Frame3"))->title(),

@@ -49,7 +49,6 @@ private:
     }
     QString file(const char* name) const { return dir_->filePath(QString::fromLatin1(name)); }
     QStringList visibleOptions(QWidget* dialog) const;
-    void compute(int k);
 
     std::unique_ptr<QTemporaryDir> dir_;
     std::unique_ptr<AppSession> app_;
@@ -61,13 +60,6 @@ void TestForm5::init()
     app_ = std::make_unique<AppSession>();
     app_->openSample(file("sample.txt"), 60);
     app_->ui.messages.clear();
-}
-
-void TestForm5::compute(int k)
-{
-    app_->workbench.methods.checked.fill(false); // this method's column only
-    app_->tick(k);
-    app_->click(QStringLiteral("Command1"));
 }
 
 QWidget* TestForm5::openLeachm()
@@ -86,7 +78,7 @@ QStringList TestForm5::visibleOptions(QWidget* dialog) const
 
 void TestForm5::opensWithItsInitialTextsAndOptions()
 {
-    compute(MethodPenMon);
+    app_->computeOnly(MethodPenMon);
     QWidget* dialog = openLeachm();
     QVERIFY(dialog->isVisible());
     QCOMPARE(dialog->windowTitle(), QStringLiteral("meteo files for LEACHM"));
@@ -108,10 +100,10 @@ void TestForm5::opensWithItsInitialTextsAndOptions()
 
 void TestForm5::listsTheComputedEtColumnsAndSelectsTheLast()
 {
-    compute(MethodPriestleyTaylor);
-    compute(MethodPenMon);
-    compute(MethodHargreaves); // not an ET source of the model files
-    compute(MethodPriestleyTaylor);
+    app_->computeOnly(MethodPriestleyTaylor);
+    app_->computeOnly(MethodPenMon);
+    app_->computeOnly(MethodHargreaves); // not an ET source of the model files
+    app_->computeOnly(MethodPriestleyTaylor);
     QWidget* dialog = openLeachm();
     QVERIFY(app_->ui.messages.empty());
     QVERIFY(Child<QGroupBox>(dialog, QStringLiteral("Frame2"))->isEnabled());
@@ -150,8 +142,8 @@ void TestForm5::textsAndDateFormatGoIntoTheRainFile()
 
 void TestForm5::theChosenOptionIsTheEtColumnRead()
 {
-    compute(MethodPriestleyTaylor);
-    compute(MethodPenMon);
+    app_->computeOnly(MethodPriestleyTaylor);
+    app_->computeOnly(MethodPenMon);
     QWidget* dialog = openLeachm();
     QByteArray files[2];
     for (int i = 0; i < 2; ++i) {
@@ -169,7 +161,7 @@ void TestForm5::theChosenOptionIsTheEtColumnRead()
 
 void TestForm5::saveAllAsksForBothFiles()
 {
-    compute(MethodPenMon);
+    app_->computeOnly(MethodPenMon);
     QWidget* dialog = openLeachm();
     app_->ui.saveFiles = {std::nullopt, file("a.etp").toStdString()};
     app_->click(QStringLiteral("Command4"), dialog);
@@ -182,13 +174,13 @@ void TestForm5::saveAllAsksForBothFiles()
 // new scan, so a column computed in between is not offered.
 void TestForm5::cancelKeepsTheDialogAsItWas()
 {
-    compute(MethodPenMon);
+    app_->computeOnly(MethodPenMon);
     QWidget* dialog = openLeachm();
     app_->type(QStringLiteral("Text3"), QStringLiteral("2.5"), dialog);
     ClickOption(Child<QRadioButton>(dialog, QStringLiteral("Option2")));
     app_->click(QStringLiteral("Command1"), dialog);
     QVERIFY(!dialog->isVisible());
-    compute(MethodPriestleyTaylor);
+    app_->computeOnly(MethodPriestleyTaylor);
     QVERIFY(openLeachm() == dialog);
     QCOMPARE(Child<QLineEdit>(dialog, QStringLiteral("Text3"))->text(), QStringLiteral("2.5"));
     QVERIFY(Child<QRadioButton>(dialog, QStringLiteral("Option2"))->isChecked());
@@ -199,13 +191,13 @@ void TestForm5::cancelKeepsTheDialogAsItWas()
 // fresh scan of the title row.
 void TestForm5::closeBoxDiscardsTheDialog()
 {
-    compute(MethodPenMon);
+    app_->computeOnly(MethodPenMon);
     QPointer<QWidget> dialog = openLeachm();
     app_->type(QStringLiteral("Text3"), QStringLiteral("2.5"), dialog);
     dialog->close();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QVERIFY(dialog.isNull());
-    compute(MethodPriestleyTaylor);
+    app_->computeOnly(MethodPriestleyTaylor);
     QWidget* again = openLeachm();
     QCOMPARE(Child<QLineEdit>(again, QStringLiteral("Text3"))->text(), QStringLiteral("1"));
     QCOMPARE(visibleOptions(again), (QStringList{QStringLiteral("PenMon"), QStringLiteral("P-T*")}));

@@ -78,22 +78,16 @@ void TestTurnedIrri::showsEveryControlWithItsInitialText()
     QWidget* dialog = openDialog();
     QVERIFY(dialog && dialog->isVisible());
     QCOMPARE(dialog->windowTitle(), QStringLiteral("Turned irrigation"));
-    const std::tuple<const char*, const char*, const char*, const char*> boxes[] = {
-        {"Text1", "Starting date", "Frame1", "01/07"},
-        {"Text2", "Ending date", "Frame1", "30/08"},
-        {"Text3", "Frequency (d)", "Frame2", "15"},
-        {"Text4", "Amount each (mm)", "Frame2", "50"},
-        {"Text5", "greater than (mm)", "Frame3", "50"},
-        {"Text6", "in \"n\" days before application", "Frame3", "4"},
-    };
-    for (const auto& [name, label, frame, initial] : boxes) {
-        auto* box = Child<QLineEdit>(dialog, QString::fromLatin1(name));
-        QCOMPARE(box->text(), QString::fromLatin1(initial));
-        QCOMPARE(box->parentWidget()->objectName(), QString::fromLatin1(frame));
-        const auto* caption = Child<QLabel>(dialog, QStringLiteral("Label_") + QString::fromLatin1(name));
-        QCOMPARE(caption->text(), QString::fromLatin1(label));
-        QVERIFY(caption->buddy() == box);
-    }
+    const auto boxes = CheckLabelledBoxes(dialog, {
+                                                      {"Text1", "Starting date", "Frame1", "01/07"},
+                                                      {"Text2", "Ending date", "Frame1", "30/08"},
+                                                      {"Text3", "Frequency (d)", "Frame2", "15"},
+                                                      {"Text4", "Amount each (mm)", "Frame2", "50"},
+                                                      {"Text5", "greater than (mm)", "Frame3", "50"},
+                                                      {"Text6", "in \"n\" days before application", "Frame3", "4"},
+                                                  });
+    for (QLineEdit* box : boxes)
+        QVERIFY(Child<QLabel>(dialog, QStringLiteral("Label_") + box->objectName())->buddy() == box);
     QCOMPARE(Child<QGroupBox>(dialog, QStringLiteral("Frame1"))->title(), QStringLiteral("Dates (i.e. 06/07)"));
     QCOMPARE(Child<QGroupBox>(dialog, QStringLiteral("Frame2"))->title(), QStringLiteral("Water"));
     QCOMPARE(Child<QGroupBox>(dialog, QStringLiteral("Frame3"))->title(), QStringLiteral("No irrigation if cumulated rain is"));

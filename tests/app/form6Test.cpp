@@ -36,12 +36,6 @@ private:
         return app_->dialog(QStringLiteral("form6"));
     }
     QString path(const char* name) const { return dir_->filePath(QString::fromLatin1(name)); }
-    void computeOnly(int k)
-    {
-        app_->workbench.methods.checked.fill(false);
-        app_->tick(k);
-        app_->click(QStringLiteral("Command1"));
-    }
 
     std::unique_ptr<QTemporaryDir> dir_;
     std::unique_ptr<AppSession> app_;
@@ -52,7 +46,7 @@ void Testform6::init()
     dir_ = std::make_unique<QTemporaryDir>();
     app_ = std::make_unique<AppSession>();
     app_->openSample(path("sample.txt"), 30);
-    computeOnly(MethodPenMon);
+    app_->computeOnly(MethodPenMon);
     app_->ui.messages.clear();
 }
 
@@ -116,7 +110,7 @@ void Testform6::cancelHidesAndTheCloseBoxDiscards()
     QPointer<QWidget> dialog = openMacro();
     app_->click(QStringLiteral("Command1"), dialog);
     QVERIFY(!dialog->isVisible());
-    computeOnly(MethodPriestleyTaylor);
+    app_->computeOnly(MethodPriestleyTaylor);
     QVERIFY(openMacro() == dialog);
     QVERIFY(Child<QRadioButton>(dialog, QStringLiteral("Option3_1"))->isHidden()); // no new scan
 
