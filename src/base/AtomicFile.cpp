@@ -26,6 +26,12 @@ std::string Reason() { return std::strerror(errno); }
 
 std::optional<std::string> WriteFileAtomically(const std::string& path, std::string_view content)
 {
+    return WriteFileAtomically(path, [content](const PieceWriter& write) { write(content); });
+}
+
+std::optional<std::string> WriteFileAtomically(const std::string& path,
+                                               const std::function<void(const PieceWriter&)>& produce)
+{
     namespace fs = std::filesystem;
     const fs::path target(path);
     std::error_code ec;
@@ -35,8 +41,20 @@ std::optional<std::string> WriteFileAtomically(const std::string& path, std::str
     std::FILE* file = std::fopen(temporary.c_str(), "wb");
     if (!file) return Reason();
 
-    bool ok = std::fwrite(content.data(), 1, content.size(), file) == content.size();
-    std::string reason = ok ? std::string() : Reason();
+    bool ok = true;
+    std::string reason;
+    try {
+        produce([&](std::string_view piece) {
+            if (ok && std::fwrite(piece.data(), 1, piece.size(), file) != piece.size()) {
+                ok = false;
+                reason = Reason();
+            }
+        });
+    } catch (...) {
+        std::fclose(file);
+        fs::remove(temporary, ec);
+        throw;
+    }
     if (std::fflush(file) != 0 && ok) {
         ok = false;
         reason = Reason();

@@ -1,4 +1,5 @@
 #pragma once
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -9,5 +10,12 @@ namespace etp {
 // every byte is on disk: a failed write leaves the old file as it was and no stray file.
 // Returns the reason when it failed.
 std::optional<std::string> WriteFileAtomically(const std::string& path, std::string_view content);
+
+// The same for content made piece by piece: produce hands each piece to the writer it is
+// given, in order, so a large file never needs to be held whole. Once a write has failed
+// the writer ignores the pieces still to come.
+using PieceWriter = std::function<void(std::string_view piece)>;
+std::optional<std::string> WriteFileAtomically(const std::string& path,
+                                               const std::function<void(const PieceWriter&)>& produce);
 
 } // namespace etp

@@ -63,7 +63,7 @@ double NetLongwaveFao24(const DailyWeather& D, const SiteDay& S)
     const double RHmean = ToSingle((double(D.RHmax) + D.RHmin) / 2); // [%], 32-bit mean
     const double ed = SaturationVapourPressure(T) * RHmean / 100 * 10; // [mbar]
     // 1.171e-07 cal cm-2 d-1 K-4: Stefan-Boltzmann; / 59: cal cm-2 -> mm; 273, not 273.16.
-    const double fT = 1.171e-07 * Power(T + 273, 4, "NetLongwaveFao24") / 59; // [mm d-1]
+    const double fT = 1.171e-07 * FourthPower(T + 273, "NetLongwaveFao24") / 59; // [mm d-1]
     const double fed = 0.34 - 0.044 * SquareRoot(ed, "NetLongwaveFao24");     // [-]
     const double N = DaylightHours(S);                                         // [h]
     const double n = D.Sunshine;                                               // [h]

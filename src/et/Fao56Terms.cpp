@@ -33,8 +33,8 @@ double NetLongwaveFao56Of(const DailyWeather& D, const SiteDay& S)
     const double f = Divide(1.35 * Rs, Rso, "NetLongwaveFao56") - 0.35;    // cloudiness; Rs / Rso not capped at 1
     const double ePrime = 0.34 - 0.14 * SquareRoot(ea, "NetLongwaveFao56"); // net emissivity
     const double Rnl = 4.903e-09 // Stefan-Boltzmann [MJ K-4 m-2 d-1]
-                     * (Power(double(D.Tmin) + 273.16, 4, "NetLongwaveFao56")
-                        + Power(double(D.Tmax) + 273.16, 4, "NetLongwaveFao56")) / 2
+                     * (FourthPower(double(D.Tmin) + 273.16, "NetLongwaveFao56")
+                        + FourthPower(double(D.Tmax) + 273.16, "NetLongwaveFao56")) / 2
                      * ePrime * f;                                  // [MJ m-2 d-1]
     return Finite(Rnl * 0.408, "NetLongwaveFao56");                 // MJ m-2 d-1 -> mm
 }

@@ -3,6 +3,7 @@
 #include "et/CombinationMethods.h"
 #include "et/Fao56Terms.h"
 #include "et/SolarGeometry.h"
+#include "et/TermMemo.h"
 
 namespace etp {
 
@@ -25,7 +26,7 @@ double PenMon(const DailyWeather& D, const SiteDay& S, double& PreviousMeanTempe
     const double Ra = ExtraterrestrialRadiation(S);                 // [MJ m-2 d-1]
     const double Rso = (0.75 + 0.0001 * S.Altitude) * Ra;           // [MJ m-2 d-1]; 1e-4 per metre, not 2e-5
     const double Rnl = 4.903e-09
-                     * (Power(double(D.Tmax) + 273.16, 4, "PenMon") + Power(double(D.Tmin) + 273.16, 4, "PenMon")) / 2
+                     * (FourthPower(double(D.Tmax) + 273.16, "PenMon") + FourthPower(double(D.Tmin) + 273.16, "PenMon")) / 2
                      * (0.34 - 0.14 * SquareRoot(ea, "PenMon"))
                      * (Divide(1.35 * (double(D.Radiation) / 0.408), Rso, "PenMon") - 0.35); // [MJ m-2 d-1]
     const double Rn = Rns - Rnl;                                    // [MJ m-2 d-1]

@@ -1,6 +1,9 @@
 #include "et/SolarGeometry.h"
 
 #include <array>
+#include <bitset>
+#include <cstdint>
+#include <cstring>
 #include <cmath>
 #include <cstddef>
 
@@ -38,56 +41,82 @@ int DayOfYear(const SiteDay& S)
 
 namespace {
 
-// Several methods of one row ask for the same day's Ra and N: the last answer is kept,
-// per thread, for the same latitude and date. The value is the one the formula gives.
-struct SolarMemo {
-    float latitude = 0, month = 0, day = 0;
-    double value = 0;
-    bool valid = false;
+// Ra and N depend on the latitude and the calendar day alone, so a year of rows asks for
+// each of them 365 times with the same arguments. A table per thread keeps the value of
+// every day of the year at one latitude, each computed the first time it is asked for;
+// a new latitude (compared bit for bit) starts the table again. Days that are not whole
+// days of a month, and days whose formula fails, are never kept.
+class SolarTable {
+public:
+    template <typename Formula>
+    double operator()(const SiteDay& S, Formula&& formula)
+    {
+        const int slot = Slot(S);
+        if (slot < 0) return formula();
+        std::uint32_t latitude;
+        std::memcpy(&latitude, &S.Latitude, sizeof latitude);
+        if (!started_ || latitude != latitude_) {
+            known_.reset();
+            latitude_ = latitude;
+            started_ = true;
+        }
+        const auto k = static_cast<std::size_t>(slot);
+        if (!known_.test(k)) {
+            values_[k] = formula();
+            known_.set(k);
+        }
+        return values_[k];
+    }
 
-    const double* find(const SiteDay& S) const
+private:
+    static int Slot(const SiteDay& S)
     {
-        return valid && S.Latitude == latitude && S.Month == month && S.Day == day ? &value : nullptr;
+        const float month = S.Month;
+        const float day = S.Day;
+        if (!(month >= 1 && month <= 12 && day >= 1 && day <= 31)) return -1;
+        const int m = static_cast<int>(month);
+        const int d = static_cast<int>(day);
+        if (static_cast<float>(m) != month || static_cast<float>(d) != day) return -1;
+        return (m - 1) * 31 + (d - 1);
     }
-    double keep(const SiteDay& S, double v)
-    {
-        latitude = S.Latitude;
-        month = S.Month;
-        day = S.Day;
-        valid = true;
-        return value = v;
-    }
+
+    static constexpr std::size_t kSlots = 12 * 31;
+    std::array<double, kSlots> values_{};
+    std::bitset<kSlots> known_;
+    std::uint32_t latitude_ = 0;
+    bool started_ = false;
 };
 
-thread_local SolarMemo daylightMemo;
-thread_local SolarMemo radiationMemo;
+thread_local SolarTable daylightTable;
+thread_local SolarTable radiationTable;
 
 } // namespace
 
 // Daylight hours N [h], FAO-24; declination with 0.4093 and 1.405, its own constants.
 double DaylightHours(const SiteDay& S)
 {
-    if (const double* N = daylightMemo.find(S)) return *N;
-    const double J = DayOfYear(S);                                   // [day]
-    const double d = 0.4093 * std::sin(TwoPi * J / 365 - 1.405);     // declination [rad]
-    const double phi = double(S.Latitude) * Pi / 180;                // latitude [rad]
-    const double ws = ArcCos(-std::tan(phi) * std::tan(d));          // sunset hour angle [rad]
-    return daylightMemo.keep(S, 24 * ws / Pi);
+    return daylightTable(S, [&S] {
+        const double J = DayOfYear(S);                               // [day]
+        const double d = 0.4093 * std::sin(TwoPi * J / 365 - 1.405); // declination [rad]
+        const double phi = double(S.Latitude) * Pi / 180;            // latitude [rad]
+        const double ws = ArcCos(-std::tan(phi) * std::tan(d));      // sunset hour angle [rad]
+        return 24 * ws / Pi;
+    });
 }
 
 // Extraterrestrial radiation Ra [MJ m-2 d-1], FAO-56 Eqs. 21, 23-25.
 double ExtraterrestrialRadiation(const SiteDay& S)
 {
-    if (const double* Ra = radiationMemo.find(S)) return *Ra;
-    const double J = DayOfYear(S);                                   // [day]
-    const double d = 0.409 * std::sin(TwoPi * J / 365 - 1.39);       // declination [rad]
-    const double phi = double(S.Latitude) * Pi / 180;                // latitude [rad]
-    const double ws = ArcCos(-std::tan(phi) * std::tan(d));          // sunset hour angle [rad]
-    const double dr = 1 + 0.033 * std::cos(TwoPi * J / 365);         // inverse relative Earth-Sun distance
-    return radiationMemo.keep(
-        S, Finite(1440 / Pi * 0.082 * dr                             // 0.082 MJ m-2 min-1: solar constant
-                      * (ws * std::sin(phi) * std::sin(d) + std::cos(phi) * std::cos(d) * std::sin(ws)),
-                  "ExtraterrestrialRadiation"));
+    return radiationTable(S, [&S] {
+        const double J = DayOfYear(S);                               // [day]
+        const double d = 0.409 * std::sin(TwoPi * J / 365 - 1.39);   // declination [rad]
+        const double phi = double(S.Latitude) * Pi / 180;            // latitude [rad]
+        const double ws = ArcCos(-std::tan(phi) * std::tan(d));      // sunset hour angle [rad]
+        const double dr = 1 + 0.033 * std::cos(TwoPi * J / 365);     // inverse relative Earth-Sun distance
+        return Finite(1440 / Pi * 0.082 * dr                         // 0.082 MJ m-2 min-1: solar constant
+                          * (ws * std::sin(phi) * std::sin(d) + std::cos(phi) * std::cos(d) * std::sin(ws)),
+                      "ExtraterrestrialRadiation");
+    });
 }
 
 // "PotRad": extraterrestrial radiation Ra [MJ m-2 d-1], not converted to mm; no weather needed.

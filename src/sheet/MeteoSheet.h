@@ -2,9 +2,9 @@
 // The data sheet: a grid of text cells. Row 0 holds the column captions, column 0 the
 // row captions; data cells run from row 1, column 1. Row 1 holds the titles, rows 2
 // onward one day each. Most of the 32000 x 30 cells of a new sheet are empty, so a row
-// stores only the cells up to its last non-empty one, their texts back to back in one
-// string with the end of each cell beside it.
+// stores only the cells up to its last non-empty one, in one block of memory.
 #include <cstdint>
+#include <memory>
 #include <span>
 #include <string>
 #include <string_view>
@@ -47,6 +47,10 @@ public:
 
     // Room for rows 1 to `rows` before they are filled in order. Changes no cell.
     void reserveRows(int rows);
+    // One line of a text file into a row: the bytes from position up to the next CR or the
+    // end, split at TAB as setBlockText splits them; position moves to that CR (or the end).
+    // Answers how many non-empty fields beyond column kMaxColumns were dropped.
+    int setLineText(int row, std::string_view bytes, std::size_t& position);
 
     // Never shrink below what the sheet holds; columns stop at kMaxColumns.
     void growRows(int rows);
@@ -71,20 +75,51 @@ public:
     std::size_t memoryBytes() const;
 
 private:
-    struct Row {
-        std::string text;                 // the cells' texts, back to back
-        std::vector<std::uint32_t> ends;  // end of cell c + 1 in text; no trailing empty cell
+    // One row's cells in one block of memory: the end of each cell in the text, then the
+    // cells' texts back to back, with some room to spare for cells added at the end
+    // (Compute's results). A row has no trailing empty cell; an empty row holds no block.
+    class Row {
+    public:
+        Row() = default;
+        Row(const Row& other);
+        Row& operator=(const Row& other);
+        Row(Row&&) noexcept = default;
+        Row& operator=(Row&&) noexcept = default;
+        ~Row() = default;
+
+        std::size_t size() const { return count_; }
+        bool empty() const { return count_ == 0; }
+        // Bytes of all the row's cell texts; the end of cell c (c < size()).
+        std::size_t textSize() const { return textSize_; }
+        std::uint32_t end(std::size_t c) const { return block_[c]; }
+        const char* text() const { return reinterpret_cast<const char*>(block_.get() + cellCapacity_); }
         std::string_view cell(std::size_t c) const
         {
-            const std::uint32_t begin = c == 0 ? 0 : ends[c - 1];
-            return std::string_view(text).substr(begin, ends[c] - begin);
+            const std::uint32_t begin = c == 0 ? 0 : block_[c - 1];
+            return {text() + begin, block_[c] - begin};
         }
         void set(std::size_t c, std::string_view value);
+        // Cells first, first + 1, ... of a row that ends before first, no empty one last.
+        void append(std::size_t first, std::span<const std::string_view> cells);
+        // The whole row: count cells ending at ends over text, none of them empty last.
+        void assign(const std::uint32_t* ends, std::size_t count, const char* text);
+        std::size_t memoryBytes() const;
+
+    private:
+        char* textData() { return reinterpret_cast<char*>(block_.get() + cellCapacity_); }
+        // Room for `cells` cells and `bytes` of text; what the row holds stays.
+        void reserve(std::size_t cells, std::size_t bytes);
         void trim();
-        bool empty() const { return ends.empty(); }
+
+        std::unique_ptr<std::uint32_t[]> block_; // cellCapacity_ ends, then the text
+        std::uint32_t textSize_ = 0;
+        std::uint32_t textCapacity_ = 0;
+        std::uint16_t count_ = 0;
+        std::uint16_t cellCapacity_ = 0;
     };
 
-    int fillEmptyRow(int row, int lastColumn, std::string_view text);
+    template <bool kLine>
+    int fillEmptyRow(int row, int lastColumn, const char*& p, const char* end);
 
     int rowCount_ = kInitialRows;
     int columnCount_ = kInitialColumns;

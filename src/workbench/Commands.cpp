@@ -219,24 +219,42 @@ bool ApplyHargreaves(Workbench& workbench, const std::array<std::string, 3>& tex
     return true;
 }
 
-std::string SheetAsText(const MeteoSheet& sheet)
+namespace {
+
+// The lines of the saved sheet, handed on some 64 KiB at a time.
+void WriteSheetText(const MeteoSheet& sheet, const PieceWriter& write)
 {
+    constexpr std::size_t kPiece = 64 << 10;
     const int rows = sheet.lastNonEmptyRow();
     const int columns = sheet.lastNonEmptyColumn();
-    // Its exact size: every cell text, a TAB between cells and CR LF after each line.
     std::string text;
-    text.reserve(sheet.textBytes() + static_cast<std::size_t>(rows) * static_cast<std::size_t>(columns + 1));
+    text.reserve(kPiece + 4096);
     for (int r = 1; r <= rows; ++r) {
         sheet.appendRowText(r, columns, text);
         text += "\r\n";
+        if (text.size() >= kPiece) {
+            write(text);
+            text.clear();
+        }
     }
+    if (!text.empty()) write(text);
+}
+
+} // namespace
+
+std::string SheetAsText(const MeteoSheet& sheet)
+{
+    std::string text;
+    WriteSheetText(sheet, [&text](std::string_view piece) { text += piece; });
     return text;
 }
 
 bool SaveSheet(Workbench& workbench, const std::string& path, UserInterface& ui)
 {
     auto busy = ui.busy(Pointer::Busy);
-    if (const auto failure = WriteFileAtomically(path, SheetAsText(workbench.sheet))) {
+    const auto failure =
+        WriteFileAtomically(path, [&](const PieceWriter& write) { WriteSheetText(workbench.sheet, write); });
+    if (failure) {
         ui.message("The file " + path + " could not be written: " + *failure + ".", kApplicationTitle, Icon::Critical);
         return false;
     }

@@ -4,6 +4,7 @@
 
 #include <csignal>
 #include <filesystem>
+#include <stdexcept>
 #include <string>
 #include <sys/resource.h>
 
@@ -58,6 +59,44 @@ TEST(WriteFileAtomically, AWriteThatFailsMidwayKeepsTheOldFile)
     ASSERT_TRUE(run);
     EXPECT_EQ(run->status, 0) << "the write did not report its failure";
     EXPECT_EQ(testing::ReadFile(path), "old results");
+    EXPECT_EQ(FilesIn(dir.path()), 1);
+}
+
+// Content made piece by piece: the pieces in order; a failing write stops at the first
+// failure and keeps the old file; an exception while producing leaves no temporary.
+TEST(WriteFileAtomically, PiecesInOrderAndFailuresMidway)
+{
+    testing::TempDir dir;
+    const auto path = dir.write("results.txt", "old results");
+    EXPECT_FALSE(WriteFileAtomically(path, [](const PieceWriter& write) {
+        for (int k = 0; k < 1000; ++k) write(std::to_string(k) + ",");
+    }));
+    std::string expected;
+    for (int k = 0; k < 1000; ++k) expected += std::to_string(k) + ",";
+    EXPECT_EQ(testing::ReadFile(path), expected);
+
+    const auto run = testing::RunInChild(
+        [&](std::string&) {
+            std::signal(SIGXFSZ, SIG_IGN);
+            const rlimit limit{4096, 4096};
+            setrlimit(RLIMIT_FSIZE, &limit);
+            const auto failure = WriteFileAtomically(path, [](const PieceWriter& write) {
+                for (int k = 0; k < 300; ++k) write(std::string(4096, 'x'));
+            });
+            return failure.has_value() ? 0 : 1;
+        },
+        false);
+    ASSERT_TRUE(run);
+    EXPECT_EQ(run->status, 0) << "the write did not report its failure";
+    EXPECT_EQ(testing::ReadFile(path), expected);
+
+    EXPECT_THROW((void)WriteFileAtomically(path,
+                                           [](const PieceWriter& write) {
+                                               write("partial");
+                                               throw std::runtime_error("out of memory, say");
+                                           }),
+                 std::runtime_error);
+    EXPECT_EQ(testing::ReadFile(path), expected);
     EXPECT_EQ(FilesIn(dir.path()), 1);
 }
 

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <functional>
 #include <future>
 #include <vector>
@@ -9,6 +10,7 @@
 #include "base/ArithmeticError.h"
 #include "et/Fao24Terms.h"
 #include "et/Fao56Terms.h"
+#include "et/SolarGeometry.h"
 
 namespace etp {
 
@@ -42,6 +44,25 @@ TEST(TermMemo, AFormulaThatThrowsKeepsNothing)
     EXPECT_THROW(memo({6.0}, []() -> double { throw ArithmeticError("test"); }), ArithmeticError);
     EXPECT_EQ(memo({6.0}, [] { return 2.0; }), 2); // not the 1 kept for 5
     EXPECT_EQ(memo({5.0}, [] { return 3.0; }), 3);
+}
+
+// Far more temperatures than slots, so that they share slots: every answer is pow's own,
+// and an overflow fails each time with the name of the term that asked.
+TEST(TermMemo, FourthPowerIsPowForEveryArgument)
+{
+    std::vector<double> bases;
+    for (int tenth = -400; tenth <= 600; ++tenth) bases.push_back(tenth / 10.0 + 273.16);
+    for (int round = 0; round < 3; ++round)
+        for (std::size_t k = 0; k < bases.size(); k += 1 + static_cast<std::size_t>(round))
+            ASSERT_EQ(FourthPower(bases[k], "test"), std::pow(bases[k], 4)) << bases[k];
+    for (const char* what : {"PenMon", "NetLongwaveFao56"}) {
+        try {
+            (void)FourthPower(1e300, what);
+            ADD_FAILURE() << "no overflow";
+        } catch (const ArithmeticError& error) {
+            EXPECT_EQ(std::string(error.what()), std::string("overflow in ") + what);
+        }
+    }
 }
 
 namespace {
@@ -120,6 +141,35 @@ TEST(TermMemo, NetLongwaveFao56FollowsEveryFieldItReads)
 TEST(TermMemo, PsychrometricConstantFollowsTheAltitude)
 {
     ExpectNoStaleValue([](const Day& d) { return PsychrometricConstant(d.S.Altitude); }, "PsychrometricConstant");
+}
+
+TEST(TermMemo, SolarTermsFollowTheLatitudeAndTheDate)
+{
+    ExpectNoStaleValue([](const Day& d) { return ExtraterrestrialRadiation(d.S); }, "ExtraterrestrialRadiation");
+    ExpectNoStaleValue([](const Day& d) { return DaylightHours(d.S); }, "DaylightHours");
+}
+
+// The solar terms keep a year of days per latitude: a whole year at one latitude, then at
+// another, then the first again, each day as a thread that never asked would answer it.
+// Dates that are no whole day fail every time and leave the kept days alone.
+TEST(TermMemo, SolarTermsOverWholeYearsAndLatitudes)
+{
+    const auto term = [](const Day& d) { return ExtraterrestrialRadiation(d.S) + 100 * DaylightHours(d.S); };
+    Day day = BaseDay();
+    for (const float latitude : {44.5F, -12.25F, 44.5F, 0.0F, -0.0F})
+        for (int month = 1; month <= 12; month += 1)
+            for (int dayOfMonth = 1; dayOfMonth <= 31; dayOfMonth += 3) {
+                day.S.Latitude = latitude;
+                day.S.Month = static_cast<float>(month);
+                day.S.Day = static_cast<float>(dayOfMonth);
+                const double expected = Fresh(term, day);
+                ASSERT_EQ(term(day), expected) << latitude << " " << dayOfMonth << "/" << month;
+                ASSERT_EQ(term(day), expected) << latitude << " " << dayOfMonth << "/" << month;
+            }
+    Day notADay = BaseDay();
+    notADay.S.Month = 7.5F;
+    for (int k = 0; k < 2; ++k) EXPECT_THROW((void)ExtraterrestrialRadiation(notADay.S), ArithmeticError);
+    EXPECT_EQ(term(BaseDay()), Fresh(term, BaseDay()));
 }
 
 // A day whose term fails keeps the error, however often it is asked, and the day

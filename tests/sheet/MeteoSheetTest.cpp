@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -229,6 +231,71 @@ TEST(MeteoSheet, AppendRowTextJoinsTheCellsOfTheSavedLine)
             sheet.appendRowText(row, columns, actual);
             EXPECT_EQ(actual, expected) << "row " << row << ", " << columns << " columns";
         }
+}
+
+} // namespace etp
+
+namespace etp {
+
+// Cells set one by one, in any order, against a plain table of strings: values short and
+// long (the row's block must move), empty (the row shrinks or goes), taken from the same
+// row (the value lives in the block being changed), through setCells and setBlockText
+// too; a copy taken halfway keeps the cells it had.
+TEST(MeteoSheet, EditsInAnyOrderMatchAPlainTable)
+{
+    constexpr int kRows = 6, kColumns = 14;
+    std::mt19937 random(20261206);
+    auto pick = [&random](int n) { return static_cast<int>(random() % static_cast<unsigned>(n)); };
+    MeteoSheet sheet;
+    std::vector<std::vector<std::string>> table(kRows + 1, std::vector<std::string>(kColumns + 1));
+    auto expectSame = [](const MeteoSheet& actual, const std::vector<std::vector<std::string>>& expected, int step) {
+        for (int r = 1; r <= kRows; ++r) {
+            int last = 0;
+            for (int c = 1; c <= kColumns; ++c) {
+                ASSERT_EQ(actual.cellText(r, c), expected[r][c]) << "step " << step << ", cell " << r << "," << c;
+                if (!expected[r][c].empty()) last = c;
+            }
+            ASSERT_EQ(actual.lastNonEmptyColumn(r), last) << "step " << step << ", row " << r;
+        }
+    };
+    std::optional<MeteoSheet> copy;
+    std::vector<std::vector<std::string>> copied;
+    for (int step = 0; step < 4000; ++step) {
+        const int r = 1 + pick(kRows), c = 1 + pick(kColumns);
+        std::string value;
+        switch (pick(6)) {
+        case 0: break; // empty
+        case 1: value = std::string(static_cast<std::size_t>(1 + pick(90)), static_cast<char>('a' + pick(26))); break;
+        case 2: value = table[r][1 + pick(kColumns)]; break;
+        default: value = std::to_string(pick(100000)); break;
+        }
+        if (pick(4) == 0 && !value.empty()) {
+            // The value read straight out of the row it goes back into.
+            const int from = 1 + pick(kColumns);
+            sheet.setCellText(r, from, value);
+            table[r][from] = value;
+            sheet.setCellText(r, c, sheet.cellText(r, from));
+        } else if (pick(5) == 0 && c + 2 <= kColumns) {
+            const std::string_view cells[] = {value, "", "7"};
+            sheet.setCells(r, c, cells);
+            table[r][c + 1] = "";
+            table[r][c + 2] = "7";
+        } else if (pick(8) == 0) {
+            sheet.setBlockText(r, c, kColumns, value + "\t\tz");
+            for (int k = c + 1; k <= kColumns; ++k) table[r][k] = k == c + 2 ? "z" : table[r][k];
+            if (c + 1 <= kColumns) table[r][c + 1] = "";
+        } else {
+            sheet.setCellText(r, c, value);
+        }
+        table[r][c] = value;
+        expectSame(sheet, table, step);
+        if (HasFatalFailure()) return;
+        if (step == 2000) {
+            copy.emplace(sheet);
+            copied = table;
+        }
+    }
+    expectSame(*copy, copied, -1);
 }
 
 } // namespace etp

@@ -63,6 +63,34 @@ TEST(ReadTextLines, MoreLinesThanRowsGrowTheSheet)
     EXPECT_EQ(sheet.cellText(40000, 1), "40000");
 }
 
+// Lines far longer than usual: a cell of 10,000 bytes, a line of many long fields.
+TEST(ReadTextLines, LongLinesKeepEveryByte)
+{
+    const std::string cell(10000, 'x');
+    std::string fields;
+    for (int k = 1; k <= 60; ++k) fields += (k > 1 ? "\t" : "") + std::string(static_cast<std::size_t>(k * 37), char('a' + k % 26));
+    MeteoSheet sheet;
+    const auto report = ReadTextLines(sheet, "short\r\n" + cell + "\t2\r" + fields + "\r\nlast");
+    EXPECT_EQ(report.lines, 4);
+    EXPECT_EQ(sheet.cellText(2, 1), cell);
+    EXPECT_EQ(sheet.cellText(2, 2), "2");
+    for (int k = 1; k <= 60; ++k)
+        ASSERT_EQ(sheet.cellText(3, k), std::string(static_cast<std::size_t>(k * 37), char('a' + k % 26))) << k;
+    EXPECT_EQ(sheet.cellText(4, 1), "last");
+}
+
+// A sheet that still holds cells takes each line the way setBlockText does.
+TEST(ReadTextLines, RowsThatHoldCellsTakeTheLineFieldByField)
+{
+    MeteoSheet sheet;
+    sheet.setCellText(2, 4, "kept");
+    sheet.setCellText(2, 1, "replaced");
+    const auto report = ReadTextLines(sheet, "a\tb\r\nc\t\td\r\n");
+    EXPECT_EQ(report.lines, 2);
+    EXPECT_EQ(sheet.blockText(1, 1, 100), "a\tb");
+    EXPECT_EQ(sheet.blockText(2, 1, 100), "c\t\td\tkept");
+}
+
 TEST(ReadTextLines, BytesAreKeptAsTheyAre)
 {
     MeteoSheet sheet;

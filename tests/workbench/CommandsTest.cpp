@@ -126,6 +126,26 @@ TEST_F(CommandsTest, SaveAsWritesWhatOpenReadsBack)
     EXPECT_EQ(SheetAsText(reread.sheet), SheetAsText(workbench.sheet));
 }
 
+// A sheet of some hundred kilobytes is written in pieces: the file must still be every
+// line in order, whatever piece a line falls into.
+TEST_F(CommandsTest, SaveOfALongSheetIsEveryLineInOrder)
+{
+    std::string expected;
+    for (int r = 1; r <= 9000; ++r) {
+        std::string line;
+        for (int c = 1; c <= 5; ++c) {
+            const std::string text = (r * c) % 7 == 0 ? "" : std::to_string(r) + "." + std::to_string(c * 11);
+            workbench.sheet.setCellText(r, c, text);
+            line += (c > 1 ? "\t" : "") + text;
+        }
+        expected += line + "\r\n";
+    }
+    ASSERT_GT(expected.size(), 3u * 65536);
+    const auto path = dir.file("long.txt");
+    ASSERT_TRUE(SaveSheet(workbench, path, ui));
+    EXPECT_EQ(ReadFile(path), expected);
+}
+
 TEST_F(CommandsTest, SaveIntoAMissingFolderOrOntoAFolder)
 {
     EXPECT_FALSE(SaveSheet(workbench, dir.file("no/such/folder.txt"), ui));
