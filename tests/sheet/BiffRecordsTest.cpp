@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
+
 #include "sheet/CodepageDecoder.h"
 #include "support/BiffBuilder.h"
 
@@ -12,80 +14,52 @@ namespace {
 using testing::Body;
 using testing::Stream;
 
-biff::Bytes Of(const Body& body) { return body.data; }
-
-std::string Unicode(std::vector<biff::Bytes> segments, bool expectRead = true)
+// A BIFF8 string read across the given records, which it must use up; nullopt when the
+// cursor refuses it.
+std::optional<std::string> Unicode(const std::vector<Body>& records)
 {
+    std::vector<biff::Bytes> segments;
+    for (const Body& body : records) segments.emplace_back(body.data);
     std::string out;
     biff::Cursor cursor(std::move(segments));
-    EXPECT_EQ(cursor.unicodeString(2, out), expectRead);
-    return out;
+    if (!cursor.unicodeString(2, out)) return std::nullopt;
+    return cursor.atEnd() ? out : "not at the end";
 }
 
 } // namespace
 
-TEST(BiffCursor, UnicodeStringsOfOneAndTwoByteCharacters)
-{
-    EXPECT_EQ(Unicode({Of(Body().narrow("RAIN"))}), "RAIN");
-    EXPECT_EQ(Unicode({Of(Body().narrow("Gr\xE4""der"))}), "Gr\xC3\xA4""der"); // Latin-1 ä
-    EXPECT_EQ(Unicode({Of(Body().wide(u"Дождь ∂"))}), "Дождь ∂");
-    EXPECT_EQ(Unicode({Of(Body().wide(u"\U0001D11E"))}), "\xF0\x9D\x84\x9E"); // a surrogate pair
-    EXPECT_EQ(Unicode({Of(Body().wide(u"a\xD800""b"))}), "a\xEF\xBF\xBD""b"); // a lone surrogate
-    EXPECT_EQ(Unicode({Of(Body().narrow(""))}), "");
-}
-
-// Rich-text runs (4 bytes each) and phonetic data follow the characters and are skipped.
-TEST(BiffCursor, RichTextAndPhoneticDataAreSkipped)
-{
-    const Body body = Body().u16(2).u8(0x0C).u16(1).u32(3).bytes("ab").u32(0xFFFFFFFF).bytes("xyz").narrow("next");
-    biff::Cursor cursor(Of(body));
-    std::string first, second;
-    ASSERT_TRUE(cursor.unicodeString(2, first));
-    ASSERT_TRUE(cursor.unicodeString(2, second));
-    EXPECT_EQ(first, "ab");
-    EXPECT_EQ(second, "next");
-    EXPECT_TRUE(cursor.atEnd());
-}
-
 // Where the characters go on in a CONTINUE record, it starts with new flags, which may
-// switch between one- and two-byte characters.
-TEST(BiffCursor, CharactersGoOnAfterNewFlagsInTheNextRecord)
+// switch between one- and two-byte characters. Rich-text runs (4 bytes each) and phonetic
+// data follow the characters and are skipped. Damaged strings read nothing past the end.
+TEST(BiffCursor, UnicodeStrings)
 {
-    const Body head = Body().u16(6).u8(0).bytes("abc");
-    const Body wide = Body().u8(1).u16(u'Ж').u16(u'e').u16(u'f');
-    EXPECT_EQ(Unicode({Of(head), Of(wide)}), "abcЖef");
-
-    const Body wideHead = Body().u16(4).u8(1).u16(u'Ж').u16(u'Ж');
-    const Body narrow = Body().u8(0).bytes("zz");
-    EXPECT_EQ(Unicode({Of(wideHead), Of(narrow)}), "ЖЖzz");
-
-    // A header at the very end of a record: the characters' record still starts with flags.
-    EXPECT_EQ(Unicode({Of(Body().u16(2).u8(0)), Of(Body().u8(0).bytes("ok"))}), "ok");
-}
-
-// A surrogate pair split between two records still makes one character.
-TEST(BiffCursor, SurrogatePairAcrossRecords)
-{
-    const Body head = Body().u16(2).u8(1).u16(0xD834);
-    const Body tail = Body().u8(1).u16(0xDD1E);
-    EXPECT_EQ(Unicode({Of(head), Of(tail)}), "\xF0\x9D\x84\x9E");
-}
-
-TEST(BiffCursor, DamagedStringsFailAndReadNothingPastTheEnd)
-{
-    Unicode({Of(Body().u16(10).u8(0).bytes("short"))}, false);            // fewer characters than counted
-    Unicode({Of(Body().u16(2).u8(1).u16('a').u8('b'))}, false);            // half a character at the end
-    Unicode({Of(Body().u16(3).u8(1).u16('a').u8('b')), Of(Body().u8(1).u16('c'))}, false); // split character
-    Unicode({Of(Body().u16(1).u8(0x04).u32(1000).bytes("a"))}, false);      // phonetic data past the end
-    Unicode({Of(Body().u16(1).u8(0x08).u16(60000).bytes("a"))}, false);     // runs past the end
-    Unicode({Of(Body().u16(1))}, false);                                   // no flags
-    Unicode({}, false);
+    const std::pair<std::vector<Body>, std::optional<std::string>> cases[] = {
+        {{Body().narrow("Gr\xE4""der")}, "Gr\xC3\xA4""der"}, // Latin-1 ä
+        {{Body().wide(u"Дождь ∂")}, "Дождь ∂"},
+        {{Body().wide(u"\U0001D11E")}, "\xF0\x9D\x84\x9E"},       // a surrogate pair
+        {{Body().wide(u"a\xD800""b")}, "a\xEF\xBF\xBD""b"},       // a lone surrogate
+        {{Body().narrow("")}, ""},
+        {{Body().u16(6).u8(0).bytes("abc"), Body().u8(1).u16(u'Ж').u16(u'e').u16(u'f')}, "abcЖef"},
+        {{Body().u16(4).u8(1).u16(u'Ж').u16(u'Ж'), Body().u8(0).bytes("zz")}, "ЖЖzz"},
+        {{Body().u16(2).u8(0), Body().u8(0).bytes("ok")}, "ok"}, // a header at the very end of a record
+        {{Body().u16(2).u8(1).u16(0xD834), Body().u8(1).u16(0xDD1E)}, "\xF0\x9D\x84\x9E"}, // pair split
+        {{Body().u16(2).u8(0x0C).u16(1).u32(3).bytes("ab").u32(0xFFFFFFFF).bytes("xyz")}, "ab"},
+        {{Body().u16(10).u8(0).bytes("short")}, std::nullopt},              // fewer characters than counted
+        {{Body().u16(2).u8(1).u16('a').u8('b')}, std::nullopt},              // half a character at the end
+        {{Body().u16(3).u8(1).u16('a').u8('b'), Body().u8(1).u16('c')}, std::nullopt}, // split character
+        {{Body().u16(1).u8(0x04).u32(1000).bytes("a")}, std::nullopt},        // phonetic data past the end
+        {{Body().u16(1).u8(0x08).u16(60000).bytes("a")}, std::nullopt},       // runs past the end
+        {{Body().u16(1)}, std::nullopt},                                     // no flags
+        {{}, std::nullopt},
+    };
+    int k = 0;
+    for (const auto& [records, expected] : cases) EXPECT_EQ(Unicode(records), expected) << "case " << k++;
 }
 
 TEST(BiffCursor, FieldsStraddleRecordBoundaries)
 {
     const Body first = Body().u8(0x34).u8(0x12).u8(0x78), empty, last = Body().u8(0x56).u8(0xBC).u8(0x9A);
-    biff::Cursor cursor({Of(first), Of(empty), Of(last)});
+    biff::Cursor cursor({biff::Bytes(first.data), biff::Bytes(empty.data), biff::Bytes(last.data)});
     std::uint16_t a = 0;
     std::uint32_t b = 0;
     ASSERT_TRUE(cursor.u16(a));
@@ -105,23 +79,23 @@ TEST(CodepageDecoder, ByteStringsOfBiff5)
         {1252, "Temp\xB0 \x80", "Temp° €"},
         {1251, "\xC4\xEE\xE6\xE4\xFC", "Дождь"},
         {1250, "\x9A\x9E", "šž"},
-        {10000, "\x8A", "ä"},          // Apple Roman
-        {0x8000, "\x8A", "ä"},         // BIFF's own number for it
-        {367, "plain", "plain"},       // US-ASCII
-        {4242, "\xE4", "ä"},           // no such code page: read as 1252
+        {10000, "\x8A", "ä"},           // Apple Roman
+        {0x8000, "\x8A", "ä"},          // BIFF's own number for it
+        {367, "plain", "plain"},        // US-ASCII
+        {4242, "\xE4", "ä"},            // no such code page: read as 1252
         {1252, "\x81", "\xEF\xBF\xBD"}, // a byte 1252 leaves undefined
     };
     for (const auto& [codepage, bytes, expected] : cases) {
         std::string out;
-        const CodepageDecoder decoder(codepage);
         const Body body = Body().counted(bytes, 1);
-        biff::Cursor cursor(Of(body));
-        ASSERT_TRUE(cursor.byteString(1, decoder, out)) << codepage;
+        biff::Cursor cursor(body.data);
+        ASSERT_TRUE(cursor.byteString(1, CodepageDecoder(codepage), out)) << codepage;
         EXPECT_EQ(out, expected) << codepage;
     }
 }
 
-TEST(BiffRecordReader, RecordsAndTheirContinuesUntilTheStreamEnds)
+// A record and its CONTINUE records; a header or a body past the end is cut short.
+TEST(BiffRecordReader, RecordsContinuesAndCutStreams)
 {
     Stream s;
     s.record(0x00FC, Body().bytes("ab"));
@@ -138,21 +112,14 @@ TEST(BiffRecordReader, RecordsAndTheirContinuesUntilTheStreamEnds)
     EXPECT_EQ(record.data.size(), 3u);
     EXPECT_FALSE(reader.next(record));
     EXPECT_FALSE(reader.truncated());
-}
 
-TEST(BiffRecordReader, HeadersAndBodiesPastTheEndAreCutShort)
-{
-    Stream s;
-    s.record(0x0203, Body().bytes("xyz"));
-    for (std::size_t keep : {std::size_t{2}, std::size_t{5}}) { // half a header; a body cut short
-        const std::vector<std::uint8_t> cut(s.data.begin(), s.data.begin() + static_cast<long>(keep));
-        biff::RecordReader reader(cut, 0);
-        biff::Record record;
-        EXPECT_FALSE(reader.next(record)) << keep;
-        EXPECT_TRUE(reader.truncated()) << keep;
+    const std::size_t last = s.data.size() - 7;
+    for (const std::size_t keep : {last + 2, last + 5}) { // half a header; a body cut short
+        biff::RecordReader cut(biff::Bytes(s.data).first(keep), last);
+        EXPECT_FALSE(cut.next(record)) << keep;
+        EXPECT_TRUE(cut.truncated()) << keep;
     }
     biff::RecordReader outside(s.data, 1000);
-    biff::Record record;
     EXPECT_FALSE(outside.next(record));
     EXPECT_TRUE(outside.truncated());
 }
@@ -178,8 +145,7 @@ TEST(BiffSubstreamReader, SkipsNestedSubstreamsAndTellsWhetherItEnded)
     EXPECT_EQ(seen, "12");
     EXPECT_TRUE(reader.complete());
 
-    const std::vector<std::uint8_t> cut(s.data.begin(), s.data.begin() + static_cast<long>(end));
-    biff::SubstreamReader unfinished(cut, 0);
+    biff::SubstreamReader unfinished(biff::Bytes(s.data).first(end), 0);
     while (unfinished.next(record)) {
     }
     EXPECT_FALSE(unfinished.complete());

@@ -9,30 +9,23 @@
 
 namespace etp {
 
-TEST(MeteoSheet, StartsWithThirtyColumnsAnd32000EmptyRows)
+// A new sheet holds 32000 x 30 empty cells without paying for them; it grows to hold a
+// cell far down or to the right, never beyond column 100, and refuses row or column 0.
+TEST(MeteoSheet, BoundsAndGrowth)
 {
-    const MeteoSheet sheet;
+    MeteoSheet sheet;
     EXPECT_EQ(sheet.rowCount(), 32000);
     EXPECT_EQ(sheet.columnCount(), 30);
-    EXPECT_EQ(sheet.cellText(32000, 30), "");
-    EXPECT_EQ(sheet.lastNonEmptyRow(), 0);
-    // Most cells are empty: a new sheet must not cost what 960,000 strings cost.
     EXPECT_LT(sheet.memoryBytes(), 64u * 1024);
-}
-
-TEST(MeteoSheet, ColumnZeroAndOutsideReadEmpty)
-{
-    MeteoSheet sheet;
     EXPECT_FALSE(sheet.setCellText(5, 0, "x"));
     EXPECT_FALSE(sheet.setCellText(0, 5, "x"));
-    EXPECT_EQ(sheet.cellText(5, 0), "");
     EXPECT_EQ(sheet.cellText(-1, 3), "");
     EXPECT_EQ(sheet.cellText(40000, 3), "");
-}
+    sheet.setCaption(7, "7"); // captions are row 0
+    EXPECT_EQ(sheet.cellText(0, 7), "7");
+    EXPECT_EQ(sheet.caption(31), "");
+    EXPECT_EQ(sheet.lastNonEmptyRow(), 0);
 
-TEST(MeteoSheet, GrowsRowsAndColumnsUpToOneHundred)
-{
-    MeteoSheet sheet;
     EXPECT_TRUE(sheet.setCellText(50000, 45, "late"));
     EXPECT_EQ(sheet.rowCount(), 50000);
     EXPECT_EQ(sheet.columnCount(), 45);
@@ -41,88 +34,53 @@ TEST(MeteoSheet, GrowsRowsAndColumnsUpToOneHundred)
     EXPECT_EQ(sheet.columnCount(), 45);
 }
 
-TEST(MeteoSheet, BlockTextEndsAtTheLastNonEmptyCell)
+// A block's text ends at its last non-empty cell; fields beyond the range are dropped and
+// counted, empty ones lose nothing; clearing keeps what lies outside the rectangle and
+// an emptied sheet keeps its size.
+TEST(MeteoSheet, BlockTextAndClearBlock)
 {
     MeteoSheet sheet;
-    sheet.setBlockText(1, 1, 100, "DATE\t\tTMAX\t\t");
+    EXPECT_EQ(sheet.setBlockText(1, 1, 100, "DATE\t\tTMAX\t\t"), 0);
     EXPECT_EQ(sheet.blockText(1, 1, 100), "DATE\t\tTMAX");
-    EXPECT_EQ(sheet.blockText(2, 1, 100), "");
     EXPECT_EQ(sheet.blockText(1, 2, 100), "\tTMAX");
+    EXPECT_EQ(sheet.blockText(2, 1, 100), "");
     EXPECT_EQ(sheet.lastNonEmptyColumn(1), 3);
-}
-
-TEST(MeteoSheet, SetBlockTextDropsAndCountsFieldsBeyondTheRange)
-{
-    MeteoSheet sheet;
-    EXPECT_EQ(sheet.setBlockText(1, 1, 2, "a\tb\tc\t\td"), 2); // c and d; the empty field loses nothing
-    EXPECT_EQ(sheet.cellText(1, 2), "b");
-    EXPECT_EQ(sheet.cellText(1, 3), "");
-}
-
-TEST(MeteoSheet, EmptyingCellsFreesRowsAndKeepsCounts)
-{
-    MeteoSheet sheet;
-    sheet.setBlockText(3, 1, 100, "a\tb\tc");
+    EXPECT_EQ(sheet.setBlockText(2, 1, 2, "a\tb\tc\t\td"), 2); // c and d
+    EXPECT_EQ(sheet.blockText(2, 1, 100), "a\tb");
+    sheet.setBlockText(3, 1, 100, "d\te\tf");
+    sheet.clearBlock(2, 2, 3, 2);
+    EXPECT_EQ(sheet.blockText(2, 1, 100), "a");
+    EXPECT_EQ(sheet.blockText(3, 1, 100), "d\t\tf");
     sheet.setCellText(3, 3, "");
-    EXPECT_EQ(sheet.lastNonEmptyColumn(3), 2);
+    EXPECT_EQ(sheet.lastNonEmptyColumn(3), 1);
     sheet.clearBlock(1, 1, sheet.rowCount(), sheet.columnCount());
     EXPECT_EQ(sheet.lastNonEmptyRow(), 0);
     EXPECT_EQ(sheet.rowCount(), 32000);
     EXPECT_EQ(sheet.columnCount(), 30);
 }
 
-TEST(MeteoSheet, ClearBlockLeavesCellsOutsideTheRectangle)
-{
-    MeteoSheet sheet;
-    sheet.setBlockText(2, 1, 100, "a\tb\tc");
-    sheet.setBlockText(3, 1, 100, "d\te\tf");
-    sheet.clearBlock(2, 2, 2, 3);
-    EXPECT_EQ(sheet.blockText(2, 1, 100), "a");
-    EXPECT_EQ(sheet.blockText(3, 1, 100), "d\te\tf");
-}
-
-TEST(MeteoSheet, CaptionsAreRowZero)
-{
-    MeteoSheet sheet;
-    sheet.setCaption(7, "7");
-    EXPECT_EQ(sheet.cellText(0, 7), "7");
-    EXPECT_EQ(sheet.caption(31), "");
-}
-
-} // namespace etp
-
-namespace etp {
-
+// The whole row at once: a TAB inside a cell stays in it, the caption row is no data row,
+// the sheet grows and cells beyond column 100 are dropped and counted.
 TEST(MeteoSheet, SetRowCellsReplacesTheWholeRow)
 {
     MeteoSheet sheet;
     sheet.setBlockText(2, 1, 100, "old\tcells\there\ttoo");
     const std::string_view cells[] = {"a", "", "c\td", ""};
     EXPECT_EQ(sheet.setRowCells(2, cells), 0);
-    EXPECT_EQ(sheet.cellText(2, 3), "c\td"); // a TAB inside a cell stays in the cell
-    EXPECT_EQ(sheet.cellText(2, 4), "");
+    EXPECT_EQ(sheet.blockText(2, 1, 100), "a\t\tc\td");
     EXPECT_EQ(sheet.lastNonEmptyColumn(2), 3);
-
     EXPECT_EQ(sheet.setRowCells(2, {}), 0);
     EXPECT_EQ(sheet.lastNonEmptyRow(), 0);
-    EXPECT_EQ(sheet.setRowCells(0, cells), 0); // the caption row is no data row
+    EXPECT_EQ(sheet.setRowCells(0, cells), 0);
     EXPECT_EQ(sheet.caption(1), "");
-}
 
-TEST(MeteoSheet, SetRowCellsGrowsTheSheetAndDropsBeyondOneHundred)
-{
-    MeteoSheet sheet;
-    std::vector<std::string_view> cells(103, "x");
-    cells[101] = "";
-    EXPECT_EQ(sheet.setRowCells(40000, cells), 2);
+    std::vector<std::string_view> wide(103, "x");
+    wide[101] = "";
+    EXPECT_EQ(sheet.setRowCells(40000, wide), 2);
     EXPECT_EQ(sheet.rowCount(), 40000);
     EXPECT_EQ(sheet.columnCount(), 100);
     EXPECT_EQ(sheet.cellText(40000, 100), "x");
 }
-
-} // namespace etp
-
-namespace etp {
 
 namespace {
 
@@ -182,10 +140,6 @@ TEST(MeteoSheet, SetCellsGrowsTheSheetAndRefusesBeyondOneHundred)
     EXPECT_EQ(sheet.cellText(5, 99), "2");
 }
 
-} // namespace etp
-
-namespace etp {
-
 // A line into an empty row takes a shorter road than into a row with cells: both must
 // leave the same cells and count the same dropped fields.
 TEST(MeteoSheet, SetBlockTextIntoAnEmptyRowIsTheGeneralRule)
@@ -208,10 +162,6 @@ TEST(MeteoSheet, SetBlockTextIntoAnEmptyRowIsTheGeneralRule)
         }
 }
 
-} // namespace etp
-
-namespace etp {
-
 // The saved line of a row is its cells joined by TAB, a TAB or CR inside a cell written
 // as a blank, as many fields as asked for; cell by cell, as the rule reads.
 TEST(MeteoSheet, AppendRowTextJoinsTheCellsOfTheSavedLine)
@@ -232,10 +182,6 @@ TEST(MeteoSheet, AppendRowTextJoinsTheCellsOfTheSavedLine)
             EXPECT_EQ(actual, expected) << "row " << row << ", " << columns << " columns";
         }
 }
-
-} // namespace etp
-
-namespace etp {
 
 // Cells set one by one, in any order, against a plain table of strings: values short and
 // long (the row's block must move), empty (the row shrinks or goes), taken from the same

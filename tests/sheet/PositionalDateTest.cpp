@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+#include <utility>
+
 #include "sheet/DecimalText.h"
 
 namespace etp {
@@ -21,23 +24,17 @@ TEST(ReadDateByPosition, DayMonthYearByCharacters)
 
 TEST(PositionalDayOfYear, NoLeapDayAndMonthZero)
 {
-    EXPECT_EQ(PositionalDayOfYear(1, 1), 1);
-    EXPECT_EQ(PositionalDayOfYear(31, 12), 365);
-    EXPECT_EQ(PositionalDayOfYear(29, 2), 60);
-    EXPECT_EQ(PositionalDayOfYear(1, 3), 60);
-    EXPECT_EQ(PositionalDayOfYear(6, 0), 6);
+    const std::tuple<int, int, int> cases[] = {{1, 1, 1}, {31, 12, 365}, {29, 2, 60}, {1, 3, 60}, {6, 0, 6}};
+    for (const auto& [day, month, expected] : cases) EXPECT_EQ(PositionalDayOfYear(day, month), expected) << day << "/" << month;
     EXPECT_FALSE(PositionalDayOfYear(1, 13));
     EXPECT_FALSE(PositionalDayOfYear(1, -1));
 }
 
 TEST(DecimalText, ShortestWithFifteenDigits)
 {
-    EXPECT_EQ(DecimalText(2.4 + 50), "52.4");
-    EXPECT_EQ(DecimalText(55 * 75.0 / 100), "41.25");
-    EXPECT_EQ(DecimalText(0.1 + 0.2), "0.3");
-    EXPECT_EQ(DecimalText(-0.0), "0");
-    EXPECT_EQ(DecimalText(1e20), "1E+20");
-    EXPECT_EQ(DecimalText(-3), "-3");
+    const std::pair<double, const char*> cases[] = {
+        {2.4 + 50, "52.4"}, {55 * 75.0 / 100, "41.25"}, {0.1 + 0.2, "0.3"}, {-0.0, "0"}, {1e20, "1E+20"}, {-3, "-3"}};
+    for (const auto& [value, text] : cases) EXPECT_EQ(DecimalText(value), text) << value;
 }
 
 } // namespace etp

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace etp {
 
@@ -25,14 +27,6 @@ ColumnMap DateIn(const char* text)
 
 } // namespace
 
-TEST(SheetQueries, AStationYear)
-{
-    const MeteoSheet sheet = StationSheet(365);
-    EXPECT_EQ(LastDataRow(sheet, DateIn("1")), 366);
-    EXPECT_EQ(UsedColumnCount(sheet), 9);
-    EXPECT_EQ(FindRainColumn(sheet), 9);
-}
-
 TEST(LastDataRow, EndsAtTheFirstEmptyDateCell)
 {
     MeteoSheet sheet = StationSheet(200);
@@ -46,6 +40,7 @@ TEST(LastDataRow, EndsAtTheFirstEmptyDateCell)
     EXPECT_EQ(LastDataRow(titleOnly, DateIn("1")), 1);
 }
 
+// Empty titles before the last count; an empty title row still counts one column.
 TEST(UsedColumnCount, CountsEmptyTitlesBeforeTheLast)
 {
     MeteoSheet sheet;
@@ -54,23 +49,16 @@ TEST(UsedColumnCount, CountsEmptyTitlesBeforeTheLast)
     EXPECT_EQ(UsedColumnCount(sheet), 4);
 }
 
+// The first title holding PRE, PIO or RAI, upper-cased, within thirty columns.
 TEST(FindRainColumn, FirstMatchUpperCasedWithinThirtyColumns)
 {
-    MeteoSheet sheet;
-    sheet.setCellText(1, 4, "PRESSURE");
-    sheet.setCellText(1, 9, "RAIN");
-    EXPECT_EQ(FindRainColumn(sheet), 4);
-
-    MeteoSheet italian;
-    italian.setCellText(1, 3, "pioggia");
-    EXPECT_EQ(FindRainColumn(italian), 3);
-
-    MeteoSheet far;
-    far.setCellText(1, 30, "rain");
-    EXPECT_EQ(FindRainColumn(far), 30);
-    far.setCellText(1, 30, "");
-    far.setCellText(1, 31, "RAIN");
-    EXPECT_EQ(FindRainColumn(far), 0);
+    const std::pair<std::vector<std::pair<int, const char*>>, int> cases[] = {
+        {{{4, "PRESSURE"}, {9, "RAIN"}}, 4}, {{{3, "pioggia"}}, 3}, {{{30, "rain"}}, 30}, {{{31, "RAIN"}}, 0}};
+    for (const auto& [titles, expected] : cases) {
+        MeteoSheet sheet;
+        for (const auto& [column, title] : titles) sheet.setCellText(1, column, title);
+        EXPECT_EQ(FindRainColumn(sheet), expected) << titles.front().second;
+    }
 }
 
 TEST(FindEtColumns, ExactLabelsRightmostColumnAtMostSixMatches)

@@ -16,50 +16,26 @@ void Add(SheetWriter& writer, std::initializer_list<std::tuple<int, int, const c
 
 } // namespace
 
-TEST(SheetWriter, RowsGetTheirCellsAndOtherRowsStayAsTheyWere)
+// Cells go to their rows in any order, the later of two wins, other rows stay as they
+// were; columns beyond the sheet are counted once each, and a cell in the last row a
+// worksheet has grows the sheet to hold it.
+TEST(SheetWriter, CellsInAnyOrderAndTheLaterOfTwoWins)
 {
     MeteoSheet sheet;
     sheet.setCellText(2, 5, "kept");
     SheetWriter writer(sheet);
-    Add(writer, {{0, 0, "DATE"}, {0, 2, "TMAX"}, {2, 1, "x"}, {2, 3, ""}});
-    EXPECT_EQ(writer.finish(), 0);
-    EXPECT_EQ(sheet.blockText(1, 1, 100), "DATE\t\tTMAX");
-    EXPECT_EQ(sheet.cellText(2, 5), "kept");
-    EXPECT_EQ(sheet.blockText(3, 1, 100), "\tx");
-    EXPECT_EQ(sheet.lastNonEmptyColumn(3), 2);
-}
-
-// Files list cells row by row, but nothing obliges them to.
-TEST(SheetWriter, OrderDoesNotMatterAndTheLaterOfTwoWins)
-{
-    MeteoSheet sheet;
-    SheetWriter writer(sheet);
-    Add(writer, {{5, 0, "e"}, {0, 3, "c"}, {5, 1, "f"}, {5, 0, "E"}, {0, 0, "a"}, {0, 3, "C"}, {0, 1, "b"}});
-    writer.finish();
-    EXPECT_EQ(sheet.blockText(1, 1, 100), "a\tb\t\tC");
-    EXPECT_EQ(sheet.blockText(6, 1, 100), "E\tf");
-    EXPECT_EQ(sheet.lastNonEmptyRow(), 6);
-}
-
-TEST(SheetWriter, NothingIsWrittenBeforeTheRowEndsOrTheWriterFinishes)
-{
-    MeteoSheet sheet;
-    SheetWriter writer(sheet);
-    Add(writer, {{0, 0, "a"}, {0, 1, "b"}});
-    EXPECT_EQ(sheet.lastNonEmptyRow(), 0);
-    Add(writer, {{1, 0, "c"}});
-    EXPECT_EQ(sheet.blockText(1, 1, 100), "a\tb");
-    writer.finish();
-    EXPECT_EQ(sheet.cellText(2, 1), "c");
-}
-
-TEST(SheetWriter, ColumnsBeyondTheSheetAreCountedOnce)
-{
-    MeteoSheet sheet;
-    SheetWriter writer(sheet);
+    Add(writer, {{5, 0, "e"}, {0, 3, "c"}, {5, 1, "f"}, {5, 0, "E"}, {0, 0, "a"}, {0, 3, "C"}, {0, 1, "b"}, {2, 1, "x"},
+                 {2, 3, ""}});
     for (int row = 0; row < 3; ++row) Add(writer, {{row, 99, "last kept"}, {row, 100, "dropped"}, {row, 65535, "dropped"}});
+    Add(writer, {{65535, 40, "far"}});
     EXPECT_EQ(writer.finish(), 2);
+    EXPECT_EQ(sheet.blockText(1, 1, 4), "a\tb\t\tC");
+    EXPECT_EQ(sheet.cellText(2, 5), "kept");
+    EXPECT_EQ(sheet.blockText(3, 1, 99), "\tx");
+    EXPECT_EQ(sheet.blockText(6, 1, 100), "E\tf");
     EXPECT_EQ(sheet.cellText(3, 100), "last kept");
+    EXPECT_EQ(sheet.cellText(65536, 41), "far");
+    EXPECT_EQ(sheet.rowCount(), 65536);
     EXPECT_EQ(sheet.columnCount(), 100);
 }
 
@@ -74,10 +50,6 @@ TEST(SheetWriter, TextBeyondTheBudgetIsRefused)
     writer.finish();
     EXPECT_EQ(sheet.blockText(1, 1, 100), "12345\t12345");
 }
-
-} // namespace etp
-
-namespace etp {
 
 // Coming back to a long row many times must not move the row's text each time: a
 // file of a few hundred kilobytes could otherwise keep the import busy for hours.

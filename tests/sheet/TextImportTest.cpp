@@ -6,6 +6,7 @@
 
 namespace etp {
 
+// CR and CR LF end a line; a lone LF does not, so a file of LF line ends is one line.
 TEST(ReadTextLines, CrAndCrLfEndLinesALoneLfDoesNot)
 {
     MeteoSheet sheet;
@@ -15,22 +16,9 @@ TEST(ReadTextLines, CrAndCrLfEndLinesALoneLfDoesNot)
     EXPECT_EQ(sheet.cellText(2, 2), "2");
     EXPECT_EQ(sheet.cellText(3, 1), "3\n4");
     EXPECT_EQ(sheet.lastNonEmptyRow(), 3);
-}
-
-TEST(ReadTextLines, LfOnlyFileIsOneLine)
-{
-    MeteoSheet sheet;
-    EXPECT_EQ(ReadTextLines(sheet, "DATE\tT\n01/01/95\t3\n").lines, 1);
-    EXPECT_EQ(sheet.cellText(1, 2), "T\n01/01/95");
-}
-
-TEST(ReadTextLines, EmptyLinesKeepTheirRowsAndFieldsStayWhole)
-{
-    MeteoSheet sheet;
-    ReadTextLines(sheet, "a\r\n\r\n 12,5 ; x\tb\r\n");
-    EXPECT_EQ(sheet.blockText(2, 1, 100), "");
-    EXPECT_EQ(sheet.cellText(3, 1), " 12,5 ; x");
-    EXPECT_EQ(sheet.cellText(3, 2), "b");
+    MeteoSheet lf;
+    EXPECT_EQ(ReadTextLines(lf, "DATE\tT\n01/01/95\t3\n").lines, 1);
+    EXPECT_EQ(lf.cellText(1, 2), "T\n01/01/95");
 }
 
 // Fields 31 to 40 used to be lost in a 30-column sheet; the sheet now widens.
@@ -91,12 +79,16 @@ TEST(ReadTextLines, RowsThatHoldCellsTakeTheLineFieldByField)
     EXPECT_EQ(sheet.blockText(2, 1, 100), "c\t\td\tkept");
 }
 
-TEST(ReadTextLines, BytesAreKeptAsTheyAre)
+// Empty lines keep their rows; fields stay whole, blanks and all; bytes are kept as
+// they are, NUL included.
+TEST(ReadTextLines, EmptyLinesAndBytesAreKept)
 {
     MeteoSheet sheet;
-    const std::string bytes("\xff\x00\xfe\tz", 5);
-    ReadTextLines(sheet, bytes);
-    EXPECT_EQ(sheet.cellText(1, 1), std::string("\xff\x00\xfe", 3));
+    ReadTextLines(sheet, "a\r\n\r\n 12,5 ; x\tb\r\n" + std::string("\xff\x00\xfe\tz", 5));
+    EXPECT_EQ(sheet.blockText(2, 1, 100), "");
+    EXPECT_EQ(sheet.cellText(3, 1), " 12,5 ; x");
+    EXPECT_EQ(sheet.cellText(3, 2), "b");
+    EXPECT_EQ(sheet.cellText(4, 1), std::string("\xff\x00\xfe", 3));
     EXPECT_EQ(ReadTextLines(sheet, "").lines, 0);
 }
 
