@@ -15,17 +15,13 @@ TEST(Summarize, MonthlyAndAnnualSumsAndMeans)
     Workbench workbench;
     workbench.columns.text[DateBox] = "1";
     std::string text = "DATE\tRAIN\tPenMon\tX\tPFAOsun\r\n";
-    double rainJanuary = 0, etYear = 0;
+    // 1 January to 28 February 1995, 1.5 mm of rain on odd days (24 in January), ET growing by
+    // 0.1 mm a day (0.1 + ... + 5.9 = 177 in all).
     int days = 0;
-    // 1 January to 28 February 1995, rain on odd days, ET growing by 0.1 mm a day.
     for (int month = 1; month <= 2; ++month)
         for (int day = 1; day <= (month == 1 ? 31 : 28); ++day) {
-            const double rain = day % 2 ? 1.5 : 0;
-            const double et = 0.1 * ++days;
-            if (month == 1) rainJanuary += rain;
-            etYear += et;
             char line[80];
-            std::snprintf(line, sizeof line, "%02d/%02d/95\t%g\t%.1f\t7\t\r\n", day, month, rain, et);
+            std::snprintf(line, sizeof line, "%02d/%02d/95\t%g\t%.1f\t7\t\r\n", day, month, day % 2 ? 1.5 : 0, 0.1 * ++days);
             text += line;
         }
     ReadTextLines(workbench.sheet, text);
@@ -36,9 +32,9 @@ TEST(Summarize, MonthlyAndAnnualSumsAndMeans)
     ASSERT_EQ(summary.years.size(), 1u);
     EXPECT_EQ(summary.months[0].period, "1995-01");
     EXPECT_EQ(summary.months[0].days, 31);
-    EXPECT_DOUBLE_EQ(summary.months[0].sums[0], rainJanuary);
+    EXPECT_DOUBLE_EQ(summary.months[0].sums[0], 24);
     EXPECT_EQ(summary.years[0].days, 59);
-    EXPECT_NEAR(summary.years[0].sums[1], etYear, 1e-9);
+    EXPECT_NEAR(summary.years[0].sums[1], 177, 1e-9);
     EXPECT_EQ(summary.years[0].counts[2], 0); // PFAOsun holds no number
 
     const std::string table = SummaryText(summary);

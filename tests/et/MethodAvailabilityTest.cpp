@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <array>
 #include <string>
 
 #include "support/ScriptedUserInterface.h"
@@ -28,33 +27,27 @@ std::string Enabled(const MethodSelection& methods)
 
 } // namespace
 
-TEST(OpenMethodDialog, CombinationEnablesByRadiationAndSunshine)
+TEST(OpenMethodDialog, EnablesByRadiationAndSunshine)
 {
     struct Case {
+        MethodDialog dialog;
         const char* radiation;
         const char* sunshine;
         const char* enabled;
     };
     const Case cases[] = {
-        {"6", "8", "111111000001"}, // all six and PotRad
-        {"6", "0", "001110010101"}, // PFAOrad, PenMon, P-T; Turc, P-T extrad; PotRad
-        {"0", "8", "000000000001"}, // PotRad only, the dialog stays
+        {MethodDialog::Combination, "6", "8", "111111000001"}, // all six and PotRad
+        {MethodDialog::Combination, "6", "0", "001110010101"}, // PFAOrad, PenMon, P-T; Turc, P-T extrad
+        {MethodDialog::Combination, "0", "8", "000000000001"}, // PotRad only, the dialog stays
+        {MethodDialog::Others, "0", "8", "000000111111"},      // its own boxes whatever the radiation
     };
     for (const auto& c : cases) {
         MethodSelection methods;
         testing::ScriptedUserInterface ui;
-        EXPECT_TRUE(OpenMethodDialog(MethodDialog::Combination, Boxes(c.radiation, c.sunshine), methods, ui));
+        EXPECT_TRUE(OpenMethodDialog(c.dialog, Boxes(c.radiation, c.sunshine), methods, ui));
         EXPECT_EQ(Enabled(methods), c.enabled) << c.radiation << ' ' << c.sunshine;
         EXPECT_TRUE(ui.messages.empty());
     }
-}
-
-TEST(OpenMethodDialog, OthersEnablesItsBoxesWhateverTheRadiation)
-{
-    MethodSelection methods;
-    testing::ScriptedUserInterface ui;
-    EXPECT_TRUE(OpenMethodDialog(MethodDialog::Others, Boxes("0", "8"), methods, ui));
-    EXPECT_EQ(Enabled(methods), "000000111111");
 }
 
 TEST(OpenMethodDialog, FailedChecksShowTheirMessageAndEnableNothing)

@@ -33,7 +33,7 @@ TEST(BuildMonthlyTemperatureRange, MeansOfEachMonthFromTheFirstYear)
     EXPECT_EQ(table.entry[13], 4.5); // the last row's month counts too
 }
 
-TEST(BuildMonthlyTemperatureRange, SkipsUnreadableRowsAndAveragesSplitMonths)
+TEST(BuildMonthlyTemperatureRange, SkipsUnreadableRowsAveragesSplitMonthsAndStartsEmpty)
 {
     const MeteoSheet sheet = testing::SheetOf({"DATE\tTMIN\tTMAX", "01/05/95\t10\t20", "02/05/95\t\t30",
                                                "03/05/95\t12,5\t30", "not a date\t0\t99", "01/06/95\t10\t14",
@@ -42,14 +42,9 @@ TEST(BuildMonthlyTemperatureRange, SkipsUnreadableRowsAndAveragesSplitMonths)
     BuildMonthlyTemperatureRange(sheet, DateTminTmax(), table);
     EXPECT_EQ(table.entry[5], 8); // (10 + 6) / 2: the May rows on both sides of June
     EXPECT_EQ(table.entry[6], 4);
-}
 
-TEST(BuildMonthlyTemperatureRange, EmptyWithoutDays)
-{
-    MonthlyTemperatureRange table;
-    table.entry[3] = 7;
-    BuildMonthlyTemperatureRange(testing::SheetOf({"DATE\tTMIN\tTMAX"}), DateTminTmax(), table);
-    EXPECT_EQ(table.entry[3], 0);
+    BuildMonthlyTemperatureRange(testing::SheetOf({"DATE\tTMIN\tTMAX"}), DateTminTmax(), table); // no days
+    EXPECT_EQ(table.entry[5], 0);
 }
 
 } // namespace etp

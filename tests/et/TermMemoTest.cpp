@@ -14,7 +14,9 @@
 
 namespace etp {
 
-TEST(TermMemo, SameKeyOnceNewKeyAgain)
+// Only the last key is kept; keys are compared bit for bit (0 and -0 compare equal but are
+// different arguments); a formula that throws keeps nothing.
+TEST(TermMemo, LastKeyBitForBitNothingAfterAThrow)
 {
     TermMemo<std::array<float, 2>> memo;
     int runs = 0;
@@ -22,28 +24,12 @@ TEST(TermMemo, SameKeyOnceNewKeyAgain)
     EXPECT_EQ(memo({1, 2}, formula), 1);
     EXPECT_EQ(memo({1, 2}, formula), 1);
     EXPECT_EQ(memo({1, 3}, formula), 2);
-    EXPECT_EQ(memo({1, 2}, formula), 3); // only the last key is kept
-    EXPECT_EQ(runs, 3);
-}
-
-// 0 and -0 compare equal but are different arguments; so are two NaNs with other bits.
-TEST(TermMemo, KeysAreComparedBitForBit)
-{
-    TermMemo<std::array<float, 1>> memo;
-    int runs = 0;
-    auto formula = [&] { return static_cast<double>(++runs); };
-    memo({0.0F}, formula);
-    EXPECT_EQ(memo({-0.0F}, formula), 2);
-    EXPECT_EQ(runs, 2);
-}
-
-TEST(TermMemo, AFormulaThatThrowsKeepsNothing)
-{
-    TermMemo<std::array<double, 1>> memo;
-    EXPECT_EQ(memo({5.0}, [] { return 1.0; }), 1);
-    EXPECT_THROW(memo({6.0}, []() -> double { throw ArithmeticError("test"); }), ArithmeticError);
-    EXPECT_EQ(memo({6.0}, [] { return 2.0; }), 2); // not the 1 kept for 5
-    EXPECT_EQ(memo({5.0}, [] { return 3.0; }), 3);
+    EXPECT_EQ(memo({1, 2}, formula), 3);
+    EXPECT_EQ(memo({0.0F, 2}, formula), 4);
+    EXPECT_EQ(memo({-0.0F, 2}, formula), 5);
+    EXPECT_THROW(memo({6, 2}, []() -> double { throw ArithmeticError("test"); }), ArithmeticError);
+    EXPECT_EQ(memo({6, 2}, formula), 6); // not the value kept for -0
+    EXPECT_EQ(memo({-0.0F, 2}, formula), 7);
 }
 
 // Far more temperatures than slots, so that they share slots: every answer is pow's own,
@@ -123,28 +109,12 @@ void ExpectNoStaleValue(const std::function<double(const Day&)>& term, const cha
 
 } // namespace
 
-TEST(TermMemo, WeightingFactorFollowsEveryFieldItReads)
+TEST(TermMemo, EveryKeptTermFollowsEveryFieldItReads)
 {
     ExpectNoStaleValue([](const Day& d) { return WeightingFactor(d.D, d.S); }, "WeightingFactor");
-}
-
-TEST(TermMemo, VapourPressureDeficitFollowsEveryFieldItReads)
-{
     ExpectNoStaleValue([](const Day& d) { return VapourPressureDeficitMbar(d.D); }, "VapourPressureDeficitMbar");
-}
-
-TEST(TermMemo, NetLongwaveFao56FollowsEveryFieldItReads)
-{
     ExpectNoStaleValue([](const Day& d) { return NetLongwaveFao56(d.D, d.S); }, "NetLongwaveFao56");
-}
-
-TEST(TermMemo, PsychrometricConstantFollowsTheAltitude)
-{
     ExpectNoStaleValue([](const Day& d) { return PsychrometricConstant(d.S.Altitude); }, "PsychrometricConstant");
-}
-
-TEST(TermMemo, SolarTermsFollowTheLatitudeAndTheDate)
-{
     ExpectNoStaleValue([](const Day& d) { return ExtraterrestrialRadiation(d.S); }, "ExtraterrestrialRadiation");
     ExpectNoStaleValue([](const Day& d) { return DaylightHours(d.S); }, "DaylightHours");
 }

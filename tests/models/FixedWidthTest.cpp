@@ -21,49 +21,26 @@ struct Case {
 
 } // namespace
 
-// The examples of the writers' number patterns ("·" there is a blank here).
-TEST(PatternText, WorkedExamples)
+// The examples of the writers' number patterns, then sections, signs, growing fields and halves.
+TEST(PatternText, WorkedExamplesSectionsSignsAndHalves)
 {
     const Case cases[] = {
         {12.5, "00000.00", "00012.50"},   {0.5, "00.00", "00.50"},          {7, "000", "007"},
         {12.34, "###.#", "12.3"},         {12, "###.#", "12."},             {0.5, "###.#", ".5"},
         {-3.2, "00000.00", "-00003.20"},  {12.34, "000.0 ; -###.#", "012.3 "}, {-3.21, "000.0 ; -###.#", " -3.2"},
         {0, "00000.00", "00000.00"},      {1.1811, "00.00", "01.18"},       {151, "000000", "000151"},
-    };
-    for (const auto& [value, pattern, expected] : cases)
-        EXPECT_EQ(PatternText(value, pattern), expected) << value << " with \"" << pattern << '"';
-}
-
-TEST(PatternText, SectionsAndSigns)
-{
-    const Case cases[] = {
-        {0, "###.#", "."},                  // a mean that rounds to 0.0 in the CREAMS table
-        {0.04, "###.#", "."},
-        {0, "000", "000"},
-        {0, "000.0 ; -###.#", "000.0 "},    // zero takes the positive section
-        {-0.4, "000.0 ; -###.#", " -.4"},
-        {-0.04, "000.0 ; -###.#", " -."},
-        {-1.5, "000.0", "-001.5"},          // one section: the sign goes before the zeros
-        {-0.01, "000.0", "-000.0"},         // still negative, though it rounds to zero
-        {-0.0, "000.0", "000.0"},
-        {5, "00", "05"},
-        {-5, "00", "-05"},
-        {1234.56, "000.0", "1234.6"},       // the field grows
-        {100000, "00000.00", "100000.00"},
-        {1e20, "000.0", "100000000000000000000.0"},
-        {99.96, "000.0", "100.0"},          // the carry adds a digit
-        {9.96, "###.#", "10."},
+        {0, "###.#", "."}, {0.04, "###.#", "."}, {0, "000", "000"}, // a mean that rounds to 0.0 in the CREAMS table
+        {0, "000.0 ; -###.#", "000.0 "}, // zero takes the positive section
+        {-0.4, "000.0 ; -###.#", " -.4"}, {-0.04, "000.0 ; -###.#", " -."},
+        {-1.5, "000.0", "-001.5"},       // one section: the sign goes before the zeros
+        {-0.01, "000.0", "-000.0"},      // still negative, though it rounds to zero
+        {-0.0, "000.0", "000.0"},        {5, "00", "05"},     {-5, "00", "-05"},
+        {1234.56, "000.0", "1234.6"},    // the field grows
+        {100000, "00000.00", "100000.00"}, {1e20, "000.0", "100000000000000000000.0"},
+        {99.96, "000.0", "100.0"},       {9.96, "###.#", "10."}, // the carry adds a digit
         {0.00001, "00.00", "00.00"},
-    };
-    for (const auto& [value, pattern, expected] : cases)
-        EXPECT_EQ(PatternText(value, pattern), expected) << value << " with \"" << pattern << '"';
-}
-
-// Halves go away from zero as the number reads, not as its binary value lies: 4.35 is
-// 4.3499999999999996 in binary, 2.675 is 2.67499999999999982, 0.125 is exact.
-TEST(PatternText, HalvesRoundAwayFromZeroAsTheNumberReads)
-{
-    const Case cases[] = {
+        // Halves go away from zero as the number reads, not as its binary value lies: 4.35 is
+        // 4.3499999999999996 in binary, 2.675 is 2.67499999999999982, 0.125 is exact.
         {4.35, "000.0", "004.4"},   {0.15, "000.0", "000.2"},   {3 * 0.15, "000.0", "000.5"},
         {2.675, "00.00", "02.68"},  {0.125, "00.00", "00.13"},  {1.005, "00.00", "01.01"},
         {-4.35, "000.0", "-004.4"}, {-0.25, "000.0 ; -###.#", " -.3"}, {0.5, "000", "001"},
@@ -84,30 +61,23 @@ TEST(FixedWidthText, BlanksTheLeadingZerosOfTexts)
     for (const auto& [text, expected] : cases) EXPECT_EQ(FixedWidthText(text), expected) << '"' << text << '"';
 }
 
-TEST(FixedWidthNumber, NegativeTextsStayOneCharacterWider)
+TEST(FixedWidthNumber, NegativeTextsStayOneCharacterWiderAndAppendingBlanksOnlyTheNewField)
 {
     EXPECT_EQ(FixedWidthNumber(-3.2, "00000.00").size(), 9u);
     EXPECT_EQ(FixedWidthNumber(12.5, "00000.00").size(), 8u);
     EXPECT_EQ(FixedWidthNumber(0, "000.0 ; -###.#"), "   .0 ");
     EXPECT_EQ(FixedWidthNumber(12.3, "000.0 ; -###.#"), " 12.3 ");
-}
-
-// Appending a field must leave what was written before it alone, zeros included.
-TEST(NumberPattern, BlanksOnlyTheFieldItAppends)
-{
+    // Appending a field must leave what was written before it alone, zeros included.
     std::string line = "007";
     NumberPattern("00.00").appendFixedWidth(line, 0.5);
     EXPECT_EQ(line, "007  .50");
 }
 
-TEST(NumberPattern, RefusesALiteralAmongTheDigits)
+TEST(NumberPattern, RefusesALiteralAmongTheDigitsAndNumbersBeyondTheRange)
 {
     EXPECT_THROW(NumberPattern("00 0"), std::invalid_argument);
     EXPECT_THROW(NumberPattern("0.0.0"), std::invalid_argument);
-}
-
-TEST(NumberPattern, ANumberBeyondTheDoubleRangeHasNoText)
-{
+    // A number beyond the double range has no text.
     EXPECT_THROW(PatternText(HUGE_VAL, "000.0"), ArithmeticError);
     EXPECT_THROW(PatternText(-HUGE_VAL, "000.0 ; -###.#"), ArithmeticError);
     EXPECT_THROW(PatternText(std::nan(""), "00"), ArithmeticError);

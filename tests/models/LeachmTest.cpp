@@ -74,24 +74,15 @@ TEST(LeachmRainText, ConcentrationsAsNumberItems)
     EXPECT_EQ(line.substr(36), "-0.5      12      0.25           ");
 }
 
-// Dates are cut by position: 5/3/95 is day 5 of month 0 in year 0, so day number 5.
-TEST(LeachmRainText, DatesWithoutLeadingZeros)
-{
-    EXPECT_EQ(Lines(RainFile({Rainy("5/3/95", "1")}), "\r\n")[0].substr(0, 6), "050000");
-    EXPECT_EQ(Lines(RainFile({Rainy("5/3/95", "1")}, LeachmDateFormat::DayNumber), "\r\n")[0].substr(0, 6), "     5");
-}
-
-TEST(LeachmRainText, OnlyTheDayNumberFormRefusesYearsGoingBack)
+// Only the day-number form refuses years going back; rain is refused when three times it
+// overflows.
+TEST(LeachmRainText, Refusals)
 {
     const std::vector<Day> days = {Rainy("31/12/99", "1"), Rainy("01/01/00", "2")};
     EXPECT_EQ(Lines(RainFile(days), "\r\n")[1].substr(0, 6), "010100");
     EXPECT_EQ(RefusalOf([&] { RainFile(days, LeachmDateFormat::DayNumber); }),
               "The dates go back to an earlier year at row 3 (\"01/01/00\"): day and week numbers cannot run on from "
               "year 99 into year 00.");
-}
-
-TEST(LeachmRainText, RefusesRainTooLargeToTriple)
-{
     EXPECT_EQ(RefusalOf([] { RainFile({Rainy("15/03/95", "1e308")}); }),
               "The rain in row 2 is too large to be written three times: \"1e308\"");
     EXPECT_EQ(RefusalOf([] { RainFile({Rainy("15/03/95", "1e307")}); }), "not refused");

@@ -37,7 +37,7 @@ TEST(FillMethodChoice, WithoutEtColumnsTheGroupShowsTheSixLabelsDisabled)
     EXPECT_FALSE(choice.select(0)) << "nothing can be selected in a disabled group";
 }
 
-TEST(FillMethodChoice, ListsTheEtColumnsInSheetOrderAndSelectsTheLast)
+TEST(FillMethodChoice, ListsTheEtColumnsInSheetOrderAndSelectsTheLastAfresh)
 {
     ScriptedUserInterface ui;
     MethodChoice choice;
@@ -47,15 +47,8 @@ TEST(FillMethodChoice, ListsTheEtColumnsInSheetOrderAndSelectsTheLast)
     EXPECT_EQ(VisibleCaptions(choice), (std::vector<std::string>{"P-T", "PenMon", "P-T"}));
     EXPECT_EQ(choice.selectedIndex(), 2);
     EXPECT_FALSE(choice.options[3].visible);
-}
 
-// A dialog created again scans afresh: nothing of an earlier fill stays.
-TEST(FillMethodChoice, StartsFromScratch)
-{
-    ScriptedUserInterface ui;
-    MethodChoice choice;
-    FillMethodChoice(choice, SheetOf({"PenFAO\tPFAOnocorr\tPenMon\tP-T\tPFAOrad\tPFAOsun"}), ui);
-    choice.select(0);
+    // Filled again, it scans afresh: nothing of the earlier fill stays.
     FillMethodChoice(choice, SheetOf({"DATE\tPenMon"}), ui);
     EXPECT_EQ(VisibleCaptions(choice), std::vector<std::string>{"PenMon"});
     EXPECT_EQ(choice.selectedIndex(), 0);
