@@ -1,41 +1,35 @@
-#include "cli/RunBatch.h"
-
+// The batch tool's own job: its options, the order of its steps, its exit statuses, its
+// messages on stderr and the files it writes. What each step computes or writes is
+// proved by the tests of the step's own code.
 #include <gtest/gtest.h>
 
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 
-#include "support/SheetBuilder.h"
-#include "support/TempDir.h"
+#include "cli/BatchRun.h"
+#include "models/ModelSheets.h"
 
 namespace etp {
 
 namespace {
 
+using testing::Etp;
 using testing::Field;
 using testing::ReadFile;
 using testing::TempDir;
 
-struct Run {
-    int status;
-    std::string out;
-    std::string err;
-};
-
-Run Etp(std::vector<std::string> args)
-{
-    args.insert(args.begin(), "etp");
-    std::ostringstream out, err;
-    const int status = RunBatch(args, out, err);
-    return {status, out.str(), err.str()};
-}
-
 const std::string kWorked = std::string(testing::kStationTitles) +
                             "\r\n20/06/95\t12\t28\t40\t90\t22\t2\t10\t0\r\n21/06/95\t12\t28\t40\t90\t22\t2\t10\t0\r\n";
 
-std::filesystem::path SharedData() { return ETP_SHARED_DATA_DIR; }
+// June to September 1995 at 45°N: dry, warm, 5 mm of rain on 20 June.
+std::string Summer()
+{
+    using namespace std::chrono;
+    std::string text = std::string(testing::kStationTitles) + "\r\n";
+    for (int i = 0; i < 122; ++i)
+        text += testing::DateText(1995y / June / 1, i) + "\t15\t30\t35\t80\t24\t2\t11\t" + (i == 19 ? "5" : "0") + "\r\n";
+    return text;
+}
 
 } // namespace
 
@@ -46,73 +40,41 @@ TEST(RunBatch, VersionAndHelp)
     EXPECT_EQ(version.out, "etp 1.0.2\n");
     const auto help = Etp({"--help"});
     EXPECT_EQ(help.status, 0);
-    for (const char* option : {"--sheet", "--col", "--rad-unit", "--wind-unit", "--sun-unit", "--lat", "--alt",
-                               "--wind-height", "--method", "--hargreaves", "--output"})
-        EXPECT_NE(help.out.find(option), std::string::npos) << option;
+    EXPECT_NE(help.out.find("--leachm-n"), std::string::npos);
 }
 
-TEST(RunBatch, UsageErrorsExitTwoAndTouchNothing)
+// A wrong command line is found before the input is looked at (it does not exist here)
+// and the message names the option.
+TEST(RunBatch, UsageErrorsExitTwoBeforeAnythingIsRead)
 {
     TempDir dir;
-    const auto input = dir.write("in.txt", kWorked);
     const auto output = dir.file("out.txt");
     const std::vector<std::vector<std::string>> cases = {
-        {input, "--frobnicate", "-o", output},
-        {input, "--method", "Penman", "-o", output},
-        {input, "--method", "penmon", "-o", output},
-        {input, "--col", "rain=9", "-o", output},
-        {input, "--col", "tmin", "-o", output},
-        {input, "--rad-unit", "MJ", "-o", output},
-        {input, "--wind-unit", "m/s", "-o", output},
-        {input, "--hargreaves", "1,2", "-o", output},
-        {input, "--hargreaves", "0.0023,abc,.5", "-o", output},
-        {"-o", output},
-        {input, "--lat"},
-    };
-    for (const auto& args : cases) {
+        {"--frobnicate"}, {"--method", "Penman"}, {"--method", "penmon"}, {"--col", "rain=9"}, {"--col", "tmin"},
+        {"--rad-unit", "MJ"}, {"--wind-unit", "m/s"}, {"--hargreaves", "1,2"}, {"--hargreaves", "0.0023,abc,.5"},
+        {"--turned", "01/07,30/08,15,50,50"}, {"--on-demand", "Hargr.,06/06,09/09,50,75"}, {"--strict"},
+        {"--chart", dir.file("c.png")}, // no renderer in this build
+        {"--leachm-et", "Hargr."}, {"--macro-et", "penmon"}, {"--leachm-dates", "yymmdd"}, {"--leachm-n", "0,0.1"},
+        {"--leachm-n", "0,a,1"}, {"--leachm-n", "0,0.1,1,2"}, {"--creams-tr", dir.file("*.tr")},
+        {"--leachm-rain", "a?.rn"}, {"--macro-etp"}, {"--lat"}};
+    for (const auto& options : cases) {
+        std::vector<std::string> args = {dir.file("missing.txt"), "-o", output};
+        args.insert(args.end(), options.begin(), options.end());
         const auto run = Etp(args);
-        EXPECT_EQ(run.status, 2) << args[1];
-        EXPECT_FALSE(run.err.empty()) << args[1];
-        EXPECT_FALSE(std::filesystem::exists(output)) << args[1];
+        EXPECT_EQ(run.status, 2) << options[0];
+        EXPECT_NE(run.err.find(options[0]), std::string::npos) << run.err;
     }
-}
-
-TEST(RunBatch, WorkedExampleThenASecondRunAppends)
-{
-    TempDir dir;
-    const auto input = dir.write("worked.txt", kWorked);
-    const auto first = dir.file("first.txt");
-    auto run = Etp({input, "--lat", "45", "--alt", "100", "--method", "PenMon", "--method", "PenFAO", "--method",
-                    "PFAOnocorr", "--method", "PFAOrad", "--method", "P-T", "--method", "Hargr.", "--method", "Turc",
-                    "--method", "PotRad", "-o", first});
-    ASSERT_EQ(run.status, 0) << run.err;
-    EXPECT_EQ(run.err, "");
-    const std::string sheet = ReadFile(first);
-    const char* labels[] = {"PenFAO", "PFAOnocorr", "PenMon", "P-T", "PFAOrad", "Hargr.", "Turc", "PotRad"};
-    const char* values[] = {"5.73", "5.47", "4.99", "4.52", "5.85", "5.95", "4.31", "41.91"};
-    for (int k = 0; k < 8; ++k) {
-        EXPECT_EQ(Field(sheet, 0, 9 + k), labels[k]);
-        EXPECT_EQ(Field(sheet, 2, 9 + k), values[k]) << labels[k];
-    }
-
-    // The result titles "PFAOrad" and "PotRad" would win the radiation box: name it.
-    const auto second = dir.file("second.txt");
-    run = Etp({first, "--col", "rad=6", "--lat", "45", "--alt", "100", "--method", "PenMon", "-o", second});
-    ASSERT_EQ(run.status, 0) << run.err;
-    const std::string again = ReadFile(second);
-    EXPECT_EQ(Field(again, 0, 17), "PenMon");
-    EXPECT_EQ(Field(again, 1, 17), Field(again, 1, 11)); // a fresh run has no day before the first
-    EXPECT_EQ(Field(again, 2, 17), "4.99");
-    EXPECT_EQ(again.substr(0, sheet.find("\r\n")), sheet.substr(0, sheet.find("\r\n")));
+    EXPECT_EQ(Etp({"-o", output}).status, 2); // no input
+    EXPECT_TRUE(std::filesystem::is_empty(dir.path()));
 }
 
 TEST(RunBatch, OverridesAndHargreavesCoefficients)
 {
     TempDir dir;
-    const auto input = dir.write("worked.txt", kWorked);
     const auto output = dir.file("out.txt");
-    const auto run = Etp({input, "--lat", "45", "--alt", "100", "--hargreaves", "0.0022,17.8,.5", "--col", "sun=0",
-                          "--wind-unit", "km d^-1", "--method", "Hargr.", "--method", "PenMon", "-o", output});
+    const auto run = Etp({dir.write("worked.txt", kWorked), "--lat", "45", "--alt", "100", "--hargreaves",
+                          "0.0022,17.8,.5", "--col", "sun=0", "--wind-unit", "km d^-1", "--method", "Hargr.",
+                          "--method", "PenMon", "-o", output});
     ASSERT_EQ(run.status, 0) << run.err;
     const std::string sheet = ReadFile(output);
     EXPECT_EQ(Field(sheet, 0, 9), "PenMon");
@@ -133,76 +95,44 @@ TEST(RunBatch, MessagesThatEndTheRunExitOne)
 {
     TempDir dir;
     const auto worked = dir.write("worked.txt", kWorked);
+    const auto xls = ETP_TEST_DATA_DIR "/xls/weather.xls";
     const std::string noSunshine = "DATE\tTMIN\tTMAX\tRHMIN\tRHMAX\tRAD\tWIND\r\n21/06/95\t12\t28\t40\t90\t22\t2\r\n";
-    struct Case {
-        std::vector<std::string> args;
-        std::string message;
-    };
-    const std::vector<Case> cases = {
+    const std::pair<std::vector<std::string>, std::string> cases[] = {
         {{dir.file("missing.txt"), "--method", "PenMon"}, "il file non esiste\n"},
         {{dir.write("nosun.txt", noSunshine), "--lat", "45", "--method", "PenFAO"},
          "method PenFAO is not available with these columns\n"},
-        {{dir.write("empty.txt", ""), "--lat", "45", "--method", "PenMon"},
-         "Problems in defining metereological variables\n"},
         {{worked, "--col", "rad=0", "--col", "sun=0", "--lat", "45", "--method", "Hargr."},
          "Problems in defining metereological variables - radiation or sunshine not available\n"},
-        {{worked, "--lat", "45", "--method", "PenMon", "-o", dir.file("no/folder/out.txt")}, ""},
+        {{worked, "--on-demand", "PenMon,06/06,09/09,50,75"}, "You dont have computed the ETP!!\n"},
+        {{xls, "--sheet", "9"}, "Import did not succeed.\n"},
+        {{xls, "--sheet", "second"}, "The sheet number is not a number: \"second\"\n"},
     };
-    for (const auto& c : cases) {
-        const auto run = Etp(c.args);
-        EXPECT_EQ(run.status, 1) << c.args[0];
-        if (!c.message.empty()) EXPECT_EQ(run.err, c.message);
-        else EXPECT_NE(run.err.find("could not be written"), std::string::npos) << run.err;
+    for (const auto& [args, message] : cases) {
+        const auto run = Etp(args);
+        EXPECT_EQ(run.status, 1) << args[1];
+        EXPECT_EQ(run.err, message);
     }
 }
 
-TEST(RunBatch, PolarLatitudeStopsWithTheRowAndMethod)
+// Every day of a file longer than the sheet's 32000 first rows is computed and saved.
+TEST(RunBatch, ALongSeriesKeepsEveryDay)
 {
     TempDir dir;
-    const auto output = dir.file("out.txt");
-    const auto run = Etp({dir.write("worked.txt", kWorked), "--lat", "89", "--method", "PenMon", "-o", output});
-    EXPECT_EQ(run.status, 1);
-    EXPECT_EQ(run.err.rfind("Arithmetic error in row 2, method PenMon: ", 0), 0u) << run.err;
-    EXPECT_FALSE(std::filesystem::exists(output)); // later steps do not run
-}
-
-TEST(RunBatch, BadInputsNeverCrash)
-{
-    TempDir dir;
-    std::string binary;
-    for (int i = 0; i < 4096; ++i) binary += static_cast<char>((i * 7919) % 256);
-    std::string manyLines = std::string(testing::kStationTitles) + "\r\n";
-    for (int i = 0; i < 100000; ++i) manyLines += "01/01/95\t1\t2\t3\t4\t5\t6\t7\t8\r\n";
-    const std::vector<std::pair<std::string, std::string>> inputs = {
-        {"empty.txt", ""},
-        {"binary.txt", binary},
-        {"untitled.txt", "1\t2\t3\r\n4\t5\t6\r\n"},
-        {"oneline.txt", std::string(10 << 20, 'x')},
-        {"many.txt", manyLines},
-        {"words.txt", std::string(testing::kStationTitles) + "\r\n01/01/95\tn.d.\tabc\t\t-\t12,5\t?\t\t\r\n"},
-    };
-    for (const auto& [name, bytes] : inputs) {
-        const auto input = dir.write(name, bytes);
-        const auto output = dir.file(name + ".out");
-        const auto plain = Etp({input, "-o", output});
-        EXPECT_EQ(plain.status, 0) << name << ": " << plain.err;
-        const auto computed = Etp({input, "--lat", "45", "--method", "PotRad", "--method", "Hargr."});
-        EXPECT_TRUE(computed.status == 0 || (computed.status == 1 && !computed.err.empty()))
-            << name << ": " << computed.status << ' ' << computed.err;
-    }
-    // Every day of the long file is kept, none is dropped at row 32000.
-    const auto many = Etp({dir.file("many.txt"), "--lat", "45", "--method", "PotRad", "-o", dir.file("many.out")});
-    EXPECT_EQ(many.status, 0);
-    const std::string saved = ReadFile(dir.file("many.out"));
-    EXPECT_EQ(std::count(saved.begin(), saved.end(), '\n'), 100001);
-    EXPECT_EQ(Field(saved, 100000, 9), "10.75"); // Ra on 1 January at 45°N
+    std::string text = std::string(testing::kStationTitles) + "\r\n";
+    for (int i = 0; i < 40000; ++i) text += "01/01/95\t1\t2\t3\t4\t5\t6\t7\t8\r\n";
+    const auto output = dir.file("many.out");
+    const auto run = Etp({dir.write("many.txt", text), "--lat", "45", "--method", "PotRad", "-o", output});
+    EXPECT_EQ(run.status, 0) << run.err;
+    const std::string saved = ReadFile(output);
+    EXPECT_EQ(std::count(saved.begin(), saved.end(), '\n'), 40001);
+    EXPECT_EQ(Field(saved, 40000, 9), "10.75"); // Ra on 1 January at 45°N
 }
 
 // A real station: Holyoke, Colorado, 2020. The operator's own ASCE short-reference
 // total for the year is 1371.7 mm; the FAO-56 grass reference lands within 3 %.
 TEST(RunBatch, RealStationMatchesThePublishedReferenceTotal)
 {
-    const auto input = SharedData() / "stations" / "coagmet_holyoke_hyk02_2020.txt";
+    const auto input = std::filesystem::path(ETP_SHARED_DATA_DIR) / "stations" / "coagmet_holyoke_hyk02_2020.txt";
     if (!std::filesystem::exists(input)) GTEST_SKIP() << "no shared station data";
     TempDir dir;
     const auto output = dir.file("holyoke.txt");
@@ -213,6 +143,93 @@ TEST(RunBatch, RealStationMatchesThePublishedReferenceTotal)
     for (int line = 1; line <= 366; ++line) total += std::atof(Field(sheet, line, 7).c_str());
     EXPECT_EQ(Field(sheet, 0, 7), "PenMon");
     EXPECT_NEAR(total, 1371.7, 0.03 * 1371.7);
+}
+
+// --sheet picks the sheet of a workbook: the same saved sheet as from its text twin.
+TEST(RunBatch, SecondSheetOfAWorkbookSavesAsItsTextTwin)
+{
+    TempDir dir;
+    const auto run = Etp({ETP_TEST_DATA_DIR "/xls/weather.xls", "--sheet", "2", "-o", dir.file("from-workbook.txt")});
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.err, "Import complete.\n");
+    ASSERT_EQ(Etp({ETP_TEST_DATA_DIR "/xls/weather-sheet2.txt", "-o", dir.file("from-text.txt")}).status, 0);
+    const std::string fromWorkbook = ReadFile(dir.file("from-workbook.txt"));
+    EXPECT_EQ(fromWorkbook, ReadFile(dir.file("from-text.txt")));
+    EXPECT_EQ(std::count(fromWorkbook.begin(), fromWorkbook.end(), '\n'), 366);
+}
+
+// Irrigation runs after Compute and before the model files and the sheet are written;
+// every application is listed on standard output.
+TEST(RunBatch, OnDemandWaterReachesTheMacroRainFileAndTheSheet)
+{
+    TempDir dir;
+    const auto rain = dir.file("m.rn");
+    const auto sheet = dir.file("out.txt");
+    const auto run = Etp({dir.write("summer.txt", Summer()), "--lat", "45", "--alt", "100", "--method", "PenMon",
+                          "--on-demand", "PenMon,06/06,09/09,50,75", "--macro-rain", rain, "-o", sheet});
+    ASSERT_EQ(run.status, 0) << run.err;
+    ASSERT_EQ(run.out.rfind("on-demand irrigation: ", 0), 0u) << run.out;
+    const std::string first = run.out.substr(0, run.out.find('\n'));
+    const std::string date = first.substr(22, 8);
+    const double amount = std::stod(first.substr(31));
+    EXPECT_GT(amount, 37.5);
+    EXPECT_NE(ReadFile(sheet).find(date), std::string::npos);
+    const std::string macro = ReadFile(rain);
+    EXPECT_NE(macro.find(std::to_string(static_cast<int>(amount))), std::string::npos) << macro.substr(0, 400);
+}
+
+TEST(RunBatch, TurnedIrrigationListsItsApplications)
+{
+    TempDir dir;
+    const auto run = Etp({dir.write("summer.txt", Summer()), "--turned", "01/07,30/08,15,50,50,4"});
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.out, "turned irrigation: 16/07/95 50 mm\nturned irrigation: 31/07/95 50 mm\n"
+                       "turned irrigation: 15/08/95 50 mm\nturned irrigation: 30/08/95 50 mm\n");
+}
+
+TEST(RunBatch, CheckPrintsTheTableAndStrictStopsWithThree)
+{
+    TempDir dir;
+    std::string text = Summer();
+    text.replace(text.find("\t15\t30\t"), 7, "\t\t30\t"); // an empty T min on 1 June
+    const auto input = dir.write("summer.txt", text);
+    auto run = Etp({input, "--lat", "45", "--check"});
+    EXPECT_EQ(run.status, 0);
+    EXPECT_NE(run.out.find("T° min\tempty cell, read as 0\t1\t2\n"), std::string::npos) << run.out;
+    EXPECT_NE(run.out.find("122 days checked, problems found"), std::string::npos);
+
+    const auto output = dir.file("out.txt");
+    run = Etp({input, "--lat", "45", "--check", "--strict", "--method", "PenMon", "-o", output});
+    EXPECT_EQ(run.status, 3);
+    EXPECT_FALSE(std::filesystem::exists(output));
+}
+
+// The summary and the chart are made from the sheet as the run left it.
+TEST(RunBatch, SummaryAndChartFiles)
+{
+    TempDir dir;
+    const auto input = dir.write("summer.txt", Summer());
+    const auto summary = dir.file("summary.txt");
+    std::string drawnTo;
+    const ChartRenderer chart = [&](const Workbench& workbench, const std::string& path, std::string&) {
+        drawnTo = path + " " + std::string(workbench.sheet.cellText(1, 10));
+        return true;
+    };
+    const auto run =
+        Etp({input, "--lat", "45", "--method", "PenMon", "--summary", summary, "--chart", dir.file("c.svg")}, chart);
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(drawnTo, dir.file("c.svg") + " PenMon");
+    const std::string table = ReadFile(summary);
+    EXPECT_EQ(table.rfind("period\tdays\tRAIN sum\tRAIN mean\tPenMon sum\tPenMon mean\n", 0), 0u);
+    EXPECT_NE(table.find("\n1995-06\t30\t5.00\t0.17\t"), std::string::npos) << table;
+
+    const ChartRenderer failing = [](const Workbench&, const std::string&, std::string& error) {
+        error = "no room";
+        return false;
+    };
+    const auto failed = Etp({input, "--chart", dir.file("c.png")}, failing);
+    EXPECT_EQ(failed.status, 1);
+    EXPECT_EQ(failed.err, "The chart " + dir.file("c.png") + " could not be drawn: no room.\n");
 }
 
 TEST(SampleStation, GeneratorWritesTheBundledFileAgain)

@@ -29,20 +29,9 @@ protected:
     TempDir dir;
 };
 
-} // namespace
+const std::string kNoFile = "ETP computation|il file non esiste";
 
-TEST_F(CommandsTest, LoadStepState)
-{
-    EXPECT_EQ(workbench.sheet.caption(0), "0");
-    EXPECT_EQ(workbench.sheet.caption(20), "20");
-    EXPECT_EQ(workbench.sheet.caption(21), "");
-    EXPECT_EQ(workbench.columns.text[DateBox], "?");
-    EXPECT_EQ(workbench.units.text(RadiationUnit), "Cal cm^-2 d^-1");
-    EXPECT_EQ(workbench.hargreaves.b, 17.8);
-    EXPECT_EQ(workbench.statusPanels, (std::array<std::string, 4>{"working file: none", "Latitude: 0°",
-                                                                    "Altitude a.s.l.: 0 m",
-                                                                    "Wind speed measurement hight: 2 m"}));
-}
+} // namespace
 
 TEST_F(CommandsTest, OpenReadsATextFileAndNamesIt)
 {
@@ -56,7 +45,9 @@ TEST_F(CommandsTest, OpenReadsATextFileAndNamesIt)
     EXPECT_EQ(ui.pointers, (std::vector<Pointer>{Pointer::BusyArrow, Pointer::Normal}));
 }
 
-TEST_F(CommandsTest, OpenCancelledOrMissingChangesNothing)
+// Nothing opened costs the person the sheet: a cancelled dialog or its pattern quietly, a
+// missing file or a pattern with a message, and a folder (which exists but cannot be read).
+TEST_F(CommandsTest, OpenThatReadsNothingKeepsTheSheet)
 {
     workbench.sheet.setCellText(1, 1, "kept");
     ui.openFiles.push_back(std::nullopt);
@@ -65,41 +56,20 @@ TEST_F(CommandsTest, OpenCancelledOrMissingChangesNothing)
     EXPECT_TRUE(ui.messages.empty());
     EXPECT_FALSE(open(dir.file("missing.txt")));
     EXPECT_FALSE(open(dir.file("*.txt")));
-    EXPECT_EQ(ui.messages, (std::vector<std::string>{"ETP computation|il file non esiste",
-                                                      "ETP computation|il file non esiste"}));
-    EXPECT_EQ(workbench.sheet.cellText(1, 1), "kept");
+    EXPECT_EQ(ui.messages, (std::vector<std::string>{kNoFile, kNoFile}));
     EXPECT_EQ(workbench.statusPanels[0], "working file: none");
-}
-
-// A file that exists but cannot be read must not cost the person the sheet.
-TEST_F(CommandsTest, OpenAFolderKeepsTheSheet)
-{
-    workbench.sheet.setCellText(1, 1, "kept");
     std::filesystem::create_directory(dir.file("folder"));
     EXPECT_FALSE(open(dir.file("folder")));
-    ASSERT_EQ(ui.messages.size(), 1u);
-    EXPECT_NE(ui.messages[0].find("cannot be read"), std::string::npos);
+    ASSERT_EQ(ui.messages.size(), 3u);
+    EXPECT_NE(ui.messages[2].find("cannot be read"), std::string::npos);
     EXPECT_EQ(workbench.sheet.cellText(1, 1), "kept");
 }
 
-TEST_F(CommandsTest, OpenSaysWhatItDropped)
-{
-    std::string line = "A";
-    for (int k = 2; k <= 103; ++k) line += "\tx";
-    EXPECT_TRUE(open(dir.write("wide.txt", line + "\r\n" + line + "\r\n")));
-    EXPECT_EQ(ui.messages,
-              (std::vector<std::string>{"ETP computation|6 fields beyond column 100 in 2 lines were not imported."}));
-}
-
-TEST_F(CommandsTest, UppercaseXlsIsReadAsText)
+// A lower-case ".xls" in the name makes the file a workbook; "DATA.XLS" is read as text.
+TEST_F(CommandsTest, TheNameDecidesWhetherAFileIsAWorkbook)
 {
     EXPECT_TRUE(open(dir.write("DATA.XLS", "DATE\r\n")));
     EXPECT_EQ(workbench.sheet.cellText(1, 1), "DATE");
-}
-
-TEST_F(CommandsTest, WorkbookThatIsNoWorkbook)
-{
-    workbench.sheet.setCellText(1, 1, "old");
     const auto path = dir.write("data.xls", "DATE\r\n");
     EXPECT_FALSE(open(path));
     EXPECT_EQ(ui.messages, (std::vector<std::string>{
@@ -146,33 +116,17 @@ TEST_F(CommandsTest, SaveOfALongSheetIsEveryLineInOrder)
     EXPECT_EQ(ReadFile(path), expected);
 }
 
-TEST_F(CommandsTest, SaveIntoAMissingFolderOrOntoAFolder)
+TEST_F(CommandsTest, StationOkShowsNumberTextsAndRefusesTextsThatAreNoNumbers)
 {
-    EXPECT_FALSE(SaveSheet(workbench, dir.file("no/such/folder.txt"), ui));
-    std::filesystem::create_directory(dir.file("folder"));
-    EXPECT_FALSE(SaveSheet(workbench, dir.file("folder"), ui));
-    EXPECT_EQ(ui.messages.size(), 2u);
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1);
-}
-
-TEST_F(CommandsTest, StationOkShowsNumberTexts)
-{
-    workbench.station = {"45.5", "250", "10"};
+    workbench.station = {"-33", "250", "10"};
     EXPECT_TRUE(ApplyStation(workbench, ui));
-    EXPECT_EQ(workbench.statusPanels[1], "Latitude: 45.5°");
-    EXPECT_EQ(workbench.statusPanels[2], "Altitude a.s.l.: 250 m");
-    EXPECT_EQ(workbench.statusPanels[3], "Wind speed measurement hight: 10 m");
-    workbench.station.latitude = "-33";
-    EXPECT_TRUE(ApplyStation(workbench, ui));
-    EXPECT_EQ(workbench.statusPanels[1], "Latitude:-33°");
-}
-
-TEST_F(CommandsTest, StationOkRefusesTextsThatAreNoNumbers)
-{
+    EXPECT_EQ(workbench.statusPanels, (std::array<std::string, 4>{"working file: none", "Latitude:-33°",
+                                                                    "Altitude a.s.l.: 250 m",
+                                                                    "Wind speed measurement hight: 10 m"}));
     workbench.station = {"45.5", "12,5", "10"};
     EXPECT_FALSE(ApplyStation(workbench, ui));
     EXPECT_EQ(ui.messages, (std::vector<std::string>{"ETP computation|Altitude a.s.l. (m) is not a number: \"12,5\""}));
-    EXPECT_EQ(workbench.statusPanels[1], "Latitude: 0°");
+    EXPECT_EQ(workbench.statusPanels[1], "Latitude:-33°");
 }
 
 TEST(NumberText, DecimalWithABlankUnlessNegative)
@@ -193,49 +147,23 @@ TEST_F(CommandsTest, HargreavesTextsBecomeCoefficientsOnlyWhenAllAreNumbers)
     EXPECT_EQ(workbench.hargreaves.b, 17);
 }
 
-} // namespace etp
-
-namespace etp {
-
-TEST(IrrigationCommands, KeepTheLastApplicationsAndFindTheEtColumnByLabel)
-{
-    Workbench workbench;
-    testing::ScriptedUserInterface ui;
-    workbench.columns.text[DateBox] = "1";
-    workbench.sheet.setBlockText(1, 1, 100, "DATE\tRAIN\tPenMon\tP-T");
-    for (int day = 1; day <= 30; ++day)
-        workbench.sheet.setBlockText(day + 1, 1, 100, (day < 10 ? "0" : "") + std::to_string(day) + "/06/95\t0\t5\t1");
-
-    EXPECT_FALSE(ApplyOnDemand(workbench, "PenFAO", {}, ui));
-    EXPECT_EQ(ui.messages, (std::vector<std::string>{"ETP computation|You dont have computed the ETP!!"}));
-    EXPECT_TRUE(ApplyOnDemand(workbench, "PenMon", {}, ui));
-    ASSERT_EQ(workbench.onDemandApplications.size(), 2u); // 16 and 27 June
-    EXPECT_EQ(workbench.onDemandApplications[0].date, "16/06/95");
-    // P-T gives 1 mm a day: 25 mm by 30 June, no water; the list is replaced.
-    EXPECT_TRUE(ApplyOnDemand(workbench, "P-T", {}, ui));
-    EXPECT_TRUE(workbench.onDemandApplications.empty());
-
-    EXPECT_TRUE(ApplyTurned(workbench, {"01/06", "30/06", "15", "50", "50", "4"}, ui));
-    EXPECT_EQ(workbench.turnedApplications.size(), 1u);
-}
-
-// The dialog's choice: the rightmost column with the chosen label, one beep per column
-// carrying it; a label no column carries any more refuses before the texts are read.
-TEST(IrrigationCommands, OnDemandReadsTheColumnOfTheChoice)
+// The dialog's choice reads the rightmost column with the chosen label (one beep per
+// column carrying it); a label no column carries any more refuses before the texts are
+// read and keeps rain and list; each Apply replaces the list of the last one.
+TEST(IrrigationCommands, OnDemandKeepsTheApplicationsOfTheLastApply)
 {
     Workbench workbench;
     testing::ScriptedUserInterface ui;
     workbench.columns.text[DateBox] = "1";
     workbench.sheet.setBlockText(1, 1, 100, "DATE\tRAIN\tPenMon\tP-T\tPenMon");
     for (int day = 1; day <= 30; ++day)
-        workbench.sheet.setBlockText(day + 1, 1, 100, (day < 10 ? "0" : "") + std::to_string(day) + "/06/95\t0\t1\t2\t5");
+        workbench.sheet.setBlockText(day + 1, 1, 100, (day < 10 ? "0" : "") + std::to_string(day) + "/06/95\t0\t2\t1\t5");
     MethodChoice choice;
     ASSERT_TRUE(FillMethodChoice(choice, workbench.sheet, ui));
     ASSERT_TRUE(choice.selectCaption("PenMon"));
-
     EXPECT_TRUE(ApplyOnDemand(workbench, choice, {}, ui));
     EXPECT_EQ(ui.beeps, 2);
-    ASSERT_EQ(workbench.onDemandApplications.size(), 2u); // 5 mm a day, column 5: 16 and 27 June
+    ASSERT_EQ(workbench.onDemandApplications.size(), 2u); // 5 mm a day: 16 and 27 June
     EXPECT_EQ(workbench.onDemandApplications[1].date, "27/06/95");
     EXPECT_TRUE(ui.messages.empty());
 
@@ -245,7 +173,11 @@ TEST(IrrigationCommands, OnDemandReadsTheColumnOfTheChoice)
     EXPECT_FALSE(ApplyOnDemand(workbench, choice, {"bad", "", "", ""}, ui));
     EXPECT_EQ(ui.messages, (std::vector<std::string>{"ETP computation|You dont have computed the ETP!!"}));
     EXPECT_EQ(workbench.sheet.cellText(17, 2), rainBefore);
-    EXPECT_EQ(workbench.onDemandApplications.size(), 2u); // the last Apply's list stays
+    EXPECT_EQ(workbench.onDemandApplications.size(), 2u);
+
+    ASSERT_TRUE(choice.selectCaption("P-T"));
+    EXPECT_TRUE(ApplyOnDemand(workbench, choice, {}, ui)); // 1 mm a day: no water by 30 June
+    EXPECT_TRUE(workbench.onDemandApplications.empty());
 }
 
 } // namespace etp

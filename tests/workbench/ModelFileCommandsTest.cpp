@@ -76,92 +76,34 @@ std::vector<std::string> FilesIn(const std::filesystem::path& folder)
 }
 
 std::string Message(const std::string& text) { return std::string(kApplicationTitle) + "|" + text; }
+const std::string kNoEt = Message("You dont have computed the ETP!!");
 
 } // namespace
 
+// Cancelling the dialog, or handing back its initial pattern or nothing, ends the command
+// quietly; a name replaces the file there.
 TEST(ModelFileCommands, EachSaveAsksWithItsOwnNameAndTitleAndReplacesTheFile)
 {
     const Workbench workbench = YearOfWeather();
+    const auto home = std::filesystem::current_path();
     for (const Save& save : AllSaves()) {
         TempDir dir;
+        std::filesystem::current_path(dir.path()); // where a file named by the pattern would land
         const auto path = dir.write("model.out", "an older file");
         ScriptedUserInterface ui;
-        ui.saveFiles = {path};
+        ui.saveFiles = {std::nullopt, save.initialName, "", path};
+        for (int cancelled = 0; cancelled < 3; ++cancelled) EXPECT_FALSE(save.press(workbench, ui)) << save.name;
+        EXPECT_EQ(FilesIn(dir.path()), std::vector<std::string>{"model.out"}) << save.name;
         EXPECT_TRUE(save.press(workbench, ui)) << save.name;
-        EXPECT_EQ(ui.saveInitialNames, std::vector<std::string>{save.initialName}) << save.name;
-        EXPECT_EQ(ui.saveTitles, std::vector<std::string>{save.title}) << save.name;
+        std::filesystem::current_path(home);
+        EXPECT_EQ(ui.saveInitialNames, std::vector<std::string>(4, save.initialName)) << save.name;
+        EXPECT_EQ(ui.saveTitles, std::vector<std::string>(4, save.title)) << save.name;
         EXPECT_TRUE(ui.messages.empty()) << save.name;
         EXPECT_EQ(ui.pointer(), Pointer::Normal) << save.name;
         EXPECT_NE(ReadFile(path), "an older file") << save.name;
         EXPECT_GT(ReadFile(path).size(), 100u) << save.name;
         EXPECT_EQ(FilesIn(dir.path()), std::vector<std::string>{"model.out"}) << save.name;
     }
-}
-
-// Cancelling the dialog, or handing back its initial pattern, ends the command quietly.
-TEST(ModelFileCommands, ACancelledDialogWritesNothing)
-{
-    const Workbench workbench = YearOfWeather();
-    const auto home = std::filesystem::current_path();
-    for (const Save& save : AllSaves())
-        for (const std::optional<std::string>& answer : {std::optional<std::string>{}, std::optional<std::string>{save.initialName},
-                                                         std::optional<std::string>{""}}) {
-            TempDir dir;
-            std::filesystem::current_path(dir.path()); // where a file named by the pattern would land
-            ScriptedUserInterface ui;
-            ui.saveFiles = {answer};
-            EXPECT_FALSE(save.press(workbench, ui)) << save.name;
-            EXPECT_TRUE(ui.messages.empty()) << save.name;
-            EXPECT_TRUE(FilesIn(dir.path()).empty()) << save.name;
-            std::filesystem::current_path(home);
-        }
-}
-
-TEST(ModelFileCommands, WithoutARainColumnTheRainFilesAreNotCreated)
-{
-    Workbench workbench = YearOfWeather();
-    workbench.sheet.setCellText(1, 9, "WATER");
-    for (const Save& save : AllSaves()) {
-        if (!save.readsRain) continue;
-        TempDir dir;
-        ScriptedUserInterface ui;
-        ui.saveFiles = {dir.file("x.rn")};
-        EXPECT_FALSE(save.press(workbench, ui)) << save.name;
-        EXPECT_EQ(ui.saveTitles.size(), 1u) << "the file is asked for first";
-        EXPECT_EQ(ui.messages, std::vector<std::string>{Message("No rain in data sheet")}) << save.name;
-        EXPECT_TRUE(FilesIn(dir.path()).empty()) << save.name;
-    }
-}
-
-// The ET column is chosen before the file is asked for.
-TEST(ModelFileCommands, WithoutTheChosenEtColumnNoFileIsAskedFor)
-{
-    const Workbench computed = YearOfWeather("PenMon");
-    ScriptedUserInterface quiet;
-    const LeachmSettings leachm = NewLeachmSettings(computed, quiet);
-    const MethodChoice macro = NewMethodChoice(computed, quiet);
-    Workbench renamed = YearOfWeather("PenMon2");
-    for (const auto& press : std::vector<std::function<bool(UserInterface&)>>{
-             [&](UserInterface& ui) { return SaveLeachmEtp(renamed, leachm, ui); },
-             [&](UserInterface& ui) { return SaveMacroEtp(renamed, macro, ui); }}) {
-        ScriptedUserInterface ui;
-        EXPECT_FALSE(press(ui));
-        EXPECT_EQ(ui.messages, std::vector<std::string>{Message("You dont have computed the ETP!!")});
-        EXPECT_TRUE(ui.saveTitles.empty());
-    }
-}
-
-TEST(ModelFileCommands, DialogsCreatedAfresh)
-{
-    ScriptedUserInterface ui;
-    const LeachmSettings settings = NewLeachmSettings(YearOfWeather("Hargr."), ui);
-    EXPECT_EQ(ui.messages, std::vector<std::string>{Message("You dont have computed the ETP!!")});
-    EXPECT_EQ(settings.urea, "0");
-    EXPECT_EQ(settings.ammonium, "0.1");
-    EXPECT_EQ(settings.nitrate, "1");
-    EXPECT_EQ(settings.dates, LeachmDateFormat::Ddmmaa);
-    EXPECT_FALSE(settings.methods.enabled);
-    EXPECT_EQ(NewMethodChoice(YearOfWeather("P-T"), ui).options[0].caption, "P-T");
 }
 
 // "Save all" runs both saves of its dialog, each with its own dialog, also when the
@@ -193,26 +135,6 @@ TEST(ModelFileCommands, SaveAllRunsBothSaves)
         EXPECT_EQ(cancelling.saveTitles, titles);
         EXPECT_EQ(FilesIn(dir.path()), (std::vector<std::string>{"first", "second", "third"}));
     }
-}
-
-TEST(ModelFileCommands, AFileThatCannotBeWrittenGetsAMessageAndLeavesNoStrayFile)
-{
-    const Workbench workbench = YearOfWeather();
-    TempDir dir;
-    std::filesystem::create_directory(dir.file("folder"));
-    const std::pair<std::string, std::string> cases[] = {
-        {dir.file("missing/m.rn"), "The file " + dir.file("missing/m.rn") + " could not be written: No such file or directory."},
-        {dir.file("folder"), "The file " + dir.file("folder") + " could not be written: it is a folder."},
-    };
-    for (const auto& [path, message] : cases)
-        for (const Save& save : AllSaves()) {
-            ScriptedUserInterface ui;
-            ui.saveFiles = {path};
-            EXPECT_FALSE(save.press(workbench, ui)) << save.name;
-            EXPECT_EQ(ui.messages, std::vector<std::string>{Message(message)}) << save.name;
-            EXPECT_EQ(FilesIn(dir.path()), std::vector<std::string>{"folder"}) << save.name;
-            EXPECT_TRUE(std::filesystem::is_empty(dir.file("folder")));
-        }
 }
 
 TEST(ModelFileCommands, AReadOnlyFolderGetsAMessageAndLeavesNoStrayFile)
@@ -265,20 +187,43 @@ TEST(ModelFileCommands, AnExistingFileSurvivesAFailedWrite)
     }
 }
 
-// A refused series writes nothing and keeps the file that was there.
+// A save refused for its data writes nothing and keeps the file that was there: without
+// a rain column or with dates going back the file is asked for first; the ET column is
+// chosen before the file is asked for, so a chosen column that is gone asks nothing.
 TEST(ModelFileCommands, RefusedDataLeaveTheOldFile)
 {
-    Workbench workbench = YearOfWeather();
-    workbench.sheet.setCellText(300, 1, "01/01/94");
-    TempDir dir;
-    const auto path = dir.write("a.etp", "old");
-    ScriptedUserInterface ui;
-    ui.saveFiles = {path};
-    EXPECT_FALSE(SaveLeachmEtp(workbench, NewLeachmSettings(workbench, ui), ui));
-    ASSERT_EQ(ui.messages.size(), 1u);
-    EXPECT_NE(ui.messages[0].find("row 300"), std::string::npos) << ui.messages[0];
-    EXPECT_EQ(ReadFile(path), "old");
-    EXPECT_EQ(ui.pointer(), Pointer::Normal);
+    Workbench dry = YearOfWeather();
+    dry.sheet.setCellText(1, 9, "WATER");
+    Workbench backwards = YearOfWeather();
+    backwards.sheet.setCellText(300, 1, "01/01/94");
+    const Workbench computed = YearOfWeather("PenMon");
+    ScriptedUserInterface quiet;
+    const LeachmSettings leachm = NewLeachmSettings(computed, quiet);
+    const MethodChoice macro = NewMethodChoice(computed, quiet);
+    const Workbench renamed = YearOfWeather("PenMon2");
+    using Press = std::function<bool(UserInterface&)>;
+    std::vector<std::tuple<std::string, Press, std::string, std::size_t>> cases = {
+        {"dates going back", [&](UserInterface& ui) { return SaveLeachmEtp(backwards, leachm, ui); }, "row 300", 1},
+        {"LEACHM ETP", [&](UserInterface& ui) { return SaveLeachmEtp(renamed, leachm, ui); }, kNoEt, 0},
+        {"MACRO ETP", [&](UserInterface& ui) { return SaveMacroEtp(renamed, macro, ui); }, kNoEt, 0},
+    };
+    for (const Save& save : AllSaves())
+        if (save.readsRain)
+            cases.emplace_back(save.name, [&dry, save](UserInterface& ui) { return save.press(dry, ui); },
+                               Message("No rain in data sheet"), 1);
+    for (const auto& [name, press, message, asked] : cases) {
+        TempDir dir;
+        const auto path = dir.write("model.out", "old");
+        ScriptedUserInterface ui;
+        ui.saveFiles = {path};
+        EXPECT_FALSE(press(ui)) << name;
+        ASSERT_EQ(ui.messages.size(), 1u) << name;
+        EXPECT_NE(ui.messages[0].find(message), std::string::npos) << name << ": " << ui.messages[0];
+        EXPECT_EQ(ui.saveTitles.size(), asked) << name;
+        EXPECT_EQ(ReadFile(path), "old") << name;
+        EXPECT_EQ(FilesIn(dir.path()), std::vector<std::string>{"model.out"}) << name;
+        EXPECT_EQ(ui.pointer(), Pointer::Normal) << name;
+    }
 }
 
 } // namespace etp
