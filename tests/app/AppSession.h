@@ -6,10 +6,8 @@
 #include <QLineEdit>
 #include <QString>
 #include <QWidget>
-#include <initializer_list>
 #include <memory>
 #include <stdexcept>
-#include <vector>
 
 #include "app/Form1.h"
 #include "support/ScriptedUserInterface.h"
@@ -29,16 +27,8 @@ T* Child(const QObject* parent, const QString& name)
 // A person's click on a check box.
 void ClickCheckBox(QCheckBox* box);
 
-// A text box of a dialog with its caption "Label_<name>", the frame holding it and its
-// first text.
-struct LabelledBox {
-    const char* name;
-    const char* label;
-    const char* frame;
-    const char* initial;
-};
-// Compares each box's first text, frame and caption; returns the boxes in that order.
-std::vector<QLineEdit*> CheckLabelledBoxes(const QWidget* dialog, std::initializer_list<LabelledBox> boxes);
+// The text box that the label with that text stands for, as a person finds it.
+QLineEdit* BoxBesideCaption(const QWidget* dialog, const QString& caption);
 
 class AppSession {
 public:

@@ -1,6 +1,5 @@
-// Tools > Check data: the findings as a table, a click on a line selecting its cells in
-// Grid1, and a new check at each opening.
-#include <QHeaderView>
+// Tools > Check data: the report as a table made afresh at each opening, and a click on
+// a line selecting its cells in Grid1.
 #include <QItemSelectionModel>
 #include <QLabel>
 #include <QTableView>
@@ -9,6 +8,7 @@
 #include <QTest>
 
 #include "AppSession.h"
+#include "analysis/DataCheck.h"
 
 using namespace etp;
 using namespace etp::testing;
@@ -17,12 +17,15 @@ class TestDataCheckDialog : public QObject {
     Q_OBJECT
 private slots:
     void init();
-    void cleanup();
+    void cleanup()
+    {
+        app_.reset();
+        dir_.reset();
+    }
 
-    void listsEachFindingWithItsCountAndFirstRows();
+    void showsTheReportOfTheSheetAtEachOpening();
+    void clickOnALineSelectsItsCellsInTheGrid_data();
     void clickOnALineSelectsItsCellsInTheGrid();
-    void stationFindingSelectsWholeRows();
-    void eachOpeningChecksAfresh();
 
 private:
     QWidget* openCheck()
@@ -40,17 +43,12 @@ private:
     std::unique_ptr<QTemporaryDir> dir_;
 };
 
+// 60 days from 1 January 2001 at 45° N.
 void TestDataCheckDialog::init()
 {
     dir_ = std::make_unique<QTemporaryDir>();
     app_ = std::make_unique<AppSession>();
     app_->openSample(dir_->filePath(QStringLiteral("days.txt")), 60);
-}
-
-void TestDataCheckDialog::cleanup()
-{
-    app_.reset();
-    dir_.reset();
 }
 
 int TestDataCheckDialog::lineOf(const QWidget* dialog, const QString& variable, const QString& problem) const
@@ -84,73 +82,60 @@ QList<QPoint> TestDataCheckDialog::selectedCells() const
     return cells;
 }
 
-void TestDataCheckDialog::listsEachFindingWithItsCountAndFirstRows()
+// The table and its caption are the core's report, made afresh at each opening.
+void TestDataCheckDialog::showsTheReportOfTheSheetAtEachOpening()
 {
-    setCell(5, 2, QString());           // T min empty
-    setCell(9, 2, QStringLiteral("x")); // and not a number
-    setCell(12, 2, QString());
+    const auto shown = [this](const QWidget* dialog) {
+        const auto* table = Child<QTableWidget>(dialog, QStringLiteral("TableFindings"));
+        QString text;
+        for (int line = -1; line < table->rowCount(); ++line)
+            for (int k = 0; k < 4; ++k)
+                text += (line < 0 ? table->horizontalHeaderItem(k)->text() : table->item(line, k)->text()) + (k < 3 ? '\t' : '\n');
+        return text + Child<QLabel>(dialog, QStringLiteral("LabelCheck"))->text().section(QLatin1Char('.'), 0, 0) + '\n';
+    };
+    setCell(5, 3, QString()); // T max empty
     QWidget* dialog = openCheck();
     QVERIFY(dialog && dialog->isVisible());
-    const auto* table = Child<QTableWidget>(dialog, QStringLiteral("TableFindings"));
-    QCOMPARE(table->columnCount(), 4);
-    const QStringList header = {"variable", "problem", "count", "first rows"};
-    for (int k = 0; k < 4; ++k) QCOMPARE(table->horizontalHeaderItem(k)->text(), header[k]);
-
-    const int empty = lineOf(dialog, QStringLiteral("T° min"), QStringLiteral("empty cell"));
-    QVERIFY(empty >= 0);
-    QCOMPARE(table->item(empty, 2)->text(), QStringLiteral("2"));
-    QCOMPARE(table->item(empty, 3)->text(), QStringLiteral("5 12"));
-    const int text = lineOf(dialog, QStringLiteral("T° min"), QStringLiteral("not a number"));
-    QVERIFY(text >= 0);
-    QCOMPARE(table->item(text, 3)->text(), QStringLiteral("9"));
-    // A note has no count.
-    const int wind = lineOf(dialog, QStringLiteral("Wind"), QStringLiteral("measured at 2 m"));
-    QVERIFY(wind >= 0);
-    QCOMPARE(table->item(wind, 2)->text(), QString());
-    QVERIFY(Child<QLabel>(dialog, QStringLiteral("LabelCheck"))->text().startsWith(QStringLiteral("60 days checked, problems found")));
-}
-
-void TestDataCheckDialog::clickOnALineSelectsItsCellsInTheGrid()
-{
-    setCell(7, 2, QStringLiteral("150")); // T min above T max
-    setCell(20, 2, QStringLiteral("150"));
-    QWidget* dialog = openCheck();
-    const int line = lineOf(dialog, QStringLiteral("T° min"), QStringLiteral("above T° max"));
-    QVERIFY(line >= 0);
-    clickLine(dialog, line);
-    QCOMPARE(selectedCells(), (QList<QPoint>{{2, 7}, {2, 20}}));
-    const auto* grid = Child<QTableView>(app_->form.get(), QStringLiteral("Grid1"));
-    QCOMPARE(grid->currentIndex(), grid->model()->index(6, 1));
-
-    const int note = lineOf(dialog, QStringLiteral("Rad."), QStringLiteral("RAD read as"));
-    QVERIFY(note >= 0);
-    clickLine(dialog, note);
-    QCOMPARE(selectedCells(), (QList<QPoint>{{6, 1}})); // a note about a column: its title
-}
-
-void TestDataCheckDialog::stationFindingSelectsWholeRows()
-{
-    app_->setStation(QStringLiteral("89"), QStringLiteral("100")); // polar night in January
-    QWidget* dialog = openCheck();
-    const int line = lineOf(dialog, QStringLiteral("Station"), QStringLiteral("polar day or night"));
-    QVERIFY(line >= 0);
-    clickLine(dialog, line);
-    const QList<QPoint> cells = selectedCells();
-    const int columns = Child<QTableView>(app_->form.get(), QStringLiteral("Grid1"))->model()->columnCount();
-    QCOMPARE(cells.size(), 5 * columns); // the first five rows, every column
-    QCOMPARE(cells.constFirst(), QPoint(1, 2));
-    QCOMPARE(cells.constLast(), QPoint(columns, 6));
-}
-
-void TestDataCheckDialog::eachOpeningChecksAfresh()
-{
-    setCell(5, 3, QString());
-    QWidget* dialog = openCheck();
     QVERIFY(lineOf(dialog, QStringLiteral("T° max"), QStringLiteral("empty cell")) >= 0);
+    QCOMPARE(shown(dialog), QString::fromStdString(CheckReportText(CheckData(app_->workbench))));
+
     dialog->hide();
     setCell(5, 3, QStringLiteral("21.5"));
     QVERIFY(openCheck() == dialog);
     QCOMPARE(lineOf(dialog, QStringLiteral("T° max"), QStringLiteral("empty cell")), -1);
+    QCOMPARE(shown(dialog), QString::fromStdString(CheckReportText(CheckData(app_->workbench))));
+}
+
+void TestDataCheckDialog::clickOnALineSelectsItsCellsInTheGrid_data()
+{
+    QTest::addColumn<QString>("variable");
+    QTest::addColumn<QString>("problem");
+    QTest::addColumn<QList<QPoint>>("selected"); // (sheet column, sheet row)
+    QTest::newRow("value: its cells") << QStringLiteral("T° min") << QStringLiteral("above T° max")
+                                      << QList<QPoint>{{2, 7}, {2, 20}};
+    QTest::newRow("note about a column: its title") << QStringLiteral("Rad.") << QStringLiteral("RAD read as")
+                                                    << QList<QPoint>{{6, 1}};
+    QList<QPoint> rows; // polar night in January: the first five rows, every column
+    for (int row = 2; row <= 6; ++row)
+        for (int column = 1; column <= 30; ++column) rows << QPoint(column, row);
+    QTest::newRow("station: whole rows") << QStringLiteral("Station") << QStringLiteral("polar day or night") << rows;
+}
+
+void TestDataCheckDialog::clickOnALineSelectsItsCellsInTheGrid()
+{
+    QFETCH(QString, variable);
+    QFETCH(QString, problem);
+    QFETCH(QList<QPoint>, selected);
+    setCell(7, 2, QStringLiteral("150")); // T min above T max
+    setCell(20, 2, QStringLiteral("150"));
+    if (variable == QStringLiteral("Station")) app_->setStation(QStringLiteral("89"), QStringLiteral("100"));
+    QWidget* dialog = openCheck();
+    const int line = lineOf(dialog, variable, problem);
+    QVERIFY(line >= 0);
+    clickLine(dialog, line);
+    QCOMPARE(selectedCells(), selected);
+    const auto* grid = Child<QTableView>(app_->form.get(), QStringLiteral("Grid1"));
+    QCOMPARE(grid->currentIndex(), grid->model()->index(selected[0].y() - 1, selected[0].x() - 1));
 }
 
 QTEST_MAIN(TestDataCheckDialog)

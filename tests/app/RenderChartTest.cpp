@@ -1,6 +1,8 @@
 // etp --chart: RenderChart in a program with no QApplication of its own, as the batch
-// tool is, run twice (each call makes and ends its own offscreen application).
+// tool is, run twice (each call makes and ends its own offscreen application): a drawn PNG
+// of the asked size each time.
 #include <QImage>
+#include <QSet>
 #include <QTemporaryDir>
 #include <cstdio>
 #include <string>
@@ -38,7 +40,12 @@ int main()
         options.height = 300;
         std::string error;
         Check(etp::RenderChart(workbench, path, options, error), std::string(name) + ": " + error);
-        Check(QImage(QString::fromStdString(path)).size() == QSize(500, 300), std::string(name) + ": not a 500 x 300 PNG");
+        const QImage image(QString::fromStdString(path));
+        Check(image.size() == QSize(500, 300), std::string(name) + ": not a 500 x 300 PNG");
+        QSet<QRgb> colours; // drawn, not a blank page
+        for (int y = 0; y < image.height(); y += 3)
+            for (int x = 0; x < image.width(); x += 3) colours.insert(image.pixel(x, y));
+        Check(colours.size() > 10, std::string(name) + ": blank");
     }
     return failures == 0 ? 0 : 1;
 }
