@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
 #include <map>
 #include <optional>
 
@@ -87,6 +88,12 @@ std::optional<std::string> MakePlan(const Options& options, Plan& plan)
                    ": \"" + text + "\"";
         plan.units[static_cast<std::size_t>(kind)] = text;
     }
+    // The station as the desktop's station dialog takes it: numbers, and finite ones.
+    const std::array<std::pair<const char*, const std::string*>, 3> station = {
+        {{"--lat", &options.latitude}, {"--alt", &options.altitude}, {"--wind-height", &options.windHeight}}};
+    for (const auto& [name, text] : station)
+        if (!IsNumberText(*text) || !std::isfinite(NumericValue(*text)))
+            return std::string(name) + " takes a number: \"" + *text + "\"";
     if (!options.hargreaves.empty()) {
         const auto parts = SplitCommas(options.hargreaves);
         if (parts.size() != 3 || !std::all_of(parts.begin(), parts.end(), [](const std::string& p) { return IsNumberText(p); }))
