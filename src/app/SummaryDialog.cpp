@@ -86,7 +86,11 @@ void SummaryDialog::refresh()
     CmdSave->setEnabled(months != 0);
 }
 
-void SummaryDialog::CmdCopy_Click() { QGuiApplication::clipboard()->setText(QString::fromStdString(text_)); }
+void SummaryDialog::CmdCopy_Click()
+{
+    refresh(); // the dialog stays open while the sheet changes: copy the sheet as it is now
+    if (CmdCopy->isEnabled()) QGuiApplication::clipboard()->setText(QString::fromStdString(text_));
+}
 
 void SummaryDialog::CmdSave_Click()
 {

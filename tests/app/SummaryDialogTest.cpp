@@ -1,5 +1,6 @@
 // Tools > Summary: the table shows the monthly and annual summary of the sheet as it is
-// at each opening; Copy and Save hand over the same text; no dates, nothing to hand over.
+// at each opening; Copy and Save hand over the sheet as it is when they are clicked;
+// no dates, nothing to hand over.
 #include <QApplication>
 #include <QClipboard>
 #include <QLabel>
@@ -25,6 +26,7 @@ private slots:
 
     void tableIsTheSummaryOfTheSheet();
     void copyAndSaveHandOverTheTable();
+    void copyWhileTheSheetChangedTakesTheSheetAsItIsNow();
     void irrigationCountsAsRainAtTheNextOpening();
     void withoutDatesThereIsNothingToSum();
 
@@ -92,6 +94,22 @@ void TestSummaryDialog::copyAndSaveHandOverTheTable()
     app_->click(QStringLiteral("CmdSave"), dialog);
     QVERIFY(app_->ui.messages.empty());
     QCOMPARE(QString::fromUtf8(ReadBytes(path)), tableText(dialog));
+}
+
+// The dialog stays open while the sheet changes (rain typed into the grid, say).
+void TestSummaryDialog::copyWhileTheSheetChangedTakesTheSheetAsItIsNow()
+{
+    QWidget* dialog = openSummary();
+    const QString before = tableText(dialog);
+    MeteoSheet& sheet = app_->workbench.sheet;
+    const std::string rain(sheet.cellText(20, 9)); // RAIN of 19 January
+    sheet.setCellText(20, 9, "123");
+    app_->click(QStringLiteral("CmdCopy"), dialog);
+    const QString now = QString::fromStdString(SummaryText(Summarize(app_->workbench)));
+    sheet.setCellText(20, 9, rain);
+    QVERIFY(now != before);
+    QCOMPARE(QApplication::clipboard()->text(), now);
+    QCOMPARE(tableText(dialog), now);
 }
 
 void TestSummaryDialog::irrigationCountsAsRainAtTheNextOpening()
