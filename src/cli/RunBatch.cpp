@@ -4,7 +4,6 @@
 
 #include <algorithm>
 #include <array>
-#include <cmath>
 #include <map>
 #include <optional>
 
@@ -92,7 +91,7 @@ std::optional<std::string> MakePlan(const Options& options, Plan& plan)
     const std::array<std::pair<const char*, const std::string*>, 3> station = {
         {{"--lat", &options.latitude}, {"--alt", &options.altitude}, {"--wind-height", &options.windHeight}}};
     for (const auto& [name, text] : station)
-        if (!IsNumberText(*text) || !std::isfinite(NumericValue(*text)))
+        if (!IsFiniteNumberText(*text))
             return std::string(name) + " takes a number: \"" + *text + "\"";
     if (!options.hargreaves.empty()) {
         const auto parts = SplitCommas(options.hargreaves);

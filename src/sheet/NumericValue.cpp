@@ -199,4 +199,6 @@ bool IsNumberText(std::string_view text)
     return true;
 }
 
+bool IsFiniteNumberText(std::string_view text) { return IsNumberText(text) && std::isfinite(NumericValue(text)); }
+
 } // namespace etp

@@ -13,5 +13,8 @@ double NumericValue(std::string_view text);
 // True when the whole text, blanks aside, is one decimal number by that rule
 // (so "12,5", "n.d." and "" are not).
 bool IsNumberText(std::string_view text);
+// What a box that takes a number accepts: a number text whose value is within the
+// double range.
+bool IsFiniteNumberText(std::string_view text);
 
 } // namespace etp

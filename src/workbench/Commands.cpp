@@ -198,7 +198,7 @@ bool ApplyStation(Workbench& workbench, UserInterface& ui)
         {"Wind speed measurement high (m)", &station.windHeight},
     }};
     for (const auto& [label, text] : boxes)
-        if (!IsNumberText(*text) || !std::isfinite(NumericValue(*text))) {
+        if (!IsFiniteNumberText(*text)) {
             ui.message(std::string(label) + " is not a number: \"" + *text + "\"", kApplicationTitle, Icon::Critical);
             return false;
         }
@@ -210,7 +210,7 @@ bool ApplyHargreaves(Workbench& workbench, const std::array<std::string, 3>& tex
 {
     static constexpr std::array<const char*, 3> kNames = {"a", "b", "c"};
     for (std::size_t i = 0; i < texts.size(); ++i)
-        if (!IsNumberText(texts[i]) || !std::isfinite(NumericValue(texts[i]))) {
+        if (!IsFiniteNumberText(texts[i])) {
             ui.message(std::string("The value of ") + kNames[i] + " is not a number: \"" + texts[i] + "\"",
                        kApplicationTitle, Icon::Critical);
             return false;

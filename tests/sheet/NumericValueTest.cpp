@@ -48,6 +48,9 @@ TEST(IsNumberText, WholeTextMustBeOneNumber)
 {
     for (const char* text : {"12.5", " -3 ", ".5", "1e3", "12\r"}) EXPECT_TRUE(IsNumberText(text)) << text;
     for (const char* text : {"12,5", "", "abc", "3 mm", ".", "1.2.", "+-5", "-"}) EXPECT_FALSE(IsNumberText(text)) << text;
+    // A box that takes a number also refuses one beyond the double range.
+    EXPECT_TRUE(IsFiniteNumberText("1e308"));
+    for (const char* text : {"1e309", "-1e999", "45N"}) EXPECT_FALSE(IsFiniteNumberText(text)) << text;
 }
 
 // Cells that are only a sign, digits and a point (nearly all of a station file) take a
