@@ -55,9 +55,8 @@ TEST(AutoFind, TitlesToBoxes)
 TEST(AutoFind, RadiationUnitFromTheLargestValue)
 {
     const std::pair<const char*, const char*> cases[] = {
-        {"25.3", "MJ m^-2"},  {"49.99", "MJ m^-2"},     {"50.05", "kJ m^-2"},        {"50.0999", "kJ m^-2"},
-        {"50.1", "watt m^-2"}, {"310", "watt m^-2"},    {"650", "Cal cm^-2 d^-1"}, {"2000", "Cal cm^-2 d^-1"},
-        {"25000", "kJ m^-2"},  {"-5", "MJ m^-2"},
+        {"49.99", "MJ m^-2"},  {"50.05", "kJ m^-2"},        {"50.0999", "kJ m^-2"}, {"50.1", "watt m^-2"},
+        {"499", "watt m^-2"}, {"500", "Cal cm^-2 d^-1"}, {"2000", "Cal cm^-2 d^-1"}, {"2001", "kJ m^-2"}, {"-5", "MJ m^-2"},
     };
     for (const auto& [value, unit] : cases) {
         MeteoSheet sheet = Titles("DATE\tRAD");
@@ -105,13 +104,10 @@ TEST(AutoFind, UnassignedRadiationAndWindKeepTheirUnits)
 TEST(UnitSelection, ListsAcceptOnlyTheirEntriesWithTheirFactors)
 {
     UnitSelection units;
-    EXPECT_EQ(units.text(RadiationUnit), "Cal cm^-2 d^-1");
-    EXPECT_DOUBLE_EQ(590 * units.factor(RadiationUnit), 10);
     EXPECT_FALSE(units.select(RadiationUnit, "MJ"));
+    EXPECT_EQ(units.text(RadiationUnit), "Cal cm^-2 d^-1");
     EXPECT_TRUE(units.select(RadiationUnit, "MJ m^-2"));
     EXPECT_DOUBLE_EQ(20 * units.factor(RadiationUnit), 8.16);
-    EXPECT_TRUE(units.select(WindUnit, "m s^-1"));
-    EXPECT_DOUBLE_EQ(2 * units.factor(WindUnit), 172.8);
 }
 
 TEST(ColumnMap, ColumnNumbersFromTheBoxTexts)

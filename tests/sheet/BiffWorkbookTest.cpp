@@ -70,10 +70,9 @@ TEST(ReadBiffWorkbook, ListsWorksheetsInOrderHiddenOnesToo)
     std::string failure;
     const auto workbook = ReadBiffWorkbook(stream, 8, failure);
     ASSERT_TRUE(workbook) << failure;
-    ASSERT_EQ(workbook->sheets.size(), 3u);
-    EXPECT_EQ(workbook->sheets[0].name, "1995");
-    EXPECT_EQ(workbook->sheets[1].name, "1996");
-    EXPECT_EQ(workbook->sheets[2].name, "Data");
+    std::vector<std::string> names;
+    for (const auto& sheet : workbook->sheets) names.push_back(sheet.name);
+    EXPECT_EQ(names, (std::vector<std::string>{"1995", "1996", "Data"}));
     EXPECT_EQ(Import(stream, 1).cell(1, 1), "1996");
     EXPECT_EQ(Import(stream, 2).cell(1, 1), "7");
     const Imported past = Import(stream, 3);
@@ -102,7 +101,6 @@ TEST(ReadBiffWorkbook, RefusesWhatItCannotRead)
     const auto encrypted = OneSheet([](Stream&) {}, [](Stream& s) { s.record(0x002F, Body().u16(1).u16(1)); });
     const std::pair<std::vector<std::uint8_t>, const char*> cases[] = {
         {{}, "it does not start with a BIFF record"},
-        {std::vector<std::uint8_t>{'P', 'K', 3, 4, 0, 0, 0, 0}, "it does not start with a BIFF record"},
         {chart.data, "it holds a chart or macros, not worksheets"},
         {biff4Workbook.data, "it is a BIFF4 workbook of several sheets"},
         {globalsOnly.data, "it is cut short"},
@@ -172,15 +170,14 @@ TEST(ReadBiffWorksheet, EachCellRecordAsItsText)
 
 TEST(ReadBiffWorksheet, DamagedCellRecordsFailTheImport)
 {
+    const auto one = [](std::uint16_t id, const Body& body) { return [=](Stream& s) { s.record(id, body); }; };
+    const char* const cut = "a cell record is cut short";
     const std::pair<std::function<void(Stream&)>, const char*> cases[] = {
-        {[](Stream& s) { s.record(kNumberRecord, Body().cell(0, 0).u32(0)); }, "a cell record is cut short"},
-        {[](Stream& s) { s.record(kRkRecord, Body().cell(0, 0)); }, "a cell record is cut short"},
-        {[](Stream& s) { s.record(kMulRkRecord, Body().u16(0).u16(0)); }, "a cell record is cut short"},
-        {[](Stream& s) { s.record(kBoolErrRecord, Body().cell(0, 0).u8(1)); }, "a cell record is cut short"},
-        {[](Stream& s) { s.record(kFormulaRecord, Body().cell(0, 0).u32(0)); }, "a cell record is cut short"},
-        {[](Stream& s) { s.record(kLabelRecord, Body().cell(0, 0).u16(9).u8(0).bytes("ab")); }, "a text cell is damaged"},
-        {[](Stream& s) { s.record(kLabelSstRecord, Body().cell(0, 0).u32(3)); },
-         "a cell refers to a shared string the workbook lacks"},
+        {one(kNumberRecord, Body().cell(0, 0).u32(0)), cut}, {one(kRkRecord, Body().cell(0, 0)), cut},
+        {one(kMulRkRecord, Body().u16(0).u16(0)), cut}, {one(kBoolErrRecord, Body().cell(0, 0).u8(1)), cut},
+        {one(kFormulaRecord, Body().cell(0, 0).u32(0)), cut},
+        {one(kLabelRecord, Body().cell(0, 0).u16(9).u8(0).bytes("ab")), "a text cell is damaged"},
+        {one(kLabelSstRecord, Body().cell(0, 0).u32(3)), "a cell refers to a shared string the workbook lacks"},
         {[](Stream& s) {
              s.record(kFormulaRecord, Formula(0, 0, {0, 0, 0, 0, 0, 0, 0xFF, 0xFF}));
              s.record(kStringRecord, Body().u16(40).u8(0).bytes("x"));

@@ -2,25 +2,21 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 namespace etp {
 
 TEST(DateParts, DayFirstWithTwoOrFourDigitYears)
 {
-    struct Case {
-        const char* text;
-        int day, month, year;
+    const std::pair<const char*, std::tuple<int, int, int>> cases[] = {
+        {"05/03/98", {5, 3, 1998}},  {"05/03/1998", {5, 3, 1998}}, {"01/01/00", {1, 1, 2000}}, {"31/12/29", {31, 12, 2029}},
+        {"01/01/30", {1, 1, 1930}},  {"21-06-2018", {21, 6, 2018}}, {"21.06.18", {21, 6, 2018}},
+        {" 29/02/2000 ", {29, 2, 2000}}, {"29/02/96", {29, 2, 1996}}, {"1/1/95", {1, 1, 1995}},
     };
-    const Case cases[] = {
-        {"05/03/98", 5, 3, 1998}, {"05/03/1998", 5, 3, 1998}, {"5/3/98", 5, 3, 1998},  {"01/01/00", 1, 1, 2000},
-        {"31/12/29", 31, 12, 2029}, {"01/01/30", 1, 1, 1930}, {"21-06-2018", 21, 6, 2018}, {"21.06.18", 21, 6, 2018},
-        {" 29/02/2000 ", 29, 2, 2000}, {"29/02/96", 29, 2, 1996}, {"1/1/95", 1, 1, 1995},
-    };
-    for (const auto& c : cases) {
-        const auto date = DateParts(c.text);
-        ASSERT_TRUE(date) << c.text;
-        EXPECT_EQ(date->Day, c.day) << c.text;
-        EXPECT_EQ(date->Month, c.month) << c.text;
-        EXPECT_EQ(date->Year, c.year) << c.text;
+    for (const auto& [text, expected] : cases) {
+        const auto date = DateParts(text);
+        ASSERT_TRUE(date) << text;
+        EXPECT_EQ(std::make_tuple(date->Day, date->Month, date->Year), expected) << text;
     }
 }
 

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <string>
 #include <utility>
+#include <vector>
 
 namespace etp {
 
@@ -28,14 +29,11 @@ double Nearest(std::string text)
 TEST(NumericValue, ReadsTheLeadingNumberOnly)
 {
     const std::pair<std::string, double> cases[] = {
-        {"12,5", 12},      {"1.5E3", 1500}, {" -3.2 mm", -3.2}, {"n.d.", 0},     {"", 0},
-        {"1.5D2", 150},    {"+7", 7},       {".25", 0.25},      {"2.", 2},       {"1 2", 12},
-        {"- 3", -3},       {"1.2.3", 1.2},  {"1E", 1},          {"1E+", 1},      {"1e-2x", 0.01},
-        {"\t\n 4", 4},     {"-", 0},        {".", 0},           {"12abc", 12},   {"0x10", 0},
-        {"3 E 2", 300},    {"1,000.5", 1},  {"-0", 0},          {"5e-400", 0},   {"1.2.", 1.2},
-        {"+-5", 0},        {"-+5", 0},      {"5-", 5},          {"1.5d", 1.5},   {"..5", 0},
-        {"+", 0},          {"12\r", 12},    {"3\t4", 34},
-        {"1e400", HUGE_VAL}, {"-1e99999999", -HUGE_VAL}, {"1e308", 1e308}, {"0.1", 0.1}, {"50.1", 50.1},
+        {"12,5", 12},  {"1.5E3", 1500}, {" -3.2 mm", -3.2}, {"n.d.", 0}, {"", 0},    {"1.5D2", 150}, {".25", 0.25},
+        {"2.", 2},     {"1 2", 12},      {"- 3", -3},        {"1.2.3", 1.2}, {"1E", 1}, {"1E+", 1},    {"1e-2x", 0.01},
+        {"\t\n 4", 4}, {"-", 0},         {".", 0},           {"0x10", 0},    {"-0", 0}, {"3 E 2", 300}, {"1,000.5", 1},
+        {"5e-400", 0}, {"+-5", 0},       {"5-", 5},          {"1.5d", 1.5},  {"..5", 0}, {"12\r", 12}, {"3\t4", 34},
+        {"1e400", HUGE_VAL}, {"-1e99999999", -HUGE_VAL},
         {"123456789012345678901234567890", 1.2345678901234568e29},
         {"1e000000000000002", 100}, {"2.5E-0000001", 0.25},
         {"0." + std::string(200, '0') + "15", 1.5e-201},
@@ -55,24 +53,12 @@ TEST(IsNumberText, WholeTextMustBeOneNumber)
 
 // Cells that are only a sign, digits and a point (nearly all of a station file) take a
 // shorter road than texts with blanks, exponents or trailing words; both must give the
-// nearest double, its sign included.
+// nearest double, its sign included: hard cases, then many decimals of 1 to 17 digits
+// (some with leading zeros), the point anywhere.
 TEST(NumericValue, PlainDecimalsAreTheNearestDouble)
 {
-    const char* const cases[] = {"0",     "-0",         "+7",  "12.5",  "-3.",  ".25",  "-.05",  "007.10",
-                                 "50.1",  "-273.16",    "0.1", "0.3",   "2.675", "1e0", "4.35",  "999999999999999",
-                                 "0.000000000000001", "123456789012.345", "9007199254740.993",
-                                 "1234567890123456", "12345678901234567", "0.1234567890123456789"};
-    for (const char* text : cases) {
-        const double value = NumericValue(text);
-        EXPECT_EQ(value, Nearest(text)) << '"' << text << '"';
-        EXPECT_EQ(std::signbit(value), text[0] == '-') << '"' << text << '"';
-        EXPECT_TRUE(IsNumberText(text)) << '"' << text << '"';
-    }
-}
-
-// Many decimals of 1 to 17 digits (some with leading zeros), the point anywhere.
-TEST(NumericValue, GeneratedDecimalsAreTheNearestDouble)
-{
+    std::vector<std::string> texts = {"-0", "+7", "-.05", "007.10", "2.675", "4.35", "0.000000000000001",
+                                      "9007199254740.993", "12345678901234567", "0.1234567890123456789"};
     std::uint64_t state = 12345;
     auto next = [&state](std::uint64_t bound) {
         state = state * 6364136223846793005ULL + 1442695040888963407ULL;
@@ -87,7 +73,12 @@ TEST(NumericValue, GeneratedDecimalsAreTheNearestDouble)
             text += static_cast<char>('0' + next(10));
         }
         if (point == digits) text += '.';
-        ASSERT_EQ(NumericValue(text), Nearest(text)) << '"' << text << '"';
+        texts.push_back(text);
+    }
+    for (const std::string& text : texts) {
+        const double value = NumericValue(text);
+        ASSERT_EQ(value, Nearest(text)) << '"' << text << '"';
+        ASSERT_EQ(std::signbit(value), text[0] == '-') << '"' << text << '"';
         ASSERT_TRUE(IsNumberText(text)) << '"' << text << '"';
     }
 }

@@ -32,7 +32,6 @@ TEST(LastDataRow, EndsAtTheFirstEmptyDateCell)
     MeteoSheet sheet = StationSheet(200);
     sheet.setCellText(100, 1, "");
     EXPECT_EQ(LastDataRow(sheet, DateIn("1")), 99);
-    EXPECT_EQ(LastDataRow(sheet, DateIn("?")), 0);
     EXPECT_EQ(LastDataRow(sheet, DateIn("0")), 0);
     EXPECT_EQ(LastDataRow(sheet, DateIn("12")), 0); // empty title
     MeteoSheet titleOnly;

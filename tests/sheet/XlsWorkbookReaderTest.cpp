@@ -68,13 +68,8 @@ TEST(XlsWorkbookReader, StationSheetReadsAsItsTextTwin)
     ASSERT_TRUE(sheet.ok) << sheet.failure;
     MeteoSheet twin;
     ReadTextLines(twin, ReadFile(ETP_TEST_DATA_DIR "/xls/weather-sheet2.txt"));
-    EXPECT_EQ(sheet.cells.lastNonEmptyRow(), 366);
-    EXPECT_EQ(sheet.cells.lastNonEmptyColumn(), 9);
     EXPECT_EQ(Cells(sheet.cells), Cells(twin));
-    EXPECT_EQ(sheet.cells.cellText(2, 1), "01/01/95");
     EXPECT_EQ(sheet.cells.cellText(366, 1), "31/12/95");
-    EXPECT_EQ(sheet.cells.rowCount(), MeteoSheet::kInitialRows);
-    EXPECT_EQ(sheet.cells.columnCount(), MeteoSheet::kInitialColumns);
 }
 
 TEST(XlsWorkbookReader, EachKindOfCellAsASpreadsheetShowsIt)
@@ -82,40 +77,24 @@ TEST(XlsWorkbookReader, EachKindOfCellAsASpreadsheetShowsIt)
     const Sheet sheet = Import(kWeather, 3);
     ASSERT_TRUE(sheet.ok) << sheet.failure;
     const std::tuple<int, int, const char*> cases[] = {
-        {1, 40, "C40"}, {2, 39, "58.5"}, {2, 40, "40"},
-        {3, 2, "1"}, {3, 3, "0"},            // constant booleans, saved as numbers
-        {3, 4, "TRUE"}, {3, 5, "FALSE"},     // formula results =1<2, =1>2
-        {4, 2, "#DIV/0!"}, {4, 3, "#N/A"},
-        {5, 2, "0.3"}, {5, 3, ""}, {5, 4, "1500"}, {5, 5, "-3.2"}, {5, 6, "12.5"},
-        {6, 2, "1E+20"}, {6, 3, "1.234E-05"}, {6, 4, "1.23456789012346E+17"},
-        {7, 2, "0.125"}, {7, 3, "13:30"}, {7, 4, "05/03/95"}, // percent, time, date-time
-        {8, 2, "ab"}, {8, 3, ""}, {8, 4, "  padded  "}, {8, 5, "12,5"},
-        {9, 1, ""}, {9, 3, "after two empty cells"},
+        {1, 40, "C40"}, {3, 2, "1"}, {3, 5, "FALSE"}, // a constant boolean is saved as a number
+        {4, 3, "#N/A"}, {5, 2, "0.3"}, {5, 3, ""}, {7, 2, "0.125"}, {7, 4, "05/03/95"}, // percent, date-time
+        {8, 4, "  padded  "}, {9, 3, "after two empty cells"},
     };
     for (const auto& [row, column, text] : cases)
         EXPECT_EQ(sheet.cells.cellText(row, column), text) << row << "," << column;
     EXPECT_EQ(sheet.cells.columnCount(), 40);
 }
 
-TEST(XlsWorkbookReader, ColumnsBeyondOneHundredAreDroppedAndCounted)
+// Columns beyond 100 are dropped and counted; a chart drawn on a sheet is no part of its
+// cells; a workbook of the 1904 date system counts from its first day.
+TEST(XlsWorkbookReader, WideChartAnd1904Sheets)
 {
-    const Sheet sheet = Import(kWeather, 4);
-    ASSERT_TRUE(sheet.ok) << sheet.failure;
-    EXPECT_EQ(sheet.dropped, 20);
-    EXPECT_EQ(sheet.cells.columnCount(), 100);
-    EXPECT_EQ(sheet.cells.cellText(1, 100), "100");
-}
-
-// A chart drawn on a sheet is no part of its cells; a hidden sheet reads like any other;
-// a workbook of the 1904 date system counts from its first day.
-TEST(XlsWorkbookReader, ChartHiddenAnd1904Sheets)
-{
-    const std::tuple<std::string, int, const char*> cases[] = {
-        {kWeather, 5, "TMIN of January\n"},
-        {kWeather, 2, "secret\n42\n"},
-        {kDates1904, 0, "DATE\tSERIAL\n01/01/00\t35064\n01/01/04\t0\n"},
-    };
-    for (const auto& [path, index, cells] : cases) EXPECT_EQ(Cells(Import(path, index).cells), cells) << path << index;
+    const Sheet wide = Import(kWeather, 4);
+    EXPECT_EQ(wide.dropped, 20);
+    EXPECT_EQ(wide.cells.cellText(1, 100), "100");
+    EXPECT_EQ(Cells(Import(kWeather, 5).cells), "TMIN of January\n");
+    EXPECT_EQ(Cells(Import(kDates1904, 0).cells), "DATE\tSERIAL\n01/01/00\t35064\n01/01/04\t0\n");
 }
 
 TEST(XlsWorkbookReader, ThirtyThreeThousandDays)
@@ -138,8 +117,6 @@ TEST(XlsWorkbookReader, FilesThatAreNoWorkbooks)
     const std::pair<std::string, const char*> cases[] = {
         {dir.write("text.xls", "DATE\tTMIN\r\n01/01/95\t3\r\n"), "it is neither a compound file nor a BIFF stream"},
         {dir.write("empty.xls", ""), "it is too short for a workbook"},
-        {dir.write("renamed.xlsx.xls", std::string("PK\x03\x04\x14\0\x06\0", 8) + std::string(200, 'x')),
-         "it is neither a compound file nor a BIFF stream"},
         {dir.write("header.xls", ReadFile(kWeather).substr(0, 512)), "its compound file is damaged"},
         {dir.file("folder.xls"), "it is not a file"},
         {dir.file("missing.xls"), "it is not a file"},
