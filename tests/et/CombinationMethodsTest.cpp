@@ -62,13 +62,5 @@ TEST(CombinationMethods, InputsEachMethodReads)
     EXPECT_EQ(PriestleyTaylor(calm, S), PriestleyTaylor(D, S));
 }
 
-// "PFAOsun" computes nothing: not even a polar day makes it fail.
-TEST(CombinationMethods, PenFaoSunshineNeverHasAValue)
-{
-    EXPECT_FALSE(PenFaoSunshine(test::WorkedExampleWeather(), test::WorkedExampleSite()).has_value());
-    EXPECT_FALSE(PenFaoSunshine(DailyWeather{}, SiteDay{}).has_value());
-    EXPECT_FALSE(PenFaoSunshine(test::WorkedExampleWeather(), test::PolarDay()).has_value());
-}
-
 } // namespace
 } // namespace etp

@@ -19,12 +19,6 @@ TEST(VapourPressureDeficitMbar, FromSaturatedToDryAir)
     EXPECT_NEAR(VapourPressureDeficitMbar(D), 0.6 * 23.38, 0.005);
 }
 
-// Published table: W = 0.68 at 20 °C and sea level (two figures).
-TEST(WeightingFactor, PublishedTable)
-{
-    EXPECT_NEAR(WeightingFactor(DailyWeather{.Tmin = 20, .Tmax = 20}, SiteDay{}), 0.68, 0.005);
-}
-
 // The means pass through 32 bits: 20 + 2^-20 and 65 + 2^-18 lie halfway between two floats and
 // round to the even 20 and 65, so a day whose extremes differ by one float step is computed as
 // the day at 20 °C and 65 %.

@@ -68,12 +68,6 @@ TEST(LeachmRainText, OnlyDaysWithRainAboveZeroAreWrittenAndCounted)
     EXPECT_EQ(RainFile({Rainy("01/01/95", "0")}), "THERE ARE  0 RAINY DAYS\r\n");
 }
 
-TEST(LeachmRainText, ConcentrationsAsNumberItems)
-{
-    const auto line = Lines(RainFile({Rainy("15/03/95", "1")}, LeachmDateFormat::Ddmmaa, {-0.5, 12, 0.25}), "\r\n")[0];
-    EXPECT_EQ(line.substr(36), "-0.5      12      0.25           ");
-}
-
 // Only the day-number form refuses years going back; rain is refused when three times it
 // overflows.
 TEST(LeachmRainText, Refusals)
