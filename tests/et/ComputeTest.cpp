@@ -97,7 +97,7 @@ TEST_F(ComputeTest, ResultColumnsFollowTheLastTitleAndAppendOnEveryRun)
     EXPECT_NE(cell(sheet, 2, 10), cell(sheet, 2, 12));
 }
 
-TEST_F(ComputeTest, UnitsAndWindHeightReachTheMethods)
+TEST_F(ComputeTest, BoxesUnitsAndWindHeightReachTheMethods)
 {
     MeteoSheet sheet = SheetOf({kStationTitles, "21/06/95\t12\t28\t40\t90\t20\t3\t10\t0"});
     station.windHeight = "10";
@@ -115,17 +115,13 @@ TEST_F(ComputeTest, UnitsAndWindHeightReachTheMethods)
     station.windHeight = "2.5";
     run(sheet);
     EXPECT_NE(cell(sheet, 2, 12), cell(sheet, 2, 11));
-}
 
-TEST_F(ComputeTest, SunshineBoxZeroMeansNoSunshineAndHumidityBoxesAreNotChecked)
-{
-    MeteoSheet sheet = SheetOf({kStationTitles, kWorkedDay});
+    // Sunshine box 0 means no sunshine; the humidity boxes are not checked for order.
+    station.windHeight = "2";
     columns.text[SunshineBox] = "0";
     std::swap(columns.text[RHminBox], columns.text[RHmaxBox]); // RHmin now reads 90, RHmax 40
-    check({MethodPenFao});
     run(sheet);
-    const DailyWeather D{12, 28, 40, 90, 172.8f, 0, ToSingle(22 * 0.408)};
-    EXPECT_EQ(cell(sheet, 2, 10), FormatResult(PenFao(D, SiteDay{100, 45, 6, 21, 1995})));
+    EXPECT_EQ(cell(sheet, 2, 13), FormatResult(PenFao(DailyWeather{12, 28, 40, 90, D.Wind, 0, D.Radiation}, S)));
 }
 
 TEST_F(ComputeTest, LatitudeAndAltitudeZeroAsksFirst)
