@@ -72,14 +72,13 @@ TEST_F(ComputeTest, WorkedExampleEveryMethod)
         EXPECT_EQ(cell(sheet, 3, 10 + k), values[k]) << labels[k];
     }
     EXPECT_EQ(previous, 20);
-}
 
-TEST_F(ComputeTest, PriestleyTaylorExtradAloneHasItsMonthlyRanges)
-{
-    MeteoSheet sheet = SheetOf({kStationTitles, kDayBefore, kWorkedDay});
+    // "P-T extrad" alone builds its monthly ranges too.
+    MeteoSheet alone = SheetOf({kStationTitles, kDayBefore, kWorkedDay});
+    methods = {};
     check({MethodPriestleyTaylorExtrad});
-    EXPECT_EQ(run(sheet), ComputeOutcome::Completed);
-    EXPECT_EQ(cell(sheet, 3, 10), "16.");
+    EXPECT_EQ(run(alone), ComputeOutcome::Completed);
+    EXPECT_EQ(cell(alone, 3, 10), "16.");
 }
 
 TEST_F(ComputeTest, ResultColumnsFollowTheLastTitleAndAppendOnEveryRun)
@@ -140,7 +139,7 @@ TEST_F(ComputeTest, LatitudeAndAltitudeZeroAsksFirst)
     EXPECT_EQ(cell(sheet, 2, 10), FormatResult(ExtraterrestrialRadiation(SiteDay{0, 0, 6, 21, 1995})));
 }
 
-TEST_F(ComputeTest, NothingCheckedNoColumnNoDaysOnlyLabels)
+TEST_F(ComputeTest, NothingCheckedNoDaysOrNoWeather)
 {
     MeteoSheet sheet = SheetOf({kStationTitles, kWorkedDay});
     EXPECT_EQ(run(sheet), ComputeOutcome::Completed);
@@ -151,15 +150,14 @@ TEST_F(ComputeTest, NothingCheckedNoColumnNoDaysOnlyLabels)
     EXPECT_EQ(run(titles), ComputeOutcome::Completed);
     EXPECT_EQ(titles.blockText(1, 10, 100), "PenMon\tPotRad");
     EXPECT_EQ(titles.lastNonEmptyRow(), 1);
-}
 
-TEST_F(ComputeTest, OnlyPotRadIgnoresEmptyWeatherCells)
-{
-    MeteoSheet sheet = SheetOf({"DATE", "21/06/95", "22/06/95"});
+    // PotRad alone reads no weather cell.
+    MeteoSheet dates = SheetOf({"DATE", "21/06/95", "22/06/95"});
+    methods = {};
     check({MethodPotentialRadiation});
-    run(sheet);
-    EXPECT_EQ(cell(sheet, 1, 2), "PotRad");
-    EXPECT_EQ(cell(sheet, 2, 2), "41.91");
+    run(dates);
+    EXPECT_EQ(cell(dates, 1, 2), "PotRad");
+    EXPECT_EQ(cell(dates, 2, 2), "41.91");
 }
 
 // A run that stops names the row (and the method, if one failed) and keeps every result

@@ -133,12 +133,4 @@ TEST(LeachmEtpText, RefusesWhatTheWeeklyTablesCannotHold)
     EXPECT_EQ(RefusalOf([&] { LeachmEtpText(sheet, StationColumns(), kEt); }), "not refused");
 }
 
-TEST(LeachmEtpText, ASeriesStartingMidYearBeginsWithEmptyWeeks)
-{
-    const auto lines = Lines(WeeklyFile({Weather("15/03/95", "5", "15", "2")}), "\r\n");
-    ASSERT_EQ(lines.size(), 12u);
-    for (int w = 1; w <= 10; ++w) EXPECT_EQ(lines[w - 1].substr(3), "    No data for this week!") << w;
-    EXPECT_EQ(lines[10], " 11     14.0    0     10.0      10.0");
-}
-
 } // namespace etp
