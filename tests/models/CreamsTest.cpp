@@ -154,7 +154,7 @@ TEST(CreamsTable, ShowsAtMost119Months)
     EXPECT_EQ(written[40], "");
 }
 
-TEST(CreamsTable, AShorterTableLeavesNoRowsOfTheLongerOne)
+TEST(CreamsTable, AShorterTableLeavesNoRowsOfTheLongerOneAndNoDaysNone)
 {
     CreamsTable table;
     table.fill(LinesOf(Weather(year_month_day{1995y / January / 1}, 365, [](int) { return 0; }, [](int) { return 1; })));
@@ -162,13 +162,10 @@ TEST(CreamsTable, AShorterTableLeavesNoRowsOfTheLongerOne)
     EXPECT_EQ(table.text(2, 1), "32.");
     for (int c = 1; c <= 4; ++c) EXPECT_EQ(table.text(3, c), "") << c;
     EXPECT_EQ(CreamsTemperatureRadiationText(table), "   32.00\r\r\n    1.00\r\r\n");
-}
 
-TEST(CreamsTable, TitlesWithoutDaysGiveNoLinesAndEmptyFiles)
-{
+    // Titles without days give no lines and empty files.
     const auto sheet = SeriesSheet({});
     ScriptedUserInterface ui;
-    CreamsTable table;
     EXPECT_TRUE(BuildCreamsTable(sheet, StationColumns(), UnitSelection{}, table, ui));
     EXPECT_EQ(table.text(1, 2), "Rad Lang");
     EXPECT_EQ(table.text(2, 1), "");
