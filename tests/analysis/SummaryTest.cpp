@@ -44,7 +44,7 @@ TEST(Summarize, MonthlyAndAnnualSumsAndMeans)
     EXPECT_NE(table.find("1995-01\t31\t24.00\t0.77\t49.60\t1.60\t0.00\t\n"), std::string::npos) << table;
 }
 
-TEST(SaveSummaryAs, WritesTheTableAndKeepsTheOldFileWhenCancelled)
+TEST(SaveSummaryAs, WritesTheTableKeepsTheOldFileWhenCancelledNamesAnUnwritableFile)
 {
     Workbench workbench;
     workbench.columns.text[DateBox] = "1";
@@ -64,18 +64,13 @@ TEST(SaveSummaryAs, WritesTheTableAndKeepsTheOldFileWhenCancelled)
                                        "1995\t2\t3.50\t1.75\n");
     EXPECT_EQ(ui.saveTitles, (std::vector<std::string>{"Save summary", "Save summary"}));
     EXPECT_TRUE(ui.messages.empty());
-}
 
-TEST(SaveSummaryAs, NamesTheFileItCouldNotWrite)
-{
-    Workbench workbench;
-    const testing::TempDir dir;
-    const std::string path = dir.file("missing/summary.txt");
-    testing::ScriptedUserInterface ui;
-    ui.saveFiles.push_back(path);
+    // A file that cannot be written is named.
+    const std::string missing = dir.file("missing/summary.txt");
+    ui.saveFiles.push_back(missing);
     EXPECT_FALSE(SaveSummaryAs(workbench, ui));
     ASSERT_EQ(ui.messages.size(), 1u);
-    EXPECT_EQ(ui.messages[0].rfind("ETP computation|The file " + path + " could not be written: ", 0), 0u) << ui.messages[0];
+    EXPECT_EQ(ui.messages[0].rfind("ETP computation|The file " + missing + " could not be written: ", 0), 0u) << ui.messages[0];
     EXPECT_EQ(ui.pointers.back(), Pointer::Normal);
 }
 

@@ -72,14 +72,13 @@ TEST_F(ComputeTest, WorkedExampleEveryMethod)
         EXPECT_EQ(cell(sheet, 3, 10 + k), values[k]) << labels[k];
     }
     EXPECT_EQ(previous, 20);
-}
 
-TEST_F(ComputeTest, PriestleyTaylorExtradAloneHasItsMonthlyRanges)
-{
-    MeteoSheet sheet = SheetOf({kStationTitles, kDayBefore, kWorkedDay});
+    // "P-T extrad" alone builds its monthly ranges too.
+    MeteoSheet alone = SheetOf({kStationTitles, kDayBefore, kWorkedDay});
+    methods = {};
     check({MethodPriestleyTaylorExtrad});
-    EXPECT_EQ(run(sheet), ComputeOutcome::Completed);
-    EXPECT_EQ(cell(sheet, 3, 10), "16.");
+    EXPECT_EQ(run(alone), ComputeOutcome::Completed);
+    EXPECT_EQ(cell(alone, 3, 10), "16.");
 }
 
 TEST_F(ComputeTest, ResultColumnsFollowTheLastTitleAndAppendOnEveryRun)
@@ -97,7 +96,7 @@ TEST_F(ComputeTest, ResultColumnsFollowTheLastTitleAndAppendOnEveryRun)
     EXPECT_NE(cell(sheet, 2, 10), cell(sheet, 2, 12));
 }
 
-TEST_F(ComputeTest, UnitsAndWindHeightReachTheMethods)
+TEST_F(ComputeTest, BoxesUnitsAndWindHeightReachTheMethods)
 {
     MeteoSheet sheet = SheetOf({kStationTitles, "21/06/95\t12\t28\t40\t90\t20\t3\t10\t0"});
     station.windHeight = "10";
@@ -115,17 +114,13 @@ TEST_F(ComputeTest, UnitsAndWindHeightReachTheMethods)
     station.windHeight = "2.5";
     run(sheet);
     EXPECT_NE(cell(sheet, 2, 12), cell(sheet, 2, 11));
-}
 
-TEST_F(ComputeTest, SunshineBoxZeroMeansNoSunshineAndHumidityBoxesAreNotChecked)
-{
-    MeteoSheet sheet = SheetOf({kStationTitles, kWorkedDay});
+    // Sunshine box 0 means no sunshine; the humidity boxes are not checked for order.
+    station.windHeight = "2";
     columns.text[SunshineBox] = "0";
     std::swap(columns.text[RHminBox], columns.text[RHmaxBox]); // RHmin now reads 90, RHmax 40
-    check({MethodPenFao});
     run(sheet);
-    const DailyWeather D{12, 28, 40, 90, 172.8f, 0, ToSingle(22 * 0.408)};
-    EXPECT_EQ(cell(sheet, 2, 10), FormatResult(PenFao(D, SiteDay{100, 45, 6, 21, 1995})));
+    EXPECT_EQ(cell(sheet, 2, 13), FormatResult(PenFao(DailyWeather{12, 28, 40, 90, D.Wind, 0, D.Radiation}, S)));
 }
 
 TEST_F(ComputeTest, LatitudeAndAltitudeZeroAsksFirst)
@@ -144,7 +139,7 @@ TEST_F(ComputeTest, LatitudeAndAltitudeZeroAsksFirst)
     EXPECT_EQ(cell(sheet, 2, 10), FormatResult(ExtraterrestrialRadiation(SiteDay{0, 0, 6, 21, 1995})));
 }
 
-TEST_F(ComputeTest, NothingCheckedNoColumnNoDaysOnlyLabels)
+TEST_F(ComputeTest, NothingCheckedNoDaysOrNoWeather)
 {
     MeteoSheet sheet = SheetOf({kStationTitles, kWorkedDay});
     EXPECT_EQ(run(sheet), ComputeOutcome::Completed);
@@ -155,87 +150,72 @@ TEST_F(ComputeTest, NothingCheckedNoColumnNoDaysOnlyLabels)
     EXPECT_EQ(run(titles), ComputeOutcome::Completed);
     EXPECT_EQ(titles.blockText(1, 10, 100), "PenMon\tPotRad");
     EXPECT_EQ(titles.lastNonEmptyRow(), 1);
-}
 
-TEST_F(ComputeTest, OnlyPotRadIgnoresEmptyWeatherCells)
-{
-    MeteoSheet sheet = SheetOf({"DATE", "21/06/95", "22/06/95"});
+    // PotRad alone reads no weather cell.
+    MeteoSheet dates = SheetOf({"DATE", "21/06/95", "22/06/95"});
+    methods = {};
     check({MethodPotentialRadiation});
-    run(sheet);
-    EXPECT_EQ(cell(sheet, 1, 2), "PotRad");
-    EXPECT_EQ(cell(sheet, 2, 2), "41.91");
+    run(dates);
+    EXPECT_EQ(cell(dates, 1, 2), "PotRad");
+    EXPECT_EQ(cell(dates, 2, 2), "41.91");
 }
 
-TEST_F(ComputeTest, ABadDateStopsAtItsRowAndKeepsWhatWasWritten)
+// A run that stops names the row (and the method, if one failed) and keeps every result
+// written before the failure, in that row too; a refused run writes nothing. The last
+// filled column of rows 2.. shows what was written (9: nothing).
+TEST_F(ComputeTest, StopsAndRefusals)
 {
-    MeteoSheet sheet = SheetOf({kStationTitles, kDayBefore, kWorkedDay, "31/02/95\t12\t28\t40\t90\t22\t2\t10\t0",
-                                kWorkedDay});
-    check({MethodPenMon});
-    EXPECT_EQ(run(sheet), ComputeOutcome::Stopped);
-    EXPECT_EQ(ui.messages, (std::vector<std::string>{"ETP computation|The date in row 4 is not a date: \"31/02/95\""}));
-    EXPECT_EQ(cell(sheet, 3, 10), "4.99");
-    EXPECT_EQ(cell(sheet, 4, 10), "");
-    EXPECT_EQ(cell(sheet, 5, 10), "");
-    EXPECT_EQ(ui.pointer(), Pointer::Normal);
+    const char* inverted = "21/06/95\t28\t12\t40\t90\t22\t2\t10\t0";
+    struct Case {
+        std::vector<std::string> rows;
+        StationParameters station;
+        std::vector<int> methods;
+        const char* dateBox;
+        ComputeOutcome outcome;
+        std::string message; // its beginning
+        std::vector<int> lastColumns;
+    };
+    const Case cases[] = {
+        {{kDayBefore, kWorkedDay, "31/02/95\t12\t28\t40\t90\t22\t2\t10\t0", kWorkedDay}, {"45", "100", "2"},
+         {MethodPenMon}, "1", ComputeOutcome::Stopped, "The date in row 4 is not a date: \"31/02/95\"", {10, 10, 9, 9}},
+        // 21 March at 89°N has a sunset, 21 June has none.
+        {{"21/03/95\t1\t5\t40\t90\t10\t2\t10\t0", kWorkedDay}, {"89", "100", "2"}, {MethodTurc, MethodPenMon}, "1",
+         ComputeOutcome::Stopped, "Arithmetic error in row 3, method PenMon: ", {11, 9}},
+        // The wind height conversion is no method: only the row is named.
+        {{kWorkedDay}, {"45", "100", "0"}, {MethodPenMon}, "1", ComputeOutcome::Stopped, "Arithmetic error in row 2: ", {9}},
+        // Hargreaves comes after PenMon in a row: the failing row keeps PenMon's result.
+        {{kDayBefore, inverted, kWorkedDay}, {"45", "100", "2"}, {MethodPenMon, MethodHargreaves}, "1",
+         ComputeOutcome::Stopped, "Arithmetic error in row 3, method Hargr.: ", {11, 10, 9}},
+        {{"21/06/95\t1e39\t28\t40\t90\t22\t2\t10\t0"}, {"45", "100", "2"}, {MethodHargreaves}, "1",
+         ComputeOutcome::Stopped, "Arithmetic error in row 2: overflow", {9}},
+        {{kWorkedDay}, {"45", "100", "2"}, {MethodPenMon}, "?", ComputeOutcome::Refused,
+         "Problems in defining metereological variables", {9}},
+    };
+    for (const auto& c : cases) {
+        std::string text = std::string(kStationTitles) + "\r\n";
+        for (const auto& row : c.rows) text += row + "\r\n";
+        MeteoSheet sheet;
+        ReadTextLines(sheet, text);
+        station = c.station;
+        columns.text[DateBox] = c.dateBox;
+        methods = {};
+        for (int k : c.methods) check({k});
+        ui.messages.clear();
+        EXPECT_EQ(run(sheet), c.outcome) << c.message;
+        ASSERT_EQ(ui.messages.size(), 1u) << c.message;
+        EXPECT_EQ(ui.messages[0].rfind("ETP computation|" + c.message, 0), 0u) << ui.messages[0];
+        for (std::size_t r = 0; r < c.lastColumns.size(); ++r)
+            EXPECT_EQ(sheet.lastNonEmptyColumn(static_cast<int>(r) + 2), c.lastColumns[r]) << c.message << ", row " << r + 2;
+        EXPECT_EQ(ui.pointer(), Pointer::Normal);
+    }
 }
 
-TEST_F(ComputeTest, ArithmeticErrorsNameTheRowAndTheMethod)
-{
-    // Polar day at 89°N: the sunset hour angle has no value.
-    MeteoSheet sheet = SheetOf({kStationTitles, "21/03/95\t1\t5\t40\t90\t10\t2\t10\t0", kWorkedDay});
-    station.latitude = "89";
-    check({MethodTurc, MethodPenMon});
-    EXPECT_EQ(run(sheet), ComputeOutcome::Stopped);
-    ASSERT_EQ(ui.messages.size(), 1u);
-    EXPECT_EQ(ui.messages[0].rfind("ETP computation|Arithmetic error in row 3, method PenMon: ", 0), 0u) << ui.messages[0];
-    EXPECT_NE(cell(sheet, 2, 10), "");
-
-    // The wind height conversion is no method: only the row is named.
-    ui.messages.clear();
-    station = {"45", "100", "0"};
-    EXPECT_EQ(run(sheet), ComputeOutcome::Stopped);
-    ASSERT_EQ(ui.messages.size(), 1u);
-    EXPECT_EQ(ui.messages[0].rfind("ETP computation|Arithmetic error in row 2: ", 0), 0u) << ui.messages[0];
-}
-
-// Hargreaves comes after PenMon in a row: when it fails, the row keeps PenMon's result.
-TEST_F(ComputeTest, AnErrorInARowKeepsTheResultsBeforeItInThatRow)
-{
-    MeteoSheet sheet = SheetOf({kStationTitles, kDayBefore, "21/06/95\t28\t12\t40\t90\t22\t2\t10\t0", kWorkedDay});
-    check({MethodPenMon, MethodHargreaves});
-    EXPECT_EQ(run(sheet), ComputeOutcome::Stopped);
-    ASSERT_EQ(ui.messages.size(), 1u);
-    EXPECT_EQ(ui.messages[0].rfind("ETP computation|Arithmetic error in row 3, method Hargr.: ", 0), 0u) << ui.messages[0];
-    EXPECT_NE(cell(sheet, 2, 10), "");
-    EXPECT_NE(cell(sheet, 2, 11), "");
-    EXPECT_NE(cell(sheet, 3, 10), ""); // PenMon of the failing row
-    EXPECT_EQ(cell(sheet, 3, 11), "");
-    EXPECT_EQ(cell(sheet, 4, 10), "");
-    EXPECT_EQ(sheet.lastNonEmptyColumn(3), 10);
-}
-
-TEST_F(ComputeTest, ValuesBeyondThirtyTwoBitsAreAnOverflow)
-{
-    MeteoSheet sheet = SheetOf({kStationTitles, "21/06/95\t1e39\t28\t40\t90\t22\t2\t10\t0"});
-    check({MethodHargreaves});
-    EXPECT_EQ(run(sheet), ComputeOutcome::Stopped);
-    ASSERT_EQ(ui.messages.size(), 1u);
-    EXPECT_NE(ui.messages[0].find("row 2"), std::string::npos);
-    EXPECT_NE(ui.messages[0].find("overflow"), std::string::npos);
-}
-
-TEST_F(ComputeTest, RefusesWithoutDateColumnOrWithoutRoom)
+// Two result columns do not fit after a title in column 99; one does.
+TEST_F(ComputeTest, RefusesWithoutRoom)
 {
     MeteoSheet sheet = SheetOf({kStationTitles, kWorkedDay});
-    check({MethodPenMon});
-    columns.text[DateBox] = "?";
-    EXPECT_EQ(run(sheet), ComputeOutcome::Refused);
-    EXPECT_EQ(ui.messages.back(), "ETP computation|Problems in defining metereological variables");
-    EXPECT_EQ(sheet.lastNonEmptyColumn(), 9);
-
-    columns.text[DateBox] = "1";
     sheet.setCellText(1, 99, "X");
-    check({MethodHargreaves});
+    check({MethodPenMon, MethodHargreaves});
     EXPECT_EQ(run(sheet), ComputeOutcome::Refused);
     EXPECT_EQ(sheet.lastNonEmptyColumn(1), 99);
     methods.checked[MethodHargreaves] = false;

@@ -10,14 +10,14 @@
 namespace etp {
 namespace {
 
-// Sea level: 0.0016286 * 101.3 / 2.45; a published example gives 0.054 at 1800 m. The pressure
-// exponent is 5.256: 5.26 would give 0.0413032 at 4000 m.
+// Sea level: 0.0016286 * 101.3 / 2.45. The pressure exponent is 5.256: 5.26 would give
+// 0.0413032 at 4000 m.
 TEST(PsychrometricConstant, PublishedValues)
 {
     struct Case {
         double z, gamma, tolerance;
     };
-    const Case cases[] = {{0, 0.0673376, 5e-8}, {1800, 0.054, 5e-4}, {4000, 0.0413185, 5e-8}};
+    const Case cases[] = {{0, 0.0673376, 5e-8}, {4000, 0.0413185, 5e-8}};
     for (const auto& c : cases) EXPECT_NEAR(PsychrometricConstant(c.z), c.gamma, c.tolerance) << "z = " << c.z;
 }
 
@@ -42,7 +42,7 @@ TEST(NetLongwaveFao56, CloudinessFactorIsLinearAndUncapped)
     EXPECT_NEAR(NetLongwaveFao56(D, S), 1.5137 * 2.35 / 0.582440, 5e-4);
 }
 
-// 4.87 / ln(67.8 h - 5.42): 0.748 at 10 m (published example: 3.2 m s-1 at 10 m gives 2.4).
+// 4.87 / ln(67.8 h - 5.42): 0.748 at 10 m.
 // The factor at 2 m is 1.000222, not 1, which is why the computation leaves h = 2 alone.
 // Between ln(...) = 0 (h = 0.0947 m) and ln of 0 (h = 0.0799 m) it is negative but defined.
 TEST(WindAt2m, ConvertsFromTheMeasurementHeight)
@@ -51,8 +51,7 @@ TEST(WindAt2m, ConvertsFromTheMeasurementHeight)
         double U, h, expected, tolerance;
     };
     const Case cases[] = {
-        {1, 10, 0.748, 5e-4},   {3.2, 10, 2.4, 0.05},    {259.2, 10, 193.9, 0.05}, {1, 2, 1.000222, 5e-7},
-        {1, 1, 1.178251, 5e-7}, {0, 10, 0, 0},           {1, 0.09, -12.72, 0.01},
+        {1, 10, 0.748, 5e-4}, {1, 2, 1.000222, 5e-7}, {1, 1, 1.178251, 5e-7}, {0, 10, 0, 0}, {1, 0.09, -12.72, 0.01},
     };
     for (const auto& c : cases) EXPECT_NEAR(WindAt2m(c.U, c.h), c.expected, c.tolerance) << c.U << " at " << c.h;
     for (const double h : {6.42 / 67.8, 0.0799, 0.0, -1.0})

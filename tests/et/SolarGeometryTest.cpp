@@ -37,8 +37,7 @@ TEST(DayOfYear, CountsA365DayYear)
         int J;
     };
     const Case cases[] = {
-        {1, 1, 2015, 1},  {31, 1, 2015, 31},  {1, 2, 2015, 32},   {28, 2, 2015, 59},    {1, 3, 2015, 60},
-        {1, 3, 2000, 60}, {29, 2, 2000, 60},  {21, 6, 2015, 172}, {31, 12, 2015, 365}, {31, 12, 2000, 365},
+        {1, 1, 2015, 1}, {1, 2, 2015, 32}, {28, 2, 2015, 59}, {1, 3, 2015, 60}, {29, 2, 2000, 60}, {31, 12, 2000, 365},
     };
     for (const auto& c : cases) {
         const SiteDay S{.Month = c.month, .Day = c.day, .Year = c.year};
@@ -71,11 +70,10 @@ TEST(ExtraterrestrialRadiation, PublishedExample)
 // Weather that every other method refuses (T = -237.3, negative humidity) changes nothing.
 TEST(PotentialRadiation, IgnoresTheWeather)
 {
-    const SiteDay S = test::WorkedExampleSite();
     const DailyWeather absurd{.Tmin = ToSingle(-237.3), .Tmax = ToSingle(-237.3), .RHmax = -50, .RHmin = -50,
                               .Wind = -1, .Sunshine = 99, .Radiation = -5};
-    EXPECT_EQ(PotentialRadiation(absurd, S), PotentialRadiation(DailyWeather{}, S));
-    EXPECT_EQ(PotentialRadiation(test::WorkedExampleWeather(), S), PotentialRadiation(DailyWeather{}, S));
+    const SiteDay S = test::WorkedExampleSite();
+    EXPECT_EQ(PotentialRadiation(absurd, S), PotentialRadiation(test::WorkedExampleWeather(), S));
 }
 
 } // namespace

@@ -138,7 +138,7 @@ TEST(IrrigationTexts, ProblemsAreFoundWithoutASheet)
         EXPECT_EQ(OnDemandIrrigationTextProblem(texts).value_or("").find(message), 0u) << message;
 }
 
-TEST(Irrigation, TextsOutOfRangeAreRefusedBeforeAnythingChanges)
+TEST(Irrigation, TextsOutOfRangeOrNoRainColumnChangeNothing)
 {
     Series s = Days(1995, 1995, NoRain, [](int, int, int) { return 5.0; });
     ScriptedUserInterface ui;
@@ -149,17 +149,12 @@ TEST(Irrigation, TextsOutOfRangeAreRefusedBeforeAnythingChanges)
                                "ETP computation|" + *OnDemandIrrigationTextProblem({"06/06", "09/09", "50", "101"})}));
     EXPECT_EQ(Cell(s, "16/07/95", 2), "0");
     EXPECT_EQ(Cell(s, "16/06/95", 2), "0");
-}
 
-TEST(Irrigation, WithoutRainColumnNothingChanges)
-{
-    Series s = Days(1995, 1995, NoRain, [](int, int, int) { return 5.0; });
-    s.sheet.setCellText(1, 2, "WATER");
-    ScriptedUserInterface ui;
+    s.sheet.setCellText(1, 2, "WATER"); // no rain column
+    ui.messages.clear();
     EXPECT_FALSE(ApplyTurnedIrrigation(s.sheet, s.columns, {}, ui));
     EXPECT_FALSE(ApplyOnDemandIrrigation(s.sheet, s.columns, 3, {}, ui));
-    EXPECT_EQ(ui.messages, (std::vector<std::string>{"ETP computation|No rain in data sheet",
-                                                      "ETP computation|No rain in data sheet"}));
+    EXPECT_EQ(ui.messages, std::vector<std::string>(2, "ETP computation|No rain in data sheet"));
     EXPECT_EQ(ui.pointer(), Pointer::Normal);
 }
 

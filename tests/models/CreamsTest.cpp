@@ -154,7 +154,7 @@ TEST(CreamsTable, ShowsAtMost119Months)
     EXPECT_EQ(written[40], "");
 }
 
-TEST(CreamsTable, AShorterTableLeavesNoRowsOfTheLongerOne)
+TEST(CreamsTable, AShorterTableLeavesNoRowsOfTheLongerOneAndNoDaysNone)
 {
     CreamsTable table;
     table.fill(LinesOf(Weather(year_month_day{1995y / January / 1}, 365, [](int) { return 0; }, [](int) { return 1; })));
@@ -162,13 +162,10 @@ TEST(CreamsTable, AShorterTableLeavesNoRowsOfTheLongerOne)
     EXPECT_EQ(table.text(2, 1), "32.");
     for (int c = 1; c <= 4; ++c) EXPECT_EQ(table.text(3, c), "") << c;
     EXPECT_EQ(CreamsTemperatureRadiationText(table), "   32.00\r\r\n    1.00\r\r\n");
-}
 
-TEST(CreamsTable, TitlesWithoutDaysGiveNoLinesAndEmptyFiles)
-{
+    // Titles without days give no lines and empty files.
     const auto sheet = SeriesSheet({});
     ScriptedUserInterface ui;
-    CreamsTable table;
     EXPECT_TRUE(BuildCreamsTable(sheet, StationColumns(), UnitSelection{}, table, ui));
     EXPECT_EQ(table.text(1, 2), "Rad Lang");
     EXPECT_EQ(table.text(2, 1), "");
@@ -231,28 +228,10 @@ TEST(CreamsRainText, MissingDaysAreFilledAndTheLeapDayIsNot)
 TEST(CreamsRainLineBreak, TenFieldsALineAndFiveAtEachYearEndForFiveYears)
 {
     const std::pair<long, bool> cases[] = {
-        {9, false},   {10, true},    {364, false}, {365, true},  {370, false}, {375, true},  {735, false},
-        {740, true},  {1100, false}, {1105, true}, {1470, true}, {1825, true}, {1830, false}, {3650, true},
+        {9, false},   {10, true},  {364, false},  {365, true},  {370, false}, {375, true},
+        {735, false}, {740, true}, {1100, false}, {1105, true}, {1470, true}, {1825, true}, {1830, false}, {3650, true},
     };
     for (const auto& [fields, breaks] : cases) EXPECT_EQ(CreamsRainLineBreak(fields), breaks) << fields;
-}
-
-TEST(CreamsRainText, TheLineBreaksOfTheFirstTwoYears)
-{
-    const auto days = Series(year_month_day{1995y / March / 1}, 380, [](int, std::string date) {
-        return Day{date, "", "", "", "25.4", ""};
-    });
-    const auto lines = Lines(RainFile(days), "\r\r\n");
-    const std::string full = std::string(10, ' ') + [] {
-        std::string fields;
-        for (int i = 0; i < 10; ++i) fields += " 1.00";
-        return fields;
-    }() + std::string(20, ' ');
-    ASSERT_EQ(lines.size(), 39u);
-    for (int i = 0; i < 36; ++i) EXPECT_EQ(lines[i], full) << "line " << i + 1;
-    EXPECT_EQ(lines[36], std::string(10, ' ') + " 1.00 1.00 1.00 1.00 1.00" + std::string(20, ' ')); // fields 361-365
-    EXPECT_EQ(lines[37], full);                                                                         // 366-375
-    EXPECT_EQ(lines[38], std::string(10, ' ') + " 1.00 1.00 1.00 1.00 1.00");                          // no line end
 }
 
 TEST(CreamsRainText, RefusesDatesThatJumpBackAndForthByDecades)

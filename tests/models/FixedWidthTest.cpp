@@ -25,26 +25,19 @@ struct Case {
 TEST(PatternText, WorkedExamplesSectionsSignsAndHalves)
 {
     const Case cases[] = {
-        {12.5, "00000.00", "00012.50"},   {0.5, "00.00", "00.50"},          {7, "000", "007"},
-        {12.34, "###.#", "12.3"},         {12, "###.#", "12."},             {0.5, "###.#", ".5"},
-        {-3.2, "00000.00", "-00003.20"},  {12.34, "000.0 ; -###.#", "012.3 "}, {-3.21, "000.0 ; -###.#", " -3.2"},
-        {0, "00000.00", "00000.00"},      {1.1811, "00.00", "01.18"},       {151, "000000", "000151"},
-        {0, "###.#", "."}, {0.04, "###.#", "."}, {0, "000", "000"}, // a mean that rounds to 0.0 in the CREAMS table
+        {12.5, "00000.00", "00012.50"},  {12.34, "###.#", "12.3"},      {12, "###.#", "12."},
+        {-3.2, "00000.00", "-00003.20"}, {12.34, "000.0 ; -###.#", "012.3 "}, {-3.21, "000.0 ; -###.#", " -3.2"},
+        {0.04, "###.#", "."}, {0, "000", "000"}, // a mean that rounds to 0.0 in the CREAMS table
         {0, "000.0 ; -###.#", "000.0 "}, // zero takes the positive section
-        {-0.4, "000.0 ; -###.#", " -.4"}, {-0.04, "000.0 ; -###.#", " -."},
+        {-0.04, "000.0 ; -###.#", " -."},
         {-1.5, "000.0", "-001.5"},       // one section: the sign goes before the zeros
         {-0.01, "000.0", "-000.0"},      // still negative, though it rounds to zero
-        {-0.0, "000.0", "000.0"},        {5, "00", "05"},     {-5, "00", "-05"},
-        {1234.56, "000.0", "1234.6"},    // the field grows
-        {100000, "00000.00", "100000.00"}, {1e20, "000.0", "100000000000000000000.0"},
-        {99.96, "000.0", "100.0"},       {9.96, "###.#", "10."}, // the carry adds a digit
-        {0.00001, "00.00", "00.00"},
+        {-0.0, "000.0", "000.0"},        {1234.56, "000.0", "1234.6"}, // the field grows
+        {1e20, "000.0", "100000000000000000000.0"}, {9.96, "###.#", "10."}, // the carry adds a digit
         // Halves go away from zero as the number reads, not as its binary value lies: 4.35 is
         // 4.3499999999999996 in binary, 2.675 is 2.67499999999999982, 0.125 is exact.
-        {4.35, "000.0", "004.4"},   {0.15, "000.0", "000.2"},   {3 * 0.15, "000.0", "000.5"},
-        {2.675, "00.00", "02.68"},  {0.125, "00.00", "00.13"},  {1.005, "00.00", "01.01"},
-        {-4.35, "000.0", "-004.4"}, {-0.25, "000.0 ; -###.#", " -.3"}, {0.5, "000", "001"},
-        {4.349999, "000.0", "004.3"}, {2.5, "000", "003"},
+        {4.35, "000.0", "004.4"},   {3 * 0.15, "000.0", "000.5"}, {2.675, "00.00", "02.68"}, {0.125, "00.00", "00.13"},
+        {-4.35, "000.0", "-004.4"}, {-0.25, "000.0 ; -###.#", " -.3"}, {4.349999, "000.0", "004.3"}, {2.5, "000", "003"},
     };
     for (const auto& [value, pattern, expected] : cases)
         EXPECT_EQ(PatternText(value, pattern), expected) << value << " with \"" << pattern << '"';
@@ -53,20 +46,15 @@ TEST(PatternText, WorkedExamplesSectionsSignsAndHalves)
 TEST(FixedWidthText, BlanksTheLeadingZerosOfTexts)
 {
     const std::pair<const char*, const char*> cases[] = {
-        {"00012.50", "   12.50"}, {"00000.00", "     .00"}, {"00.50", "  .50"},     {"01.18", " 1.18"},
-        {"012.3", " 12.3"},       {"007", "  7"},           {"000", "   "},         {"000151", "   151"},
-        {"-00003.20", "-00003.20"}, {"00.00", "  .00"},     {"100000.00", "100000.00"}, {"012.3 ", " 12.3 "},
-        {" -3.4", " -3.4"},       {"", ""},
+        {"00012.50", "   12.50"}, {"00000.00", "     .00"}, {"007", "  7"},   {"000", "   "},
+        {"-00003.20", "-00003.20"}, {"100000.00", "100000.00"}, {"012.3 ", " 12.3 "}, {" -3.4", " -3.4"}, {"", ""},
     };
     for (const auto& [text, expected] : cases) EXPECT_EQ(FixedWidthText(text), expected) << '"' << text << '"';
 }
 
-TEST(FixedWidthNumber, NegativeTextsStayOneCharacterWiderAndAppendingBlanksOnlyTheNewField)
+TEST(FixedWidthNumber, TwoSectionsAndAppendingBlanksOnlyTheNewField)
 {
-    EXPECT_EQ(FixedWidthNumber(-3.2, "00000.00").size(), 9u);
-    EXPECT_EQ(FixedWidthNumber(12.5, "00000.00").size(), 8u);
     EXPECT_EQ(FixedWidthNumber(0, "000.0 ; -###.#"), "   .0 ");
-    EXPECT_EQ(FixedWidthNumber(12.3, "000.0 ; -###.#"), " 12.3 ");
     // Appending a field must leave what was written before it alone, zeros included.
     std::string line = "007";
     NumberPattern("00.00").appendFixedWidth(line, 0.5);
@@ -87,8 +75,8 @@ TEST(NumberPattern, RefusesALiteralAmongTheDigitsAndNumbersBeyondTheRange)
 TEST(AppendNumberItem, ShortestFormBetweenASignPlaceAndABlank)
 {
     const std::pair<double, const char*> cases[] = {
-        {0, " 0 "},  {-0.0, " 0 "}, {0.1, " 0.1 "}, {1, " 1 "},  {12, " 12 "}, {-2.5, "-2.5 "},
-        {0.1 + 0.2, " 0.3 "},       {1e20, " 1E+20 "},           {123456789012345678.0, " 1.23456789012346E+17 "},
+        {0, " 0 "}, {-0.0, " 0 "}, {0.1, " 0.1 "}, {12, " 12 "}, {-2.5, "-2.5 "}, {0.1 + 0.2, " 0.3 "},
+        {1e20, " 1E+20 "}, {123456789012345678.0, " 1.23456789012346E+17 "},
     };
     for (const auto& [value, expected] : cases) {
         std::string item;

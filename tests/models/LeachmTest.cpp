@@ -68,12 +68,6 @@ TEST(LeachmRainText, OnlyDaysWithRainAboveZeroAreWrittenAndCounted)
     EXPECT_EQ(RainFile({Rainy("01/01/95", "0")}), "THERE ARE  0 RAINY DAYS\r\n");
 }
 
-TEST(LeachmRainText, ConcentrationsAsNumberItems)
-{
-    const auto line = Lines(RainFile({Rainy("15/03/95", "1")}, LeachmDateFormat::Ddmmaa, {-0.5, 12, 0.25}), "\r\n")[0];
-    EXPECT_EQ(line.substr(36), "-0.5      12      0.25           ");
-}
-
 // Only the day-number form refuses years going back; rain is refused when three times it
 // overflows.
 TEST(LeachmRainText, Refusals)
@@ -137,14 +131,6 @@ TEST(LeachmEtpText, RefusesWhatTheWeeklyTablesCannotHold)
               "The LEACHM weekly file takes at most 32766 days; the data sheet has 32767.");
     sheet.setCellText(32768, 1, "");
     EXPECT_EQ(RefusalOf([&] { LeachmEtpText(sheet, StationColumns(), kEt); }), "not refused");
-}
-
-TEST(LeachmEtpText, ASeriesStartingMidYearBeginsWithEmptyWeeks)
-{
-    const auto lines = Lines(WeeklyFile({Weather("15/03/95", "5", "15", "2")}), "\r\n");
-    ASSERT_EQ(lines.size(), 12u);
-    for (int w = 1; w <= 10; ++w) EXPECT_EQ(lines[w - 1].substr(3), "    No data for this week!") << w;
-    EXPECT_EQ(lines[10], " 11     14.0    0     10.0      10.0");
 }
 
 } // namespace etp

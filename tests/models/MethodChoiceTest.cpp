@@ -71,7 +71,7 @@ TEST(MethodChoice, SelectionIsExclusiveAndOnlyAmongVisibleOptions)
     EXPECT_EQ(choice.selectedIndex(), 2);
 }
 
-TEST(ChosenEtColumn, TheRightmostColumnOfTheLabelWithOneBeepPerMatch)
+TEST(ChosenEtColumn, TheRightmostColumnOfTheLabelWithOneBeepPerMatchOrNone)
 {
     ScriptedUserInterface ui;
     MethodChoice choice;
@@ -86,18 +86,12 @@ TEST(ChosenEtColumn, TheRightmostColumnOfTheLabelWithOneBeepPerMatch)
     EXPECT_EQ(ChosenEtColumn(choice, sheet, ui), 30);
     EXPECT_EQ(ui.beeps, 5);
     EXPECT_TRUE(ui.messages.empty());
-}
 
-TEST(ChosenEtColumn, NoColumnWithTheLabelAnyMoreIsRefused)
-{
-    ScriptedUserInterface ui;
-    MethodChoice choice;
-    auto sheet = SheetOf({"DATE\tPenMon"});
-    FillMethodChoice(choice, sheet, ui);
-    sheet.setCellText(1, 2, "PENMON");
+    // No column with the label any more: refused, without a beep.
+    for (const int column : {2, 4, 30, 31}) sheet.setCellText(1, column, "PENMON");
     EXPECT_EQ(ChosenEtColumn(choice, sheet, ui), 0);
     EXPECT_EQ(ui.messages, std::vector<std::string>{kNoEt});
-    EXPECT_EQ(ui.beeps, 0);
+    EXPECT_EQ(ui.beeps, 5);
 
     MethodChoice empty; // never filled: nothing selected
     EXPECT_EQ(ChosenEtColumn(empty, SheetOf({"DATE\tPenMon"}), ui), 0);
