@@ -4,7 +4,6 @@
 #include <QLabel>
 #include <QTableView>
 #include <QTableWidget>
-#include <QTemporaryDir>
 #include <QTest>
 
 #include "AppSession.h"
@@ -17,22 +16,13 @@ class TestDataCheckDialog : public QObject {
     Q_OBJECT
 private slots:
     void init();
-    void cleanup()
-    {
-        app_.reset();
-        dir_.reset();
-    }
 
     void showsTheReportOfTheSheetAtEachOpening();
     void clickOnALineSelectsItsCellsInTheGrid_data();
     void clickOnALineSelectsItsCellsInTheGrid();
 
 private:
-    QWidget* openCheck()
-    {
-        app_->triggerAction(QStringLiteral("checkdata"));
-        return app_->dialog(QStringLiteral("DataCheckDialog"));
-    }
+    QWidget* openCheck() { return app_->openDialog(QStringLiteral("checkdata"), QStringLiteral("DataCheckDialog")); }
     // Line of the table whose variable and problem start so; -1 when none.
     int lineOf(const QWidget* dialog, const QString& variable, const QString& problem) const;
     void setCell(int row, int column, const QString& text);
@@ -40,15 +30,13 @@ private:
     QList<QPoint> selectedCells() const; // (sheet column, sheet row)
 
     std::unique_ptr<AppSession> app_;
-    std::unique_ptr<QTemporaryDir> dir_;
 };
 
 // 60 days from 1 January 2001 at 45° N.
 void TestDataCheckDialog::init()
 {
-    dir_ = std::make_unique<QTemporaryDir>();
     app_ = std::make_unique<AppSession>();
-    app_->openSample(dir_->filePath(QStringLiteral("days.txt")), 60);
+    app_->openSample(app_->path("days.txt"), 60);
 }
 
 int TestDataCheckDialog::lineOf(const QWidget* dialog, const QString& variable, const QString& problem) const
@@ -61,7 +49,7 @@ int TestDataCheckDialog::lineOf(const QWidget* dialog, const QString& variable, 
 
 void TestDataCheckDialog::setCell(int row, int column, const QString& text)
 {
-    QAbstractItemModel* model = Child<QTableView>(app_->form.get(), QStringLiteral("Grid1"))->model();
+    QAbstractItemModel* model = app_->grid()->model();
     QVERIFY(model->setData(model->index(row - 1, column - 1), text));
 }
 
@@ -75,8 +63,7 @@ void TestDataCheckDialog::clickLine(QWidget* dialog, int line)
 QList<QPoint> TestDataCheckDialog::selectedCells() const
 {
     QList<QPoint> cells;
-    const auto* grid = Child<QTableView>(app_->form.get(), QStringLiteral("Grid1"));
-    for (const QModelIndex& index : grid->selectionModel()->selectedIndexes())
+    for (const QModelIndex& index : app_->grid()->selectionModel()->selectedIndexes())
         cells << QPoint(index.column() + 1, index.row() + 1);
     std::sort(cells.begin(), cells.end(), [](QPoint a, QPoint b) { return std::pair(a.y(), a.x()) < std::pair(b.y(), b.x()); });
     return cells;
@@ -85,13 +72,8 @@ QList<QPoint> TestDataCheckDialog::selectedCells() const
 // The table and its caption are the core's report, made afresh at each opening.
 void TestDataCheckDialog::showsTheReportOfTheSheetAtEachOpening()
 {
-    const auto shown = [this](const QWidget* dialog) {
-        const auto* table = Child<QTableWidget>(dialog, QStringLiteral("TableFindings"));
-        QString text;
-        for (int line = -1; line < table->rowCount(); ++line)
-            for (int k = 0; k < 4; ++k)
-                text += (line < 0 ? table->horizontalHeaderItem(k)->text() : table->item(line, k)->text()) + (k < 3 ? '\t' : '\n');
-        return text + Child<QLabel>(dialog, QStringLiteral("LabelCheck"))->text().section(QLatin1Char('.'), 0, 0) + '\n';
+    const auto shown = [](const QWidget* dialog) {
+        return TableText(Child<QTableWidget>(dialog, QStringLiteral("TableFindings"))) + Child<QLabel>(dialog, QStringLiteral("LabelCheck"))->text().section(QLatin1Char('.'), 0, 0) + '\n';
     };
     setCell(5, 3, QString()); // T max empty
     QWidget* dialog = openCheck();
@@ -134,7 +116,7 @@ void TestDataCheckDialog::clickOnALineSelectsItsCellsInTheGrid()
     QVERIFY(line >= 0);
     clickLine(dialog, line);
     QCOMPARE(selectedCells(), selected);
-    const auto* grid = Child<QTableView>(app_->form.get(), QStringLiteral("Grid1"));
+    const QTableView* grid = app_->grid();
     QCOMPARE(grid->currentIndex(), grid->model()->index(selected[0].y() - 1, selected[0].x() - 1));
 }
 
