@@ -77,6 +77,12 @@ QString AppSession::cell(int row, int column) const
     return grid()->model()->index(row - 1, column - 1).data().toString();
 }
 
+void AppSession::setCell(int row, int column, const QString& text)
+{
+    QAbstractItemModel* model = grid()->model();
+    if (!model->setData(model->index(row - 1, column - 1), text)) throw std::runtime_error("the grid refused an edit");
+}
+
 QString AppSession::lastMessage() const
 {
     return ui.messages.empty() ? QString() : QString::fromStdString(ui.messages.back());

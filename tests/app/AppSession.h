@@ -57,6 +57,8 @@ public:
     QString box(int index) const;    // Text1_<index>
     // Sheet cell by sheet numbering (row 1 = titles), read through Grid1's model.
     QString cell(int row, int column) const;
+    // Edits a sheet cell through Grid1's model, as a person typing into the grid does.
+    void setCell(int row, int column, const QString& text);
     // The last message or question shown, "title|text"; empty when none.
     QString lastMessage() const;
 

@@ -50,8 +50,7 @@ private slots:
     // The chart without a window.
     void defaultDrawsTheRainBarsAndEveryEtColumn();
     void chosenColumnsAreTheLines();
-    void rendersAnSvgOfTheAskedSize();
-    void refusesOtherEndingsAndEmptySheets();
+    void rendersAnSvgOfTheAskedSizeAndRefusesOtherEndingsAndEmptySheets();
 
     // The window.
     void ticksInTheListChangeTheLinesAndStay();
@@ -114,7 +113,7 @@ void TestChartDialog::chosenColumnsAreTheLines()
 }
 
 // PNG files: RenderChartTest. The ending's case does not matter.
-void TestChartDialog::rendersAnSvgOfTheAskedSize()
+void TestChartDialog::rendersAnSvgOfTheAskedSizeAndRefusesOtherEndingsAndEmptySheets()
 {
     ChartOptions options;
     options.width = 640;
@@ -124,11 +123,7 @@ void TestChartDialog::rendersAnSvgOfTheAskedSize()
     const QByteArray svg = ReadBytes(file("chart.SVG"));
     QVERIFY(svg.contains("viewBox=\"0 0 640 360\""));
     QVERIFY(svg.contains("PenMon")); // the legend, as text
-}
 
-void TestChartDialog::refusesOtherEndingsAndEmptySheets()
-{
-    std::string error;
     QVERIFY(!RenderChart(app_->workbench, file("chart.jpg").toStdString(), {}, error));
     QVERIFY2(error.find(".png or .svg") != std::string::npos, error.c_str());
     QVERIFY(!QFile::exists(file("chart.jpg")));

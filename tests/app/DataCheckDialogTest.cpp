@@ -25,7 +25,6 @@ private:
     QWidget* openCheck() { return app_->openDialog(QStringLiteral("checkdata"), QStringLiteral("DataCheckDialog")); }
     // Line of the table whose variable and problem start so; -1 when none.
     int lineOf(const QWidget* dialog, const QString& variable, const QString& problem) const;
-    void setCell(int row, int column, const QString& text);
     void clickLine(QWidget* dialog, int line);
     QList<QPoint> selectedCells() const; // (sheet column, sheet row)
 
@@ -45,12 +44,6 @@ int TestDataCheckDialog::lineOf(const QWidget* dialog, const QString& variable, 
     for (int line = 0; line < table->rowCount(); ++line)
         if (table->item(line, 0)->text() == variable && table->item(line, 1)->text().startsWith(problem)) return line;
     return -1;
-}
-
-void TestDataCheckDialog::setCell(int row, int column, const QString& text)
-{
-    QAbstractItemModel* model = app_->grid()->model();
-    QVERIFY(model->setData(model->index(row - 1, column - 1), text));
 }
 
 void TestDataCheckDialog::clickLine(QWidget* dialog, int line)
@@ -75,14 +68,14 @@ void TestDataCheckDialog::showsTheReportOfTheSheetAtEachOpening()
     const auto shown = [](const QWidget* dialog) {
         return TableText(Child<QTableWidget>(dialog, QStringLiteral("TableFindings"))) + Child<QLabel>(dialog, QStringLiteral("LabelCheck"))->text().section(QLatin1Char('.'), 0, 0) + '\n';
     };
-    setCell(5, 3, QString()); // T max empty
+    app_->setCell(5, 3, QString()); // T max empty
     QWidget* dialog = openCheck();
     QVERIFY(dialog && dialog->isVisible());
     QVERIFY(lineOf(dialog, QStringLiteral("T° max"), QStringLiteral("empty cell")) >= 0);
     QCOMPARE(shown(dialog), QString::fromStdString(CheckReportText(CheckData(app_->workbench))));
 
     dialog->hide();
-    setCell(5, 3, QStringLiteral("21.5"));
+    app_->setCell(5, 3, QStringLiteral("21.5"));
     QVERIFY(openCheck() == dialog);
     QCOMPARE(lineOf(dialog, QStringLiteral("T° max"), QStringLiteral("empty cell")), -1);
     QCOMPARE(shown(dialog), QString::fromStdString(CheckReportText(CheckData(app_->workbench))));
@@ -108,8 +101,8 @@ void TestDataCheckDialog::clickOnALineSelectsItsCellsInTheGrid()
     QFETCH(QString, variable);
     QFETCH(QString, problem);
     QFETCH(QList<QPoint>, selected);
-    setCell(7, 2, QStringLiteral("150")); // T min above T max
-    setCell(20, 2, QStringLiteral("150"));
+    app_->setCell(7, 2, QStringLiteral("150")); // T min above T max
+    app_->setCell(20, 2, QStringLiteral("150"));
     if (variable == QStringLiteral("Station")) app_->setStation(QStringLiteral("89"), QStringLiteral("100"));
     QWidget* dialog = openCheck();
     const int line = lineOf(dialog, variable, problem);

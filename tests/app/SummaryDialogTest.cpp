@@ -49,8 +49,6 @@ void TestSummaryDialog::tableIsTheSummaryOfTheSheet()
 {
     QWidget* dialog = openSummary();
     QVERIFY(dialog && dialog->isVisible());
-    QCOMPARE(Child<QTableWidget>(dialog, QStringLiteral("TableSummary"))->rowCount(), 14 + 2); // months, then years
-    QVERIFY(tableText(dialog).startsWith(QStringLiteral("period\tdays\tRAIN sum\tRAIN mean\tPenMon sum\tPenMon mean\n")));
     QCOMPARE(tableText(dialog), QString::fromStdString(SummaryText(Summarize(app_->workbench))));
 }
 
