@@ -18,11 +18,21 @@ AppSession::AppSession() : form(std::make_unique<Form1>(workbench, ui))
     if (!QTest::qWaitForWindowExposed(form.get())) throw std::runtime_error("the main window was not shown");
 }
 
-void ClickCheckBox(QCheckBox* box)
+void ClickIndicator(QAbstractButton* button)
 {
-    // On the indicator: a check box takes clicks on its indicator and caption only, and
-    // a layout may stretch it well beyond them.
-    QTest::mouseClick(box, Qt::LeftButton, Qt::NoModifier, QPoint(6, box->height() / 2));
+    // A check box or option takes clicks on its indicator and caption only, and a layout
+    // may stretch it well beyond them.
+    QTest::mouseClick(button, Qt::LeftButton, Qt::NoModifier, QPoint(6, button->height() / 2));
+}
+
+QString TableText(const QTableWidget* table)
+{
+    QString text;
+    for (int line = -1; line < table->rowCount(); ++line)
+        for (int k = 0; k < table->columnCount(); ++k)
+            text += (line < 0 ? table->horizontalHeaderItem(k) : table->item(line, k))->text() +
+                    (k + 1 < table->columnCount() ? '\t' : '\n');
+    return text;
 }
 
 void AppSession::triggerAction(const QString& name)
@@ -47,6 +57,14 @@ void AppSession::type(const QString& box, const QString& text, const QWidget* wi
 
 QWidget* AppSession::dialog(const QString& name) const { return form->findChild<QWidget*>(name); }
 
+QWidget* AppSession::openDialog(const QString& item, const QString& name)
+{
+    triggerAction(item);
+    return dialog(name);
+}
+
+QTableView* AppSession::grid() const { return Child<QTableView>(form.get(), QStringLiteral("Grid1")); }
+
 QString AppSession::panel(int number) const
 {
     return Child<QLabel>(form.get(), QStringLiteral("StatusBar1_%1").arg(number))->text();
@@ -56,11 +74,14 @@ QString AppSession::box(int index) const { return Child<QLineEdit>(form.get(), Q
 
 QString AppSession::cell(int row, int column) const
 {
-    const QAbstractItemModel* model = Child<QTableView>(form.get(), QStringLiteral("Grid1"))->model();
-    return model->index(row - 1, column - 1).data().toString();
+    return grid()->model()->index(row - 1, column - 1).data().toString();
 }
 
-int AppSession::columnCount() const { return Child<QTableView>(form.get(), QStringLiteral("Grid1"))->model()->columnCount(); }
+void AppSession::setCell(int row, int column, const QString& text)
+{
+    QAbstractItemModel* model = grid()->model();
+    if (!model->setData(model->index(row - 1, column - 1), text)) throw std::runtime_error("the grid refused an edit");
+}
 
 QString AppSession::lastMessage() const
 {
@@ -83,8 +104,7 @@ void AppSession::openSample(const QString& path, int days)
 
 void AppSession::setStation(const QString& latitude, const QString& altitude)
 {
-    triggerAction(QStringLiteral("station"));
-    QWidget* station = dialog(QStringLiteral("Form3"));
+    QWidget* station = openDialog(QStringLiteral("station"), QStringLiteral("Form3"));
     type(QStringLiteral("Text1"), latitude, station);
     type(QStringLiteral("Text2"), altitude, station);
     click(QStringLiteral("Command1"), station);
@@ -108,10 +128,10 @@ void AppSession::computeOnly(int k)
 void AppSession::tick(int k)
 {
     const bool combination = k < 6;
-    triggerAction(combination ? QStringLiteral("combination") : QStringLiteral("Other_Methods"));
-    QWidget* methods = dialog(combination ? QStringLiteral("Form2") : QStringLiteral("frmOthermet"));
+    QWidget* methods = openDialog(combination ? QStringLiteral("combination") : QStringLiteral("Other_Methods"),
+                                  combination ? QStringLiteral("Form2") : QStringLiteral("frmOthermet"));
     auto* check = Child<QCheckBox>(methods, QStringLiteral("Check%1").arg(k % 6 + 1));
-    if (!check->isChecked()) ClickCheckBox(check);
+    if (!check->isChecked()) ClickIndicator(check);
     click(QStringLiteral("Command1"), methods);
 }
 

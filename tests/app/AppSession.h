@@ -5,6 +5,9 @@
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QString>
+#include <QTableView>
+#include <QTableWidget>
+#include <QTemporaryDir>
 #include <QWidget>
 #include <memory>
 #include <stdexcept>
@@ -24,8 +27,11 @@ T* Child(const QObject* parent, const QString& name)
     return child;
 }
 
-// A person's click on a check box.
-void ClickCheckBox(QCheckBox* box);
+// A person's click on a check box or an option button, on its indicator.
+void ClickIndicator(QAbstractButton* button);
+
+// A table as TAB-separated lines, its header first, each line ending in a line feed.
+QString TableText(const QTableWidget* table);
 
 // The text box that the label with that text stands for, as a person finds it.
 QLineEdit* BoxBesideCaption(const QWidget* dialog, const QString& caption);
@@ -42,11 +48,17 @@ public:
     void type(const QString& box, const QString& text, const QWidget* window = nullptr);
     // A dialog of the main window; null while it has not been created.
     QWidget* dialog(const QString& name) const;
+    // Chooses the menu item, then returns the dialog of that name.
+    QWidget* openDialog(const QString& item, const QString& name);
+    QTableView* grid() const; // Grid1
+    // A file of this session's own scratch folder.
+    QString path(const char* name) const { return scratch.filePath(QString::fromLatin1(name)); }
     QString panel(int number) const; // status panel 1..4
     QString box(int index) const;    // Text1_<index>
     // Sheet cell by sheet numbering (row 1 = titles), read through Grid1's model.
     QString cell(int row, int column) const;
-    int columnCount() const;
+    // Edits a sheet cell through Grid1's model, as a person typing into the grid does.
+    void setCell(int row, int column, const QString& text);
     // The last message or question shown, "title|text"; empty when none.
     QString lastMessage() const;
 
@@ -62,6 +74,7 @@ public:
     // Computes that method alone ("Command1" of the main window).
     void computeOnly(int k);
 
+    QTemporaryDir scratch;
     Workbench workbench;
     ScriptedUserInterface ui;
     std::unique_ptr<Form1> form;

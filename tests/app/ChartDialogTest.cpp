@@ -8,7 +8,6 @@
 #include <QLineSeries>
 #include <QListWidget>
 #include <QPointer>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QWheelEvent>
 
@@ -45,14 +44,13 @@ class TestChartDialog : public QObject {
     Q_OBJECT
 private slots:
     void initTestCase();
-    void cleanupTestCase();
+    void cleanupTestCase() { app_.reset(); }
     void init() { app_->ui.messages.clear(); }
 
     // The chart without a window.
     void defaultDrawsTheRainBarsAndEveryEtColumn();
     void chosenColumnsAreTheLines();
-    void rendersAnSvgOfTheAskedSize();
-    void refusesOtherEndingsAndEmptySheets();
+    void rendersAnSvgOfTheAskedSizeAndRefusesOtherEndingsAndEmptySheets();
 
     // The window.
     void ticksInTheListChangeTheLinesAndStay();
@@ -61,27 +59,19 @@ private slots:
 
 private:
     QChartView* view() const { return Child<QChartView>(app_->dialog(QStringLiteral("ChartDialog")), QStringLiteral("ChartView1")); }
-    QString file(const char* name) const { return dir_->filePath(QString::fromLatin1(name)); }
+    QString file(const char* name) const { return app_->path(name); }
 
     std::unique_ptr<AppSession> app_;
-    std::unique_ptr<QTemporaryDir> dir_;
 };
 
 // 90 days with PenMon, Hargr. and PotRad computed (in this order: columns 10, 11, 12).
 void TestChartDialog::initTestCase()
 {
-    dir_ = std::make_unique<QTemporaryDir>();
     app_ = std::make_unique<AppSession>();
     app_->openSample(file("days.txt"), 90);
     for (const int k : {MethodPenMon, MethodHargreaves, MethodPotentialRadiation}) app_->tick(k);
     app_->click(QStringLiteral("Command1"));
     QCOMPARE(app_->cell(1, 12), QStringLiteral("PotRad"));
-}
-
-void TestChartDialog::cleanupTestCase()
-{
-    app_.reset();
-    dir_.reset();
 }
 
 // The sample rains 6.2 mm every 7th day from 1 January on: 13 rainy days in 90, a bar
@@ -123,7 +113,7 @@ void TestChartDialog::chosenColumnsAreTheLines()
 }
 
 // PNG files: RenderChartTest. The ending's case does not matter.
-void TestChartDialog::rendersAnSvgOfTheAskedSize()
+void TestChartDialog::rendersAnSvgOfTheAskedSizeAndRefusesOtherEndingsAndEmptySheets()
 {
     ChartOptions options;
     options.width = 640;
@@ -133,11 +123,7 @@ void TestChartDialog::rendersAnSvgOfTheAskedSize()
     const QByteArray svg = ReadBytes(file("chart.SVG"));
     QVERIFY(svg.contains("viewBox=\"0 0 640 360\""));
     QVERIFY(svg.contains("PenMon")); // the legend, as text
-}
 
-void TestChartDialog::refusesOtherEndingsAndEmptySheets()
-{
-    std::string error;
     QVERIFY(!RenderChart(app_->workbench, file("chart.jpg").toStdString(), {}, error));
     QVERIFY2(error.find(".png or .svg") != std::string::npos, error.c_str());
     QVERIFY(!QFile::exists(file("chart.jpg")));
@@ -156,8 +142,7 @@ void TestChartDialog::refusesOtherEndingsAndEmptySheets()
 
 void TestChartDialog::ticksInTheListChangeTheLinesAndStay()
 {
-    app_->triggerAction(QStringLiteral("chart"));
-    QWidget* dialog = app_->dialog(QStringLiteral("ChartDialog"));
+    QWidget* dialog = app_->openDialog(QStringLiteral("chart"), QStringLiteral("ChartDialog"));
     QVERIFY(dialog && dialog->isVisible());
     auto* list = Child<QListWidget>(dialog, QStringLiteral("ListColumns"));
     QCOMPARE(list->count(), 3);
@@ -165,7 +150,7 @@ void TestChartDialog::ticksInTheListChangeTheLinesAndStay()
 
     list->item(0)->setCheckState(Qt::Unchecked);
     list->item(2)->setCheckState(Qt::Checked);
-    ClickCheckBox(Child<QCheckBox>(dialog, QStringLiteral("CheckRain")));
+    ClickIndicator(Child<QCheckBox>(dialog, QStringLiteral("CheckRain")));
     QCOMPARE(Names(*view()->chart()), (QStringList{"Hargr.", "PotRad"}));
 
     // The next opening keeps the choice; the defaults again for the other tests.
@@ -174,7 +159,7 @@ void TestChartDialog::ticksInTheListChangeTheLinesAndStay()
     QCOMPARE(Names(*view()->chart()), (QStringList{"Hargr.", "PotRad"}));
     list->item(0)->setCheckState(Qt::Checked);
     list->item(2)->setCheckState(Qt::Unchecked);
-    ClickCheckBox(Child<QCheckBox>(dialog, QStringLiteral("CheckRain")));
+    ClickIndicator(Child<QCheckBox>(dialog, QStringLiteral("CheckRain")));
 }
 
 void TestChartDialog::wheelZoomsKeysPanAndResetRestores()
@@ -202,8 +187,7 @@ void TestChartDialog::wheelZoomsKeysPanAndResetRestores()
 
 void TestChartDialog::exportWritesTheChartAsShown()
 {
-    app_->triggerAction(QStringLiteral("chart"));
-    QWidget* dialog = app_->dialog(QStringLiteral("ChartDialog"));
+    QWidget* dialog = app_->openDialog(QStringLiteral("chart"), QStringLiteral("ChartDialog"));
     app_->ui.saveFiles.push_back(file("shown.png").toStdString());
     app_->click(QStringLiteral("CmdExportPng"), dialog);
     QVERIFY(app_->ui.messages.empty());

@@ -4,7 +4,6 @@
 #include <QLabel>
 #include <QTableView>
 #include <QTableWidget>
-#include <QTemporaryDir>
 #include <QTest>
 
 #include "AppSession.h"
@@ -17,38 +16,26 @@ class TestDataCheckDialog : public QObject {
     Q_OBJECT
 private slots:
     void init();
-    void cleanup()
-    {
-        app_.reset();
-        dir_.reset();
-    }
 
     void showsTheReportOfTheSheetAtEachOpening();
     void clickOnALineSelectsItsCellsInTheGrid_data();
     void clickOnALineSelectsItsCellsInTheGrid();
 
 private:
-    QWidget* openCheck()
-    {
-        app_->triggerAction(QStringLiteral("checkdata"));
-        return app_->dialog(QStringLiteral("DataCheckDialog"));
-    }
+    QWidget* openCheck() { return app_->openDialog(QStringLiteral("checkdata"), QStringLiteral("DataCheckDialog")); }
     // Line of the table whose variable and problem start so; -1 when none.
     int lineOf(const QWidget* dialog, const QString& variable, const QString& problem) const;
-    void setCell(int row, int column, const QString& text);
     void clickLine(QWidget* dialog, int line);
     QList<QPoint> selectedCells() const; // (sheet column, sheet row)
 
     std::unique_ptr<AppSession> app_;
-    std::unique_ptr<QTemporaryDir> dir_;
 };
 
 // 60 days from 1 January 2001 at 45° N.
 void TestDataCheckDialog::init()
 {
-    dir_ = std::make_unique<QTemporaryDir>();
     app_ = std::make_unique<AppSession>();
-    app_->openSample(dir_->filePath(QStringLiteral("days.txt")), 60);
+    app_->openSample(app_->path("days.txt"), 60);
 }
 
 int TestDataCheckDialog::lineOf(const QWidget* dialog, const QString& variable, const QString& problem) const
@@ -57,12 +44,6 @@ int TestDataCheckDialog::lineOf(const QWidget* dialog, const QString& variable, 
     for (int line = 0; line < table->rowCount(); ++line)
         if (table->item(line, 0)->text() == variable && table->item(line, 1)->text().startsWith(problem)) return line;
     return -1;
-}
-
-void TestDataCheckDialog::setCell(int row, int column, const QString& text)
-{
-    QAbstractItemModel* model = Child<QTableView>(app_->form.get(), QStringLiteral("Grid1"))->model();
-    QVERIFY(model->setData(model->index(row - 1, column - 1), text));
 }
 
 void TestDataCheckDialog::clickLine(QWidget* dialog, int line)
@@ -75,8 +56,7 @@ void TestDataCheckDialog::clickLine(QWidget* dialog, int line)
 QList<QPoint> TestDataCheckDialog::selectedCells() const
 {
     QList<QPoint> cells;
-    const auto* grid = Child<QTableView>(app_->form.get(), QStringLiteral("Grid1"));
-    for (const QModelIndex& index : grid->selectionModel()->selectedIndexes())
+    for (const QModelIndex& index : app_->grid()->selectionModel()->selectedIndexes())
         cells << QPoint(index.column() + 1, index.row() + 1);
     std::sort(cells.begin(), cells.end(), [](QPoint a, QPoint b) { return std::pair(a.y(), a.x()) < std::pair(b.y(), b.x()); });
     return cells;
@@ -85,22 +65,17 @@ QList<QPoint> TestDataCheckDialog::selectedCells() const
 // The table and its caption are the core's report, made afresh at each opening.
 void TestDataCheckDialog::showsTheReportOfTheSheetAtEachOpening()
 {
-    const auto shown = [this](const QWidget* dialog) {
-        const auto* table = Child<QTableWidget>(dialog, QStringLiteral("TableFindings"));
-        QString text;
-        for (int line = -1; line < table->rowCount(); ++line)
-            for (int k = 0; k < 4; ++k)
-                text += (line < 0 ? table->horizontalHeaderItem(k)->text() : table->item(line, k)->text()) + (k < 3 ? '\t' : '\n');
-        return text + Child<QLabel>(dialog, QStringLiteral("LabelCheck"))->text().section(QLatin1Char('.'), 0, 0) + '\n';
+    const auto shown = [](const QWidget* dialog) {
+        return TableText(Child<QTableWidget>(dialog, QStringLiteral("TableFindings"))) + Child<QLabel>(dialog, QStringLiteral("LabelCheck"))->text().section(QLatin1Char('.'), 0, 0) + '\n';
     };
-    setCell(5, 3, QString()); // T max empty
+    app_->setCell(5, 3, QString()); // T max empty
     QWidget* dialog = openCheck();
     QVERIFY(dialog && dialog->isVisible());
     QVERIFY(lineOf(dialog, QStringLiteral("T° max"), QStringLiteral("empty cell")) >= 0);
     QCOMPARE(shown(dialog), QString::fromStdString(CheckReportText(CheckData(app_->workbench))));
 
     dialog->hide();
-    setCell(5, 3, QStringLiteral("21.5"));
+    app_->setCell(5, 3, QStringLiteral("21.5"));
     QVERIFY(openCheck() == dialog);
     QCOMPARE(lineOf(dialog, QStringLiteral("T° max"), QStringLiteral("empty cell")), -1);
     QCOMPARE(shown(dialog), QString::fromStdString(CheckReportText(CheckData(app_->workbench))));
@@ -126,15 +101,15 @@ void TestDataCheckDialog::clickOnALineSelectsItsCellsInTheGrid()
     QFETCH(QString, variable);
     QFETCH(QString, problem);
     QFETCH(QList<QPoint>, selected);
-    setCell(7, 2, QStringLiteral("150")); // T min above T max
-    setCell(20, 2, QStringLiteral("150"));
+    app_->setCell(7, 2, QStringLiteral("150")); // T min above T max
+    app_->setCell(20, 2, QStringLiteral("150"));
     if (variable == QStringLiteral("Station")) app_->setStation(QStringLiteral("89"), QStringLiteral("100"));
     QWidget* dialog = openCheck();
     const int line = lineOf(dialog, variable, problem);
     QVERIFY(line >= 0);
     clickLine(dialog, line);
     QCOMPARE(selectedCells(), selected);
-    const auto* grid = Child<QTableView>(app_->form.get(), QStringLiteral("Grid1"));
+    const QTableView* grid = app_->grid();
     QCOMPARE(grid->currentIndex(), grid->model()->index(selected[0].y() - 1, selected[0].x() - 1));
 }
 

@@ -6,7 +6,6 @@
 #include <QPointer>
 #include <QRadioButton>
 #include <QTableWidget>
-#include <QTemporaryDir>
 #include <QTest>
 
 #include "AppSession.h"
@@ -19,9 +18,6 @@ using namespace etp::testing;
 
 namespace {
 
-// On the indicator, as ClickCheckBox does: a layout may stretch the button well beyond it.
-void ClickOption(QRadioButton* option) { QTest::mouseClick(option, Qt::LeftButton, Qt::NoModifier, QPoint(6, option->height() / 2)); }
-
 const char* DialogOf(const QString& item)
 {
     return item == QStringLiteral("creams") ? "Form4" : item == QStringLiteral("leachm") ? "Form5" : "form6";
@@ -33,11 +29,6 @@ class TestModelFileDialogs : public QObject {
     Q_OBJECT
 private slots:
     void init();
-    void cleanup()
-    {
-        app_.reset();
-        dir_.reset();
-    }
 
     void creamsShowsTheTableBuiltAtEachOpening();
     void buttonsAskForTheirFiles_data();
@@ -49,12 +40,8 @@ private slots:
     void cancelHidesAndTheCloseBoxHidesOrDiscards();
 
 private:
-    QWidget* open(const QString& item)
-    {
-        app_->triggerAction(item);
-        return app_->dialog(QString::fromLatin1(DialogOf(item)));
-    }
-    QString file(const char* name) const { return dir_->filePath(QString::fromLatin1(name)); }
+    QWidget* open(const QString& item) { return app_->openDialog(item, QString::fromLatin1(DialogOf(item))); }
+    QString file(const char* name) const { return app_->path(name); }
     // Captions of the shown ET options, the checked one with a '*'.
     QStringList options(QWidget* dialog) const
     {
@@ -66,14 +53,12 @@ private:
         return captions;
     }
 
-    std::unique_ptr<QTemporaryDir> dir_;
     std::unique_ptr<AppSession> app_;
 };
 
 // 60 days from 1 January 2001.
 void TestModelFileDialogs::init()
 {
-    dir_ = std::make_unique<QTemporaryDir>();
     app_ = std::make_unique<AppSession>();
     app_->openSample(file("sample.txt"), 60);
     app_->ui.messages.clear();
@@ -95,7 +80,6 @@ void TestModelFileDialogs::creamsShowsTheTableBuiltAtEachOpening()
     for (int row = 1; row <= CreamsTable::kRows; ++row)
         for (int column = 1; column <= CreamsTable::kColumns; ++column)
             QCOMPARE(shown(row, column), QString::fromStdString(std::string(expected.text(row, column))));
-    QCOMPARE(shown(3, 3), QStringLiteral("2"));
 
     WriteBytes(file("short.txt"), SampleSeries(20));
     app_->open(file("short.txt"));
@@ -141,7 +125,7 @@ void TestModelFileDialogs::buttonsAskForTheirFiles()
     QWidget* dialog = open(item);
     QStringList files;
     for (int i = 0; i < 2; ++i) {
-        files << dir_->filePath(QStringLiteral("out%1").arg(i));
+        files << app_->scratch.filePath(QStringLiteral("out%1").arg(i));
         app_->ui.saveFiles.push_back(files.back().toStdString());
     }
     app_->click(button, dialog);
@@ -159,7 +143,7 @@ void TestModelFileDialogs::leachmTextsAndDateFormatGoIntoTheRainFile()
     app_->type(QStringLiteral("Text1"), QStringLiteral("2"), dialog);
     app_->type(QStringLiteral("Text2"), QStringLiteral(".5"), dialog);
     app_->type(QStringLiteral("Text3"), QStringLiteral("n.d."), dialog);
-    ClickOption(Child<QRadioButton>(dialog, QStringLiteral("Option2"))); // n° of day
+    ClickIndicator(Child<QRadioButton>(dialog, QStringLiteral("Option2"))); // n° of day
     app_->ui.saveFiles.push_back(file("a.rn").toStdString());
     app_->click(QStringLiteral("Command2"), dialog);
     QVERIFY(ReadBytes(file("a.rn")).startsWith("     1        0.2      6.2     18.6     2      0.5      0           \r\n"));
@@ -173,8 +157,8 @@ void TestModelFileDialogs::leachmChosenOptionIsTheEtColumnRead()
     QCOMPARE(options(dialog), (QStringList{"P-T", "PenMon*"}));
     QByteArray files[2];
     for (int i = 0; i < 2; ++i) {
-        ClickOption(Child<QRadioButton>(dialog, QStringLiteral("Option3_%1").arg(i)));
-        const QString path = dir_->filePath(QStringLiteral("a%1.etp").arg(i));
+        ClickIndicator(Child<QRadioButton>(dialog, QStringLiteral("Option3_%1").arg(i)));
+        const QString path = app_->scratch.filePath(QStringLiteral("a%1.etp").arg(i));
         app_->ui.saveFiles.push_back(path.toStdString());
         app_->click(QStringLiteral("Command3"), dialog);
         files[i] = ReadBytes(path);
