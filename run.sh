@@ -20,6 +20,7 @@ sample=samples/station.txt
 methods=(PenFAO PFAOnocorr PenMon P-T PFAOrad PFAOsun Hargr. Turc Thornt. "P-T extrad" Bl-Cr PotRad)
 args=()
 for m in "${methods[@]}"; do args+=(--method "$m"); done
+etp_phase "Computing every method on the sample station"
 # The sample station: 44.5 N, 120 m a.s.l., wind measured at 10 m (see samples/README.md).
 ./build/bin/etp "$sample" --lat 44.5 --alt 120 --wind-height 10 "${args[@]}" -o out/station-results.txt
 
