@@ -38,6 +38,8 @@ TEST(PatternText, WorkedExamplesSectionsSignsAndHalves)
         // 4.3499999999999996 in binary, 2.675 is 2.67499999999999982, 0.125 is exact.
         {4.35, "000.0", "004.4"},   {3 * 0.15, "000.0", "000.5"}, {2.675, "00.00", "02.68"}, {0.125, "00.00", "00.13"},
         {-4.35, "000.0", "-004.4"}, {-0.25, "000.0 ; -###.#", " -.3"}, {4.349999, "000.0", "004.3"}, {2.5, "000", "003"},
+        // Scaled fractions just above a half (43.505, 267.5001): rounding must add exactly 0.5.
+        {4.3505, "000.0", "004.4"}, {2.675001, "00.00", "02.68"},
     };
     for (const auto& [value, pattern, expected] : cases)
         EXPECT_EQ(PatternText(value, pattern), expected) << value << " with \"" << pattern << '"';
