@@ -55,7 +55,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     station.windHeight = Choose(in, {"2", "10", "0.5", "0"});
     etp::MethodSelection methods;
     const auto mask = in.ConsumeIntegral<std::uint16_t>();
-    for (const etp::MethodInfo& info : etp::kMethods) methods.checked[info.method] = (mask >> etp::Index(info.method) & 1u) != 0;
+    for (const etp::MethodInfo& info : etp::kMethods)
+        methods.checked[info.method] = (mask >> etp::Index(info.method) & 1u) != 0;
     etp::HargreavesCoefficients hargreaves;
     if (in.ConsumeIntegralInRange(0, 7) == 0) {
         hargreaves.a = in.ConsumeFloatingPoint<double>();

@@ -125,7 +125,8 @@ Outcome Compute(MeteoSheet& sheet, const ComputeSettings& settings, double& Prev
 
     // Each label lands right after the last title, with room checked: the columns are adjacent.
     const int firstResultColumn = used + 1;
-    for (int i = 0; i < count; ++i) sheet.setCellText(1, firstResultColumn + i, chosen[static_cast<std::size_t>(i)]->label);
+    int column = used;
+    for (const MethodInfo* info : chosen) sheet.setCellText(1, ++column, info->label);
 
     const RowReader reader(sheet, settings);
     MethodContext context{settings.hargreaves, table, PreviousMeanTemperature};

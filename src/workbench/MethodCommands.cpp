@@ -10,7 +10,7 @@ bool OpenMethods(Workbench& workbench, MethodDialog dialog, UserInterface& ui)
     switch (OpenMethodDialog(dialog, workbench.columns, workbench.methods)) {
     case ColumnCheck::Passed: return true;
     case ColumnCheck::VariableMissing: ui.message(kProblemsInVariables, kApplicationTitle, Icon::Critical); break;
-    // OK and Cancel; the answer makes no difference.
+    // The two questions have OK and Cancel; the answer makes no difference.
     case ColumnCheck::NoRadiationOrSunshine:
         ui.question(kNoRadiationOrSunshine, kApplicationTitle, Icon::Critical, Buttons::OkCancel);
         break;

@@ -10,7 +10,6 @@
 #include "et/MethodTable.h"
 #include "et/OtherMethods.h"
 #include "et/ResultFormat.h"
-#include "et/SolarGeometry.h"
 #include "support/SheetBuilder.h"
 
 namespace etp {

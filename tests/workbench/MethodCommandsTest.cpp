@@ -53,8 +53,9 @@ TEST(ComputeResults, StationQuestionThenMessages)
 {
     Workbench workbench;
     workbench.sheet = testing::SheetOf({testing::kStationTitles, "21/06/95\t12\t28\t40\t90\t22\t2\t10\t0"});
-    for (int box = 0; box < kColumnBoxes; ++box) workbench.columns.text[static_cast<std::size_t>(box)] = std::to_string(box + 1);
+    workbench.columns.text = {"1", "2", "3", "4", "5", "6", "7", "8"};
     workbench.methods.checked[Method::PenMon] = true;
+    workbench.station = {"0", "0.0", "2"};
     ScriptedUserInterface ui;
 
     ui.answers = {Answer::Cancel};
