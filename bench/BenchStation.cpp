@@ -8,9 +8,11 @@
 #include <map>
 #include <stdexcept>
 
-#include "et/Methods.h"
+#include "et/MethodAvailability.h"
+#include "et/MethodTable.h"
 #include "sheet/NumericValue.h"
 #include "workbench/Commands.h"
+#include "workbench/MethodCommands.h"
 
 namespace etp::bench {
 
@@ -144,7 +146,12 @@ std::optional<std::string> BenchUserInterface::chooseSaveFile(const std::string&
     return (saveFolder_ / (std::to_string(++saved_) + initialName.substr(1))).string();
 }
 
-std::vector<const char*> AllMethods() { return {kResultLabels.begin(), kResultLabels.end()}; }
+std::vector<const char*> AllMethods()
+{
+    std::vector<const char*> labels;
+    for (const MethodInfo& info : kMethods) labels.push_back(info.label);
+    return labels;
+}
 
 Workbench PreparedWorkbench(int days, DateStyle style, const std::vector<const char*>& methods)
 {
@@ -156,12 +163,12 @@ Workbench PreparedWorkbench(int days, DateStyle style, const std::vector<const c
     if (methods.empty()) return workbench;
     for (int dialog = 0; dialog < 2; ++dialog)
         OpenMethodDialog(dialog == 0 ? MethodDialog::Combination : MethodDialog::Others, workbench.columns,
-                         workbench.methods, ui);
+                         workbench.methods);
     for (const char* label : methods) {
-        const int k = MethodOfLabel(label);
-        if (k < 0 || !workbench.methods.enabled[static_cast<std::size_t>(k)])
+        const auto method = MethodOfLabel(label);
+        if (!method || !workbench.methods.enabled[*method])
             throw std::runtime_error(std::string("method not available: ") + label);
-        workbench.methods.checked[static_cast<std::size_t>(k)] = true;
+        workbench.methods.checked[*method] = true;
     }
     BenchUserInterface strict({}, {}, true);
     if (ComputeResults(workbench, strict) != ComputeOutcome::Completed) throw std::runtime_error("Compute failed");

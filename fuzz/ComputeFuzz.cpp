@@ -11,7 +11,7 @@
 
 #include "FuzzSupport.h"
 #include "et/Compute.h"
-#include "et/Methods.h"
+#include "et/MethodTable.h"
 #include "et/OtherMethods.h"
 #include "sheet/SheetQueries.h"
 
@@ -55,7 +55,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     station.windHeight = Choose(in, {"2", "10", "0.5", "0"});
     etp::MethodSelection methods;
     const auto mask = in.ConsumeIntegral<std::uint16_t>();
-    for (int k = 0; k < etp::kMethodCount; ++k) methods.checked[static_cast<std::size_t>(k)] = (mask >> k & 1u) != 0;
+    for (const etp::MethodInfo& info : etp::kMethods)
+        methods.checked[info.method] = (mask >> etp::Index(info.method) & 1u) != 0;
     etp::HargreavesCoefficients hargreaves;
     if (in.ConsumeIntegralInRange(0, 7) == 0) {
         hargreaves.a = in.ConsumeFloatingPoint<double>();
@@ -73,19 +74,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const etp::MeteoSheet before = sheet;
     const int used = etp::UsedColumnCount(sheet);
     double previousMean = 0;
-    etp::fuzz::SilentUserInterface ui;
     const etp::ComputeSettings settings{columns, units, station, methods, hargreaves};
-    const auto outcome = etp::Compute(sheet, settings, previousMean, ui);
+    const etp::Outcome outcome = etp::Compute(sheet, settings, previousMean);
 
     ExpectSameCells(before, sheet, used, "an input cell changed at");
-    if (outcome == etp::ComputeOutcome::Refused || outcome == etp::ComputeOutcome::StationRequested)
+    if (outcome.kind == etp::Outcome::Kind::Refused)
         ExpectSameCells(before, sheet, etp::MeteoSheet::kMaxColumns, "a refused Compute changed the sheet at");
-    if (outcome == etp::ComputeOutcome::Completed) {
+    if (outcome.done()) {
         int column = used;
-        for (int k = 0; k < etp::kMethodCount; ++k) {
-            if (!methods.checked[static_cast<std::size_t>(k)]) continue;
+        for (const etp::MethodInfo& info : etp::kMethods) {
+            if (!methods.checked[info.method]) continue;
             ++column;
-            if (sheet.cellText(1, column) != etp::kResultLabels[static_cast<std::size_t>(k)]) etp::fuzz::Fail("result label");
+            if (sheet.cellText(1, column) != info.label) etp::fuzz::Fail("result label");
             for (int r = 2; r <= sheet.lastNonEmptyRow(); ++r) {
                 const auto text = sheet.cellText(r, column);
                 if (!text.empty() && !IsResultText(text)) etp::fuzz::Fail("result text", std::string(text));
@@ -95,9 +95,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     etp::MeteoSheet again = before;
     double previousAgain = 0;
-    etp::fuzz::SilentUserInterface uiAgain;
-    if (etp::Compute(again, settings, previousAgain, uiAgain) != outcome || previousAgain != previousMean ||
-        uiAgain.lastMessage != ui.lastMessage)
+    const etp::Outcome second = etp::Compute(again, settings, previousAgain);
+    if (second.kind != outcome.kind || second.row != outcome.row || second.message != outcome.message ||
+        previousAgain != previousMean)
         etp::fuzz::Fail("a second run ended otherwise");
     ExpectSameCells(sheet, again, etp::MeteoSheet::kMaxColumns, "a second run differs at");
     return 0;

@@ -4,7 +4,7 @@
 #include <map>
 
 #include "base/AtomicFile.h"
-#include "et/Methods.h"
+#include "et/MethodTable.h"
 #include "sheet/DateParts.h"
 #include "sheet/NumericValue.h"
 #include "sheet/SheetQueries.h"
@@ -50,7 +50,7 @@ Summary Summarize(const Workbench& workbench)
     }
     for (int c = 1; c <= sheet.lastNonEmptyColumn(1); ++c) {
         const std::string title(sheet.cellText(1, c));
-        if (MethodOfLabel(title.c_str()) >= 0) {
+        if (MethodOfLabel(title)) {
             summary.labels.push_back(title);
             summary.columns.push_back(c);
         }

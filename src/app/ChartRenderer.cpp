@@ -18,7 +18,7 @@
 #include <cmath>
 
 #include "base/AtomicFile.h"
-#include "et/Methods.h"
+#include "et/MethodTable.h"
 #include "sheet/DateParts.h"
 #include "sheet/NumericValue.h"
 #include "sheet/SheetQueries.h"
@@ -132,6 +132,9 @@ QValueAxis* ValueAxis(const QString& title, double low, double high)
     return axis;
 }
 
+// An ET column: drawn by default, and on the "ET (mm/day)" axis.
+bool IsEt(Method method) { return Info(method).unit == ResultUnit::MillimetresPerDay; }
+
 bool EndsWith(const std::string& text, const std::string& ending)
 {
     if (text.size() < ending.size()) return false;
@@ -147,10 +150,9 @@ std::vector<ChartColumn> ChartColumns(const MeteoSheet& sheet)
     const int last = sheet.lastNonEmptyRow();
     for (int c = 1; c <= sheet.lastNonEmptyColumn(1); ++c) {
         const std::string label(sheet.cellText(1, c));
-        const int method = MethodOfLabel(label.c_str());
-        if (method < 0) continue;
-        const bool et = method <= MethodTurc;
-        columns.push_back({c, label, et && HoldsNumber(sheet, c, last)});
+        const auto method = MethodOfLabel(label);
+        if (!method) continue;
+        columns.push_back({c, label, IsEt(*method) && HoldsNumber(sheet, c, last)});
     }
     return columns;
 }
@@ -206,8 +208,8 @@ std::unique_ptr<QChart> BuildChart(const Workbench& workbench, const ChartOption
         std::vector<QLineSeries*> series;
         for (const int column : lines) {
             series.push_back(Line(sheet, column, rows, low, high));
-            const int method = MethodOfLabel(std::string(sheet.cellText(1, column)).c_str());
-            allEt = allEt && method >= 0 && method <= MethodTurc;
+            const auto method = MethodOfLabel(sheet.cellText(1, column));
+            allEt = allEt && method && IsEt(*method);
         }
         QValueAxis* axis = ValueAxis(allEt ? QStringLiteral("ET (mm/day)") : QString(), low, high);
         chart->addAxis(axis, Qt::AlignLeft);

@@ -21,7 +21,7 @@ public:
 
 private:
     MethodChoice& choice_;
-    std::array<QRadioButton*, 6> Option3{};
+    std::array<QRadioButton*, std::tuple_size_v<decltype(MethodChoice::options)>> Option3{};
 };
 
 } // namespace etp

@@ -7,13 +7,15 @@
 #include <QVBoxLayout>
 
 #include "app/DialogButtons.h"
+#include "et/MethodTable.h"
+#include "workbench/MethodCommands.h"
 #include "workbench/Workbench.h"
 
 namespace etp {
 
 MethodsDialog::MethodsDialog(MethodDialog kind, const QString& title, const QString& intro, Workbench& workbench,
                              UserInterface& ui, QWidget* parent)
-    : QDialog(parent), kind_(kind), workbench_(workbench), ui_(ui)
+    : QDialog(parent), kind_(kind), workbench_(workbench), ui_(ui), methods_(MethodsOf(kind))
 {
     setWindowTitle(title);
     auto* layout = new QVBoxLayout(this);
@@ -26,13 +28,12 @@ MethodsDialog::MethodsDialog(MethodDialog kind, const QString& title, const QStr
     auto* frame = new QGroupBox(QStringLiteral("Select the methods"), this);
     frame->setObjectName(QStringLiteral("Frame1"));
     auto* boxes = new QVBoxLayout(frame);
-    for (int i = 0; i < 6; ++i) {
-        const int k = FirstMethod(kind_) + i;
-        QCheckBox*& box = Check[static_cast<std::size_t>(i)];
-        box = new QCheckBox(QString::fromUtf8(kMethodCaptions[static_cast<std::size_t>(k)]), frame);
-        box->setObjectName(QStringLiteral("Check%1").arg(i + 1));
+    for (const Method method : methods_) {
+        auto* box = new QCheckBox(QString::fromUtf8(Info(method).caption), frame);
+        box->setObjectName(QStringLiteral("Check%1").arg(Check.size() + 1));
         boxes->addWidget(box);
-        connect(box, &QCheckBox::clicked, this, [this, k](bool checked) { Check_Click(k, checked); });
+        connect(box, &QCheckBox::clicked, this, [this, method](bool checked) { Check_Click(method, checked); });
+        Check.push_back(box);
     }
     layout->addWidget(frame);
 
@@ -49,25 +50,23 @@ MethodsDialog::MethodsDialog(MethodDialog kind, const QString& title, const QStr
 
 void MethodsDialog::checkColumns()
 {
-    if (!OpenMethodDialog(kind_, workbench_.columns, workbench_.methods, ui_)) hide();
+    if (!OpenMethods(workbench_, kind_, ui_)) hide();
     showSelection();
 }
 
 void MethodsDialog::showSelection()
 {
-    for (int i = 0; i < 6; ++i) {
-        const auto k = static_cast<std::size_t>(FirstMethod(kind_) + i);
-        QCheckBox* box = Check[static_cast<std::size_t>(i)];
-        box->setChecked(workbench_.methods.checked[k]);
-        box->setEnabled(workbench_.methods.enabled[k]);
+    for (std::size_t i = 0; i < Check.size(); ++i) {
+        Check[i]->setChecked(workbench_.methods.checked[methods_[i]]);
+        Check[i]->setEnabled(workbench_.methods.enabled[methods_[i]]);
     }
 }
 
-void MethodsDialog::Check_Click(int k, bool checked) { workbench_.methods.checked[static_cast<std::size_t>(k)] = checked; }
+void MethodsDialog::Check_Click(Method method, bool checked) { workbench_.methods.checked[method] = checked; }
 
 void MethodsDialog::Command1_Click()
 {
-    if (ConfirmMethodDialog(kind_, workbench_.methods, ui_)) hide();
+    if (ConfirmMethods(workbench_, kind_, ui_)) hide();
 }
 
 void MethodsDialog::Command2_Click() { hide(); }

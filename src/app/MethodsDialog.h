@@ -1,11 +1,12 @@
 #pragma once
-// What the two method dialogs share: six check boxes in a frame "Select the methods",
-// "OK" and "annulla". The ticks and enabled flags are the workbench's MethodSelection;
-// a click writes into it at once.
+// What the two method dialogs share: a check box for each method of the dialog, Check1
+// .. Check6, in a frame "Select the methods", "OK" and "annulla". The ticks and enabled
+// flags are the workbench's MethodSelection; a click writes into it at once.
 #include <QDialog>
-#include <array>
+#include <vector>
 
-#include "et/MethodAvailability.h"
+#include "base/UserInterface.h"
+#include "et/Methods.h"
 
 class QCheckBox;
 class QPushButton;
@@ -28,14 +29,15 @@ protected:
                   UserInterface& ui, QWidget* parent);
 
 private:
-    void Check_Click(int k, bool checked);
+    void Check_Click(Method method, bool checked);
     void Command1_Click(); // "OK"
     void Command2_Click(); // "annulla"
 
     MethodDialog kind_;
     Workbench& workbench_;
     UserInterface& ui_;
-    std::array<QCheckBox*, 6> Check{}; // Check1 .. Check6
+    std::vector<Method> methods_;  // of the boxes, in order
+    std::vector<QCheckBox*> Check; // Check1 .. Check6
     QPushButton* Command1 = nullptr;
     QPushButton* Command2 = nullptr;
 };

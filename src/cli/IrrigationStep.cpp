@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "et/MethodTable.h"
 #include "sheet/DecimalText.h"
 #include "sheet/SheetQueries.h"
 #include "workbench/Commands.h"

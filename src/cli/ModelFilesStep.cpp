@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "et/MethodTable.h"
 #include "sheet/NumericValue.h"
 #include "sheet/SheetQueries.h"
 #include "workbench/ModelFileCommands.h"

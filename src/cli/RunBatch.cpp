@@ -11,9 +11,10 @@
 #include "cli/ConsoleUserInterface.h"
 #include "cli/IrrigationStep.h"
 #include "cli/ModelFilesStep.h"
-#include "et/MethodAvailability.h"
+#include "et/MethodTable.h"
 #include "sheet/NumericValue.h"
 #include "workbench/Commands.h"
+#include "workbench/MethodCommands.h"
 
 namespace etp {
 
@@ -50,6 +51,14 @@ std::vector<std::string> SplitCommas(const std::string& text)
     return parts;
 }
 
+// The result labels, as --method takes them.
+std::string ResultLabels()
+{
+    std::string labels;
+    for (const MethodInfo& info : kMethods) labels += std::string(labels.empty() ? "" : ", ") + info.label;
+    return labels;
+}
+
 std::string UnitChoices(const UnitList& list)
 {
     std::string choices;
@@ -62,7 +71,7 @@ struct Plan {
     std::vector<std::pair<int, std::string>> columns;
     std::array<std::optional<std::string>, 3> units;
     std::optional<std::array<std::string, 3>> hargreaves;
-    std::vector<int> methods;
+    std::vector<Method> methods;
 };
 
 std::optional<std::string> MakePlan(const Options& options, Plan& plan)
@@ -100,34 +109,30 @@ std::optional<std::string> MakePlan(const Options& options, Plan& plan)
         plan.hargreaves = std::array<std::string, 3>{parts[0], parts[1], parts[2]};
     }
     for (const auto& label : options.methods) {
-        const int k = MethodOfLabel(label.c_str());
-        if (k < 0) {
-            std::string labels;
-            for (const char* l : kResultLabels) labels += std::string(labels.empty() ? "" : ", ") + l;
-            return "--method takes one of " + labels + ": \"" + label + "\"";
-        }
-        if (std::find(plan.methods.begin(), plan.methods.end(), k) == plan.methods.end()) plan.methods.push_back(k);
+        const auto method = MethodOfLabel(label);
+        if (!method) return "--method takes one of " + ResultLabels() + ": \"" + label + "\"";
+        if (std::find(plan.methods.begin(), plan.methods.end(), *method) == plan.methods.end())
+            plan.methods.push_back(*method);
     }
     return std::nullopt;
 }
 
 // The method dialogs decide which labels may be chosen: each dialog that holds a
 // requested label is opened (its checks run), then every label must be enabled.
-bool ChooseMethods(Workbench& workbench, const std::vector<int>& methods, UserInterface& ui)
+bool ChooseMethods(Workbench& workbench, const std::vector<Method>& methods, UserInterface& ui)
 {
     for (const MethodDialog dialog : {MethodDialog::Combination, MethodDialog::Others}) {
-        const bool wanted = std::any_of(methods.begin(), methods.end(),
-                                        [&](int k) { return k >= FirstMethod(dialog) && k < EndMethod(dialog); });
-        if (wanted && !OpenMethodDialog(dialog, workbench.columns, workbench.methods, ui)) return false;
+        const bool wanted =
+            std::any_of(methods.begin(), methods.end(), [&](Method method) { return Info(method).dialog == dialog; });
+        if (wanted && !OpenMethods(workbench, dialog, ui)) return false;
     }
-    for (const int k : methods) {
-        if (!workbench.methods.enabled[static_cast<std::size_t>(k)]) {
-            ui.message(std::string("method ") + kResultLabels[static_cast<std::size_t>(k)] +
-                           " is not available with these columns",
+    for (const Method method : methods) {
+        if (!workbench.methods.enabled[method]) {
+            ui.message(std::string("method ") + Info(method).label + " is not available with these columns",
                        kApplicationTitle, Icon::Critical);
             return false;
         }
-        workbench.methods.checked[static_cast<std::size_t>(k)] = true;
+        workbench.methods.checked[method] = true;
     }
     return true;
 }
@@ -195,9 +200,7 @@ int RunBatch(const std::vector<std::string>& args, std::ostream& out, std::ostre
     app.add_option("--lat", options.latitude, "station latitude, decimal degrees (default 0)");
     app.add_option("--alt", options.altitude, "station altitude, m a.s.l. (default 0)");
     app.add_option("--wind-height", options.windHeight, "height of the wind measurement, m (default 2)");
-    app.add_option("--method", options.methods,
-                   "compute a method by its result label: PenFAO, PFAOnocorr, PenMon, P-T, PFAOrad, PFAOsun, Hargr., "
-                   "Turc, Thornt., P-T extrad, Bl-Cr, PotRad; repeatable");
+    app.add_option("--method", options.methods, "compute a method by its result label: " + ResultLabels() + "; repeatable");
     app.add_option("--hargreaves", options.hargreaves, "A,B,C: the Hargreaves coefficients (default 0.0023,17.8,.5)");
     AddIrrigationOptions(app, options.irrigation);
     AddModelFileOptions(app, options.modelFiles);

@@ -1,20 +1,19 @@
 #include "et/Compute.h"
 
-#include <algorithm>
 #include <array>
 #include <cmath>
 #include <optional>
 #include <span>
 #include <string>
+#include <vector>
 
 #include "base/ArithmeticError.h"
 #include "base/ToSingle.h"
-#include "et/CombinationMethods.h"
 #include "et/Fao56Terms.h"
 #include "et/MethodAvailability.h"
+#include "et/MethodTable.h"
 #include "et/MonthlyTable.h"
 #include "et/ResultFormat.h"
-#include "et/SolarGeometry.h"
 #include "sheet/DateParts.h"
 #include "sheet/NumericValue.h"
 #include "sheet/SheetQueries.h"
@@ -74,126 +73,95 @@ private:
     double windHeight_ = 2; // [m]
 };
 
-std::optional<double> RunMethod(int k, const DailyWeather& D, const SiteDay& S, const ComputeSettings& settings,
-                                double& PreviousMeanTemperature, const MonthlyTemperatureRange& table)
+// Altitude and latitude as the day records hold them; a number beyond 32 bits throws.
+void ReadStation(const StationParameters& station, SiteDay& S)
 {
-    switch (k) {
-    case MethodPenFao: return PenFao(D, S);
-    case MethodPenFaoNoCorrection: return PenFaoNoCorrection(D, S);
-    case MethodPenMon: return PenMon(D, S, PreviousMeanTemperature);
-    case MethodPriestleyTaylor: return PriestleyTaylor(D, S);
-    case MethodPenFaoRadiation: return PenFaoRadiation(D, S);
-    case MethodPenFaoSunshine: return PenFaoSunshine(D, S);
-    case MethodHargreaves: return Hargreaves(D, S, settings.hargreaves);
-    case MethodTurc: return Turc(D, S);
-    case MethodThornthwaite: return Thornthwaite(D, S);
-    case MethodPriestleyTaylorExtrad: return PriestleyTaylorExtrad(D, S, table);
-    case MethodBlaneyCriddle: return BlaneyCriddle(D, S);
-    default: return PotentialRadiation(D, S);
-    }
+    S.Altitude = ToSingleChecked(NumericValue(station.altitude), "the altitude");
+    S.Latitude = ToSingleChecked(NumericValue(station.latitude), "the latitude");
 }
 
 } // namespace
 
-ComputeOutcome Compute(MeteoSheet& sheet, const ComputeSettings& settings, double& PreviousMeanTemperature,
-                       UserInterface& ui)
+Outcome CheckComputeSettings(const ComputeSettings& settings)
 {
-    auto busy = ui.busy(Pointer::Busy);
     // Without a date column there are no days to compute.
-    if (settings.columns.column(DateBox) == 0) {
-        ui.message(kProblemsInVariables, kApplicationTitle, Icon::Critical);
-        return ComputeOutcome::Refused;
+    if (settings.columns.column(DateBox) == 0) return Outcome::Refused(kProblemsInVariables);
+    try {
+        SiteDay S;
+        ReadStation(settings.station, S);
+    } catch (const ArithmeticError& error) {
+        return Outcome::Refused(std::string("Arithmetic error: ") + error.what());
     }
+    return Outcome::Done();
+}
 
+bool StationAtOrigin(const StationParameters& station)
+{
+    return ToSingle(NumericValue(station.altitude)) == 0 && ToSingle(NumericValue(station.latitude)) == 0;
+}
+
+Outcome Compute(MeteoSheet& sheet, const ComputeSettings& settings, double& PreviousMeanTemperature)
+{
+    if (Outcome checked = CheckComputeSettings(settings); !checked.done()) return checked;
     SiteDay S;
     DailyWeather D;
-    try {
-        S.Altitude = ToSingleChecked(NumericValue(settings.station.altitude), "the altitude");
-        S.Latitude = ToSingleChecked(NumericValue(settings.station.latitude), "the latitude");
-    } catch (const ArithmeticError& error) {
-        ui.message(std::string("Arithmetic error: ") + error.what(), kApplicationTitle, Icon::Critical);
-        return ComputeOutcome::Refused;
-    }
-    if (S.Altitude == 0 && S.Latitude == 0 &&
-        ui.question(kStationQuestion, kApplicationTitle, Icon::Question, Buttons::OkCancel) == Answer::Cancel)
-        return ComputeOutcome::StationRequested;
+    ReadStation(settings.station, S);
 
     // The monthly temperature ranges serve "P-T extrad" alone; a pass over the whole
     // series is saved when it is not chosen.
     MonthlyTemperatureRange table;
-    if (settings.methods.checked[MethodPriestleyTaylorExtrad]) BuildMonthlyTemperatureRange(sheet, settings.columns, table);
+    if (settings.methods.checked[Method::PriestleyTaylorExtrad])
+        BuildMonthlyTemperatureRange(sheet, settings.columns, table);
 
-    const std::array<bool, kMethodCount> checked = settings.methods.checked;
-    int chosen = 0;
-    for (bool flag : checked) chosen += flag ? 1 : 0;
+    std::vector<const MethodInfo*> chosen;
+    for (const MethodInfo& info : kMethods)
+        if (settings.methods.checked[info.method]) chosen.push_back(&info);
+    const int count = static_cast<int>(chosen.size());
     const int used = UsedColumnCount(sheet);
-    if (used + chosen > MeteoSheet::kMaxColumns) {
-        ui.message("The data sheet has no room for " + std::to_string(chosen) + " more result columns: it holds " +
-                       std::to_string(used) + " of at most " + std::to_string(MeteoSheet::kMaxColumns) + " columns.",
-                   kApplicationTitle, Icon::Critical);
-        return ComputeOutcome::Refused;
-    }
+    if (used + count > MeteoSheet::kMaxColumns)
+        return Outcome::Refused("The data sheet has no room for " + std::to_string(count) +
+                                " more result columns: it holds " + std::to_string(used) + " of at most " +
+                                std::to_string(MeteoSheet::kMaxColumns) + " columns.");
 
-    std::array<int, kMethodCount> resultColumn{};
-    for (int k = 0; k < kMethodCount; ++k) {
-        if (!checked[static_cast<std::size_t>(k)]) continue;
-        const int n = UsedColumnCount(sheet);
-        sheet.setCellText(1, n + 1, kResultLabels[static_cast<std::size_t>(k)]);
-        resultColumn[static_cast<std::size_t>(k)] = UsedColumnCount(sheet);
-    }
+    // Each label lands right after the last title, with room checked: the columns are adjacent.
+    const int firstResultColumn = used + 1;
+    int column = used;
+    for (const MethodInfo* info : chosen) sheet.setCellText(1, ++column, info->label);
 
     const RowReader reader(sheet, settings);
-    // The result columns follow each other, so a row's results go in with one call.
-    int firstResultColumn = MeteoSheet::kMaxColumns + 1, lastResultColumn = 0;
-    for (const int c : resultColumn)
-        if (c != 0) {
-            firstResultColumn = std::min(firstResultColumn, c);
-            lastResultColumn = std::max(lastResultColumn, c);
-        }
-    const bool adjacent = lastResultColumn - firstResultColumn + 1 == chosen;
+    MethodContext context{settings.hargreaves, table, PreviousMeanTemperature};
     const int last = LastDataRow(sheet, settings.columns);
     std::array<char, kMethodCount * kResultBufferSize> texts;
     std::array<std::string_view, kMethodCount> cells;
-    std::array<int, kMethodCount> cellColumn{};
-    int done = 0; // results of the row so far
+    std::size_t done = 0; // results of the row so far
     // Writes them; also when an error ends the row: what was computed before it stays.
-    auto writeRow = [&](int r) {
-        if (adjacent)
-            sheet.setCells(r, firstResultColumn, std::span(cells.data(), static_cast<std::size_t>(done)));
-        else
-            for (int i = 0; i < done; ++i)
-                sheet.setCellText(r, cellColumn[static_cast<std::size_t>(i)], cells[static_cast<std::size_t>(i)]);
-    };
+    auto writeRow = [&](int r) { sheet.setCells(r, firstResultColumn, std::span(cells.data(), done)); };
     for (int r = 2; r <= last; ++r) {
-        int k = -1;
+        const MethodInfo* running = nullptr;
         done = 0;
         try {
             reader.read(r, D, S);
-            for (k = 0; k < kMethodCount; ++k) {
-                if (!checked[static_cast<std::size_t>(k)]) continue;
-                const auto value = RunMethod(k, D, S, settings, PreviousMeanTemperature, table);
-                if (value && !std::isfinite(*value))
-                    throw ArithmeticError(std::string("overflow in ") + kResultLabels[static_cast<std::size_t>(k)]);
+            for (const MethodInfo* info : chosen) {
+                running = info;
+                const auto value = info->compute(D, S, context);
+                if (value && !std::isfinite(*value)) throw ArithmeticError(std::string("overflow in ") + info->label);
                 char* text = texts.data() + static_cast<std::ptrdiff_t>(done) * kResultBufferSize;
                 const int length = value ? FormatResult(*value, text) : 0;
-                cells[static_cast<std::size_t>(done)] = std::string_view(text, static_cast<std::size_t>(length));
-                cellColumn[static_cast<std::size_t>(done)] = resultColumn[static_cast<std::size_t>(k)];
+                cells[done] = std::string_view(text, static_cast<std::size_t>(length));
                 ++done;
             }
             writeRow(r);
         } catch (const ArithmeticError& error) {
             writeRow(r);
             std::string where = "Arithmetic error in row " + std::to_string(r);
-            if (k >= 0 && k < kMethodCount) where += std::string(", method ") + kResultLabels[static_cast<std::size_t>(k)];
-            ui.message(where + ": " + error.what(), kApplicationTitle, Icon::Critical);
-            return ComputeOutcome::Stopped;
+            if (running) where += std::string(", method ") + running->label;
+            return Outcome::StoppedAt(r, where + ": " + error.what());
         } catch (const RowError& error) {
             writeRow(r);
-            ui.message(error.text, kApplicationTitle, Icon::Critical);
-            return ComputeOutcome::Stopped;
+            return Outcome::StoppedAt(r, error.text);
         }
     }
-    return ComputeOutcome::Completed;
+    return Outcome::Done();
 }
 
 } // namespace etp

@@ -1,5 +1,5 @@
 #pragma once
-#include "base/UserInterface.h"
+#include "base/Outcome.h"
 #include "et/Methods.h"
 #include "et/OtherMethods.h"
 #include "sheet/MeteoSheet.h"
@@ -15,20 +15,18 @@ struct ComputeSettings {
     const HargreavesCoefficients& hargreaves;
 };
 
-enum class ComputeOutcome {
-    Completed,
-    StationRequested, // the person cancelled the latitude/altitude question: show the station dialog
-    Refused,          // nothing was written
-    Stopped,          // an error ended the command at a row; what was written stays
-};
+// The checks "Compute" makes before it writes anything: a date column, and an altitude
+// and latitude that fit the day records. Done, or refused with the message.
+Outcome CheckComputeSettings(const ComputeSettings& settings);
+
+// A station at 0° and 0 m: the command asks whether that was meant before computing.
+bool StationAtOrigin(const StationParameters& station);
 
 // "Compute": one result column per checked method, after the last title, labelled in
-// row 1, one "##.##" value per day. PreviousMeanTemperature is PenMon's memory of the
-// row computed before; it lasts for the whole run of the program.
-ComputeOutcome Compute(MeteoSheet& sheet, const ComputeSettings& settings, double& PreviousMeanTemperature,
-                       UserInterface& ui);
-
-inline constexpr const char* kStationQuestion =
-    "Your meteorological station is at 0° degrees and at 0 m above sea level or simple you forgot this data ?";
+// row 1, one "##.##" value per day. Refused (nothing written) when CheckComputeSettings
+// refuses or the sheet has no room for the columns; stopped at a row, with what was
+// written before kept, when a day cannot be computed. PreviousMeanTemperature is
+// PenMon's memory of the row computed before; it lasts for the whole run of the program.
+Outcome Compute(MeteoSheet& sheet, const ComputeSettings& settings, double& PreviousMeanTemperature);
 
 } // namespace etp

@@ -1,30 +1,31 @@
 #pragma once
-// What opening a method dialog checks and enables, and what its buttons do, without
+// What opening a method dialog checks and enables, and what its "OK" needs, without
 // the dialog: the desktop program and the batch tool share these rules.
-#include "base/UserInterface.h"
+#include "base/Outcome.h"
 #include "et/Methods.h"
 #include "sheet/Settings.h"
 
 namespace etp {
-
-enum class MethodDialog { Combination, Others };
 
 inline constexpr const char* kProblemsInVariables = "Problems in defining metereological variables";
 inline constexpr const char* kNoRadiationOrSunshine =
     "Problems in defining metereological variables - radiation or sunshine not available";
 inline constexpr const char* kSelectOneMethod = "You should select at minimum one method";
 
-// Checks the column boxes; on a failure shows its message and answers false (the
-// dialog is then hidden). Otherwise enables the boxes the data allow (never disables
-// one) and answers true.
-bool OpenMethodDialog(MethodDialog dialog, const ColumnMap& columns, MethodSelection& methods, UserInterface& ui);
+// What the column boxes allow when a method dialog opens, in the order of the checks.
+enum class ColumnCheck {
+    Passed,
+    VariableMissing,       // date, temperatures or humidities not assigned
+    NoRadiationOrSunshine, // neither column available
+    WindMissing,           // wind not assigned
+};
 
-// "OK": true (hide the dialog) when at least one of the dialog's own boxes is checked;
-// otherwise the message, and the dialog stays.
-bool ConfirmMethodDialog(MethodDialog dialog, const MethodSelection& methods, UserInterface& ui);
+// Checks the column boxes; when they pass, enables the boxes the data allow (never
+// disables one). A failed check enables nothing.
+ColumnCheck OpenMethodDialog(MethodDialog dialog, const ColumnMap& columns, MethodSelection& methods);
 
-// First and one-past-last method of a dialog.
-inline constexpr int FirstMethod(MethodDialog dialog) { return dialog == MethodDialog::Combination ? 0 : 6; }
-inline constexpr int EndMethod(MethodDialog dialog) { return FirstMethod(dialog) + 6; }
+// "OK": done when at least one of the dialog's own boxes is checked; refused with
+// kSelectOneMethod otherwise.
+Outcome ConfirmMethodDialog(MethodDialog dialog, const MethodSelection& methods);
 
 } // namespace etp

@@ -1,48 +1,55 @@
 #pragma once
 // The twelve methods in their fixed order: the order of the result columns and of the
-// calls within a row.
+// calls within a row. What each one is (label, caption, dialog, function) is its row
+// of kMethods (et/MethodTable.h).
 #include <array>
+#include <cstddef>
 
 namespace etp {
 
-inline constexpr int kMethodCount = 12;
-
-enum Method : int {
-    MethodPenFao = 0,
-    MethodPenFaoNoCorrection,
-    MethodPenMon,
-    MethodPriestleyTaylor,
-    MethodPenFaoRadiation,
-    MethodPenFaoSunshine,
-    MethodHargreaves,
-    MethodTurc,
-    MethodThornthwaite,
-    MethodPriestleyTaylorExtrad,
-    MethodBlaneyCriddle,
-    MethodPotentialRadiation,
+enum class Method {
+    PenFao,
+    PenFaoNoCorrection,
+    PenMon,
+    PriestleyTaylor,
+    PenFaoRadiation,
+    PenFaoSunshine,
+    Hargreaves,
+    Turc,
+    Thornthwaite,
+    PriestleyTaylorExtrad,
+    BlaneyCriddle,
+    PotentialRadiation,
 };
 
-inline constexpr std::array<const char*, kMethodCount> kResultLabels = {
-    "PenFAO", "PFAOnocorr", "PenMon", "P-T", "PFAOrad", "PFAOsun",
-    "Hargr.", "Turc", "Thornt.", "P-T extrad", "Bl-Cr", "PotRad"};
+inline constexpr int kMethodCount = 12;
 
-// Captions of the check boxes: the first six in the combination dialog, the rest in
-// the others dialog.
-inline constexpr std::array<const char*, kMethodCount> kMethodCaptions = {
-    "Penman FAO (n 24)", "Penman FAO no correction", "Penman Monteith grass (FAO 56)",
-    "Priestley-Taylor", "Pen-FAO rad only", "Pen-FAO sunsh. only",
-    "Hargreaves", "Turc", "Thorntwaite",
-    "Priestley-Taylor (with extimated radiation)", "Blaney-Criddle", "Print potential radiation"};
+// Position of a method in kMethods and in every PerMethod.
+constexpr std::size_t Index(Method method) { return static_cast<std::size_t>(method); }
 
-// Method of a result label; -1 when the text is no label.
-int MethodOfLabel(const char* label);
+// One value per method, indexed by Method.
+template <typename T>
+struct PerMethod {
+    std::array<T, kMethodCount> values{};
+
+    constexpr T& operator[](Method method) { return values[Index(method)]; }
+    constexpr const T& operator[](Method method) const { return values[Index(method)]; }
+    constexpr auto begin() const { return values.begin(); }
+    constexpr auto end() const { return values.end(); }
+};
+
+// The two dialogs that hold the check boxes.
+enum class MethodDialog { Combination, Others };
 
 // The check boxes of the two method dialogs: what Compute runs, and what the data allow.
 struct MethodSelection {
-    std::array<bool, kMethodCount> checked{};
+    PerMethod<bool> checked{};
     // Only "Print potential radiation" can be ticked before a dialog has checked the columns.
-    std::array<bool, kMethodCount> enabled{false, false, false, false, false, false,
-                                           false, false, false, false, false, true};
+    PerMethod<bool> enabled = [] {
+        PerMethod<bool> flags{};
+        flags[Method::PotentialRadiation] = true;
+        return flags;
+    }();
 };
 
 } // namespace etp

@@ -5,12 +5,6 @@
 
 namespace etp {
 
-namespace {
-
-constexpr int kTitleScanColumns = 30; // as FindEtColumns
-
-} // namespace
-
 bool MethodChoice::select(int index)
 {
     if (!enabled || index < 0 || index >= static_cast<int>(options.size()) ||

@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "base/UserInterface.h"
+#include "et/MethodTable.h"
 #include "sheet/MeteoSheet.h"
 
 namespace etp {
@@ -19,7 +20,7 @@ struct MethodOption {
 };
 
 struct MethodChoice {
-    std::array<MethodOption, 6> options; // Option3(0) .. Option3(5)
+    std::array<MethodOption, kEtLabels.size()> options; // Option3(0) .. Option3(5)
     bool enabled = false;
 
     // Selects a visible option of an enabled group and clears the others; false, and no

@@ -15,8 +15,6 @@ std::string UpperCase(std::string_view text)
     return upper;
 }
 
-constexpr int kLabelScanColumns = 30;
-
 } // namespace
 
 int LastDataRow(const MeteoSheet& sheet, const ColumnMap& columns)
@@ -36,28 +34,13 @@ int UsedColumnCount(const MeteoSheet& sheet)
 
 int FindRainColumn(const MeteoSheet& sheet)
 {
-    for (int c = 1; c <= kLabelScanColumns; ++c) {
+    for (int c = 1; c <= kTitleScanColumns; ++c) {
         const std::string title = UpperCase(sheet.cellText(1, c));
         if (title.find("PRE") != std::string::npos || title.find("PIO") != std::string::npos ||
             title.find("RAI") != std::string::npos)
             return c;
     }
     return 0;
-}
-
-EtColumns FindEtColumns(const MeteoSheet& sheet)
-{
-    EtColumns found;
-    for (int c = 1; c <= kLabelScanColumns; ++c) {
-        const std::string_view title = sheet.cellText(1, c);
-        for (int k = 0; k < static_cast<int>(kEtLabels.size()); ++k) {
-            if (title != kEtLabels[static_cast<std::size_t>(k)] || found.count == 6) continue;
-            ++found.count;
-            found.labels.push_back(k + 1);
-            found.column[static_cast<std::size_t>(k + 1)] = c;
-        }
-    }
-    return found;
 }
 
 } // namespace etp

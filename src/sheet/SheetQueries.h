@@ -1,7 +1,4 @@
 #pragma once
-#include <array>
-#include <vector>
-
 #include "sheet/MeteoSheet.h"
 #include "sheet/Settings.h"
 
@@ -16,25 +13,13 @@ int LastDataRow(const MeteoSheet& sheet, const ColumnMap& columns);
 // counted); 1 for an empty title row. New result columns go right after it.
 int UsedColumnCount(const MeteoSheet& sheet);
 
-// What the callers of the two look-ups say when there is no such column.
+// The look-ups of the rain and ET columns read titles 1..30; what their callers say
+// when there is no such column.
+inline constexpr int kTitleScanColumns = 30;
 inline constexpr const char* kNoRainMessage = "No rain in data sheet";
 inline constexpr const char* kNoEtMessage = "You dont have computed the ETP!!";
 
 // First column of 1..30 whose upper-cased title contains "PRE", "PIO" or "RAI"; 0 when none.
 int FindRainColumn(const MeteoSheet& sheet);
-
-// The six labels of the combination methods, the ET sources of the model files and
-// of on-demand irrigation, in this order (label number 1..6).
-inline constexpr std::array<const char*, 6> kEtLabels = {"PenFAO", "PFAOnocorr", "PenMon", "P-T", "PFAOrad", "PFAOsun"};
-
-struct EtColumns {
-    int count = 0;                // matches kept (at most six)
-    std::vector<int> labels;      // label numbers 1..6, in column order
-    std::array<int, 7> column{};  // column of each label number (rightmost match), 0 when absent
-};
-
-// Columns 1..30 of row 1 whose title equals one of the six labels exactly. Matches
-// beyond the sixth are ignored.
-EtColumns FindEtColumns(const MeteoSheet& sheet);
 
 } // namespace etp

@@ -8,6 +8,7 @@
 #include <sstream>
 
 #include "base/AtomicFile.h"
+#include "et/MethodTable.h"
 #include "sheet/AutoFind.h"
 #include "sheet/DecimalText.h"
 #include "sheet/NumericValue.h"
@@ -166,13 +167,6 @@ bool OpenFile(Workbench& workbench, UserInterface& ui)
 void TryAutoFinding(Workbench& workbench, UserInterface& ui)
 {
     AutoFind(workbench.sheet, workbench.columns, workbench.units, ui);
-}
-
-ComputeOutcome ComputeResults(Workbench& workbench, UserInterface& ui)
-{
-    const ComputeSettings settings{workbench.columns, workbench.units, workbench.station, workbench.methods,
-                                   workbench.hargreaves};
-    return Compute(workbench.sheet, settings, workbench.previousMeanTemperature, ui);
 }
 
 std::string NumberText(double value)

@@ -5,8 +5,6 @@
 #include <string>
 
 #include "base/UserInterface.h"
-#include "et/Compute.h"
-#include "et/MethodAvailability.h"
 #include "models/MethodChoice.h"
 #include "workbench/Workbench.h"
 
@@ -21,8 +19,6 @@ inline constexpr const char* kOpenFilters = "text files (*.txt)|*.txt|Excel (*.x
 bool OpenFile(Workbench& workbench, UserInterface& ui);
 // "Try auto finding".
 void TryAutoFinding(Workbench& workbench, UserInterface& ui);
-// "Compute".
-ComputeOutcome ComputeResults(Workbench& workbench, UserInterface& ui);
 
 // "OK" of the station dialog: checks that the three boxes hold numbers (a message and
 // false otherwise; the dialog stays) and shows them in the status panels.

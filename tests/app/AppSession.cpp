@@ -8,7 +8,11 @@
 #include <QTableView>
 #include <QTest>
 
+#include <algorithm>
+#include <vector>
+
 #include "SampleSeries.h"
+#include "et/MethodTable.h"
 
 namespace etp::testing {
 
@@ -118,19 +122,22 @@ QLineEdit* BoxBesideCaption(const QWidget* dialog, const QString& caption)
     throw std::runtime_error("no text box beside \"" + caption.toStdString() + "\"");
 }
 
-void AppSession::computeOnly(int k)
+void AppSession::computeOnly(Method method)
 {
-    workbench.methods.checked.fill(false);
-    tick(k);
+    workbench.methods.checked = {};
+    tick(method);
     click(QStringLiteral("Command1"));
 }
 
-void AppSession::tick(int k)
+void AppSession::tick(Method method)
 {
-    const bool combination = k < 6;
+    const MethodDialog dialog = Info(method).dialog;
+    const bool combination = dialog == MethodDialog::Combination;
     QWidget* methods = openDialog(combination ? QStringLiteral("combination") : QStringLiteral("Other_Methods"),
                                   combination ? QStringLiteral("Form2") : QStringLiteral("frmOthermet"));
-    auto* check = Child<QCheckBox>(methods, QStringLiteral("Check%1").arg(k % 6 + 1));
+    const std::vector<Method> boxes = MethodsOf(dialog);
+    const auto number = std::find(boxes.begin(), boxes.end(), method) - boxes.begin() + 1;
+    auto* check = Child<QCheckBox>(methods, QStringLiteral("Check%1").arg(number));
     if (!check->isChecked()) ClickIndicator(check);
     click(QStringLiteral("Command1"), methods);
 }

@@ -13,6 +13,7 @@
 #include <stdexcept>
 
 #include "app/Form1.h"
+#include "et/Methods.h"
 #include "support/ScriptedUserInterface.h"
 #include "workbench/Workbench.h"
 
@@ -69,10 +70,10 @@ public:
     // Writes a sample series of that many days, opens it, runs "Try auto finding" and
     // states a station at 45° N, 100 m.
     void openSample(const QString& path, int days);
-    // Ticks the method with index k (0..11) in its dialog, opening it by its menu item.
-    void tick(int k);
+    // Ticks the method in its dialog, opening it by its menu item.
+    void tick(Method method);
     // Computes that method alone ("Command1" of the main window).
-    void computeOnly(int k);
+    void computeOnly(Method method);
 
     QTemporaryDir scratch;
     Workbench workbench;

@@ -69,7 +69,7 @@ void TestChartDialog::initTestCase()
 {
     app_ = std::make_unique<AppSession>();
     app_->openSample(file("days.txt"), 90);
-    for (const int k : {MethodPenMon, MethodHargreaves, MethodPotentialRadiation}) app_->tick(k);
+    for (const Method k : {Method::PenMon, Method::Hargreaves, Method::PotentialRadiation}) app_->tick(k);
     app_->click(QStringLiteral("Command1"));
     QCOMPARE(app_->cell(1, 12), QStringLiteral("PotRad"));
 }

@@ -7,7 +7,8 @@
 
 #include "AppSession.h"
 #include "SampleSeries.h"
-#include "et/Compute.h"
+#include "et/MethodTable.h"
+#include "workbench/MethodCommands.h"
 
 using namespace etp;
 using namespace etp::testing;
@@ -74,7 +75,7 @@ void TestForm1::autoFindAndTheBoxesGoBothWaysWithTheWorkbench()
 void TestForm1::computeAppendsOneColumnPerTickedMethod()
 {
     app_->openSample(path("days.txt"), 5);
-    for (const int k : {MethodPenMon, MethodHargreaves}) app_->tick(k);
+    for (const Method k : {Method::PenMon, Method::Hargreaves}) app_->tick(k);
     app_->click(QStringLiteral("Command1"));
     QCOMPARE(app_->cell(1, 10), QStringLiteral("PenMon"));
     QCOMPARE(app_->cell(1, 11), QStringLiteral("Hargr."));
@@ -99,7 +100,7 @@ void TestForm1::stationQuestion()
     WriteBytes(path("days.txt"), SampleSeries(5));
     app_->open(path("days.txt"));
     app_->click(QStringLiteral("CmdAutoFind"));
-    app_->tick(MethodPotentialRadiation);
+    app_->tick(Method::PotentialRadiation);
     if (stationShown) { // left earlier with the focus in another box
         Child<QWidget>(app_->openDialog(QStringLiteral("station"), QStringLiteral("Form3")), QStringLiteral("Text3"))->setFocus();
         app_->dialog(QStringLiteral("Form3"))->close();
@@ -118,7 +119,7 @@ void TestForm1::stationQuestion()
 void TestForm1::saveAsWritesTheSheetAndNamesTheFile()
 {
     app_->openSample(path("days.txt"), 5);
-    app_->computeOnly(MethodPenMon);
+    app_->computeOnly(Method::PenMon);
     const QString saved = path("saved.txt");
     app_->ui.saveFiles.push_back(saved.toStdString());
     app_->triggerAction(QStringLiteral("saveas"));
@@ -158,7 +159,7 @@ void TestForm1::largeSeriesOpensAndComputes()
     app_->open(file);
     app_->click(QStringLiteral("CmdAutoFind"));
     app_->setStation(QStringLiteral("45"), QStringLiteral("100"));
-    for (int k = 0; k < kMethodCount; ++k) app_->tick(k);
+    for (const MethodInfo& info : kMethods) app_->tick(info.method);
     app_->click(QStringLiteral("Command1"));
     grid->viewport()->repaint();
     QCoreApplication::processEvents();

@@ -119,10 +119,10 @@ void TestMethodDialogs::okNeedsATickOfItsOwnDialog()
     QCOMPARE(app_->ui.messages, std::vector<std::string>{"ETP computation|" + std::string(kSelectOneMethod)});
     QVERIFY(combination->isVisible());
     ClickIndicator(check("Form2", 3));
-    QVERIFY(app_->workbench.methods.checked[MethodPenMon]);
+    QVERIFY(app_->workbench.methods.checked[Method::PenMon]);
     ClickIndicator(check("Form2", 4));
     ClickIndicator(check("Form2", 3)); // changed my mind
-    QVERIFY(!app_->workbench.methods.checked[MethodPenMon] && app_->workbench.methods.checked[MethodPriestleyTaylor]);
+    QVERIFY(!app_->workbench.methods.checked[Method::PenMon] && app_->workbench.methods.checked[Method::PriestleyTaylor]);
     app_->click(QStringLiteral("Command1"), combination);
     QVERIFY(!combination->isVisible());
     QCOMPARE(app_->ui.messages.size(), std::size_t(1));
@@ -146,7 +146,7 @@ void TestMethodDialogs::annullaAndCloseBoxHideAndKeepTheTicks()
     QVERIFY(open("combination", "Form2") == combination);
     QVERIFY(check("Form2", 1)->isChecked() && check("Form2", 3)->isChecked());
     QVERIFY(check("Form2", 1)->isEnabled());
-    QVERIFY(app_->workbench.methods.checked[MethodPenFao] && app_->workbench.methods.checked[MethodPenMon]);
+    QVERIFY(app_->workbench.methods.checked[Method::PenFao] && app_->workbench.methods.checked[Method::PenMon]);
 }
 
 QTEST_MAIN(TestMethodDialogs)

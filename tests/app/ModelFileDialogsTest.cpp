@@ -121,7 +121,7 @@ void TestModelFileDialogs::buttonsAskForTheirFiles()
     QFETCH(QString, item);
     QFETCH(QString, button);
     QFETCH(QStringList, titles);
-    app_->computeOnly(MethodPenMon);
+    app_->computeOnly(Method::PenMon);
     QWidget* dialog = open(item);
     QStringList files;
     for (int i = 0; i < 2; ++i) {
@@ -151,8 +151,8 @@ void TestModelFileDialogs::leachmTextsAndDateFormatGoIntoTheRainFile()
 
 void TestModelFileDialogs::leachmChosenOptionIsTheEtColumnRead()
 {
-    app_->computeOnly(MethodPriestleyTaylor);
-    app_->computeOnly(MethodPenMon);
+    app_->computeOnly(Method::PriestleyTaylor);
+    app_->computeOnly(Method::PenMon);
     QWidget* dialog = open(QStringLiteral("leachm"));
     QCOMPARE(options(dialog), (QStringList{"P-T", "PenMon*"}));
     QByteArray files[2];
@@ -194,12 +194,12 @@ void TestModelFileDialogs::cancelHidesAndTheCloseBoxHidesOrDiscards()
     QFETCH(bool, discards);
     const bool choice = item != QStringLiteral("creams");
     const bool leachm = item == QStringLiteral("leachm");
-    app_->computeOnly(MethodPenMon);
+    app_->computeOnly(Method::PenMon);
     QPointer<QWidget> dialog = open(item);
     if (leachm) app_->type(QStringLiteral("Text3"), QStringLiteral("2.5"), dialog);
     app_->click(QStringLiteral("Command1"), dialog);
     QVERIFY(!dialog->isVisible());
-    app_->computeOnly(MethodPriestleyTaylor);
+    app_->computeOnly(Method::PriestleyTaylor);
     QVERIFY(open(item) == dialog);
     if (choice) QCOMPARE(options(dialog), QStringList{QStringLiteral("PenMon*")});
     if (leachm) QCOMPARE(Child<QLineEdit>(dialog, QStringLiteral("Text3"))->text(), QStringLiteral("2.5"));

@@ -65,8 +65,8 @@ int main(int argc, char* argv[])
     } else {
         app.openSample(scratch.filePath(QStringLiteral("sample.txt")), 730);
     }
-    for (const int k : {MethodPenFao, MethodPenMon, MethodPriestleyTaylor, MethodHargreaves, MethodTurc,
-                        MethodPotentialRadiation})
+    for (const Method k : {Method::PenFao, Method::PenMon, Method::PriestleyTaylor, Method::Hargreaves, Method::Turc,
+                           Method::PotentialRadiation})
         app.tick(k);
     app.click(QStringLiteral("Command1"));
 

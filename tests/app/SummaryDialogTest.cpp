@@ -41,7 +41,7 @@ void TestSummaryDialog::initTestCase()
 {
     app_ = std::make_unique<AppSession>();
     app_->openSample(app_->path("days.txt"), 400);
-    app_->computeOnly(MethodPenMon);
+    app_->computeOnly(Method::PenMon);
     QCOMPARE(app_->cell(1, 10), QStringLiteral("PenMon"));
 }
 

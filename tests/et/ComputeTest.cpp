@@ -7,10 +7,9 @@
 
 #include "base/ToSingle.h"
 #include "et/CombinationMethods.h"
+#include "et/MethodTable.h"
 #include "et/OtherMethods.h"
 #include "et/ResultFormat.h"
-#include "et/SolarGeometry.h"
-#include "support/ScriptedUserInterface.h"
 #include "support/SheetBuilder.h"
 
 namespace etp {
@@ -34,15 +33,15 @@ protected:
         station = {"45", "100", "2"};
     }
 
-    void check(std::initializer_list<int> methodList)
+    void check(std::initializer_list<Method> methodList)
     {
-        for (int k : methodList) methods.checked[static_cast<std::size_t>(k)] = true;
+        for (const Method method : methodList) methods.checked[method] = true;
     }
 
-    ComputeOutcome run(MeteoSheet& sheet)
+    Outcome run(MeteoSheet& sheet)
     {
         const ComputeSettings settings{columns, units, station, methods, hargreaves};
-        return Compute(sheet, settings, previous, ui);
+        return Compute(sheet, settings, previous);
     }
 
     std::string cell(const MeteoSheet& sheet, int row, int column) { return std::string(sheet.cellText(row, column)); }
@@ -53,7 +52,6 @@ protected:
     MethodSelection methods;
     HargreavesCoefficients hargreaves;
     double previous = 0;
-    testing::ScriptedUserInterface ui;
 };
 
 } // namespace
@@ -61,9 +59,10 @@ protected:
 TEST_F(ComputeTest, WorkedExampleEveryMethod)
 {
     MeteoSheet sheet = SheetOf({kStationTitles, kDayBefore, kWorkedDay});
-    for (int k = 0; k < kMethodCount; ++k) check({k});
-    EXPECT_EQ(run(sheet), ComputeOutcome::Completed);
-    EXPECT_TRUE(ui.messages.empty());
+    for (const MethodInfo& info : kMethods) check({info.method});
+    const Outcome outcome = run(sheet);
+    EXPECT_TRUE(outcome.done());
+    EXPECT_TRUE(outcome.message.empty());
     const char* labels[] = {"PenFAO", "PFAOnocorr", "PenMon", "P-T", "PFAOrad", "PFAOsun",
                             "Hargr.", "Turc", "Thornt.", "P-T extrad", "Bl-Cr", "PotRad"};
     const char* values[] = {"5.73", "5.47", "4.99", "4.52", "5.85", "", "5.95", "4.31", "992.", "16.", "994.", "41.91"};
@@ -76,15 +75,15 @@ TEST_F(ComputeTest, WorkedExampleEveryMethod)
     // "P-T extrad" alone builds its monthly ranges too.
     MeteoSheet alone = SheetOf({kStationTitles, kDayBefore, kWorkedDay});
     methods = {};
-    check({MethodPriestleyTaylorExtrad});
-    EXPECT_EQ(run(alone), ComputeOutcome::Completed);
+    check({Method::PriestleyTaylorExtrad});
+    EXPECT_TRUE(run(alone).done());
     EXPECT_EQ(cell(alone, 3, 10), "16.");
 }
 
 TEST_F(ComputeTest, ResultColumnsFollowTheLastTitleAndAppendOnEveryRun)
 {
     MeteoSheet sheet = SheetOf({kStationTitles, kDayBefore, kWorkedDay});
-    check({MethodPenMon, MethodHargreaves});
+    check({Method::PenMon, Method::Hargreaves});
     run(sheet);
     EXPECT_EQ(cell(sheet, 1, 10), "PenMon");
     EXPECT_EQ(cell(sheet, 1, 11), "Hargr.");
@@ -100,7 +99,7 @@ TEST_F(ComputeTest, BoxesUnitsAndWindHeightReachTheMethods)
 {
     MeteoSheet sheet = SheetOf({kStationTitles, "21/06/95\t12\t28\t40\t90\t20\t3\t10\t0"});
     station.windHeight = "10";
-    check({MethodPenFao});
+    check({Method::PenFao});
     run(sheet);
     DailyWeather D{12, 28, 90, 40, ToSingle(259.2 * 4.87 / std::log(672.58)), 10, ToSingle(20 * 0.408)};
     const SiteDay S{100, 45, 6, 21, 1995};
@@ -123,38 +122,22 @@ TEST_F(ComputeTest, BoxesUnitsAndWindHeightReachTheMethods)
     EXPECT_EQ(cell(sheet, 2, 13), FormatResult(PenFao(DailyWeather{12, 28, 40, 90, D.Wind, 0, D.Radiation}, S)));
 }
 
-TEST_F(ComputeTest, LatitudeAndAltitudeZeroAsksFirst)
-{
-    MeteoSheet sheet = SheetOf({kStationTitles, kWorkedDay});
-    station = {"0", "0.0", "2"};
-    check({MethodPotentialRadiation});
-    ui.answers.push_back(Answer::Cancel);
-    EXPECT_EQ(run(sheet), ComputeOutcome::StationRequested);
-    EXPECT_EQ(ui.messages, (std::vector<std::string>{std::string("ETP computation|") + kStationQuestion}));
-    EXPECT_EQ(sheet.lastNonEmptyColumn(1), 9);
-    EXPECT_EQ(ui.pointer(), Pointer::Normal);
-
-    ui.answers.push_back(Answer::Ok);
-    EXPECT_EQ(run(sheet), ComputeOutcome::Completed);
-    EXPECT_EQ(cell(sheet, 2, 10), FormatResult(ExtraterrestrialRadiation(SiteDay{0, 0, 6, 21, 1995})));
-}
-
 TEST_F(ComputeTest, NothingCheckedNoDaysOrNoWeather)
 {
     MeteoSheet sheet = SheetOf({kStationTitles, kWorkedDay});
-    EXPECT_EQ(run(sheet), ComputeOutcome::Completed);
+    EXPECT_TRUE(run(sheet).done());
     EXPECT_EQ(sheet.lastNonEmptyColumn(), 9);
 
     MeteoSheet titles = SheetOf({kStationTitles});
-    check({MethodPenMon, MethodPotentialRadiation});
-    EXPECT_EQ(run(titles), ComputeOutcome::Completed);
+    check({Method::PenMon, Method::PotentialRadiation});
+    EXPECT_TRUE(run(titles).done());
     EXPECT_EQ(titles.blockText(1, 10, 100), "PenMon\tPotRad");
     EXPECT_EQ(titles.lastNonEmptyRow(), 1);
 
     // PotRad alone reads no weather cell.
     MeteoSheet dates = SheetOf({"DATE", "21/06/95", "22/06/95"});
     methods = {};
-    check({MethodPotentialRadiation});
+    check({Method::PotentialRadiation});
     run(dates);
     EXPECT_EQ(cell(dates, 1, 2), "PotRad");
     EXPECT_EQ(cell(dates, 2, 2), "41.91");
@@ -169,26 +152,28 @@ TEST_F(ComputeTest, StopsAndRefusals)
     struct Case {
         std::vector<std::string> rows;
         StationParameters station;
-        std::vector<int> methods;
+        std::vector<Method> methods;
         const char* dateBox;
-        ComputeOutcome outcome;
+        Outcome::Kind kind;
+        int row;             // of a stop
         std::string message; // its beginning
         std::vector<int> lastColumns;
     };
     const Case cases[] = {
         {{kDayBefore, kWorkedDay, "31/02/95\t12\t28\t40\t90\t22\t2\t10\t0", kWorkedDay}, {"45", "100", "2"},
-         {MethodPenMon}, "1", ComputeOutcome::Stopped, "The date in row 4 is not a date: \"31/02/95\"", {10, 10, 9, 9}},
+         {Method::PenMon}, "1", Outcome::Kind::Stopped, 4, "The date in row 4 is not a date: \"31/02/95\"", {10, 10, 9, 9}},
         // 21 March at 89°N has a sunset, 21 June has none.
-        {{"21/03/95\t1\t5\t40\t90\t10\t2\t10\t0", kWorkedDay}, {"89", "100", "2"}, {MethodTurc, MethodPenMon}, "1",
-         ComputeOutcome::Stopped, "Arithmetic error in row 3, method PenMon: ", {11, 9}},
+        {{"21/03/95\t1\t5\t40\t90\t10\t2\t10\t0", kWorkedDay}, {"89", "100", "2"}, {Method::Turc, Method::PenMon}, "1",
+         Outcome::Kind::Stopped, 3, "Arithmetic error in row 3, method PenMon: ", {11, 9}},
         // The wind height conversion is no method: only the row is named.
-        {{kWorkedDay}, {"45", "100", "0"}, {MethodPenMon}, "1", ComputeOutcome::Stopped, "Arithmetic error in row 2: ", {9}},
+        {{kWorkedDay}, {"45", "100", "0"}, {Method::PenMon}, "1", Outcome::Kind::Stopped, 2, "Arithmetic error in row 2: ",
+         {9}},
         // Hargreaves comes after PenMon in a row: the failing row keeps PenMon's result.
-        {{kDayBefore, inverted, kWorkedDay}, {"45", "100", "2"}, {MethodPenMon, MethodHargreaves}, "1",
-         ComputeOutcome::Stopped, "Arithmetic error in row 3, method Hargr.: ", {11, 10, 9}},
-        {{"21/06/95\t1e39\t28\t40\t90\t22\t2\t10\t0"}, {"45", "100", "2"}, {MethodHargreaves}, "1",
-         ComputeOutcome::Stopped, "Arithmetic error in row 2: overflow", {9}},
-        {{kWorkedDay}, {"45", "100", "2"}, {MethodPenMon}, "?", ComputeOutcome::Refused,
+        {{kDayBefore, inverted, kWorkedDay}, {"45", "100", "2"}, {Method::PenMon, Method::Hargreaves}, "1",
+         Outcome::Kind::Stopped, 3, "Arithmetic error in row 3, method Hargr.: ", {11, 10, 9}},
+        {{"21/06/95\t1e39\t28\t40\t90\t22\t2\t10\t0"}, {"45", "100", "2"}, {Method::Hargreaves}, "1",
+         Outcome::Kind::Stopped, 2, "Arithmetic error in row 2: overflow", {9}},
+        {{kWorkedDay}, {"45", "100", "2"}, {Method::PenMon}, "?", Outcome::Kind::Refused, 0,
          "Problems in defining metereological variables", {9}},
     };
     for (const auto& c : cases) {
@@ -199,14 +184,14 @@ TEST_F(ComputeTest, StopsAndRefusals)
         station = c.station;
         columns.text[DateBox] = c.dateBox;
         methods = {};
-        for (int k : c.methods) check({k});
-        ui.messages.clear();
-        EXPECT_EQ(run(sheet), c.outcome) << c.message;
-        ASSERT_EQ(ui.messages.size(), 1u) << c.message;
-        EXPECT_EQ(ui.messages[0].rfind("ETP computation|" + c.message, 0), 0u) << ui.messages[0];
+        for (const Method method : c.methods) check({method});
+        const Outcome outcome = run(sheet);
+        EXPECT_EQ(outcome.kind, c.kind) << c.message;
+        EXPECT_EQ(outcome.row, c.row) << c.message;
+        EXPECT_EQ(outcome.message.rfind(c.message, 0), 0u) << outcome.message;
+        EXPECT_EQ(outcome.icon, Icon::Critical);
         for (std::size_t r = 0; r < c.lastColumns.size(); ++r)
             EXPECT_EQ(sheet.lastNonEmptyColumn(static_cast<int>(r) + 2), c.lastColumns[r]) << c.message << ", row " << r + 2;
-        EXPECT_EQ(ui.pointer(), Pointer::Normal);
     }
 }
 
@@ -215,18 +200,18 @@ TEST_F(ComputeTest, RefusesWithoutRoom)
 {
     MeteoSheet sheet = SheetOf({kStationTitles, kWorkedDay});
     sheet.setCellText(1, 99, "X");
-    check({MethodPenMon, MethodHargreaves});
-    EXPECT_EQ(run(sheet), ComputeOutcome::Refused);
+    check({Method::PenMon, Method::Hargreaves});
+    EXPECT_EQ(run(sheet).kind, Outcome::Kind::Refused);
     EXPECT_EQ(sheet.lastNonEmptyColumn(1), 99);
-    methods.checked[MethodHargreaves] = false;
-    EXPECT_EQ(run(sheet), ComputeOutcome::Completed);
+    methods.checked[Method::Hargreaves] = false;
+    EXPECT_TRUE(run(sheet).done());
     EXPECT_EQ(cell(sheet, 1, 100), "PenMon");
 }
 
 TEST_F(ComputeTest, HargreavesCoefficientsChangeOnlyHargreaves)
 {
     MeteoSheet sheet = SheetOf({kStationTitles, kWorkedDay});
-    check({MethodHargreaves, MethodTurc});
+    check({Method::Hargreaves, Method::Turc});
     run(sheet);
     hargreaves.a = 0.0022;
     run(sheet);

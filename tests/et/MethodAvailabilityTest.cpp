@@ -4,8 +4,6 @@
 
 #include <string>
 
-#include "support/ScriptedUserInterface.h"
-
 namespace etp {
 
 namespace {
@@ -42,37 +40,25 @@ TEST(OpenMethodDialog, EnablesByRadiationAndSunshine)
     };
     for (const auto& c : cases) {
         MethodSelection methods;
-        testing::ScriptedUserInterface ui;
-        EXPECT_TRUE(OpenMethodDialog(c.dialog, Boxes(c.radiation, c.sunshine), methods, ui));
+        EXPECT_EQ(OpenMethodDialog(c.dialog, Boxes(c.radiation, c.sunshine), methods), ColumnCheck::Passed);
         EXPECT_EQ(Enabled(methods), c.enabled) << c.radiation << ' ' << c.sunshine;
-        EXPECT_TRUE(ui.messages.empty());
     }
 }
 
-TEST(OpenMethodDialog, FailedChecksShowTheirMessageAndEnableNothing)
+TEST(OpenMethodDialog, FailedChecksEnableNothing)
 {
-    struct Case {
-        ColumnMap columns;
-        const char* message;
-        bool asks; // OK and Cancel buttons
-    };
     ColumnMap noTmax = Boxes("6", "8");
     noTmax.text[TmaxBox] = "?";
-    const Case cases[] = {
-        {noTmax, "Problems in defining metereological variables", false},
-        {Boxes("0", "0"), "Problems in defining metereological variables - radiation or sunshine not available", true},
-        {Boxes("?", "0"), "Problems in defining metereological variables - radiation or sunshine not available", true},
-        {Boxes("6", "8", "?"), "Problems in defining metereological variables", true},
+    const std::pair<ColumnMap, ColumnCheck> cases[] = {
+        {noTmax, ColumnCheck::VariableMissing},
+        {Boxes("0", "0"), ColumnCheck::NoRadiationOrSunshine},
+        {Boxes("?", "0"), ColumnCheck::NoRadiationOrSunshine},
+        {Boxes("6", "8", "?"), ColumnCheck::WindMissing},
     };
-    for (const auto& c : cases)
+    for (const auto& [columns, check] : cases)
         for (const auto dialog : {MethodDialog::Combination, MethodDialog::Others}) {
             MethodSelection methods;
-            testing::ScriptedUserInterface ui;
-            if (c.asks) ui.answers.push_back(Answer::Cancel); // the answer makes no difference
-            EXPECT_FALSE(OpenMethodDialog(dialog, c.columns, methods, ui));
-            EXPECT_EQ(ui.messages, (std::vector<std::string>{std::string("ETP computation|") + c.message}));
-            EXPECT_EQ(ui.icons, (std::vector<Icon>{Icon::Critical}));
-            EXPECT_TRUE(ui.answers.empty());
+            EXPECT_EQ(OpenMethodDialog(dialog, columns, methods), check);
             EXPECT_EQ(Enabled(methods), "000000000001");
         }
 }
@@ -80,26 +66,24 @@ TEST(OpenMethodDialog, FailedChecksShowTheirMessageAndEnableNothing)
 TEST(OpenMethodDialog, WindZeroPassesAndEnabledBoxesStayEnabled)
 {
     MethodSelection methods;
-    testing::ScriptedUserInterface ui;
-    EXPECT_TRUE(OpenMethodDialog(MethodDialog::Combination, Boxes("6", "0", "0"), methods, ui));
+    EXPECT_EQ(OpenMethodDialog(MethodDialog::Combination, Boxes("6", "0", "0"), methods), ColumnCheck::Passed);
     EXPECT_EQ(Enabled(methods), "001110010101"); // PFAOrad, PenMon, P-T; Turc, P-T extrad
-    EXPECT_TRUE(OpenMethodDialog(MethodDialog::Combination, Boxes("6", "8"), methods, ui));
+    EXPECT_EQ(OpenMethodDialog(MethodDialog::Combination, Boxes("6", "8"), methods), ColumnCheck::Passed);
     EXPECT_EQ(Enabled(methods), "111111010101");
-    EXPECT_TRUE(OpenMethodDialog(MethodDialog::Combination, Boxes("0", "8"), methods, ui));
+    EXPECT_EQ(OpenMethodDialog(MethodDialog::Combination, Boxes("0", "8"), methods), ColumnCheck::Passed);
     EXPECT_EQ(Enabled(methods), "111111010101");
 }
 
 TEST(ConfirmMethodDialog, NeedsOneOfItsOwnBoxes)
 {
     MethodSelection methods;
-    testing::ScriptedUserInterface ui;
-    methods.checked[MethodHargreaves] = true;
-    EXPECT_FALSE(ConfirmMethodDialog(MethodDialog::Combination, methods, ui));
-    EXPECT_EQ(ui.messages, (std::vector<std::string>{"ETP computation|You should select at minimum one method"}));
-    EXPECT_TRUE(ConfirmMethodDialog(MethodDialog::Others, methods, ui));
-    methods.checked[MethodPenFaoSunshine] = true;
-    EXPECT_TRUE(ConfirmMethodDialog(MethodDialog::Combination, methods, ui));
-    EXPECT_EQ(ui.messages.size(), 1u);
+    methods.checked[Method::Hargreaves] = true;
+    const Outcome refused = ConfirmMethodDialog(MethodDialog::Combination, methods);
+    EXPECT_EQ(refused.kind, Outcome::Kind::Refused);
+    EXPECT_EQ(refused.message, "You should select at minimum one method");
+    EXPECT_TRUE(ConfirmMethodDialog(MethodDialog::Others, methods).done());
+    methods.checked[Method::PenFaoSunshine] = true;
+    EXPECT_TRUE(ConfirmMethodDialog(MethodDialog::Combination, methods).done());
 }
 
 } // namespace etp

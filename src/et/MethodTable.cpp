@@ -1,0 +1,37 @@
+#include "et/MethodTable.h"
+
+#include "sheet/SheetQueries.h"
+
+namespace etp {
+
+std::optional<Method> MethodOfLabel(std::string_view label)
+{
+    for (const MethodInfo& info : kMethods)
+        if (label == info.label) return info.method;
+    return std::nullopt;
+}
+
+std::vector<Method> MethodsOf(MethodDialog dialog)
+{
+    std::vector<Method> methods;
+    for (const MethodInfo& info : kMethods)
+        if (info.dialog == dialog) methods.push_back(info.method);
+    return methods;
+}
+
+EtColumns FindEtColumns(const MeteoSheet& sheet)
+{
+    EtColumns found;
+    for (int c = 1; c <= kTitleScanColumns; ++c) {
+        const std::string_view title = sheet.cellText(1, c);
+        for (std::size_t k = 0; k < kEtLabels.size(); ++k) {
+            if (title != kEtLabels[k] || found.count == static_cast<int>(kEtLabels.size())) continue;
+            ++found.count;
+            found.labels.push_back(static_cast<int>(k) + 1);
+            found.column[k + 1] = c;
+        }
+    }
+    return found;
+}
+
+} // namespace etp

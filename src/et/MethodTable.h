@@ -1,0 +1,156 @@
+#pragma once
+// The one place that knows the methods: per method its result label, its check box,
+// the openings that enable the box, the unit of its result and the function that
+// computes it. Compute, the dialogs, the chart and etp read it; a new method is a row
+// here and its formula.
+#include <array>
+#include <cstddef>
+#include <optional>
+#include <string_view>
+#include <vector>
+
+#include "et/CombinationMethods.h"
+#include "et/Methods.h"
+#include "et/OtherMethods.h"
+#include "et/Records.h"
+#include "et/SolarGeometry.h"
+#include "sheet/MeteoSheet.h"
+
+namespace etp {
+
+// What a method may read besides the day: settings of the run and the values it keeps
+// between rows.
+struct MethodContext {
+    const HargreavesCoefficients& hargreaves;
+    const MonthlyTemperatureRange& monthlyRange;
+    double& previousMeanTemperature;
+};
+
+// The day's result; no value leaves the cell empty.
+using MethodFunction = std::optional<double> (*)(const DailyWeather&, const SiteDay&, MethodContext&);
+
+// The openings of a method dialog that enable a method's box. The combination dialog
+// tells apart what the radiation and sunshine boxes hold; the others dialog enables
+// whatever they hold.
+using Openings = unsigned;
+inline constexpr Openings kCombinationBoth = 1;      // radiation and sunshine
+inline constexpr Openings kCombinationRadiation = 2; // radiation without sunshine
+inline constexpr Openings kCombinationSunshine = 4;  // sunshine without radiation
+inline constexpr Openings kOthersAny = 8;
+inline constexpr Openings kEveryOpening = kCombinationBoth | kCombinationRadiation | kCombinationSunshine | kOthersAny;
+
+enum class ResultUnit {
+    MillimetresPerDay,           // ET
+    MegajoulesPerSquareMetreDay, // extraterrestrial radiation, not converted to mm
+    DegreesCelsius,              // the month's mean temperature range
+    None,                        // a fixed number that stands for a method without a formula
+};
+
+struct MethodInfo {
+    Method method;
+    const char* label;   // title of the result column
+    const char* caption; // of the check box
+    MethodDialog dialog; // the dialog holding the check box
+    Openings enabledBy;
+    ResultUnit unit;
+    MethodFunction compute;
+};
+
+inline constexpr std::array<MethodInfo, kMethodCount> kMethods = {{
+    {Method::PenFao, "PenFAO", "Penman FAO (n 24)", MethodDialog::Combination, kCombinationBoth,
+     ResultUnit::MillimetresPerDay,
+     [](const DailyWeather& D, const SiteDay& S, MethodContext&) -> std::optional<double> { return PenFao(D, S); }},
+    {Method::PenFaoNoCorrection, "PFAOnocorr", "Penman FAO no correction", MethodDialog::Combination,
+     kCombinationBoth, ResultUnit::MillimetresPerDay,
+     [](const DailyWeather& D, const SiteDay& S, MethodContext&) -> std::optional<double> {
+         return PenFaoNoCorrection(D, S);
+     }},
+    {Method::PenMon, "PenMon", "Penman Monteith grass (FAO 56)", MethodDialog::Combination,
+     kCombinationBoth | kCombinationRadiation, ResultUnit::MillimetresPerDay,
+     [](const DailyWeather& D, const SiteDay& S, MethodContext& c) -> std::optional<double> {
+         return PenMon(D, S, c.previousMeanTemperature);
+     }},
+    {Method::PriestleyTaylor, "P-T", "Priestley-Taylor", MethodDialog::Combination,
+     kCombinationBoth | kCombinationRadiation, ResultUnit::MillimetresPerDay,
+     [](const DailyWeather& D, const SiteDay& S, MethodContext&) -> std::optional<double> {
+         return PriestleyTaylor(D, S);
+     }},
+    {Method::PenFaoRadiation, "PFAOrad", "Pen-FAO rad only", MethodDialog::Combination,
+     kCombinationBoth | kCombinationRadiation, ResultUnit::MillimetresPerDay,
+     [](const DailyWeather& D, const SiteDay& S, MethodContext&) -> std::optional<double> {
+         return PenFaoRadiation(D, S);
+     }},
+    {Method::PenFaoSunshine, "PFAOsun", "Pen-FAO sunsh. only", MethodDialog::Combination, kCombinationBoth,
+     ResultUnit::MillimetresPerDay,
+     [](const DailyWeather& D, const SiteDay& S, MethodContext&) { return PenFaoSunshine(D, S); }},
+    {Method::Hargreaves, "Hargr.", "Hargreaves", MethodDialog::Others, kOthersAny, ResultUnit::MillimetresPerDay,
+     [](const DailyWeather& D, const SiteDay& S, MethodContext& c) -> std::optional<double> {
+         return Hargreaves(D, S, c.hargreaves);
+     }},
+    // The combination dialog enables Turc and "P-T extrad" with radiation but no
+    // sunshine; the others dialog's test on radiation passes whatever the box holds.
+    {Method::Turc, "Turc", "Turc", MethodDialog::Others, kCombinationRadiation | kOthersAny,
+     ResultUnit::MillimetresPerDay,
+     [](const DailyWeather& D, const SiteDay& S, MethodContext&) -> std::optional<double> { return Turc(D, S); }},
+    {Method::Thornthwaite, "Thornt.", "Thorntwaite", MethodDialog::Others, kOthersAny, ResultUnit::None,
+     [](const DailyWeather& D, const SiteDay& S, MethodContext&) -> std::optional<double> {
+         return double(Thornthwaite(D, S));
+     }},
+    {Method::PriestleyTaylorExtrad, "P-T extrad", "Priestley-Taylor (with extimated radiation)", MethodDialog::Others,
+     kCombinationRadiation | kOthersAny, ResultUnit::DegreesCelsius,
+     [](const DailyWeather& D, const SiteDay& S, MethodContext& c) -> std::optional<double> {
+         return double(PriestleyTaylorExtrad(D, S, c.monthlyRange));
+     }},
+    {Method::BlaneyCriddle, "Bl-Cr", "Blaney-Criddle", MethodDialog::Others, kOthersAny, ResultUnit::None,
+     [](const DailyWeather& D, const SiteDay& S, MethodContext&) -> std::optional<double> {
+         return double(BlaneyCriddle(D, S));
+     }},
+    {Method::PotentialRadiation, "PotRad", "Print potential radiation", MethodDialog::Others, kEveryOpening,
+     ResultUnit::MegajoulesPerSquareMetreDay,
+     [](const DailyWeather& D, const SiteDay& S, MethodContext&) -> std::optional<double> {
+         return PotentialRadiation(D, S);
+     }},
+}};
+
+constexpr const MethodInfo& Info(Method method) { return kMethods[Index(method)]; }
+
+static_assert(
+    [] {
+        for (std::size_t i = 0; i < kMethods.size(); ++i)
+            if (Index(kMethods[i].method) != i) return false;
+        return true;
+    }(),
+    "kMethods lists every method once, in the order of Method");
+
+// The method whose result label is exactly this text.
+std::optional<Method> MethodOfLabel(std::string_view label);
+
+// The methods of a dialog's check boxes, in table order.
+std::vector<Method> MethodsOf(MethodDialog dialog);
+
+// The labels of the combination methods: the ET sources of the model files and of
+// on-demand irrigation, in this order (label number 1..6).
+inline constexpr auto kEtLabels = [] {
+    constexpr auto count = [] {
+        std::size_t n = 0;
+        for (const MethodInfo& info : kMethods) n += info.dialog == MethodDialog::Combination ? 1 : 0;
+        return n;
+    }();
+    std::array<const char*, count> labels{};
+    std::size_t i = 0;
+    for (const MethodInfo& info : kMethods)
+        if (info.dialog == MethodDialog::Combination) labels[i++] = info.label;
+    return labels;
+}();
+
+struct EtColumns {
+    int count = 0;                                  // matches kept (at most six)
+    std::vector<int> labels;                        // label numbers 1..6, in column order
+    std::array<int, kEtLabels.size() + 1> column{}; // column of each label number (rightmost match), 0 when absent
+};
+
+// Columns 1..30 of row 1 whose title equals one of kEtLabels exactly. Matches beyond
+// the sixth are ignored.
+EtColumns FindEtColumns(const MeteoSheet& sheet);
+
+} // namespace etp

@@ -1,0 +1,52 @@
+#include "workbench/MethodCommands.h"
+
+#include "et/Compute.h"
+#include "et/MethodAvailability.h"
+
+namespace etp {
+
+bool OpenMethods(Workbench& workbench, MethodDialog dialog, UserInterface& ui)
+{
+    switch (OpenMethodDialog(dialog, workbench.columns, workbench.methods)) {
+    case ColumnCheck::Passed: return true;
+    case ColumnCheck::VariableMissing: ui.message(kProblemsInVariables, kApplicationTitle, Icon::Critical); break;
+    // The two questions have OK and Cancel; the answer makes no difference.
+    case ColumnCheck::NoRadiationOrSunshine:
+        ui.question(kNoRadiationOrSunshine, kApplicationTitle, Icon::Critical, Buttons::OkCancel);
+        break;
+    case ColumnCheck::WindMissing:
+        ui.question(kProblemsInVariables, kApplicationTitle, Icon::Critical, Buttons::OkCancel);
+        break;
+    }
+    return false;
+}
+
+bool ConfirmMethods(const Workbench& workbench, MethodDialog dialog, UserInterface& ui)
+{
+    const Outcome outcome = ConfirmMethodDialog(dialog, workbench.methods);
+    if (!outcome.done()) ui.message(outcome.message, kApplicationTitle, outcome.icon);
+    return outcome.done();
+}
+
+ComputeOutcome ComputeResults(Workbench& workbench, UserInterface& ui)
+{
+    auto busy = ui.busy(Pointer::Busy);
+    const ComputeSettings settings{workbench.columns, workbench.units, workbench.station, workbench.methods,
+                                   workbench.hargreaves};
+    Outcome outcome = CheckComputeSettings(settings);
+    if (outcome.done()) {
+        if (StationAtOrigin(workbench.station) &&
+            ui.question(kStationQuestion, kApplicationTitle, Icon::Question, Buttons::OkCancel) == Answer::Cancel)
+            return ComputeOutcome::StationRequested;
+        outcome = Compute(workbench.sheet, settings, workbench.previousMeanTemperature);
+    }
+    if (!outcome.message.empty()) ui.message(outcome.message, kApplicationTitle, outcome.icon);
+    switch (outcome.kind) {
+    case Outcome::Kind::Done: return ComputeOutcome::Completed;
+    case Outcome::Kind::Refused: return ComputeOutcome::Refused;
+    case Outcome::Kind::Stopped: return ComputeOutcome::Stopped;
+    }
+    return ComputeOutcome::Stopped;
+}
+
+} // namespace etp

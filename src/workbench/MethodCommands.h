@@ -1,0 +1,31 @@
+#pragma once
+// The commands of the two method dialogs and of "Compute": they ask and tell the person
+// what the domain answers.
+#include "base/UserInterface.h"
+#include "et/Methods.h"
+#include "workbench/Workbench.h"
+
+namespace etp {
+
+inline constexpr const char* kStationQuestion =
+    "Your meteorological station is at 0° degrees and at 0 m above sea level or simple you forgot this data ?";
+
+// Opening a method dialog by its menu item: enables what the column boxes allow, or
+// says why not and answers false (the dialog is then hidden).
+bool OpenMethods(Workbench& workbench, MethodDialog dialog, UserInterface& ui);
+
+// "OK" of a method dialog: true (hide the dialog) when one of its own boxes is checked;
+// otherwise the message, and the dialog stays.
+bool ConfirmMethods(const Workbench& workbench, MethodDialog dialog, UserInterface& ui);
+
+enum class ComputeOutcome {
+    Completed,
+    StationRequested, // the person cancelled the latitude/altitude question: show the station dialog
+    Refused,          // nothing was written
+    Stopped,          // an error ended the command at a row; what was written stays
+};
+
+// "Compute", with the busy pointer; a station at 0° and 0 m is asked about first.
+ComputeOutcome ComputeResults(Workbench& workbench, UserInterface& ui);
+
+} // namespace etp

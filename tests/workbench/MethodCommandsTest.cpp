@@ -1,0 +1,92 @@
+#include "workbench/MethodCommands.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "et/MethodAvailability.h"
+#include "support/ScriptedUserInterface.h"
+#include "support/SheetBuilder.h"
+
+namespace etp {
+
+namespace {
+
+using testing::ScriptedUserInterface;
+
+const std::string kTitle = std::string(kApplicationTitle) + "|";
+
+} // namespace
+
+// What the method dialogs' checks answer reaches the person as a message or as an
+// OK/Cancel question whose answer changes nothing.
+TEST(OpenMethods, EachFailedCheckIsShown)
+{
+    struct Case {
+        const char* tmax;
+        const char* radiation;
+        const char* wind;
+        const char* message;
+        bool asks;
+    };
+    const Case cases[] = {
+        {"?", "6", "7", kProblemsInVariables, false},
+        {"3", "0", "7", kNoRadiationOrSunshine, true},
+        {"3", "6", "?", kProblemsInVariables, true},
+    };
+    for (const auto& c : cases) {
+        Workbench workbench;
+        workbench.columns.text = {"1", "2", c.tmax, "4", "5", c.radiation, c.wind, "0"};
+        ScriptedUserInterface ui;
+        if (c.asks) ui.answers.push_back(Answer::Ok);
+        EXPECT_FALSE(OpenMethods(workbench, MethodDialog::Combination, ui));
+        EXPECT_EQ(ui.messages, std::vector<std::string>{kTitle + c.message});
+        EXPECT_EQ(ui.icons, std::vector<Icon>{Icon::Critical});
+        EXPECT_TRUE(ui.answers.empty()) << c.message;
+    }
+}
+
+// A station at 0° and 0 m is asked about after the checks that refuse and before
+// anything is written; a stop is shown with the row and the method.
+TEST(ComputeResults, StationQuestionThenMessages)
+{
+    Workbench workbench;
+    workbench.sheet = testing::SheetOf({testing::kStationTitles, "21/06/95\t12\t28\t40\t90\t22\t2\t10\t0"});
+    workbench.columns.text = {"1", "2", "3", "4", "5", "6", "7", "8"};
+    workbench.methods.checked[Method::PenMon] = true;
+    workbench.station = {"0", "0.0", "2"};
+    ScriptedUserInterface ui;
+
+    ui.answers = {Answer::Cancel};
+    EXPECT_EQ(ComputeResults(workbench, ui), ComputeOutcome::StationRequested);
+    EXPECT_EQ(ui.messages, std::vector<std::string>{kTitle + kStationQuestion});
+    EXPECT_EQ(ui.icons, std::vector<Icon>{Icon::Question});
+    EXPECT_EQ(workbench.sheet.lastNonEmptyColumn(1), 9);
+    EXPECT_EQ(ui.pointers, (std::vector<Pointer>{Pointer::Busy, Pointer::Normal}));
+
+    // A wind height of 0 stops the first row.
+    ui.messages.clear();
+    ui.icons.clear();
+    ui.answers = {Answer::Ok};
+    workbench.station.windHeight = "0";
+    EXPECT_EQ(ComputeResults(workbench, ui), ComputeOutcome::Stopped);
+    ASSERT_EQ(ui.messages.size(), 2u);
+    EXPECT_EQ(ui.messages[1].rfind(kTitle + "Arithmetic error in row 2: ", 0), 0u) << ui.messages[1];
+    EXPECT_EQ(ui.icons[1], Icon::Critical);
+
+    // A refusal comes before the question.
+    ui.messages.clear();
+    workbench.columns.text[DateBox] = "?";
+    EXPECT_EQ(ComputeResults(workbench, ui), ComputeOutcome::Refused);
+    EXPECT_EQ(ui.messages, std::vector<std::string>{kTitle + kProblemsInVariables});
+    EXPECT_EQ(ui.pointer(), Pointer::Normal);
+
+    ui.messages.clear();
+    workbench.columns.text[DateBox] = "1";
+    workbench.station = {"45", "100", "2"};
+    EXPECT_EQ(ComputeResults(workbench, ui), ComputeOutcome::Completed);
+    EXPECT_TRUE(ui.messages.empty());
+}
+
+} // namespace etp
