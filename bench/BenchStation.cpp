@@ -11,6 +11,7 @@
 #include "et/Methods.h"
 #include "sheet/NumericValue.h"
 #include "workbench/Commands.h"
+#include "workbench/FileCommands.h"
 
 namespace etp::bench {
 

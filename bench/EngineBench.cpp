@@ -8,6 +8,7 @@
 #include "BenchStation.h"
 #include "et/ResultFormat.h"
 #include "workbench/Commands.h"
+#include "workbench/FileCommands.h"
 
 namespace {
 

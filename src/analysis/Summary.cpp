@@ -3,7 +3,6 @@
 #include <cstdio>
 #include <map>
 
-#include "base/AtomicFile.h"
 #include "et/Methods.h"
 #include "sheet/DateParts.h"
 #include "sheet/NumericValue.h"
@@ -99,18 +98,6 @@ std::string SummaryText(const Summary& summary)
             text += "\n";
         }
     return text;
-}
-
-bool SaveSummaryAs(const Workbench& workbench, UserInterface& ui)
-{
-    const auto name = ui.chooseSaveFile("*.txt", "Save summary");
-    if (!name || name->empty() || name->find_first_of("*?") != std::string::npos) return false;
-    auto busy = ui.busy(Pointer::Busy);
-    if (const auto failure = WriteFileAtomically(*name, SummaryText(Summarize(workbench)))) {
-        ui.message("The file " + *name + " could not be written: " + *failure + ".", kApplicationTitle, Icon::Critical);
-        return false;
-    }
-    return true;
 }
 
 } // namespace etp

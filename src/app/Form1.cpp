@@ -35,6 +35,7 @@
 #include "app/frmOthermet.h"
 #include "sheet/SheetQueries.h"
 #include "workbench/Commands.h"
+#include "workbench/FileCommands.h"
 
 namespace etp {
 

@@ -5,7 +5,7 @@
 
 #include "sheet/DecimalText.h"
 #include "sheet/SheetQueries.h"
-#include "workbench/Commands.h"
+#include "workbench/IrrigationCommands.h"
 
 namespace etp {
 

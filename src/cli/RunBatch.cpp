@@ -14,6 +14,7 @@
 #include "et/MethodAvailability.h"
 #include "sheet/NumericValue.h"
 #include "workbench/Commands.h"
+#include "workbench/FileCommands.h"
 
 namespace etp {
 

@@ -16,10 +16,6 @@ int LastDataRow(const MeteoSheet& sheet, const ColumnMap& columns);
 // counted); 1 for an empty title row. New result columns go right after it.
 int UsedColumnCount(const MeteoSheet& sheet);
 
-// What the callers of the two look-ups say when there is no such column.
-inline constexpr const char* kNoRainMessage = "No rain in data sheet";
-inline constexpr const char* kNoEtMessage = "You dont have computed the ETP!!";
-
 // First column of 1..30 whose upper-cased title contains "PRE", "PIO" or "RAI"; 0 when none.
 int FindRainColumn(const MeteoSheet& sheet);
 

@@ -2,12 +2,9 @@
 
 #include <gtest/gtest.h>
 
-#include <csignal>
 #include <filesystem>
-#include <sys/resource.h>
 
 #include "models/ModelSheets.h"
-#include "support/ChildProcess.h"
 #include "support/ScriptedUserInterface.h"
 
 namespace etp {
@@ -137,54 +134,23 @@ TEST(ModelFileCommands, SaveAllRunsBothSaves)
     }
 }
 
-TEST(ModelFileCommands, AReadOnlyFolderGetsAMessageAndLeavesNoStrayFile)
+// Opening the dialogs: a date the CREAMS table cannot place leaves it with its headers
+// only; a sheet without ET columns gets the message and a disabled choice.
+TEST(ModelFileCommands, DialogsBeingCreatedShowTheirRefusals)
 {
-    const Workbench workbench = YearOfWeather();
-    TempDir dir;
-    const auto path = dir.write("m.rn", "old");
-    using std::filesystem::perms;
-    std::filesystem::permissions(dir.path(), perms::owner_read | perms::owner_exec | perms::others_read | perms::others_exec);
-    const auto run = testing::RunInChild(
-        [&](std::string& report) {
-            ScriptedUserInterface ui;
-            ui.saveFiles = {path};
-            const bool saved = SaveMacroRain(workbench, ui);
-            for (const auto& message : ui.messages) report += message;
-            return saved ? 1 : 0;
-        },
-        true);
-    ASSERT_TRUE(run) << "the child could not give up root's file permissions";
-    EXPECT_EQ(run->status, 0) << "saved into a read-only folder";
-    EXPECT_EQ(run->report, Message("The file " + path + " could not be written: Permission denied."));
-    EXPECT_EQ(ReadFile(path), "old");
-    EXPECT_EQ(FilesIn(dir.path()), std::vector<std::string>{"m.rn"});
-}
-
-// The disk fills up halfway through: a child process saves under a file-size limit,
-// so the write fails even for root. The file that was there must survive whole.
-TEST(ModelFileCommands, AnExistingFileSurvivesAFailedWrite)
-{
-    const Workbench workbench = YearOfWeather();
-    for (const Save& save : AllSaves()) {
-        TempDir dir;
-        const auto path = dir.write("model.out", "the older file");
-        const auto run = testing::RunInChild(
-            [&](std::string&) {
-                std::signal(SIGXFSZ, SIG_IGN);
-                const rlimit limit{64, 64};
-                setrlimit(RLIMIT_FSIZE, &limit);
-                ScriptedUserInterface ui;
-                ui.saveFiles = {path};
-                const bool reported = !save.press(workbench, ui) && ui.messages.size() == 1 &&
-                                      ui.messages[0].find("could not be written: File too large.") != std::string::npos;
-                return reported ? 0 : 1;
-            },
-            false);
-        ASSERT_TRUE(run) << save.name;
-        EXPECT_EQ(run->status, 0) << save.name << ": the failure was not reported";
-        EXPECT_EQ(ReadFile(path), "the older file") << save.name;
-        EXPECT_EQ(FilesIn(dir.path()), std::vector<std::string>{"model.out"}) << save.name;
-    }
+    Workbench workbench = YearOfWeather("ET");
+    workbench.sheet.setCellText(3, 1, "32/01/95");
+    CreamsTable table;
+    table.fill({{"1", "2", "3", "4"}});
+    ScriptedUserInterface ui;
+    EXPECT_FALSE(BuildCreamsTable(workbench, table, ui));
+    EXPECT_EQ(table.text(1, 1), "Tmean F°");
+    EXPECT_EQ(table.text(2, 1), "");
+    EXPECT_EQ(ui.pointers, (std::vector<Pointer>{Pointer::Busy, Pointer::Normal}));
+    EXPECT_FALSE(NewMethodChoice(workbench, ui).enabled);
+    EXPECT_FALSE(NewLeachmSettings(workbench, ui).methods.enabled);
+    EXPECT_EQ(ui.messages, (std::vector<std::string>{Message("The date in row 3 is not a date: \"32/01/95\""), kNoEt, kNoEt}));
+    EXPECT_EQ(ui.icons, (std::vector<Icon>{Icon::Critical, Icon::None, Icon::None}));
 }
 
 // A save refused for its data writes nothing and keeps the file that was there: without
