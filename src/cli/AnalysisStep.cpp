@@ -48,8 +48,7 @@ bool RunDataCheck(const Workbench& workbench, const AnalysisOptions& options, st
 bool WriteAnalysisFiles(const Workbench& workbench, const AnalysisOptions& options, const ChartRenderer& renderChart,
                         UserInterface& ui)
 {
-    if (!options.summary.empty() &&
-        !WriteTextFile(ui, options.summary, TextBuilder([&] { return SummaryText(Summarize(workbench)); })))
+    if (!options.summary.empty() && !WriteTextFile(ui, options.summary, [&] { return SummaryText(Summarize(workbench)); }))
         return false;
     if (!options.chart.empty()) {
         std::string error;

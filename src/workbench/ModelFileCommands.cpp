@@ -25,7 +25,7 @@ bool SaveRainFile(const Workbench& workbench, const SaveDialog& dialog, UserInte
         ui.message(kNoRainMessage, kApplicationTitle);
         return false;
     }
-    return WriteTextFile(ui, *path, TextBuilder([&] { return build(rainColumn); }));
+    return WriteTextFile(ui, *path, [&] { return build(rainColumn); });
 }
 
 // An ET file: the ET column is chosen before the file is asked for.
@@ -34,7 +34,7 @@ bool SaveEtFile(const Workbench& workbench, const MethodChoice& methods, const S
 {
     const int etColumn = ChosenEtColumn(methods, workbench.sheet, ui);
     if (etColumn == 0) return false;
-    return SaveTextFile(ui, dialog, TextBuilder([&] { return build(etColumn); })).has_value();
+    return SaveTextFile(ui, dialog, [&] { return build(etColumn); }).has_value();
 }
 
 } // namespace
@@ -54,8 +54,7 @@ bool BuildCreamsTable(const Workbench& workbench, CreamsTable& table, UserInterf
 
 bool SaveCreamsTemperatureRadiation(const CreamsTable& table, UserInterface& ui)
 {
-    return SaveTextFile(ui, kCreamsTemperatureRadiationDialog, TextBuilder([&] { return CreamsTemperatureRadiationText(table); }))
-        .has_value();
+    return SaveTextFile(ui, kCreamsTemperatureRadiationDialog, [&] { return CreamsTemperatureRadiationText(table); }).has_value();
 }
 
 bool SaveCreamsRain(const Workbench& workbench, UserInterface& ui)

@@ -7,7 +7,7 @@ namespace etp {
 
 bool SaveSummaryAs(const Workbench& workbench, UserInterface& ui)
 {
-    return SaveTextFile(ui, kSaveSummaryDialog, TextBuilder([&] { return SummaryText(Summarize(workbench)); })).has_value();
+    return SaveTextFile(ui, kSaveSummaryDialog, [&] { return SummaryText(Summarize(workbench)); }).has_value();
 }
 
 } // namespace etp
