@@ -9,6 +9,7 @@
 #include "et/ResultFormat.h"
 #include "workbench/Commands.h"
 #include "workbench/MethodCommands.h"
+#include "workbench/FileCommands.h"
 
 namespace {
 

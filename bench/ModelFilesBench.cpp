@@ -15,6 +15,8 @@
 #include "BenchStation.h"
 #include "irrigation/Irrigation.h"
 #include "models/CreamsTable.h"
+#include "models/CreamsWriter.h"
+#include "models/MacroWriter.h"
 #include "sheet/NumericValue.h"
 #include "sheet/SheetQueries.h"
 #include "workbench/ModelFileCommands.h"
@@ -172,18 +174,19 @@ void RunIrrigation(benchmark::State& state, const char* stage,
 
 void IrrigationTurned(benchmark::State& state)
 {
-    RunIrrigation(state, "irrigation, turned", [](MeteoSheet& sheet, const Workbench& w, UserInterface& ui) {
-        const auto applied = ApplyTurnedIrrigation(sheet, w.columns, TurnedIrrigationTexts{}, ui);
-        return applied && !applied->empty();
+    RunIrrigation(state, "irrigation, turned", [](MeteoSheet& sheet, const Workbench& w, UserInterface&) {
+        const auto applied = ApplyTurnedIrrigation(sheet, w.columns, FindRainColumn(sheet), TurnedIrrigationTexts{});
+        return applied.outcome.done() && !applied.applications.empty();
     });
 }
 ETP_STAGE(IrrigationTurned);
 
 void IrrigationOnDemand(benchmark::State& state)
 {
-    RunIrrigation(state, "irrigation, on demand", [](MeteoSheet& sheet, const Workbench& w, UserInterface& ui) {
-        const auto applied = ApplyOnDemandIrrigation(sheet, w.columns, Column(w, "PenMon"), OnDemandIrrigationTexts{}, ui);
-        return applied && !applied->empty();
+    RunIrrigation(state, "irrigation, on demand", [](MeteoSheet& sheet, const Workbench& w, UserInterface&) {
+        const auto applied =
+            ApplyOnDemandIrrigation(sheet, w.columns, FindRainColumn(sheet), Column(w, "PenMon"), OnDemandIrrigationTexts{});
+        return applied.outcome.done() && !applied.applications.empty();
     });
 }
 ETP_STAGE(IrrigationOnDemand);

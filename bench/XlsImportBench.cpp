@@ -10,7 +10,7 @@
 
 #include "BenchStation.h"
 
-#include "workbench/Commands.h"
+#include "workbench/FileCommands.h"
 #include "workbench/Workbench.h"
 
 #ifdef ETP_HAVE_FREEXL

@@ -101,16 +101,4 @@ std::string SummaryText(const Summary& summary)
     return text;
 }
 
-bool SaveSummaryAs(const Workbench& workbench, UserInterface& ui)
-{
-    const auto name = ui.chooseSaveFile("*.txt", "Save summary");
-    if (!name || name->empty() || name->find_first_of("*?") != std::string::npos) return false;
-    auto busy = ui.busy(Pointer::Busy);
-    if (const auto failure = WriteFileAtomically(*name, SummaryText(Summarize(workbench)))) {
-        ui.message("The file " + *name + " could not be written: " + *failure + ".", kApplicationTitle, Icon::Critical);
-        return false;
-    }
-    return true;
-}
-
 } // namespace etp

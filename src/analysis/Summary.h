@@ -3,7 +3,6 @@
 #include <string>
 #include <vector>
 
-#include "base/UserInterface.h"
 #include "workbench/Workbench.h"
 
 namespace etp {
@@ -28,9 +27,5 @@ Summary Summarize(const Workbench& workbench);
 
 // TAB-separated: period, days, then sum and mean of each column; months first, then years.
 std::string SummaryText(const Summary& summary);
-
-// Tools > Summary > "Save...": asks for a name and writes SummaryText there atomically.
-// False when cancelled, or after a message naming the file when it could not be written.
-bool SaveSummaryAs(const Workbench& workbench, UserInterface& ui);
 
 } // namespace etp

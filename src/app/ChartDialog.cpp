@@ -14,6 +14,7 @@
 
 #include "app/ChartRenderer.h"
 #include "app/DialogButtons.h"
+#include "workbench/SaveTextFile.h"
 #include "workbench/Workbench.h"
 
 namespace etp {
@@ -148,8 +149,8 @@ void ChartDialog::ListColumns_Changed(QListWidgetItem*)
 
 void ChartDialog::exportChart(const char* pattern)
 {
-    const auto name = ui_.chooseSaveFile(pattern, "Export chart");
-    if (!name || name->empty() || name->find_first_of("*?") != std::string::npos) return;
+    const auto name = AskSaveName(ui_, {pattern, kExportChartTitle});
+    if (!name) return;
     std::string error;
     auto busy = ui_.busy(Pointer::Busy);
     if (!WriteChart(*ChartView1->chart(), ChartView1->chart()->size().toSize(), *name, error))

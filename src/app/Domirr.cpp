@@ -4,7 +4,7 @@
 #include <QPushButton>
 
 #include "app/MethodChoiceBox.h"
-#include "workbench/Commands.h"
+#include "workbench/IrrigationCommands.h"
 #include "workbench/ModelFileCommands.h"
 
 namespace etp {

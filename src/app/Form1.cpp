@@ -36,6 +36,7 @@
 #include "sheet/SheetQueries.h"
 #include "workbench/Commands.h"
 #include "workbench/MethodCommands.h"
+#include "workbench/FileCommands.h"
 
 namespace etp {
 

@@ -9,6 +9,8 @@
 #include <QMessageBox>
 #include <QStringList>
 
+#include "workbench/SaveTextFile.h"
+
 namespace etp {
 
 QString ShownText(const std::string& text)
@@ -72,8 +74,6 @@ Answer BoxAnswer(int button, Buttons buttons)
 }
 
 std::string LocalPath(const QString& path) { return QFile::encodeName(path).toStdString(); }
-
-bool HasWildcard(const std::string& name) { return name.find_first_of("*?") != std::string::npos; }
 
 } // namespace
 

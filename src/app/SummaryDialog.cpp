@@ -12,6 +12,7 @@
 #include <algorithm>
 
 #include "analysis/Summary.h"
+#include "workbench/ToolsCommands.h"
 #include "app/DialogButtons.h"
 #include "app/QtUserInterface.h"
 

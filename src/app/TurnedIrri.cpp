@@ -4,7 +4,7 @@
 #include <QPushButton>
 #include <QLabel>
 
-#include "workbench/Commands.h"
+#include "workbench/IrrigationCommands.h"
 
 namespace etp {
 

@@ -5,7 +5,7 @@
 
 #include "app/Form1.h"
 #include "app/QtUserInterface.h"
-#include "workbench/Commands.h"
+#include "workbench/FileCommands.h"
 #include "workbench/Workbench.h"
 
 namespace {

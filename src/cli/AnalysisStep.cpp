@@ -2,7 +2,7 @@
 
 #include "analysis/DataCheck.h"
 #include "analysis/Summary.h"
-#include "base/AtomicFile.h"
+#include "workbench/SaveTextFile.h"
 
 namespace etp {
 
@@ -48,13 +48,8 @@ bool RunDataCheck(const Workbench& workbench, const AnalysisOptions& options, st
 bool WriteAnalysisFiles(const Workbench& workbench, const AnalysisOptions& options, const ChartRenderer& renderChart,
                         UserInterface& ui)
 {
-    if (!options.summary.empty()) {
-        if (const auto failure = WriteFileAtomically(options.summary, SummaryText(Summarize(workbench)))) {
-            ui.message("The file " + options.summary + " could not be written: " + *failure + ".", kApplicationTitle,
-                       Icon::Critical);
-            return false;
-        }
-    }
+    if (!options.summary.empty() && !WriteTextFile(ui, options.summary, [&] { return SummaryText(Summarize(workbench)); }))
+        return false;
     if (!options.chart.empty()) {
         std::string error;
         if (!renderChart(workbench, options.chart, error)) {

@@ -6,7 +6,7 @@
 #include "et/MethodTable.h"
 #include "sheet/DecimalText.h"
 #include "sheet/SheetQueries.h"
-#include "workbench/Commands.h"
+#include "workbench/IrrigationCommands.h"
 
 namespace etp {
 

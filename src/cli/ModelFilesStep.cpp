@@ -6,7 +6,9 @@
 #include "et/MethodTable.h"
 #include "sheet/NumericValue.h"
 #include "sheet/SheetQueries.h"
+#include "workbench/Messages.h"
 #include "workbench/ModelFileCommands.h"
+#include "workbench/SaveTextFile.h"
 
 namespace etp {
 
@@ -33,7 +35,8 @@ bool IsEtLabel(const std::string& label)
 // title row does not carry cannot be chosen.
 bool ChooseEt(MethodChoice& methods, const Workbench& workbench, const std::string& label, UserInterface& ui)
 {
-    if (!FillMethodChoice(methods, workbench.sheet, ui)) return false;
+    methods = NewMethodChoice(workbench, ui);
+    if (!methods.enabled) return false;
     if (label.empty() || methods.selectCaption(label)) return true;
     ui.message(kNoEtMessage, kApplicationTitle);
     return false;
@@ -79,7 +82,7 @@ std::optional<std::string> CheckModelFileOptions(const ModelFileOptions& options
         {"--creams-tr", &options.creamsTr},   {"--creams-rain", &options.creamsRain}, {"--leachm-rain", &options.leachmRain},
         {"--leachm-etp", &options.leachmEtp}, {"--macro-rain", &options.macroRain},   {"--macro-etp", &options.macroEtp}};
     for (const auto& [name, file] : files)
-        if (file->find_first_of("*?") != std::string::npos)
+        if (HasWildcard(*file))
             return std::string(name) + " takes a file name without * or ?: \"" + *file + "\"";
     return std::nullopt;
 }

@@ -15,6 +15,7 @@
 #include "sheet/NumericValue.h"
 #include "workbench/Commands.h"
 #include "workbench/MethodCommands.h"
+#include "workbench/FileCommands.h"
 
 namespace etp {
 

@@ -62,24 +62,6 @@ std::optional<double> RowDayOfYear(const MeteoSheet& sheet, int row, int dateCol
     return PositionalDayOfYear(date.day, date.month);
 }
 
-struct RainRows {
-    int last;       // last day row
-    int rainColumn;
-    int dateColumn;
-};
-
-// The rows and columns both schedulers walk; "No rain in data sheet" without a rain column.
-std::optional<RainRows> DaysWithRain(const MeteoSheet& sheet, const ColumnMap& columns, UserInterface& ui)
-{
-    const int last = LastDataRow(sheet, columns);
-    const int rainColumn = FindRainColumn(sheet);
-    if (rainColumn == 0) {
-        ui.message(kNoRainMessage, kApplicationTitle);
-        return std::nullopt;
-    }
-    return RainRows{last, rainColumn, columns.column(DateBox)};
-}
-
 IrrigationApplication Water(MeteoSheet& sheet, int row, int rainColumn, int dateColumn, double rain, double amount)
 {
     sheet.setCellText(row, rainColumn, DecimalText(rain + amount));
@@ -133,12 +115,7 @@ OnDemandSchedule ParseOnDemand(const OnDemandIrrigationTexts& texts, TextCheck& 
     return schedule;
 }
 
-bool Refused(const TextCheck& check, UserInterface& ui)
-{
-    if (!check.problem()) return false;
-    ui.message(*check.problem(), kApplicationTitle, Icon::Exclamation);
-    return true;
-}
+IrrigationRun Refused(const TextCheck& check) { return {Outcome::Refused(*check.problem(), Icon::Exclamation), {}}; }
 
 } // namespace
 
@@ -156,21 +133,19 @@ std::optional<std::string> OnDemandIrrigationTextProblem(const OnDemandIrrigatio
     return check.problem();
 }
 
-std::optional<std::vector<IrrigationApplication>> ApplyTurnedIrrigation(MeteoSheet& sheet, const ColumnMap& columns,
-                                                                       const TurnedIrrigationTexts& texts,
-                                                                       UserInterface& ui)
+IrrigationRun ApplyTurnedIrrigation(MeteoSheet& sheet, const ColumnMap& columns, int rainColumn,
+                                    const TurnedIrrigationTexts& texts)
 {
     TextCheck check;
     const TurnedSchedule schedule = ParseTurned(texts, check);
-    if (Refused(check, ui)) return std::nullopt;
+    if (check.problem()) return Refused(check);
 
-    auto busy = ui.busy(Pointer::Busy);
-    const auto rows = DaysWithRain(sheet, columns, ui);
-    if (!rows) return std::nullopt;
-    const auto [last, rainColumn, dateColumn] = *rows;
+    const int last = LastDataRow(sheet, columns);
+    const int dateColumn = columns.column(DateBox);
     const int F = schedule.frequency;
 
-    std::vector<IrrigationApplication> applications;
+    IrrigationRun run;
+    std::vector<IrrigationApplication>& applications = run.applications;
     std::array<double, 101> RainHistory{}; // slots 1..100
     int count = 0; // counted days since the start or the last application day; runs on across years
     for (int r = 2; r <= last; ++r) {
@@ -186,24 +161,21 @@ std::optional<std::vector<IrrigationApplication>> ApplyTurnedIrrigation(MeteoShe
             applications.push_back(Water(sheet, r, rainColumn, dateColumn, rain, schedule.amount));
         count = 0; // a skipped application restarts the count too
     }
-    return applications;
+    return run;
 }
 
-std::optional<std::vector<IrrigationApplication>> ApplyOnDemandIrrigation(MeteoSheet& sheet, const ColumnMap& columns,
-                                                                         int etColumn,
-                                                                         const OnDemandIrrigationTexts& texts,
-                                                                         UserInterface& ui)
+IrrigationRun ApplyOnDemandIrrigation(MeteoSheet& sheet, const ColumnMap& columns, int rainColumn, int etColumn,
+                                      const OnDemandIrrigationTexts& texts)
 {
     TextCheck check;
     const OnDemandSchedule schedule = ParseOnDemand(texts, check);
-    if (Refused(check, ui)) return std::nullopt;
+    if (check.problem()) return Refused(check);
 
-    auto busy = ui.busy(Pointer::Busy);
-    const auto rows = DaysWithRain(sheet, columns, ui);
-    if (!rows) return std::nullopt;
-    const auto [last, rainColumn, dateColumn] = *rows;
+    const int last = LastDataRow(sheet, columns);
+    const int dateColumn = columns.column(DateBox);
 
-    std::vector<IrrigationApplication> applications;
+    IrrigationRun run;
+    std::vector<IrrigationApplication>& applications = run.applications;
     double Deficit = 0; // accumulated ET - rain [mm]; no lower bound, carried across years
     for (int r = 2; r <= last; ++r) {
         const auto d = RowDayOfYear(sheet, r, dateColumn);
@@ -216,7 +188,7 @@ std::optional<std::vector<IrrigationApplication>> ApplyOnDemandIrrigation(MeteoS
             Deficit = 0;
         }
     }
-    return applications;
+    return run;
 }
 
 } // namespace etp

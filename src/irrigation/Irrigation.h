@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "base/UserInterface.h"
+#include "base/Outcome.h"
 #include "sheet/MeteoSheet.h"
 #include "sheet/Settings.h"
 
@@ -41,18 +41,20 @@ struct OnDemandIrrigationTexts {
 std::optional<std::string> TurnedIrrigationTextProblem(const TurnedIrrigationTexts& texts);
 std::optional<std::string> OnDemandIrrigationTextProblem(const OnDemandIrrigationTexts& texts);
 
-// "Apply" of the turned irrigation. The texts are checked first: a text out of range
-// gets a message naming its field and nothing changes (empty result). Otherwise the
-// applications made, possibly none.
-std::optional<std::vector<IrrigationApplication>> ApplyTurnedIrrigation(MeteoSheet& sheet, const ColumnMap& columns,
-                                                                       const TurnedIrrigationTexts& texts,
-                                                                       UserInterface& ui);
+// What one "Apply" did: refused, with the message for the first text out of range
+// (icon Exclamation) and nothing changed, or done with the applications made, possibly none.
+struct IrrigationRun {
+    Outcome outcome;
+    std::vector<IrrigationApplication> applications;
+};
 
-// "Apply" of the on-demand irrigation with the ET of column etColumn (the column of the
-// chosen label). Empty result, and nothing changed, after a message.
-std::optional<std::vector<IrrigationApplication>> ApplyOnDemandIrrigation(MeteoSheet& sheet, const ColumnMap& columns,
-                                                                         int etColumn,
-                                                                         const OnDemandIrrigationTexts& texts,
-                                                                         UserInterface& ui);
+// The turned irrigation, added to the rain of column rainColumn.
+IrrigationRun ApplyTurnedIrrigation(MeteoSheet& sheet, const ColumnMap& columns, int rainColumn,
+                                    const TurnedIrrigationTexts& texts);
+
+// The on-demand irrigation with the ET of column etColumn (the column of the chosen
+// label), added to the rain of column rainColumn.
+IrrigationRun ApplyOnDemandIrrigation(MeteoSheet& sheet, const ColumnMap& columns, int rainColumn, int etColumn,
+                                      const OnDemandIrrigationTexts& texts);
 
 } // namespace etp

@@ -104,18 +104,4 @@ std::vector<CreamsLine> CreamsMonthlyLines(const MeteoSheet& sheet, const Column
     return lines;
 }
 
-bool BuildCreamsTable(const MeteoSheet& sheet, const ColumnMap& columns, const UnitSelection& units,
-                      CreamsTable& table, UserInterface& ui)
-{
-    auto busy = ui.busy(Pointer::Busy);
-    try {
-        table.fill(CreamsMonthlyLines(sheet, columns, units));
-        return true;
-    } catch (const RefusedInput& refusal) {
-        table.fill({});
-        ui.message(refusal.what(), kApplicationTitle, Icon::Critical);
-        return false;
-    }
-}
-
 } // namespace etp

@@ -6,7 +6,6 @@
 #include <string_view>
 #include <vector>
 
-#include "base/UserInterface.h"
 #include "sheet/MeteoSheet.h"
 #include "sheet/Settings.h"
 
@@ -41,11 +40,5 @@ private:
 // of the first year of the data, so the months before the first day are "no data".
 // Throws RefusedInput for a date that is not a date and beyond the limits above.
 std::vector<CreamsLine> CreamsMonthlyLines(const MeteoSheet& sheet, const ColumnMap& columns, const UnitSelection& units);
-
-// The CREAMS command: builds the lines and fills the table. On a refusal the message
-// names the row or the limit, and the table is left with its headers only. True when
-// the table holds the series.
-bool BuildCreamsTable(const MeteoSheet& sheet, const ColumnMap& columns, const UnitSelection& units,
-                      CreamsTable& table, UserInterface& ui);
 
 } // namespace etp

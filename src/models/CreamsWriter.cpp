@@ -1,6 +1,7 @@
 #include "models/CreamsWriter.h"
 
 #include "models/FixedWidth.h"
+#include "models/ModelFile.h"
 #include "sheet/PositionalDate.h"
 #include "sheet/NumericValue.h"
 #include "sheet/SheetQueries.h"
@@ -93,24 +94,6 @@ std::string CreamsRainText(const MeteoSheet& sheet, const ColumnMap& columns, in
         endField();
     }
     return text;
-}
-
-bool SaveCreamsTemperatureRadiation(const CreamsTable& table, UserInterface& ui)
-{
-    const auto path = AskOutputFile(ui, kCreamsTemperatureRadiationDialog);
-    if (!path) return false;
-    return WriteModelFile(*path, [&] { return CreamsTemperatureRadiationText(table); }, ui);
-}
-
-bool SaveCreamsRain(const MeteoSheet& sheet, const ColumnMap& columns, UserInterface& ui)
-{
-    return SaveRainFile(sheet, kCreamsRainDialog, ui, [&](int rainColumn) { return CreamsRainText(sheet, columns, rainColumn); });
-}
-
-void SaveCreamsAll(const CreamsTable& table, const MeteoSheet& sheet, const ColumnMap& columns, UserInterface& ui)
-{
-    SaveCreamsTemperatureRadiation(table, ui);
-    SaveCreamsRain(sheet, columns, ui);
 }
 
 } // namespace etp

@@ -4,16 +4,11 @@
 // with an explicit CR before the CR LF.
 #include <string>
 
-#include "base/UserInterface.h"
 #include "models/CreamsTable.h"
-#include "models/ModelFile.h"
 #include "sheet/MeteoSheet.h"
 #include "sheet/Settings.h"
 
 namespace etp {
-
-inline constexpr SaveDialog kCreamsTemperatureRadiationDialog{"*.tr", "Save T and Rad"};
-inline constexpr SaveDialog kCreamsRainDialog{"*.rn", " CREAMS - Save daily rain"};
 
 // More fields than this in the rain file can only come from dates that jump back and
 // forth by decades; the file is refused rather than grown without bound.
@@ -32,11 +27,5 @@ bool CreamsRainLineBreak(long fields);
 // 10 blanks, then one "00.00" field in inches per day, days missing between two dated
 // rows filled with "  .00". Dates read by position; every year counts 365 days.
 std::string CreamsRainText(const MeteoSheet& sheet, const ColumnMap& columns, int rainColumn);
-
-// "Save T and Rad", "Save Rain", "Save all" (each with its own file dialog). True when
-// the file was written; false when cancelled or after a message.
-bool SaveCreamsTemperatureRadiation(const CreamsTable& table, UserInterface& ui);
-bool SaveCreamsRain(const MeteoSheet& sheet, const ColumnMap& columns, UserInterface& ui);
-void SaveCreamsAll(const CreamsTable& table, const MeteoSheet& sheet, const ColumnMap& columns, UserInterface& ui);
 
 } // namespace etp

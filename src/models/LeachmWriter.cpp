@@ -8,6 +8,7 @@
 #include "base/ToSingle.h"
 #include "models/DayNumbers.h"
 #include "models/FixedWidth.h"
+#include "models/ModelFile.h"
 #include "sheet/PositionalDate.h"
 #include "sheet/NumericValue.h"
 #include "sheet/SheetQueries.h"
@@ -142,28 +143,9 @@ std::string LeachmEtpText(const MeteoSheet& sheet, const ColumnMap& columns, int
     return text;
 }
 
-bool SaveLeachmRain(const MeteoSheet& sheet, const ColumnMap& columns, const LeachmSettings& settings, UserInterface& ui)
+std::array<double, 3> LeachmNitrogen(const LeachmSettings& settings)
 {
-    return SaveRainFile(sheet, kLeachmRainDialog, ui, [&](int rainColumn) {
-        const std::array<double, 3> nitrogen = {NumericValue(settings.urea), NumericValue(settings.ammonium),
-                                                NumericValue(settings.nitrate)};
-        return LeachmRainText(sheet, columns, rainColumn, settings.dates, nitrogen);
-    });
-}
-
-bool SaveLeachmEtp(const MeteoSheet& sheet, const ColumnMap& columns, const LeachmSettings& settings, UserInterface& ui)
-{
-    const int etColumn = ChosenEtColumn(settings.methods, sheet, ui);
-    if (etColumn == 0) return false;
-    const auto path = AskOutputFile(ui, kLeachmEtpDialog);
-    if (!path) return false;
-    return WriteModelFile(*path, [&] { return LeachmEtpText(sheet, columns, etColumn); }, ui);
-}
-
-void SaveLeachmAll(const MeteoSheet& sheet, const ColumnMap& columns, const LeachmSettings& settings, UserInterface& ui)
-{
-    SaveLeachmRain(sheet, columns, settings, ui);
-    SaveLeachmEtp(sheet, columns, settings, ui);
+    return {NumericValue(settings.urea), NumericValue(settings.ammonium), NumericValue(settings.nitrate)};
 }
 
 } // namespace etp

@@ -4,16 +4,11 @@
 #include <array>
 #include <string>
 
-#include "base/UserInterface.h"
 #include "models/MethodChoice.h"
-#include "models/ModelFile.h"
 #include "sheet/MeteoSheet.h"
 #include "sheet/Settings.h"
 
 namespace etp {
-
-inline constexpr SaveDialog kLeachmRainDialog{"*.rn", "LEACHM - Save rain"};
-inline constexpr SaveDialog kLeachmEtpDialog{"*.etp", "LEACHW - Save ETP, T and amplitude"};
 
 inline constexpr int kLeachmMaxWeeks = 5300;
 inline constexpr int kLeachmMaxDays = 32766;
@@ -42,10 +37,7 @@ std::string LeachmRainText(const MeteoSheet& sheet, const ColumnMap& columns, in
 // that go back.
 std::string LeachmEtpText(const MeteoSheet& sheet, const ColumnMap& columns, int etColumn);
 
-// "Save rain data", "Save ETP data", "Save all" (each with its own file dialog). True
-// when the file was written; false when cancelled or after a message.
-bool SaveLeachmRain(const MeteoSheet& sheet, const ColumnMap& columns, const LeachmSettings& settings, UserInterface& ui);
-bool SaveLeachmEtp(const MeteoSheet& sheet, const ColumnMap& columns, const LeachmSettings& settings, UserInterface& ui);
-void SaveLeachmAll(const MeteoSheet& sheet, const ColumnMap& columns, const LeachmSettings& settings, UserInterface& ui);
+// The three concentrations of the settings' texts, as LeachmRainText takes them.
+std::array<double, 3> LeachmNitrogen(const LeachmSettings& settings);
 
 } // namespace etp

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "models/FixedWidth.h"
+#include "models/ModelFile.h"
 #include "sheet/PositionalDate.h"
 #include "sheet/SheetQueries.h"
 
@@ -27,26 +28,6 @@ std::string MacroDailyText(const MeteoSheet& sheet, const ColumnMap& columns, in
         text += kLineEnd;
     }
     return text;
-}
-
-bool SaveMacroRain(const MeteoSheet& sheet, const ColumnMap& columns, UserInterface& ui)
-{
-    return SaveRainFile(sheet, kMacroRainDialog, ui, [&](int rainColumn) { return MacroDailyText(sheet, columns, rainColumn); });
-}
-
-bool SaveMacroEtp(const MeteoSheet& sheet, const ColumnMap& columns, const MethodChoice& methods, UserInterface& ui)
-{
-    const int etColumn = ChosenEtColumn(methods, sheet, ui);
-    if (etColumn == 0) return false;
-    const auto path = AskOutputFile(ui, kMacroEtpDialog);
-    if (!path) return false;
-    return WriteModelFile(*path, [&] { return MacroDailyText(sheet, columns, etColumn); }, ui);
-}
-
-void SaveMacroAll(const MeteoSheet& sheet, const ColumnMap& columns, const MethodChoice& methods, UserInterface& ui)
-{
-    SaveMacroRain(sheet, columns, ui);
-    SaveMacroEtp(sheet, columns, methods, ui);
 }
 
 } // namespace etp

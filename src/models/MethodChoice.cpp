@@ -1,6 +1,5 @@
 #include "models/MethodChoice.h"
 
-#include "models/ModelFile.h"
 #include "sheet/SheetQueries.h"
 
 namespace etp {
@@ -28,15 +27,12 @@ std::optional<int> MethodChoice::selectedIndex() const
     return std::nullopt;
 }
 
-bool FillMethodChoice(MethodChoice& choice, const MeteoSheet& sheet, UserInterface& ui)
+bool FillMethodChoice(MethodChoice& choice, const MeteoSheet& sheet)
 {
     choice = MethodChoice{};
     for (std::size_t i = 0; i < choice.options.size(); ++i) choice.options[i].caption = kEtLabels[i];
     const EtColumns found = FindEtColumns(sheet);
-    if (found.count == 0) {
-        ui.message(kNoEtMessage, kApplicationTitle);
-        return false;
-    }
+    if (found.count == 0) return false;
     choice.enabled = true;
     for (std::size_t i = 0; i < choice.options.size(); ++i) {
         MethodOption& option = choice.options[i];
@@ -48,19 +44,15 @@ bool FillMethodChoice(MethodChoice& choice, const MeteoSheet& sheet, UserInterfa
     return true;
 }
 
-int ChosenEtColumn(const MethodChoice& choice, const MeteoSheet& sheet, UserInterface& ui)
+std::vector<int> ChosenEtColumns(const MethodChoice& choice, const MeteoSheet& sheet)
 {
-    int column = 0;
-    if (const auto index = choice.selectedIndex(); index && choice.enabled) {
-        const std::string& label = choice.options[static_cast<std::size_t>(*index)].caption;
-        for (int c = 1; c <= kTitleScanColumns; ++c) {
-            if (sheet.cellText(1, c) != label) continue;
-            ui.beep();
-            column = c;
-        }
-    }
-    if (column == 0) ui.message(kNoEtMessage, kApplicationTitle);
-    return column;
+    std::vector<int> columns;
+    const auto index = choice.selectedIndex();
+    if (!index || !choice.enabled) return columns;
+    const std::string& label = choice.options[static_cast<std::size_t>(*index)].caption;
+    for (int c = 1; c <= kTitleScanColumns; ++c)
+        if (sheet.cellText(1, c) == label) columns.push_back(c);
+    return columns;
 }
 
 } // namespace etp

@@ -6,8 +6,8 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
-#include "base/UserInterface.h"
 #include "et/MethodTable.h"
 #include "sheet/MeteoSheet.h"
 
@@ -33,14 +33,13 @@ struct MethodChoice {
 
 // Runs when a dialog holding a choice is created: the six labels as captions, then the
 // ET columns of the title row (FindEtColumns) in sheet order, one visible option each,
-// the last one selected. With none: the message "You dont have computed the ETP!!" and
-// a disabled group showing the six labels. Answers whether a column was found.
-bool FillMethodChoice(MethodChoice& choice, const MeteoSheet& sheet, UserInterface& ui);
+// the last one selected. With none: a disabled group showing the six labels. Answers
+// whether a column was found.
+bool FillMethodChoice(MethodChoice& choice, const MeteoSheet& sheet);
 
-// The column to read daily ET from: the rightmost of columns 1-30 whose title equals
-// the caption of the selected option, with one beep for every column that matches. 0,
-// after the message "You dont have computed the ETP!!", when nothing is selected or no
-// column carries that label any more.
-int ChosenEtColumn(const MethodChoice& choice, const MeteoSheet& sheet, UserInterface& ui);
+// The columns of 1-30 whose title equals the caption of the selected option, left to
+// right; the rightmost is the one to read daily ET from. None when nothing is selected,
+// the group is disabled or no column carries that label any more.
+std::vector<int> ChosenEtColumns(const MethodChoice& choice, const MeteoSheet& sheet);
 
 } // namespace etp

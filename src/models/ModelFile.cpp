@@ -2,57 +2,11 @@
 
 #include <cmath>
 
-#include "base/ArithmeticError.h"
-#include "base/AtomicFile.h"
 #include "models/DayNumbers.h"
 #include "sheet/NumericValue.h"
-#include "sheet/SheetQueries.h"
+#include "sheet/PositionalDate.h"
 
 namespace etp {
-
-std::optional<std::string> AskOutputFile(UserInterface& ui, const SaveDialog& dialog)
-{
-    auto name = ui.chooseSaveFile(dialog.initialName, dialog.title);
-    if (!name || name->empty() || name->find_first_of("*?") != std::string::npos) return std::nullopt;
-    return name;
-}
-
-int RainColumnOrMessage(const MeteoSheet& sheet, UserInterface& ui)
-{
-    const int column = FindRainColumn(sheet);
-    if (column == 0) ui.message(kNoRainMessage, kApplicationTitle);
-    return column;
-}
-
-bool WriteModelFile(const std::string& path, const std::function<std::string()>& build, UserInterface& ui)
-{
-    auto busy = ui.busy(Pointer::Busy);
-    std::string content;
-    try {
-        content = build();
-    } catch (const RefusedInput& refusal) {
-        ui.message(refusal.what(), kApplicationTitle, Icon::Critical);
-        return false;
-    } catch (const ArithmeticError& error) {
-        ui.message(std::string("Arithmetic error: ") + error.what(), kApplicationTitle, Icon::Critical);
-        return false;
-    }
-    if (const auto failure = WriteFileAtomically(path, content)) {
-        ui.message("The file " + path + " could not be written: " + *failure + ".", kApplicationTitle, Icon::Critical);
-        return false;
-    }
-    return true;
-}
-
-bool SaveRainFile(const MeteoSheet& sheet, const SaveDialog& dialog, UserInterface& ui,
-                  const std::function<std::string(int rainColumn)>& build)
-{
-    const auto path = AskOutputFile(ui, dialog);
-    if (!path) return false;
-    const int rainColumn = RainColumnOrMessage(sheet, ui);
-    if (rainColumn == 0) return false;
-    return WriteModelFile(*path, [&] { return build(rainColumn); }, ui);
-}
 
 double FiniteCellValue(const MeteoSheet& sheet, int row, int column)
 {

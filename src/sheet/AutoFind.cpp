@@ -44,9 +44,8 @@ float ScanMaximum(const MeteoSheet& sheet, int k, int firstRow, float limit)
     return m;
 }
 
-void AutoFind(const MeteoSheet& sheet, ColumnMap& columns, UnitSelection& units, UserInterface& ui)
+void AutoFind(const MeteoSheet& sheet, ColumnMap& columns, UnitSelection& units)
 {
-    auto busy = ui.busy(Pointer::Busy);
     const int n = UsedColumnCount(sheet);
     for (auto& box : columns.text) box = "?";
     bool sunshineFound = false;

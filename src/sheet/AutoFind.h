@@ -1,5 +1,4 @@
 #pragma once
-#include "base/UserInterface.h"
 #include "sheet/MeteoSheet.h"
 #include "sheet/Settings.h"
 
@@ -7,7 +6,7 @@ namespace etp {
 
 // "Try auto finding": column boxes from the titles of row 1, then the radiation, wind
 // and sunshine units from the largest value of each column. Shows no message.
-void AutoFind(const MeteoSheet& sheet, ColumnMap& columns, UnitSelection& units, UserInterface& ui);
+void AutoFind(const MeteoSheet& sheet, ColumnMap& columns, UnitSelection& units);
 
 // Largest value of column k from row firstRow down, as a 32-bit float; stops after ten
 // empty cells in a row or as soon as the maximum passes limit. Negative values never

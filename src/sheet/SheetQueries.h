@@ -13,11 +13,8 @@ int LastDataRow(const MeteoSheet& sheet, const ColumnMap& columns);
 // counted); 1 for an empty title row. New result columns go right after it.
 int UsedColumnCount(const MeteoSheet& sheet);
 
-// The look-ups of the rain and ET columns read titles 1..30; what their callers say
-// when there is no such column.
+// The look-ups of the rain and ET columns read titles 1..30.
 inline constexpr int kTitleScanColumns = 30;
-inline constexpr const char* kNoRainMessage = "No rain in data sheet";
-inline constexpr const char* kNoEtMessage = "You dont have computed the ETP!!";
 
 // First column of 1..30 whose upper-cased title contains "PRE", "PIO" or "RAI"; 0 when none.
 int FindRainColumn(const MeteoSheet& sheet);

@@ -2,31 +2,42 @@
 // The commands of the CREAMS, LEACHM and MACRO dialogs over the workbench. The dialogs
 // hold their own state (the CREAMS table, the LEACHM texts and options, the MACRO
 // method choice) for as long as they exist; the commands read the sheet and the column
-// boxes afresh at every press.
+// boxes afresh at every press. Each save asks for its file, builds the text with the
+// writer of models/ and writes it through WriteTextFile.
 #include "base/UserInterface.h"
 #include "models/CreamsTable.h"
-#include "models/CreamsWriter.h"
 #include "models/LeachmWriter.h"
-#include "models/MacroWriter.h"
 #include "models/MethodChoice.h"
 #include "workbench/Workbench.h"
 
 namespace etp {
 
-// "&CREAMS": the monthly table, before the dialog shows. False after a message.
+// "&CREAMS": the monthly table, before the dialog shows. On a refusal the message names
+// the row or the limit, and the table keeps its headers only. False after a message.
 bool BuildCreamsTable(const Workbench& workbench, CreamsTable& table, UserInterface& ui);
+// "Save T and Rad", "Save Rain", "Save all" (each with its own file dialog). True when
+// the file was written; false when cancelled or after a message.
+bool SaveCreamsTemperatureRadiation(const CreamsTable& table, UserInterface& ui);
 bool SaveCreamsRain(const Workbench& workbench, UserInterface& ui);
 void SaveCreamsAll(const Workbench& workbench, const CreamsTable& table, UserInterface& ui);
 
 // The state of a LEACHM dialog being created: initial texts and options, and a fresh
-// FillMethodChoice (which may say "You dont have computed the ETP!!").
+// method choice (NewMethodChoice).
 LeachmSettings NewLeachmSettings(const Workbench& workbench, UserInterface& ui);
+// "Save rain data", "Save ETP data", "Save all".
 bool SaveLeachmRain(const Workbench& workbench, const LeachmSettings& settings, UserInterface& ui);
 bool SaveLeachmEtp(const Workbench& workbench, const LeachmSettings& settings, UserInterface& ui);
 void SaveLeachmAll(const Workbench& workbench, const LeachmSettings& settings, UserInterface& ui);
 
-// The method choice of a MACRO (or on-demand irrigation) dialog being created.
+// The method choice of a MACRO (or on-demand irrigation) dialog being created; "You
+// dont have computed the ETP!!" when the title row has no ET column.
 MethodChoice NewMethodChoice(const Workbench& workbench, UserInterface& ui);
+// The column to read daily ET from: the rightmost column carrying the caption of the
+// selected option, with one beep for every column that does. 0, after "You dont have
+// computed the ETP!!", when there is none.
+int ChosenEtColumn(const MethodChoice& choice, const MeteoSheet& sheet, UserInterface& ui);
+// "Save rain data", "Save ETP data" (its ET column from the dialog's own choice) and
+// "Save all", which runs both as the LEACHM dialog does.
 bool SaveMacroRain(const Workbench& workbench, UserInterface& ui);
 bool SaveMacroEtp(const Workbench& workbench, const MethodChoice& methods, UserInterface& ui);
 void SaveMacroAll(const Workbench& workbench, const MethodChoice& methods, UserInterface& ui);

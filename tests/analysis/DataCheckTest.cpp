@@ -5,6 +5,7 @@
 #include "support/ScriptedUserInterface.h"
 #include "support/SheetBuilder.h"
 #include "workbench/Commands.h"
+#include "workbench/FileCommands.h"
 
 namespace etp {
 

@@ -5,8 +5,6 @@
 #include <cstdio>
 
 #include "sheet/TextImport.h"
-#include "support/ScriptedUserInterface.h"
-#include "support/TempDir.h"
 
 namespace etp {
 
@@ -42,36 +40,6 @@ TEST(Summarize, MonthlyAndAnnualSumsAndMeans)
               "period\tdays\tRAIN sum\tRAIN mean\tPenMon sum\tPenMon mean\tPFAOsun sum\tPFAOsun mean");
     EXPECT_NE(table.find("\n1995\t59\t"), std::string::npos);
     EXPECT_NE(table.find("1995-01\t31\t24.00\t0.77\t49.60\t1.60\t0.00\t\n"), std::string::npos) << table;
-}
-
-TEST(SaveSummaryAs, WritesTheTableKeepsTheOldFileWhenCancelledNamesAnUnwritableFile)
-{
-    Workbench workbench;
-    workbench.columns.text[DateBox] = "1";
-    ReadTextLines(workbench.sheet, "DATE\tRAIN\r\n01/06/95\t2.5\r\n02/06/95\t1\r\n");
-    const testing::TempDir dir;
-    const std::string path = dir.write("summary.txt", "old");
-    testing::ScriptedUserInterface ui;
-
-    ui.saveFiles.push_back(std::nullopt);
-    EXPECT_FALSE(SaveSummaryAs(workbench, ui));
-    EXPECT_EQ(testing::ReadFile(path), "old");
-
-    ui.saveFiles.push_back(path);
-    EXPECT_TRUE(SaveSummaryAs(workbench, ui));
-    EXPECT_EQ(testing::ReadFile(path), "period\tdays\tRAIN sum\tRAIN mean\n"
-                                       "1995-06\t2\t3.50\t1.75\n"
-                                       "1995\t2\t3.50\t1.75\n");
-    EXPECT_EQ(ui.saveTitles, (std::vector<std::string>{"Save summary", "Save summary"}));
-    EXPECT_TRUE(ui.messages.empty());
-
-    // A file that cannot be written is named.
-    const std::string missing = dir.file("missing/summary.txt");
-    ui.saveFiles.push_back(missing);
-    EXPECT_FALSE(SaveSummaryAs(workbench, ui));
-    ASSERT_EQ(ui.messages.size(), 1u);
-    EXPECT_EQ(ui.messages[0].rfind("ETP computation|The file " + missing + " could not be written: ", 0), 0u) << ui.messages[0];
-    EXPECT_EQ(ui.pointers.back(), Pointer::Normal);
 }
 
 } // namespace etp

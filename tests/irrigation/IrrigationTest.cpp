@@ -7,13 +7,9 @@
 #include <string>
 #include <utility>
 
-#include "support/ScriptedUserInterface.h"
-
 namespace etp {
 
 namespace {
-
-using testing::ScriptedUserInterface;
 
 // Columns: DATE, RAIN, ET. One row per day of the given years, rain and ET from functions of
 // (year, month, day).
@@ -92,20 +88,17 @@ TEST(TurnedIrrigation, Schedules)
     };
     for (const auto& c : cases) {
         Series s = Days(1995, c.lastYear, c.rain);
-        ScriptedUserInterface ui;
-        const auto applied = ApplyTurnedIrrigation(s.sheet, s.columns, c.texts, ui);
-        ASSERT_TRUE(applied) << c.why;
-        EXPECT_EQ(Dates(*applied), c.dates) << c.why;
+        const IrrigationRun run = ApplyTurnedIrrigation(s.sheet, s.columns, 2, c.texts);
+        ASSERT_TRUE(run.outcome.done()) << c.why;
+        EXPECT_EQ(Dates(run.applications), c.dates) << c.why;
         EXPECT_EQ(Cell(s, "16/07/95", 2), c.day16July) << c.why;
         EXPECT_EQ(Cell(s, "17/07/95", 2), "0") << c.why;
-        EXPECT_TRUE(ui.messages.empty()) << c.why;
     }
 
     Series leap = Days(1996, 1996, NoRain); // counted: 28/02, 29/02, 01/03 (both day 60), 02/03, ...
-    ScriptedUserInterface ui;
-    const auto applied = ApplyTurnedIrrigation(leap.sheet, leap.columns, {"27/02", "10/03", "3", "20", "50", "0"}, ui);
-    EXPECT_EQ(Dates(*applied), (std::vector<std::string>{"01/03/96", "04/03/96", "07/03/96", "10/03/96"}));
-    EXPECT_EQ(applied->front().amount, 20);
+    const IrrigationRun run = ApplyTurnedIrrigation(leap.sheet, leap.columns, 2, {"27/02", "10/03", "3", "20", "50", "0"});
+    EXPECT_EQ(Dates(run.applications), (std::vector<std::string>{"01/03/96", "04/03/96", "07/03/96", "10/03/96"}));
+    EXPECT_EQ(run.applications.front().amount, 20);
 }
 
 // The first text out of range is named; the default texts pass.
@@ -138,24 +131,22 @@ TEST(IrrigationTexts, ProblemsAreFoundWithoutASheet)
         EXPECT_EQ(OnDemandIrrigationTextProblem(texts).value_or("").find(message), 0u) << message;
 }
 
-TEST(Irrigation, TextsOutOfRangeOrNoRainColumnChangeNothing)
+TEST(Irrigation, TextsOutOfRangeAreRefusedAndChangeNothing)
 {
     Series s = Days(1995, 1995, NoRain, [](int, int, int) { return 5.0; });
-    ScriptedUserInterface ui;
-    EXPECT_FALSE(ApplyTurnedIrrigation(s.sheet, s.columns, {"01/07", "30/08", "0", "50", "50", "4"}, ui));
-    EXPECT_FALSE(ApplyOnDemandIrrigation(s.sheet, s.columns, 3, {"06/06", "09/09", "50", "101"}, ui));
-    EXPECT_EQ(ui.messages, (std::vector<std::string>{
-                               "ETP computation|" + *TurnedIrrigationTextProblem({"01/07", "30/08", "0", "50", "50", "4"}),
-                               "ETP computation|" + *OnDemandIrrigationTextProblem({"06/06", "09/09", "50", "101"})}));
+    const TurnedIrrigationTexts turned = {"01/07", "30/08", "0", "50", "50", "4"};
+    const OnDemandIrrigationTexts onDemand = {"06/06", "09/09", "50", "101"};
+    const IrrigationRun runs[] = {ApplyTurnedIrrigation(s.sheet, s.columns, 2, turned),
+                                  ApplyOnDemandIrrigation(s.sheet, s.columns, 2, 3, onDemand)};
+    const std::string problems[] = {*TurnedIrrigationTextProblem(turned), *OnDemandIrrigationTextProblem(onDemand)};
+    for (int k = 0; k < 2; ++k) {
+        EXPECT_EQ(runs[k].outcome.kind, Outcome::Kind::Refused);
+        EXPECT_EQ(runs[k].outcome.message, problems[k]);
+        EXPECT_EQ(runs[k].outcome.icon, Icon::Exclamation);
+        EXPECT_TRUE(runs[k].applications.empty());
+    }
     EXPECT_EQ(Cell(s, "16/07/95", 2), "0");
     EXPECT_EQ(Cell(s, "16/06/95", 2), "0");
-
-    s.sheet.setCellText(1, 2, "WATER"); // no rain column
-    ui.messages.clear();
-    EXPECT_FALSE(ApplyTurnedIrrigation(s.sheet, s.columns, {}, ui));
-    EXPECT_FALSE(ApplyOnDemandIrrigation(s.sheet, s.columns, 3, {}, ui));
-    EXPECT_EQ(ui.messages, std::vector<std::string>(2, "ETP computation|No rain in data sheet"));
-    EXPECT_EQ(ui.pointer(), Pointer::Normal);
 }
 
 // 5 mm of ET a day from 6 June, the first day of the period: the deficit reaches exactly 50
@@ -182,10 +173,9 @@ TEST(OnDemandIrrigation, Schedules)
     };
     for (const auto& c : cases) {
         Series s = Days(1995, 1995, c.rain, [](int, int, int) { return 5.0; });
-        ScriptedUserInterface ui;
-        const auto applied = ApplyOnDemandIrrigation(s.sheet, s.columns, 3, c.texts, ui);
-        ASSERT_TRUE(applied) << c.why;
-        EXPECT_EQ(Dates(*applied), c.dates) << c.why;
+        const IrrigationRun run = ApplyOnDemandIrrigation(s.sheet, s.columns, 2, 3, c.texts);
+        ASSERT_TRUE(run.outcome.done()) << c.why;
+        EXPECT_EQ(Dates(run.applications), c.dates) << c.why;
         EXPECT_EQ(Cell(s, "16/06/95", 2), c.day16June) << c.why;
     }
 }
@@ -196,10 +186,9 @@ TEST(OnDemandIrrigation, RestoringZeroStillRestartsAndRewritesTheCell)
     s.sheet.setCellText(12, 2, "0.0"); // 11 January: outside the period, untouched
     const int row16June = 2 + 31 + 28 + 31 + 30 + 31 + 15;
     s.sheet.setCellText(row16June, 2, "0.00");
-    ScriptedUserInterface ui;
-    const auto applied = ApplyOnDemandIrrigation(s.sheet, s.columns, 3, {"06/06", "09/09", "50", "0"}, ui);
-    EXPECT_EQ((*applied)[0].amount, 0);
-    EXPECT_EQ((*applied)[1].date, "27/06/95");
+    const auto applied = ApplyOnDemandIrrigation(s.sheet, s.columns, 2, 3, {"06/06", "09/09", "50", "0"}).applications;
+    EXPECT_EQ(applied[0].amount, 0);
+    EXPECT_EQ(applied[1].date, "27/06/95");
     EXPECT_EQ(s.sheet.cellText(row16June, 2), "0");
     EXPECT_EQ(s.sheet.cellText(12, 2), "0.0");
 }

@@ -3,8 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include "models/ModelFile.h"
 #include "models/ModelSheets.h"
-#include "support/ScriptedUserInterface.h"
 
 namespace etp {
 
@@ -14,7 +14,6 @@ using namespace std::chrono;
 using testing::Day;
 using testing::Golden;
 using testing::Lines;
-using testing::ScriptedUserInterface;
 using testing::Series;
 using testing::SeriesSheet;
 using testing::StationColumns;
@@ -165,15 +164,14 @@ TEST(CreamsTable, AShorterTableLeavesNoRowsOfTheLongerOneAndNoDaysNone)
 
     // Titles without days give no lines and empty files.
     const auto sheet = SeriesSheet({});
-    ScriptedUserInterface ui;
-    EXPECT_TRUE(BuildCreamsTable(sheet, StationColumns(), UnitSelection{}, table, ui));
+    table.fill(CreamsMonthlyLines(sheet, StationColumns(), UnitSelection{}));
     EXPECT_EQ(table.text(1, 2), "Rad Lang");
     EXPECT_EQ(table.text(2, 1), "");
     EXPECT_EQ(CreamsTemperatureRadiationText(table), "");
     EXPECT_EQ(CreamsRainText(sheet, StationColumns(), 9), std::string(10, ' '));
 }
 
-TEST(BuildCreamsTable, RefusesWhatTheTableCannotHoldAndLeavesItEmpty)
+TEST(CreamsMonthlyLines, RefusesWhatTheTableCannotHold)
 {
     struct Case {
         std::vector<Day> days;
@@ -191,14 +189,13 @@ TEST(BuildCreamsTable, RefusesWhatTheTableCannotHoldAndLeavesItEmpty)
     };
     for (const auto& [days, message] : cases) {
         const auto sheet = SeriesSheet(days);
-        ScriptedUserInterface ui;
-        CreamsTable table;
-        table.fill({{"1", "2", "3", "4"}});
-        EXPECT_EQ(BuildCreamsTable(sheet, StationColumns(), UnitSelection{}, table, ui), message.empty());
-        if (message.empty()) continue;
-        EXPECT_EQ(ui.messages, std::vector<std::string>{std::string(kApplicationTitle) + "|" + message});
-        EXPECT_EQ(table.text(2, 1), "");
-        EXPECT_EQ(ui.pointer(), Pointer::Normal);
+        std::string refusal;
+        try {
+            CreamsMonthlyLines(sheet, StationColumns(), UnitSelection{});
+        } catch (const RefusedInput& refused) {
+            refusal = refused.what();
+        }
+        EXPECT_EQ(refusal, message);
     }
 }
 

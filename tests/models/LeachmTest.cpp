@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "models/ModelFile.h"
 #include "models/ModelSheets.h"
 
 namespace etp {

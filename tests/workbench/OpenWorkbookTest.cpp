@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "support/ScriptedUserInterface.h"
-#include "workbench/Commands.h"
+#include "workbench/FileCommands.h"
 
 namespace etp {
 

@@ -1,0 +1,46 @@
+#pragma once
+// The fixed texts the commands show the person: messages, box titles, and the initial
+// names and titles of the file dialogs. Texts that carry data (a row, a file name, a
+// value) are built where the data are.
+#include "base/UserInterface.h"
+
+namespace etp {
+
+// A save dialog: its initial name (a pattern) and its title.
+struct SaveDialog {
+    const char* initialName;
+    const char* title;
+};
+
+// File > Open.
+inline constexpr const char* kOpenInitialName = "*.xls";
+inline constexpr const char* kOpenFilters = "text files (*.txt)|*.txt|Excel (*.xls)|*.xls";
+inline constexpr const char* kNoSuchFileMessage = "il file non esiste";
+inline constexpr const char* kNotAWorkbookMessage = "File is not an Excel file or is locked and cannot be imported.";
+inline constexpr const char* kNotAWorkbookTitle = "Invalid File Type or Locked";
+inline constexpr const char* kNoSheetNamesMessage = "Cannot return information for Excel file.";
+inline constexpr const char* kImportFailedMessage = "Import did not succeed.";
+inline constexpr const char* kImportCompleteMessage = "Import complete.";
+inline constexpr const char* kImportTitle = "Result";
+inline constexpr const char* kSheetChoiceTitle = "selection of sheet";
+inline constexpr const char* kSheetChoiceDefault = "1";
+
+// File > Save as, Tools > Summary > Save..., Tools > Chart > export.
+inline constexpr SaveDialog kSaveSheetDialog{"*.txt", "Save as"};
+inline constexpr SaveDialog kSaveSummaryDialog{"*.txt", "Save summary"};
+inline constexpr const char* kExportChartTitle = "Export chart";
+
+// What the commands say when the sheet has no rain column, or no ET column of the
+// six combination labels.
+inline constexpr const char* kNoRainMessage = "No rain in data sheet";
+inline constexpr const char* kNoEtMessage = "You dont have computed the ETP!!";
+
+// The saves of the CREAMS, LEACHM and MACRO dialogs.
+inline constexpr SaveDialog kCreamsTemperatureRadiationDialog{"*.tr", "Save T and Rad"};
+inline constexpr SaveDialog kCreamsRainDialog{"*.rn", " CREAMS - Save daily rain"};
+inline constexpr SaveDialog kLeachmRainDialog{"*.rn", "LEACHM - Save rain"};
+inline constexpr SaveDialog kLeachmEtpDialog{"*.etp", "LEACHW - Save ETP, T and amplitude"};
+inline constexpr SaveDialog kMacroRainDialog{"*.rn", "MACRO - Save rain"};
+inline constexpr SaveDialog kMacroEtpDialog{"*.etp", "MACRO - Save ETP"};
+
+} // namespace etp

@@ -1,0 +1,69 @@
+#include "workbench/SaveTextFile.h"
+
+#include "base/ArithmeticError.h"
+#include "models/ModelFile.h"
+
+namespace etp {
+
+namespace {
+
+// Runs write (which builds and writes) under the busy pointer and turns every way it
+// can fail into the message of today's saves.
+bool WriteShowingFailure(UserInterface& ui, const std::string& path,
+                         const std::function<std::optional<std::string>()>& write)
+{
+    auto busy = ui.busy(Pointer::Busy);
+    std::optional<std::string> failure;
+    try {
+        failure = write();
+    } catch (const RefusedInput& refusal) {
+        ui.message(refusal.what(), kApplicationTitle, Icon::Critical);
+        return false;
+    } catch (const ArithmeticError& error) {
+        ui.message(std::string("Arithmetic error: ") + error.what(), kApplicationTitle, Icon::Critical);
+        return false;
+    }
+    if (failure) {
+        ui.message("The file " + path + " could not be written: " + *failure + ".", kApplicationTitle, Icon::Critical);
+        return false;
+    }
+    return true;
+}
+
+} // namespace
+
+bool HasWildcard(std::string_view name) { return name.find_first_of("*?") != std::string_view::npos; }
+
+std::optional<std::string> AskSaveName(UserInterface& ui, const SaveDialog& dialog)
+{
+    auto name = ui.chooseSaveFile(dialog.initialName, dialog.title);
+    if (!name || name->empty() || HasWildcard(*name)) return std::nullopt;
+    return name;
+}
+
+bool WriteTextFile(UserInterface& ui, const std::string& path, const TextBuilder& build)
+{
+    // The whole text is made before the file is touched: refused data never meet a file.
+    return WriteShowingFailure(ui, path, [&] { return WriteFileAtomically(path, build()); });
+}
+
+bool WriteTextFile(UserInterface& ui, const std::string& path, const TextProducer& produce)
+{
+    return WriteShowingFailure(ui, path, [&] { return WriteFileAtomically(path, produce); });
+}
+
+std::optional<std::string> SaveTextFile(UserInterface& ui, const SaveDialog& dialog, const TextBuilder& build)
+{
+    auto name = AskSaveName(ui, dialog);
+    if (!name || !WriteTextFile(ui, *name, build)) return std::nullopt;
+    return name;
+}
+
+std::optional<std::string> SaveTextFile(UserInterface& ui, const SaveDialog& dialog, const TextProducer& produce)
+{
+    auto name = AskSaveName(ui, dialog);
+    if (!name || !WriteTextFile(ui, *name, produce)) return std::nullopt;
+    return name;
+}
+
+} // namespace etp

@@ -1,0 +1,34 @@
+#include "workbench/ToolsCommands.h"
+
+#include <gtest/gtest.h>
+
+#include "sheet/TextImport.h"
+#include "support/ScriptedUserInterface.h"
+#include "support/TempDir.h"
+
+namespace etp {
+
+TEST(SaveSummaryAs, WritesTheTableAndKeepsTheOldFileWhenCancelled)
+{
+    Workbench workbench;
+    workbench.columns.text[DateBox] = "1";
+    ReadTextLines(workbench.sheet, "DATE\tRAIN\r\n01/06/95\t2.5\r\n02/06/95\t1\r\n");
+    const testing::TempDir dir;
+    const std::string path = dir.write("summary.txt", "old");
+    testing::ScriptedUserInterface ui;
+
+    ui.saveFiles.push_back(std::nullopt);
+    EXPECT_FALSE(SaveSummaryAs(workbench, ui));
+    EXPECT_EQ(testing::ReadFile(path), "old");
+
+    ui.saveFiles.push_back(path);
+    EXPECT_TRUE(SaveSummaryAs(workbench, ui));
+    EXPECT_EQ(testing::ReadFile(path), "period\tdays\tRAIN sum\tRAIN mean\n"
+                                       "1995-06\t2\t3.50\t1.75\n"
+                                       "1995\t2\t3.50\t1.75\n");
+    EXPECT_EQ(ui.saveTitles, (std::vector<std::string>{"Save summary", "Save summary"}));
+    EXPECT_EQ(ui.saveInitialNames, (std::vector<std::string>{"*.txt", "*.txt"}));
+    EXPECT_TRUE(ui.messages.empty());
+}
+
+} // namespace etp
