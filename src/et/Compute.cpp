@@ -10,11 +10,12 @@
 #include "base/ArithmeticError.h"
 #include "base/ToSingle.h"
 #include "et/CombinationMethods.h"
+#include "et/DayTerms.h"
 #include "et/Fao56Terms.h"
 #include "et/MethodAvailability.h"
 #include "et/MonthlyTable.h"
+#include "et/PenMon.h"
 #include "et/ResultFormat.h"
-#include "et/SolarGeometry.h"
 #include "sheet/DateParts.h"
 #include "sheet/NumericValue.h"
 #include "sheet/SheetQueries.h"
@@ -74,22 +75,23 @@ private:
     double windHeight_ = 2; // [m]
 };
 
-std::optional<double> RunMethod(int k, const DailyWeather& D, const SiteDay& S, const ComputeSettings& settings,
-                                double& PreviousMeanTemperature, const MonthlyTemperatureRange& table)
+std::optional<double> RunMethod(int k, const DailyWeather& D, const SiteDay& S, DayTerms& day,
+                                const ComputeSettings& settings, double& PreviousMeanTemperature,
+                                const MonthlyTemperatureRange& table)
 {
     switch (k) {
-    case MethodPenFao: return PenFao(D, S);
-    case MethodPenFaoNoCorrection: return PenFaoNoCorrection(D, S);
-    case MethodPenMon: return PenMon(D, S, PreviousMeanTemperature);
-    case MethodPriestleyTaylor: return PriestleyTaylor(D, S);
-    case MethodPenFaoRadiation: return PenFaoRadiation(D, S);
+    case MethodPenFao: return PenFao(day);
+    case MethodPenFaoNoCorrection: return PenFaoNoCorrection(day);
+    case MethodPenMon: return PenMon(day, PreviousMeanTemperature);
+    case MethodPriestleyTaylor: return PriestleyTaylor(day);
+    case MethodPenFaoRadiation: return PenFaoRadiation(day);
     case MethodPenFaoSunshine: return PenFaoSunshine(D, S);
-    case MethodHargreaves: return Hargreaves(D, S, settings.hargreaves);
+    case MethodHargreaves: return Hargreaves(day, settings.hargreaves);
     case MethodTurc: return Turc(D, S);
     case MethodThornthwaite: return Thornthwaite(D, S);
     case MethodPriestleyTaylorExtrad: return PriestleyTaylorExtrad(D, S, table);
     case MethodBlaneyCriddle: return BlaneyCriddle(D, S);
-    default: return PotentialRadiation(D, S);
+    default: return PotentialRadiation(day);
     }
 }
 
@@ -143,6 +145,7 @@ ComputeOutcome Compute(MeteoSheet& sheet, const ComputeSettings& settings, doubl
     }
 
     const RowReader reader(sheet, settings);
+    const StationTerms station(S.Latitude, S.Altitude);
     // The result columns follow each other, so a row's results go in with one call.
     int firstResultColumn = MeteoSheet::kMaxColumns + 1, lastResultColumn = 0;
     for (const int c : resultColumn)
@@ -169,9 +172,10 @@ ComputeOutcome Compute(MeteoSheet& sheet, const ComputeSettings& settings, doubl
         done = 0;
         try {
             reader.read(r, D, S);
+            DayTerms day(D, S, &station);
             for (k = 0; k < kMethodCount; ++k) {
                 if (!checked[static_cast<std::size_t>(k)]) continue;
-                const auto value = RunMethod(k, D, S, settings, PreviousMeanTemperature, table);
+                const auto value = RunMethod(k, D, S, day, settings, PreviousMeanTemperature, table);
                 if (value && !std::isfinite(*value))
                     throw ArithmeticError(std::string("overflow in ") + kResultLabels[static_cast<std::size_t>(k)]);
                 char* text = texts.data() + static_cast<std::ptrdiff_t>(done) * kResultBufferSize;
