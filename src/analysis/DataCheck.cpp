@@ -158,8 +158,9 @@ DataCheckReport CheckData(const Workbench& workbench)
             const double N = station.DaylightHours(S); // [h]
             if (v[SunshineBox] && *v[SunshineBox] > N + 0.05)
                 findings.add("Suns. dur.", "above the day's daylight hours (" + OneDecimal(N) + " h)", r);
-            // FAO-56's altitude coefficient, at the altitude as typed: a check against the book.
-            const double Rso = ClearSkyRadiation(station.ExtraterrestrialRadiation(S), altitude, ClearSkyCoefficient::Fao56);
+            // FAO-56's altitude coefficient 2e-5, at the altitude as typed: a check against the book.
+            const double Ra = station.ExtraterrestrialRadiation(S);                           // [MJ m-2 d-1]
+            const double Rso = ClearSkyRadiation(Ra, altitude, ClearSkyCoefficient::Fao56); // [MJ m-2 d-1]
             if (v[RadiationBox] && *v[RadiationBox] / MmPerMJ > kClearSkyTolerance * Rso)
                 findings.add("Rad.", "above the clear-sky radiation: check the unit and the latitude", r);
         } catch (const ArithmeticError&) {

@@ -9,7 +9,7 @@
 
 namespace etp {
 
-// Daily mean temperature T [°C]: the mean of the extremes, rounded to 32 bits.
+// Daily mean temperature T [°C], FAO-56 Eq. 9: the mean of the extremes, rounded to 32 bits.
 inline double MeanTemperature(const DailyWeather& D) { return ToSingle((double(D.Tmin) + D.Tmax) / 2); }
 // Daily mean relative humidity RHmean [%]: the mean of the extremes, rounded to 32 bits.
 inline double MeanHumidity(const DailyWeather& D) { return ToSingle((double(D.RHmax) + D.RHmin) / 2); }
