@@ -7,7 +7,10 @@
 #include <optional>
 
 #include "base/ArithmeticError.h"
-#include "et/SolarGeometry.h"
+#include "base/ToSingle.h"
+#include "et/DayTerms.h"
+#include "et/Fao56Terms.h"
+#include "et/Units.h"
 #include "sheet/DateParts.h"
 #include "sheet/DecimalText.h"
 #include "sheet/NumericValue.h"
@@ -100,6 +103,7 @@ DataCheckReport CheckData(const Workbench& workbench)
     const double altitude = NumericValue(workbench.station.altitude);
     const int last = LastDataRow(sheet, columns);
     report.rows = last >= 2 ? last - 1 : 0;
+    const StationTerms station(ToSingle(latitude), ToSingle(altitude));
 
     std::optional<long> previousDay;
     std::array<double, kColumnBoxes> sum{};
@@ -148,14 +152,16 @@ DataCheckReport CheckData(const Workbench& workbench)
         for (const int box : {RadiationBox, WindBox, SunshineBox})
             if (v[box] && *v[box] < 0) findings.add(kVariableNames[static_cast<std::size_t>(box)], "negative", r);
 
-        const SiteDay S{static_cast<float>(altitude), static_cast<float>(latitude), static_cast<float>(date->Month),
-                        static_cast<float>(date->Day), static_cast<float>(date->Year)};
+        const SiteDay S{ToSingle(altitude), ToSingle(latitude), ToSingle(date->Month), ToSingle(date->Day),
+                        ToSingle(date->Year)};
         try {
-            const double N = DaylightHours(S); // [h]
+            const double N = station.DaylightHours(S); // [h]
             if (v[SunshineBox] && *v[SunshineBox] > N + 0.05)
                 findings.add("Suns. dur.", "above the day's daylight hours (" + OneDecimal(N) + " h)", r);
-            const double Rso = (0.75 + 2e-5 * altitude) * ExtraterrestrialRadiation(S); // [MJ m-2 d-1]
-            if (v[RadiationBox] && *v[RadiationBox] / 0.408 > kClearSkyTolerance * Rso)
+            // FAO-56's altitude coefficient 2e-5, at the altitude as typed: a check against the book.
+            const double Ra = station.ExtraterrestrialRadiation(S);                           // [MJ m-2 d-1]
+            const double Rso = ClearSkyRadiation(Ra, altitude, ClearSkyCoefficient::Fao56); // [MJ m-2 d-1]
+            if (v[RadiationBox] && *v[RadiationBox] / MmPerMJ > kClearSkyTolerance * Rso)
                 findings.add("Rad.", "above the clear-sky radiation: check the unit and the latitude", r);
         } catch (const ArithmeticError&) {
             findings.add("Station", "polar day or night at this latitude: the radiation formulas have no value", r);
@@ -165,14 +171,14 @@ DataCheckReport CheckData(const Workbench& workbench)
     // What the units and the station make of the series.
     const int radiation = columns.column(RadiationBox);
     if (radiation != 0 && numbers[RadiationBox] > 0) {
-        const double meanMJ = sum[RadiationBox] / numbers[RadiationBox] / 0.408;
+        const double meanMJ = sum[RadiationBox] / numbers[RadiationBox] / MmPerMJ;
         findings.note("Rad.", std::string(sheet.cellText(1, radiation)) + " read as " + units.text(RadiationUnit) +
                                   ": mean " + OneDecimal(meanMJ) + " MJ m-2 d-1");
     }
     const int wind = columns.column(WindBox);
     if (wind != 0 && numbers[WindBox] > 0)
         findings.note("Wind", std::string(sheet.cellText(1, wind)) + " read as " + units.text(WindUnit) + ": mean " +
-                                  OneDecimal(sum[WindBox] / numbers[WindBox] / 86.4) + " m s-1");
+                                  OneDecimal(sum[WindBox] / numbers[WindBox] / KmPerDayPerMetrePerSecond) + " m s-1");
     const double height = NumericValue(workbench.station.windHeight);
     findings.note("Wind", height == 2 ? "measured at 2 m: used as it is"
                                       : "measured at " + DecimalText(height) + " m: converted to 2 m");

@@ -9,10 +9,12 @@
 
 #include "base/ArithmeticError.h"
 #include "base/ToSingle.h"
+#include "et/DayTerms.h"
 #include "et/Fao56Terms.h"
 #include "et/MethodAvailability.h"
 #include "et/MethodTable.h"
 #include "et/MonthlyTable.h"
+#include "et/PenMon.h"
 #include "et/ResultFormat.h"
 #include "sheet/DateParts.h"
 #include "sheet/NumericValue.h"
@@ -129,7 +131,7 @@ Outcome Compute(MeteoSheet& sheet, const ComputeSettings& settings, double& Prev
     for (const MethodInfo* info : chosen) sheet.setCellText(1, ++column, info->label);
 
     const RowReader reader(sheet, settings);
-    MethodContext context{settings.hargreaves, table, PreviousMeanTemperature};
+    const StationTerms station(S.Latitude, S.Altitude);
     const int last = LastDataRow(sheet, settings.columns);
     std::array<char, kMethodCount * kResultBufferSize> texts;
     std::array<std::string_view, kMethodCount> cells;
@@ -141,6 +143,8 @@ Outcome Compute(MeteoSheet& sheet, const ComputeSettings& settings, double& Prev
         done = 0;
         try {
             reader.read(r, D, S);
+            DayTerms day(D, S, &station);
+            MethodContext context{day, settings.hargreaves, table, PreviousMeanTemperature};
             for (const MethodInfo* info : chosen) {
                 running = info;
                 const auto value = info->compute(D, S, context);

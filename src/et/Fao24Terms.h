@@ -1,4 +1,6 @@
 #pragma once
+// The FAO-24 family in mbar and in mm of evaporation per day.
+#include "et/DayTerms.h"
 #include "et/Records.h"
 
 namespace etp {
@@ -7,8 +9,8 @@ namespace etp {
 double VapourPressureDeficitMbar(const DailyWeather& D);
 // Net shortwave radiation Rns [mm d-1], albedo 0.25.
 double NetShortwaveFao24(const DailyWeather& D);
-// Net longwave radiation from sunshine Rnl [mm d-1].
-double NetLongwaveFao24(const DailyWeather& D, const SiteDay& S);
+// Net longwave radiation from sunshine Rnl [mm d-1]; the day's daylight hours N come from its terms.
+double NetLongwaveFao24(const DayTerms& day);
 // Weighting factor W = delta / (delta + gamma) [-].
 double WeightingFactor(const DailyWeather& D, const SiteDay& S);
 // Wind function f(u) [mm d-1 mbar-1].

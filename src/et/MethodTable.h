@@ -10,17 +10,20 @@
 #include <vector>
 
 #include "et/CombinationMethods.h"
+#include "et/DayTerms.h"
 #include "et/Methods.h"
 #include "et/OtherMethods.h"
+#include "et/PenMon.h"
 #include "et/Records.h"
 #include "et/SolarGeometry.h"
 #include "sheet/MeteoSheet.h"
 
 namespace etp {
 
-// What a method may read besides the day: settings of the run and the values it keeps
-// between rows.
+// What a method may read besides the day's records: the day's shared terms, settings
+// of the run and the values it keeps between rows.
 struct MethodContext {
+    DayTerms& day;
     const HargreavesCoefficients& hargreaves;
     const MonthlyTemperatureRange& monthlyRange;
     double& previousMeanTemperature;
@@ -59,33 +62,33 @@ struct MethodInfo {
 inline constexpr std::array<MethodInfo, kMethodCount> kMethods = {{
     {Method::PenFao, "PenFAO", "Penman FAO (n 24)", MethodDialog::Combination, kCombinationBoth,
      ResultUnit::MillimetresPerDay,
-     [](const DailyWeather& D, const SiteDay& S, MethodContext&) -> std::optional<double> { return PenFao(D, S); }},
+     [](const DailyWeather&, const SiteDay&, MethodContext& c) -> std::optional<double> { return PenFao(c.day); }},
     {Method::PenFaoNoCorrection, "PFAOnocorr", "Penman FAO no correction", MethodDialog::Combination,
      kCombinationBoth, ResultUnit::MillimetresPerDay,
-     [](const DailyWeather& D, const SiteDay& S, MethodContext&) -> std::optional<double> {
-         return PenFaoNoCorrection(D, S);
+     [](const DailyWeather&, const SiteDay&, MethodContext& c) -> std::optional<double> {
+         return PenFaoNoCorrection(c.day);
      }},
     {Method::PenMon, "PenMon", "Penman Monteith grass (FAO 56)", MethodDialog::Combination,
      kCombinationBoth | kCombinationRadiation, ResultUnit::MillimetresPerDay,
-     [](const DailyWeather& D, const SiteDay& S, MethodContext& c) -> std::optional<double> {
-         return PenMon(D, S, c.previousMeanTemperature);
+     [](const DailyWeather&, const SiteDay&, MethodContext& c) -> std::optional<double> {
+         return PenMon(c.day, c.previousMeanTemperature);
      }},
     {Method::PriestleyTaylor, "P-T", "Priestley-Taylor", MethodDialog::Combination,
      kCombinationBoth | kCombinationRadiation, ResultUnit::MillimetresPerDay,
-     [](const DailyWeather& D, const SiteDay& S, MethodContext&) -> std::optional<double> {
-         return PriestleyTaylor(D, S);
+     [](const DailyWeather&, const SiteDay&, MethodContext& c) -> std::optional<double> {
+         return PriestleyTaylor(c.day);
      }},
     {Method::PenFaoRadiation, "PFAOrad", "Pen-FAO rad only", MethodDialog::Combination,
      kCombinationBoth | kCombinationRadiation, ResultUnit::MillimetresPerDay,
-     [](const DailyWeather& D, const SiteDay& S, MethodContext&) -> std::optional<double> {
-         return PenFaoRadiation(D, S);
+     [](const DailyWeather&, const SiteDay&, MethodContext& c) -> std::optional<double> {
+         return PenFaoRadiation(c.day);
      }},
     {Method::PenFaoSunshine, "PFAOsun", "Pen-FAO sunsh. only", MethodDialog::Combination, kCombinationBoth,
      ResultUnit::MillimetresPerDay,
      [](const DailyWeather& D, const SiteDay& S, MethodContext&) { return PenFaoSunshine(D, S); }},
     {Method::Hargreaves, "Hargr.", "Hargreaves", MethodDialog::Others, kOthersAny, ResultUnit::MillimetresPerDay,
-     [](const DailyWeather& D, const SiteDay& S, MethodContext& c) -> std::optional<double> {
-         return Hargreaves(D, S, c.hargreaves);
+     [](const DailyWeather&, const SiteDay&, MethodContext& c) -> std::optional<double> {
+         return Hargreaves(c.day, c.hargreaves);
      }},
     // The combination dialog enables Turc and "P-T extrad" with radiation but no
     // sunshine; the others dialog's test on radiation passes whatever the box holds.
@@ -107,8 +110,8 @@ inline constexpr std::array<MethodInfo, kMethodCount> kMethods = {{
      }},
     {Method::PotentialRadiation, "PotRad", "Print potential radiation", MethodDialog::Others, kEveryOpening,
      ResultUnit::MegajoulesPerSquareMetreDay,
-     [](const DailyWeather& D, const SiteDay& S, MethodContext&) -> std::optional<double> {
-         return PotentialRadiation(D, S);
+     [](const DailyWeather&, const SiteDay&, MethodContext& c) -> std::optional<double> {
+         return PotentialRadiation(c.day);
      }},
 }};
 

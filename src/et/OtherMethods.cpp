@@ -6,15 +6,16 @@
 #include "base/ArithmeticError.h"
 #include "base/CheckedMath.h"
 #include "base/ToSingle.h"
-#include "et/SolarGeometry.h"
+#include "et/Units.h"
 
 namespace etp {
 
 // "Hargr.": ET0 [mm d-1], Hargreaves and Samani (1985), a Ra (T + b) (Tmax - Tmin)^c.
-double Hargreaves(const DailyWeather& D, const SiteDay& S, const HargreavesCoefficients& k)
+double Hargreaves(const DayTerms& day, const HargreavesCoefficients& k)
 {
-    const double Ra = ExtraterrestrialRadiation(S) * 0.408;                        // MJ m-2 d-1 -> mm d-1
-    const double T = ToSingle((double(D.Tmin) + D.Tmax) / 2);                      // [°C], 32-bit mean
+    const DailyWeather& D = day.weather();
+    const double Ra = day.ExtraterrestrialRadiation() * MmPerMJ;                   // MJ m-2 d-1 -> mm d-1
+    const double T = MeanTemperature(D);                                           // [°C]
     const double dT = ToSingleChecked(double(D.Tmax) - D.Tmin, "Hargreaves");      // [°C], 32-bit range
     // Tmax < Tmin has no fractional power: an error, not a NaN.
     return Finite(k.a * Ra * (T + k.b) * Power(dT, k.c, "Hargreaves"), "Hargreaves");
@@ -23,9 +24,9 @@ double Hargreaves(const DailyWeather& D, const SiteDay& S, const HargreavesCoeff
 // "Turc": ET0 [mm d-1], Turc (1961), with the humidity correction below 50 %.
 double Turc(const DailyWeather& D, const SiteDay&)
 {
-    const double T = ToSingle((double(D.Tmin) + D.Tmax) / 2);                      // [°C], 32-bit mean
-    const double Rc = ToSingleChecked(double(D.Radiation) * 59, "Turc");           // mm d-1 -> cal cm-2 d-1
-    const double RHmean = ToSingle((double(D.RHmax) + D.RHmin) / 2);               // [%], 32-bit mean
+    const double T = MeanTemperature(D);                                           // [°C]
+    const double Rc = ToSingleChecked(double(D.Radiation) * CalPerMm, "Turc");     // mm d-1 -> cal cm-2 d-1, 32 bits
+    const double RHmean = MeanHumidity(D);                                         // [%]
     // A humidity of 0 is a missing value and turns the correction off.
     const bool dry = RHmean <= 50 && RHmean != 0 && D.RHmax != 0 && D.RHmin != 0;
     const double k = dry ? 1 + (50 - RHmean) / 70 : 1;                             // [-]
@@ -53,6 +54,12 @@ float PriestleyTaylorExtrad(const DailyWeather&, const SiteDay& S, const Monthly
     if (!(m >= 0 && m < MonthlyTemperatureRange::kEntries))
         throw ArithmeticError("PriestleyTaylorExtrad: month outside the table (more than 100 years)");
     return table.entry[static_cast<std::size_t>(m)];
+}
+
+// "PotRad": extraterrestrial radiation Ra [MJ m-2 d-1], not converted to mm; no weather needed.
+double PotentialRadiation(const DayTerms& day)
+{
+    return day.ExtraterrestrialRadiation();
 }
 
 } // namespace etp

@@ -2,6 +2,7 @@
 #include <array>
 #include <cstdint>
 
+#include "et/DayTerms.h"
 #include "et/Records.h"
 
 namespace etp {
@@ -20,11 +21,13 @@ struct MonthlyTemperatureRange {
     float FirstYear = 0;
 };
 
-double Hargreaves(const DailyWeather& D, const SiteDay& S, const HargreavesCoefficients& k); // "Hargr."
+double Hargreaves(const DayTerms& day, const HargreavesCoefficients& k);                    // "Hargr."
 double Turc(const DailyWeather& D, const SiteDay& S);                                       // "Turc"
 std::int16_t Thornthwaite(const DailyWeather& D, const SiteDay& S);                         // "Thornt.": 992
 std::int16_t BlaneyCriddle(const DailyWeather& D, const SiteDay& S);                        // "Bl-Cr": 994
 // "P-T extrad": the month's mean temperature range; a month index outside 0..1200 throws.
 float PriestleyTaylorExtrad(const DailyWeather& D, const SiteDay& S, const MonthlyTemperatureRange& table);
+// "PotRad": Ra [MJ m-2 d-1]; ignores the weather.
+double PotentialRadiation(const DayTerms& day);
 
 } // namespace etp

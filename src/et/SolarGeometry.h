@@ -7,11 +7,11 @@ namespace etp {
 double ArcCos(double x);
 // Ordinal day [day] in a 365-day year: 29 February and 1 March are both day 60.
 int DayOfYear(const SiteDay& S);
-// Daylight hours N [h], FAO-24 declination constants (0.4093, 1.405).
-double DaylightHours(const SiteDay& S);
-// Extraterrestrial radiation Ra [MJ m-2 d-1], FAO-56 Eqs. 21, 23-25.
-double ExtraterrestrialRadiation(const SiteDay& S);
-// "PotRad": Ra [MJ m-2 d-1]; ignores the weather.
-double PotentialRadiation(const DailyWeather& D, const SiteDay& S);
+// Daylight hours N [h] on day J at a latitude [degrees], FAO-24 declination constants (0.4093, 1.405).
+double DaylightHours(int J, double latitude);
+inline double DaylightHours(const SiteDay& S) { return DaylightHours(DayOfYear(S), S.Latitude); }
+// Extraterrestrial radiation Ra [MJ m-2 d-1] on day J at a latitude [degrees], FAO-56 Eqs. 21, 23-25.
+double ExtraterrestrialRadiation(int J, double latitude);
+inline double ExtraterrestrialRadiation(const SiteDay& S) { return ExtraterrestrialRadiation(DayOfYear(S), S.Latitude); }
 
 } // namespace etp

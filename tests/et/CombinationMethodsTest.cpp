@@ -2,12 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include "et/PenMon.h"
 #include "et/WorkedExample.h"
 
 namespace etp {
 namespace {
 
-using Method = double (*)(const DailyWeather&, const SiteDay&);
+using Method = double (*)(DayTerms&);
 
 struct Named {
     const char* label;
@@ -19,6 +20,12 @@ const Named kWithValue[] = {{"PenFAO", PenFao},
                             {"PFAOrad", PenFaoRadiation},
                             {"P-T", PriestleyTaylor}};
 
+double ResultOf(Method method, const DailyWeather& D, const SiteDay& S)
+{
+    DayTerms day(D, S);
+    return method(day);
+}
+
 // A clear winter day at 60°N (N = 5.56 h, Ra = 2.16 MJ m-2 d-1) in saturated air: the net
 // longwave loss exceeds the shortwave gain. Only "P-T" and "PenMon" have a floor of 0.01, and
 // it applies below 0 only: at -236 °C the saturation pressure underflows to 0, so W = 0 and
@@ -28,14 +35,14 @@ TEST(CombinationMethods, NegativeDayAndTheFloor)
     const DailyWeather D{.Tmin = -5, .Tmax = 0, .RHmax = 100, .RHmin = 100, .Wind = 100, .Sunshine = 5,
                          .Radiation = ToSingle(0.4)};
     const SiteDay S{.Altitude = 0, .Latitude = 60, .Month = 12, .Day = 15, .Year = 2015};
-    EXPECT_EQ(PriestleyTaylor(D, S), 0.01);
+    EXPECT_EQ(ResultOf(PriestleyTaylor, D, S), 0.01);
     double previous = -2.5;
-    EXPECT_EQ(PenMon(D, S, previous), 0.01);
+    EXPECT_EQ(PenMon(DayTerms(D, S), previous), 0.01);
     for (const auto& [label, method] : kWithValue) {
         if (method == PriestleyTaylor) continue;
-        EXPECT_LT(method(D, S), -0.25) << label;
+        EXPECT_LT(ResultOf(method, D, S), -0.25) << label;
     }
-    EXPECT_EQ(PriestleyTaylor(DailyWeather{.Tmin = -236, .Tmax = -236, .RHmax = 50, .RHmin = 50}, S), 0);
+    EXPECT_EQ(ResultOf(PriestleyTaylor, DailyWeather{.Tmin = -236, .Tmax = -236, .RHmax = 50, .RHmin = 50}, S), 0);
 }
 
 // Without sunshine f(n/N) = 0.1 instead of 0.683373: Rnl falls from 1.6840 to 0.24642 and
@@ -47,14 +54,14 @@ TEST(CombinationMethods, InputsEachMethodReads)
     const DailyWeather D = test::WorkedExampleWeather();
     DailyWeather noSun = D;
     noSun.Sunshine = 0;
-    EXPECT_NEAR(PenFao(noSun, S), 5.7269 + 1.06949 * 0.68696 * (1.6840 - 0.24642), 2e-4);
+    EXPECT_NEAR(ResultOf(PenFao, noSun, S), 5.7269 + 1.06949 * 0.68696 * (1.6840 - 0.24642), 2e-4);
     for (const auto& [label, method] : kWithValue) {
         if (method == PenFao) continue;
-        EXPECT_EQ(method(noSun, S), method(D, S)) << label;
+        EXPECT_EQ(ResultOf(method, noSun, S), ResultOf(method, D, S)) << label;
     }
     DailyWeather calm = D;
     calm.Wind = 0;
-    EXPECT_EQ(PriestleyTaylor(calm, S), PriestleyTaylor(D, S));
+    EXPECT_EQ(ResultOf(PriestleyTaylor, calm, S), ResultOf(PriestleyTaylor, D, S));
 }
 
 } // namespace

@@ -7,6 +7,7 @@
 
 #include "base/ToSingle.h"
 #include "et/CombinationMethods.h"
+#include "et/DayTerms.h"
 #include "et/MethodTable.h"
 #include "et/OtherMethods.h"
 #include "et/ResultFormat.h"
@@ -103,13 +104,17 @@ TEST_F(ComputeTest, BoxesUnitsAndWindHeightReachTheMethods)
     run(sheet);
     DailyWeather D{12, 28, 90, 40, ToSingle(259.2 * 4.87 / std::log(672.58)), 10, ToSingle(20 * 0.408)};
     const SiteDay S{100, 45, 6, 21, 1995};
-    EXPECT_EQ(cell(sheet, 2, 10), FormatResult(PenFao(D, S)));
+    const auto penFao = [&S](const DailyWeather& weather) {
+        DayTerms day(weather, S);
+        return PenFao(day);
+    };
+    EXPECT_EQ(cell(sheet, 2, 10), FormatResult(penFao(D)));
 
     // 2.00 is exactly 2: no conversion; 2.5 converts.
     station.windHeight = "2.00";
     run(sheet);
     D.Wind = ToSingle(3 * 86.4);
-    EXPECT_EQ(cell(sheet, 2, 11), FormatResult(PenFao(D, S)));
+    EXPECT_EQ(cell(sheet, 2, 11), FormatResult(penFao(D)));
     station.windHeight = "2.5";
     run(sheet);
     EXPECT_NE(cell(sheet, 2, 12), cell(sheet, 2, 11));
@@ -119,7 +124,7 @@ TEST_F(ComputeTest, BoxesUnitsAndWindHeightReachTheMethods)
     columns.text[SunshineBox] = "0";
     std::swap(columns.text[RHminBox], columns.text[RHmaxBox]); // RHmin now reads 90, RHmax 40
     run(sheet);
-    EXPECT_EQ(cell(sheet, 2, 13), FormatResult(PenFao(DailyWeather{12, 28, 40, 90, D.Wind, 0, D.Radiation}, S)));
+    EXPECT_EQ(cell(sheet, 2, 13), FormatResult(penFao(DailyWeather{12, 28, 40, 90, D.Wind, 0, D.Radiation})));
 }
 
 TEST_F(ComputeTest, NothingCheckedNoDaysOrNoWeather)

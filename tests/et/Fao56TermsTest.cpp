@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "base/ArithmeticError.h"
+#include "et/DayTerms.h"
 #include "et/WorkedExample.h"
 
 namespace etp {
@@ -21,7 +22,7 @@ TEST(PsychrometricConstant, PublishedValues)
     for (const auto& c : cases) EXPECT_NEAR(PsychrometricConstant(c.z), c.gamma, c.tolerance) << "z = " << c.z;
 }
 
-// Published worked example and table (three decimals).
+// FAO-56 Example 3 (24.5 and 15 °C) and Annex 2, Table 2.3 (three decimals).
 TEST(SaturationVapourPressure, PublishedValues)
 {
     EXPECT_DOUBLE_EQ(SaturationVapourPressure(0), 0.6108);
@@ -37,9 +38,9 @@ TEST(NetLongwaveFao56, CloudinessFactorIsLinearAndUncapped)
     const SiteDay S = test::WorkedExampleSite();
     DailyWeather D = test::WorkedExampleWeather();
     D.Radiation = 0;
-    EXPECT_NEAR(NetLongwaveFao56(D, S), 1.5137 * -0.35 / 0.582440, 1e-4);
+    EXPECT_NEAR(DayTerms(D, S).NetLongwaveFao56(), 1.5137 * -0.35 / 0.582440, 1e-4);
     D.Radiation = ToSingle(2 * 0.76 * 41.9105 * 0.408); // Rs = 2 Rso
-    EXPECT_NEAR(NetLongwaveFao56(D, S), 1.5137 * 2.35 / 0.582440, 5e-4);
+    EXPECT_NEAR(DayTerms(D, S).NetLongwaveFao56(), 1.5137 * 2.35 / 0.582440, 5e-4);
 }
 
 // 4.87 / ln(67.8 h - 5.42): 0.748 at 10 m.

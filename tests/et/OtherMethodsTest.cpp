@@ -31,7 +31,7 @@ TEST(Hargreaves, CoefficientsAndRanges)
         DailyWeather D = test::WorkedExampleWeather();
         D.Tmin = Tmin;
         D.Tmax = Tmax;
-        EXPECT_NEAR(Hargreaves(D, test::WorkedExampleSite(), k), expected, 5e-4)
+        EXPECT_NEAR(Hargreaves(DayTerms(D, test::WorkedExampleSite()), k), expected, 5e-4)
             << Tmin << '/' << Tmax << ": a = " << k.a << ", b = " << k.b << ", c = " << k.c;
     }
 }
@@ -43,7 +43,7 @@ TEST(Hargreaves, MeanAndRangeAreRoundedTo32Bits)
     const SiteDay S = test::WorkedExampleSite();
     const DailyWeather tiny{.Tmin = ToSingle(0x1p-30), .Tmax = 16};
     const DailyWeather zero{.Tmin = 0, .Tmax = 16};
-    EXPECT_EQ(Hargreaves(tiny, S, HargreavesCoefficients{}), Hargreaves(zero, S, HargreavesCoefficients{}));
+    EXPECT_EQ(Hargreaves(DayTerms(tiny, S), HargreavesCoefficients{}), Hargreaves(DayTerms(zero, S), HargreavesCoefficients{}));
 }
 
 // ET0 = 0.013 T / (T + 15) (Rc + 50) k with the worked example's T = 20 and Rc = 529.584:
@@ -123,6 +123,15 @@ TEST(PriestleyTaylorExtrad, ReadsTheEntryOfTheMonth)
     };
     for (const auto& S : outside)
         EXPECT_THROW((void)PriestleyTaylorExtrad(DailyWeather{}, S, table), ArithmeticError) << S.Month << '/' << S.Year;
+}
+
+// Weather that every other method refuses (T = -237.3, negative humidity) changes nothing.
+TEST(PotentialRadiation, IgnoresTheWeather)
+{
+    const DailyWeather absurd{.Tmin = ToSingle(-237.3), .Tmax = ToSingle(-237.3), .RHmax = -50, .RHmin = -50,
+                              .Wind = -1, .Sunshine = 99, .Radiation = -5};
+    const SiteDay S = test::WorkedExampleSite();
+    EXPECT_EQ(PotentialRadiation(DayTerms(absurd, S)), PotentialRadiation(DayTerms(test::WorkedExampleWeather(), S)));
 }
 
 } // namespace

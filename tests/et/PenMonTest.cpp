@@ -3,7 +3,7 @@
 #include <utility>
 
 #include "base/ArithmeticError.h"
-#include "et/CombinationMethods.h"
+#include "et/PenMon.h"
 #include "et/WorkedExample.h"
 
 namespace etp {
@@ -26,7 +26,7 @@ TEST(PenMon, SoilHeatFluxFromThePreviousRow)
     const std::pair<double, double> cases[] = {{20, 0}, {10, 0.913929}, {30, -0.913929}};
     for (const auto& [yesterday, less] : cases) {
         double previous = yesterday;
-        EXPECT_NEAR(PenMon(test::WorkedExampleWeather(), test::WorkedExampleSite(), previous), 4.9905 - less, 1e-4)
+        EXPECT_NEAR(PenMon(DayTerms(test::WorkedExampleWeather(), test::WorkedExampleSite()), previous), 4.9905 - less, 1e-4)
             << yesterday;
         EXPECT_EQ(previous, 20);
     }
@@ -39,7 +39,7 @@ TEST(PenMon, CalmDay)
     DailyWeather D = test::WorkedExampleWeather();
     D.Wind = 0;
     double previous = 20;
-    EXPECT_NEAR(PenMon(D, test::WorkedExampleSite(), previous), 3.81641, 1e-4);
+    EXPECT_NEAR(PenMon(DayTerms(D, test::WorkedExampleSite()), previous), 3.81641, 1e-4);
 }
 
 // 1 January ignores yesterday; the next row takes G from 1 January's mean.
@@ -48,7 +48,7 @@ TEST(PenMon, FirstOfJanuaryAndTheKeptMean)
     const DailyWeather D = test::WorkedExampleWeather();
     double fromWarm = 45;
     double fromCold = -40;
-    EXPECT_EQ(PenMon(D, OnDate(1, 1), fromCold), PenMon(D, OnDate(1, 1), fromWarm));
+    EXPECT_EQ(PenMon(DayTerms(D, OnDate(1, 1)), fromCold), PenMon(DayTerms(D, OnDate(1, 1)), fromWarm));
     EXPECT_EQ(fromWarm, 20);
     EXPECT_EQ(fromCold, 20);
 
@@ -56,16 +56,17 @@ TEST(PenMon, FirstOfJanuaryAndTheKeptMean)
     DailyWeather colder = D;
     colder.Tmin = 2;
     colder.Tmax = 18;
-    const double secondDay = PenMon(colder, OnDate(2, 1), fromWarm);
+    const double secondDay = PenMon(DayTerms(colder, OnDate(2, 1)), fromWarm);
     EXPECT_EQ(fromWarm, 10);
-    EXPECT_GT(secondDay - PenMon(colder, OnDate(2, 1), fromWarm), 0.5); // again after itself: G = 0
+    EXPECT_GT(secondDay - PenMon(DayTerms(colder, OnDate(2, 1)), fromWarm), 0.5); // again after itself: G = 0
 
     // The kept mean is the 32-bit one: (12.1 + 28.2) / 2 = 20.15000057 in double, 20.15000153
     // in float. A row that fails leaves the kept mean alone.
-    (void)PenMon(DailyWeather{.Tmin = ToSingle(12.1), .Tmax = ToSingle(28.2), .RHmax = 90, .RHmin = 40},
-                 test::WorkedExampleSite(), fromWarm);
+    (void)PenMon(DayTerms(DailyWeather{.Tmin = ToSingle(12.1), .Tmax = ToSingle(28.2), .RHmax = 90, .RHmin = 40},
+                          test::WorkedExampleSite()),
+                 fromWarm);
     EXPECT_EQ(fromWarm, 20.150001525878906);
-    EXPECT_THROW((void)PenMon(D, test::PolarDay(), fromWarm), ArithmeticError);
+    EXPECT_THROW((void)PenMon(DayTerms(D, test::PolarDay()), fromWarm), ArithmeticError);
     EXPECT_EQ(fromWarm, 20.150001525878906);
 }
 

@@ -61,19 +61,10 @@ TEST(DaylightHours, EquatorAndMirroredHemispheres)
     }
 }
 
-// Published example: 3 September at 20°S, Ra = 32.2 (three figures).
-TEST(ExtraterrestrialRadiation, PublishedExample)
+// FAO-56 Example 8, p. 47: 3 September at 20°S, Ra = 32.2 (three figures).
+TEST(ExtraterrestrialRadiation, Fao56Example8)
 {
     EXPECT_NEAR(ExtraterrestrialRadiation(Date(3, 9, -20)), 32.2, 0.05);
-}
-
-// Weather that every other method refuses (T = -237.3, negative humidity) changes nothing.
-TEST(PotentialRadiation, IgnoresTheWeather)
-{
-    const DailyWeather absurd{.Tmin = ToSingle(-237.3), .Tmax = ToSingle(-237.3), .RHmax = -50, .RHmin = -50,
-                              .Wind = -1, .Sunshine = 99, .Radiation = -5};
-    const SiteDay S = test::WorkedExampleSite();
-    EXPECT_EQ(PotentialRadiation(absurd, S), PotentialRadiation(test::WorkedExampleWeather(), S));
 }
 
 } // namespace

@@ -4,9 +4,11 @@
 
 #include "base/ArithmeticError.h"
 #include "et/CombinationMethods.h"
+#include "et/DayTerms.h"
 #include "et/Fao24Terms.h"
 #include "et/Fao56Terms.h"
 #include "et/OtherMethods.h"
+#include "et/PenMon.h"
 #include "et/SolarGeometry.h"
 #include "et/WorkedExample.h"
 
@@ -15,8 +17,9 @@ namespace {
 
 using Term = double (*)(const DailyWeather&, const SiteDay&);
 
-// The expression as its name, and as a function of the day's two records.
+// The expression as its name, and as a function of the day's two records and their terms.
 #define TERM(expr) #expr, []([[maybe_unused]] const DailyWeather& D, [[maybe_unused]] const SiteDay& S) { \
+    [[maybe_unused]] DayTerms day(D, S);                                                                  \
     [[maybe_unused]] double previous = 20;                                                                \
     return static_cast<double>(expr);                                                                      \
 }
@@ -31,22 +34,22 @@ TEST(WorkedExample, EveryTermAndMethod)
     const Case cases[] = {
         {TERM(VapourPressureDeficitMbar(D)), 8.1840, 5e-5},
         {TERM(NetShortwaveFao24(D)), 6.7320, 5e-5},
-        {TERM(NetLongwaveFao24(D, S)), 1.6840, 5e-5},
+        {TERM(NetLongwaveFao24(day)), 1.6840, 5e-5},
         {TERM(WeightingFactor(D, S)), 0.68696, 5e-6},
         {TERM(WindFunction(D)), 0.73656, 5e-6},
         {TERM(AdjustmentFactor(D)), 1.06949, 5e-6},
-        {TERM(NetLongwaveFao56(D, S)), 1.5137, 5e-5},
+        {TERM(day.NetLongwaveFao56()), 1.5137, 5e-5},
         {TERM(PsychrometricConstant(S.Altitude)), 0.066556, 5e-7},
         {TERM(DaylightHours(S)), 15.4274, 5e-5},
         {TERM(ExtraterrestrialRadiation(S)), 41.9105, 5e-5},
-        {TERM(PenFao(D, S)), 5.7269, 5e-5},
-        {TERM(PenFaoNoCorrection(D, S)), 5.4718, 5e-5},
-        {TERM(PenFaoRadiation(D, S)), 5.8520, 5e-5},
-        {TERM(PriestleyTaylor(D, S)), 4.5168, 5e-5},
-        {TERM(PenMon(D, S, previous)), 4.9905, 5e-5}, // yesterday's mean 20 °C: G = 0
-        {TERM(Hargreaves(D, S, HargreavesCoefficients{})), 5.9465, 5e-5},
+        {TERM(PenFao(day)), 5.7269, 5e-5},
+        {TERM(PenFaoNoCorrection(day)), 5.4718, 5e-5},
+        {TERM(PenFaoRadiation(day)), 5.8520, 5e-5},
+        {TERM(PriestleyTaylor(day)), 4.5168, 5e-5},
+        {TERM(PenMon(day, previous)), 4.9905, 5e-5}, // yesterday's mean 20 °C: G = 0
+        {TERM(Hargreaves(day, HargreavesCoefficients{})), 5.9465, 5e-5},
         {TERM(Turc(D, S)), 4.3055, 5e-5},
-        {TERM(PotentialRadiation(D, S)), 41.91, 5e-3}, // MJ m-2 d-1, not 17.10 mm
+        {TERM(PotentialRadiation(day)), 41.91, 5e-3}, // MJ m-2 d-1, not 17.10 mm
     };
     for (const auto& c : cases)
         EXPECT_NEAR(c.term(test::WorkedExampleWeather(), test::WorkedExampleSite()), c.expected, c.tolerance) << c.name;
@@ -84,28 +87,28 @@ TEST(WorkedExample, RefusedDays)
         {TERM(DaylightHours(S)), worked, southernPolarDay},
         {TERM(ExtraterrestrialRadiation(S)), worked, test::PolarDay()},
         {TERM(ExtraterrestrialRadiation(S)), worked, polarNight},
-        {TERM(NetLongwaveFao24(D, S)), worked, test::PolarDay()},
-        {TERM(NetLongwaveFao56(D, S)), worked, test::PolarDay()},
-        {TERM(PenFao(D, S)), worked, test::PolarDay()},
-        {TERM(PenFaoNoCorrection(D, S)), worked, test::PolarDay()},
-        {TERM(PenFaoRadiation(D, S)), worked, test::PolarDay()},
-        {TERM(PriestleyTaylor(D, S)), worked, test::PolarDay()},
-        {TERM(PenMon(D, S, previous)), worked, test::PolarDay()},
-        {TERM(Hargreaves(D, S, HargreavesCoefficients{})), worked, test::PolarDay()},
+        {TERM(NetLongwaveFao24(day)), worked, test::PolarDay()},
+        {TERM(day.NetLongwaveFao56()), worked, test::PolarDay()},
+        {TERM(PenFao(day)), worked, test::PolarDay()},
+        {TERM(PenFaoNoCorrection(day)), worked, test::PolarDay()},
+        {TERM(PenFaoRadiation(day)), worked, test::PolarDay()},
+        {TERM(PriestleyTaylor(day)), worked, test::PolarDay()},
+        {TERM(PenMon(day, previous)), worked, test::PolarDay()},
+        {TERM(Hargreaves(day, HargreavesCoefficients{})), worked, test::PolarDay()},
         {TERM(WeightingFactor(D, S)), cold, site},
         {TERM(SaturationVapourPressure(D.Tmin)), cold, site},
         {TERM(SaturationVapourPressure(-237.3)), worked, site},
-        {TERM(PenFao(D, S)), cold, site},
-        {TERM(PenFaoNoCorrection(D, S)), cold, site},
-        {TERM(PenFaoRadiation(D, S)), cold, site},
-        {TERM(PriestleyTaylor(D, S)), cold, site},
-        {TERM(PenMon(D, S, previous)), cold, site},
-        {TERM(NetLongwaveFao24(D, S)), negativeHumidity, site},
-        {TERM(NetLongwaveFao56(D, S)), negativeHumidity, site},
-        {TERM(PenMon(D, S, previous)), negativeHumidity, site},
+        {TERM(PenFao(day)), cold, site},
+        {TERM(PenFaoNoCorrection(day)), cold, site},
+        {TERM(PenFaoRadiation(day)), cold, site},
+        {TERM(PriestleyTaylor(day)), cold, site},
+        {TERM(PenMon(day, previous)), cold, site},
+        {TERM(NetLongwaveFao24(day)), negativeHumidity, site},
+        {TERM(day.NetLongwaveFao56()), negativeHumidity, site},
+        {TERM(PenMon(day, previous)), negativeHumidity, site},
         {TERM(PsychrometricConstant(50000)), worked, site}, // 293 - 0.0065 z < 0: no power 5.256
         {TERM(Turc(D, S)), minus15, site},
-        {TERM(Hargreaves(D, S, HargreavesCoefficients{})), inverted, site},
+        {TERM(Hargreaves(day, HargreavesCoefficients{})), inverted, site},
     };
     for (const auto& c : cases)
         EXPECT_THROW((void)c.term(c.D, c.S), ArithmeticError) << c.name << " at " << c.S.Latitude << "°, T " << c.D.Tmin;
