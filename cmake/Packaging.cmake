@@ -4,8 +4,9 @@ include(GNUInstallDirs)
 install(TARGETS etp RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 if(TARGET etp-gui)
   install(TARGETS etp-gui RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
-  # Where etp looks for its chart module: lib/etp beside bin (src/app/CMakeLists.txt).
-  install(TARGETS etpchart LIBRARY DESTINATION lib/etp)
+  # Where etp looks for the program that draws its charts: lib/etp beside bin, as in the
+  # build folder (src/app/CMakeLists.txt).
+  install(TARGETS etp-chart RUNTIME DESTINATION lib/etp)
   install(FILES ${PROJECT_SOURCE_DIR}/packaging/etp-gui.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
   install(FILES ${PROJECT_SOURCE_DIR}/packaging/icons/etp.svg
           DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
@@ -50,7 +51,9 @@ set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_GENERATOR DEB)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# Opened at run time with the first workbook, so no program names it among its libraries.
+# libgsf is opened at run time with the first workbook, so no program names it among its
+# libraries: the package names the Debian package of its soname (libgsf-1.so.114 -> libgsf-1-114).
+string(REGEX REPLACE "^libgsf-1\\.so\\.([0-9]+)$" "libgsf-1-\\1" ETP_GSF_PACKAGE ${ETP_GSF_SONAME})
 set(CPACK_DEBIAN_PACKAGE_DEPENDS ${ETP_GSF_PACKAGE})
 set(CPACK_DEBIAN_PACKAGE_SECTION science)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)

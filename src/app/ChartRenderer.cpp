@@ -1,6 +1,5 @@
 #include "app/ChartRenderer.h"
 
-#include <QApplication>
 #include <QAreaSeries>
 #include <QBuffer>
 #include <QChart>
@@ -274,19 +273,6 @@ bool WriteChart(QChart& chart, const QSize& size, const std::string& path, std::
 
 bool RenderChart(const Workbench& workbench, const std::string& path, const ChartOptions& options, std::string& error)
 {
-    // The widgets of a chart need a QApplication; a batch run has none of its own. It
-    // takes the options it knows out of argv, so each call gets a fresh one.
-    char name[] = "etp", platform[] = "-platform", offscreen[] = "offscreen";
-    char* argv[] = {name, platform, offscreen, nullptr};
-    int argc = 3;
-    std::unique_ptr<QApplication> application;
-    if (!QCoreApplication::instance())
-        application = std::make_unique<QApplication>(argc, argv);
-    else if (!qobject_cast<QApplication*>(QCoreApplication::instance())) {
-        error = "a chart needs a QApplication, and this program has a plain QCoreApplication";
-        return false;
-    }
-
     const std::unique_ptr<QChart> chart = BuildChart(workbench, options, error);
     if (!error.empty()) return false;
     return WriteChart(*chart, QSize(options.width, options.height), path, error);

@@ -41,7 +41,7 @@ std::unique_ptr<QChart> BuildChart(const Workbench& workbench, const ChartOption
 bool WriteChart(QChart& chart, const QSize& size, const std::string& path, std::string& error);
 
 // The chart written straight to path (the batch tool's --chart FILE), with no window
-// shown. A program without a QApplication gets an offscreen one for the call.
+// shown. The program needs a QApplication.
 bool RenderChart(const Workbench& workbench, const std::string& path, const ChartOptions& options, std::string& error);
 
 } // namespace etp

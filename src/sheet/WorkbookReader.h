@@ -25,9 +25,6 @@ public:
     virtual std::string failure() const { return {}; }
 };
 
-// A reader that knows no workbook: every file fails the workbook test.
-std::unique_ptr<WorkbookReader> MakeNoWorkbookReader();
-
 // The reader of legacy .xls workbooks, BIFF2 (Excel 2.1) to BIFF8 (Excel 97-2003).
 // An encrypted workbook fails the workbook test.
 std::unique_ptr<WorkbookReader> MakeXlsWorkbookReader();

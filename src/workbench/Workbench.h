@@ -5,6 +5,7 @@
 #include <memory>
 #include <string>
 
+#include "base/Version.h"
 #include "et/Methods.h"
 #include "et/OtherMethods.h"
 #include "irrigation/Irrigation.h"
@@ -13,8 +14,6 @@
 #include "sheet/WorkbookReader.h"
 
 namespace etp {
-
-inline constexpr const char* kVersion = ETP_VERSION;
 
 struct Workbench {
     // The load step of the main window: captions 0..20, "?" in the column boxes, the

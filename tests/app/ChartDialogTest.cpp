@@ -112,7 +112,7 @@ void TestChartDialog::chosenColumnsAreTheLines()
     QCOMPARE(DateAt(penMon->at(4).x()), QDate(2001, 1, 5));
 }
 
-// PNG files: RenderChartTest. The ending's case does not matter.
+// PNG files: EtpChartTest. The ending's case does not matter.
 void TestChartDialog::rendersAnSvgOfTheAskedSizeAndRefusesOtherEndingsAndEmptySheets()
 {
     ChartOptions options;

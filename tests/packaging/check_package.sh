@@ -15,7 +15,7 @@ deb=$(ls "$work"/*.deb)
 fail() { echo "FAIL: $*"; exit 1; }
 
 contents=$(dpkg-deb -c "$deb")
-for f in ./usr/bin/etp ./usr/bin/etp-gui ./usr/lib/etp/etpchart.so ./usr/share/applications/etp-gui.desktop \
+for f in ./usr/bin/etp ./usr/bin/etp-gui ./usr/lib/etp/etp-chart ./usr/share/applications/etp-gui.desktop \
          ./usr/share/icons/hicolor/scalable/apps/etp.svg ./usr/share/icons/hicolor/48x48/apps/etp.png \
          ./usr/share/man/man1/etp.1 ./usr/share/man/man1/etp-gui.1; do
     grep -q " $f\$" <<<"$contents" || fail "$f is not in the package"
@@ -35,10 +35,10 @@ if command -v desktop-file-validate >/dev/null; then
 fi
 [ "$("$work/root/usr/bin/etp" --version)" = "etp 1.0.2" ] || fail "etp --version"
 QT_QPA_PLATFORM=offscreen "$work/root/usr/bin/etp-gui" --version 2>/dev/null | grep -qx "etp-gui 1.0.2" || fail "etp-gui --version"
-# etp draws its chart with the module beside it.
+# etp draws its chart with the program etp-chart of the package.
 printf 'DATE\tTMIN\tTMAX\tRHMIN\tRHMAX\tRAD\tWIND\tELIOF\tRAIN\r\n01/07/19\t15\t30\t40\t90\t25\t2\t12\t0\r\n' >"$work/day.txt"
 "$work/root/usr/bin/etp" "$work/day.txt" --lat 45 --method PenMon --chart "$work/day.svg" 2>/dev/null && [ -s "$work/day.svg" ] ||
-    fail "etp --chart with the packaged module"
+    fail "etp --chart with the packaged etp-chart"
 # Neither Qt nor the compound-file library is loaded when etp starts.
 if command -v readelf >/dev/null && readelf -d "$work/root/usr/bin/etp" | grep -E "NEEDED.*(gsf|Qt)"; then
     fail "etp loads libraries at start-up that it needs only for a chart or a workbook"
