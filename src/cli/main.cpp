@@ -16,7 +16,7 @@
 #include <sstream>
 
 #include "base/AtomicFile.h"
-#include "workbench/Commands.h"
+#include "workbench/FileCommands.h"
 
 extern char** environ;
 #endif
