@@ -6,7 +6,7 @@
 #include "et/MethodTable.h"
 #include "sheet/NumericValue.h"
 #include "sheet/SheetQueries.h"
-#include "workbench/Messages.h"
+#include "base/Messages.h"
 #include "workbench/ModelFileCommands.h"
 #include "workbench/SaveTextFile.h"
 

@@ -1,16 +1,12 @@
 #pragma once
 // What opening a method dialog checks and enables, and what its "OK" needs, without
 // the dialog: the desktop program and the batch tool share these rules.
+#include "base/Messages.h"
 #include "base/Outcome.h"
 #include "et/Methods.h"
 #include "sheet/Settings.h"
 
 namespace etp {
-
-inline constexpr const char* kProblemsInVariables = "Problems in defining metereological variables";
-inline constexpr const char* kNoRadiationOrSunshine =
-    "Problems in defining metereological variables - radiation or sunshine not available";
-inline constexpr const char* kSelectOneMethod = "You should select at minimum one method";
 
 // What the column boxes allow when a method dialog opens, in the order of the checks.
 enum class ColumnCheck {

@@ -9,7 +9,7 @@
 
 #include "sheet/NumericValue.h"
 #include "sheet/TextImport.h"
-#include "workbench/Messages.h"
+#include "base/Messages.h"
 #include "workbench/SaveTextFile.h"
 
 namespace etp {

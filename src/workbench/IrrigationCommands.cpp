@@ -3,7 +3,7 @@
 #include <functional>
 
 #include "sheet/SheetQueries.h"
-#include "workbench/Messages.h"
+#include "base/Messages.h"
 #include "workbench/ModelFileCommands.h"
 
 namespace etp {

@@ -1,14 +1,12 @@
 #pragma once
 // The commands of the two method dialogs and of "Compute": they ask and tell the person
 // what the domain answers.
+#include "base/Messages.h"
 #include "base/UserInterface.h"
 #include "et/Methods.h"
 #include "workbench/Workbench.h"
 
 namespace etp {
-
-inline constexpr const char* kStationQuestion =
-    "Your meteorological station is at 0° degrees and at 0 m above sea level or simple you forgot this data ?";
 
 // Opening a method dialog by its menu item: enables what the column boxes allow, or
 // says why not and answers false (the dialog is then hidden).

@@ -6,7 +6,7 @@
 #include "models/MacroWriter.h"
 #include "models/ModelFile.h"
 #include "sheet/SheetQueries.h"
-#include "workbench/Messages.h"
+#include "base/Messages.h"
 #include "workbench/SaveTextFile.h"
 
 namespace etp {

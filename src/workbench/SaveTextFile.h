@@ -9,7 +9,7 @@
 
 #include "base/AtomicFile.h"
 #include "base/UserInterface.h"
-#include "workbench/Messages.h"
+#include "base/Messages.h"
 
 namespace etp {
 

@@ -1,5 +1,5 @@
 #pragma once
-// The fixed texts the commands show the person: messages, box titles, and the initial
+// The fixed texts the program shows the person: messages, box titles, and the initial
 // names and titles of the file dialogs. Texts that carry data (a row, a file name, a
 // value) are built where the data are.
 #include "base/UserInterface.h"
@@ -34,6 +34,14 @@ inline constexpr const char* kExportChartTitle = "Export chart";
 // six combination labels.
 inline constexpr const char* kNoRainMessage = "No rain in data sheet";
 inline constexpr const char* kNoEtMessage = "You dont have computed the ETP!!";
+
+// The method dialogs and Compute.
+inline constexpr const char* kProblemsInVariables = "Problems in defining metereological variables";
+inline constexpr const char* kNoRadiationOrSunshine =
+    "Problems in defining metereological variables - radiation or sunshine not available";
+inline constexpr const char* kSelectOneMethod = "You should select at minimum one method";
+inline constexpr const char* kStationQuestion =
+    "Your meteorological station is at 0° degrees and at 0 m above sea level or simple you forgot this data ?";
 
 // The saves of the CREAMS, LEACHM and MACRO dialogs.
 inline constexpr SaveDialog kCreamsTemperatureRadiationDialog{"*.tr", "Save T and Rad"};
