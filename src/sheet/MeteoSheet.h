@@ -2,9 +2,8 @@
 // The data sheet: a grid of text cells. Row 0 holds the column captions, column 0 the
 // row captions; data cells run from row 1, column 1. Row 1 holds the titles, rows 2
 // onward one day each. Most of the 32000 x 30 cells of a new sheet are empty, so a row
-// stores only the cells up to its last non-empty one, in one block of memory.
+// stores only the cells up to its last non-empty one.
 #include <cstdint>
-#include <memory>
 #include <span>
 #include <string>
 #include <string_view>
@@ -29,32 +28,15 @@ public:
     // Grows the sheet to hold the cell (columns up to kMaxColumns). Answers false, and
     // changes nothing, for row or column below 1 or a column beyond kMaxColumns.
     bool setCellText(int row, int column, std::string_view text);
-
-    // Texts of the cells from first up to the last non-empty cell of the range, joined by TAB.
-    std::string blockText(int row, int firstColumn, int lastColumn) const;
-    // Field k of text (split at TAB) goes to column firstColumn + k - 1. Fields beyond
-    // lastColumn or beyond the sheet are dropped; answers how many non-empty ones were.
-    int setBlockText(int row, int firstColumn, int lastColumn, std::string_view text);
-    void clearBlock(int firstRow, int firstColumn, int lastRow, int lastColumn);
-    // The whole row at once: cells[k] goes to column k + 1 and every other cell of the row
-    // is emptied. Cells beyond kMaxColumns are dropped; answers how many non-empty ones were.
-    int setRowCells(int row, std::span<const std::string_view> cells);
-
-    // Cells firstColumn, firstColumn + 1, ... of one row at once (Compute's results): the
-    // same as setCellText on each in turn. A row that ends before firstColumn grows once.
-    // False, and nothing changed, for a row or column below 1 or a cell beyond kMaxColumns.
+    // Cells firstColumn, firstColumn + 1, ... of one row at once: the same as setCellText
+    // on each in turn. False, and nothing changed, for a row or column below 1 or a cell
+    // beyond kMaxColumns.
     bool setCells(int row, int firstColumn, std::span<const std::string_view> cells);
+    // Empties every data cell; the sheet keeps its size and captions.
+    void clear() { rows_.clear(); }
 
-    // Room for rows 1 to `rows` before they are filled in order. Changes no cell.
-    void reserveRows(int rows);
-    // One line of a text file into a row: the bytes from position up to the next CR or the
-    // end, split at TAB as setBlockText splits them; position moves to that CR (or the end).
-    // Answers how many non-empty fields beyond column kMaxColumns were dropped.
-    int setLineText(int row, std::string_view bytes, std::size_t& position);
-
-    // Never shrink below what the sheet holds; columns stop at kMaxColumns.
+    // Never shrinks below what the sheet holds.
     void growRows(int rows);
-    void growColumns(int columns);
 
     std::string_view caption(int column) const;
     void setCaption(int column, std::string_view text);
@@ -69,61 +51,26 @@ public:
     // a cell as a blank: a line of the saved text file, without its line end.
     void appendRowText(int row, int columns, std::string& out) const;
 
-    // Bytes of all data cell texts together.
-    std::size_t textBytes() const;
-    // Bytes held by the cells, the row table and the captions (for the benchmarks).
-    std::size_t memoryBytes() const;
-
 private:
-    // One row's cells in one block of memory: the end of each cell in the text, then the
-    // cells' texts back to back, with some room to spare for cells added at the end
-    // (Compute's results). A row has no trailing empty cell; an empty row holds no block.
-    class Row {
-    public:
-        Row() = default;
-        Row(const Row& other);
-        Row& operator=(const Row& other);
-        Row(Row&&) noexcept = default;
-        Row& operator=(Row&&) noexcept = default;
-        ~Row() = default;
+    // One row's cells: their texts back to back in one string, and where each cell's text
+    // ends in it. A row holds no empty cell at its end, so an empty row holds nothing.
+    struct Row {
+        std::vector<std::uint32_t> ends;
+        std::string text;
 
-        std::size_t size() const { return count_; }
-        bool empty() const { return count_ == 0; }
-        // Bytes of all the row's cell texts; the end of cell c (c < size()).
-        std::size_t textSize() const { return textSize_; }
-        std::uint32_t end(std::size_t c) const { return block_[c]; }
-        const char* text() const { return reinterpret_cast<const char*>(block_.get() + cellCapacity_); }
-        std::string_view cell(std::size_t c) const
-        {
-            const std::uint32_t begin = c == 0 ? 0 : block_[c - 1];
-            return {text() + begin, block_[c] - begin};
-        }
-        void set(std::size_t c, std::string_view value);
-        // Cells first, first + 1, ... of a row that ends before first, no empty one last.
-        void append(std::size_t first, std::span<const std::string_view> cells);
-        // The whole row: count cells ending at ends over text, none of them empty last.
-        void assign(const std::uint32_t* ends, std::size_t count, const char* text);
-        std::size_t memoryBytes() const;
-
-    private:
-        char* textData() { return reinterpret_cast<char*>(block_.get() + cellCapacity_); }
-        // Room for `cells` cells and `bytes` of text; what the row holds stays.
-        void reserve(std::size_t cells, std::size_t bytes);
-        void trim();
-
-        std::unique_ptr<std::uint32_t[]> block_; // cellCapacity_ ends, then the text
-        std::uint32_t textSize_ = 0;
-        std::uint32_t textCapacity_ = 0;
-        std::uint16_t count_ = 0;
-        std::uint16_t cellCapacity_ = 0;
+        std::size_t size() const { return ends.size(); }
+        // "" beyond the row's last cell.
+        std::string_view cell(std::size_t c) const;
+        // The row rebuilt with cells first, first + 1, ... replaced by `cells`.
+        void replace(std::size_t first, std::span<const std::string_view> cells);
     };
 
-    template <bool kLine>
-    int fillEmptyRow(int row, int lastColumn, const char*& p, const char* end);
+    // Never shrinks; stops at kMaxColumns.
+    void growColumns(int columns);
 
     int rowCount_ = kInitialRows;
     int columnCount_ = kInitialColumns;
-    std::vector<Row> rows_;            // index 0 = sheet row 1; grows on demand
+    std::vector<Row> rows_;             // index 0 = sheet row 1; grows on demand
     std::vector<std::string> captions_; // index = column
 };
 

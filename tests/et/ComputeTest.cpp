@@ -148,7 +148,7 @@ TEST_F(ComputeTest, NothingCheckedNoDaysOrNoWeather)
     MeteoSheet titles = SheetOf({kStationTitles});
     check({MethodPenMon, MethodPotentialRadiation});
     EXPECT_EQ(run(titles), ComputeOutcome::Completed);
-    EXPECT_EQ(titles.blockText(1, 10, 100), "PenMon\tPotRad");
+    EXPECT_EQ(testing::RowText(titles, 1, 10, 100), "PenMon\tPotRad");
     EXPECT_EQ(titles.lastNonEmptyRow(), 1);
 
     // PotRad alone reads no weather cell.

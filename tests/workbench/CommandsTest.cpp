@@ -155,9 +155,9 @@ TEST(IrrigationCommands, OnDemandKeepsTheApplicationsOfTheLastApply)
     Workbench workbench;
     testing::ScriptedUserInterface ui;
     workbench.columns.text[DateBox] = "1";
-    workbench.sheet.setBlockText(1, 1, 100, "DATE\tRAIN\tPenMon\tP-T\tPenMon");
+    testing::SetRow(workbench.sheet, 1, "DATE\tRAIN\tPenMon\tP-T\tPenMon");
     for (int day = 1; day <= 30; ++day)
-        workbench.sheet.setBlockText(day + 1, 1, 100, (day < 10 ? "0" : "") + std::to_string(day) + "/06/95\t0\t2\t1\t5");
+        testing::SetRow(workbench.sheet, day + 1, (day < 10 ? "0" : "") + std::to_string(day) + "/06/95\t0\t2\t1\t5");
     MethodChoice choice;
     ASSERT_TRUE(FillMethodChoice(choice, workbench.sheet, ui));
     ASSERT_TRUE(choice.selectCaption("PenMon"));
