@@ -8,60 +8,126 @@ namespace etp {
 
 MeteoSheet::MeteoSheet() : captions_(kInitialColumns + 1) {}
 
-std::string_view MeteoSheet::Row::cell(std::size_t c) const
+namespace {
+
+// Room a row keeps beyond what it holds when it is made or grows: a few result cells.
+constexpr std::size_t kSpareCells = 4;
+constexpr std::size_t kSpareText = 24;
+
+} // namespace
+
+MeteoSheet::Row::Row(const Row& other)
 {
-    if (c >= ends.size()) return {};
-    const std::size_t begin = c == 0 ? 0 : ends[c - 1];
-    return std::string_view(text).substr(begin, ends[c] - begin);
+    if (other.empty()) return;
+    reserve(other.count_, other.textSize_);
+    std::copy_n(other.block_.get(), other.count_, block_.get());
+    std::copy_n(other.text(), other.textSize_, textData());
+    count_ = other.count_;
+    textSize_ = other.textSize_;
 }
 
-void MeteoSheet::Row::replace(std::size_t first, std::span<const std::string_view> cells)
+MeteoSheet::Row& MeteoSheet::Row::operator=(const Row& other)
 {
-    // The new row is built aside, so a value read from this very row stays valid.
-    const std::size_t count = std::max(ends.size(), first + cells.size());
-    auto newCell = [&](std::size_t c) { return c >= first && c - first < cells.size() ? cells[c - first] : cell(c); };
-    std::size_t bytes = 0;
-    for (std::size_t c = 0; c < count; ++c) bytes += newCell(c).size();
-    if (bytes > std::numeric_limits<std::uint32_t>::max()) throw std::length_error("cell text too long");
+    if (this != &other) *this = Row(other);
+    return *this;
+}
+
+void MeteoSheet::Row::reserve(std::size_t cells, std::size_t bytes)
+{
+    if (cells <= cellCapacity_ && bytes <= textCapacity_) return;
+    // Cells stop at kMaxColumns, so their count fits; a text of 4 GiB does not.
+    if (bytes > std::numeric_limits<std::uint32_t>::max() - kSpareText) throw std::length_error("cell text too long");
+    const std::size_t cellCapacity = std::max<std::size_t>(cells, cellCapacity_) + kSpareCells;
+    const std::size_t textCapacity = std::max<std::size_t>(bytes, textCapacity_) + kSpareText;
+    const std::size_t words = cellCapacity + (textCapacity + sizeof(std::uint32_t) - 1) / sizeof(std::uint32_t);
+    auto block = std::make_unique_for_overwrite<std::uint32_t[]>(words);
+    std::copy_n(block_.get(), count_, block.get());
+    std::copy_n(text(), textSize_, reinterpret_cast<char*>(block.get() + cellCapacity));
+    block_ = std::move(block);
+    cellCapacity_ = static_cast<std::uint16_t>(cellCapacity);
+    textCapacity_ = static_cast<std::uint32_t>(textCapacity);
+}
+
+// The row is built anew beside the old one, so a value read from this very row stays
+// valid while it is copied.
+void MeteoSheet::Row::set(std::size_t c, std::string_view value)
+{
+    const std::size_t count = std::max<std::size_t>(count_, c + 1);
     Row row;
-    row.text.reserve(bytes);
-    row.ends.reserve(count);
-    for (std::size_t c = 0; c < count; ++c) {
-        row.text += newCell(c);
-        row.ends.push_back(static_cast<std::uint32_t>(row.text.size()));
+    row.reserve(count, textSize_ + value.size());
+    for (std::size_t k = 0; k < count; ++k) {
+        const std::string_view cellText = k == c ? value : k < count_ ? cell(k) : std::string_view();
+        row.append(k, {&cellText, 1});
     }
-    while (row.size() > 0 && row.cell(row.size() - 1).empty()) row.ends.pop_back();
-    if (row.size() == 0) row = Row(); // an empty row keeps no memory
+    row.trim();
     *this = std::move(row);
+}
+
+void MeteoSheet::Row::append(std::size_t first, std::span<const std::string_view> cells)
+{
+    std::size_t bytes = textSize_;
+    for (const std::string_view cell : cells) bytes += cell.size();
+    reserve(first + cells.size(), bytes);
+    std::fill(block_.get() + count_, block_.get() + first, textSize_);
+    for (std::size_t k = 0; k < cells.size(); ++k) {
+        std::copy_n(cells[k].data(), cells[k].size(), textData() + textSize_);
+        textSize_ += static_cast<std::uint32_t>(cells[k].size());
+        block_[first + k] = textSize_;
+    }
+    count_ = static_cast<std::uint16_t>(first + cells.size());
+}
+
+void MeteoSheet::Row::trim()
+{
+    while (count_ > 0 && block_[count_ - 1] == (count_ > 1 ? block_[count_ - 2] : 0)) --count_;
+    if (count_ == 0) *this = Row();
 }
 
 std::string_view MeteoSheet::cellText(int row, int column) const
 {
-    if (row == 0) return caption(column);
-    if (row < 1 || row > rowCount_ || column < 1 || column > columnCount_) return {};
-    const auto r = static_cast<std::size_t>(row - 1);
-    return r < rows_.size() ? rows_[r].cell(static_cast<std::size_t>(column - 1)) : std::string_view();
+    // The data cells first: every reader of the sheet asks for them, row by row.
+    const auto r = static_cast<std::size_t>(row) - 1;   // row 0 and below wrap to the largest values
+    const auto c = static_cast<std::size_t>(column) - 1;
+    if (r < rows_.size() && c < rows_[r].size() && row <= rowCount_ && column <= columnCount_) return rows_[r].cell(c);
+    return row == 0 ? caption(column) : std::string_view();
 }
 
 bool MeteoSheet::setCellText(int row, int column, std::string_view text)
 {
-    const std::string_view cells[] = {text};
-    return setCells(row, column, cells);
+    if (row < 1 || column < 1 || column > kMaxColumns) return false;
+    const auto r = static_cast<std::size_t>(row - 1);
+    const auto c = static_cast<std::size_t>(column - 1);
+    if (text.empty()) {
+        if (r < rows_.size()) rows_[r].set(c, text);
+        return true;
+    }
+    if (row > rowCount_) growRows(row);
+    if (column > columnCount_) growColumns(column);
+    if (r >= rows_.size()) rows_.resize(r + 1);
+    rows_[r].set(c, text);
+    return true;
 }
 
 bool MeteoSheet::setCells(int row, int firstColumn, std::span<const std::string_view> cells)
 {
-    if (row < 1 || firstColumn < 1 || static_cast<std::size_t>(firstColumn - 1) + cells.size() > kMaxColumns) return false;
-    // The sheet grows to hold the last non-empty cell; empty cells only clear.
+    if (row < 1 || firstColumn < 1 || static_cast<long>(firstColumn) - 1 + static_cast<long>(cells.size()) > kMaxColumns)
+        return false;
+    const auto r = static_cast<std::size_t>(row - 1);
+    const auto first = static_cast<std::size_t>(firstColumn - 1);
+    if (r < rows_.size() && rows_[r].size() > first) {
+        // Cells already there: one at a time.
+        for (std::size_t k = 0; k < cells.size(); ++k) setCellText(row, firstColumn + static_cast<int>(k), cells[k]);
+        return true;
+    }
+    // The row ends before the first cell: its text only grows at the end. Empty cells at
+    // the end are no cells.
     std::size_t count = cells.size();
     while (count > 0 && cells[count - 1].empty()) --count;
-    const auto r = static_cast<std::size_t>(row - 1);
-    if (count > 0) {
-        growRows(row);
-        growColumns(firstColumn + static_cast<int>(count) - 1);
-        if (r >= rows_.size()) rows_.resize(r + 1);
-    }
-    if (r < rows_.size()) rows_[r].replace(static_cast<std::size_t>(firstColumn - 1), cells);
+    if (count == 0) return true;
+    growRows(row);
+    growColumns(firstColumn + static_cast<int>(count) - 1);
+    if (r >= rows_.size()) rows_.resize(r + 1);
+    rows_[r].append(first, cells.first(count));
     return true;
 }
 
@@ -88,7 +154,7 @@ void MeteoSheet::setCaption(int column, std::string_view text)
 int MeteoSheet::lastNonEmptyRow() const
 {
     for (std::size_t r = rows_.size(); r > 0; --r)
-        if (rows_[r - 1].size() > 0) return static_cast<int>(r);
+        if (!rows_[r - 1].empty()) return static_cast<int>(r);
     return 0;
 }
 
@@ -107,12 +173,26 @@ int MeteoSheet::lastNonEmptyColumn(int row) const
 
 void MeteoSheet::appendRowText(int row, int columns, std::string& out) const
 {
-    for (int c = 1; c <= columns; ++c) {
-        if (c > 1) out += '\t';
-        const std::size_t start = out.size();
-        if (row >= 1) out += cellText(row, c); // row 0 holds captions, no data
-        std::replace_if(out.begin() + static_cast<std::ptrdiff_t>(start), out.end(), [](char ch) { return ch == '\t' || ch == '\r'; }, ' ');
+    if (columns < 1) return;
+    const auto r = static_cast<std::size_t>(row) - 1; // row 0 and below wrap to the largest values
+    const Row* cells = r < rows_.size() && row <= rowCount_ ? &rows_[r] : nullptr;
+    const std::size_t count = cells ? std::min(cells->size(), static_cast<std::size_t>(std::min(columns, columnCount_))) : 0;
+    const std::size_t bytes = count > 0 ? cells->end(count - 1) : 0;
+    const std::size_t start = out.size();
+    out.resize(start + bytes + static_cast<std::size_t>(columns - 1));
+    char* p = out.data() + start;
+    const char* text = count > 0 ? cells->text() : nullptr;
+    std::uint32_t begin = 0;
+    for (std::size_t c = 0; c < count; ++c) {
+        if (c > 0) *p++ = '\t';
+        const std::uint32_t end = cells->end(c);
+        for (std::uint32_t k = begin; k < end; ++k) {
+            const char ch = text[k];
+            *p++ = ch == '\t' || ch == '\r' ? ' ' : ch;
+        }
+        begin = end;
     }
+    for (std::size_t c = std::max<std::size_t>(count, 1); c < static_cast<std::size_t>(columns); ++c) *p++ = '\t';
 }
 
 } // namespace etp

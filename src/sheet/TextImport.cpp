@@ -13,10 +13,11 @@ void SplitAtTabs(std::string_view line, std::vector<std::string_view>& fields)
 {
     fields.clear();
     std::size_t start = 0;
-    for (std::size_t tab = line.find('\t'); tab != std::string_view::npos; tab = line.find('\t', start)) {
-        fields.push_back(line.substr(start, tab - start));
-        start = tab + 1;
-    }
+    for (std::size_t i = 0; i < line.size(); ++i)
+        if (line[i] == '\t') {
+            fields.push_back(line.substr(start, i - start));
+            start = i + 1;
+        }
     fields.push_back(line.substr(start));
 }
 
