@@ -48,15 +48,23 @@ void MeteoSheet::Row::reserve(std::size_t cells, std::size_t bytes)
     textCapacity_ = static_cast<std::uint32_t>(textCapacity);
 }
 
-// The row is built anew beside the old one, so a value read from this very row stays
-// valid while it is copied.
 void MeteoSheet::Row::set(std::size_t c, std::string_view value)
 {
-    const std::size_t count = std::max<std::size_t>(count_, c + 1);
+    if (c >= count_) {
+        // Beyond the row's last cell (Compute's results): the text grows at its end. The
+        // value is copied first, as it may lie in this very row's text.
+        if (value.empty()) return;
+        const std::string copy(value);
+        const std::string_view cellText = copy;
+        append(c, {&cellText, 1});
+        return;
+    }
+    // Inside the row: the row is built anew beside the old one, so a value read from this
+    // very row stays valid while it is copied.
     Row row;
-    row.reserve(count, textSize_ + value.size());
-    for (std::size_t k = 0; k < count; ++k) {
-        const std::string_view cellText = k == c ? value : k < count_ ? cell(k) : std::string_view();
+    row.reserve(count_, textSize_ + value.size());
+    for (std::size_t k = 0; k < count_; ++k) {
+        const std::string_view cellText = k == c ? value : cell(k);
         row.append(k, {&cellText, 1});
     }
     row.trim();

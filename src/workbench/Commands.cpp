@@ -32,7 +32,8 @@ std::optional<std::string> ReadWholeFile(const std::string& path, std::string& r
         return std::nullopt;
     }
     std::string bytes;
-    if (const auto size = std::filesystem::file_size(path, ec); !ec) bytes.reserve(size); // a file still growing reads on
+    // The size is a hint only: a file still growing is read on to its end.
+    if (const auto size = std::filesystem::file_size(path, ec); !ec) bytes.reserve(size);
     char chunk[64 * 1024];
     do {
         in.read(chunk, sizeof chunk);

@@ -61,7 +61,8 @@ TEST(ReadTextLines, LongLinesKeepEveryByte)
     EXPECT_EQ(sheet.cellText(4, 1), "last");
 }
 
-// A sheet that still holds cells takes each line field by field: an empty field empties its cell, cells beyond the line stay.
+// A sheet that still holds cells takes each line field by field: an empty field empties
+// its cell, cells beyond the line stay.
 TEST(ReadTextLines, RowsThatHoldCellsTakeTheLineFieldByField)
 {
     MeteoSheet sheet;
