@@ -70,8 +70,7 @@ private:
 
         std::size_t size() const { return count_; }
         bool empty() const { return count_ == 0; }
-        // Bytes of all the row's cell texts; the end of cell c (c < size()).
-        std::size_t textSize() const { return textSize_; }
+        // Where cell c's text ends (c < size()).
         std::uint32_t end(std::size_t c) const { return block_[c]; }
         const char* text() const { return reinterpret_cast<const char*>(block_.get() + cellCapacity_); }
         std::string_view cell(std::size_t c) const
