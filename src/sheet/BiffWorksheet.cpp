@@ -31,12 +31,7 @@ enum : std::uint16_t {
     kMulRk = 0x00BD,
     kLabelSst = 0x00FD,
     kRString = 0x00D6,
-    kDimensions2 = 0x0000,
-    kDimensions = 0x0200,
 };
-
-// The shortest record that starts a row: an RK cell.
-constexpr std::size_t kShortestRowRecord = 14;
 
 // RK: a 30-bit integer or the high 30 bits of a double, either perhaps divided by 100.
 double RkValue(std::uint32_t rk)
@@ -76,7 +71,6 @@ private:
     std::string scratch_;
     std::optional<std::pair<std::uint16_t, std::uint16_t>> pendingString_; // a formula's text result
     const char* failure_ = nullptr;
-    std::size_t sheetBytes_ = 0;
 };
 
 bool SheetReader::text(std::uint16_t row, std::uint16_t column, std::string_view text)
@@ -183,13 +177,6 @@ bool SheetReader::record(const Record& record, SubstreamReader& reader)
     case kFormula4:
         if (biff2Formula) return !cutShort(15) && formula(U16(p), U16(p + 2), format2(), p + 7);
         return !cutShort(14) && formula(U16(p), U16(p + 2), format(), p + 6);
-    case kDimensions:
-    case kDimensions2: {
-        // Rows up to the declared size, if the sheet has the records to fill them.
-        const std::size_t rows = workbook_.version == 8 ? (size >= 8 ? U32(p + 4) : 0) : (size >= 4 ? U16(p + 2) : 0);
-        cells_.expectRows(static_cast<int>(std::min({rows, sheetBytes_ / kShortestRowRecord, std::size_t{65536}})));
-        return true;
-    }
     default:
         return true;
     }
@@ -197,7 +184,6 @@ bool SheetReader::record(const Record& record, SubstreamReader& reader)
 
 bool SheetReader::read(const BiffWorkbook::Sheet& sheet, std::string& failure)
 {
-    sheetBytes_ = sheet.bytes;
     SubstreamReader reader(stream_, sheet.offset);
     Record record;
     if (!reader.started(record)) {

@@ -30,31 +30,15 @@ public:
     // changes nothing, for row or column below 1 or a column beyond kMaxColumns.
     bool setCellText(int row, int column, std::string_view text);
 
-    // Texts of the cells from first up to the last non-empty cell of the range, joined by TAB.
-    std::string blockText(int row, int firstColumn, int lastColumn) const;
-    // Field k of text (split at TAB) goes to column firstColumn + k - 1. Fields beyond
-    // lastColumn or beyond the sheet are dropped; answers how many non-empty ones were.
-    int setBlockText(int row, int firstColumn, int lastColumn, std::string_view text);
-    void clearBlock(int firstRow, int firstColumn, int lastRow, int lastColumn);
-    // The whole row at once: cells[k] goes to column k + 1 and every other cell of the row
-    // is emptied. Cells beyond kMaxColumns are dropped; answers how many non-empty ones were.
-    int setRowCells(int row, std::span<const std::string_view> cells);
-
     // Cells firstColumn, firstColumn + 1, ... of one row at once (Compute's results): the
     // same as setCellText on each in turn. A row that ends before firstColumn grows once.
     // False, and nothing changed, for a row or column below 1 or a cell beyond kMaxColumns.
     bool setCells(int row, int firstColumn, std::span<const std::string_view> cells);
+    // Empties every data cell; the sheet keeps its size and captions.
+    void clear() { rows_.clear(); }
 
-    // Room for rows 1 to `rows` before they are filled in order. Changes no cell.
-    void reserveRows(int rows);
-    // One line of a text file into a row: the bytes from position up to the next CR or the
-    // end, split at TAB as setBlockText splits them; position moves to that CR (or the end).
-    // Answers how many non-empty fields beyond column kMaxColumns were dropped.
-    int setLineText(int row, std::string_view bytes, std::size_t& position);
-
-    // Never shrink below what the sheet holds; columns stop at kMaxColumns.
+    // Never shrinks below what the sheet holds.
     void growRows(int rows);
-    void growColumns(int columns);
 
     std::string_view caption(int column) const;
     void setCaption(int column, std::string_view text);
@@ -69,15 +53,12 @@ public:
     // a cell as a blank: a line of the saved text file, without its line end.
     void appendRowText(int row, int columns, std::string& out) const;
 
-    // Bytes of all data cell texts together.
-    std::size_t textBytes() const;
-    // Bytes held by the cells, the row table and the captions (for the benchmarks).
-    std::size_t memoryBytes() const;
-
 private:
-    // One row's cells in one block of memory: the end of each cell in the text, then the
-    // cells' texts back to back, with some room to spare for cells added at the end
-    // (Compute's results). A row has no trailing empty cell; an empty row holds no block.
+    // One row's cells in one block of memory, one allocation a row: cellCapacity_ 32-bit
+    // offsets, offset c being where cell c's text ends, then the cells' texts back to
+    // back. Some room is kept for cells added at the end (Compute's results). A row has
+    // no trailing empty cell; an empty row holds no block. (A vector of ends and a
+    // std::string per row, two allocations, cost etp a third more CPU time on 32,000 days.)
     class Row {
     public:
         Row() = default;
@@ -89,8 +70,7 @@ private:
 
         std::size_t size() const { return count_; }
         bool empty() const { return count_ == 0; }
-        // Bytes of all the row's cell texts; the end of cell c (c < size()).
-        std::size_t textSize() const { return textSize_; }
+        // Where cell c's text ends (c < size()).
         std::uint32_t end(std::size_t c) const { return block_[c]; }
         const char* text() const { return reinterpret_cast<const char*>(block_.get() + cellCapacity_); }
         std::string_view cell(std::size_t c) const
@@ -98,12 +78,10 @@ private:
             const std::uint32_t begin = c == 0 ? 0 : block_[c - 1];
             return {text() + begin, block_[c] - begin};
         }
+        // Cell c, of any row.
         void set(std::size_t c, std::string_view value);
         // Cells first, first + 1, ... of a row that ends before first, no empty one last.
         void append(std::size_t first, std::span<const std::string_view> cells);
-        // The whole row: count cells ending at ends over text, none of them empty last.
-        void assign(const std::uint32_t* ends, std::size_t count, const char* text);
-        std::size_t memoryBytes() const;
 
     private:
         char* textData() { return reinterpret_cast<char*>(block_.get() + cellCapacity_); }
@@ -118,8 +96,8 @@ private:
         std::uint16_t cellCapacity_ = 0;
     };
 
-    template <bool kLine>
-    int fillEmptyRow(int row, int lastColumn, const char*& p, const char* end);
+    // Never shrinks; stops at kMaxColumns.
+    void growColumns(int columns);
 
     int rowCount_ = kInitialRows;
     int columnCount_ = kInitialColumns;

@@ -41,7 +41,7 @@ void SheetWriter::flush()
         begin = end;
     }
     if (sheet_.lastNonEmptyColumn(row) == 0) {
-        sheet_.setRowCells(row, cells_);
+        sheet_.setCells(row, 1, cells_);
     } else { // a row that held cells before the import keeps those the file does not replace
         for (std::size_t c = 0; c < cells_.size(); ++c)
             if (!cells_[c].empty()) sheet_.setCellText(row, static_cast<int>(c) + 1, cells_[c]);
@@ -65,7 +65,7 @@ void SheetWriter::writeLateCells()
             merged[late_[i].column] = std::string_view(lateText_).substr(late_[i].begin, late_[i].length);
         }
         cells_.assign(merged.begin(), merged.end());
-        sheet_.setRowCells(row, cells_);
+        sheet_.setCells(row, 1, cells_);
     }
     late_.clear();
     lateText_.clear();

@@ -24,8 +24,6 @@ public:
     // empty text is no cell, and of two cells at one place the later wins. Columns beyond
     // MeteoSheet::kMaxColumns are only counted. False, and nothing kept, past the budget.
     bool add(std::uint16_t row, std::uint16_t column, std::string_view text);
-    // The sheet's rows are about to run to `rows`: room for them in one go.
-    void expectRows(int rows) { sheet_.reserveRows(rows); }
     // Writes what is still gathered; answers how many columns beyond the sheet's reach
     // held text.
     int finish();

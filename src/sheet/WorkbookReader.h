@@ -12,12 +12,15 @@ namespace etp {
 class WorkbookReader {
 public:
     virtual ~WorkbookReader() = default;
-    // True when the file is a workbook this reader can open.
+    // Opens the file: true when it is a workbook this reader can read. The reader keeps
+    // what it read, and sheetNames and the next importSheet of the same path use it
+    // rather than read the file again; a call with another path opens that file.
     virtual bool isWorkbook(const std::string& path) = 0;
     // Worksheet names in workbook order; empty when the list cannot be read.
     virtual std::optional<std::vector<std::string>> sheetNames(const std::string& path) = 0;
     // Copies the cells of worksheet index (zero-based) into the sheet from row 1,
-    // column 1; false when the sheet cannot be read (or there is no such sheet).
+    // column 1; false when the sheet cannot be read (or there is no such sheet). The
+    // workbook it opened is let go: a later call reads the file afresh.
     virtual bool importSheet(const std::string& path, int index, MeteoSheet& sheet) = 0;
     // Columns beyond the sheet's reach that the last import dropped.
     virtual int droppedColumns() const { return 0; }

@@ -1,5 +1,5 @@
-// The .xls reader behind File > Open: the workbook test reads the workbook's globals,
-// which the sheet list and the import that follow it reuse.
+// The .xls reader behind File > Open: isWorkbook opens the file (its workbook stream
+// and globals), which the sheet list and the import that follow it reuse.
 #include "sheet/BiffWorkbook.h"
 #include "sheet/SheetWriter.h"
 #include "sheet/WorkbookReader.h"
@@ -59,6 +59,7 @@ private:
         BiffWorkbook workbook;
     };
 
+    // The workbook of path, opened now unless it is the one kept.
     bool open(const std::string& path) { return (opened_ && opened_->path == path) || isWorkbook(path); }
 
     std::optional<Opened> opened_;

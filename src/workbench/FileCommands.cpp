@@ -4,26 +4,18 @@
 #include <cmath>
 #include <filesystem>
 #include <fstream>
-#include <memory>
-#include <sstream>
 
+#include "base/Messages.h"
 #include "sheet/NumericValue.h"
 #include "sheet/TextImport.h"
-#include "base/Messages.h"
 #include "workbench/SaveTextFile.h"
 
 namespace etp {
 
 namespace {
 
-// A file's bytes, in a buffer that is not filled with zeros before the file is read.
-struct FileBytes {
-    std::unique_ptr<char[]> data;
-    std::size_t size = 0;
-    std::string_view view() const { return {data.get(), size}; }
-};
-
-std::optional<FileBytes> ReadWholeFile(const std::string& path, std::string& reason)
+// A file's bytes, read to its end (a file still growing is read as far as it goes).
+std::optional<std::string> ReadWholeFile(const std::string& path, std::string& reason)
 {
     std::error_code ec;
     if (std::filesystem::is_directory(path, ec)) {
@@ -35,35 +27,14 @@ std::optional<FileBytes> ReadWholeFile(const std::string& path, std::string& rea
         reason = "it cannot be opened";
         return std::nullopt;
     }
-    // Where the size is known the bytes go straight into a buffer of that size; what the
-    // size did not tell (a file still growing, or one without a size) is read after it.
-    FileBytes bytes;
-    in.seekg(0, std::ios::end);
-    const std::streamoff size = in.tellg();
-    in.clear();
-    in.seekg(0, std::ios::beg);
-    in.clear();
-    if (size > 0) {
-        bytes.data = std::make_unique_for_overwrite<char[]>(static_cast<std::size_t>(size));
-        in.read(bytes.data.get(), size);
-        bytes.size = static_cast<std::size_t>(in.gcount());
-    }
-    if (in.bad()) {
-        reason = "it cannot be read";
-        return std::nullopt;
-    }
-    if (!in.eof()) {
-        std::ostringstream rest;
-        rest << in.rdbuf();
-        const std::string more = std::move(rest).str();
-        if (!more.empty()) {
-            auto whole = std::make_unique_for_overwrite<char[]>(bytes.size + more.size());
-            std::copy_n(bytes.data.get(), bytes.size, whole.get());
-            std::copy_n(more.data(), more.size(), whole.get() + bytes.size);
-            bytes.data = std::move(whole);
-            bytes.size += more.size();
-        }
-    }
+    std::string bytes;
+    // The size is a hint only: a file still growing is read on to its end.
+    if (const auto size = std::filesystem::file_size(path, ec); !ec) bytes.reserve(size);
+    char chunk[64 * 1024];
+    do {
+        in.read(chunk, sizeof chunk);
+        bytes.append(chunk, static_cast<std::size_t>(in.gcount()));
+    } while (in);
     if (in.bad()) {
         reason = "it cannot be read";
         return std::nullopt;
@@ -71,7 +42,7 @@ std::optional<FileBytes> ReadWholeFile(const std::string& path, std::string& rea
     return bytes;
 }
 
-void ClearSheet(MeteoSheet& sheet) { sheet.clearBlock(1, 1, sheet.rowCount(), sheet.columnCount()); }
+void ClearSheet(MeteoSheet& sheet) { sheet.clear(); }
 
 bool ImportText(Workbench& workbench, const std::string& name, UserInterface& ui)
 {
@@ -86,7 +57,7 @@ bool ImportText(Workbench& workbench, const std::string& name, UserInterface& ui
     TextImportReport report;
     {
         auto busy = ui.busy(Pointer::BusyArrow);
-        report = ReadTextLines(workbench.sheet, bytes->view());
+        report = ReadTextLines(workbench.sheet, *bytes);
     }
     if (report.droppedFields > 0)
         ui.message(std::to_string(report.droppedFields) + " fields beyond column " +

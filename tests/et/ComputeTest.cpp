@@ -136,7 +136,7 @@ TEST_F(ComputeTest, NothingCheckedNoDaysOrNoWeather)
     MeteoSheet titles = SheetOf({kStationTitles});
     check({Method::PenMon, Method::PotentialRadiation});
     EXPECT_TRUE(run(titles).done());
-    EXPECT_EQ(titles.blockText(1, 10, 100), "PenMon\tPotRad");
+    EXPECT_EQ(testing::RowText(titles, 1, 10, 100), "PenMon\tPotRad");
     EXPECT_EQ(titles.lastNonEmptyRow(), 1);
 
     // PotRad alone reads no weather cell.

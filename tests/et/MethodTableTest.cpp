@@ -4,12 +4,14 @@
 
 #include <vector>
 
+#include "support/SheetBuilder.h"
+
 namespace etp {
 
 TEST(FindEtColumns, ExactLabelsRightmostColumnAtMostSixMatches)
 {
     MeteoSheet sheet;
-    sheet.setBlockText(1, 1, 100, "DATE\tPenMon\tpenmon\tPenMon \tP-T\tPenMon");
+    testing::SetRow(sheet, 1, "DATE\tPenMon\tpenmon\tPenMon \tP-T\tPenMon");
     EtColumns found = FindEtColumns(sheet);
     EXPECT_EQ(found.count, 3);
     EXPECT_EQ(found.labels, (std::vector<int>{3, 4, 3}));

@@ -7,6 +7,8 @@
 #include <string>
 #include <utility>
 
+#include "support/SheetBuilder.h"
+
 namespace etp {
 
 namespace {
@@ -25,7 +27,7 @@ Series Days(int firstYear, int lastYear, const DayValue& rain, const DayValue& e
     static constexpr int kDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
     Series s;
     s.columns.text[DateBox] = "1";
-    s.sheet.setBlockText(1, 1, 100, "DATE\tRAIN\tPenMon");
+    testing::SetRow(s.sheet, 1, "DATE\tRAIN\tPenMon");
     int row = 2;
     for (int year = firstYear; year <= lastYear; ++year)
         for (int month = 1; month <= 12; ++month) {
@@ -34,7 +36,7 @@ Series Days(int firstYear, int lastYear, const DayValue& rain, const DayValue& e
                 char line[64];
                 std::snprintf(line, sizeof line, "%02d/%02d/%02d\t%g\t%g", day, month, year % 100,
                               rain(year, month, day), et(year, month, day));
-                s.sheet.setBlockText(row++, 1, 100, line);
+                testing::SetRow(s.sheet, row++, line);
             }
         }
     return s;

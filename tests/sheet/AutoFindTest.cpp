@@ -5,6 +5,8 @@
 #include <array>
 #include <string>
 
+#include "support/SheetBuilder.h"
+
 namespace etp {
 
 namespace {
@@ -24,7 +26,7 @@ AutoFound AutoFindOn(const MeteoSheet& sheet, UnitSelection units = {})
 MeteoSheet Titles(const char* titles)
 {
     MeteoSheet sheet;
-    sheet.setBlockText(1, 1, 100, titles);
+    testing::SetRow(sheet, 1, titles);
     return sheet;
 }
 
@@ -55,8 +57,8 @@ TEST(AutoFind, RadiationUnitFromTheLargestValue)
     };
     for (const auto& [value, unit] : cases) {
         MeteoSheet sheet = Titles("DATE\tRAD");
-        sheet.setBlockText(2, 1, 100, std::string("01/01/95\t") + value);
-        sheet.setBlockText(3, 1, 100, "02/01/95\t-9000");
+        testing::SetRow(sheet, 2, std::string("01/01/95\t") + value);
+        testing::SetRow(sheet, 3, "02/01/95\t-9000");
         UnitSelection kJ;
         kJ.select(RadiationUnit, "kJ m^-2");
         EXPECT_EQ(AutoFindOn(sheet, kJ).units.text(RadiationUnit), unit) << value;
@@ -66,18 +68,18 @@ TEST(AutoFind, RadiationUnitFromTheLargestValue)
 TEST(AutoFind, ScanStopsAboveTheLimitAndAfterTenEmptyCells)
 {
     MeteoSheet sheet = Titles("DATE\tRAD\tWIND\tELIOF");
-    sheet.setBlockText(2, 1, 100, "01/01/95\t10\t5.2\t13.5");
-    sheet.setBlockText(3, 1, 100, "02/01/95\t2500\t\t");
-    sheet.setBlockText(4, 1, 100, "03/01/95\t40000");
+    testing::SetRow(sheet, 2, "01/01/95\t10\t5.2\t13.5");
+    testing::SetRow(sheet, 3, "02/01/95\t2500\t\t");
+    testing::SetRow(sheet, 4, "03/01/95\t40000");
     // Ten empty wind and sunshine cells, then values that would change the unit.
-    sheet.setBlockText(14, 1, 100, "\t\t350\t600");
+    testing::SetRow(sheet, 14, "\t\t350\t600");
     const auto found = AutoFindOn(sheet);
     EXPECT_EQ(ScanMaximum(sheet, 2, 1, 2000), 2500);
     EXPECT_EQ(found.units.text(RadiationUnit), "kJ m^-2");
     EXPECT_EQ(found.units.text(WindUnit), "m s^-1");
     EXPECT_EQ(found.units.text(SunshineUnit), "hours");
 
-    sheet.setBlockText(12, 1, 100, "\t\t1\t1"); // rows 3 to 11: the gap is now nine cells
+    testing::SetRow(sheet, 12, "\t\t1\t1"); // rows 3 to 11: the gap is now nine cells
     const auto seen = AutoFindOn(sheet);
     EXPECT_EQ(seen.units.text(WindUnit), "km d^-1");
     EXPECT_EQ(seen.units.text(SunshineUnit), "min");

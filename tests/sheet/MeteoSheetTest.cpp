@@ -7,16 +7,17 @@
 #include <string>
 #include <vector>
 
+#include "support/SheetBuilder.h"
+
 namespace etp {
 
-// A new sheet holds 32000 x 30 empty cells without paying for them; it grows to hold a
+// A new sheet holds 32000 x 30 empty cells; it grows to hold a
 // cell far down or to the right, never beyond column 100, and refuses row or column 0.
 TEST(MeteoSheet, BoundsAndGrowth)
 {
     MeteoSheet sheet;
     EXPECT_EQ(sheet.rowCount(), 32000);
     EXPECT_EQ(sheet.columnCount(), 30);
-    EXPECT_LT(sheet.memoryBytes(), 64u * 1024);
     EXPECT_FALSE(sheet.setCellText(5, 0, "x"));
     EXPECT_FALSE(sheet.setCellText(0, 5, "x"));
     EXPECT_EQ(sheet.cellText(-1, 3), "");
@@ -34,52 +35,29 @@ TEST(MeteoSheet, BoundsAndGrowth)
     EXPECT_EQ(sheet.columnCount(), 45);
 }
 
-// A block's text ends at its last non-empty cell; fields beyond the range are dropped and
-// counted, empty ones lose nothing; clearing keeps what lies outside the rectangle and
-// an emptied sheet keeps its size.
-TEST(MeteoSheet, BlockTextAndClearBlock)
+// A row write replaces the cells it names, an empty one empties its cell, and the row
+// ends at its last non-empty cell; clearing empties every cell and keeps the sheet's size
+// and captions.
+TEST(MeteoSheet, SetCellsAndClear)
 {
     MeteoSheet sheet;
-    EXPECT_EQ(sheet.setBlockText(1, 1, 100, "DATE\t\tTMAX\t\t"), 0);
-    EXPECT_EQ(sheet.blockText(1, 1, 100), "DATE\t\tTMAX");
-    EXPECT_EQ(sheet.blockText(1, 2, 100), "\tTMAX");
-    EXPECT_EQ(sheet.blockText(2, 1, 100), "");
+    const std::string_view titles[] = {"DATE", "", "TMAX", "", ""};
+    EXPECT_TRUE(sheet.setCells(1, 1, titles));
     EXPECT_EQ(sheet.lastNonEmptyColumn(1), 3);
-    EXPECT_EQ(sheet.setBlockText(2, 1, 2, "a\tb\tc\t\td"), 2); // c and d
-    EXPECT_EQ(sheet.blockText(2, 1, 100), "a\tb");
-    sheet.setBlockText(3, 1, 100, "d\te\tf");
-    sheet.clearBlock(2, 2, 3, 2);
-    EXPECT_EQ(sheet.blockText(2, 1, 100), "a");
-    EXPECT_EQ(sheet.blockText(3, 1, 100), "d\t\tf");
-    sheet.setCellText(3, 3, "");
+    const std::string_view day[] = {"d", "e", "f"};
+    EXPECT_TRUE(sheet.setCells(3, 1, day));
+    const std::string_view cleared[] = {"", "", ""};
+    EXPECT_TRUE(sheet.setCells(3, 2, cleared));
     EXPECT_EQ(sheet.lastNonEmptyColumn(3), 1);
-    sheet.clearBlock(1, 1, sheet.rowCount(), sheet.columnCount());
+    EXPECT_EQ(sheet.cellText(3, 1), "d");
+    EXPECT_EQ(sheet.lastNonEmptyRow(), 3);
+    sheet.setCaption(2, "2");
+    sheet.clear();
     EXPECT_EQ(sheet.lastNonEmptyRow(), 0);
+    EXPECT_EQ(sheet.cellText(1, 1), "");
+    EXPECT_EQ(sheet.cellText(0, 2), "2");
     EXPECT_EQ(sheet.rowCount(), 32000);
     EXPECT_EQ(sheet.columnCount(), 30);
-}
-
-// The whole row at once: a TAB inside a cell stays in it, the caption row is no data row,
-// the sheet grows and cells beyond column 100 are dropped and counted.
-TEST(MeteoSheet, SetRowCellsReplacesTheWholeRow)
-{
-    MeteoSheet sheet;
-    sheet.setBlockText(2, 1, 100, "old\tcells\there\ttoo");
-    const std::string_view cells[] = {"a", "", "c\td", ""};
-    EXPECT_EQ(sheet.setRowCells(2, cells), 0);
-    EXPECT_EQ(sheet.blockText(2, 1, 100), "a\t\tc\td");
-    EXPECT_EQ(sheet.lastNonEmptyColumn(2), 3);
-    EXPECT_EQ(sheet.setRowCells(2, {}), 0);
-    EXPECT_EQ(sheet.lastNonEmptyRow(), 0);
-    EXPECT_EQ(sheet.setRowCells(0, cells), 0);
-    EXPECT_EQ(sheet.caption(1), "");
-
-    std::vector<std::string_view> wide(103, "x");
-    wide[101] = "";
-    EXPECT_EQ(sheet.setRowCells(40000, wide), 2);
-    EXPECT_EQ(sheet.rowCount(), 40000);
-    EXPECT_EQ(sheet.columnCount(), 100);
-    EXPECT_EQ(sheet.cellText(40000, 100), "x");
 }
 
 namespace {
@@ -111,8 +89,8 @@ TEST(MeteoSheet, SetCellsIsSetCellTextOnEachCell)
             for (const int first : {1, 3, 4, 9}) {
                 MeteoSheet expected, actual;
                 for (MeteoSheet* sheet : {&expected, &actual}) {
-                    sheet->setBlockText(1, 1, 100, "DATE\tT");
-                    if (*row) sheet->setBlockText(3, 1, 100, row);
+                    testing::SetRow(*sheet, 1, "DATE\tT");
+                    testing::SetRow(*sheet, 3, row);
                 }
                 for (std::size_t k = 0; k < cells.size(); ++k)
                     expected.setCellText(3, first + static_cast<int>(k), cells[k]);
@@ -137,34 +115,12 @@ TEST(MeteoSheet, SetCellsGrowsTheSheetAndRefusesBeyondOneHundred)
     EXPECT_EQ(Snapshot(sheet), before);
 }
 
-// A line into an empty row takes a shorter road than into a row with cells: both must
-// leave the same cells and count the same dropped fields.
-TEST(MeteoSheet, SetBlockTextIntoAnEmptyRowIsTheGeneralRule)
-{
-    std::string wide;
-    for (int k = 1; k <= 105; ++k) wide += (k > 1 ? "\t" : "") + (k % 7 == 0 ? std::string() : std::to_string(k));
-    const std::string lines[] = {"", "\t", "\t\t", "a", "a\t\tb\t", "\tx", "12.5\t-3\t\t\t", wide, wide + "\t\t"};
-    for (const std::string& line : lines)
-        for (const int lastColumn : {0, 1, 3, 100}) {
-            MeteoSheet fast, general;
-            general.setCellText(2, 100, "kept apart"); // the row has a cell: the general rule
-            const int droppedFast = fast.setBlockText(2, 1, lastColumn, line);
-            const int droppedGeneral = general.setBlockText(2, 1, lastColumn, line);
-            general.setCellText(2, 100, lastColumn == 100 ? fast.cellText(2, 100) : "");
-            EXPECT_EQ(droppedFast, droppedGeneral) << '"' << line << "\" up to column " << lastColumn;
-            EXPECT_EQ(fast.lastNonEmptyColumn(2), general.lastNonEmptyColumn(2)) << '"' << line << '"';
-            for (int c = 1; c <= 100; ++c)
-                ASSERT_EQ(fast.cellText(2, c), general.cellText(2, c))
-                    << '"' << line << "\" up to column " << lastColumn << ", column " << c;
-        }
-}
-
 // The saved line of a row is its cells joined by TAB, a TAB or CR inside a cell written
 // as a blank, as many fields as asked for; cell by cell, as the rule reads.
 TEST(MeteoSheet, AppendRowTextJoinsTheCellsOfTheSavedLine)
 {
     MeteoSheet sheet;
-    sheet.setBlockText(2, 1, 100, "01/07/19\t12.5\t\t30");
+    testing::SetRow(sheet, 2, "01/07/19\t12.5\t\t30");
     sheet.setCellText(3, 2, "a\tb\rc\nd"); // typed by hand: TAB, CR and LF inside a cell
     sheet.setCellText(4, 40, "far");        // beyond the initial thirty columns
     for (int row = -1; row <= 6; ++row)
@@ -181,9 +137,8 @@ TEST(MeteoSheet, AppendRowTextJoinsTheCellsOfTheSavedLine)
 }
 
 // Cells set one by one, in any order, against a plain table of strings: values short and
-// long (the row's block must move), empty (the row shrinks or goes), taken from the same
-// row (the value lives in the block being changed), through setCells and setBlockText
-// too; a copy taken halfway keeps the cells it had.
+// long, empty (the row shrinks or goes), taken from the same row (the value lives in the
+// row being changed), through setCells too; a copy taken halfway keeps the cells it had.
 TEST(MeteoSheet, EditsInAnyOrderMatchAPlainTable)
 {
     constexpr int kRows = 6, kColumns = 14;
@@ -223,10 +178,6 @@ TEST(MeteoSheet, EditsInAnyOrderMatchAPlainTable)
             sheet.setCells(r, c, cells);
             table[r][c + 1] = "";
             table[r][c + 2] = "7";
-        } else if (pick(8) == 0) {
-            sheet.setBlockText(r, c, kColumns, value + "\t\tz");
-            for (int k = c + 1; k <= kColumns; ++k) table[r][k] = k == c + 2 ? "z" : table[r][k];
-            if (c + 1 <= kColumns) table[r][c + 1] = "";
         } else {
             sheet.setCellText(r, c, value);
         }

@@ -5,6 +5,7 @@
 #include <string>
 #include <utility>
 #include <vector>
+#include "support/SheetBuilder.h"
 
 namespace etp {
 
@@ -13,8 +14,8 @@ namespace {
 MeteoSheet StationSheet(int days)
 {
     MeteoSheet sheet;
-    sheet.setBlockText(1, 1, 100, "DATE\tTMIN\tTMAX\tRHMIN\tRHMAX\tRAD\tWIND\tELIOF\tRAIN");
-    for (int r = 2; r <= days + 1; ++r) sheet.setBlockText(r, 1, 100, "01/01/95\t1\t2\t3\t4\t5\t6\t7\t8");
+    testing::SetRow(sheet, 1, "DATE\tTMIN\tTMAX\tRHMIN\tRHMAX\tRAD\tWIND\tELIOF\tRAIN");
+    for (int r = 2; r <= days + 1; ++r) testing::SetRow(sheet, r, "01/01/95\t1\t2\t3\t4\t5\t6\t7\t8");
     return sheet;
 }
 

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <tuple>
+#include "support/SheetBuilder.h"
 
 namespace etp {
 
@@ -29,10 +30,10 @@ TEST(SheetWriter, CellsInAnyOrderAndTheLaterOfTwoWins)
     for (int row = 0; row < 3; ++row) Add(writer, {{row, 99, "last kept"}, {row, 100, "dropped"}, {row, 65535, "dropped"}});
     Add(writer, {{65535, 40, "far"}});
     EXPECT_EQ(writer.finish(), 2);
-    EXPECT_EQ(sheet.blockText(1, 1, 4), "a\tb\t\tC");
+    EXPECT_EQ(testing::RowText(sheet, 1, 1, 4), "a\tb\t\tC");
     EXPECT_EQ(sheet.cellText(2, 5), "kept");
-    EXPECT_EQ(sheet.blockText(3, 1, 99), "\tx");
-    EXPECT_EQ(sheet.blockText(6, 1, 100), "E\tf");
+    EXPECT_EQ(testing::RowText(sheet, 3, 1, 99), "\tx");
+    EXPECT_EQ(testing::RowText(sheet, 6), "E\tf");
     EXPECT_EQ(sheet.cellText(3, 100), "last kept");
     EXPECT_EQ(sheet.cellText(65536, 41), "far");
     EXPECT_EQ(sheet.rowCount(), 65536);
@@ -48,7 +49,7 @@ TEST(SheetWriter, TextBeyondTheBudgetIsRefused)
     EXPECT_FALSE(writer.add(0, 2, "1"));
     EXPECT_TRUE(writer.add(0, 150, std::string(100, 'x'))); // a dropped column keeps no text
     writer.finish();
-    EXPECT_EQ(sheet.blockText(1, 1, 100), "12345\t12345");
+    EXPECT_EQ(testing::RowText(sheet, 1), "12345\t12345");
 }
 
 // Coming back to a long row many times must not move the row's text each time: a

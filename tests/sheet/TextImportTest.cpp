@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include "support/SheetBuilder.h"
 
 namespace etp {
 
@@ -60,7 +61,8 @@ TEST(ReadTextLines, LongLinesKeepEveryByte)
     EXPECT_EQ(sheet.cellText(4, 1), "last");
 }
 
-// A sheet that still holds cells takes each line the way setBlockText does.
+// A sheet that still holds cells takes each line field by field: an empty field empties
+// its cell, cells beyond the line stay.
 TEST(ReadTextLines, RowsThatHoldCellsTakeTheLineFieldByField)
 {
     MeteoSheet sheet;
@@ -68,8 +70,8 @@ TEST(ReadTextLines, RowsThatHoldCellsTakeTheLineFieldByField)
     sheet.setCellText(2, 1, "replaced");
     const auto report = ReadTextLines(sheet, "a\tb\r\nc\t\td\r\n");
     EXPECT_EQ(report.lines, 2);
-    EXPECT_EQ(sheet.blockText(1, 1, 100), "a\tb");
-    EXPECT_EQ(sheet.blockText(2, 1, 100), "c\t\td\tkept");
+    EXPECT_EQ(testing::RowText(sheet, 1), "a\tb");
+    EXPECT_EQ(testing::RowText(sheet, 2), "c\t\td\tkept");
 }
 
 // Empty lines keep their rows; fields stay whole, blanks and all; bytes are kept as
@@ -78,7 +80,7 @@ TEST(ReadTextLines, EmptyLinesAndBytesAreKept)
 {
     MeteoSheet sheet;
     ReadTextLines(sheet, "a\r\n\r\n 12,5 ; x\tb\r\n" + std::string("\xff\x00\xfe\tz", 5));
-    EXPECT_EQ(sheet.blockText(2, 1, 100), "");
+    EXPECT_EQ(testing::RowText(sheet, 2), "");
     EXPECT_EQ(sheet.cellText(3, 1), " 12,5 ; x");
     EXPECT_EQ(sheet.cellText(3, 2), "b");
     EXPECT_EQ(sheet.cellText(4, 1), std::string("\xff\x00\xfe", 3));

@@ -7,6 +7,7 @@
 #include "sheet/TextImport.h"
 #include "sheet/WorkbookReader.h"
 #include "support/TempDir.h"
+#include "support/SheetBuilder.h"
 
 namespace etp {
 
@@ -48,7 +49,7 @@ std::vector<std::string> Names(const std::string& path)
 std::string Cells(const MeteoSheet& sheet)
 {
     std::string text;
-    for (int r = 1; r <= sheet.lastNonEmptyRow(); ++r) text += sheet.blockText(r, 1, MeteoSheet::kMaxColumns) + "\n";
+    for (int r = 1; r <= sheet.lastNonEmptyRow(); ++r) text += testing::RowText(sheet, r, 1, MeteoSheet::kMaxColumns) + "\n";
     return text;
 }
 
@@ -105,9 +106,9 @@ TEST(XlsWorkbookReader, ThirtyThreeThousandDays)
     ASSERT_TRUE(sheet.ok) << sheet.failure;
     EXPECT_EQ(sheet.cells.lastNonEmptyRow(), 33001);
     EXPECT_EQ(sheet.cells.rowCount(), 33001);
-    EXPECT_EQ(sheet.cells.blockText(1, 1, 100), "DATE\tTMIN\tTMAX\tRHMIN\tRHMAX\tRAD\tWIND\tELIOF\tRAIN");
-    EXPECT_EQ(sheet.cells.blockText(2, 1, 100), "01/01/30\t-0.8\t6.3\t45\t85\t5.25\t2\t2.1\t3.5");
-    EXPECT_EQ(sheet.cells.blockText(33001, 1, 100), "07/05/20\t12.8\t24.5\t64\t99\t22.68\t5\t8.7\t0");
+    EXPECT_EQ(testing::RowText(sheet.cells, 1), "DATE\tTMIN\tTMAX\tRHMIN\tRHMAX\tRAD\tWIND\tELIOF\tRAIN");
+    EXPECT_EQ(testing::RowText(sheet.cells, 2), "01/01/30\t-0.8\t6.3\t45\t85\t5.25\t2\t2.1\t3.5");
+    EXPECT_EQ(testing::RowText(sheet.cells, 33001), "07/05/20\t12.8\t24.5\t64\t99\t22.68\t5\t8.7\t0");
 }
 
 TEST(XlsWorkbookReader, FilesThatAreNoWorkbooks)

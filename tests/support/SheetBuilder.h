@@ -2,6 +2,8 @@
 // Small sheets for tests, written as the text file the person would open.
 #include <initializer_list>
 #include <string>
+#include <string_view>
+#include <vector>
 
 #include "sheet/MeteoSheet.h"
 #include "sheet/TextImport.h"
@@ -15,6 +17,32 @@ inline MeteoSheet SheetOf(std::initializer_list<std::string> lines)
     MeteoSheet sheet;
     ReadTextLines(sheet, text);
     return sheet;
+}
+
+// The fields of a TAB-separated line into one row from column 1, each field one cell.
+inline void SetRow(MeteoSheet& sheet, int row, std::string_view line)
+{
+    std::vector<std::string_view> cells;
+    for (std::size_t start = 0;;) {
+        const std::size_t tab = line.find('\t', start);
+        cells.push_back(line.substr(start, tab == std::string_view::npos ? std::string_view::npos : tab - start));
+        if (tab == std::string_view::npos) break;
+        start = tab + 1;
+    }
+    sheet.setCells(row, 1, cells);
+}
+
+// The cells of one row from firstColumn to the last non-empty one up to lastColumn,
+// joined by TAB.
+inline std::string RowText(const MeteoSheet& sheet, int row, int firstColumn = 1, int lastColumn = MeteoSheet::kMaxColumns)
+{
+    while (lastColumn >= firstColumn && sheet.cellText(row, lastColumn).empty()) --lastColumn;
+    std::string text;
+    for (int c = firstColumn; c <= lastColumn; ++c) {
+        if (c > firstColumn) text += '\t';
+        text += sheet.cellText(row, c);
+    }
+    return text;
 }
 
 inline const char* kStationTitles = "DATE\tTMIN\tTMAX\tRHMIN\tRHMAX\tRAD\tWIND\tELIOF\tRAIN";

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "support/ScriptedUserInterface.h"
+#include "support/SheetBuilder.h"
 
 namespace etp {
 
@@ -14,9 +15,9 @@ TEST(IrrigationCommands, OnDemandKeepsTheApplicationsOfTheLastApply)
     Workbench workbench;
     testing::ScriptedUserInterface ui;
     workbench.columns.text[DateBox] = "1";
-    workbench.sheet.setBlockText(1, 1, 100, "DATE\tRAIN\tPenMon\tP-T\tPenMon");
+    testing::SetRow(workbench.sheet, 1, "DATE\tRAIN\tPenMon\tP-T\tPenMon");
     for (int day = 1; day <= 30; ++day)
-        workbench.sheet.setBlockText(day + 1, 1, 100, (day < 10 ? "0" : "") + std::to_string(day) + "/06/95\t0\t2\t1\t5");
+        testing::SetRow(workbench.sheet, day + 1, (day < 10 ? "0" : "") + std::to_string(day) + "/06/95\t0\t2\t1\t5");
     MethodChoice choice;
     ASSERT_TRUE(FillMethodChoice(choice, workbench.sheet));
     ASSERT_TRUE(choice.selectCaption("PenMon"));
@@ -45,8 +46,8 @@ TEST(IrrigationCommands, RefusalsAreShownAndChangeNothing)
 {
     Workbench workbench;
     workbench.columns.text[DateBox] = "1";
-    workbench.sheet.setBlockText(1, 1, 100, "DATE\tRAIN\tPenMon");
-    workbench.sheet.setBlockText(2, 1, 100, "16/07/95\t0\t5");
+    testing::SetRow(workbench.sheet, 1, "DATE\tRAIN\tPenMon");
+    testing::SetRow(workbench.sheet, 2, "16/07/95\t0\t5");
     workbench.turnedApplications = {{2, "16/07/95", 50}};
     testing::ScriptedUserInterface ui;
     EXPECT_FALSE(ApplyTurned(workbench, {"01/07", "30/08", "0", "50", "50", "4"}, ui));
