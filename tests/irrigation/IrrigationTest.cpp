@@ -129,24 +129,6 @@ TEST(IrrigationTexts, ProblemsAreFoundWithoutASheet)
         EXPECT_EQ(OnDemandIrrigationTextProblem(texts).value_or("").find(message), 0u) << message;
 }
 
-TEST(Irrigation, TextsOutOfRangeAreRefusedAndChangeNothing)
-{
-    Series s = Days(1995, 1995, NoRain, [](int, int, int) { return 5.0; });
-    const TurnedIrrigationTexts turned = {"01/07", "30/08", "0", "50", "50", "4"};
-    const OnDemandIrrigationTexts onDemand = {"06/06", "09/09", "50", "101"};
-    const IrrigationRun runs[] = {ApplyTurnedIrrigation(s.sheet, s.columns, 2, turned),
-                                  ApplyOnDemandIrrigation(s.sheet, s.columns, 2, 3, onDemand)};
-    const std::string problems[] = {*TurnedIrrigationTextProblem(turned), *OnDemandIrrigationTextProblem(onDemand)};
-    for (int k = 0; k < 2; ++k) {
-        EXPECT_EQ(runs[k].outcome.kind, Outcome::Kind::Refused);
-        EXPECT_EQ(runs[k].outcome.message, problems[k]);
-        EXPECT_EQ(runs[k].outcome.icon, Icon::Exclamation);
-        EXPECT_TRUE(runs[k].applications.empty());
-    }
-    EXPECT_EQ(Cell(s, "16/07/95", 2), "0");
-    EXPECT_EQ(Cell(s, "16/06/95", 2), "0");
-}
-
 // 5 mm of ET a day from 6 June, the first day of the period: the deficit reaches exactly 50
 // on 15 June (the limit is strict), 55 on 16 June, which gets 75 % of it; then every eleventh
 // day. Rain lowers the deficit, below 0 too. A period of one day counts that day.
