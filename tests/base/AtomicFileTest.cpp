@@ -4,6 +4,8 @@
 
 #include <csignal>
 #include <filesystem>
+#include <functional>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <sys/resource.h>
@@ -18,6 +20,21 @@ namespace {
 long FilesIn(const std::filesystem::path& folder)
 {
     return std::distance(std::filesystem::directory_iterator(folder), std::filesystem::directory_iterator());
+}
+
+// Runs the write in a child process under a 4 KiB file-size limit, so the disk is full
+// halfway even for root; true when the write reported its failure.
+bool ReportsFailureWhenTheDiskFills(const std::function<std::optional<std::string>()>& write)
+{
+    const auto run = testing::RunInChild(
+        [&](std::string&) {
+            std::signal(SIGXFSZ, SIG_IGN);
+            const rlimit limit{4096, 4096};
+            setrlimit(RLIMIT_FSIZE, &limit);
+            return write().has_value() ? 0 : 1;
+        },
+        false);
+    return run && run->status == 0;
 }
 
 } // namespace
@@ -42,22 +59,12 @@ TEST(WriteFileAtomically, ReportsAMissingFolderOrAFolderAsTarget)
     EXPECT_EQ(FilesIn(dir.path()), 1);
 }
 
-// The disk fills up halfway: a child process writes under a file-size limit, so the
-// write fails even for root. The old file must survive and no temporary may remain.
+// The disk fills up halfway: the old file must survive and no temporary may remain.
 TEST(WriteFileAtomically, AWriteThatFailsMidwayKeepsTheOldFile)
 {
     testing::TempDir dir;
     const auto path = dir.write("results.txt", "old results");
-    const auto run = testing::RunInChild(
-        [&](std::string&) {
-            std::signal(SIGXFSZ, SIG_IGN);
-            const rlimit limit{4096, 4096};
-            setrlimit(RLIMIT_FSIZE, &limit);
-            return WriteFileAtomically(path, std::string(1 << 20, 'x')).has_value() ? 0 : 1;
-        },
-        false);
-    ASSERT_TRUE(run);
-    EXPECT_EQ(run->status, 0) << "the write did not report its failure";
+    EXPECT_TRUE(ReportsFailureWhenTheDiskFills([&] { return WriteFileAtomically(path, std::string(1 << 20, 'x')); }));
     EXPECT_EQ(testing::ReadFile(path), "old results");
     EXPECT_EQ(FilesIn(dir.path()), 1);
 }
@@ -75,19 +82,11 @@ TEST(WriteFileAtomically, PiecesInOrderAndFailuresMidway)
     for (int k = 0; k < 1000; ++k) expected += std::to_string(k) + ",";
     EXPECT_EQ(testing::ReadFile(path), expected);
 
-    const auto run = testing::RunInChild(
-        [&](std::string&) {
-            std::signal(SIGXFSZ, SIG_IGN);
-            const rlimit limit{4096, 4096};
-            setrlimit(RLIMIT_FSIZE, &limit);
-            const auto failure = WriteFileAtomically(path, [](const PieceWriter& write) {
-                for (int k = 0; k < 300; ++k) write(std::string(4096, 'x'));
-            });
-            return failure.has_value() ? 0 : 1;
-        },
-        false);
-    ASSERT_TRUE(run);
-    EXPECT_EQ(run->status, 0) << "the write did not report its failure";
+    EXPECT_TRUE(ReportsFailureWhenTheDiskFills([&] {
+        return WriteFileAtomically(path, [](const PieceWriter& write) {
+            for (int k = 0; k < 300; ++k) write(std::string(4096, 'x'));
+        });
+    }));
     EXPECT_EQ(testing::ReadFile(path), expected);
 
     EXPECT_THROW((void)WriteFileAtomically(path,

@@ -2,15 +2,10 @@
 
 #include <gtest/gtest.h>
 
-#include <cmath>
 #include <string>
+#include <utility>
 
-#include "base/ToSingle.h"
-#include "et/CombinationMethods.h"
-#include "et/DayTerms.h"
 #include "et/MethodTable.h"
-#include "et/OtherMethods.h"
-#include "et/ResultFormat.h"
 #include "support/SheetBuilder.h"
 
 namespace etp {
@@ -96,35 +91,41 @@ TEST_F(ComputeTest, ResultColumnsFollowTheLastTitleAndAppendOnEveryRun)
     EXPECT_NE(cell(sheet, 2, 10), cell(sheet, 2, 12));
 }
 
+// 3 m s-1 measured at 10 m is 3 * 4.87 / ln(672.58) = 2.2444 m s-1 at 2 m (FAO-56 Eq. 47);
+// "2.00" is exactly 2 and converts nothing, "2.5" converts. Sunshine box 0 means no sunshine;
+// the humidity boxes are not checked for order.
 TEST_F(ComputeTest, BoxesUnitsAndWindHeightReachTheMethods)
 {
     MeteoSheet sheet = SheetOf({kStationTitles, "21/06/95\t12\t28\t40\t90\t20\t3\t10\t0"});
-    station.windHeight = "10";
     check({Method::PenFao});
-    run(sheet);
-    DailyWeather D{12, 28, 90, 40, ToSingle(259.2 * 4.87 / std::log(672.58)), 10, ToSingle(20 * 0.408)};
-    const SiteDay S{100, 45, 6, 21, 1995};
-    const auto penFao = [&S](const DailyWeather& weather) {
-        DayTerms day(weather, S);
-        return PenFao(day);
-    };
-    EXPECT_EQ(cell(sheet, 2, 10), FormatResult(penFao(D)));
-
-    // 2.00 is exactly 2: no conversion; 2.5 converts.
-    station.windHeight = "2.00";
-    run(sheet);
-    D.Wind = ToSingle(3 * 86.4);
-    EXPECT_EQ(cell(sheet, 2, 11), FormatResult(penFao(D)));
-    station.windHeight = "2.5";
-    run(sheet);
-    EXPECT_NE(cell(sheet, 2, 12), cell(sheet, 2, 11));
-
-    // Sunshine box 0 means no sunshine; the humidity boxes are not checked for order.
+    const std::pair<const char*, const char*> heights[] = {{"10", "5.29"}, {"2.00", "5.65"}, {"2.5", "5.58"}};
+    int column = 10;
+    for (const auto& [height, expected] : heights) {
+        station.windHeight = height;
+        run(sheet);
+        EXPECT_EQ(cell(sheet, 2, column++), expected) << "wind at " << height << " m";
+    }
     station.windHeight = "2";
     columns.text[SunshineBox] = "0";
     std::swap(columns.text[RHminBox], columns.text[RHmaxBox]); // RHmin now reads 90, RHmax 40
     run(sheet);
-    EXPECT_EQ(cell(sheet, 2, 13), FormatResult(penFao(DailyWeather{12, 28, 40, 90, D.Wind, 0, D.Radiation})));
+    EXPECT_EQ(cell(sheet, 2, column), "5.33");
+}
+
+// A radiation of 100 in each unit reaches Turc as mm d-1 of evaporation: at 20 °C and 65 %,
+// Turc = 0.013 * 20 / 35 * (59 Rs + 50). 100 cal cm-2 d-1 is 100 / 59 mm; 100 W m-2 is
+// 3.44 mm (0.0344, not 0.408 * 0.0864); 100 kJ m-2 is 0.0408 mm and 100 MJ m-2 40.8 mm.
+TEST_F(ComputeTest, RadiationUnitsReachTheMethods)
+{
+    const std::pair<const char*, const char*> cases[] = {
+        {"Cal cm^-2 d^-1", "1.11"}, {"watt m^-2", "1.88"}, {"kJ m^-2", ".39"}, {"MJ m^-2", "18.25"}};
+    check({Method::Turc});
+    for (const auto& [unit, expected] : cases) {
+        MeteoSheet sheet = SheetOf({kStationTitles, "21/06/95\t20\t20\t65\t65\t100\t2\t10\t0"});
+        units.select(RadiationUnit, unit);
+        run(sheet);
+        EXPECT_EQ(cell(sheet, 2, 10), expected) << unit;
+    }
 }
 
 TEST_F(ComputeTest, NothingCheckedNoDaysOrNoWeather)

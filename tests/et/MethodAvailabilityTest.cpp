@@ -25,42 +25,31 @@ std::string Enabled(const MethodSelection& methods)
 
 } // namespace
 
+// The boxes enabled by the radiation and sunshine columns; a failed check enables only PotRad.
 TEST(OpenMethodDialog, EnablesByRadiationAndSunshine)
-{
-    struct Case {
-        MethodDialog dialog;
-        const char* radiation;
-        const char* sunshine;
-        const char* enabled;
-    };
-    const Case cases[] = {
-        {MethodDialog::Combination, "6", "8", "111111000001"}, // all six and PotRad
-        {MethodDialog::Combination, "0", "8", "000000000001"}, // PotRad only, the dialog stays
-        {MethodDialog::Others, "0", "8", "000000111111"},      // its own boxes whatever the radiation
-    };
-    for (const auto& c : cases) {
-        MethodSelection methods;
-        EXPECT_EQ(OpenMethodDialog(c.dialog, Boxes(c.radiation, c.sunshine), methods), ColumnCheck::Passed);
-        EXPECT_EQ(Enabled(methods), c.enabled) << c.radiation << ' ' << c.sunshine;
-    }
-}
-
-TEST(OpenMethodDialog, FailedChecksEnableNothing)
 {
     ColumnMap noTmax = Boxes("6", "8");
     noTmax.text[TmaxBox] = "?";
-    const std::pair<ColumnMap, ColumnCheck> cases[] = {
-        {noTmax, ColumnCheck::VariableMissing},
-        {Boxes("0", "0"), ColumnCheck::NoRadiationOrSunshine},
-        {Boxes("?", "0"), ColumnCheck::NoRadiationOrSunshine},
-        {Boxes("6", "8", "?"), ColumnCheck::WindMissing},
+    struct Case {
+        MethodDialog dialog;
+        ColumnMap columns;
+        ColumnCheck check;
+        const char* enabled;
     };
-    for (const auto& [columns, check] : cases)
-        for (const auto dialog : {MethodDialog::Combination, MethodDialog::Others}) {
-            MethodSelection methods;
-            EXPECT_EQ(OpenMethodDialog(dialog, columns, methods), check);
-            EXPECT_EQ(Enabled(methods), "000000000001");
-        }
+    const Case cases[] = {
+        {MethodDialog::Combination, Boxes("6", "8"), ColumnCheck::Passed, "111111000001"}, // all six and PotRad
+        {MethodDialog::Combination, Boxes("0", "8"), ColumnCheck::Passed, "000000000001"}, // PotRad only, the dialog stays
+        {MethodDialog::Others, Boxes("0", "8"), ColumnCheck::Passed, "000000111111"},     // its own boxes whatever the radiation
+        {MethodDialog::Combination, noTmax, ColumnCheck::VariableMissing, "000000000001"},
+        {MethodDialog::Others, Boxes("0", "0"), ColumnCheck::NoRadiationOrSunshine, "000000000001"},
+        {MethodDialog::Combination, Boxes("?", "0"), ColumnCheck::NoRadiationOrSunshine, "000000000001"},
+        {MethodDialog::Others, Boxes("6", "8", "?"), ColumnCheck::WindMissing, "000000000001"},
+    };
+    for (const auto& c : cases) {
+        MethodSelection methods;
+        EXPECT_EQ(OpenMethodDialog(c.dialog, c.columns, methods), c.check) << c.enabled;
+        EXPECT_EQ(Enabled(methods), c.enabled) << c.columns.text[RadiationBox] << ' ' << c.columns.text[SunshineBox];
+    }
 }
 
 TEST(OpenMethodDialog, WindZeroPassesAndEnabledBoxesStayEnabled)

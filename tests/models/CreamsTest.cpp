@@ -225,8 +225,7 @@ TEST(CreamsRainText, MissingDaysAreFilledAndTheLeapDayIsNot)
 TEST(CreamsRainLineBreak, TenFieldsALineAndFiveAtEachYearEndForFiveYears)
 {
     const std::pair<long, bool> cases[] = {
-        {9, false},   {10, true},  {364, false},  {365, true},  {370, false}, {375, true},
-        {735, false}, {740, true}, {1100, false}, {1105, true}, {1470, true}, {1825, true}, {1830, false}, {3650, true},
+        {9, false}, {10, true}, {364, false}, {365, true}, {370, false}, {375, true}, {1825, true}, {1830, false},
     };
     for (const auto& [fields, breaks] : cases) EXPECT_EQ(CreamsRainLineBreak(fields), breaks) << fields;
 }

@@ -47,11 +47,10 @@ TEST(MacroDailyText, EveryDayOfTheSeriesInYearMonthDayOrder)
 }
 
 // The number patterns themselves are checked in FixedWidthTest; here a text that is no
-// number writes 0 and a negative value keeps its zeros.
+// number writes 0.
 TEST(MacroDailyText, ValuesThatAreNoNumbersAreZero)
 {
     EXPECT_EQ(DailyFile({{"15/03/95", "", "", "", "abc", ""}}), "'950315'     .0    \r\n");
-    EXPECT_EQ(DailyFile({{"15/03/95", "", "", "", "-1.5", ""}}), "'950315'  -001.5    \r\n");
 }
 
 TEST(MacroDailyText, TheSeriesEndsAtTheFirstEmptyDate)
