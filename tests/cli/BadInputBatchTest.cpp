@@ -6,7 +6,6 @@
 #include <gtest/gtest.h>
 
 #include <cctype>
-#include <filesystem>
 #include <functional>
 
 #include "cli/BatchRun.h"
@@ -107,8 +106,9 @@ TEST_P(BadInput, EndsWithTheStatusAndMessage)
     if (row.message.empty()) EXPECT_EQ(run.err, "");
     else EXPECT_EQ(run.err.rfind(row.message, 0), 0u) << run.err.substr(0, 300);
     // Only a run that ends well writes; nothing but the output is left in the folder.
-    EXPECT_EQ(std::filesystem::exists(output), run.status == 0);
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), run.status == 0 ? 2 : 1);
+    const std::vector<std::string> left = run.status == 0 ? std::vector<std::string>{"in.txt", "out.txt"}
+                                                          : std::vector<std::string>{"in.txt"};
+    EXPECT_EQ(dir.names(), left);
 }
 
 INSTANTIATE_TEST_SUITE_P(Table, BadInput, ::testing::ValuesIn(kRows), [](const auto& test) {
