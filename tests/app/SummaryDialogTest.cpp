@@ -23,7 +23,6 @@ private slots:
     void cleanupTestCase() { app_.reset(); }
     void init() { app_->ui.messages.clear(); }
 
-    void tableIsTheSummaryOfTheSheet();
     void copyAndSaveHandOverTheTable();
     void copyAndTheNextOpeningTakeTheSheetAsItIsNow();
     void withoutDatesThereIsNothingToSum();
@@ -44,16 +43,10 @@ void TestSummaryDialog::initTestCase()
     QCOMPARE(app_->cell(1, 10), QStringLiteral("PenMon"));
 }
 
-void TestSummaryDialog::tableIsTheSummaryOfTheSheet()
-{
-    QWidget* dialog = openSummary();
-    QVERIFY(dialog && dialog->isVisible());
-    QCOMPARE(tableText(dialog), QString::fromStdString(SummaryText(Summarize(app_->workbench))));
-}
-
 void TestSummaryDialog::copyAndSaveHandOverTheTable()
 {
     QWidget* dialog = openSummary();
+    QVERIFY(dialog && dialog->isVisible());
     QApplication::clipboard()->clear();
     app_->click(QStringLiteral("CmdCopy"), dialog);
     QCOMPARE(QApplication::clipboard()->text(), tableText(dialog));
@@ -71,6 +64,7 @@ void TestSummaryDialog::copyAndTheNextOpeningTakeTheSheetAsItIsNow()
 {
     QWidget* dialog = openSummary();
     const QString before = tableText(dialog);
+    QCOMPARE(before, QString::fromStdString(SummaryText(Summarize(app_->workbench))));
     MeteoSheet& sheet = app_->workbench.sheet;
     const std::string rain(sheet.cellText(20, 9)); // RAIN of 19 January
     sheet.setCellText(20, 9, "123");

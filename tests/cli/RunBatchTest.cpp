@@ -129,6 +129,23 @@ TEST(RunBatch, ALongSeriesKeepsEveryDay)
     EXPECT_EQ(Field(saved, 40000, 9), "10.75"); // Ra on 1 January at 45°N
 }
 
+// A real station: Holyoke, Colorado, 2020. The operator's own ASCE short-reference
+// total for the year is 1371.7 mm; the FAO-56 grass reference lands within 3 %.
+TEST(RunBatch, RealStationMatchesThePublishedReferenceTotal)
+{
+    const auto input = std::filesystem::path(ETP_SHARED_DATA_DIR) / "stations" / "coagmet_holyoke_hyk02_2020.txt";
+    if (!std::filesystem::exists(input)) GTEST_SKIP() << "no shared station data";
+    TempDir dir;
+    const auto output = dir.file("holyoke.txt");
+    const auto run = Etp({input.string(), "--lat", "40.49", "--alt", "1138", "--method", "PenMon", "-o", output});
+    ASSERT_EQ(run.status, 0) << run.err;
+    const std::string sheet = ReadFile(output);
+    double total = 0;
+    for (int line = 1; line <= 366; ++line) total += std::atof(Field(sheet, line, 7).c_str());
+    EXPECT_EQ(Field(sheet, 0, 7), "PenMon");
+    EXPECT_NEAR(total, 1371.7, 0.03 * 1371.7);
+}
+
 // --sheet picks the sheet of a workbook: the same saved sheet as from its text twin.
 TEST(RunBatch, SecondSheetOfAWorkbookSavesAsItsTextTwin)
 {
