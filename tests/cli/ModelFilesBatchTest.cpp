@@ -57,51 +57,38 @@ TEST(ModelFilesBatch, EachOptionWritesItsFile)
 }
 
 // An ET file needs an ET column: the files before the message stay, none after it is
-// written; --macro-et reads the column of its label.
+// written, nor the sheet; --macro-et reads the column of its label.
 TEST(ModelFilesBatch, EtFilesWithoutTheirColumnEndTheRun)
 {
     TempDir dir;
+    const char* const kFiles[] = {"a.rn", "a.etp", "m.rn", "m.etp", "out.txt"};
     const struct {
         std::vector<std::string> args;
         int status;
         std::string err;
         std::vector<std::string> written;
     } cases[] = {
-        {{"--leachm-rain", dir.file("a.rn"), "--macro-rain", dir.file("m.rn")}, 0, "", {"a.rn", "m.rn"}},
+        {{"--leachm-rain", dir.file("a.rn"), "--macro-rain", dir.file("m.rn")}, 0, "", {"a.rn", "m.rn", "out.txt"}},
         {{"--leachm-rain", dir.file("a.rn"), "--leachm-etp", dir.file("a.etp"), "--macro-rain", dir.file("m.rn")}, 1,
          "You dont have computed the ETP!!\n", {"a.rn"}},
         {{"--method", "P-T", "--macro-etp", dir.file("m.etp"), "--macro-et", "PenMon"}, 1,
          "You dont have computed the ETP!!\n", {}},
         {{"--method", "P-T", "--method", "PenMon", "--macro-etp", dir.file("m.etp"), "--macro-et", "P-T", "--leachm-etp",
-          dir.file("a.etp")}, 0, "", {"a.etp", "m.etp"}},
+          dir.file("a.etp")}, 0, "", {"a.etp", "m.etp", "out.txt"}},
     };
     for (const auto& [args, status, err, written] : cases) {
-        for (const char* name : {"a.rn", "a.etp", "m.rn", "m.etp"}) std::filesystem::remove(dir.file(name));
-        std::vector<std::string> all = {kStation, "--lat", "44.5", "--alt", "120"};
+        for (const char* name : kFiles) std::filesystem::remove(dir.file(name));
+        std::vector<std::string> all = {kStation, "--lat", "44.5", "--alt", "120", "-o", dir.file("out.txt")};
         all.insert(all.end(), args.begin(), args.end());
         const auto run = Etp(all);
         EXPECT_EQ(run.status, status) << args[0];
         EXPECT_EQ(run.err, err) << args[0];
-        for (const char* name : {"a.rn", "a.etp", "m.rn", "m.etp"})
+        for (const char* name : kFiles)
             EXPECT_EQ(std::filesystem::exists(dir.file(name)), std::count(written.begin(), written.end(), name) == 1)
                 << args[0] << ": " << name;
     }
     // The last case read P-T (5.4 mm on 30 June), not PenMon (6.31 mm).
     EXPECT_EQ(Lines(ReadFile(dir.file("m.etp")), "\r\n")[180], "'190630'    5.4    ");
-}
-
-// A message ends the pipeline: no later file, and not the sheet either.
-TEST(ModelFilesBatch, NoRainColumnStopsAtTheFirstRainFile)
-{
-    TempDir dir;
-    std::string text = ReadFile(kStation);
-    text.replace(text.find("RAIN"), 4, "WATR");
-    const auto run = Etp({dir.write("dry.txt", text), "--creams-tr", dir.file("c.tr"), "--creams-rain", dir.file("c.rn"),
-                          "--macro-rain", dir.file("m.rn"), "-o", dir.file("sheet.txt")});
-    EXPECT_EQ(run.status, 1);
-    EXPECT_EQ(run.err, "No rain in data sheet\n");
-    EXPECT_TRUE(std::filesystem::exists(dir.file("c.tr")));
-    for (const char* name : {"c.rn", "m.rn", "sheet.txt"}) EXPECT_FALSE(std::filesystem::exists(dir.file(name))) << name;
 }
 
 } // namespace etp

@@ -1,10 +1,12 @@
 #pragma once
 // A fresh folder for one test, removed with everything in it afterwards.
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <random>
 #include <sstream>
 #include <string>
+#include <vector>
 
 namespace etp::testing {
 
@@ -27,6 +29,14 @@ public:
 
     std::string file(const std::string& name) const { return (path_ / name).string(); }
     const std::filesystem::path& path() const { return path_; }
+    // The names of what the folder holds, sorted.
+    std::vector<std::string> names() const
+    {
+        std::vector<std::string> names;
+        for (const auto& entry : std::filesystem::directory_iterator(path_)) names.push_back(entry.path().filename().string());
+        std::sort(names.begin(), names.end());
+        return names;
+    }
 
     std::string write(const std::string& name, const std::string& bytes) const
     {

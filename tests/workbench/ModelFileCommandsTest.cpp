@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
+#include <functional>
 
 #include "models/CreamsWriter.h"
 #include "models/MacroWriter.h"
@@ -84,14 +84,6 @@ std::vector<Save> AllSaves()
     };
 }
 
-std::vector<std::string> FilesIn(const std::filesystem::path& folder)
-{
-    std::vector<std::string> names;
-    for (const auto& entry : std::filesystem::directory_iterator(folder)) names.push_back(entry.path().filename().string());
-    std::sort(names.begin(), names.end());
-    return names;
-}
-
 std::string Message(const std::string& text) { return std::string(kApplicationTitle) + "|" + text; }
 const std::string kNoEt = Message("You dont have computed the ETP!!");
 
@@ -116,7 +108,7 @@ TEST(ModelFileCommands, EachSaveAsksWithItsOwnNameAndTitleAndReplacesTheFile)
         EXPECT_TRUE(ui.messages.empty()) << save.name;
         EXPECT_EQ(ui.pointer(), Pointer::Normal) << save.name;
         EXPECT_EQ(ReadFile(path), save.text(workbench)) << save.name;
-        EXPECT_EQ(FilesIn(dir.path()), std::vector<std::string>{"model.out"}) << save.name;
+        EXPECT_EQ(dir.names(), std::vector<std::string>{"model.out"}) << save.name;
     }
 }
 
@@ -141,13 +133,13 @@ TEST(ModelFileCommands, SaveAllRunsBothSaves)
         ui.saveFiles = {dir.file("first"), dir.file("second")};
         pressSaveAll(ui);
         EXPECT_EQ(ui.saveTitles, titles);
-        EXPECT_EQ(FilesIn(dir.path()), (std::vector<std::string>{"first", "second"}));
+        EXPECT_EQ(dir.names(), (std::vector<std::string>{"first", "second"}));
 
         ScriptedUserInterface cancelling;
         cancelling.saveFiles = {std::nullopt, dir.file("third")};
         pressSaveAll(cancelling);
         EXPECT_EQ(cancelling.saveTitles, titles);
-        EXPECT_EQ(FilesIn(dir.path()), (std::vector<std::string>{"first", "second", "third"}));
+        EXPECT_EQ(dir.names(), (std::vector<std::string>{"first", "second", "third"}));
     }
 }
 
@@ -204,7 +196,7 @@ TEST(ModelFileCommands, RefusedDataLeaveTheOldFile)
         EXPECT_NE(ui.messages[0].find(message), std::string::npos) << name << ": " << ui.messages[0];
         EXPECT_EQ(ui.saveTitles.size(), asked) << name;
         EXPECT_EQ(ReadFile(path), "old") << name;
-        EXPECT_EQ(FilesIn(dir.path()), std::vector<std::string>{"model.out"}) << name;
+        EXPECT_EQ(dir.names(), std::vector<std::string>{"model.out"}) << name;
         EXPECT_EQ(ui.pointer(), Pointer::Normal) << name;
     }
 }
