@@ -141,7 +141,7 @@ IrrigationRun ApplyTurnedIrrigation(MeteoSheet& sheet, const ColumnMap& columns,
     if (check.problem()) return Refused(check);
 
     const int last = LastDataRow(sheet, columns);
-    const int dateColumn = columns.column(DateBox);
+    const int dateColumn = columns.column(ColumnBox::Date);
     const int F = schedule.frequency;
 
     IrrigationRun run;
@@ -172,7 +172,7 @@ IrrigationRun ApplyOnDemandIrrigation(MeteoSheet& sheet, const ColumnMap& column
     if (check.problem()) return Refused(check);
 
     const int last = LastDataRow(sheet, columns);
-    const int dateColumn = columns.column(DateBox);
+    const int dateColumn = columns.column(ColumnBox::Date);
 
     IrrigationRun run;
     std::vector<IrrigationApplication>& applications = run.applications;

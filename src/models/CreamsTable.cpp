@@ -14,7 +14,7 @@ namespace {
 // Mean daily radiation in the sheet's unit -> langleys (cal cm-2 d-1).
 double LangleyFactor(const UnitSelection& units)
 {
-    const std::string unit = units.text(RadiationUnit);
+    const std::string unit = units.text(UnitKind::Radiation);
     if (unit == "watt m^-2") return 2.0296;
     if (unit == "kJ m^-2") return 0.024072;
     if (unit == "MJ m^-2") return 24.072;
@@ -49,10 +49,10 @@ std::vector<CreamsLine> CreamsMonthlyLines(const MeteoSheet& sheet, const Column
     if (last - 1 > kCreamsMaxDays)
         throw RefusedInput("The CREAMS table holds at most " + std::to_string(kCreamsMaxDays) + " days; the data sheet has " +
                            std::to_string(last - 1) + ".");
-    const int dateColumn = columns.column(DateBox);
-    const int tminColumn = columns.column(TminBox);
-    const int tmaxColumn = columns.column(TmaxBox);
-    const int radiationColumn = columns.column(RadiationBox);
+    const int dateColumn = columns.column(ColumnBox::Date);
+    const int tminColumn = columns.column(ColumnBox::Tmin);
+    const int tmaxColumn = columns.column(ColumnBox::Tmax);
+    const int radiationColumn = columns.column(ColumnBox::Radiation);
 
     std::vector<Month> months(kCreamsMaxMonths + 1); // index = month number
     int lastMonth = 0, year = 0, previousYear = 0;

@@ -45,7 +45,7 @@ std::string LeachmRainText(const MeteoSheet& sheet, const ColumnMap& columns, in
     concentrations += kLineEnd;
 
     const int last = LastDataRow(sheet, columns);
-    const int dateColumn = columns.column(DateBox);
+    const int dateColumn = columns.column(ColumnBox::Date);
     const double firstYear = ReadDateByPosition(sheet.cellText(2, dateColumn)).year;
     const NumberPattern twoDigits("00"), dayNumber("000000"), millimetres("000.0");
     std::string text;
@@ -88,9 +88,9 @@ std::string LeachmEtpText(const MeteoSheet& sheet, const ColumnMap& columns, int
     if (last - 1 > kLeachmMaxDays)
         throw RefusedInput("The LEACHM weekly file takes at most " + std::to_string(kLeachmMaxDays) +
                            " days; the data sheet has " + std::to_string(last - 1) + ".");
-    const int dateColumn = columns.column(DateBox);
-    const int tminColumn = columns.column(TminBox);
-    const int tmaxColumn = columns.column(TmaxBox);
+    const int dateColumn = columns.column(ColumnBox::Date);
+    const int tminColumn = columns.column(ColumnBox::Tmin);
+    const int tmaxColumn = columns.column(ColumnBox::Tmax);
     const double firstYear = ReadDateByPosition(sheet.cellText(2, dateColumn)).year;
 
     std::vector<int> weekOfRow(static_cast<std::size_t>(std::max(last + 1, 2)));

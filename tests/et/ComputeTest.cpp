@@ -28,9 +28,9 @@ class ComputeTest : public ::testing::Test {
 protected:
     ComputeTest()
     {
-        for (int box = 0; box < kColumnBoxes; ++box) columns.text[static_cast<std::size_t>(box)] = std::to_string(box + 1);
-        units.select(RadiationUnit, "MJ m^-2");
-        units.select(WindUnit, "m s^-1");
+        for (const ColumnBox box : kAllColumnBoxes) columns.text[box] = std::to_string(Index(box) + 1);
+        units.select(UnitKind::Radiation, "MJ m^-2");
+        units.select(UnitKind::Wind, "m s^-1");
         station = {"45", "100", "2"};
     }
 
@@ -121,8 +121,8 @@ TEST_F(ComputeTest, BoxesUnitsAndWindHeightReachTheMethods)
 
     // Sunshine box 0 means no sunshine; the humidity boxes are not checked for order.
     station.windHeight = "2";
-    columns.text[SunshineBox] = "0";
-    std::swap(columns.text[RHminBox], columns.text[RHmaxBox]); // RHmin now reads 90, RHmax 40
+    columns.text[ColumnBox::Sunshine] = "0";
+    std::swap(columns.text[ColumnBox::RHmin], columns.text[ColumnBox::RHmax]); // RHmin now reads 90, RHmax 40
     run(sheet);
     EXPECT_EQ(cell(sheet, 2, 13), FormatResult(penFao(DailyWeather{12, 28, 40, 90, D.Wind, 0, D.Radiation})));
 }
@@ -187,7 +187,7 @@ TEST_F(ComputeTest, StopsAndRefusals)
         MeteoSheet sheet;
         ReadTextLines(sheet, text);
         station = c.station;
-        columns.text[DateBox] = c.dateBox;
+        columns.text[ColumnBox::Date] = c.dateBox;
         methods = {};
         for (const Method method : c.methods) check({method});
         const Outcome outcome = run(sheet);

@@ -48,7 +48,7 @@ TEST(OpenMethodDialog, EnablesByRadiationAndSunshine)
 TEST(OpenMethodDialog, FailedChecksEnableNothing)
 {
     ColumnMap noTmax = Boxes("6", "8");
-    noTmax.text[TmaxBox] = "?";
+    noTmax.text[ColumnBox::Tmax] = "?";
     const std::pair<ColumnMap, ColumnCheck> cases[] = {
         {noTmax, ColumnCheck::VariableMissing},
         {Boxes("0", "0"), ColumnCheck::NoRadiationOrSunshine},

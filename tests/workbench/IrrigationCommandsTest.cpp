@@ -13,7 +13,7 @@ TEST(IrrigationCommands, OnDemandKeepsTheApplicationsOfTheLastApply)
 {
     Workbench workbench;
     testing::ScriptedUserInterface ui;
-    workbench.columns.text[DateBox] = "1";
+    workbench.columns.text[ColumnBox::Date] = "1";
     workbench.sheet.setBlockText(1, 1, 100, "DATE\tRAIN\tPenMon\tP-T\tPenMon");
     for (int day = 1; day <= 30; ++day)
         workbench.sheet.setBlockText(day + 1, 1, 100, (day < 10 ? "0" : "") + std::to_string(day) + "/06/95\t0\t2\t1\t5");
@@ -44,7 +44,7 @@ TEST(IrrigationCommands, OnDemandKeepsTheApplicationsOfTheLastApply)
 TEST(IrrigationCommands, RefusalsAreShownAndChangeNothing)
 {
     Workbench workbench;
-    workbench.columns.text[DateBox] = "1";
+    workbench.columns.text[ColumnBox::Date] = "1";
     workbench.sheet.setBlockText(1, 1, 100, "DATE\tRAIN\tPenMon");
     workbench.sheet.setBlockText(2, 1, 100, "16/07/95\t0\t5");
     workbench.turnedApplications = {{2, "16/07/95", 50}};
