@@ -36,9 +36,9 @@ void BuildMonthlyTemperatureRange(const MeteoSheet& sheet, const ColumnMap& colu
         const double tmax = NumericValue(tmaxText);
         if (!(std::fabs(tmin) < 3.4e38 && std::fabs(tmax) < 3.4e38)) continue;
         const float range = ToSingle(double(ToSingle(tmax)) - ToSingle(tmin)); // [°C]
-        auto& entry = table.entry[static_cast<std::size_t>(m)];
+        auto& entry = table.entry[m];
         entry = ToSingle(double(entry) + range);
-        ++count[static_cast<std::size_t>(m)];
+        ++count[m];
     }
     for (std::size_t m = 0; m < count.size(); ++m)
         if (count[m] > 0) table.entry[m] = ToSingle(double(table.entry[m]) / count[m]);

@@ -153,10 +153,10 @@ IrrigationRun ApplyTurnedIrrigation(MeteoSheet& sheet, const ColumnMap& columns,
         const auto d = RowDayOfYear(sheet, r, dateColumn);
         if (!d || !(schedule.start < *d && *d <= schedule.end)) continue;
         ++count;
-        RainHistory[static_cast<std::size_t>(count)] = rain;
+        RainHistory[count] = rain;
         if (count != F) continue;
         double rainSum = 0; // the application day and the n days before it [mm]
-        for (int k = count; k >= count - schedule.window; --k) rainSum += RainHistory[static_cast<std::size_t>(k)];
+        for (int k = count; k >= count - schedule.window; --k) rainSum += RainHistory[k];
         if (rainSum < schedule.threshold)
             applications.push_back(Water(sheet, r, rainColumn, dateColumn, rain, schedule.amount));
         count = 0; // a skipped application restarts the count too

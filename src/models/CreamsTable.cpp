@@ -32,7 +32,7 @@ struct Month {
 std::string_view CreamsTable::text(int row, int column) const
 {
     if (row < 1 || row > kRows || column < 1 || column > kColumns) return {};
-    return cells_[static_cast<std::size_t>(row - 1)][static_cast<std::size_t>(column - 1)];
+    return cells_[row - 1][column - 1];
 }
 
 void CreamsTable::fill(const std::vector<CreamsLine>& lines)
@@ -68,7 +68,7 @@ std::vector<CreamsLine> CreamsMonthlyLines(const MeteoSheet& sheet, const Column
             throw RefusedInput("The CREAMS table holds at most " + std::to_string(kCreamsMaxMonths) +
                                " months (100 years); row " + std::to_string(r) + " (\"" + std::string(dateText) +
                                "\") falls in month " + std::to_string(lastMonth) + ".");
-        Month& month = months[static_cast<std::size_t>(lastMonth)];
+        Month& month = months[lastMonth];
         try {
             const double mean = (FiniteCellValue(sheet, r, tminColumn) + FiniteCellValue(sheet, r, tmaxColumn)) / 2;
             month.temperature = ToSingleChecked(double(month.temperature) + mean, "the monthly temperature sum");
@@ -86,7 +86,7 @@ std::vector<CreamsLine> CreamsMonthlyLines(const MeteoSheet& sheet, const Column
     lines.reserve(static_cast<std::size_t>(lastMonth));
     std::string yearLabel;
     for (int m = 1; m <= lastMonth; ++m) {
-        const Month& month = months[static_cast<std::size_t>(m)];
+        const Month& month = months[m];
         CreamsLine line;
         if (month.days > 0) {
             display.append(line[0], double(month.temperature) / month.days * 9 / 5 + 32); // [°F]
