@@ -24,6 +24,7 @@ struct EnumArray {
     constexpr auto end() { return values.end(); }
     constexpr auto begin() const { return values.begin(); }
     constexpr auto end() const { return values.end(); }
+    friend constexpr bool operator==(const EnumArray&, const EnumArray&) = default;
 };
 
 } // namespace etp
