@@ -31,19 +31,20 @@ std::string Lower(std::string_view text)
 }
 
 // The keyword every title of a box's column holds (one of them for wind).
-bool TitleFits(int box, const std::string& title)
+bool TitleFits(etp::ColumnBox box, const std::string& title)
 {
     const auto has = [&](const char* word) { return title.find(word) != std::string::npos; };
     switch (box) {
-    case etp::DateBox: return has("DAT");
-    case etp::TminBox: return has("MIN") && has("T");
-    case etp::TmaxBox: return has("MAX") && has("T");
-    case etp::RHminBox: return has("MIN") && has("R");
-    case etp::RHmaxBox: return has("MAX") && has("R");
-    case etp::RadiationBox: return has("RAD");
-    case etp::WindBox: return has("WI") || has("VE");
-    default: return has("ELI");
+    case etp::ColumnBox::Date: return has("DAT");
+    case etp::ColumnBox::Tmin: return has("MIN") && has("T");
+    case etp::ColumnBox::Tmax: return has("MAX") && has("T");
+    case etp::ColumnBox::RHmin: return has("MIN") && has("R");
+    case etp::ColumnBox::RHmax: return has("MAX") && has("R");
+    case etp::ColumnBox::Radiation: return has("RAD");
+    case etp::ColumnBox::Wind: return has("WI") || has("VE");
+    case etp::ColumnBox::Sunshine: break;
     }
+    return has("ELI");
 }
 
 } // namespace
@@ -57,20 +58,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     etp::MeteoSheet sheet;
     etp::ReadTextLines(sheet, bytes);
     etp::ColumnMap columns;
-    etp::fuzz::SilentUserInterface ui;
-    etp::AutoFind(sheet, columns, units, ui);
-    if (ui.messages != 0) etp::fuzz::Fail("auto finding showed a message");
+    etp::AutoFind(sheet, columns, units);
 
     const int used = etp::UsedColumnCount(sheet);
-    for (int box = 0; box < etp::kColumnBoxes; ++box) {
+    for (const etp::ColumnBox box : etp::kAllColumnBoxes) {
         const std::string& text = columns.text[box];
-        if (text == "?" || (text == "0" && box == etp::SunshineBox)) continue;
+        if (text == "?" || (text == "0" && box == etp::ColumnBox::Sunshine)) continue;
         const int column = columns.column(box);
         if (column < 1 || column > used || std::to_string(column) != text) etp::fuzz::Fail("box text", text);
         if (!TitleFits(box, Upper(sheet.cellText(1, column)))) etp::fuzz::Fail("box names a column without its keyword", text);
     }
-    for (int kind = 0; kind < 3; ++kind)
-        if (units.index[kind] < 0 || units.index[kind] >= etp::UnitSelection::list(kind).count) etp::fuzz::Fail("unit index");
+    for (const etp::UnitKind kind : etp::kAllUnitKinds)
+        if (units.index[kind] < 0 || units.index[kind] >= std::ssize(etp::UnitSelection::list(kind))) etp::fuzz::Fail("unit index");
 
     // The same file with lower-case titles finds the same columns and units.
     etp::MeteoSheet lower = sheet;
@@ -78,7 +77,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     etp::ColumnMap lowerColumns;
     etp::UnitSelection lowerUnits;
     lowerUnits.index = {data[0] % 4, data[0] / 4 % 2, data[0] / 8 % 2};
-    etp::AutoFind(lower, lowerColumns, lowerUnits, ui);
+    etp::AutoFind(lower, lowerColumns, lowerUnits);
     if (lowerColumns.text != columns.text || lowerUnits.index != units.index) etp::fuzz::Fail("title case changed the result");
     return 0;
 }

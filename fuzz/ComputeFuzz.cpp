@@ -66,8 +66,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     etp::ColumnMap columns = etp::fuzz::StationColumns();
     // Some runs without wind, sunshine or humidity, as the person may mark them.
     const auto absent = in.ConsumeIntegral<std::uint8_t>();
-    for (int box = etp::RHminBox; box <= etp::SunshineBox; ++box)
-        if (absent >> box & 1u) columns.text[static_cast<std::size_t>(box)] = "0";
+    for (const etp::ColumnBox box : etp::kAllColumnBoxes)
+        if (box >= etp::ColumnBox::RHmin && (absent >> etp::Index(box) & 1u)) columns.text[box] = "0";
 
     etp::MeteoSheet sheet;
     etp::fuzz::FillStationSheet(sheet, in, 400);

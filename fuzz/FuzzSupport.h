@@ -63,7 +63,7 @@ inline constexpr int kInputColumns = 9;
 inline ColumnMap StationColumns()
 {
     ColumnMap columns;
-    for (int box = 0; box < kColumnBoxes; ++box) columns.text[box] = std::to_string(box + 1);
+    for (const ColumnBox box : kAllColumnBoxes) columns.text[box] = std::to_string(Index(box) + 1);
     return columns;
 }
 

@@ -1,6 +1,5 @@
 #include "analysis/DataCheck.h"
 
-#include <array>
 #include <cmath>
 #include <cstdio>
 #include <map>
@@ -20,8 +19,6 @@ namespace etp {
 
 namespace {
 
-constexpr std::array<const char*, kColumnBoxes> kVariableNames = {
-    "Date", "T° min", "T° max", "U.R. min", "U.R. max", "Rad.", "Wind", "Suns. dur."};
 constexpr std::size_t kFirstRowsShown = 5;
 constexpr double kHumidityTolerance = 1;   // [%]: sensors read a little beyond 0..100
 constexpr double kClearSkyTolerance = 1.1; // radiation up to 10 % above clear sky passes
@@ -57,7 +54,7 @@ private:
 };
 
 // Days since 1 March of year 0, so that consecutive calendar days differ by 1.
-long DayNumber(const CalendarDate& date)
+long SerialDay(const CalendarDate& date)
 {
     const long y = date.Month <= 2 ? date.Year - 1 : date.Year;
     const long m = date.Month <= 2 ? date.Month + 12 : date.Month;
@@ -72,7 +69,7 @@ std::string OneDecimal(double value)
 }
 
 struct Row {
-    std::array<std::optional<double>, kColumnBoxes> value; // in the internal units; empty when not a number
+    PerColumnBox<std::optional<double>> value; // in the internal units; empty when not a number
 };
 
 } // namespace
@@ -92,13 +89,13 @@ DataCheckReport CheckData(const Workbench& workbench)
     Findings findings;
     DataCheckReport report;
 
-    if (columns.column(DateBox) == 0) {
+    if (columns.column(ColumnBox::Date) == 0) {
         findings.add("Date", "no date column assigned: nothing can be computed", 0);
         report.findings = findings.take();
         return report;
     }
-    const std::array<double, kColumnBoxes> factor = {1, 1, 1, 1, 1, units.factor(RadiationUnit),
-                                                     units.factor(WindUnit), units.factor(SunshineUnit)};
+    const PerColumnBox<double> factor = {1, 1, 1, 1, 1, units.factor(UnitKind::Radiation), units.factor(UnitKind::Wind),
+                                         units.factor(UnitKind::Sunshine)};
     const double latitude = NumericValue(workbench.station.latitude);
     const double altitude = NumericValue(workbench.station.altitude);
     const int last = LastDataRow(sheet, columns);
@@ -106,34 +103,34 @@ DataCheckReport CheckData(const Workbench& workbench)
     const StationTerms station(ToSingle(latitude), ToSingle(altitude));
 
     std::optional<long> previousDay;
-    std::array<double, kColumnBoxes> sum{};
-    std::array<int, kColumnBoxes> numbers{};
+    PerColumnBox<double> sum{};
+    PerColumnBox<int> numbers{};
     for (int r = 2; r <= last; ++r) {
         Row row;
-        for (int box = TminBox; box <= SunshineBox; ++box) {
+        for (const ColumnBox box : kAllColumnBoxes) {
+            if (box == ColumnBox::Date) continue; // read below, as a date
             const int column = columns.column(box);
             if (column == 0) continue;
             const std::string_view text = sheet.cellText(r, column);
-            const auto b = static_cast<std::size_t>(box);
             if (text.empty())
-                findings.add(kVariableNames[b], "empty cell, read as 0", r);
+                findings.add(kVariableCaptions[box], "empty cell, read as 0", r);
             else if (!IsNumberText(text))
-                findings.add(kVariableNames[b], "not a number, read as " + DecimalText(NumericValue(text)), r);
+                findings.add(kVariableCaptions[box], "not a number, read as " + DecimalText(NumericValue(text)), r);
             else {
-                row.value[b] = NumericValue(text) * factor[b];
-                sum[b] += *row.value[b];
-                ++numbers[b];
+                row.value[box] = NumericValue(text) * factor[box];
+                sum[box] += *row.value[box];
+                ++numbers[box];
             }
         }
 
-        const std::string_view dateText = sheet.cellText(r, columns.column(DateBox));
+        const std::string_view dateText = sheet.cellText(r, columns.column(ColumnBox::Date));
         const auto date = DateParts(dateText);
         if (!date) {
             findings.add("Date", "not a date", r);
             continue;
         }
         if (dateText.size() > 8) findings.add("Date", "four-digit year: the model files read two digits", r);
-        const long day = DayNumber(*date);
+        const long day = SerialDay(*date);
         if (previousDay) {
             if (day == *previousDay)
                 findings.add("Date", "the same date as the row before", r);
@@ -145,23 +142,24 @@ DataCheckReport CheckData(const Workbench& workbench)
         previousDay = day;
 
         const auto& v = row.value;
-        for (const int box : {RHminBox, RHmaxBox})
+        for (const ColumnBox box : {ColumnBox::RHmin, ColumnBox::RHmax})
             if (v[box] && (*v[box] < -kHumidityTolerance || *v[box] > 100 + kHumidityTolerance))
-                findings.add(kVariableNames[static_cast<std::size_t>(box)], "outside 0-100 %", r);
-        if (v[TminBox] && v[TmaxBox] && *v[TminBox] > *v[TmaxBox]) findings.add("T° min", "above T° max", r);
-        for (const int box : {RadiationBox, WindBox, SunshineBox})
-            if (v[box] && *v[box] < 0) findings.add(kVariableNames[static_cast<std::size_t>(box)], "negative", r);
+                findings.add(kVariableCaptions[box], "outside 0-100 %", r);
+        if (v[ColumnBox::Tmin] && v[ColumnBox::Tmax] && *v[ColumnBox::Tmin] > *v[ColumnBox::Tmax])
+            findings.add("T° min", "above T° max", r);
+        for (const ColumnBox box : {ColumnBox::Radiation, ColumnBox::Wind, ColumnBox::Sunshine})
+            if (v[box] && *v[box] < 0) findings.add(kVariableCaptions[box], "negative", r);
 
         const SiteDay S{ToSingle(altitude), ToSingle(latitude), ToSingle(date->Month), ToSingle(date->Day),
                         ToSingle(date->Year)};
         try {
             const double N = station.DaylightHours(S); // [h]
-            if (v[SunshineBox] && *v[SunshineBox] > N + 0.05)
+            if (v[ColumnBox::Sunshine] && *v[ColumnBox::Sunshine] > N + 0.05)
                 findings.add("Suns. dur.", "above the day's daylight hours (" + OneDecimal(N) + " h)", r);
             // FAO-56's altitude coefficient 2e-5, at the altitude as typed: a check against the book.
             const double Ra = station.ExtraterrestrialRadiation(S);                           // [MJ m-2 d-1]
             const double Rso = ClearSkyRadiation(Ra, altitude, ClearSkyCoefficient::Fao56); // [MJ m-2 d-1]
-            if (v[RadiationBox] && *v[RadiationBox] / MmPerMJ > kClearSkyTolerance * Rso)
+            if (v[ColumnBox::Radiation] && *v[ColumnBox::Radiation] / MmPerMJ > kClearSkyTolerance * Rso)
                 findings.add("Rad.", "above the clear-sky radiation: check the unit and the latitude", r);
         } catch (const ArithmeticError&) {
             findings.add("Station", "polar day or night at this latitude: the radiation formulas have no value", r);
@@ -169,16 +167,17 @@ DataCheckReport CheckData(const Workbench& workbench)
     }
 
     // What the units and the station make of the series.
-    const int radiation = columns.column(RadiationBox);
-    if (radiation != 0 && numbers[RadiationBox] > 0) {
-        const double meanMJ = sum[RadiationBox] / numbers[RadiationBox] / MmPerMJ;
-        findings.note("Rad.", std::string(sheet.cellText(1, radiation)) + " read as " + units.text(RadiationUnit) +
+    const int radiation = columns.column(ColumnBox::Radiation);
+    if (radiation != 0 && numbers[ColumnBox::Radiation] > 0) {
+        const double meanMJ = sum[ColumnBox::Radiation] / numbers[ColumnBox::Radiation] / MmPerMJ;
+        findings.note("Rad.", std::string(sheet.cellText(1, radiation)) + " read as " + units.text(UnitKind::Radiation) +
                                   ": mean " + OneDecimal(meanMJ) + " MJ m-2 d-1");
     }
-    const int wind = columns.column(WindBox);
-    if (wind != 0 && numbers[WindBox] > 0)
-        findings.note("Wind", std::string(sheet.cellText(1, wind)) + " read as " + units.text(WindUnit) + ": mean " +
-                                  OneDecimal(sum[WindBox] / numbers[WindBox] / KmPerDayPerMetrePerSecond) + " m s-1");
+    const int wind = columns.column(ColumnBox::Wind);
+    if (wind != 0 && numbers[ColumnBox::Wind] > 0)
+        findings.note("Wind", std::string(sheet.cellText(1, wind)) + " read as " + units.text(UnitKind::Wind) + ": mean " +
+                                  OneDecimal(sum[ColumnBox::Wind] / numbers[ColumnBox::Wind] / KmPerDayPerMetrePerSecond) +
+                                  " m s-1");
     const double height = NumericValue(workbench.station.windHeight);
     findings.note("Wind", height == 2 ? "measured at 2 m: used as it is"
                                       : "measured at " + DecimalText(height) + " m: converted to 2 m");
@@ -191,8 +190,8 @@ DataCheckReport CheckData(const Workbench& workbench)
 
 int FindingColumn(const CheckFinding& finding, const ColumnMap& columns)
 {
-    for (std::size_t box = 0; box < kVariableNames.size(); ++box)
-        if (finding.variable == kVariableNames[box]) return columns.column(static_cast<int>(box));
+    for (const ColumnBox box : kAllColumnBoxes)
+        if (finding.variable == kVariableCaptions[box]) return columns.column(box);
     return 0;
 }
 

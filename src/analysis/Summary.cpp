@@ -58,7 +58,7 @@ Summary Summarize(const Workbench& workbench)
 
     std::map<std::string, SummaryLine> months, years;
     const std::size_t n = summary.columns.size();
-    const int dateColumn = workbench.columns.column(DateBox);
+    const int dateColumn = workbench.columns.column(ColumnBox::Date);
     const int last = LastDataRow(sheet, workbench.columns);
     for (int r = 2; r <= last; ++r) {
         const auto date = DateParts(sheet.cellText(r, dateColumn));

@@ -16,6 +16,7 @@
 #include <cctype>
 #include <cmath>
 
+#include "app/Utf8Text.h"
 #include "base/AtomicFile.h"
 #include "et/MethodTable.h"
 #include "sheet/DateParts.h"
@@ -28,8 +29,6 @@ namespace etp {
 namespace {
 
 constexpr qint64 kDay = 24 * 3600 * 1000; // [ms]
-
-QString FromBytes(std::string_view bytes) { return QString::fromUtf8(bytes.data(), static_cast<qsizetype>(bytes.size())); }
 
 bool HoldsNumber(const MeteoSheet& sheet, int column, int last)
 {
@@ -47,7 +46,7 @@ struct DatedRow {
 std::vector<DatedRow> DatedRows(const Workbench& workbench)
 {
     std::vector<DatedRow> rows;
-    const int dateColumn = workbench.columns.column(DateBox);
+    const int dateColumn = workbench.columns.column(ColumnBox::Date);
     if (dateColumn == 0) return rows;
     const int last = LastDataRow(workbench.sheet, workbench.columns);
     for (int r = 2; r <= last; ++r)

@@ -15,6 +15,7 @@
 #include <QStatusBar>
 #include <QTableView>
 #include <QVBoxLayout>
+#include <optional>
 
 #include "app/AppIcon.h"
 #include "app/ChartDialog.h"
@@ -73,17 +74,14 @@ constexpr MenuItem kMenuItems[] = {
     {"&Help", "&about", "about"},
 };
 
-constexpr std::array<const char*, 8> kColumnCaptions = {"Date",     "T° min", "T° max", "U.R. min",
-                                                        "U.R. max", "Rad.",   "Wind",   "Suns. dur."};
-
-// Unit list kind beside a column box, -1 for none.
-int UnitKindOfBox(int box)
+// Unit list beside a column box, if it has one.
+std::optional<UnitKind> UnitKindOfBox(ColumnBox box)
 {
     switch (box) {
-    case RadiationBox: return RadiationUnit;
-    case WindBox: return WindUnit;
-    case SunshineBox: return SunshineUnit;
-    default: return -1;
+    case ColumnBox::Radiation: return UnitKind::Radiation;
+    case ColumnBox::Wind: return UnitKind::Wind;
+    case ColumnBox::Sunshine: return UnitKind::Sunshine;
+    default: return std::nullopt;
     }
 }
 
@@ -144,34 +142,34 @@ QWidget* Form1::buildSettingsPanel()
     Frame1->setObjectName(QStringLiteral("Frame1"));
     auto* grid = new QGridLayout(Frame1);
     const int boxWidth = fontMetrics().horizontalAdvance(QStringLiteral("00000")) + 12;
-    for (int i = 0; i < static_cast<int>(Text1.size()); ++i) {
-        auto* caption = new QLabel(QString::fromUtf8(kColumnCaptions[static_cast<std::size_t>(i)]), Frame1);
+    for (const ColumnBox box : kAllColumnBoxes) {
+        const int i = static_cast<int>(Index(box));
+        auto* caption = new QLabel(QString::fromUtf8(kVariableCaptions[box]), Frame1);
         caption->setObjectName(QStringLiteral("Label1_%1").arg(i));
-        QLineEdit*& box = Text1[static_cast<std::size_t>(i)];
-        box = new QLineEdit(Frame1);
-        box->setObjectName(QStringLiteral("Text1_%1").arg(i));
-        box->setFixedWidth(boxWidth);
-        caption->setBuddy(box);
+        QLineEdit*& edit = Text1[box];
+        edit = new QLineEdit(Frame1);
+        edit->setObjectName(QStringLiteral("Text1_%1").arg(i));
+        edit->setFixedWidth(boxWidth);
+        caption->setBuddy(edit);
         grid->addWidget(caption, i, 0);
-        grid->addWidget(box, i, 1);
-        connect(box, &QLineEdit::textEdited, this,
-                [this, i](const QString& text) { workbench_.columns.text[static_cast<std::size_t>(i)] = text.toStdString(); });
+        grid->addWidget(edit, i, 1);
+        connect(edit, &QLineEdit::textEdited, this,
+                [this, box](const QString& text) { workbench_.columns.text[box] = text.toStdString(); });
 
-        const int kind = UnitKindOfBox(i);
-        if (kind < 0) continue;
-        QComboBox*& combo = Combo[static_cast<std::size_t>(kind)];
+        const std::optional<UnitKind> kind = UnitKindOfBox(box);
+        if (!kind) continue;
+        QComboBox*& combo = Combo[*kind];
         combo = new QComboBox(Frame1);
-        combo->setObjectName(QStringLiteral("Combo%1").arg(kind + 1));
-        const UnitList& list = UnitSelection::list(kind);
-        for (int entry = 0; entry < list.count; ++entry) combo->addItem(QString::fromUtf8(list.entries[entry].text));
+        combo->setObjectName(QStringLiteral("Combo%1").arg(Index(*kind) + 1));
+        for (const UnitEntry& entry : UnitSelection::list(*kind)) combo->addItem(QString::fromUtf8(entry.text));
         grid->addWidget(combo, i, 2);
         connect(combo, &QComboBox::activated, this,
-                [this, kind](int entry) { workbench_.units.index[static_cast<std::size_t>(kind)] = entry; });
+                [this, kind = *kind](int entry) { workbench_.units.index[kind] = entry; });
     }
     Label8 = new QLabel(QStringLiteral("WARNING! If some data is not available, type 0."), Frame1);
     Label8->setObjectName(QStringLiteral("Label8"));
     Label8->setWordWrap(true);
-    grid->addWidget(Label8, static_cast<int>(Text1.size()), 0, 1, 3);
+    grid->addWidget(Label8, static_cast<int>(kColumnBoxes), 0, 1, 3);
     grid->setColumnStretch(2, 1);
 
     Command1 = new QPushButton(QStringLiteral("Compute"), panel);
@@ -232,12 +230,13 @@ void Form1::Form_Load()
 
 void Form1::showColumnMap()
 {
-    for (std::size_t i = 0; i < Text1.size(); ++i) Text1[i]->setText(QString::fromStdString(workbench_.columns.text[i]));
+    for (const ColumnBox box : kAllColumnBoxes)
+        Text1[box]->setText(QString::fromStdString(workbench_.columns.text[box]));
 }
 
 void Form1::showUnits()
 {
-    for (std::size_t kind = 0; kind < Combo.size(); ++kind) Combo[kind]->setCurrentIndex(workbench_.units.index[kind]);
+    for (const UnitKind kind : kAllUnitKinds) Combo[kind]->setCurrentIndex(workbench_.units.index[kind]);
 }
 
 void Form1::showStatusPanels()

@@ -7,6 +7,8 @@
 #include <QPointer>
 #include <array>
 
+#include "sheet/Settings.h"
+
 class QAction;
 class QComboBox;
 class QGroupBox;
@@ -85,8 +87,8 @@ private:
 
     QTableView* Grid1 = nullptr;
     QGroupBox* Frame1 = nullptr;
-    std::array<QLineEdit*, 8> Text1{};
-    std::array<QComboBox*, 3> Combo{}; // Combo1 radiation, Combo2 wind, Combo3 sunshine
+    PerColumnBox<QLineEdit*> Text1{};
+    PerUnitKind<QComboBox*> Combo{}; // Combo1 radiation, Combo2 wind, Combo3 sunshine
     QLabel* Label8 = nullptr;
     QPushButton* Command1 = nullptr;
     QPushButton* CmdAutoFind = nullptr;

@@ -3,13 +3,9 @@
 #include <QFont>
 #include <string>
 
+#include "app/Utf8Text.h"
+
 namespace etp {
-
-namespace {
-
-QString FromBytes(std::string_view bytes) { return QString::fromUtf8(bytes.data(), static_cast<qsizetype>(bytes.size())); }
-
-} // namespace
 
 MeteoSheetModel::MeteoSheetModel(MeteoSheet& sheet, QObject* parent) : QAbstractTableModel(parent), sheet_(sheet) {}
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "base/Text.h"
 #include "et/MethodTable.h"
 #include "sheet/DecimalText.h"
 #include "sheet/SheetQueries.h"
@@ -12,27 +13,15 @@ namespace etp {
 
 namespace {
 
-std::vector<std::string> Fields(const std::string& text)
-{
-    std::vector<std::string> fields;
-    std::size_t start = 0;
-    while (true) {
-        const std::size_t comma = text.find(',', start);
-        fields.push_back(text.substr(start, comma == std::string::npos ? std::string::npos : comma - start));
-        if (comma == std::string::npos) return fields;
-        start = comma + 1;
-    }
-}
-
 TurnedIrrigationTexts TurnedTexts(const std::string& option)
 {
-    const auto f = Fields(option);
+    const auto f = SplitCommas(option);
     return {f[0], f[1], f[2], f[3], f[4], f[5]};
 }
 
 OnDemandIrrigationTexts OnDemandTexts(const std::string& option)
 {
-    const auto f = Fields(option);
+    const auto f = SplitCommas(option);
     return {f[1], f[2], f[3], f[4]};
 }
 
@@ -56,12 +45,12 @@ void AddIrrigationOptions(CLI::App& app, IrrigationOptions& options)
 std::optional<std::string> CheckIrrigationOptions(const IrrigationOptions& options)
 {
     if (!options.turned.empty()) {
-        if (Fields(options.turned).size() != 6)
+        if (SplitCommas(options.turned).size() != 6)
             return "--turned takes six texts START,END,FREQUENCY,AMOUNT,THRESHOLD,DAYS: \"" + options.turned + "\"";
         if (auto problem = TurnedIrrigationTextProblem(TurnedTexts(options.turned))) return "--turned: " + *problem;
     }
     if (!options.onDemand.empty()) {
-        const auto fields = Fields(options.onDemand);
+        const auto fields = SplitCommas(options.onDemand);
         if (fields.size() != 5)
             return "--on-demand takes five texts ET,START,END,LIMIT,RESTORING: \"" + options.onDemand + "\"";
         if (std::find(kEtLabels.begin(), kEtLabels.end(), fields[0]) == kEtLabels.end())
@@ -80,7 +69,7 @@ bool ApplyIrrigation(Workbench& workbench, const IrrigationOptions& options, std
         Print(out, "turned irrigation", workbench.turnedApplications);
     }
     if (!options.onDemand.empty()) {
-        if (!ApplyOnDemand(workbench, Fields(options.onDemand)[0], OnDemandTexts(options.onDemand), ui)) return false;
+        if (!ApplyOnDemand(workbench, SplitCommas(options.onDemand)[0], OnDemandTexts(options.onDemand), ui)) return false;
         Print(out, "on-demand irrigation", workbench.onDemandApplications);
     }
     return true;

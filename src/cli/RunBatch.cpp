@@ -7,6 +7,7 @@
 #include <map>
 #include <optional>
 
+#include "base/Text.h"
 #include "cli/AnalysisStep.h"
 #include "cli/ConsoleUserInterface.h"
 #include "cli/IrrigationStep.h"
@@ -35,22 +36,9 @@ struct Options {
     std::string output;
 };
 
-const std::map<std::string, int> kColumnNames = {
-    {"date", DateBox}, {"tmin", TminBox}, {"tmax", TmaxBox}, {"rhmin", RHminBox},
-    {"rhmax", RHmaxBox}, {"rad", RadiationBox}, {"wind", WindBox}, {"sun", SunshineBox}};
-
-std::vector<std::string> SplitCommas(const std::string& text)
-{
-    std::vector<std::string> parts;
-    std::size_t start = 0;
-    while (true) {
-        const std::size_t comma = text.find(',', start);
-        parts.push_back(text.substr(start, comma == std::string::npos ? std::string::npos : comma - start));
-        if (comma == std::string::npos) break;
-        start = comma + 1;
-    }
-    return parts;
-}
+const std::map<std::string, ColumnBox> kColumnNames = {
+    {"date", ColumnBox::Date}, {"tmin", ColumnBox::Tmin}, {"tmax", ColumnBox::Tmax}, {"rhmin", ColumnBox::RHmin},
+    {"rhmax", ColumnBox::RHmax}, {"rad", ColumnBox::Radiation}, {"wind", ColumnBox::Wind}, {"sun", ColumnBox::Sunshine}};
 
 // The result labels, as --method takes them.
 std::string ResultLabels()
@@ -60,17 +48,17 @@ std::string ResultLabels()
     return labels;
 }
 
-std::string UnitChoices(const UnitList& list)
+std::string UnitChoices(UnitList list)
 {
     std::string choices;
-    for (int i = 0; i < list.count; ++i) choices += std::string(i ? ", \"" : "\"") + list.entries[i].text + "\"";
+    for (const UnitEntry& entry : list) choices += std::string(choices.empty() ? "\"" : ", \"") + entry.text + "\"";
     return choices;
 }
 
 // Everything the options say, checked before anything is read.
 struct Plan {
-    std::vector<std::pair<int, std::string>> columns;
-    std::array<std::optional<std::string>, 3> units;
+    std::vector<std::pair<ColumnBox, std::string>> columns;
+    PerUnitKind<std::optional<std::string>> units;
     std::optional<std::array<std::string, 3>> hargreaves;
     std::vector<Method> methods;
 };
@@ -86,16 +74,17 @@ std::optional<std::string> MakePlan(const Options& options, Plan& plan)
                    "\"";
         plan.columns.emplace_back(found->second, assignment.substr(equals + 1));
     }
-    const std::array<std::pair<const char*, const std::string*>, 3> units = {
-        {{"--rad-unit", &options.radiationUnit}, {"--wind-unit", &options.windUnit}, {"--sun-unit", &options.sunshineUnit}}};
-    for (int kind = 0; kind < 3; ++kind) {
-        const std::string& text = *units[static_cast<std::size_t>(kind)].second;
-        if (text.empty()) continue;
-        const UnitList& list = UnitSelection::list(kind);
-        if (list.indexOf(text) < 0)
-            return std::string(units[static_cast<std::size_t>(kind)].first) + " must be one of " + UnitChoices(list) +
-                   ": \"" + text + "\"";
-        plan.units[static_cast<std::size_t>(kind)] = text;
+    const PerUnitKind<std::pair<const char*, const std::string*>> units = {
+        {{{"--rad-unit", &options.radiationUnit},
+          {"--wind-unit", &options.windUnit},
+          {"--sun-unit", &options.sunshineUnit}}}};
+    for (const UnitKind kind : kAllUnitKinds) {
+        const auto& [option, text] = units[kind];
+        if (text->empty()) continue;
+        const UnitList list = UnitSelection::list(kind);
+        if (IndexOf(list, *text) < 0)
+            return std::string(option) + " must be one of " + UnitChoices(list) + ": \"" + *text + "\"";
+        plan.units[kind] = *text;
     }
     // The station as the desktop's station dialog takes it: numbers, and finite ones.
     const std::array<std::pair<const char*, const std::string*>, 3> station = {
@@ -149,9 +138,9 @@ int RunPipeline(const Options& options, const Plan& plan, std::ostream& out, std
     // 1. Open; 2. auto finding; 3. overrides.
     if (!OpenFile(workbench, ui)) return 1;
     TryAutoFinding(workbench, ui);
-    for (const auto& [box, text] : plan.columns) workbench.columns.text[static_cast<std::size_t>(box)] = text;
-    for (int kind = 0; kind < 3; ++kind)
-        if (const auto& unit = plan.units[static_cast<std::size_t>(kind)]) workbench.units.select(kind, *unit);
+    for (const auto& [box, text] : plan.columns) workbench.columns.text[box] = text;
+    for (const UnitKind kind : kAllUnitKinds)
+        if (const auto& unit = plan.units[kind]) workbench.units.select(kind, *unit);
 
     // 4. Station.
     workbench.station = {options.latitude, options.altitude, options.windHeight};

@@ -34,7 +34,7 @@ bool RunChartProgram(const std::filesystem::path& program, const std::string& fo
         error = "the sheet could not be handed to the chart program: " + *failure;
         return false;
     }
-    const std::string dateColumn = std::to_string(workbench.columns.column(etp::DateBox));
+    const std::string dateColumn = std::to_string(workbench.columns.column(etp::ColumnBox::Date));
     const char* argv[] = {program.c_str(), sheet.c_str(), dateColumn.c_str(), path.c_str(), nullptr};
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);

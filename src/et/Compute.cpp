@@ -34,26 +34,26 @@ class RowReader {
 public:
     RowReader(const MeteoSheet& sheet, const ComputeSettings& settings) : sheet_(sheet)
     {
-        for (int box = 0; box < kColumnBoxes; ++box) column_[static_cast<std::size_t>(box)] = settings.columns.column(box);
-        radiationFactor_ = settings.units.factor(RadiationUnit);
-        windFactor_ = settings.units.factor(WindUnit);
-        sunshineFactor_ = settings.units.factor(SunshineUnit);
+        for (const ColumnBox box : kAllColumnBoxes) column_[box] = settings.columns.column(box);
+        radiationFactor_ = settings.units.factor(UnitKind::Radiation);
+        windFactor_ = settings.units.factor(UnitKind::Wind);
+        sunshineFactor_ = settings.units.factor(UnitKind::Sunshine);
         windHeight_ = NumericValue(settings.station.windHeight);
     }
 
     // Inputs in the order the driver reads them.
     void read(int r, DailyWeather& D, SiteDay& S) const
     {
-        D.Tmin = value(r, TminBox, 1, "T min");
-        D.Tmax = value(r, TmaxBox, 1, "T max");
-        D.RHmin = value(r, RHminBox, 1, "U.R. min");
-        D.RHmax = value(r, RHmaxBox, 1, "U.R. max");
-        D.Radiation = value(r, RadiationBox, radiationFactor_, "radiation");
-        D.Wind = value(r, WindBox, windFactor_, "wind");
+        D.Tmin = value(r, ColumnBox::Tmin, 1, "T min");
+        D.Tmax = value(r, ColumnBox::Tmax, 1, "T max");
+        D.RHmin = value(r, ColumnBox::RHmin, 1, "U.R. min");
+        D.RHmax = value(r, ColumnBox::RHmax, 1, "U.R. max");
+        D.Radiation = value(r, ColumnBox::Radiation, radiationFactor_, "radiation");
+        D.Wind = value(r, ColumnBox::Wind, windFactor_, "wind");
         if (windHeight_ != 2) D.Wind = ToSingleChecked(WindAt2m(D.Wind, windHeight_), "the wind height conversion");
-        if (column_[SunshineBox] != 0) D.Sunshine = value(r, SunshineBox, sunshineFactor_, "sunshine");
+        if (column_[ColumnBox::Sunshine] != 0) D.Sunshine = value(r, ColumnBox::Sunshine, sunshineFactor_, "sunshine");
 
-        const std::string_view dateText = sheet_.cellText(r, column_[DateBox]);
+        const std::string_view dateText = sheet_.cellText(r, column_[ColumnBox::Date]);
         const auto date = DateParts(dateText);
         if (!date)
             throw RowError{"The date in row " + std::to_string(r) + " is not a date: \"" + std::string(dateText) + "\""};
@@ -63,14 +63,14 @@ public:
     }
 
 private:
-    float value(int r, int box, double factor, const char* what) const
+    float value(int r, ColumnBox box, double factor, const char* what) const
     {
-        const double v = NumericValue(sheet_.cellText(r, column_[static_cast<std::size_t>(box)]));
+        const double v = NumericValue(sheet_.cellText(r, column_[box]));
         return ToSingleChecked(v * factor, what);
     }
 
     const MeteoSheet& sheet_;
-    std::array<int, kColumnBoxes> column_{};
+    PerColumnBox<int> column_{};
     double radiationFactor_ = 1, windFactor_ = 1, sunshineFactor_ = 1;
     double windHeight_ = 2; // [m]
 };
@@ -87,7 +87,7 @@ void ReadStation(const StationParameters& station, SiteDay& S)
 Outcome CheckComputeSettings(const ComputeSettings& settings)
 {
     // Without a date column there are no days to compute.
-    if (settings.columns.column(DateBox) == 0) return Outcome::Refused(kProblemsInVariables);
+    if (settings.columns.column(ColumnBox::Date) == 0) return Outcome::Refused(kProblemsInVariables);
     try {
         SiteDay S;
         ReadStation(settings.station, S);

@@ -27,9 +27,8 @@ std::optional<double> ValueOf(Formula&& formula)
 StationTerms::StationTerms(float latitude, float altitude) : latitude_(latitude), altitude_(altitude)
 {
     for (int J = 1; J <= 365; ++J) {
-        const auto j = static_cast<std::size_t>(J);
-        Ra_[j] = ValueOf([&] { return etp::ExtraterrestrialRadiation(J, latitude); });
-        N_[j] = ValueOf([&] { return etp::DaylightHours(J, latitude); });
+        Ra_[J] = ValueOf([&] { return etp::ExtraterrestrialRadiation(J, latitude); });
+        N_[J] = ValueOf([&] { return etp::DaylightHours(J, latitude); });
     }
     gamma_ = ValueOf([&] { return etp::PsychrometricConstant(altitude); });
 }
@@ -37,14 +36,14 @@ StationTerms::StationTerms(float latitude, float altitude) : latitude_(latitude)
 double StationTerms::ExtraterrestrialRadiation(const SiteDay& S) const
 {
     const int J = DayOfYear(S);
-    const auto& Ra = Ra_[static_cast<std::size_t>(J)];
+    const auto& Ra = Ra_[J];
     return Ra && S.Latitude == latitude_ ? *Ra : etp::ExtraterrestrialRadiation(J, S.Latitude);
 }
 
 double StationTerms::DaylightHours(const SiteDay& S) const
 {
     const int J = DayOfYear(S);
-    const auto& N = N_[static_cast<std::size_t>(J)];
+    const auto& N = N_[J];
     return N && S.Latitude == latitude_ ? *N : etp::DaylightHours(J, S.Latitude);
 }
 

@@ -6,12 +6,12 @@ namespace etp {
 
 ColumnCheck OpenMethodDialog(MethodDialog dialog, const ColumnMap& columns, MethodSelection& methods)
 {
-    for (int box = DateBox; box <= RHmaxBox; ++box)
+    for (const ColumnBox box : {ColumnBox::Date, ColumnBox::Tmin, ColumnBox::Tmax, ColumnBox::RHmin, ColumnBox::RHmax})
         if (!columns.assigned(box)) return ColumnCheck::VariableMissing;
-    const bool radiation = columns.available(RadiationBox);
-    const bool sunshine = columns.available(SunshineBox);
+    const bool radiation = columns.available(ColumnBox::Radiation);
+    const bool sunshine = columns.available(ColumnBox::Sunshine);
     if (!radiation && !sunshine) return ColumnCheck::NoRadiationOrSunshine;
-    if (!columns.assigned(WindBox)) return ColumnCheck::WindMissing;
+    if (!columns.assigned(ColumnBox::Wind)) return ColumnCheck::WindMissing;
 
     const Openings opening = dialog == MethodDialog::Others ? kOthersAny
                              : radiation && sunshine        ? kCombinationBoth

@@ -2,8 +2,7 @@
 // The twelve methods in their fixed order: the order of the result columns and of the
 // calls within a row. What each one is (label, caption, dialog, function) is its row
 // of kMethods (et/MethodTable.h).
-#include <array>
-#include <cstddef>
+#include "base/EnumArray.h"
 
 namespace etp {
 
@@ -24,19 +23,9 @@ enum class Method {
 
 inline constexpr int kMethodCount = 12;
 
-// Position of a method in kMethods and in every PerMethod.
-constexpr std::size_t Index(Method method) { return static_cast<std::size_t>(method); }
-
-// One value per method, indexed by Method.
+// One value per method, indexed by Method; Index(method) is its position in kMethods.
 template <typename T>
-struct PerMethod {
-    std::array<T, kMethodCount> values{};
-
-    constexpr T& operator[](Method method) { return values[Index(method)]; }
-    constexpr const T& operator[](Method method) const { return values[Index(method)]; }
-    constexpr auto begin() const { return values.begin(); }
-    constexpr auto end() const { return values.end(); }
-};
+using PerMethod = EnumArray<Method, T, kMethodCount>;
 
 // The two dialogs that hold the check boxes.
 enum class MethodDialog { Combination, Others };

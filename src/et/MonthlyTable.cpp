@@ -16,13 +16,13 @@ void BuildMonthlyTemperatureRange(const MeteoSheet& sheet, const ColumnMap& colu
     table.FirstYear = 0;
     const int last = LastDataRow(sheet, columns);
     if (last < 2) return;
-    const int dateColumn = columns.column(DateBox);
+    const int dateColumn = columns.column(ColumnBox::Date);
     const auto first = DateParts(sheet.cellText(2, dateColumn));
     if (!first) return;
     table.FirstYear = ToSingle(first->Year);
 
-    const int tminColumn = columns.column(TminBox);
-    const int tmaxColumn = columns.column(TmaxBox);
+    const int tminColumn = columns.column(ColumnBox::Tmin);
+    const int tmaxColumn = columns.column(ColumnBox::Tmax);
     std::vector<int> count(MonthlyTemperatureRange::kEntries, 0);
     for (int r = 2; r <= last; ++r) {
         const auto date = DateParts(sheet.cellText(r, dateColumn));
@@ -36,9 +36,9 @@ void BuildMonthlyTemperatureRange(const MeteoSheet& sheet, const ColumnMap& colu
         const double tmax = NumericValue(tmaxText);
         if (!(std::fabs(tmin) < 3.4e38 && std::fabs(tmax) < 3.4e38)) continue;
         const float range = ToSingle(double(ToSingle(tmax)) - ToSingle(tmin)); // [°C]
-        auto& entry = table.entry[static_cast<std::size_t>(m)];
+        auto& entry = table.entry[m];
         entry = ToSingle(double(entry) + range);
-        ++count[static_cast<std::size_t>(m)];
+        ++count[m];
     }
     for (std::size_t m = 0; m < count.size(); ++m)
         if (count[m] > 0) table.entry[m] = ToSingle(double(table.entry[m]) / count[m]);

@@ -141,7 +141,7 @@ IrrigationRun ApplyTurnedIrrigation(MeteoSheet& sheet, const ColumnMap& columns,
     if (check.problem()) return Refused(check);
 
     const int last = LastDataRow(sheet, columns);
-    const int dateColumn = columns.column(DateBox);
+    const int dateColumn = columns.column(ColumnBox::Date);
     const int F = schedule.frequency;
 
     IrrigationRun run;
@@ -153,10 +153,10 @@ IrrigationRun ApplyTurnedIrrigation(MeteoSheet& sheet, const ColumnMap& columns,
         const auto d = RowDayOfYear(sheet, r, dateColumn);
         if (!d || !(schedule.start < *d && *d <= schedule.end)) continue;
         ++count;
-        RainHistory[static_cast<std::size_t>(count)] = rain;
+        RainHistory[count] = rain;
         if (count != F) continue;
         double rainSum = 0; // the application day and the n days before it [mm]
-        for (int k = count; k >= count - schedule.window; --k) rainSum += RainHistory[static_cast<std::size_t>(k)];
+        for (int k = count; k >= count - schedule.window; --k) rainSum += RainHistory[k];
         if (rainSum < schedule.threshold)
             applications.push_back(Water(sheet, r, rainColumn, dateColumn, rain, schedule.amount));
         count = 0; // a skipped application restarts the count too
@@ -172,7 +172,7 @@ IrrigationRun ApplyOnDemandIrrigation(MeteoSheet& sheet, const ColumnMap& column
     if (check.problem()) return Refused(check);
 
     const int last = LastDataRow(sheet, columns);
-    const int dateColumn = columns.column(DateBox);
+    const int dateColumn = columns.column(ColumnBox::Date);
 
     IrrigationRun run;
     std::vector<IrrigationApplication>& applications = run.applications;

@@ -14,7 +14,7 @@ namespace {
 // Mean daily radiation in the sheet's unit -> langleys (cal cm-2 d-1).
 double LangleyFactor(const UnitSelection& units)
 {
-    const std::string unit = units.text(RadiationUnit);
+    const std::string unit = units.text(UnitKind::Radiation);
     if (unit == "watt m^-2") return 2.0296;
     if (unit == "kJ m^-2") return 0.024072;
     if (unit == "MJ m^-2") return 24.072;
@@ -32,7 +32,7 @@ struct Month {
 std::string_view CreamsTable::text(int row, int column) const
 {
     if (row < 1 || row > kRows || column < 1 || column > kColumns) return {};
-    return cells_[static_cast<std::size_t>(row - 1)][static_cast<std::size_t>(column - 1)];
+    return cells_[row - 1][column - 1];
 }
 
 void CreamsTable::fill(const std::vector<CreamsLine>& lines)
@@ -49,10 +49,10 @@ std::vector<CreamsLine> CreamsMonthlyLines(const MeteoSheet& sheet, const Column
     if (last - 1 > kCreamsMaxDays)
         throw RefusedInput("The CREAMS table holds at most " + std::to_string(kCreamsMaxDays) + " days; the data sheet has " +
                            std::to_string(last - 1) + ".");
-    const int dateColumn = columns.column(DateBox);
-    const int tminColumn = columns.column(TminBox);
-    const int tmaxColumn = columns.column(TmaxBox);
-    const int radiationColumn = columns.column(RadiationBox);
+    const int dateColumn = columns.column(ColumnBox::Date);
+    const int tminColumn = columns.column(ColumnBox::Tmin);
+    const int tmaxColumn = columns.column(ColumnBox::Tmax);
+    const int radiationColumn = columns.column(ColumnBox::Radiation);
 
     std::vector<Month> months(kCreamsMaxMonths + 1); // index = month number
     int lastMonth = 0, year = 0, previousYear = 0;
@@ -68,7 +68,7 @@ std::vector<CreamsLine> CreamsMonthlyLines(const MeteoSheet& sheet, const Column
             throw RefusedInput("The CREAMS table holds at most " + std::to_string(kCreamsMaxMonths) +
                                " months (100 years); row " + std::to_string(r) + " (\"" + std::string(dateText) +
                                "\") falls in month " + std::to_string(lastMonth) + ".");
-        Month& month = months[static_cast<std::size_t>(lastMonth)];
+        Month& month = months[lastMonth];
         try {
             const double mean = (FiniteCellValue(sheet, r, tminColumn) + FiniteCellValue(sheet, r, tmaxColumn)) / 2;
             month.temperature = ToSingleChecked(double(month.temperature) + mean, "the monthly temperature sum");
@@ -86,7 +86,7 @@ std::vector<CreamsLine> CreamsMonthlyLines(const MeteoSheet& sheet, const Column
     lines.reserve(static_cast<std::size_t>(lastMonth));
     std::string yearLabel;
     for (int m = 1; m <= lastMonth; ++m) {
-        const Month& month = months[static_cast<std::size_t>(m)];
+        const Month& month = months[m];
         CreamsLine line;
         if (month.days > 0) {
             display.append(line[0], double(month.temperature) / month.days * 9 / 5 + 32); // [°F]

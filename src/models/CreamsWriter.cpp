@@ -61,7 +61,7 @@ bool CreamsRainLineBreak(long fields)
 std::string CreamsRainText(const MeteoSheet& sheet, const ColumnMap& columns, int rainColumn)
 {
     const int last = LastDataRow(sheet, columns);
-    const int dateColumn = columns.column(DateBox);
+    const int dateColumn = columns.column(ColumnBox::Date);
     const NumberPattern inches("00.00");
     const std::string filler = FixedWidthText("00.00");
 

@@ -151,7 +151,7 @@ void NumberPattern::append(std::string& out, double value) const
     std::fill(fraction, fraction + leadingZeros, '0');
     std::copy(rounded.digit + integerDigits, rounded.digit + rounded.length, fraction + leadingZeros);
     int end = decimals;
-    while (end > 0 && section.decimals[static_cast<std::size_t>(end - 1)] == '#' && fraction[end - 1] == '0') --end;
+    while (end > 0 && section.decimals[end - 1] == '#' && fraction[end - 1] == '0') --end;
     n += end;
     if (section.suffix.size() <= kRoom) {
         n += static_cast<int>(section.suffix.copy(digits + n, section.suffix.size()));

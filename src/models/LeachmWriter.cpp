@@ -45,7 +45,7 @@ std::string LeachmRainText(const MeteoSheet& sheet, const ColumnMap& columns, in
     concentrations += kLineEnd;
 
     const int last = LastDataRow(sheet, columns);
-    const int dateColumn = columns.column(DateBox);
+    const int dateColumn = columns.column(ColumnBox::Date);
     const double firstYear = ReadDateByPosition(sheet.cellText(2, dateColumn)).year;
     const NumberPattern twoDigits("00"), dayNumber("000000"), millimetres("000.0");
     std::string text;
@@ -88,9 +88,9 @@ std::string LeachmEtpText(const MeteoSheet& sheet, const ColumnMap& columns, int
     if (last - 1 > kLeachmMaxDays)
         throw RefusedInput("The LEACHM weekly file takes at most " + std::to_string(kLeachmMaxDays) +
                            " days; the data sheet has " + std::to_string(last - 1) + ".");
-    const int dateColumn = columns.column(DateBox);
-    const int tminColumn = columns.column(TminBox);
-    const int tmaxColumn = columns.column(TmaxBox);
+    const int dateColumn = columns.column(ColumnBox::Date);
+    const int tminColumn = columns.column(ColumnBox::Tmin);
+    const int tmaxColumn = columns.column(ColumnBox::Tmax);
     const double firstYear = ReadDateByPosition(sheet.cellText(2, dateColumn)).year;
 
     std::vector<int> weekOfRow(static_cast<std::size_t>(std::max(last + 1, 2)));
@@ -100,13 +100,13 @@ std::string LeachmEtpText(const MeteoSheet& sheet, const ColumnMap& columns, int
             throw RefusedInput("The LEACHM weekly file has weeks 1 to " + std::to_string(kLeachmMaxWeeks) +
                                " only; the date in " + RowText(r) + " (\"" + std::string(sheet.cellText(r, dateColumn)) +
                                "\") falls in week " + std::to_string(w) + ".");
-        weekOfRow[static_cast<std::size_t>(r)] = w;
+        weekOfRow[r] = w;
     }
-    const int weeks = last >= 2 ? weekOfRow[static_cast<std::size_t>(last)] : 0;
+    const int weeks = last >= 2 ? weekOfRow[last] : 0;
 
     std::vector<Week> table(kLeachmMaxWeeks + 1); // index = week number
     for (int r = 2; r <= last; ++r) {
-        Week& week = table[static_cast<std::size_t>(weekOfRow[static_cast<std::size_t>(r)])];
+        Week& week = table[weekOfRow[r]];
         const double Tmin = FiniteCellValue(sheet, r, tminColumn); // [°C]
         const double Tmax = FiniteCellValue(sheet, r, tmaxColumn); // [°C]
         const double ET = FiniteCellValue(sheet, r, etColumn);     // [mm d-1]
@@ -124,7 +124,7 @@ std::string LeachmEtpText(const MeteoSheet& sheet, const ColumnMap& columns, int
     std::string text;
     text.reserve(static_cast<std::size_t>(weeks) * 40);
     for (int w = 1; w <= weeks; ++w) {
-        const Week& week = table[static_cast<std::size_t>(w)];
+        const Week& week = table[w];
         weekNumber.appendFixedWidth(text, w);
         text += kGap;
         if (week.days == 0) {

@@ -12,7 +12,7 @@ namespace etp {
 std::string MacroDailyText(const MeteoSheet& sheet, const ColumnMap& columns, int valueColumn)
 {
     const int last = LastDataRow(sheet, columns);
-    const int dateColumn = columns.column(DateBox);
+    const int dateColumn = columns.column(ColumnBox::Date);
     const NumberPattern twoDigits("00"), millimetres("000.0");
     std::string text;
     text.reserve(static_cast<std::size_t>(last) * 20);

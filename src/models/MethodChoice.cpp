@@ -7,7 +7,7 @@ namespace etp {
 bool MethodChoice::select(int index)
 {
     if (!enabled || index < 0 || index >= static_cast<int>(options.size()) ||
-        !options[static_cast<std::size_t>(index)].visible)
+        !options[index].visible)
         return false;
     for (std::size_t i = 0; i < options.size(); ++i) options[i].selected = static_cast<int>(i) == index;
     return true;
@@ -38,7 +38,7 @@ bool FillMethodChoice(MethodChoice& choice, const MeteoSheet& sheet)
         MethodOption& option = choice.options[i];
         option.visible = i < found.labels.size();
         if (!option.visible) continue;
-        option.caption = kEtLabels[static_cast<std::size_t>(found.labels[i] - 1)];
+        option.caption = kEtLabels[found.labels[i] - 1];
         choice.select(static_cast<int>(i));
     }
     return true;
@@ -49,7 +49,7 @@ std::vector<int> ChosenEtColumns(const MethodChoice& choice, const MeteoSheet& s
     std::vector<int> columns;
     const auto index = choice.selectedIndex();
     if (!index || !choice.enabled) return columns;
-    const std::string& label = choice.options[static_cast<std::size_t>(*index)].caption;
+    const std::string& label = choice.options[*index].caption;
     for (int c = 1; c <= kTitleScanColumns; ++c)
         if (sheet.cellText(1, c) == label) columns.push_back(c);
     return columns;

@@ -4,6 +4,7 @@
 #include <limits>
 #include <string>
 
+#include "base/Text.h"
 #include "base/ToSingle.h"
 #include "sheet/NumericValue.h"
 #include "sheet/SheetQueries.h"
@@ -13,14 +14,6 @@ namespace etp {
 namespace {
 
 bool Contains(const std::string& text, const char* keyword) { return text.find(keyword) != std::string::npos; }
-
-std::string UpperTitle(const MeteoSheet& sheet, int column)
-{
-    std::string title(sheet.cellText(1, column));
-    for (char& c : title)
-        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-    return title;
-}
 
 } // namespace
 
@@ -50,40 +43,40 @@ void AutoFind(const MeteoSheet& sheet, ColumnMap& columns, UnitSelection& units)
     for (auto& box : columns.text) box = "?";
     bool sunshineFound = false;
     for (int c = 1; c <= n; ++c) {
-        const std::string title = UpperTitle(sheet, c);
+        const std::string title = UpperCase(sheet.cellText(1, c));
         const std::string number = std::to_string(c);
-        if (Contains(title, "DAT")) columns.text[DateBox] = number;
-        if (Contains(title, "MIN") && Contains(title, "T")) columns.text[TminBox] = number;
-        if (Contains(title, "MAX") && Contains(title, "T")) columns.text[TmaxBox] = number;
-        if (Contains(title, "R") && Contains(title, "MIN")) columns.text[RHminBox] = number;
-        if (Contains(title, "R") && Contains(title, "MAX")) columns.text[RHmaxBox] = number;
-        if (Contains(title, "RAD")) columns.text[RadiationBox] = number;
-        if (Contains(title, "WI") || Contains(title, "VE")) columns.text[WindBox] = number;
+        if (Contains(title, "DAT")) columns.text[ColumnBox::Date] = number;
+        if (Contains(title, "MIN") && Contains(title, "T")) columns.text[ColumnBox::Tmin] = number;
+        if (Contains(title, "MAX") && Contains(title, "T")) columns.text[ColumnBox::Tmax] = number;
+        if (Contains(title, "R") && Contains(title, "MIN")) columns.text[ColumnBox::RHmin] = number;
+        if (Contains(title, "R") && Contains(title, "MAX")) columns.text[ColumnBox::RHmax] = number;
+        if (Contains(title, "RAD")) columns.text[ColumnBox::Radiation] = number;
+        if (Contains(title, "WI") || Contains(title, "VE")) columns.text[ColumnBox::Wind] = number;
         if (Contains(title, "ELI")) {
-            columns.text[SunshineBox] = number;
+            columns.text[ColumnBox::Sunshine] = number;
             sunshineFound = true;
         }
     }
-    if (!sunshineFound) columns.text[SunshineBox] = "0";
+    if (!sunshineFound) columns.text[ColumnBox::Sunshine] = "0";
 
     // An unassigned radiation or wind box names no column: its unit is not guessed.
-    if (const int k = columns.column(RadiationBox); k != 0) {
+    if (const int k = columns.column(ColumnBox::Radiation); k != 0) {
         const float m = ScanMaximum(sheet, k, 1, 2000);
         if (m < 50)
-            units.select(RadiationUnit, "MJ m^-2");
+            units.select(UnitKind::Radiation, "MJ m^-2");
         else if (m >= ToSingle(50.1) && m < 500)
-            units.select(RadiationUnit, "watt m^-2");
+            units.select(UnitKind::Radiation, "watt m^-2");
         else if (m >= 500 && m <= 2000)
-            units.select(RadiationUnit, "Cal cm^-2 d^-1");
+            units.select(UnitKind::Radiation, "Cal cm^-2 d^-1");
         else if (m > 2000)
-            units.select(RadiationUnit, "kJ m^-2");
+            units.select(UnitKind::Radiation, "kJ m^-2");
         // 50 <= m < 50.1: the unit stays as it was.
     }
-    if (const int k = columns.column(WindBox); k != 0)
-        units.select(WindUnit, ScanMaximum(sheet, k, 2, 80) > 80 ? "km d^-1" : "m s^-1");
-    if (columns.text[SunshineBox] != "0") {
-        if (const int k = columns.column(SunshineBox); k != 0)
-            units.select(SunshineUnit, ScanMaximum(sheet, k, 2, 24) > 24 ? "min" : "hours");
+    if (const int k = columns.column(ColumnBox::Wind); k != 0)
+        units.select(UnitKind::Wind, ScanMaximum(sheet, k, 2, 80) > 80 ? "km d^-1" : "m s^-1");
+    if (columns.text[ColumnBox::Sunshine] != "0") {
+        if (const int k = columns.column(ColumnBox::Sunshine); k != 0)
+            units.select(UnitKind::Sunshine, ScanMaximum(sheet, k, 2, 24) > 24 ? "min" : "hours");
     }
 }
 

@@ -9,52 +9,53 @@ namespace etp {
 
 namespace {
 
-constexpr UnitList::Entry kRadiationEntries[] = {
+constexpr UnitEntry kRadiationEntries[] = {
     {"Cal cm^-2 d^-1", 1.0 / 59.0}, // 59 cal cm-2 evaporate 1 mm
     {"watt m^-2", 0.0344},
     {"kJ m^-2", 0.000408},
     {"MJ m^-2", 0.408},
 };
-constexpr UnitList::Entry kWindEntries[] = {
+constexpr UnitEntry kWindEntries[] = {
     {"km d^-1", 1},
     {"m s^-1", 60.0 * 60.0 * 24.0 / 1000.0}, // 86.4
 };
-constexpr UnitList::Entry kSunshineEntries[] = {
+constexpr UnitEntry kSunshineEntries[] = {
     {"hours", 1},
     {"min", 1.0 / 60.0},
 };
 
 } // namespace
 
-const UnitList kRadiationUnits{kRadiationEntries, 4};
-const UnitList kWindUnits{kWindEntries, 2};
-const UnitList kSunshineUnits{kSunshineEntries, 2};
+const UnitList kRadiationUnits{kRadiationEntries};
+const UnitList kWindUnits{kWindEntries};
+const UnitList kSunshineUnits{kSunshineEntries};
 
-int UnitList::indexOf(std::string_view text) const
+int IndexOf(UnitList list, std::string_view text)
 {
-    for (int i = 0; i < count; ++i)
-        if (text == entries[i].text) return i;
+    for (std::size_t i = 0; i < list.size(); ++i)
+        if (text == list[i].text) return static_cast<int>(i);
     return -1;
 }
 
-const UnitList& UnitSelection::list(int kind)
+UnitList UnitSelection::list(UnitKind kind)
 {
     switch (kind) {
-    case RadiationUnit: return kRadiationUnits;
-    case WindUnit: return kWindUnits;
-    default: return kSunshineUnits;
+    case UnitKind::Radiation: return kRadiationUnits;
+    case UnitKind::Wind: return kWindUnits;
+    case UnitKind::Sunshine: break;
     }
+    return kSunshineUnits;
 }
 
-bool UnitSelection::select(int kind, std::string_view text)
+bool UnitSelection::select(UnitKind kind, std::string_view text)
 {
-    const int i = list(kind).indexOf(text);
+    const int i = IndexOf(list(kind), text);
     if (i < 0) return false;
     index[kind] = i;
     return true;
 }
 
-int ColumnMap::column(int box) const
+int ColumnMap::column(ColumnBox box) const
 {
     const double value = std::nearbyint(NumericValue(text[box]));
     if (!(value >= 1 && value <= MeteoSheet::kMaxColumns)) return 0;

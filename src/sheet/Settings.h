@@ -3,56 +3,77 @@
 // variable, the units of three of them, and the station. All held as the texts the
 // person sees; numbers are read with NumericValue when a command runs.
 #include <array>
+#include <cstddef>
+#include <span>
 #include <string>
 #include <string_view>
 
+#include "base/EnumArray.h"
+
 namespace etp {
 
-// Indices of the eight column boxes.
-enum ColumnBox : int { DateBox = 0, TminBox, TmaxBox, RHminBox, RHmaxBox, RadiationBox, WindBox, SunshineBox };
-inline constexpr int kColumnBoxes = 8;
+// The eight column boxes, in the order the main window shows them.
+enum class ColumnBox { Date, Tmin, Tmax, RHmin, RHmax, Radiation, Wind, Sunshine };
+inline constexpr std::size_t kColumnBoxes = 8;
+inline constexpr std::array<ColumnBox, kColumnBoxes> kAllColumnBoxes = {
+    ColumnBox::Date,  ColumnBox::Tmin,      ColumnBox::Tmax, ColumnBox::RHmin,
+    ColumnBox::RHmax, ColumnBox::Radiation, ColumnBox::Wind, ColumnBox::Sunshine};
+
+// One value per column box, indexed by ColumnBox.
+template <typename T>
+using PerColumnBox = EnumArray<ColumnBox, T, kColumnBoxes>;
+
+// The caption beside each box, also the variable's name in the data check.
+inline constexpr PerColumnBox<const char*> kVariableCaptions = {
+    "Date", "T° min", "T° max", "U.R. min", "U.R. max", "Rad.", "Wind", "Suns. dur."};
 
 struct ColumnMap {
     // "?" not assigned, "0" not available, otherwise a column number.
-    std::array<std::string, kColumnBoxes> text{"?", "?", "?", "?", "?", "?", "?", "?"};
+    PerColumnBox<std::string> text{"?", "?", "?", "?", "?", "?", "?", "?"};
 
     // Column of a variable: NumericValue of its box rounded to a whole number (halves to
     // even); 0 for "?", "0", any text without a leading number, and anything beyond
     // the sheet's reach.
-    int column(int box) const;
+    int column(ColumnBox box) const;
     // Assigned: not "?". Available: neither "?" nor "0". Literal comparisons.
-    bool assigned(int box) const { return text[box] != "?"; }
-    bool available(int box) const { return text[box] != "?" && text[box] != "0"; }
+    bool assigned(ColumnBox box) const { return text[box] != "?"; }
+    bool available(ColumnBox box) const { return text[box] != "?" && text[box] != "0"; }
 };
 
-// One drop-down list of units: its entries, each with its factor to the internal unit.
-struct UnitList {
-    struct Entry {
-        const char* text;
-        double factor;
-    };
-    const Entry* entries;
-    int count;
-
-    int indexOf(std::string_view text) const; // -1 when no entry has that text
+// One entry of a drop-down list of units, with its factor to the internal unit.
+struct UnitEntry {
+    const char* text;
+    double factor;
 };
+using UnitList = std::span<const UnitEntry>;
+
+// Position of the entry with exactly this text; -1 when there is none.
+int IndexOf(UnitList list, std::string_view text);
 
 // Radiation -> mm d-1 (evaporation equivalent), wind -> km d-1, sunshine -> h.
 extern const UnitList kRadiationUnits; // "Cal cm^-2 d^-1", "watt m^-2", "kJ m^-2", "MJ m^-2"
 extern const UnitList kWindUnits;      // "km d^-1", "m s^-1"
 extern const UnitList kSunshineUnits;  // "hours", "min"
 
-enum UnitKind : int { RadiationUnit = 0, WindUnit, SunshineUnit };
+// The three unit lists, in the order of their drop-downs Combo1 .. Combo3.
+enum class UnitKind { Radiation, Wind, Sunshine };
+inline constexpr std::size_t kUnitKinds = 3;
+inline constexpr std::array<UnitKind, kUnitKinds> kAllUnitKinds = {UnitKind::Radiation, UnitKind::Wind,
+                                                                   UnitKind::Sunshine};
+
+// One value per unit list, indexed by UnitKind.
+template <typename T>
+using PerUnitKind = EnumArray<UnitKind, T, kUnitKinds>;
 
 struct UnitSelection {
     // Current entry of each list; the lists accept only their own entries.
-    std::array<int, 3> index{0, 0, 0};
+    PerUnitKind<int> index{0, 0, 0};
 
-    static const UnitList& list(int kind);
-    std::string text(int kind) const { return list(kind).entries[index[kind]].text; }
-    double factor(int kind) const { return list(kind).entries[index[kind]].factor; }
+    static UnitList list(UnitKind kind);
+    std::string text(UnitKind kind) const { return list(kind)[index[kind]].text; }
+    double factor(UnitKind kind) const { return list(kind)[index[kind]].factor; }
     // Selects the entry with exactly this text; false, and no change, when there is none.
-    bool select(int kind, std::string_view text);
+    bool select(UnitKind kind, std::string_view text);
 };
 
 struct StationParameters {

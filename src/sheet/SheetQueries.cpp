@@ -1,25 +1,14 @@
 #include "sheet/SheetQueries.h"
 
 #include <string>
-#include <string_view>
+
+#include "base/Text.h"
 
 namespace etp {
 
-namespace {
-
-std::string UpperCase(std::string_view text)
-{
-    std::string upper(text);
-    for (char& c : upper)
-        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-    return upper;
-}
-
-} // namespace
-
 int LastDataRow(const MeteoSheet& sheet, const ColumnMap& columns)
 {
-    const int c = columns.column(DateBox);
+    const int c = columns.column(ColumnBox::Date);
     if (c == 0) return 0;
     int row = 1;
     while (row <= sheet.rowCount() && !sheet.cellText(row, c).empty()) ++row;

@@ -106,7 +106,7 @@ TEST(CheckData, SilentOnTheSampleStation)
 TEST(FindingColumn, IsTheColumnOfTheVariable)
 {
     Workbench workbench = Station({"21/06/95\t12\t28\t40\t90\t22\t2\t10\t0"});
-    workbench.columns.text[TmaxBox] = "5"; // moved by hand: the box, not the order of the names, decides
+    workbench.columns.text[ColumnBox::Tmax] = "5"; // moved by hand: the box, not the order of the names, decides
     const std::pair<const char*, int> cases[] = {{"Date", 1}, {"T° min", 2}, {"T° max", 5}, {"Suns. dur.", 8},
                                                  {"Station", 0}, {"RAIN", 0}};
     for (const auto& [variable, column] : cases)

@@ -11,7 +11,7 @@ namespace etp {
 TEST(Summarize, MonthlyAndAnnualSumsAndMeans)
 {
     Workbench workbench;
-    workbench.columns.text[DateBox] = "1";
+    workbench.columns.text[ColumnBox::Date] = "1";
     std::string text = "DATE\tRAIN\tPenMon\tX\tPFAOsun\r\n";
     // 1 January to 28 February 1995, 1.5 mm of rain on odd days (24 in January), ET growing by
     // 0.1 mm a day (0.1 + ... + 5.9 = 177 in all).

@@ -49,11 +49,11 @@ void TestForm1::autoFindAndTheBoxesGoBothWaysWithTheWorkbench()
 {
     // Typed boxes and a chosen unit reach the workbench.
     app_->type(QStringLiteral("Text1_5"), QStringLiteral("12"));
-    QCOMPARE(app_->workbench.columns.text[RadiationBox], std::string("12"));
+    QCOMPARE(app_->workbench.columns.text[ColumnBox::Radiation], std::string("12"));
     auto* wind = Child<QComboBox>(app_->form.get(), QStringLiteral("Combo2"));
     wind->setFocus();
     QTest::keyClick(wind, Qt::Key_Down);
-    QCOMPARE(app_->workbench.units.text(WindUnit), std::string("m s^-1"));
+    QCOMPARE(app_->workbench.units.text(UnitKind::Wind), std::string("m s^-1"));
 
     // Auto finding writes the boxes and the lists back from the workbench.
     WriteBytes(path("days.txt"), SampleSeries(30));

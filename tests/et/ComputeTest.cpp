@@ -23,9 +23,9 @@ class ComputeTest : public ::testing::Test {
 protected:
     ComputeTest()
     {
-        for (int box = 0; box < kColumnBoxes; ++box) columns.text[static_cast<std::size_t>(box)] = std::to_string(box + 1);
-        units.select(RadiationUnit, "MJ m^-2");
-        units.select(WindUnit, "m s^-1");
+        for (const ColumnBox box : kAllColumnBoxes) columns.text[box] = std::to_string(Index(box) + 1);
+        units.select(UnitKind::Radiation, "MJ m^-2");
+        units.select(UnitKind::Wind, "m s^-1");
         station = {"45", "100", "2"};
     }
 
@@ -106,8 +106,8 @@ TEST_F(ComputeTest, BoxesUnitsAndWindHeightReachTheMethods)
         EXPECT_EQ(cell(sheet, 2, column++), expected) << "wind at " << height << " m";
     }
     station.windHeight = "2";
-    columns.text[SunshineBox] = "0";
-    std::swap(columns.text[RHminBox], columns.text[RHmaxBox]); // RHmin now reads 90, RHmax 40
+    columns.text[ColumnBox::Sunshine] = "0";
+    std::swap(columns.text[ColumnBox::RHmin], columns.text[ColumnBox::RHmax]); // RHmin now reads 90, RHmax 40
     run(sheet);
     EXPECT_EQ(cell(sheet, 2, column), "5.33");
 }
@@ -122,7 +122,7 @@ TEST_F(ComputeTest, RadiationUnitsReachTheMethods)
     check({Method::Turc});
     for (const auto& [unit, expected] : cases) {
         MeteoSheet sheet = SheetOf({kStationTitles, "21/06/95\t20\t20\t65\t65\t100\t2\t10\t0"});
-        units.select(RadiationUnit, unit);
+        units.select(UnitKind::Radiation, unit);
         run(sheet);
         EXPECT_EQ(cell(sheet, 2, 10), expected) << unit;
     }
@@ -188,7 +188,7 @@ TEST_F(ComputeTest, StopsAndRefusals)
         MeteoSheet sheet;
         ReadTextLines(sheet, text);
         station = c.station;
-        columns.text[DateBox] = c.dateBox;
+        columns.text[ColumnBox::Date] = c.dateBox;
         methods = {};
         for (const Method method : c.methods) check({method});
         const Outcome outcome = run(sheet);

@@ -29,7 +29,7 @@ std::string Enabled(const MethodSelection& methods)
 TEST(OpenMethodDialog, EnablesByRadiationAndSunshine)
 {
     ColumnMap noTmax = Boxes("6", "8");
-    noTmax.text[TmaxBox] = "?";
+    noTmax.text[ColumnBox::Tmax] = "?";
     struct Case {
         MethodDialog dialog;
         ColumnMap columns;
@@ -48,7 +48,7 @@ TEST(OpenMethodDialog, EnablesByRadiationAndSunshine)
     for (const auto& c : cases) {
         MethodSelection methods;
         EXPECT_EQ(OpenMethodDialog(c.dialog, c.columns, methods), c.check) << c.enabled;
-        EXPECT_EQ(Enabled(methods), c.enabled) << c.columns.text[RadiationBox] << ' ' << c.columns.text[SunshineBox];
+        EXPECT_EQ(Enabled(methods), c.enabled) << c.columns.text[ColumnBox::Radiation] << ' ' << c.columns.text[ColumnBox::Sunshine];
     }
 }
 

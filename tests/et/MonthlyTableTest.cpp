@@ -11,9 +11,9 @@ namespace {
 ColumnMap DateTminTmax()
 {
     ColumnMap columns;
-    columns.text[DateBox] = "1";
-    columns.text[TminBox] = "2";
-    columns.text[TmaxBox] = "3";
+    columns.text[ColumnBox::Date] = "1";
+    columns.text[ColumnBox::Tmin] = "2";
+    columns.text[ColumnBox::Tmax] = "3";
     return columns;
 }
 

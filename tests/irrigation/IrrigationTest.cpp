@@ -26,7 +26,7 @@ Series Days(int firstYear, int lastYear, const DayValue& rain, const DayValue& e
 {
     static constexpr int kDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
     Series s;
-    s.columns.text[DateBox] = "1";
+    s.columns.text[ColumnBox::Date] = "1";
     testing::SetRow(s.sheet, 1, "DATE\tRAIN\tPenMon");
     int row = 2;
     for (int year = firstYear; year <= lastYear; ++year)

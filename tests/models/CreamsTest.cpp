@@ -31,7 +31,7 @@ std::vector<Day> Weather(year_month_day first, int count, const std::function<do
 std::vector<CreamsLine> LinesOf(const std::vector<Day>& days, const char* radiationUnit = "Cal cm^-2 d^-1")
 {
     UnitSelection units;
-    units.select(RadiationUnit, radiationUnit);
+    units.select(UnitKind::Radiation, radiationUnit);
     return CreamsMonthlyLines(SeriesSheet(days), StationColumns(), units);
 }
 

@@ -37,14 +37,14 @@ using Boxes = std::array<std::string, 8>;
 // Keywords anywhere in the upper-cased title; of two matching columns the rightmost wins.
 TEST(AutoFind, TitlesToBoxes)
 {
-    EXPECT_EQ(AutoFindOn(Titles("DATE\tTMIN\tTMAX\tRHMIN\tRHMAX\tRAD\tWIND\tELIOF")).columns.text,
+    EXPECT_EQ(AutoFindOn(Titles("DATE\tTMIN\tTMAX\tRHMIN\tRHMAX\tRAD\tWIND\tELIOF")).columns.text.values,
               (Boxes{"1", "2", "3", "4", "5", "6", "7", "8"}));
     // "TEMPERATURE MIN" holds R, T and MIN: both T min and U.R. min.
-    EXPECT_EQ(AutoFindOn(Titles("data\ttmin\tTEMPERATURE MIN\tVENTO\tPRECIPITATION LEVEL")).columns.text,
+    EXPECT_EQ(AutoFindOn(Titles("data\ttmin\tTEMPERATURE MIN\tVENTO\tPRECIPITATION LEVEL")).columns.text.values,
               (Boxes{"1", "3", "?", "3", "?", "?", "5", "0"}));
     const auto found = AutoFindOn(Titles("DATE\tTMIN\t\t\t\t\t\tELIOFANIA\tTMIN2\tX"));
-    EXPECT_EQ(found.columns.text[TminBox], "9");
-    EXPECT_EQ(found.columns.text[SunshineBox], "8");
+    EXPECT_EQ(found.columns.text[ColumnBox::Tmin], "9");
+    EXPECT_EQ(found.columns.text[ColumnBox::Sunshine], "8");
 }
 
 // The unit follows the largest value; 50.1 as a float is 50.099998..., and only a maximum
@@ -60,8 +60,8 @@ TEST(AutoFind, RadiationUnitFromTheLargestValue)
         testing::SetRow(sheet, 2, std::string("01/01/95\t") + value);
         testing::SetRow(sheet, 3, "02/01/95\t-9000");
         UnitSelection kJ;
-        kJ.select(RadiationUnit, "kJ m^-2");
-        EXPECT_EQ(AutoFindOn(sheet, kJ).units.text(RadiationUnit), unit) << value;
+        kJ.select(UnitKind::Radiation, "kJ m^-2");
+        EXPECT_EQ(AutoFindOn(sheet, kJ).units.text(UnitKind::Radiation), unit) << value;
     }
 }
 
@@ -75,36 +75,36 @@ TEST(AutoFind, ScanStopsAboveTheLimitAndAfterTenEmptyCells)
     testing::SetRow(sheet, 14, "\t\t350\t600");
     const auto found = AutoFindOn(sheet);
     EXPECT_EQ(ScanMaximum(sheet, 2, 1, 2000), 2500);
-    EXPECT_EQ(found.units.text(RadiationUnit), "kJ m^-2");
-    EXPECT_EQ(found.units.text(WindUnit), "m s^-1");
-    EXPECT_EQ(found.units.text(SunshineUnit), "hours");
+    EXPECT_EQ(found.units.text(UnitKind::Radiation), "kJ m^-2");
+    EXPECT_EQ(found.units.text(UnitKind::Wind), "m s^-1");
+    EXPECT_EQ(found.units.text(UnitKind::Sunshine), "hours");
 
     testing::SetRow(sheet, 12, "\t\t1\t1"); // rows 3 to 11: the gap is now nine cells
     const auto seen = AutoFindOn(sheet);
-    EXPECT_EQ(seen.units.text(WindUnit), "km d^-1");
-    EXPECT_EQ(seen.units.text(SunshineUnit), "min");
+    EXPECT_EQ(seen.units.text(UnitKind::Wind), "km d^-1");
+    EXPECT_EQ(seen.units.text(UnitKind::Sunshine), "min");
 }
 
 // An unassigned radiation or wind box names no column: its unit is not guessed.
 TEST(AutoFind, UnassignedRadiationAndWindKeepTheirUnits)
 {
     UnitSelection chosen;
-    chosen.select(RadiationUnit, "watt m^-2");
-    chosen.select(WindUnit, "m s^-1");
+    chosen.select(UnitKind::Radiation, "watt m^-2");
+    chosen.select(UnitKind::Wind, "m s^-1");
     const auto found = AutoFindOn(Titles("DATE\tTMIN"), chosen);
-    EXPECT_EQ(found.units.text(RadiationUnit), "watt m^-2");
-    EXPECT_EQ(found.units.text(WindUnit), "m s^-1");
-    EXPECT_EQ(found.columns.text[SunshineBox], "0");
+    EXPECT_EQ(found.units.text(UnitKind::Radiation), "watt m^-2");
+    EXPECT_EQ(found.units.text(UnitKind::Wind), "m s^-1");
+    EXPECT_EQ(found.columns.text[ColumnBox::Sunshine], "0");
 }
 
 // Each list accepts only its entries, and the factor follows the entry chosen.
 TEST(UnitSelection, ListsAcceptOnlyTheirEntriesWithTheirFactors)
 {
     UnitSelection units;
-    EXPECT_FALSE(units.select(RadiationUnit, "MJ"));
-    EXPECT_EQ(units.text(RadiationUnit), "Cal cm^-2 d^-1");
-    EXPECT_TRUE(units.select(RadiationUnit, "MJ m^-2"));
-    EXPECT_DOUBLE_EQ(20 * units.factor(RadiationUnit), 8.16);
+    EXPECT_FALSE(units.select(UnitKind::Radiation, "MJ"));
+    EXPECT_EQ(units.text(UnitKind::Radiation), "Cal cm^-2 d^-1");
+    EXPECT_TRUE(units.select(UnitKind::Radiation, "MJ m^-2"));
+    EXPECT_DOUBLE_EQ(20 * units.factor(UnitKind::Radiation), 8.16);
 }
 
 TEST(ColumnMap, ColumnNumbersFromTheBoxTexts)
@@ -113,12 +113,12 @@ TEST(ColumnMap, ColumnNumbersFromTheBoxTexts)
     const std::pair<const char*, int> cases[] = {{"?", 0}, {"0", 0}, {"abc", 0}, {"7", 7}, {" 12", 12},
                                                  {"2.5", 2}, {"3.5", 4}, {"-4", 0}, {"101", 0}, {"1e9", 0}};
     for (const auto& [text, column] : cases) {
-        columns.text[WindBox] = text;
-        EXPECT_EQ(columns.column(WindBox), column) << text;
+        columns.text[ColumnBox::Wind] = text;
+        EXPECT_EQ(columns.column(ColumnBox::Wind), column) << text;
     }
-    columns.text[WindBox] = "0"; // "0": assigned to no column
-    EXPECT_TRUE(columns.assigned(WindBox));
-    EXPECT_FALSE(columns.available(WindBox));
+    columns.text[ColumnBox::Wind] = "0"; // "0": assigned to no column
+    EXPECT_TRUE(columns.assigned(ColumnBox::Wind));
+    EXPECT_FALSE(columns.available(ColumnBox::Wind));
 }
 
 } // namespace etp

@@ -22,7 +22,7 @@ MeteoSheet StationSheet(int days)
 ColumnMap DateIn(const char* text)
 {
     ColumnMap columns;
-    columns.text[DateBox] = text;
+    columns.text[ColumnBox::Date] = text;
     return columns;
 }
 

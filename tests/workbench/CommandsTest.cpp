@@ -22,7 +22,7 @@ TEST_F(CommandsTest, AutoFindingFillsTheBoxesUnderTheBusyPointer)
 {
     workbench.sheet = testing::SheetOf({"DATE\tTMIN\tTMAX"});
     TryAutoFinding(workbench, ui);
-    EXPECT_EQ(workbench.columns.text[TmaxBox], "3");
+    EXPECT_EQ(workbench.columns.text[ColumnBox::Tmax], "3");
     EXPECT_TRUE(ui.messages.empty());
     EXPECT_EQ(ui.pointers, (std::vector<Pointer>{Pointer::Busy, Pointer::Normal}));
 }

@@ -77,13 +77,13 @@ TEST(ComputeResults, StationQuestionThenMessages)
 
     // A refusal comes before the question.
     ui.messages.clear();
-    workbench.columns.text[DateBox] = "?";
+    workbench.columns.text[ColumnBox::Date] = "?";
     EXPECT_EQ(ComputeResults(workbench, ui), ComputeOutcome::Refused);
     EXPECT_EQ(ui.messages, std::vector<std::string>{kTitle + kProblemsInVariables});
     EXPECT_EQ(ui.pointer(), Pointer::Normal);
 
     ui.messages.clear();
-    workbench.columns.text[DateBox] = "1";
+    workbench.columns.text[ColumnBox::Date] = "1";
     workbench.station = {"45", "100", "2"};
     EXPECT_EQ(ComputeResults(workbench, ui), ComputeOutcome::Completed);
     EXPECT_TRUE(ui.messages.empty());

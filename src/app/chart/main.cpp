@@ -26,7 +26,7 @@ bool Draw(const char* sheetPath, const char* dateColumn, const std::string& char
     }
     const QByteArray bytes = sheet.readAll();
     etp::ReadTextLines(workbench.sheet, std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
-    workbench.columns.text[etp::DateBox] = dateColumn;
+    workbench.columns.text[etp::ColumnBox::Date] = dateColumn;
     return etp::RenderChart(workbench, chartPath, etp::ChartOptions{}, error);
 }
 
