@@ -8,112 +8,40 @@ namespace etp {
 
 MeteoSheet::MeteoSheet() : captions_(kInitialColumns + 1) {}
 
-namespace {
-
-// Room a row keeps beyond what it holds when it is made or grows: a few result cells.
-constexpr std::size_t kSpareCells = 4;
-constexpr std::size_t kSpareText = 24;
-
-} // namespace
-
-MeteoSheet::Row::Row(const Row& other)
+void MeteoSheet::Column::set(std::size_t i, std::string_view value)
 {
-    if (other.empty()) return;
-    reserve(other.count_, other.textSize_);
-    std::copy_n(other.block_.get(), other.count_, block_.get());
-    std::copy_n(other.text(), other.textSize_, textData());
-    count_ = other.count_;
-    textSize_ = other.textSize_;
-}
-
-MeteoSheet::Row& MeteoSheet::Row::operator=(const Row& other)
-{
-    if (this != &other) *this = Row(other);
-    return *this;
-}
-
-void MeteoSheet::Row::reserve(std::size_t cells, std::size_t bytes)
-{
-    if (cells <= cellCapacity_ && bytes <= textCapacity_) return;
-    // Cells stop at kMaxColumns, so their count fits; a text of 4 GiB does not.
-    if (bytes > std::numeric_limits<std::uint32_t>::max() - kSpareText) throw std::length_error("cell text too long");
-    const std::size_t cellCapacity = std::max<std::size_t>(cells, cellCapacity_) + kSpareCells;
-    const std::size_t textCapacity = std::max<std::size_t>(bytes, textCapacity_) + kSpareText;
-    const std::size_t words = cellCapacity + (textCapacity + sizeof(std::uint32_t) - 1) / sizeof(std::uint32_t);
-    auto block = std::make_unique_for_overwrite<std::uint32_t[]>(words);
-    std::copy_n(block_.get(), count_, block.get());
-    std::copy_n(text(), textSize_, reinterpret_cast<char*>(block.get() + cellCapacity));
-    block_ = std::move(block);
-    cellCapacity_ = static_cast<std::uint16_t>(cellCapacity);
-    textCapacity_ = static_cast<std::uint32_t>(textCapacity);
-}
-
-void MeteoSheet::Row::set(std::size_t c, std::string_view value)
-{
-    if (c >= count_) {
-        // Beyond the row's last cell (Compute's results): the text grows at its end. The
-        // value is copied first, as it may lie in this very row's text.
-        if (value.empty()) return;
-        const std::string copy(value);
-        const std::string_view cellText = copy;
-        append(c, {&cellText, 1});
+    // The value may be a view of this very column's text, which the change moves.
+    const std::string copy(value);
+    const std::size_t begin = i == 0 ? 0 : i <= size() ? ends_[i - 1] : text_.size();
+    const std::size_t length = i < size() ? ends_[i] - begin : 0;
+    if (text_.size() - length + copy.size() > std::numeric_limits<std::uint32_t>::max())
+        throw std::length_error("column text too long");
+    if (i >= size()) {
+        // Past the last row kept: the rows between stay empty.
+        if (copy.empty()) return;
+        ends_.resize(i, static_cast<std::uint32_t>(text_.size()));
+        text_ += copy;
+        ends_.push_back(static_cast<std::uint32_t>(text_.size()));
         return;
     }
-    // Inside the row: the row is built anew beside the old one, so a value read from this
-    // very row stays valid while it is copied.
-    Row row;
-    row.reserve(count_, textSize_ + value.size());
-    for (std::size_t k = 0; k < count_; ++k) {
-        const std::string_view cellText = k == c ? value : cell(k);
-        row.append(k, {&cellText, 1});
-    }
-    row.trim();
-    *this = std::move(row);
-}
-
-void MeteoSheet::Row::append(std::size_t first, std::span<const std::string_view> cells)
-{
-    std::size_t bytes = textSize_;
-    for (const std::string_view cell : cells) bytes += cell.size();
-    reserve(first + cells.size(), bytes);
-    std::fill(block_.get() + count_, block_.get() + first, textSize_);
-    for (std::size_t k = 0; k < cells.size(); ++k) {
-        std::copy_n(cells[k].data(), cells[k].size(), textData() + textSize_);
-        textSize_ += static_cast<std::uint32_t>(cells[k].size());
-        block_[first + k] = textSize_;
-    }
-    count_ = static_cast<std::uint16_t>(first + cells.size());
-}
-
-void MeteoSheet::Row::trim()
-{
-    while (count_ > 0 && block_[count_ - 1] == (count_ > 1 ? block_[count_ - 2] : 0)) --count_;
-    if (count_ == 0) *this = Row();
+    text_.replace(begin, length, copy);
+    for (std::size_t k = i; k < size(); ++k) ends_[k] = static_cast<std::uint32_t>(ends_[k] - length + copy.size());
+    while (!ends_.empty() && ends_.back() == (size() > 1 ? ends_[size() - 2] : 0)) ends_.pop_back();
 }
 
 std::string_view MeteoSheet::cellText(int row, int column) const
 {
-    // The data cells first: every reader of the sheet asks for them, row by row.
-    const auto r = static_cast<std::size_t>(row) - 1;   // row 0 and below wrap to the largest values
+    // The data cells first: every reader of the sheet asks for them.
+    const auto r = static_cast<std::size_t>(row) - 1; // row 0 and below wrap to the largest values
     const auto c = static_cast<std::size_t>(column) - 1;
-    if (r < rows_.size() && c < rows_[r].size() && row <= rowCount_ && column <= columnCount_) return rows_[r].cell(c);
+    if (c < columns_.size() && r < columns_[c].size() && row <= rowCount_ && column <= columnCount_)
+        return columns_[c].cell(r);
     return row == 0 ? caption(column) : std::string_view();
 }
 
 bool MeteoSheet::setCellText(int row, int column, std::string_view text)
 {
-    if (row < 1 || column < 1 || column > kMaxColumns) return false;
-    const auto r = static_cast<std::size_t>(row - 1);
-    const auto c = static_cast<std::size_t>(column - 1);
-    if (text.empty()) {
-        if (r < rows_.size()) rows_[r].set(c, text);
-        return true;
-    }
-    if (row > rowCount_) growRows(row);
-    if (column > columnCount_) growColumns(column);
-    if (r >= rows_.size()) rows_.resize(r + 1);
-    rows_[r].set(c, text);
-    return true;
+    return setCells(row, column, {&text, 1});
 }
 
 bool MeteoSheet::setCells(int row, int firstColumn, std::span<const std::string_view> cells)
@@ -121,21 +49,14 @@ bool MeteoSheet::setCells(int row, int firstColumn, std::span<const std::string_
     if (row < 1 || firstColumn < 1 || static_cast<long>(firstColumn) - 1 + static_cast<long>(cells.size()) > kMaxColumns)
         return false;
     const auto r = static_cast<std::size_t>(row - 1);
-    const auto first = static_cast<std::size_t>(firstColumn - 1);
-    if (r < rows_.size() && rows_[r].size() > first) {
-        // Cells already there: one at a time.
-        for (std::size_t k = 0; k < cells.size(); ++k) setCellText(row, firstColumn + static_cast<int>(k), cells[k]);
-        return true;
+    for (std::size_t k = 0; k < cells.size(); ++k) {
+        const std::size_t c = static_cast<std::size_t>(firstColumn - 1) + k;
+        if (cells[k].empty() && (c >= columns_.size() || r >= columns_[c].size())) continue;
+        growRows(row);
+        growColumns(static_cast<int>(c) + 1);
+        if (c >= columns_.size()) columns_.resize(c + 1);
+        columns_[c].set(r, cells[k]);
     }
-    // The row ends before the first cell: its text only grows at the end. Empty cells at
-    // the end are no cells.
-    std::size_t count = cells.size();
-    while (count > 0 && cells[count - 1].empty()) --count;
-    if (count == 0) return true;
-    growRows(row);
-    growColumns(firstColumn + static_cast<int>(count) - 1);
-    if (r >= rows_.size()) rows_.resize(r + 1);
-    rows_[r].append(first, cells.first(count));
     return true;
 }
 
@@ -161,46 +82,36 @@ void MeteoSheet::setCaption(int column, std::string_view text)
 
 int MeteoSheet::lastNonEmptyRow() const
 {
-    for (std::size_t r = rows_.size(); r > 0; --r)
-        if (!rows_[r - 1].empty()) return static_cast<int>(r);
-    return 0;
+    std::size_t last = 0;
+    for (const Column& column : columns_) last = std::max(last, column.size());
+    return static_cast<int>(last);
 }
 
 int MeteoSheet::lastNonEmptyColumn() const
 {
-    std::size_t last = 0;
-    for (const Row& cells : rows_) last = std::max(last, cells.size());
-    return static_cast<int>(last);
+    for (std::size_t c = columns_.size(); c > 0; --c)
+        if (columns_[c - 1].size() > 0) return static_cast<int>(c);
+    return 0;
 }
 
 int MeteoSheet::lastNonEmptyColumn(int row) const
 {
-    if (row < 1 || static_cast<std::size_t>(row) > rows_.size()) return 0;
-    return static_cast<int>(rows_[static_cast<std::size_t>(row - 1)].size());
+    if (row < 1) return 0;
+    const auto r = static_cast<std::size_t>(row - 1);
+    for (std::size_t c = columns_.size(); c > 0; --c)
+        if (r < columns_[c - 1].size() && !columns_[c - 1].cell(r).empty()) return static_cast<int>(c);
+    return 0;
 }
 
 void MeteoSheet::appendRowText(int row, int columns, std::string& out) const
 {
-    if (columns < 1) return;
-    const auto r = static_cast<std::size_t>(row) - 1; // row 0 and below wrap to the largest values
-    const Row* cells = r < rows_.size() && row <= rowCount_ ? &rows_[r] : nullptr;
-    const std::size_t count = cells ? std::min(cells->size(), static_cast<std::size_t>(std::min(columns, columnCount_))) : 0;
-    const std::size_t bytes = count > 0 ? cells->end(count - 1) : 0;
-    const std::size_t start = out.size();
-    out.resize(start + bytes + static_cast<std::size_t>(columns - 1));
-    char* p = out.data() + start;
-    const char* text = count > 0 ? cells->text() : nullptr;
-    std::uint32_t begin = 0;
-    for (std::size_t c = 0; c < count; ++c) {
-        if (c > 0) *p++ = '\t';
-        const std::uint32_t end = cells->end(c);
-        for (std::uint32_t k = begin; k < end; ++k) {
-            const char ch = text[k];
-            *p++ = ch == '\t' || ch == '\r' ? ' ' : ch;
-        }
-        begin = end;
+    for (int c = 1; c <= columns; ++c) {
+        if (c > 1) out += '\t';
+        const std::size_t start = out.size();
+        out += cellText(row, c);
+        std::replace_if(out.begin() + static_cast<std::ptrdiff_t>(start), out.end(),
+                        [](char ch) { return ch == '\t' || ch == '\r'; }, ' ');
     }
-    for (std::size_t c = std::max<std::size_t>(count, 1); c < static_cast<std::size_t>(columns); ++c) *p++ = '\t';
 }
 
 } // namespace etp

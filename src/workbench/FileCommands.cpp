@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <cmath>
 #include <filesystem>
-#include <fstream>
 
+#include "base/FileBytes.h"
 #include "base/Messages.h"
 #include "sheet/NumericValue.h"
 #include "sheet/TextImport.h"
@@ -14,41 +14,13 @@ namespace etp {
 
 namespace {
 
-// A file's bytes, read to its end (a file still growing is read as far as it goes).
-std::optional<std::string> ReadWholeFile(const std::string& path, std::string& reason)
-{
-    std::error_code ec;
-    if (std::filesystem::is_directory(path, ec)) {
-        reason = "it is a folder";
-        return std::nullopt;
-    }
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        reason = "it cannot be opened";
-        return std::nullopt;
-    }
-    std::string bytes;
-    // The size is a hint only: a file still growing is read on to its end.
-    if (const auto size = std::filesystem::file_size(path, ec); !ec) bytes.reserve(size);
-    char chunk[64 * 1024];
-    do {
-        in.read(chunk, sizeof chunk);
-        bytes.append(chunk, static_cast<std::size_t>(in.gcount()));
-    } while (in);
-    if (in.bad()) {
-        reason = "it cannot be read";
-        return std::nullopt;
-    }
-    return bytes;
-}
-
 void ClearSheet(MeteoSheet& sheet) { sheet.clear(); }
 
 bool ImportText(Workbench& workbench, const std::string& name, UserInterface& ui)
 {
     std::string reason;
-    const auto bytes = ReadWholeFile(name, reason);
-    if (!bytes) {
+    const auto file = FileBytes::open(name, reason);
+    if (!file) {
         // Nothing is cleared: the sheet keeps what it held.
         ui.message("The file " + name + " cannot be read: " + reason + ".", kApplicationTitle, Icon::Critical);
         return false;
@@ -57,7 +29,7 @@ bool ImportText(Workbench& workbench, const std::string& name, UserInterface& ui
     TextImportReport report;
     {
         auto busy = ui.busy(Pointer::BusyArrow);
-        report = ReadTextLines(workbench.sheet, *bytes);
+        report = ReadTextLines(workbench.sheet, file->bytes());
     }
     if (report.droppedFields > 0)
         ui.message(std::to_string(report.droppedFields) + " fields beyond column " +

@@ -1,0 +1,67 @@
+#include "base/FileBytes.h"
+
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+
+#include <fstream>
+#include <string>
+#include <thread>
+
+#include "support/TempDir.h"
+
+namespace etp {
+
+namespace {
+
+std::optional<std::string> BytesOf(const std::string& path, std::string& reason)
+{
+    const auto file = FileBytes::open(path, reason);
+    if (!file) return std::nullopt;
+    return std::string(file->bytes());
+}
+
+} // namespace
+
+// A regular file (mapped) and a pipe (read) give their bytes exactly, NUL and CR included.
+TEST(FileBytes, GivesEveryByteOfAFileOrAPipe)
+{
+    const testing::TempDir dir;
+    const std::string bytes("DATE\tTMAX\r\n01/01/90\t\0\r\n", 24);
+    std::string reason;
+    EXPECT_EQ(BytesOf(dir.write("station.txt", bytes), reason), bytes);
+    EXPECT_EQ(BytesOf(dir.write("empty.txt", ""), reason), "");
+
+    const std::string fifo = dir.file("pipe");
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    const std::string longText(200 * 1024, 'x'); // more than one read
+    std::thread writer([&] { std::ofstream(fifo, std::ios::binary) << longText; });
+    const auto piped = BytesOf(fifo, reason);
+    writer.join();
+    EXPECT_EQ(piped, longText);
+}
+
+TEST(FileBytes, NamesWhyAFileCannotBeRead)
+{
+    const testing::TempDir dir;
+    std::string reason;
+    EXPECT_EQ(BytesOf(dir.path().string(), reason), std::nullopt);
+    EXPECT_EQ(reason, "it is a folder");
+    EXPECT_EQ(BytesOf(dir.file("missing.txt"), reason), std::nullopt);
+    EXPECT_EQ(reason, "it cannot be opened");
+}
+
+// The bytes move with the object and stay readable after the first is gone.
+TEST(FileBytes, MovesItsMapping)
+{
+    const testing::TempDir dir;
+    std::string reason;
+    auto first = FileBytes::open(dir.write("a.txt", "first"), reason);
+    auto second = FileBytes::open(dir.write("b.txt", "second"), reason);
+    ASSERT_TRUE(first && second);
+    *first = std::move(*second);
+    second.reset();
+    EXPECT_EQ(first->bytes(), "second");
+}
+
+} // namespace etp
