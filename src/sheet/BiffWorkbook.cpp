@@ -124,7 +124,7 @@ std::optional<BiffWorkbook> ReadBiffWorkbook(Bytes stream, int streamVersion, st
         failure = "it holds a chart or macros, not worksheets";
         return std::nullopt;
     }
-    if (workbook.version <= 4) workbook.sheets.push_back({"Sheet1", 0, stream.size()});
+    if (workbook.version <= 4) workbook.sheets.push_back({"Sheet1", 0});
 
     std::vector<std::pair<std::size_t, Bytes>> boundSheets; // offset, name field
     std::vector<std::uint16_t> xfFormatIndexes;
@@ -179,12 +179,11 @@ std::optional<BiffWorkbook> ReadBiffWorkbook(Bytes stream, int streamVersion, st
         }
         // A record chain that breaks anywhere means a damaged file: it is refused whole,
         // before a sheet is offered, rather than sheet by sheet.
-        const std::size_t bytes = SubstreamBytes(stream, offset);
-        if (bytes == 0) {
+        if (SubstreamBytes(stream, offset) == 0) {
             failure = "its sheet \"" + name + "\" is damaged or cut short";
             return std::nullopt;
         }
-        workbook.sheets.push_back({std::move(name), offset, bytes});
+        workbook.sheets.push_back({std::move(name), offset});
     }
     workbook.xfFormats.reserve(xfFormatIndexes.size());
     for (const std::uint16_t index : xfFormatIndexes) workbook.xfFormats.push_back(workbook.formatOfIndex(index));

@@ -18,7 +18,6 @@ struct BiffWorkbook {
     struct Sheet {
         std::string name;
         std::size_t offset = 0; // of the sheet's BOF record in the stream
-        std::size_t bytes = 0;  // from its BOF record to the end of its EOF record
     };
 
     int version = 8;      // 2, 3, 4, 5 or 8
