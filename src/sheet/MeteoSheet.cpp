@@ -10,22 +10,23 @@ MeteoSheet::MeteoSheet() : captions_(kInitialColumns + 1) {}
 
 void MeteoSheet::Column::set(std::size_t i, std::string_view value)
 {
-    // The value may be a view of this very column's text, which the change moves.
-    const std::string copy(value);
+    // The value may be a view of this very column's text: std::string's append and
+    // replace copy such a range before they move it.
     const std::size_t begin = i == 0 ? 0 : i <= size() ? ends_[i - 1] : text_.size();
     const std::size_t length = i < size() ? ends_[i] - begin : 0;
-    if (text_.size() - length + copy.size() > std::numeric_limits<std::uint32_t>::max())
+    if (text_.size() - length + value.size() > std::numeric_limits<std::uint32_t>::max())
         throw std::length_error("column text too long");
     if (i >= size()) {
         // Past the last row kept: the rows between stay empty.
-        if (copy.empty()) return;
+        if (value.empty()) return;
         ends_.resize(i, static_cast<std::uint32_t>(text_.size()));
-        text_ += copy;
+        text_.append(value);
         ends_.push_back(static_cast<std::uint32_t>(text_.size()));
         return;
     }
-    text_.replace(begin, length, copy);
-    for (std::size_t k = i; k < size(); ++k) ends_[k] = static_cast<std::uint32_t>(ends_[k] - length + copy.size());
+    const std::size_t newLength = value.size();
+    text_.replace(begin, length, value);
+    for (std::size_t k = i; k < size(); ++k) ends_[k] = static_cast<std::uint32_t>(ends_[k] - length + newLength);
     while (!ends_.empty() && ends_.back() == (size() > 1 ? ends_[size() - 2] : 0)) ends_.pop_back();
 }
 
@@ -48,15 +49,17 @@ bool MeteoSheet::setCells(int row, int firstColumn, std::span<const std::string_
 {
     if (row < 1 || firstColumn < 1 || static_cast<long>(firstColumn) - 1 + static_cast<long>(cells.size()) > kMaxColumns)
         return false;
+    // Empty cells at the end make no room.
+    std::size_t count = cells.size();
+    while (count > 0 && cells[count - 1].empty()) --count;
     const auto r = static_cast<std::size_t>(row - 1);
-    for (std::size_t k = 0; k < cells.size(); ++k) {
-        const std::size_t c = static_cast<std::size_t>(firstColumn - 1) + k;
-        if (cells[k].empty() && (c >= columns_.size() || r >= columns_[c].size())) continue;
+    const auto first = static_cast<std::size_t>(firstColumn - 1);
+    if (count > 0) {
         growRows(row);
-        growColumns(static_cast<int>(c) + 1);
-        if (c >= columns_.size()) columns_.resize(c + 1);
-        columns_[c].set(r, cells[k]);
+        growColumns(static_cast<int>(first + count));
+        if (columns_.size() < first + count) columns_.resize(first + count);
     }
+    for (std::size_t k = 0; k < cells.size() && first + k < columns_.size(); ++k) columns_[first + k].set(r, cells[k]);
     return true;
 }
 

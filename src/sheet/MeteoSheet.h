@@ -64,7 +64,7 @@ private:
         std::string_view cell(std::size_t i) const
         {
             const std::uint32_t begin = i == 0 ? 0 : ends_[i - 1];
-            return std::string_view(text_).substr(begin, ends_[i] - begin);
+            return {text_.data() + begin, ends_[i] - begin};
         }
         void set(std::size_t i, std::string_view value);
 

@@ -137,8 +137,8 @@ TEST(MeteoSheet, AppendRowTextJoinsTheCellsOfTheSavedLine)
 }
 
 // Cells set one by one, in any order, against a plain table of strings: values short and
-// long, empty (the row shrinks or goes), taken from the same row (the value lives in the
-// row being changed), through setCells too; a copy taken halfway keeps the cells it had.
+// long, empty (the column shrinks or goes), taken from the same column (the value lives
+// in the text being changed), through setCells too; a copy taken halfway keeps its cells.
 TEST(MeteoSheet, EditsInAnyOrderMatchAPlainTable)
 {
     constexpr int kRows = 6, kColumns = 14;
@@ -168,11 +168,11 @@ TEST(MeteoSheet, EditsInAnyOrderMatchAPlainTable)
         default: value = std::to_string(pick(100000)); break;
         }
         if (pick(4) == 0 && !value.empty()) {
-            // The value read straight out of the row it goes back into.
-            const int from = 1 + pick(kColumns);
-            sheet.setCellText(r, from, value);
-            table[r][from] = value;
-            sheet.setCellText(r, c, sheet.cellText(r, from));
+            // The value read straight out of the column it goes back into.
+            const int from = 1 + pick(kRows);
+            sheet.setCellText(from, c, value);
+            table[from][c] = value;
+            sheet.setCellText(r, c, sheet.cellText(from, c));
         } else if (pick(5) == 0 && c + 2 <= kColumns) {
             const std::string_view cells[] = {value, "", "7"};
             sheet.setCells(r, c, cells);
