@@ -42,7 +42,6 @@ TEST(OpenMethodDialog, EnablesByRadiationAndSunshine)
         {MethodDialog::Others, Boxes("0", "8"), ColumnCheck::Passed, "000000111111"},     // its own boxes whatever the radiation
         {MethodDialog::Combination, noTmax, ColumnCheck::VariableMissing, "000000000001"},
         {MethodDialog::Others, Boxes("0", "0"), ColumnCheck::NoRadiationOrSunshine, "000000000001"},
-        {MethodDialog::Combination, Boxes("?", "0"), ColumnCheck::NoRadiationOrSunshine, "000000000001"},
         {MethodDialog::Others, Boxes("6", "8", "?"), ColumnCheck::WindMissing, "000000000001"},
     };
     for (const auto& c : cases) {

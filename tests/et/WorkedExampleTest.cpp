@@ -83,18 +83,12 @@ TEST(WorkedExample, RefusedDays)
     };
     const Case cases[] = {
         {TERM(DaylightHours(S)), worked, test::PolarDay()},
-        {TERM(DaylightHours(S)), worked, polarNight},
         {TERM(DaylightHours(S)), worked, southernPolarDay},
-        {TERM(ExtraterrestrialRadiation(S)), worked, test::PolarDay()},
-        {TERM(NetLongwaveFao24(day)), worked, test::PolarDay()},
-        {TERM(day.NetLongwaveFao56()), worked, test::PolarDay()},
-        {TERM(PenMon(day, previous)), worked, test::PolarDay()},
+        {TERM(ExtraterrestrialRadiation(S)), worked, polarNight},
         {TERM(WeightingFactor(D, S)), cold, site},
-        {TERM(SaturationVapourPressure(-237.3)), worked, site},
         {TERM(PenMon(day, previous)), cold, site},
         {TERM(NetLongwaveFao24(day)), negativeHumidity, site},
         {TERM(day.NetLongwaveFao56()), negativeHumidity, site},
-        {TERM(PenMon(day, previous)), negativeHumidity, site},
         {TERM(PsychrometricConstant(50000)), worked, site}, // 293 - 0.0065 z < 0: no power 5.256
         {TERM(Turc(D, S)), minus15, site},
         {TERM(Hargreaves(day, HargreavesCoefficients{})), inverted, site},
