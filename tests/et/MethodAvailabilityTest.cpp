@@ -51,7 +51,7 @@ TEST(OpenMethodDialog, EnablesByRadiationAndSunshine)
     }
 }
 
-TEST(OpenMethodDialog, WindZeroPassesAndEnabledBoxesStayEnabled)
+TEST(OpenMethodDialog, WindZeroPassesEnabledBoxesStayEnabledAndConfirmNeedsOwnBox)
 {
     MethodSelection methods;
     EXPECT_EQ(OpenMethodDialog(MethodDialog::Combination, Boxes("6", "0", "0"), methods), ColumnCheck::Passed);
@@ -60,11 +60,8 @@ TEST(OpenMethodDialog, WindZeroPassesAndEnabledBoxesStayEnabled)
     EXPECT_EQ(Enabled(methods), "111111010101");
     EXPECT_EQ(OpenMethodDialog(MethodDialog::Combination, Boxes("0", "8"), methods), ColumnCheck::Passed);
     EXPECT_EQ(Enabled(methods), "111111010101");
-}
 
-TEST(ConfirmMethodDialog, NeedsOneOfItsOwnBoxes)
-{
-    MethodSelection methods;
+    // Confirming needs one of the dialog's own boxes.
     methods.checked[Method::Hargreaves] = true;
     const Outcome refused = ConfirmMethodDialog(MethodDialog::Combination, methods);
     EXPECT_EQ(refused.kind, Outcome::Kind::Refused);

@@ -45,17 +45,13 @@ TEST(PatternText, WorkedExamplesSectionsSignsAndHalves)
         EXPECT_EQ(PatternText(value, pattern), expected) << value << " with \"" << pattern << '"';
 }
 
-TEST(FixedWidthText, BlanksTheLeadingZerosOfTexts)
+TEST(FixedWidthText, BlanksTheLeadingZerosOfTextsAndOnlyOfTheNewField)
 {
     const std::pair<const char*, const char*> cases[] = {
         {"00012.50", "   12.50"}, {"00000.00", "     .00"}, {"000", "   "}, {"-00003.20", "-00003.20"},
         {"012.3 ", " 12.3 "}, {" -3.4", " -3.4"}, {"", ""},
     };
     for (const auto& [text, expected] : cases) EXPECT_EQ(FixedWidthText(text), expected) << '"' << text << '"';
-}
-
-TEST(FixedWidthNumber, TwoSectionsAndAppendingBlanksOnlyTheNewField)
-{
     EXPECT_EQ(FixedWidthNumber(0, "000.0 ; -###.#"), "   .0 ");
     // Appending a field must leave what was written before it alone, zeros included.
     std::string line = "007";
