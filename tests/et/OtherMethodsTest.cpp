@@ -85,7 +85,6 @@ TEST(Turc, MeansAndRadiationAreRoundedTo32Bits)
     EXPECT_NEAR(Turc(D, S), 0.378857142857142857, 1e-13);
 }
 
-
 // Table of a sheet starting in 1998: entry i holds i + 0.5 so that every index is visible.
 // Only the hundred years from December before the first year are held.
 TEST(PriestleyTaylorExtrad, ReadsTheEntryOfTheMonth)
