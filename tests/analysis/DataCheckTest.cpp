@@ -91,6 +91,13 @@ TEST(CheckData, NotesUnitsWindHeightAndPolarDaysOrTheMissingDateColumn)
     ASSERT_EQ(noDate.findings.size(), 1u);
     EXPECT_EQ(noDate.findings[0].variable, "Date");
     EXPECT_TRUE(noDate.hasProblems());
+
+    // The desktop program selects the cells of a finding: its variable's column (the box, not
+    // the order of the names, decides), none for the station.
+    workbench.columns.text[ColumnBox::Tmax] = "5";
+    const std::pair<const char*, int> cases[] = {{"Date", 1}, {"T° max", 5}, {"Suns. dur.", 8}, {"Station", 0}, {"RAIN", 0}};
+    for (const auto& [variable, column] : cases)
+        EXPECT_EQ(FindingColumn({variable, "", 0, {}, true}, workbench.columns), column) << variable;
 }
 
 TEST(CheckData, SilentOnTheSampleStation)
@@ -104,16 +111,6 @@ TEST(CheckData, SilentOnTheSampleStation)
     const DataCheckReport report = CheckData(workbench);
     EXPECT_FALSE(report.hasProblems()) << CheckReportText(report);
     EXPECT_EQ(report.rows, 731);
-}
-
-// The desktop program selects the cells of a finding: its variable's column, none for the station.
-TEST(FindingColumn, IsTheColumnOfTheVariable)
-{
-    Workbench workbench = Station({"21/06/95\t12\t28\t40\t90\t22\t2\t10\t0"});
-    workbench.columns.text[ColumnBox::Tmax] = "5"; // moved by hand: the box, not the order of the names, decides
-    const std::pair<const char*, int> cases[] = {{"Date", 1}, {"T° max", 5}, {"Suns. dur.", 8}, {"Station", 0}, {"RAIN", 0}};
-    for (const auto& [variable, column] : cases)
-        EXPECT_EQ(FindingColumn({variable, "", 0, {}, true}, workbench.columns), column) << variable;
 }
 
 } // namespace etp

@@ -129,7 +129,7 @@ TEST_F(ComputeTest, RadiationUnitsReachTheMethods)
 }
 
 // Titles without days get the result titles only; PotRad alone reads no weather cell.
-TEST_F(ComputeTest, NoDaysOrNoWeather)
+TEST_F(ComputeTest, NoDaysNoWeatherOrNoRoom)
 {
     MeteoSheet dates = SheetOf({"DATE", "21/06/95"});
     check({Method::PotentialRadiation});
@@ -140,6 +140,15 @@ TEST_F(ComputeTest, NoDaysOrNoWeather)
     EXPECT_TRUE(run(titles).done());
     EXPECT_EQ(testing::RowText(titles, 1, 10, 100), "PenMon\tPotRad");
     EXPECT_EQ(titles.lastNonEmptyRow(), 1);
+
+    // Two result columns do not fit after a title in column 99; one does.
+    MeteoSheet full = SheetOf({kStationTitles, kWorkedDay});
+    full.setCellText(1, 99, "X");
+    EXPECT_EQ(run(full).kind, Outcome::Kind::Refused);
+    EXPECT_EQ(full.lastNonEmptyColumn(1), 99);
+    methods.checked[Method::PotentialRadiation] = false;
+    EXPECT_TRUE(run(full).done());
+    EXPECT_EQ(cell(full, 1, 100), "PenMon");
 }
 
 // A run that stops names the row (and the method, if one failed) and keeps every result
@@ -177,19 +186,6 @@ TEST_F(ComputeTest, StopsAndRefusals)
         for (std::size_t r = 0; r < c.lastColumns.size(); ++r)
             EXPECT_EQ(sheet.lastNonEmptyColumn(static_cast<int>(r) + 2), c.lastColumns[r]) << c.message << ", row " << r + 2;
     }
-}
-
-// Two result columns do not fit after a title in column 99; one does.
-TEST_F(ComputeTest, RefusesWithoutRoom)
-{
-    MeteoSheet sheet = SheetOf({kStationTitles, kWorkedDay});
-    sheet.setCellText(1, 99, "X");
-    check({Method::PenMon, Method::Hargreaves});
-    EXPECT_EQ(run(sheet).kind, Outcome::Kind::Refused);
-    EXPECT_EQ(sheet.lastNonEmptyColumn(1), 99);
-    methods.checked[Method::Hargreaves] = false;
-    EXPECT_TRUE(run(sheet).done());
-    EXPECT_EQ(cell(sheet, 1, 100), "PenMon");
 }
 
 } // namespace etp

@@ -38,7 +38,7 @@ TEST(DayOfYear, CountsA365DayYear)
 // At the equator ws = ArcCos(0) = 1.5708 on every day: N = 24 * 1.5708 / 3.141592. And
 // ws(phi) + ws(-phi) = 2 * 1.5708, so the two hemispheres sum to twice that. The truncated
 // pi/2 = 1.5708 lies 3.6732e-6 above the true one, and every value carries it.
-TEST(DaylightHours, EquatorAndMirroredHemispheres)
+TEST(DaylightHours, EquatorAndMirroredHemispheresAndFao56Example8)
 {
     for (const float month : {3.0F, 6.0F, 12.0F})
         EXPECT_NEAR(DaylightHours(Date(21, month)), 12.0000306, 5e-8) << month;
@@ -47,11 +47,7 @@ TEST(DaylightHours, EquatorAndMirroredHemispheres)
         EXPECT_GT(north, 12.0001) << phi;
         EXPECT_NEAR(north + DaylightHours(Date(21, 6, -phi)), 24.0000611, 5e-8) << phi;
     }
-}
-
-// FAO-56 Example 8, p. 47: 3 September at 20°S, Ra = 32.2 (three figures).
-TEST(ExtraterrestrialRadiation, Fao56Example8)
-{
+    // FAO-56 Example 8, p. 47: 3 September at 20°S, Ra = 32.2 (three figures).
     EXPECT_NEAR(ExtraterrestrialRadiation(Date(3, 9, -20)), 32.2, 0.05);
 }
 

@@ -150,20 +150,18 @@ TEST(CreamsWriters, RefuseWhatTheTableOrTheRainFileCannotHold)
     for (const auto& [write, message] : cases) EXPECT_EQ(testing::RefusalOf(write), message);
 }
 
-// The made-up daily rains of the first line: 0, 12.7, 30, 0, 0, 1.8, 0, 0, 60, 0 mm.
-TEST(CreamsRainText, FirstLineExample)
+// The made-up daily rains of the first line: 0, 12.7, 30, 0, 0, 1.8, 0, 0, 60, 0 mm. Missing
+// days are filled, the leap day is not.
+TEST(CreamsRainText, FirstLineExampleAndMissingDays)
 {
     const char* rains[] = {"0", "12.7", "30", "0", "0", "1.8", "0", "0", "60", "0"};
     const auto days = testing::Series(year_month_day{1995y / January / 1}, 10, [&](int i, std::string date) {
         return Day{date, "", "", "", rains[i], ""};
     });
     EXPECT_EQ(RainFile(days), Golden("creams_ten_days.rn"));
-}
 
-// 1 and 2 March are missing; 29 February and 1 March share a day number; back from 99 to 00
-// there is no filler.
-TEST(CreamsRainText, MissingDaysAreFilledAndTheLeapDayIsNot)
-{
+    // 1 and 2 March are missing; 29 February and 1 March share a day number; back from 99 to
+    // 00 there is no filler.
     const std::string start(10, ' ');
     EXPECT_EQ(RainFile(Rains({{"28/02/95", "2.54"}, {"03/03/95", "25.4"}})), start + "  .10  .00  .00 1.00");
     EXPECT_EQ(RainFile(Rains({{"28/02/96", "0"}, {"29/02/96", "2.54"}, {"01/03/96", "5.08"}, {"02/03/96", "0"}})),

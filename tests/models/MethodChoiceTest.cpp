@@ -20,7 +20,8 @@ std::vector<std::string> VisibleCaptions(const MethodChoice& choice)
 
 } // namespace
 
-TEST(FillMethodChoice, WithoutEtColumnsTheGroupShowsTheSixLabelsDisabled)
+// Without ET columns the group shows the six labels disabled.
+TEST(FillMethodChoice, ListsTheEtColumnsInSheetOrderAndSelectsTheLastAfresh)
 {
     MethodChoice choice;
     EXPECT_FALSE(FillMethodChoice(choice, SheetOf({"DATE\tTMIN\tpenmon\tPenMon "})));
@@ -29,11 +30,8 @@ TEST(FillMethodChoice, WithoutEtColumnsTheGroupShowsTheSixLabelsDisabled)
               (std::vector<std::string>{"PenFAO", "PFAOnocorr", "PenMon", "P-T", "PFAOrad", "PFAOsun"}));
     EXPECT_FALSE(choice.selectedIndex());
     EXPECT_FALSE(choice.select(0)) << "nothing can be selected in a disabled group";
-}
 
-TEST(FillMethodChoice, ListsTheEtColumnsInSheetOrderAndSelectsTheLastAfresh)
-{
-    MethodChoice choice;
+    // The ET columns in sheet order, the last selected.
     EXPECT_TRUE(FillMethodChoice(choice, SheetOf({"DATE\tP-T\tRAIN\tPenMon\tHargr.\tP-T"})));
     EXPECT_TRUE(choice.enabled);
     EXPECT_EQ(VisibleCaptions(choice), (std::vector<std::string>{"P-T", "PenMon", "P-T"}));
