@@ -12,8 +12,8 @@ namespace etp {
 namespace {
 
 // Worked example: Ra = 17.0995 mm d-1, T = 20 °C, Tmax - Tmin = 16 °C (a is checked through
-// Compute). b = 0 leaves T + b = 20, c = 1 uses 16 instead of its root 4. A range of 0 gives 0; an inverted range has no square root but a
-// whole power.
+// Compute). b = 0 leaves T + b = 20, c = 1 uses 16 instead of its root 4. A range of 0 gives
+// 0; an inverted range has no square root but a whole power.
 TEST(Hargreaves, CoefficientsRangesAndTheir32BitRounding)
 {
     struct Case {
