@@ -70,12 +70,10 @@ TEST(NumberPattern, RefusesALiteralAmongTheDigitsAndNumbersBeyondTheRange)
     EXPECT_EQ(PatternText(1.7e308, "0").size(), 309u);
 }
 
+// The number itself is DecimalText's (tests/sheet); here the sign place and the blank.
 TEST(AppendNumberItem, ShortestFormBetweenASignPlaceAndABlank)
 {
-    const std::pair<double, const char*> cases[] = {
-        {0, " 0 "}, {-0.0, " 0 "}, {0.1, " 0.1 "}, {12, " 12 "}, {-2.5, "-2.5 "}, {0.1 + 0.2, " 0.3 "},
-        {1e20, " 1E+20 "}, {123456789012345678.0, " 1.23456789012346E+17 "},
-    };
+    const std::pair<double, const char*> cases[] = {{-0.0, " 0 "}, {12, " 12 "}, {-2.5, "-2.5 "}, {1e20, " 1E+20 "}};
     for (const auto& [value, expected] : cases) {
         std::string item;
         AppendNumberItem(item, value);

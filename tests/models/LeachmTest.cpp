@@ -18,13 +18,12 @@ using testing::Series;
 using testing::SeriesSheet;
 using testing::StationColumns;
 
-constexpr std::array<double, 3> kInitialNitrogen = {0, 0.1, 1};
 constexpr int kRain = 9, kEt = 10;
 
-std::string RainFile(const std::vector<Day>& days, LeachmDateFormat dates = LeachmDateFormat::Ddmmaa,
-                     const std::array<double, 3>& nitrogen = kInitialNitrogen)
+// The rain file with the initial concentrations 0, 0.1 and 1.
+std::string RainFile(const std::vector<Day>& days, LeachmDateFormat dates = LeachmDateFormat::Ddmmaa)
 {
-    return LeachmRainText(SeriesSheet(days), StationColumns(), kRain, dates, nitrogen);
+    return LeachmRainText(SeriesSheet(days), StationColumns(), kRain, dates, {0, 0.1, 1});
 }
 
 std::string WeeklyFile(const std::vector<Day>& days) { return LeachmEtpText(SeriesSheet(days), StationColumns(), kEt); }
@@ -80,7 +79,8 @@ TEST(LeachmEtpText, ExampleWeeks)
     EXPECT_EQ(WeeklyFile(days), Golden("leachm_weeks.etp"));
     // 1-3 January only: seven times the mean daily ET; a mean of exactly 0 takes the
     // positive section of the temperature pattern.
-    EXPECT_EQ(WeeklyFile({Weather("01/01/95", "-2", "2", "1"), Weather("02/01/95", "-3", "3", "2"), Weather("03/01/95", "-1", "1", "3")}),
+    EXPECT_EQ(WeeklyFile({Weather("01/01/95", "-2", "2", "1"), Weather("02/01/95", "-3", "3", "2"),
+                          Weather("03/01/95", "-1", "1", "3")}),
               "  1     14.0    0       .0       4.0\r\n");
 }
 
