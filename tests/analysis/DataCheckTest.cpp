@@ -14,10 +14,8 @@ namespace {
 Workbench Station(std::initializer_list<std::string> days)
 {
     Workbench workbench;
-    std::vector<std::string> lines{testing::kStationTitles};
-    lines.insert(lines.end(), days.begin(), days.end());
-    std::string text;
-    for (const auto& line : lines) text += line + "\r\n";
+    std::string text = std::string(testing::kStationTitles) + "\r\n";
+    for (const auto& line : days) text += line + "\r\n";
     ReadTextLines(workbench.sheet, text);
     testing::ScriptedUserInterface ui;
     TryAutoFinding(workbench, ui);
@@ -78,7 +76,8 @@ TEST(CheckData, FindsEachKindOfProblemWithItsFirstRows)
     EXPECT_EQ(report.rows, 7);
 }
 
-TEST(CheckData, NotesUnitsWindHeightAndPolarDays)
+// Notes on the units, the wind height and polar days; without a date column only that is said.
+TEST(CheckData, NotesUnitsWindHeightAndPolarDaysOrTheMissingDateColumn)
 {
     Workbench workbench = Station({"21/06/95\t12\t28\t40\t90\t22\t2\t10\t0"});
     workbench.station = {"89", "0", "10"};
@@ -87,6 +86,18 @@ TEST(CheckData, NotesUnitsWindHeightAndPolarDays)
     EXPECT_NE(Find(report, "Rad.", "RAD read as MJ m^-2: mean 22.0 MJ m-2 d-1"), nullptr);
     EXPECT_NE(Find(report, "Wind", "WIND read as m s^-1: mean 2.0 m s-1"), nullptr);
     EXPECT_NE(Find(report, "Wind", "measured at 10 m: converted to 2 m"), nullptr);
+
+    const DataCheckReport noDate = CheckData(Workbench{});
+    ASSERT_EQ(noDate.findings.size(), 1u);
+    EXPECT_EQ(noDate.findings[0].variable, "Date");
+    EXPECT_TRUE(noDate.hasProblems());
+
+    // The desktop program selects the cells of a finding: its variable's column (the box, not
+    // the order of the names, decides), none for the station.
+    workbench.columns.text[ColumnBox::Tmax] = "5";
+    const std::pair<const char*, int> cases[] = {{"Date", 1}, {"T° max", 5}, {"Suns. dur.", 8}, {"Station", 0}, {"RAIN", 0}};
+    for (const auto& [variable, column] : cases)
+        EXPECT_EQ(FindingColumn({variable, "", 0, {}, true}, workbench.columns), column) << variable;
 }
 
 TEST(CheckData, SilentOnTheSampleStation)
@@ -100,25 +111,6 @@ TEST(CheckData, SilentOnTheSampleStation)
     const DataCheckReport report = CheckData(workbench);
     EXPECT_FALSE(report.hasProblems()) << CheckReportText(report);
     EXPECT_EQ(report.rows, 731);
-}
-
-// The desktop program selects the cells of a finding: its variable's column, none for the station.
-TEST(FindingColumn, IsTheColumnOfTheVariable)
-{
-    Workbench workbench = Station({"21/06/95\t12\t28\t40\t90\t22\t2\t10\t0"});
-    workbench.columns.text[ColumnBox::Tmax] = "5"; // moved by hand: the box, not the order of the names, decides
-    const std::pair<const char*, int> cases[] = {{"Date", 1}, {"T° min", 2}, {"T° max", 5}, {"Suns. dur.", 8},
-                                                 {"Station", 0}, {"RAIN", 0}};
-    for (const auto& [variable, column] : cases)
-        EXPECT_EQ(FindingColumn({variable, "", 0, {}, true}, workbench.columns), column) << variable;
-}
-
-TEST(CheckData, WithoutDateColumnSaysSo)
-{
-    const DataCheckReport report = CheckData(Workbench{});
-    ASSERT_EQ(report.findings.size(), 1u);
-    EXPECT_EQ(report.findings[0].variable, "Date");
-    EXPECT_TRUE(report.hasProblems());
 }
 
 } // namespace etp

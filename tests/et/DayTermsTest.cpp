@@ -23,35 +23,28 @@ std::optional<double> ValueOf(Formula&& formula)
 
 // The station's table holds, for every day of the year, exactly what the formulas give; a day
 // without a value (polar day or night at 70°) throws as they do, and a site at another
-// latitude is not read from the table.
+// latitude is not read from the table. Beyond about 45 km the pressure formula has no value:
+// the station holds none, and each row that asks meets the error.
 TEST(StationTerms, GivesTheFormulasValueOnEveryDay)
 {
-    for (const float latitude : {44.5F, 70.0F}) {
-        const StationTerms station(latitude, 120);
-        int refused = 0;
-        for (float month = 1; month <= 12; ++month)
-            for (float day = 1; day <= 31; ++day) {
-                const SiteDay S{.Altitude = 120, .Latitude = latitude, .Month = month, .Day = day, .Year = 2001};
-                const auto Ra = ValueOf([&] { return ExtraterrestrialRadiation(S); });
-                const auto N = ValueOf([&] { return DaylightHours(S); });
-                refused += Ra ? 0 : 1;
-                EXPECT_EQ(ValueOf([&] { return station.ExtraterrestrialRadiation(S); }), Ra) << day << '/' << month;
-                EXPECT_EQ(ValueOf([&] { return station.DaylightHours(S); }), N) << day << '/' << month;
-            }
-        EXPECT_EQ(refused > 0, latitude == 70.0F) << latitude;
-        const SiteDay elsewhere{.Altitude = 120, .Latitude = 10, .Month = 6, .Day = 21, .Year = 2001};
-        EXPECT_EQ(station.ExtraterrestrialRadiation(elsewhere), ExtraterrestrialRadiation(elsewhere));
-    }
-}
+    const StationTerms station(70, 120);
+    int refused = 0;
+    for (float month = 1; month <= 12; ++month)
+        for (float day = 1; day <= 31; ++day) {
+            const SiteDay S{.Altitude = 120, .Latitude = 70, .Month = month, .Day = day, .Year = 2001};
+            const auto Ra = ValueOf([&] { return ExtraterrestrialRadiation(S); });
+            refused += Ra ? 0 : 1;
+            EXPECT_EQ(ValueOf([&] { return station.ExtraterrestrialRadiation(S); }), Ra) << day << '/' << month;
+            EXPECT_EQ(ValueOf([&] { return station.DaylightHours(S); }), ValueOf([&] { return DaylightHours(S); }));
+        }
+    EXPECT_GT(refused, 0);
+    const SiteDay elsewhere{.Altitude = 120, .Latitude = 10, .Month = 6, .Day = 21, .Year = 2001};
+    EXPECT_EQ(station.ExtraterrestrialRadiation(elsewhere), ExtraterrestrialRadiation(elsewhere));
 
-// Beyond about 45 km the pressure formula has no value: the station holds none, and each row
-// that asks meets the error.
-TEST(StationTerms, AltitudeWithoutPressure)
-{
-    const StationTerms station(45, 50000);
+    const StationTerms high(45, 50000);
     const SiteDay S{.Altitude = 50000, .Latitude = 45, .Month = 6, .Day = 21, .Year = 2001};
-    EXPECT_THROW((void)station.PsychrometricConstant(S), ArithmeticError);
-    EXPECT_NO_THROW((void)station.ExtraterrestrialRadiation(S));
+    EXPECT_THROW((void)high.PsychrometricConstant(S), ArithmeticError);
+    EXPECT_NO_THROW((void)high.ExtraterrestrialRadiation(S));
 }
 
 } // namespace

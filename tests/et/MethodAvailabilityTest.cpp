@@ -42,7 +42,6 @@ TEST(OpenMethodDialog, EnablesByRadiationAndSunshine)
         {MethodDialog::Others, Boxes("0", "8"), ColumnCheck::Passed, "000000111111"},     // its own boxes whatever the radiation
         {MethodDialog::Combination, noTmax, ColumnCheck::VariableMissing, "000000000001"},
         {MethodDialog::Others, Boxes("0", "0"), ColumnCheck::NoRadiationOrSunshine, "000000000001"},
-        {MethodDialog::Combination, Boxes("?", "0"), ColumnCheck::NoRadiationOrSunshine, "000000000001"},
         {MethodDialog::Others, Boxes("6", "8", "?"), ColumnCheck::WindMissing, "000000000001"},
     };
     for (const auto& c : cases) {
@@ -52,7 +51,7 @@ TEST(OpenMethodDialog, EnablesByRadiationAndSunshine)
     }
 }
 
-TEST(OpenMethodDialog, WindZeroPassesAndEnabledBoxesStayEnabled)
+TEST(OpenMethodDialog, WindZeroPassesEnabledBoxesStayEnabledAndConfirmNeedsOwnBox)
 {
     MethodSelection methods;
     EXPECT_EQ(OpenMethodDialog(MethodDialog::Combination, Boxes("6", "0", "0"), methods), ColumnCheck::Passed);
@@ -61,11 +60,8 @@ TEST(OpenMethodDialog, WindZeroPassesAndEnabledBoxesStayEnabled)
     EXPECT_EQ(Enabled(methods), "111111010101");
     EXPECT_EQ(OpenMethodDialog(MethodDialog::Combination, Boxes("0", "8"), methods), ColumnCheck::Passed);
     EXPECT_EQ(Enabled(methods), "111111010101");
-}
 
-TEST(ConfirmMethodDialog, NeedsOneOfItsOwnBoxes)
-{
-    MethodSelection methods;
+    // Confirming needs one of the dialog's own boxes.
     methods.checked[Method::Hargreaves] = true;
     const Outcome refused = ConfirmMethodDialog(MethodDialog::Combination, methods);
     EXPECT_EQ(refused.kind, Outcome::Kind::Refused);

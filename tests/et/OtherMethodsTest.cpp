@@ -12,9 +12,9 @@ namespace etp {
 namespace {
 
 // Worked example: Ra = 17.0995 mm d-1, T = 20 °C, Tmax - Tmin = 16 °C (a is checked through
-// Compute). b = 0 leaves T + b = 20, c = 1 uses 16 instead of its root 4. A range of 0 gives 0; an inverted range has no square root but a
-// whole power.
-TEST(Hargreaves, CoefficientsAndRanges)
+// Compute). b = 0 leaves T + b = 20, c = 1 uses 16 instead of its root 4. A range of 0 gives
+// 0; an inverted range has no square root but a whole power.
+TEST(Hargreaves, CoefficientsRangesAndTheir32BitRounding)
 {
     struct Case {
         float Tmin, Tmax;
@@ -34,28 +34,22 @@ TEST(Hargreaves, CoefficientsAndRanges)
         EXPECT_NEAR(Hargreaves(DayTerms(D, test::WorkedExampleSite()), k), expected, 5e-4)
             << Tmin << '/' << Tmax << ": a = " << k.a << ", b = " << k.b << ", c = " << k.c;
     }
-}
-
-// T and Tmax - Tmin pass through 32 bits: with Tmin = 2^-30 they are 8 + 2^-31 and 16 - 2^-30
-// in double, but 8 and 16 as floats, the values of Tmin = 0.
-TEST(Hargreaves, MeanAndRangeAreRoundedTo32Bits)
-{
+    // T and Tmax - Tmin pass through 32 bits: with Tmin = 2^-30 they are 8 + 2^-31 and 16 - 2^-30
+    // in double, but 8 and 16 as floats, the values of Tmin = 0.
     const SiteDay S = test::WorkedExampleSite();
     const DailyWeather tiny{.Tmin = ToSingle(0x1p-30), .Tmax = 16};
-    const DailyWeather zero{.Tmin = 0, .Tmax = 16};
-    EXPECT_EQ(Hargreaves(DayTerms(tiny, S), HargreavesCoefficients{}), Hargreaves(DayTerms(zero, S), HargreavesCoefficients{}));
+    EXPECT_EQ(Hargreaves(DayTerms(tiny, S), {}), Hargreaves(DayTerms(DailyWeather{.Tmin = 0, .Tmax = 16}, S), {}));
 }
 
 // ET0 = 0.013 T / (T + 15) (Rc + 50) k with the worked example's T = 20 and Rc = 529.584:
 // 4.3055 when k = 1. k = 1 + (50 - RHmean) / 70 only when RHmean <= 50 and no humidity is 0.
-TEST(Turc, HumidityFactor)
+TEST(Turc, HumidityFactorAndSign)
 {
     struct Case {
         float RHmax, RHmin;
         double k;
     };
     const Case cases[] = {
-        {60, 40, 1},             // RHmean 50: k = 1 + 0
         {40, 20, 1 + 20.0 / 70}, // RHmean 30: 5.5356
         {60, 0, 1},              // missing minimum humidity, although RHmean is 30
         {0, 60, 1},              // missing maximum humidity
@@ -67,6 +61,9 @@ TEST(Turc, HumidityFactor)
         D.RHmin = c.RHmin;
         EXPECT_NEAR(Turc(D, test::WorkedExampleSite()), 4.3055 * c.k, 5e-5 * c.k) << c.RHmax << '/' << c.RHmin;
     }
+    // T / (T + 15): negative between -15 and 0 °C, positive again below -15 (undefined at -15).
+    EXPECT_LT(Turc(DailyWeather{.Tmin = -10, .Tmax = 0, .Radiation = 8}, test::WorkedExampleSite()), 0);
+    EXPECT_GT(Turc(DailyWeather{.Tmin = -30, .Tmax = -10, .Radiation = 8}, test::WorkedExampleSite()), 0);
 }
 
 // The means pass through 32 bits (20 + 2^-20 and 40 + 2^-19 lie halfway and round to the even
@@ -88,13 +85,6 @@ TEST(Turc, MeansAndRadiationAreRoundedTo32Bits)
     EXPECT_NEAR(Turc(D, S), 0.378857142857142857, 1e-13);
 }
 
-// T / (T + 15): negative between -15 and 0 °C, positive again below -15 (undefined at -15).
-TEST(Turc, SignAroundMinus15)
-{
-    EXPECT_LT(Turc(DailyWeather{.Tmin = -10, .Tmax = 0, .Radiation = 8}, test::WorkedExampleSite()), 0);
-    EXPECT_GT(Turc(DailyWeather{.Tmin = -30, .Tmax = -10, .Radiation = 8}, test::WorkedExampleSite()), 0);
-}
-
 // Table of a sheet starting in 1998: entry i holds i + 0.5 so that every index is visible.
 // Only the hundred years from December before the first year are held.
 TEST(PriestleyTaylorExtrad, ReadsTheEntryOfTheMonth)
@@ -107,9 +97,8 @@ TEST(PriestleyTaylorExtrad, ReadsTheEntryOfTheMonth)
         float entry;
     };
     const Case cases[] = {
-        {1998, 1, 1.5},   {1997, 12, 0.5},                 // December before FirstYear
-        {2097, 12, 1200.5},                                // last month of the hundredth year
-        {1998, 2.5, 2.5}, {1998, 3.5, 4.5},                // halves round to even
+        {1997, 12, 0.5}, {2097, 12, 1200.5}, // December before FirstYear, last month of the hundredth year
+        {1998, 2.5, 2.5}, {1998, 3.5, 4.5},  // halves round to even
     };
     for (const auto& c : cases) {
         const SiteDay S{.Month = c.month, .Day = 15, .Year = c.year};

@@ -57,22 +57,17 @@ TEST(WorkedExample, EveryTermAndMethod)
 
 // No sunset hour angle at +-89° on the solstices; T = -237.3 (the 32-bit value misses the
 // pole of 1 / (T + 237.3) by 3e-6, so exp overflows); negative humidities leave no square
-// root of the vapour pressure; T = -15 is the pole of Turc's T / (T + 15); a negative
-// temperature range has no square root.
+// root of the vapour pressure; above 45 km no pressure; T = -15 is the pole of Turc's
+// T / (T + 15); a negative temperature range has no square root.
 TEST(WorkedExample, RefusedDays)
 {
     const DailyWeather worked = test::WorkedExampleWeather();
     const SiteDay site = test::WorkedExampleSite();
-    const SiteDay polarNight{.Latitude = 89, .Month = 12, .Day = 21, .Year = 2015};
-    const SiteDay southernPolarDay{.Latitude = -89, .Month = 12, .Day = 21, .Year = 2015};
-    DailyWeather cold = worked;
+    DailyWeather cold = worked, negativeHumidity = worked, minus15 = worked, inverted = worked;
     cold.Tmin = cold.Tmax = ToSingle(-237.3);
-    DailyWeather negativeHumidity = worked;
     negativeHumidity.RHmax = negativeHumidity.RHmin = -10;
-    DailyWeather minus15 = worked;
     minus15.Tmin = -20;
     minus15.Tmax = -10;
-    DailyWeather inverted = worked;
     inverted.Tmin = 28;
     inverted.Tmax = 12;
     struct Case {
@@ -83,19 +78,11 @@ TEST(WorkedExample, RefusedDays)
     };
     const Case cases[] = {
         {TERM(DaylightHours(S)), worked, test::PolarDay()},
-        {TERM(DaylightHours(S)), worked, polarNight},
-        {TERM(DaylightHours(S)), worked, southernPolarDay},
-        {TERM(ExtraterrestrialRadiation(S)), worked, test::PolarDay()},
-        {TERM(NetLongwaveFao24(day)), worked, test::PolarDay()},
-        {TERM(day.NetLongwaveFao56()), worked, test::PolarDay()},
-        {TERM(PenMon(day, previous)), worked, test::PolarDay()},
-        {TERM(WeightingFactor(D, S)), cold, site},
-        {TERM(SaturationVapourPressure(-237.3)), worked, site},
+        {TERM(ExtraterrestrialRadiation(S)), worked, SiteDay{.Latitude = -89, .Month = 6, .Day = 21, .Year = 2015}},
         {TERM(PenMon(day, previous)), cold, site},
         {TERM(NetLongwaveFao24(day)), negativeHumidity, site},
         {TERM(day.NetLongwaveFao56()), negativeHumidity, site},
-        {TERM(PenMon(day, previous)), negativeHumidity, site},
-        {TERM(PsychrometricConstant(50000)), worked, site}, // 293 - 0.0065 z < 0: no power 5.256
+        {TERM(PsychrometricConstant(50000)), worked, site},
         {TERM(Turc(D, S)), minus15, site},
         {TERM(Hargreaves(day, HargreavesCoefficients{})), inverted, site},
     };

@@ -45,17 +45,13 @@ TEST(PatternText, WorkedExamplesSectionsSignsAndHalves)
         EXPECT_EQ(PatternText(value, pattern), expected) << value << " with \"" << pattern << '"';
 }
 
-TEST(FixedWidthText, BlanksTheLeadingZerosOfTexts)
+TEST(FixedWidthText, BlanksTheLeadingZerosOfTextsAndOnlyOfTheNewField)
 {
     const std::pair<const char*, const char*> cases[] = {
         {"00012.50", "   12.50"}, {"00000.00", "     .00"}, {"000", "   "}, {"-00003.20", "-00003.20"},
         {"012.3 ", " 12.3 "}, {" -3.4", " -3.4"}, {"", ""},
     };
     for (const auto& [text, expected] : cases) EXPECT_EQ(FixedWidthText(text), expected) << '"' << text << '"';
-}
-
-TEST(FixedWidthNumber, TwoSectionsAndAppendingBlanksOnlyTheNewField)
-{
     EXPECT_EQ(FixedWidthNumber(0, "000.0 ; -###.#"), "   .0 ");
     // Appending a field must leave what was written before it alone, zeros included.
     std::string line = "007";
@@ -74,12 +70,10 @@ TEST(NumberPattern, RefusesALiteralAmongTheDigitsAndNumbersBeyondTheRange)
     EXPECT_EQ(PatternText(1.7e308, "0").size(), 309u);
 }
 
+// The number itself is DecimalText's (tests/sheet); here the sign place and the blank.
 TEST(AppendNumberItem, ShortestFormBetweenASignPlaceAndABlank)
 {
-    const std::pair<double, const char*> cases[] = {
-        {0, " 0 "}, {-0.0, " 0 "}, {0.1, " 0.1 "}, {12, " 12 "}, {-2.5, "-2.5 "}, {0.1 + 0.2, " 0.3 "},
-        {1e20, " 1E+20 "}, {123456789012345678.0, " 1.23456789012346E+17 "},
-    };
+    const std::pair<double, const char*> cases[] = {{-0.0, " 0 "}, {12, " 12 "}, {-2.5, "-2.5 "}, {1e20, " 1E+20 "}};
     for (const auto& [value, expected] : cases) {
         std::string item;
         AppendNumberItem(item, value);

@@ -39,26 +39,19 @@ TEST(MacroDailyText, EveryDayOfTheSeriesInYearMonthDayOrder)
     });
     const auto rain = Lines(DailyFile(days), "\r\n");
     ASSERT_EQ(rain.size(), 366u);
-    EXPECT_EQ(rain[0], "'950101'    1.5    ");
     EXPECT_EQ(rain[364], "'951231'     .0    ");
     const auto et = Lines(DailyFile(days, kEt), "\r\n");
     ASSERT_EQ(et.size(), 366u);
     EXPECT_EQ(et[40], "'950210'    4.4    ");
 }
 
-// The number patterns themselves are checked in FixedWidthTest; here a text that is no
-// number writes 0.
-TEST(MacroDailyText, ValuesThatAreNoNumbersAreZero)
+// A text that is no number writes 0; the series ends at the first empty date.
+TEST(MacroDailyText, NoNumberIsZeroAndTheSeriesEndsAtTheFirstEmptyDate)
 {
-    EXPECT_EQ(DailyFile({{"15/03/95", "", "", "", "abc", ""}}), "'950315'     .0    \r\n");
-}
-
-TEST(MacroDailyText, TheSeriesEndsAtTheFirstEmptyDate)
-{
-    auto sheet = SeriesSheet({{"01/01/95", "", "", "", "1", ""}, {"02/01/95", "", "", "", "2", ""}});
+    auto sheet = SeriesSheet({{"01/01/95", "", "", "", "abc", ""}, {"02/01/95", "", "", "", "2", ""}});
     sheet.setCellText(5, 1, "05/01/95");
     sheet.setCellText(5, kRain, "5");
-    EXPECT_EQ(Lines(MacroDailyText(sheet, StationColumns(), kRain), "\r\n").size(), 3u);
+    EXPECT_EQ(MacroDailyText(sheet, StationColumns(), kRain), "'950101'     .0    \r\n'950102'    2.0    \r\n");
 }
 
 } // namespace etp

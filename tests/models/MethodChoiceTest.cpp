@@ -20,7 +20,8 @@ std::vector<std::string> VisibleCaptions(const MethodChoice& choice)
 
 } // namespace
 
-TEST(FillMethodChoice, WithoutEtColumnsTheGroupShowsTheSixLabelsDisabled)
+// Without ET columns the group shows the six labels disabled.
+TEST(FillMethodChoice, ListsTheEtColumnsInSheetOrderAndSelectsTheLastAfresh)
 {
     MethodChoice choice;
     EXPECT_FALSE(FillMethodChoice(choice, SheetOf({"DATE\tTMIN\tpenmon\tPenMon "})));
@@ -29,37 +30,25 @@ TEST(FillMethodChoice, WithoutEtColumnsTheGroupShowsTheSixLabelsDisabled)
               (std::vector<std::string>{"PenFAO", "PFAOnocorr", "PenMon", "P-T", "PFAOrad", "PFAOsun"}));
     EXPECT_FALSE(choice.selectedIndex());
     EXPECT_FALSE(choice.select(0)) << "nothing can be selected in a disabled group";
-}
 
-TEST(FillMethodChoice, ListsTheEtColumnsInSheetOrderAndSelectsTheLastAfresh)
-{
-    MethodChoice choice;
+    // The ET columns in sheet order, the last selected.
     EXPECT_TRUE(FillMethodChoice(choice, SheetOf({"DATE\tP-T\tRAIN\tPenMon\tHargr.\tP-T"})));
     EXPECT_TRUE(choice.enabled);
     EXPECT_EQ(VisibleCaptions(choice), (std::vector<std::string>{"P-T", "PenMon", "P-T"}));
     EXPECT_EQ(choice.selectedIndex(), 2);
     EXPECT_FALSE(choice.options[3].visible);
+    // Selection is exclusive, and only among the visible options.
+    EXPECT_TRUE(choice.select(0));
+    EXPECT_FALSE(choice.options[2].selected);
+    EXPECT_FALSE(choice.select(3));
+    EXPECT_TRUE(choice.selectCaption("PenMon"));
+    EXPECT_FALSE(choice.selectCaption("PFAOrad"));
+    EXPECT_EQ(choice.selectedIndex(), 1);
 
     // Filled again, it scans afresh: nothing of the earlier fill stays.
     FillMethodChoice(choice, SheetOf({"DATE\tPenMon"}));
     EXPECT_EQ(VisibleCaptions(choice), std::vector<std::string>{"PenMon"});
     EXPECT_EQ(choice.selectedIndex(), 0);
-}
-
-TEST(MethodChoice, SelectionIsExclusiveAndOnlyAmongVisibleOptions)
-{
-    MethodChoice choice;
-    FillMethodChoice(choice, SheetOf({"PenFAO\tPenMon\tP-T"}));
-    EXPECT_TRUE(choice.select(0));
-    EXPECT_EQ(choice.selectedIndex(), 0);
-    EXPECT_FALSE(choice.options[2].selected);
-    EXPECT_FALSE(choice.select(3)) << "hidden";
-    EXPECT_FALSE(choice.select(6));
-    EXPECT_EQ(choice.selectedIndex(), 0);
-    EXPECT_TRUE(choice.selectCaption("P-T"));
-    EXPECT_EQ(choice.selectedIndex(), 2);
-    EXPECT_FALSE(choice.selectCaption("PFAOrad"));
-    EXPECT_EQ(choice.selectedIndex(), 2);
 }
 
 TEST(ChosenEtColumns, TheColumnsOfTheLabelLeftToRightOrNone)
@@ -77,8 +66,6 @@ TEST(ChosenEtColumns, TheColumnsOfTheLabelLeftToRightOrNone)
     for (const int column : {2, 4, 30, 31}) sheet.setCellText(1, column, "PENMON");
     EXPECT_TRUE(ChosenEtColumns(choice, sheet).empty());
 
-    MethodChoice empty; // never filled: nothing selected
-    EXPECT_TRUE(ChosenEtColumns(empty, SheetOf({"DATE\tPenMon"})).empty());
 }
 
 } // namespace etp

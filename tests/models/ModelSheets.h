@@ -7,6 +7,7 @@
 #include <functional>
 #include <string>
 
+#include "models/ModelFile.h"
 #include "sheet/MeteoSheet.h"
 #include "sheet/Settings.h"
 #include "sheet/TextImport.h"
@@ -67,6 +68,17 @@ inline std::vector<std::string> Lines(const std::string& text, const std::string
         lines.push_back(text.substr(start, at - start));
     lines.push_back(text.substr(start));
     return lines;
+}
+
+// The message of the refusal `write` throws, or "not refused".
+inline std::string RefusalOf(const std::function<void()>& write)
+{
+    try {
+        write();
+    } catch (const RefusedInput& refusal) {
+        return refusal.what();
+    }
+    return "not refused";
 }
 
 } // namespace etp::testing
