@@ -38,9 +38,7 @@ std::string Summer()
 TEST(RunBatch, VersionAndHelp)
 {
     EXPECT_EQ(Etp({"--version"}).out, "etp 1.0.2\n");
-    const auto help = Etp({"--help"});
-    EXPECT_EQ(help.status, 0);
-    EXPECT_NE(help.out.find("--leachm-n"), std::string::npos);
+    EXPECT_NE(Etp({"--help"}).out.find("--leachm-n"), std::string::npos);
 }
 
 // A wrong command line is found before the input is looked at (it does not exist here)
