@@ -81,6 +81,7 @@ TEST(RunBatch, OverridesAndHargreavesCoefficients)
 }
 
 // A message on stderr: a warning lets the run go on (status 0), the others end it (1).
+// The messages the commands share with the desktop are the core tests'.
 TEST(RunBatch, MessagesAndTheirStatus)
 {
     TempDir dir;
@@ -90,12 +91,8 @@ TEST(RunBatch, MessagesAndTheirStatus)
     const std::tuple<std::vector<std::string>, int, std::string> cases[] = {
         {{worked, "--method", "PotRad"}, 0,
          "Your meteorological station is at 0° degrees and at 0 m above sea level or simple you forgot this data ?\n"},
-        {{dir.file("missing.txt"), "--method", "PenMon"}, 1, "il file non esiste\n"},
         {{dir.write("nosun.txt", noSunshine), "--lat", "45", "--method", "PenFAO"},
          1, "method PenFAO is not available with these columns\n"},
-        {{worked, "--col", "rad=0", "--col", "sun=0", "--lat", "45", "--method", "Hargr."}, 1,
-         "Problems in defining metereological variables - radiation or sunshine not available\n"},
-        {{worked, "--on-demand", "PenMon,06/06,09/09,50,75"}, 1, "You dont have computed the ETP!!\n"},
         {{xls, "--sheet", "9"}, 1, "Import did not succeed.\n"},
         {{xls, "--sheet", "second"}, 1, "The sheet number is not a number: \"second\"\n"},
     };
