@@ -1,17 +1,9 @@
 #include "AppSession.h"
 
-#include <QAbstractItemModel>
-#include <QCheckBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QTableView>
-#include <QTest>
-
 #include <algorithm>
+#include <cmath>
 #include <vector>
 
-#include "SampleSeries.h"
 #include "et/MethodTable.h"
 
 namespace etp::testing {
@@ -46,11 +38,6 @@ void AppSession::triggerAction(const QString& name)
     action->trigger();
 }
 
-void AppSession::click(const QString& button, const QWidget* window)
-{
-    QTest::mouseClick(Child<QAbstractButton>(window ? window : form.get(), button), Qt::LeftButton);
-}
-
 void AppSession::type(const QString& box, const QString& text, const QWidget* window)
 {
     QLineEdit* edit = Child<QLineEdit>(window ? window : form.get(), box);
@@ -59,43 +46,10 @@ void AppSession::type(const QString& box, const QString& text, const QWidget* wi
     QTest::keyClicks(edit, text);
 }
 
-QWidget* AppSession::dialog(const QString& name) const { return form->findChild<QWidget*>(name); }
-
-QWidget* AppSession::openDialog(const QString& item, const QString& name)
-{
-    triggerAction(item);
-    return dialog(name);
-}
-
-QTableView* AppSession::grid() const { return Child<QTableView>(form.get(), QStringLiteral("Grid1")); }
-
-QString AppSession::panel(int number) const
-{
-    return Child<QLabel>(form.get(), QStringLiteral("StatusBar1_%1").arg(number))->text();
-}
-
-QString AppSession::box(int index) const { return Child<QLineEdit>(form.get(), QStringLiteral("Text1_%1").arg(index))->text(); }
-
-QString AppSession::cell(int row, int column) const
-{
-    return grid()->model()->index(row - 1, column - 1).data().toString();
-}
-
 void AppSession::setCell(int row, int column, const QString& text)
 {
     QAbstractItemModel* model = grid()->model();
     if (!model->setData(model->index(row - 1, column - 1), text)) throw std::runtime_error("the grid refused an edit");
-}
-
-QString AppSession::lastMessage() const
-{
-    return ui.messages.empty() ? QString() : QString::fromStdString(ui.messages.back());
-}
-
-void AppSession::open(const QString& path)
-{
-    ui.openFiles.push_back(path.toStdString());
-    triggerAction(QStringLiteral("open"));
 }
 
 void AppSession::openSample(const QString& path, int days)
@@ -140,6 +94,37 @@ void AppSession::tick(Method method)
     auto* check = Child<QCheckBox>(methods, QStringLiteral("Check%1").arg(number));
     if (!check->isChecked()) ClickIndicator(check);
     click(QStringLiteral("Command1"), methods);
+}
+
+QByteArray SampleSeries(int days)
+{
+    QByteArray text = "DATE\tTMIN\tTMAX\tRHMIN\tRHMAX\tRAD\tWIND\tELIOF\tRAIN\r\n";
+    const QDate first(2001, 1, 1);
+    for (int i = 0; i < days; ++i) {
+        const QDate date = first.addDays(i);
+        const double season = std::sin(2 * 3.14159265 * (date.dayOfYear() - 105) / 365.0); // -1 winter .. 1 summer
+        const double T = 12 + 9 * season;                                                  // [°C]
+        const double values[] = {T - 5 + (i % 3), T + 5 + (i % 4), 45 - 10 * season, 92 - 4 * season,
+                                 15 + 10 * season, 1.5 + (i % 5) * 0.4, 7 + 4 * season, i % 7 == 0 ? 6.2 : 0};
+        text += date.toString(QStringLiteral("dd/MM/yyyy")).toLatin1();
+        for (const double v : values) text += '\t' + QByteArray::number(v, 'f', 1);
+        text += "\r\n";
+    }
+    return text;
+}
+
+void WriteBytes(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+        throw std::runtime_error("cannot write " + path.toStdString());
+}
+
+QByteArray ReadBytes(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) throw std::runtime_error("cannot read " + path.toStdString());
+    return file.readAll();
 }
 
 } // namespace etp::testing

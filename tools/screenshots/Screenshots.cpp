@@ -12,7 +12,6 @@
 #include <cstdio>
 
 #include "AppSession.h"
-#include "SampleSeries.h"
 
 using namespace etp;
 using namespace etp::testing;

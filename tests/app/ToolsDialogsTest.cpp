@@ -1,0 +1,279 @@
+// Tools > Chart, Summary and Check data, and the chart written without a window. The
+// chart: which columns are drawn, the rain bars and their ownership, the image files,
+// zoom and pan, the export. Summary and Check data show the core's tables of the sheet
+// as it is at each opening (and Copy and Save as it is when they are clicked); a click
+// on a finding selects its cells in Grid1.
+#include <QtCharts>
+
+#include "AppSession.h"
+#include "analysis/DataCheck.h"
+#include "analysis/Summary.h"
+#include "app/ChartRenderer.h"
+#include "et/Methods.h"
+
+using namespace etp;
+using namespace etp::testing;
+
+namespace {
+
+// The series in drawing order, the rain bars as "bars:" and their name.
+QStringList Names(const QChart& chart)
+{
+    QStringList names;
+    for (const QAbstractSeries* series : chart.series())
+        names << (series->type() == QAbstractSeries::SeriesTypeArea ? QStringLiteral("bars:") : QString()) + series->name();
+    return names;
+}
+
+QPair<qint64, qint64> DateRange(const QChart& chart)
+{
+    const auto* axis = qobject_cast<QDateTimeAxis*>(chart.axes(Qt::Horizontal).constFirst());
+    return {axis->min().toMSecsSinceEpoch(), axis->max().toMSecsSinceEpoch()};
+}
+
+QDate DateAt(double x) { return QDateTime::fromMSecsSinceEpoch(qint64(x)).date(); }
+
+} // namespace
+
+class TestToolsDialogs : public QObject {
+    Q_OBJECT
+private slots:
+    // 90 days with PenMon, Hargr. and PotRad computed (in this order: columns 10, 11, 12).
+    void initTestCase()
+    {
+        chart_ = std::make_unique<AppSession>();
+        chart_->openSample(file("days.txt"), 90);
+        for (const Method k : {Method::PenMon, Method::Hargreaves, Method::PotentialRadiation}) chart_->tick(k);
+        chart_->click(QStringLiteral("Command1"));
+        QCOMPARE(chart_->cell(1, 12), QStringLiteral("PotRad"));
+    }
+
+    void cleanupTestCase() { chart_.reset(); }
+    void init() { chart_->ui.messages.clear(); }
+
+    // The sample rains 6.2 mm every 7th day from 1 January on: 13 rainy days in 90, a bar
+    // each, drawn first so that the lines lie over them. PotRad is no ET.
+    void defaultDrawsTheRainBarsAndEveryEtColumn()
+    {
+        std::string problem;
+        auto chart = BuildChart(chart_->workbench, {}, problem);
+        QVERIFY(problem.empty());
+        QCOMPARE(Names(*chart), (QStringList{"bars:RAIN (mm)", "PenMon", "Hargr."}));
+        // A line's points are the column's values at the days' dates.
+        const auto* penMon = qobject_cast<QLineSeries*>(chart->series().at(1));
+        QCOMPARE(penMon->count(), 90);
+        QCOMPARE(penMon->at(4).y(), chart_->cell(6, 10).toDouble());
+        QCOMPARE(DateAt(penMon->at(4).x()), QDate(2001, 1, 5));
+
+        const auto* bars = qobject_cast<QAreaSeries*>(chart->series().constFirst());
+        const QList<QPointF> outline = bars->upperSeries()->points();
+        QCOMPARE(outline.size(), 13 * 4);
+        QCOMPARE(outline[1].y(), 6.2); // the first bar, 1 January
+        QCOMPARE(DateAt(outline[1].x()), QDate(2001, 1, 1));
+        // The area series does not own its outline lines: they must go with the chart.
+        const QPointer<QLineSeries> upper = bars->upperSeries(), lower = bars->lowerSeries();
+        chart.reset();
+        QVERIFY(upper.isNull() && lower.isNull());
+    }
+
+    // PNG files: EtpChartTest. The ending's case does not matter.
+    void rendersAnSvgAndRefusesOtherEndingsAndEmptySheets()
+    {
+        ChartOptions options;
+        options.width = 640;
+        options.height = 360;
+        std::string error;
+        QVERIFY2(RenderChart(chart_->workbench, file("chart.SVG").toStdString(), options, error), error.c_str());
+        QVERIFY(ReadBytes(file("chart.SVG")).contains("viewBox=\"0 0 640 360\""));
+
+        QVERIFY(!RenderChart(chart_->workbench, file("chart.jpg").toStdString(), {}, error));
+        QVERIFY2(error.find(".png or .svg") != std::string::npos, error.c_str());
+        QVERIFY(!RenderChart(Workbench(), file("empty.png").toStdString(), {}, error));
+        QCOMPARE(error, std::string("no row holds a date in the date column"));
+        ChartOptions nothing;
+        nothing.columns = std::vector<int>{};
+        nothing.rain = false;
+        QVERIFY(!RenderChart(chart_->workbench, file("nothing.png").toStdString(), nothing, error));
+        QVERIFY2(error.find("nothing to draw") == 0, error.c_str());
+        QCOMPARE(QDir(chart_->scratch.path()).entryList({QStringLiteral("*.png"), QStringLiteral("*.jpg")}), QStringList());
+    }
+
+    // The next opening keeps the choice; the defaults again for the other tests.
+    void ticksInTheListChangeTheLinesAndStay()
+    {
+        QWidget* dialog = chart_->openDialog(QStringLiteral("chart"), QStringLiteral("ChartDialog"));
+        auto* list = Child<QListWidget>(dialog, QStringLiteral("ListColumns"));
+        auto* rain = Child<QCheckBox>(dialog, QStringLiteral("CheckRain"));
+        QCOMPARE(list->count(), 3);
+        list->item(0)->setCheckState(Qt::Unchecked);
+        list->item(2)->setCheckState(Qt::Checked);
+        ClickIndicator(rain);
+        QCOMPARE(Names(*view()->chart()), (QStringList{"Hargr.", "PotRad"}));
+
+        dialog->hide();
+        chart_->triggerAction(QStringLiteral("chart"));
+        QCOMPARE(Names(*view()->chart()), (QStringList{"Hargr.", "PotRad"}));
+        list->item(0)->setCheckState(Qt::Checked);
+        list->item(2)->setCheckState(Qt::Unchecked);
+        ClickIndicator(rain);
+        QCOMPARE(Names(*view()->chart()), (QStringList{"bars:RAIN (mm)", "PenMon", "Hargr."}));
+    }
+
+    void wheelZoomsKeysPanAndResetRestores()
+    {
+        chart_->triggerAction(QStringLiteral("chart"));
+        QChartView* chartView = view();
+        QVERIFY(QTest::qWaitForWindowExposed(chartView->window()));
+        const auto full = DateRange(*chartView->chart());
+
+        const QPointF centre = chartView->viewport()->rect().center();
+        QWheelEvent wheel(centre, chartView->viewport()->mapToGlobal(centre), {}, {0, 120}, Qt::NoButton, Qt::NoModifier,
+                          Qt::NoScrollPhase, false);
+        QApplication::sendEvent(chartView->viewport(), &wheel);
+        const auto zoomed = DateRange(*chartView->chart());
+        QVERIFY(zoomed.first > full.first && zoomed.second < full.second);
+
+        QTest::keyClick(chartView, Qt::Key_Right);
+        const auto panned = DateRange(*chartView->chart());
+        QVERIFY(panned.first > zoomed.first);
+        QVERIFY(qAbs((panned.second - panned.first) - (zoomed.second - zoomed.first)) < 60'000); // same span
+
+        chart_->click(QStringLiteral("CmdResetZoom"), chart_->dialog(QStringLiteral("ChartDialog")));
+        QCOMPARE(DateRange(*chartView->chart()), full);
+    }
+
+    void exportWritesTheChartAsShown()
+    {
+        QWidget* dialog = chart_->openDialog(QStringLiteral("chart"), QStringLiteral("ChartDialog"));
+        chart_->ui.saveFiles.push_back(file("shown.png").toStdString());
+        chart_->click(QStringLiteral("CmdExportPng"), dialog);
+        QVERIFY(chart_->ui.messages.empty());
+        QCOMPARE(chart_->ui.saveInitialNames.back(), std::string("*.png"));
+        QCOMPARE(QImage(file("shown.png")).size(), view()->chart()->size().toSize());
+
+        chart_->ui.saveFiles.push_back(file("shown.svg").toStdString());
+        chart_->click(QStringLiteral("CmdExportSvg"), dialog);
+        QVERIFY(ReadBytes(file("shown.svg")).contains("<svg"));
+
+        chart_->ui.saveFiles.push_back(file("nowhere/shown.png").toStdString());
+        chart_->click(QStringLiteral("CmdExportPng"), dialog);
+        QVERIFY2(chart_->lastMessage().startsWith(QStringLiteral("ETP computation|The chart was not exported: the file ")),
+                 qPrintable(chart_->lastMessage()));
+    }
+
+    // 400 days from 1 January 2001 with PenMon. The dialog stays open while the sheet
+    // changes (rain typed into the grid, say).
+    void copySaveAndTheNextOpeningTakeTheSheetAsItIsNow()
+    {
+        AppSession app;
+        app.openSample(app.path("days.txt"), 400);
+        app.computeOnly(Method::PenMon);
+        const auto summary = [&app] { return QString::fromStdString(SummaryText(Summarize(app.workbench))); };
+        QWidget* dialog = app.openDialog(QStringLiteral("summary"), QStringLiteral("SummaryDialog"));
+        const auto shown = [dialog] { return TableText(Child<QTableWidget>(dialog, QStringLiteral("TableSummary"))); };
+        const QString before = shown();
+        QCOMPARE(before, summary());
+
+        MeteoSheet& sheet = app.workbench.sheet;
+        const std::string rain(sheet.cellText(20, 9)); // RAIN of 19 January
+        sheet.setCellText(20, 9, "123");
+        QApplication::clipboard()->clear();
+        app.click(QStringLiteral("CmdCopy"), dialog);
+        QVERIFY(summary() != before);
+        QCOMPARE(QApplication::clipboard()->text(), summary());
+        QCOMPARE(shown(), summary());
+
+        sheet.setCellText(20, 9, rain);
+        const QString path = app.path("summary.txt");
+        app.ui.saveFiles.push_back(path.toStdString());
+        app.click(QStringLiteral("CmdSave"), dialog);
+        QVERIFY(app.ui.messages.empty());
+        QCOMPARE(QString::fromUtf8(ReadBytes(path)), before);
+
+        dialog->hide();
+        sheet.setCellText(20, 9, "123");
+        QVERIFY(app.openDialog(QStringLiteral("summary"), QStringLiteral("SummaryDialog")) == dialog);
+        QCOMPARE(shown(), summary());
+    }
+
+    void withoutDatesThereIsNothingToSum()
+    {
+        AppSession empty;
+        QWidget* dialog = empty.openDialog(QStringLiteral("summary"), QStringLiteral("SummaryDialog"));
+        QCOMPARE(Child<QTableWidget>(dialog, QStringLiteral("TableSummary"))->rowCount(), 0);
+        QVERIFY(Child<QLabel>(dialog, QStringLiteral("LabelSummary"))->text().startsWith(QStringLiteral("No row holds a date")));
+        for (const char* button : {"CmdCopy", "CmdSave"})
+            QVERIFY(!Child<QPushButton>(dialog, QString::fromLatin1(button))->isEnabled());
+    }
+
+    void checkShowsTheReportOfTheSheetAtEachOpening()
+    {
+        fresh(60);
+        const auto shown = [](const QWidget* dialog) {
+            return TableText(Child<QTableWidget>(dialog, QStringLiteral("TableFindings"))) +
+                   Child<QLabel>(dialog, QStringLiteral("LabelCheck"))->text().section(QLatin1Char('.'), 0, 0) + '\n';
+        };
+        app_->setCell(5, 3, QString()); // T max empty
+        QWidget* dialog = openCheck();
+        QVERIFY(dialog && dialog->isVisible());
+        QVERIFY(shown(dialog).contains(QStringLiteral("T° max\tempty cell")));
+        QCOMPARE(shown(dialog), QString::fromStdString(CheckReportText(CheckData(app_->workbench))));
+
+        dialog->hide();
+        app_->setCell(5, 3, QStringLiteral("21.5"));
+        QVERIFY(openCheck() == dialog);
+        QCOMPARE(shown(dialog), QString::fromStdString(CheckReportText(CheckData(app_->workbench))));
+    }
+
+    void checkLineClickedSelectsItsCellsInTheGrid_data()
+    {
+        QTest::addColumn<QString>("line"); // the start of the variable and problem
+        QTest::addColumn<QList<QPoint>>("selected"); // (sheet column, sheet row), by rows
+        QTest::newRow("value: its cells") << QStringLiteral("T° min\tabove T° max") << QList<QPoint>{{2, 7}, {2, 20}};
+        QTest::newRow("note about a column: its title") << QStringLiteral("Rad.\tRAD read as") << QList<QPoint>{{6, 1}};
+        QList<QPoint> rows; // polar night in January: the first five rows, every column
+        for (int row = 2; row <= 6; ++row)
+            for (int column = 1; column <= 30; ++column) rows << QPoint(column, row);
+        QTest::newRow("station: whole rows") << QStringLiteral("Station\tpolar day or night") << rows;
+    }
+
+    void checkLineClickedSelectsItsCellsInTheGrid()
+    {
+        fresh(60);
+        QFETCH(QString, line);
+        QFETCH(QList<QPoint>, selected);
+        app_->setCell(7, 2, QStringLiteral("150")); // T min above T max
+        app_->setCell(20, 2, QStringLiteral("150"));
+        if (line.startsWith(QStringLiteral("Station"))) app_->setStation(QStringLiteral("89"), QStringLiteral("100"));
+        auto* table = Child<QTableWidget>(openCheck(), QStringLiteral("TableFindings"));
+        int found = 0;
+        while (found < table->rowCount() && !(table->item(found, 0)->text() + '\t' + table->item(found, 1)->text()).startsWith(line))
+            ++found;
+        QVERIFY(found < table->rowCount());
+        QTest::mouseClick(table->viewport(), Qt::LeftButton, Qt::NoModifier, table->visualItemRect(table->item(found, 1)).center());
+
+        QList<QPoint> cells;
+        for (const QModelIndex& index : app_->grid()->selectionModel()->selectedIndexes())
+            cells << QPoint(index.column() + 1, index.row() + 1);
+        std::sort(cells.begin(), cells.end(), [](QPoint a, QPoint b) { return std::pair(a.y(), a.x()) < std::pair(b.y(), b.x()); });
+        QCOMPARE(cells, selected);
+        QCOMPARE(app_->grid()->currentIndex(), app_->grid()->model()->index(selected[0].y() - 1, selected[0].x() - 1));
+    }
+
+private:
+    QChartView* view() const { return Child<QChartView>(chart_->dialog(QStringLiteral("ChartDialog")), QStringLiteral("ChartView1")); }
+    QString file(const char* name) const { return chart_->path(name); }
+
+    std::unique_ptr<AppSession> chart_; // for the chart tests
+    QWidget* openCheck() { return app_->openDialog(QStringLiteral("checkdata"), QStringLiteral("DataCheckDialog")); }
+    // A fresh session over that many days from 1 January 2001 at 45° N.
+    void fresh(int days)
+    {
+        app_ = std::make_unique<AppSession>();
+        app_->openSample(app_->path("days.txt"), days);
+    }
+    std::unique_ptr<AppSession> app_;
+};
+
+QTEST_MAIN(TestToolsDialogs)
+#include "ToolsDialogsTest.moc"
