@@ -35,16 +35,21 @@ using Boxes = std::array<std::string, 8>;
 } // namespace
 
 // Keywords anywhere in the upper-cased title; of two matching columns the rightmost wins.
+// An unassigned radiation box names no column: its unit is not guessed.
 TEST(AutoFind, TitlesToBoxes)
 {
     EXPECT_EQ(AutoFindOn(Titles("DATE\tTMIN\tTMAX\tRHMIN\tRHMAX\tRAD\tWIND\tELIOF")).columns.text.values,
               (Boxes{"1", "2", "3", "4", "5", "6", "7", "8"}));
-    // "TEMPERATURE MIN" holds R, T and MIN: both T min and U.R. min.
-    EXPECT_EQ(AutoFindOn(Titles("data\ttmin\tTEMPERATURE MIN\tVENTO\tPRECIPITATION LEVEL")).columns.text.values,
-              (Boxes{"1", "3", "?", "3", "?", "?", "5", "0"}));
-    const auto found = AutoFindOn(Titles("DATE\tTMIN\t\t\t\t\t\tELIOFANIA\tTMIN2\tX"));
-    EXPECT_EQ(found.columns.text[ColumnBox::Tmin], "9");
-    EXPECT_EQ(found.columns.text[ColumnBox::Sunshine], "8");
+    UnitSelection watt;
+    EXPECT_FALSE(watt.select(UnitKind::Radiation, "watt")); // a list takes only its own entries
+    watt.select(UnitKind::Radiation, "watt m^-2");
+    // "TEMPERATURE MIN" holds R, T and MIN: both T min and U.R. min; LEVEL holds VE (wind).
+    const auto found = AutoFindOn(Titles("data\ttmin\tTEMPERATURE MIN\tVENTO\tPRECIPITATION LEVEL"), watt);
+    EXPECT_EQ(found.columns.text.values, (Boxes{"1", "3", "?", "3", "?", "?", "5", "0"}));
+    EXPECT_EQ(found.units.text(UnitKind::Radiation), "watt m^-2");
+    const auto rightmost = AutoFindOn(Titles("DATE\tTMIN\t\t\t\t\t\tELIOFANIA\tTMIN2\tX"));
+    EXPECT_EQ(rightmost.columns.text[ColumnBox::Tmin], "9");
+    EXPECT_EQ(rightmost.columns.text[ColumnBox::Sunshine], "8");
 }
 
 // The unit follows the largest value; 50.1 as a float is 50.099998..., and only a maximum
@@ -83,20 +88,6 @@ TEST(AutoFind, ScanStopsAboveTheLimitAndAfterTenEmptyCells)
     const auto seen = AutoFindOn(sheet);
     EXPECT_EQ(seen.units.text(UnitKind::Wind), "km d^-1");
     EXPECT_EQ(seen.units.text(UnitKind::Sunshine), "min");
-}
-
-// An unassigned radiation or wind box names no column: its unit is not guessed. A unit
-// list accepts only its own entries.
-TEST(AutoFind, UnassignedRadiationAndWindKeepTheirUnits)
-{
-    UnitSelection chosen;
-    EXPECT_FALSE(chosen.select(UnitKind::Radiation, "MJ"));
-    chosen.select(UnitKind::Radiation, "watt m^-2");
-    chosen.select(UnitKind::Wind, "m s^-1");
-    const auto found = AutoFindOn(Titles("DATE\tTMIN"), chosen);
-    EXPECT_EQ(found.units.text(UnitKind::Radiation), "watt m^-2");
-    EXPECT_EQ(found.units.text(UnitKind::Wind), "m s^-1");
-    EXPECT_EQ(found.columns.text[ColumnBox::Sunshine], "0");
 }
 
 // A box names a column 1 to 100, rounded half to even; "0" is assigned to no column.

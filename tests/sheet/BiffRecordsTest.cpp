@@ -51,23 +51,6 @@ TEST(BiffCursor, UnicodeStrings)
     for (const auto& [records, expected] : cases) EXPECT_EQ(Unicode(records), expected) << "case " << k++;
 }
 
-TEST(BiffCursor, FieldsStraddleRecordBoundaries)
-{
-    const Body first = Body().u8(0x34).u8(0x12).u8(0x78), empty, last = Body().u8(0x56).u8(0xBC).u8(0x9A);
-    biff::Cursor cursor({biff::Bytes(first.data), biff::Bytes(empty.data), biff::Bytes(last.data)});
-    std::uint16_t a = 0;
-    std::uint32_t b = 0;
-    ASSERT_TRUE(cursor.u16(a));
-    EXPECT_EQ(a, 0x1234);
-    EXPECT_FALSE(cursor.atEnd());
-    ASSERT_TRUE(cursor.u32(b));
-    EXPECT_EQ(b, 0x9ABC5678u);
-    EXPECT_TRUE(cursor.atEnd());
-    std::uint8_t c = 0;
-    EXPECT_FALSE(cursor.u8(c));
-    EXPECT_FALSE(cursor.skip(1));
-}
-
 TEST(CodepageDecoder, ByteStringsOfBiff5)
 {
     const std::tuple<int, std::string, std::string> cases[] = {

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <filesystem>
-#include <random>
 #include <tuple>
 
 #include "sheet/TextImport.h"
@@ -120,10 +119,8 @@ TEST(XlsWorkbookReader, ListAndImportFollowTheFileTheyAreGiven)
 }
 
 // A copy cut anywhere is refused, or (cut where the file holds nothing the workbook
-// needs) reads exactly as the whole file does. Damage the reader cannot see (a changed
-// digit) may change a text; it may never crash or hang the program, nor make the import
-// fail otherwise than with an answer.
-TEST(XlsWorkbookReader, TruncatedAndCorruptedCopies)
+// needs) reads exactly as the whole file does. (fuzz/XlsFuzz.cpp feeds damaged bytes.)
+TEST(XlsWorkbookReader, TruncatedCopiesAreRefusedOrReadWhole)
 {
     const std::string bytes = ReadFile(kWeather);
     std::vector<std::string> whole;
@@ -133,10 +130,7 @@ TEST(XlsWorkbookReader, TruncatedAndCorruptedCopies)
     for (std::size_t length = 0; length < bytes.size(); length += 509) {
         const std::string path = dir.write("cut.xls", bytes.substr(0, length));
         const auto reader = MakeXlsWorkbookReader();
-        if (!reader->isWorkbook(path)) {
-            ++refused;
-            continue;
-        }
+        refused += !reader->isWorkbook(path);
         for (int i = 0; i < 6; ++i) {
             MeteoSheet sheet;
             if (!reader->importSheet(path, i, sheet)) continue;
@@ -144,29 +138,11 @@ TEST(XlsWorkbookReader, TruncatedAndCorruptedCopies)
         }
     }
     EXPECT_GT(refused, 100);
-
-    std::mt19937 random(4);
-    int accepted = 0;
-    for (int copy = 0; copy < 300; ++copy) {
-        std::string damaged = bytes;
-        for (int k = 0; k < 1 + copy % 8; ++k) damaged[random() % damaged.size()] = static_cast<char>(random());
-        const std::string path = dir.write("damaged.xls", damaged);
-        const auto reader = MakeXlsWorkbookReader();
-        if (!reader->isWorkbook(path)) continue;
-        ++accepted;
-        const auto names = reader->sheetNames(path);
-        ASSERT_TRUE(names);
-        for (int i = 0; i < static_cast<int>(names->size()); ++i) {
-            MeteoSheet sheet;
-            EXPECT_TRUE(reader->importSheet(path, i, sheet) || !reader->failure().empty());
-        }
-    }
-    EXPECT_GT(accepted, 0);
 }
 
 // Every workbook of the shared corpus imports every sheet or is refused by the workbook
-// test, and those a sound reader must refuse are. A few texts and names, BIFF2 to BIFF8,
-// as a spreadsheet shows them; chart sheets are not offered.
+// test, and those a sound reader must refuse are; a few texts and names as a spreadsheet
+// shows them; chart sheets are not offered.
 TEST(XlsWorkbookReader, SharedCorpus)
 {
     if (!std::filesystem::is_directory(kShared)) GTEST_SKIP() << "no " << kShared;
@@ -198,14 +174,8 @@ TEST(XlsWorkbookReader, SharedCorpus)
     }
     EXPECT_GE(files, 20);
 
-    const std::tuple<const char*, int, int, int, const char*> texts[] = {
-        {"freexl_simple2003_21.xls", 0, 4, 4, "01/10/67"}, {"poi_testEXCEL_3.xls", 0, 6, 3, "376.2"}, // BIFF2, BIFF3
-        {"xlrd_biff4_no_format_no_window2.xls", 0, 2, 2, "DOG & CAT PRODUCTS"},
-        {"freexl_oocalc_simple95.xls", 0, 2, 5, "11:00:00"}, {"libxls_types.xls", 2, 11, 2, "26/02/16"}, // BIFF5, 1904
-        {"poi_19599-2.xls", 0, 4, 2, "家家e业务用户"},
-    };
-    for (const auto& [file, index, row, column, text] : texts)
-        EXPECT_EQ(Import(kShared + file, index).cells.cellText(row, column), text) << file << " " << row << "," << column;
+    EXPECT_EQ(Import(kShared + "freexl_simple2003_21.xls", 0).cells.cellText(4, 4), "01/10/67"); // BIFF2
+    EXPECT_EQ(Import(kShared + "libxls_types.xls", 2).cells.cellText(11, 2), "26/02/16");        // 1904 dates
     EXPECT_EQ(Names(kShared + "poi_57925.xls"), (std::vector<std::string>{"Доходы", "Расходы", "Дефициты"}));
     EXPECT_EQ(Names(kShared + "poi_12843-1.xls").size(), 23u); // and 17 chart sheets
 }
