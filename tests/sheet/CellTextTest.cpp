@@ -77,16 +77,4 @@ TEST(ClassifyFormatCode, DateAndTimeLettersOutsideQuotesAndBrackets)
         EXPECT_EQ(static_cast<int>(ClassifyFormatCode(code)), static_cast<int>(expected)) << code;
 }
 
-// The numbered formats every workbook knows, at the edges of their ranges.
-TEST(BuiltInValueFormat, TheNumberedFormatsOfEveryWorkbook)
-{
-    const std::pair<int, ValueFormat> cases[] = {
-        {13, ValueFormat::Number}, {14, ValueFormat::Date}, {18, ValueFormat::Time}, {19, ValueFormat::TimeWithSeconds},
-        {36, ValueFormat::Date}, {37, ValueFormat::Number}, {46, ValueFormat::HoursWithSeconds}, {58, ValueFormat::Date},
-        {59, ValueFormat::Number},
-    };
-    for (const auto& [index, expected] : cases)
-        EXPECT_EQ(static_cast<int>(BuiltInValueFormat(index)), static_cast<int>(expected)) << index;
-}
-
 } // namespace etp
