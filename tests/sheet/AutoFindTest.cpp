@@ -23,12 +23,7 @@ AutoFound AutoFindOn(const MeteoSheet& sheet, UnitSelection units = {})
     return found;
 }
 
-MeteoSheet Titles(const char* titles)
-{
-    MeteoSheet sheet;
-    testing::SetRow(sheet, 1, titles);
-    return sheet;
-}
+MeteoSheet Titles(const char* titles) { return testing::SheetOf({titles}); }
 
 using Boxes = std::array<std::string, 8>;
 
@@ -60,22 +55,17 @@ TEST(AutoFind, RadiationUnitFromTheLargestValue)
         {"49.99", "MJ m^-2"}, {"50.0999", "kJ m^-2"}, {"50.1", "watt m^-2"},
         {"500", "Cal cm^-2 d^-1"}, {"2000", "Cal cm^-2 d^-1"}, {"2001", "kJ m^-2"},
     };
+    UnitSelection kJ;
+    kJ.select(UnitKind::Radiation, "kJ m^-2");
     for (const auto& [value, unit] : cases) {
-        MeteoSheet sheet = Titles("DATE\tRAD");
-        testing::SetRow(sheet, 2, std::string("01/01/95\t") + value);
-        testing::SetRow(sheet, 3, "02/01/95\t-9000");
-        UnitSelection kJ;
-        kJ.select(UnitKind::Radiation, "kJ m^-2");
+        const MeteoSheet sheet = testing::SheetOf({"DATE\tRAD", std::string("01/01/95\t") + value, "02/01/95\t-9000"});
         EXPECT_EQ(AutoFindOn(sheet, kJ).units.text(UnitKind::Radiation), unit) << value;
     }
 }
 
 TEST(AutoFind, ScanStopsAboveTheLimitAndAfterTenEmptyCells)
 {
-    MeteoSheet sheet = Titles("DATE\tRAD\tWIND\tELIOF");
-    testing::SetRow(sheet, 2, "01/01/95\t10\t5.2\t13.5");
-    testing::SetRow(sheet, 3, "02/01/95\t2500\t\t");
-    testing::SetRow(sheet, 4, "03/01/95\t40000");
+    MeteoSheet sheet = testing::SheetOf({"DATE\tRAD\tWIND\tELIOF", "01/01/95\t10\t5.2\t13.5", "02/01/95\t2500", "03/01/95\t40000"});
     // Ten empty wind and sunshine cells, then values that would change the unit.
     testing::SetRow(sheet, 14, "\t\t350\t600");
     const auto found = AutoFindOn(sheet);
