@@ -47,17 +47,4 @@ TEST(FileBytes, GivesEveryByteOfAFileOrAPipeOrSaysWhyNot)
     EXPECT_EQ(reason, "it cannot be opened");
 }
 
-// The mapping moves with the object and stays readable after the first is gone.
-TEST(FileBytes, MovesItsMapping)
-{
-    const testing::TempDir dir;
-    std::string reason;
-    auto first = FileBytes::open(dir.write("a.txt", "first"), reason);
-    auto second = FileBytes::open(dir.write("b.txt", "second"), reason);
-    ASSERT_TRUE(first && second);
-    *first = std::move(*second);
-    second.reset();
-    EXPECT_EQ(first->bytes(), "second");
-}
-
 } // namespace etp

@@ -194,22 +194,4 @@ TEST(ReadBiffWorksheet, Biff5TextsAndNamesInTheirCodePage)
     ExpectCells(imported, {{1, 1, "Дождь"}, {1, 2, "мм"}, {1, 3, "01/01/95"}});
 }
 
-// BIFF2: one worksheet, formats numbered by their order, each cell naming its format.
-TEST(ReadBiffWorksheet, Biff2Worksheet)
-{
-    Stream s;
-    s.record(0x0009, Body().u16(0x0002).u16(0x0010));
-    s.record(0x001E, Body().counted("General", 1));
-    s.record(0x001E, Body().counted("dd/mm/yy", 1));
-    const auto cell = [](unsigned row, unsigned column, unsigned format) { return Body().u16(row).u16(column).u8(0).u8(format).u8(0); };
-    s.record(0x0002, cell(0, 0, 1).u16(34700));
-    s.record(0x0003, cell(0, 1, 0).f64(-3.2));
-    s.record(0x0004, cell(1, 0, 0).counted("Temp\xB0", 1));
-    s.record(0x0005, cell(1, 1, 0).u8(0x07).u8(1));
-    s.record(0x0006, cell(2, 0, 0).u8(0).u8(0).u8(0).u8(0).u8(0).u8(0).u8(0xFF).u8(0xFF).u8(0).u8(0));
-    s.record(0x0007, Body().counted("text result", 1));
-    s.record(kEofRecord);
-    ExpectCells(Import(s.data), {{1, 1, "01/01/95"}, {1, 2, "-3.2"}, {2, 1, "Temp°"}, {2, 2, "#DIV/0!"}, {3, 1, "text result"}});
-}
-
 } // namespace etp
