@@ -32,15 +32,6 @@ TEST(LastDataRow, EndsAtTheFirstEmptyDateCell)
     EXPECT_EQ(LastDataRow(sheet, DateIn("12")), 0);
 }
 
-// Empty titles before the last count; an empty title row still counts one column.
-TEST(UsedColumnCount, CountsEmptyTitlesBeforeTheLast)
-{
-    MeteoSheet sheet;
-    EXPECT_EQ(UsedColumnCount(sheet), 1);
-    sheet.setCellText(1, 4, "X");
-    EXPECT_EQ(UsedColumnCount(sheet), 4);
-}
-
 // The first title holding PRE, PIO or RAI, upper-cased, within thirty columns.
 TEST(FindRainColumn, FirstMatchUpperCasedWithinThirtyColumns)
 {
