@@ -73,12 +73,8 @@ TEST(WriteFileAtomically, PiecesInOrderAndFailuresMidway)
             for (int k = 0; k < 300; ++k) write(std::string(4096, 'x'));
         });
     }));
-    EXPECT_THROW((void)WriteFileAtomically(path,
-                                           [](const PieceWriter& write) {
-                                               write("partial");
-                                               throw std::runtime_error("out of memory, say");
-                                           }),
-                 std::runtime_error);
+    const auto failing = [](const PieceWriter& write) { write("partial"); throw std::runtime_error("out of memory, say"); };
+    EXPECT_THROW((void)WriteFileAtomically(path, failing), std::runtime_error);
     EXPECT_EQ(testing::ReadFile(path), written);
     EXPECT_EQ(FilesIn(dir.path()), 1);
 }

@@ -74,13 +74,13 @@ TEST(ReadBiffWorkbook, RefusesWhatItCannotRead)
 {
     const auto good = OneSheet([](Stream& s) { s.record(kNumberRecord, Body().cell(0, 0).f64(1)); });
     const auto withoutLast = [&good](long n) { return std::vector<std::uint8_t>(good.begin(), good.end() - n); };
-    const auto bof = [](Stream& s, unsigned version, unsigned type) { s.record(kBofRecord, Body().u16(version).u16(type).u32(0).u32(0).u32(0)); };
+    const auto bof = [](Stream& s, unsigned type) { s.record(kBofRecord, Body().u16(0x0600).u16(type).u32(0).u32(0).u32(0)); };
     Stream chart, biff4Workbook, globalsOnly, farSheet;
-    bof(chart, 0x0600, 0x0020);
+    bof(chart, 0x0020);
     chart.record(kEofRecord);
     biff4Workbook.record(0x0409, Body().u16(0).u16(0x0100).u16(0));
-    bof(globalsOnly, 0x0600, 0x0005); // cut before the EOF of the globals
-    bof(farSheet, 0x0600, 0x0005);    // a sheet said to start far beyond the stream
+    bof(globalsOnly, 0x0005); // cut before the EOF of the globals
+    bof(farSheet, 0x0005);    // a sheet said to start far beyond the stream
     farSheet.record(kBoundSheetRecord, Body().u32(1u << 30).u8(0).u8(0).narrow("far", 1));
     farSheet.record(kEofRecord);
     // XOR obfuscation and RC4 alike start with FILEPASS: nothing after it can be read.

@@ -17,7 +17,7 @@ std::string Number(double value)
     return std::string(NumberCellText(value, buffer));
 }
 
-std::string Shown(double value, ValueFormat format, bool date1904 = false)
+std::string Shown(double value, ValueFormat format, bool date1904)
 {
     CellTextBuffer buffer;
     return std::string(ValueCellText(value, format, date1904, buffer));

@@ -2,34 +2,27 @@
 
 #include <gtest/gtest.h>
 
-#include <string>
 #include <utility>
 #include <vector>
 
 namespace etp {
 
-namespace {
-
-ColumnMap DateIn(const char* text)
-{
-    ColumnMap columns;
-    columns.text[ColumnBox::Date] = text;
-    return columns;
-}
-
-} // namespace
-
 // The data end at the first empty date cell; no date column, or an empty one, gives 0.
 TEST(LastDataRow, EndsAtTheFirstEmptyDateCell)
 {
+    const auto dateIn = [](const char* text) {
+        ColumnMap columns;
+        columns.text[ColumnBox::Date] = text;
+        return columns;
+    };
     MeteoSheet sheet;
     sheet.setCellText(1, 1, "DATE");
-    EXPECT_EQ(LastDataRow(sheet, DateIn("1")), 1);
+    EXPECT_EQ(LastDataRow(sheet, dateIn("1")), 1);
     for (int r = 2; r <= 200; ++r) sheet.setCellText(r, 1, "01/01/95");
     sheet.setCellText(100, 1, "");
-    EXPECT_EQ(LastDataRow(sheet, DateIn("1")), 99);
-    EXPECT_EQ(LastDataRow(sheet, DateIn("0")), 0);
-    EXPECT_EQ(LastDataRow(sheet, DateIn("12")), 0);
+    EXPECT_EQ(LastDataRow(sheet, dateIn("1")), 99);
+    EXPECT_EQ(LastDataRow(sheet, dateIn("0")), 0);
+    EXPECT_EQ(LastDataRow(sheet, dateIn("12")), 0);
 }
 
 // The first title holding PRE, PIO or RAI, upper-cased, within thirty columns.

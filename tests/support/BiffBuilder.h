@@ -1,8 +1,8 @@
 #pragma once
 // BIFF streams written record by record, for the workbooks no spreadsheet program writes
-// on request: damaged, cut short, encrypted, BIFF2-5, records in odd orders.
-#include <cstdint>
+// on request: damaged, cut short, encrypted, BIFF5, records in odd orders.
 #include <algorithm>
+#include <cstdint>
 #include <cstring>
 #include <functional>
 #include <string>

@@ -36,8 +36,7 @@ public:
         message(text, title, icon);
         return next(answers, "question: " + text);
     }
-    std::optional<std::string> inputText(const std::string& prompt, const std::string& title,
-                                         const std::string& answer) override
+    std::optional<std::string> inputText(const std::string& prompt, const std::string& title, const std::string& answer) override
     {
         inputBoxes.push_back(title + "|" + answer + "|" + prompt);
         return next(inputs, "input: " + prompt);
