@@ -70,7 +70,7 @@ TEST(XlsWorkbookReader, NamesStationSheetWideSheetAnd1904Dates)
     const Sheet wide = Import(kWeather, 4);
     EXPECT_EQ(wide.dropped, 20);
     EXPECT_EQ(wide.cells.cellText(1, 100), "100");
-    EXPECT_EQ(Cells(Import(kWeather, 5).cells), "TMIN of January\n"); // and no part of its chart
+    EXPECT_EQ(Cells(Import(kWeather, 5).cells), "TMIN of January\n"); // and nothing of its chart
     EXPECT_EQ(Cells(Import(kDates1904).cells), "DATE\tSERIAL\n01/01/00\t35064\n01/01/04\t0\n");
 }
 
