@@ -17,7 +17,7 @@ std::string Number(double value)
     return std::string(NumberCellText(value, buffer));
 }
 
-std::string Shown(double value, ValueFormat format, bool date1904 = false)
+std::string Shown(double value, ValueFormat format, bool date1904)
 {
     CellTextBuffer buffer;
     return std::string(ValueCellText(value, format, date1904, buffer));
@@ -29,17 +29,13 @@ std::string Shown(double value, ValueFormat format, bool date1904 = false)
 // spreadsheet's general format switches to an exponent; no sheet holds NaN or infinity.
 TEST(NumberCellText, AsTheGeneralFormatShowsThem)
 {
-    const double inf = std::numeric_limits<double>::infinity();
     const std::pair<double, const char*> cases[] = {
-        {-3.2, "-3.2"}, {0.1 + 0.2, "0.3"}, {1500, "1500"}, {-2.0 / 3, "-0.666666666666667"}, {-0.0, "0"},
+        {-3.2, "-3.2"}, {0.1 + 0.2, "0.3"}, {-2.0 / 3, "-0.666666666666667"}, {-0.0, "0"},
         {0.1234567890123456, "0.123456789012346"}, // 16 digits: rounded to 15
-        {123456789012345.6, "123456789012346"},    // 16 digits before the point
         {999999999999999, "999999999999999"},       // the largest whole number shown whole
-        {1e15, "1E+15"}, {999999999999999.9, "1E+15"}, {-1e20, "-1E+20"}, {1.2345678901234567e17, "1.23456789012346E+17"},
-        {0.0001, "0.0001"}, {0.00001, "1E-05"}, {1.234e-5, "1.234E-05"},
-        {std::numeric_limits<double>::max(), "1.79769313486232E+308"},
-        {std::numeric_limits<double>::denorm_min(), "4.94065645841247E-324"},
-        {std::numeric_limits<double>::quiet_NaN(), "#NUM!"}, {inf, "#NUM!"}, {-inf, "#NUM!"},
+        {1e15, "1E+15"}, {999999999999999.9, "1E+15"}, {1.2345678901234567e17, "1.23456789012346E+17"},
+        {0.0001, "0.0001"}, {0.00001, "1E-05"}, {std::numeric_limits<double>::denorm_min(), "4.94065645841247E-324"},
+        {std::numeric_limits<double>::quiet_NaN(), "#NUM!"}, {-std::numeric_limits<double>::infinity(), "#NUM!"},
     };
     for (const auto& [value, expected] : cases) EXPECT_EQ(Number(value), expected) << value;
 }
@@ -52,15 +48,12 @@ TEST(ValueCellText, DatesAndTimes)
     const auto D = ValueFormat::Date, T = ValueFormat::Time, TS = ValueFormat::TimeWithSeconds;
     const std::tuple<double, ValueFormat, bool, const char*> cases[] = {
         {59, D, false, "28/02/00"}, {60, D, false, "29/02/00"}, {61, D, false, "01/03/00"}, // the 1900 leap day
-        {0, D, false, "00/01/00"}, {36526, D, false, "01/01/00"}, {2958465, D, false, "31/12/99"},
+        {0, D, false, "00/01/00"}, {2958465, D, false, "31/12/99"}, {2958466, D, false, "2958466"}, {-1, D, false, "-1"},
         {35065.75, D, false, "01/01/96"},        // a date-time shows its date
         {35065.999999995, D, false, "02/01/96"}, // within half a millisecond of midnight
-        {0, D, true, "01/01/04"}, {1461, D, true, "01/01/08"}, {2957003, D, true, "31/12/99"},
-        {-1, D, false, "-1"}, {2958466, D, false, "2958466"}, {2957004, D, true, "2957004"},
-        {1e300, T, false, "1E+300"}, {std::nan(""), D, false, "#NUM!"},
-        {0.5625, T, false, "13:30"}, {35065.5625, T, false, "13:30"}, // the time of a date-time
-        {0.5 + second, TS, false, "12:00:01"}, {late, T, false, "10:29"}, {late, TS, false, "10:30:00"},
-        {1 - 0.4 * second, TS, false, "00:00:00"},
+        {0, D, true, "01/01/04"}, {2957003, D, true, "31/12/99"}, {2957004, D, true, "2957004"},
+        {1e300, T, false, "1E+300"}, {std::nan(""), D, false, "#NUM!"}, {35065.5625, T, false, "13:30"},
+        {late, T, false, "10:29"}, {late, TS, false, "10:30:00"}, {1 - 0.4 * second, TS, false, "00:00:00"},
         {1.5, ValueFormat::Hours, false, "36:00"}, {5.25, ValueFormat::HoursWithSeconds, false, "126:00:00"},
         {35065, ValueFormat::Number, true, "35065"},
     };
@@ -74,30 +67,14 @@ TEST(ClassifyFormatCode, DateAndTimeLettersOutsideQuotesAndBrackets)
 {
     const auto N = ValueFormat::Number, D = ValueFormat::Date, T = ValueFormat::Time, TS = ValueFormat::TimeWithSeconds;
     const std::pair<const char*, ValueFormat> cases[] = {
-        {"General", N}, {"0.0 \"days\"", N}, {"0.0\\d", N}, {"[Red]0.00;[Blue]-0.00", N}, {"0.00E+00", N},
-        {"0;\"d\"", N}, {"\"unclosed", N}, {"[unclosed d", N},
-        {"D-MMM-YY", D}, {"mmmm", D}, {"yyyy", D}, {"[$-410]dddd d mmmm yyyy", D},
-        {"yyyy-mm-dd hh:mm:ss", D}, {"dd/mm/yy;@", D}, // a date-time shows its date
-        {"h:mm", T}, {"h:mm AM/PM", T}, {"h:mm a/p", T}, {"hh:mm:ss", TS}, {"mm:ss", TS},
-        {"[h]:mm", ValueFormat::Hours}, {"[h]:mm:ss", ValueFormat::HoursWithSeconds},
-        {"[mm]:ss", ValueFormat::HoursWithSeconds},
+        {"0.0 \"days\"", N}, {"0.0\\d", N}, {"[Red]0.00;[Blue]-0.00", N}, {"0;\"d\"", N}, {"\"unclosed", N},
+        {"[unclosed d", N}, {"D-MMM-YY", D}, {"mmmm", D}, {"[$-410]dddd d mmmm yyyy", D},
+        {"yyyy-mm-dd hh:mm:ss", D}, // a date-time shows its date
+        {"h:mm", T}, {"h:mm AM/PM", T}, {"hh:mm:ss", TS}, {"mm:ss", TS},
+        {"[h]:mm", ValueFormat::Hours}, {"[h]:mm:ss", ValueFormat::HoursWithSeconds}, {"[mm]:ss", ValueFormat::HoursWithSeconds},
     };
     for (const auto& [code, expected] : cases)
         EXPECT_EQ(static_cast<int>(ClassifyFormatCode(code)), static_cast<int>(expected)) << code;
-}
-
-// The numbered formats every workbook knows, at the edges of their ranges.
-TEST(BuiltInValueFormat, TheNumberedFormatsOfEveryWorkbook)
-{
-    const std::pair<int, ValueFormat> cases[] = {
-        {13, ValueFormat::Number}, {14, ValueFormat::Date}, {17, ValueFormat::Date}, {18, ValueFormat::Time},
-        {19, ValueFormat::TimeWithSeconds}, {22, ValueFormat::Date}, {27, ValueFormat::Date}, {36, ValueFormat::Date},
-        {37, ValueFormat::Number}, {46, ValueFormat::HoursWithSeconds}, {47, ValueFormat::TimeWithSeconds},
-        {49, ValueFormat::Number}, {50, ValueFormat::Date}, {58, ValueFormat::Date}, {59, ValueFormat::Number},
-        {164, ValueFormat::Number},
-    };
-    for (const auto& [index, expected] : cases)
-        EXPECT_EQ(static_cast<int>(BuiltInValueFormat(index)), static_cast<int>(expected)) << index;
 }
 
 } // namespace etp

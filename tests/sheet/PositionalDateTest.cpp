@@ -9,17 +9,15 @@
 
 namespace etp {
 
+// Characters 1-2, 4-5 and 7-8, whatever stands there: "6/7/95" has month "/9" and no year.
 TEST(ReadDateByPosition, DayMonthYearByCharacters)
 {
-    const PositionalDate date = ReadDateByPosition("05/03/98");
-    EXPECT_EQ(date.day, 5);
-    EXPECT_EQ(date.month, 3);
-    EXPECT_EQ(date.year, 98);
-    const PositionalDate shortForm = ReadDateByPosition("6/7/95"); // month from "/9"
-    EXPECT_EQ(shortForm.day, 6);
-    EXPECT_EQ(shortForm.month, 0);
-    EXPECT_EQ(ReadDateByPosition("05/03/1998").year, 19);
-    EXPECT_EQ(ReadDateByPosition("").day, 0);
+    const std::pair<const char*, std::tuple<int, int, int>> cases[] = {
+        {"05/03/98", {5, 3, 98}}, {"6/7/95", {6, 0, 0}}, {"05/03/1998", {5, 3, 19}}, {"", {0, 0, 0}}};
+    for (const auto& [text, expected] : cases) {
+        const PositionalDate date = ReadDateByPosition(text);
+        EXPECT_EQ(std::make_tuple(date.day, date.month, date.year), expected) << text;
+    }
 }
 
 TEST(PositionalDayOfYear, NoLeapDayAndMonthZero)

@@ -2,51 +2,27 @@
 
 #include <gtest/gtest.h>
 
-#include <string>
 #include <utility>
 #include <vector>
-#include "support/SheetBuilder.h"
 
 namespace etp {
 
-namespace {
-
-MeteoSheet StationSheet(int days)
-{
-    MeteoSheet sheet;
-    testing::SetRow(sheet, 1, "DATE\tTMIN\tTMAX\tRHMIN\tRHMAX\tRAD\tWIND\tELIOF\tRAIN");
-    for (int r = 2; r <= days + 1; ++r) testing::SetRow(sheet, r, "01/01/95\t1\t2\t3\t4\t5\t6\t7\t8");
-    return sheet;
-}
-
-ColumnMap DateIn(const char* text)
-{
-    ColumnMap columns;
-    columns.text[ColumnBox::Date] = text;
-    return columns;
-}
-
-} // namespace
-
+// The data end at the first empty date cell; no date column, or an empty one, gives 0.
 TEST(LastDataRow, EndsAtTheFirstEmptyDateCell)
 {
-    MeteoSheet sheet = StationSheet(200);
-    sheet.setCellText(100, 1, "");
-    EXPECT_EQ(LastDataRow(sheet, DateIn("1")), 99);
-    EXPECT_EQ(LastDataRow(sheet, DateIn("0")), 0);
-    EXPECT_EQ(LastDataRow(sheet, DateIn("12")), 0); // empty title
-    MeteoSheet titleOnly;
-    titleOnly.setCellText(1, 1, "DATE");
-    EXPECT_EQ(LastDataRow(titleOnly, DateIn("1")), 1);
-}
-
-// Empty titles before the last count; an empty title row still counts one column.
-TEST(UsedColumnCount, CountsEmptyTitlesBeforeTheLast)
-{
+    const auto dateIn = [](const char* text) {
+        ColumnMap columns;
+        columns.text[ColumnBox::Date] = text;
+        return columns;
+    };
     MeteoSheet sheet;
-    EXPECT_EQ(UsedColumnCount(sheet), 1);
-    sheet.setCellText(1, 4, "X");
-    EXPECT_EQ(UsedColumnCount(sheet), 4);
+    sheet.setCellText(1, 1, "DATE");
+    EXPECT_EQ(LastDataRow(sheet, dateIn("1")), 1);
+    for (int r = 2; r <= 200; ++r) sheet.setCellText(r, 1, "01/01/95");
+    sheet.setCellText(100, 1, "");
+    EXPECT_EQ(LastDataRow(sheet, dateIn("1")), 99);
+    EXPECT_EQ(LastDataRow(sheet, dateIn("0")), 0);
+    EXPECT_EQ(LastDataRow(sheet, dateIn("12")), 0);
 }
 
 // The first title holding PRE, PIO or RAI, upper-cased, within thirty columns.

@@ -1,6 +1,7 @@
 #pragma once
 // BIFF streams written record by record, for the workbooks no spreadsheet program writes
-// on request: damaged, cut short, encrypted, BIFF2-5, records in odd orders.
+// on request: damaged, cut short, encrypted, BIFF5, records in odd orders.
+#include <algorithm>
 #include <cstdint>
 #include <cstring>
 #include <functional>
@@ -10,7 +11,7 @@
 
 namespace etp::testing {
 
-// The body of one record.
+// The body of one record, little-endian.
 class Body {
 public:
     Body& u8(unsigned v)
@@ -31,30 +32,24 @@ public:
         data.insert(data.end(), s.begin(), s.end());
         return *this;
     }
+    // BIFF2-5 byte string: count (countBytes wide), bytes.
+    Body& counted(std::string_view bytes, int countBytes) { return count(bytes.size(), countBytes).bytes(bytes); }
     // BIFF8 string of one-byte characters: count, flags 0, characters.
-    Body& narrow(std::string_view latin1, int countBytes = 2)
-    {
-        countBytes == 1 ? u8(static_cast<unsigned>(latin1.size())) : u16(static_cast<unsigned>(latin1.size()));
-        return u8(0).bytes(latin1);
-    }
+    Body& narrow(std::string_view latin1, int countBytes = 2) { return count(latin1.size(), countBytes).u8(0).bytes(latin1); }
     // BIFF8 string of UTF-16 characters: count, flags 1, characters.
-    Body& wide(std::u16string_view text, int countBytes = 2)
+    Body& wide(std::u16string_view text)
     {
-        countBytes == 1 ? u8(static_cast<unsigned>(text.size())) : u16(static_cast<unsigned>(text.size()));
-        u8(1);
+        count(text.size(), 2).u8(1);
         for (const char16_t c : text) u16(c);
         return *this;
-    }
-    // BIFF2-5 byte string: count, bytes.
-    Body& counted(std::string_view bytes, int countBytes)
-    {
-        countBytes == 1 ? u8(static_cast<unsigned>(bytes.size())) : u16(static_cast<unsigned>(bytes.size()));
-        return this->bytes(bytes);
     }
     // Row, column and XF index, the start of every BIFF3-8 cell record.
     Body& cell(unsigned row, unsigned column, unsigned xf = 0) { return u16(row).u16(column).u16(xf); }
 
     std::vector<std::uint8_t> data;
+
+private:
+    Body& count(std::size_t n, int countBytes) { return countBytes == 1 ? u8(static_cast<unsigned>(n)) : u16(static_cast<unsigned>(n)); }
 };
 
 class Stream {
@@ -63,17 +58,11 @@ public:
     std::size_t record(std::uint16_t id, const Body& body = {})
     {
         const std::size_t at = data.size();
-        Body header;
-        header.u16(id).u16(static_cast<unsigned>(body.data.size()));
+        const Body header = Body().u16(id).u16(static_cast<unsigned>(body.data.size()));
         data.insert(data.end(), header.data.begin(), header.data.end());
         data.insert(data.end(), body.data.begin(), body.data.end());
         return at;
     }
-    void patchU32(std::size_t at, std::uint32_t v)
-    {
-        for (int i = 0; i < 4; ++i) data[at + static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(v >> (8 * i));
-    }
-    std::string str() const { return std::string(data.begin(), data.end()); }
 
     std::vector<std::uint8_t> data;
 };
@@ -89,14 +78,8 @@ enum : std::uint16_t {
 // "0.0 \"days\"" (a number format with a d in quotes).
 inline void StandardFormats(Stream& s, bool biff8 = true)
 {
-    const auto format = [&](unsigned index, std::string_view code) {
-        Body body;
-        body.u16(index);
-        biff8 ? body.narrow(code) : body.counted(code, 1);
-        s.record(kFormatRecord, body);
-    };
-    format(164, "h:mm");
-    format(165, "0.0 \"days\"");
+    for (const auto& [index, code] : {std::pair{164u, "h:mm"}, std::pair{165u, "0.0 \"days\""}})
+        s.record(kFormatRecord, biff8 ? Body().u16(index).narrow(code) : Body().u16(index).counted(code, 1));
     for (const unsigned ifmt : {0u, 14u, 164u, 165u}) s.record(kXfRecord, Body().u16(0).u16(ifmt).bytes(std::string(16, '\0')));
 }
 
@@ -118,14 +101,13 @@ inline std::vector<std::uint8_t> Workbook(const std::vector<SheetDraft>& sheets,
     if (globals) globals(s);
     std::vector<std::size_t> offsets;
     for (const auto& sheet : sheets) {
-        Body body;
-        body.u32(0).u8(sheet.state).u8(sheet.type);
-        biff8 ? body.narrow(sheet.name, 1) : body.counted(sheet.name, 1);
-        offsets.push_back(s.record(kBoundSheetRecord, body) + 4);
+        const Body body = Body().u32(0).u8(sheet.state).u8(sheet.type);
+        offsets.push_back(s.record(kBoundSheetRecord, biff8 ? Body(body).narrow(sheet.name, 1) : Body(body).counted(sheet.name, 1)) + 4);
     }
     s.record(kEofRecord);
     for (std::size_t i = 0; i < sheets.size(); ++i) {
-        s.patchU32(offsets[i], static_cast<std::uint32_t>(s.data.size()));
+        const Body start = Body().u32(static_cast<std::uint32_t>(s.data.size()));
+        std::copy(start.data.begin(), start.data.end(), s.data.begin() + static_cast<std::ptrdiff_t>(offsets[i]));
         s.record(kBofRecord, Body().u16(version).u16(sheets[i].type == 2 ? 0x0020 : 0x0010).u32(0).u32(0).u32(0));
         if (sheets[i].body) sheets[i].body(s);
         s.record(kEofRecord);

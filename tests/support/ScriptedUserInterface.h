@@ -33,20 +33,15 @@ public:
     }
     Answer question(const std::string& text, const std::string& title, Icon icon, Buttons) override
     {
-        messages.push_back(title + "|" + text);
-        icons.push_back(icon);
+        message(text, title, icon);
         return next(answers, "question: " + text);
     }
-    std::optional<std::string> inputText(const std::string& prompt, const std::string& title,
-                                         const std::string& answer) override
+    std::optional<std::string> inputText(const std::string& prompt, const std::string& title, const std::string& answer) override
     {
         inputBoxes.push_back(title + "|" + answer + "|" + prompt);
         return next(inputs, "input: " + prompt);
     }
-    std::optional<std::string> chooseOpenFile(const std::string&, const std::string&) override
-    {
-        return next(openFiles, "open file");
-    }
+    std::optional<std::string> chooseOpenFile(const std::string&, const std::string&) override { return next(openFiles, "open file"); }
     std::optional<std::string> chooseSaveFile(const std::string& initialName, const std::string& title) override
     {
         saveInitialNames.push_back(initialName);

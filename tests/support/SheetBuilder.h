@@ -23,11 +23,9 @@ inline MeteoSheet SheetOf(std::initializer_list<std::string> lines)
 inline void SetRow(MeteoSheet& sheet, int row, std::string_view line)
 {
     std::vector<std::string_view> cells;
-    for (std::size_t start = 0;;) {
-        const std::size_t tab = line.find('\t', start);
-        cells.push_back(line.substr(start, tab == std::string_view::npos ? std::string_view::npos : tab - start));
-        if (tab == std::string_view::npos) break;
-        start = tab + 1;
+    for (std::size_t start = 0, tab = 0; tab != std::string_view::npos; start = tab + 1) {
+        tab = line.find('\t', start);
+        cells.push_back(line.substr(start, tab - start)); // the rest of the line when no TAB follows
     }
     sheet.setCells(row, 1, cells);
 }
