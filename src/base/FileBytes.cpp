@@ -70,17 +70,6 @@ FileBytes::FileBytes(FileBytes&& other) noexcept
 {
 }
 
-FileBytes& FileBytes::operator=(FileBytes&& other) noexcept
-{
-    if (this != &other) {
-        FileBytes old(std::move(*this));
-        mapped_ = std::exchange(other.mapped_, nullptr);
-        size_ = std::exchange(other.size_, 0);
-        read_ = std::move(other.read_);
-    }
-    return *this;
-}
-
 FileBytes::~FileBytes()
 {
     if (mapped_) ::munmap(const_cast<char*>(mapped_), size_);

@@ -16,7 +16,7 @@ public:
     static std::optional<FileBytes> open(const std::string& path, std::string& reason);
 
     FileBytes(FileBytes&& other) noexcept;
-    FileBytes& operator=(FileBytes&& other) noexcept;
+    FileBytes& operator=(FileBytes&&) = delete;
     FileBytes(const FileBytes&) = delete;
     FileBytes& operator=(const FileBytes&) = delete;
     ~FileBytes();
