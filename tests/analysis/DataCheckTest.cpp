@@ -44,12 +44,7 @@ TEST(CheckData, FindsEachKindOfProblemWithItsFirstRows)
         "05/06/1995\t12\t28\t40\t90\t40\t2\t10\t0", // row 8: four digits; 40 MJ above clear sky
     });
     const DataCheckReport report = CheckData(workbench);
-    struct Expected {
-        const char* variable;
-        const char* problem;
-        int count;
-        std::vector<int> rows;
-    };
+    struct Expected { const char* variable; const char* problem; int count; std::vector<int> rows; };
     const Expected expected[] = {
         {"T° min", "empty cell, read as 0", 1, {3}},
         {"T° max", "not a number, read as 0", 1, {4}},
@@ -72,8 +67,6 @@ TEST(CheckData, FindsEachKindOfProblemWithItsFirstRows)
         EXPECT_EQ(finding->count, e.count) << e.problem;
         EXPECT_EQ(finding->firstRows, e.rows) << e.problem;
     }
-    EXPECT_TRUE(report.hasProblems());
-    EXPECT_EQ(report.rows, 7);
 }
 
 // Notes on the units, the wind height and polar days; without a date column only that is said.

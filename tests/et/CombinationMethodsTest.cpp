@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include "et/PenMon.h"
-#include "et/WorkedExample.h"
 
 namespace etp {
 namespace {
@@ -30,19 +29,6 @@ TEST(CombinationMethods, NegativeDayAndTheFloor)
     EXPECT_EQ(PenMon(DayTerms(D, S), previous), 0.01);
     for (const Method method : {PenFao, PenFaoNoCorrection, PenFaoRadiation}) EXPECT_LT(ResultOf(method, D, S), -0.25);
     EXPECT_EQ(ResultOf(PriestleyTaylor, DailyWeather{.Tmin = -236, .Tmax = -236, .RHmax = 50, .RHmin = 50}, S), 0);
-}
-
-// Without sunshine f(n/N) = 0.1 instead of 0.683373: Rnl falls from 1.6840 to 0.24642 and
-// "PenFAO" rises by c W (1.6840 - 0.24642). The others never read the sunshine.
-TEST(CombinationMethods, InputsEachMethodReads)
-{
-    const SiteDay S = test::WorkedExampleSite();
-    const DailyWeather D = test::WorkedExampleWeather();
-    DailyWeather noSun = D;
-    noSun.Sunshine = 0;
-    EXPECT_NEAR(ResultOf(PenFao, noSun, S), 5.7269 + 1.06949 * 0.68696 * (1.6840 - 0.24642), 2e-4);
-    for (const Method method : {PenFaoNoCorrection, PenFaoRadiation, PriestleyTaylor})
-        EXPECT_EQ(ResultOf(method, noSun, S), ResultOf(method, D, S));
 }
 
 } // namespace

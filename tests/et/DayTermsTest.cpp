@@ -14,11 +14,7 @@ namespace {
 template <typename Formula>
 std::optional<double> ValueOf(Formula&& formula)
 {
-    try {
-        return formula();
-    } catch (const ArithmeticError&) {
-        return std::nullopt;
-    }
+    try { return formula(); } catch (const ArithmeticError&) { return std::nullopt; }
 }
 
 // The station's table holds, for every day of the year, exactly what the formulas give; a day

@@ -37,15 +37,10 @@ TEST(NetLongwaveFao56, CloudinessFactorIsLinearAndUncapped)
 // Between ln(...) = 0 (h = 0.0947 m) and ln of 0 (h = 0.0799 m) it is negative but defined.
 TEST(WindAt2m, ConvertsFromTheMeasurementHeight)
 {
-    struct Case {
-        double U, h, expected, tolerance;
-    };
-    const Case cases[] = {
-        {1, 10, 0.748, 5e-4}, {1, 2, 1.000222, 5e-7}, {1, 0.09, -12.72, 0.01},
-    };
+    struct Case { double U, h, expected, tolerance; };
+    const Case cases[] = {{1, 10, 0.748, 5e-4}, {1, 2, 1.000222, 5e-7}, {1, 0.09, -12.72, 0.01}};
     for (const auto& c : cases) EXPECT_NEAR(WindAt2m(c.U, c.h), c.expected, c.tolerance) << c.U << " at " << c.h;
-    for (const double h : {6.42 / 67.8, 0.0799, 0.0})
-        EXPECT_THROW((void)WindAt2m(1, h), ArithmeticError) << "h = " << h;
+    for (const double h : {6.42 / 67.8, 0.0799, 0.0}) EXPECT_THROW((void)WindAt2m(1, h), ArithmeticError) << "h = " << h;
 }
 
 } // namespace

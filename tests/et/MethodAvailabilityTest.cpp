@@ -30,12 +30,7 @@ TEST(OpenMethodDialog, EnablesByRadiationAndSunshine)
 {
     ColumnMap noTmax = Boxes("6", "8");
     noTmax.text[ColumnBox::Tmax] = "?";
-    struct Case {
-        MethodDialog dialog;
-        ColumnMap columns;
-        ColumnCheck check;
-        const char* enabled;
-    };
+    struct Case { MethodDialog dialog; ColumnMap columns; ColumnCheck check; const char* enabled; };
     const Case cases[] = {
         {MethodDialog::Combination, Boxes("6", "8"), ColumnCheck::Passed, "111111000001"}, // all six and PotRad
         {MethodDialog::Combination, Boxes("0", "8"), ColumnCheck::Passed, "000000000001"}, // PotRad only, the dialog stays

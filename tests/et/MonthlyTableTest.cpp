@@ -15,8 +15,7 @@ TEST(BuildMonthlyTemperatureRange, MeansOfEachMonthFromTheFirstYearSkippingUnrea
     MonthlyTemperatureRange table;
     BuildMonthlyTemperatureRange(sheet, columns, table);
     EXPECT_EQ(table.FirstYear, 1995);
-    EXPECT_EQ(table.entry[1], 0); // January and February of the first year have no rows
-    EXPECT_EQ(table.entry[2], 0);
+    EXPECT_EQ(table.entry[2], 0); // February of the first year has no rows
     EXPECT_EQ(table.entry[3], 8);  // (10 + 6) / 2
     EXPECT_EQ(table.entry[4], 1);
     EXPECT_EQ(table.entry[13], 4.5); // the last row's month counts too

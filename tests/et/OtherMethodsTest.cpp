@@ -16,17 +16,9 @@ namespace {
 // 0; an inverted range has no square root but a whole power.
 TEST(Hargreaves, CoefficientsRangesAndTheir32BitRounding)
 {
-    struct Case {
-        float Tmin, Tmax;
-        HargreavesCoefficients k;
-        double expected;
-    };
-    const Case cases[] = {
-        {12, 28, {.b = 0}, 0.0023 * 17.0995 * 20 * 4},
-        {12, 28, {.c = 1}, 0.0023 * 17.0995 * 37.8 * 16},
-        {20, 20, {}, 0},
-        {28, 12, {.c = 1}, -0.0023 * 17.0995 * 37.8 * 16},
-    };
+    struct Case { float Tmin, Tmax; HargreavesCoefficients k; double expected; };
+    const Case cases[] = {{12, 28, {.b = 0}, 0.0023 * 17.0995 * 20 * 4}, {12, 28, {.c = 1}, 0.0023 * 17.0995 * 37.8 * 16},
+                          {20, 20, {}, 0}, {28, 12, {.c = 1}, -0.0023 * 17.0995 * 37.8 * 16}};
     for (const auto& [Tmin, Tmax, k, expected] : cases) {
         DailyWeather D = test::WorkedExampleWeather();
         D.Tmin = Tmin;
@@ -45,10 +37,7 @@ TEST(Hargreaves, CoefficientsRangesAndTheir32BitRounding)
 // 4.3055 when k = 1. k = 1 + (50 - RHmean) / 70 only when RHmean <= 50 and no humidity is 0.
 TEST(Turc, HumidityFactorAndSign)
 {
-    struct Case {
-        float RHmax, RHmin;
-        double k;
-    };
+    struct Case { float RHmax, RHmin; double k; };
     const Case cases[] = {
         {40, 20, 1 + 20.0 / 70}, // RHmean 30: 5.5356
         {60, 0, 1},              // missing minimum humidity, although RHmean is 30
@@ -92,10 +81,7 @@ TEST(PriestleyTaylorExtrad, ReadsTheEntryOfTheMonth)
     MonthlyTemperatureRange table;
     table.FirstYear = 1998;
     for (std::size_t i = 0; i < table.entry.size(); ++i) table.entry[i] = ToSingle(double(i) + 0.5);
-    struct Case {
-        float year, month;
-        float entry;
-    };
+    struct Case { float year, month, entry; };
     const Case cases[] = {
         {1997, 12, 0.5}, {2097, 12, 1200.5}, // December before FirstYear, last month of the hundredth year
         {1998, 2.5, 2.5}, {1998, 3.5, 4.5},  // halves round to even
@@ -104,11 +90,8 @@ TEST(PriestleyTaylorExtrad, ReadsTheEntryOfTheMonth)
         const SiteDay S{.Month = c.month, .Day = 15, .Year = c.year};
         EXPECT_EQ(PriestleyTaylorExtrad(test::WorkedExampleWeather(), S, table), c.entry) << c.month << '/' << c.year;
     }
-    const SiteDay outside[] = {
-        {.Month = 11, .Day = 30, .Year = 1997},
-        {.Month = 1, .Day = 1, .Year = 2098},
-        {.Month = 1, .Day = 1, .Year = std::numeric_limits<float>::quiet_NaN()},
-    };
+    const SiteDay outside[] = {{.Month = 11, .Day = 30, .Year = 1997}, {.Month = 1, .Day = 1, .Year = 2098},
+                               {.Month = 1, .Day = 1, .Year = std::numeric_limits<float>::quiet_NaN()}};
     for (const auto& S : outside)
         EXPECT_THROW((void)PriestleyTaylorExtrad(DailyWeather{}, S, table), ArithmeticError) << S.Month << '/' << S.Year;
 }

@@ -36,16 +36,12 @@ TEST(PenMon, SoilHeatFluxFromThePreviousRowAndCalmDay)
 TEST(PenMon, FirstOfJanuaryAndTheKeptMean)
 {
     const DailyWeather D = test::WorkedExampleWeather();
-    const SiteDay first{.Altitude = 100, .Latitude = 45, .Month = 1, .Day = 1, .Year = 2015};
-    const SiteDay second{.Altitude = 100, .Latitude = 45, .Month = 1, .Day = 2, .Year = 2015};
-    double fromWarm = 45;
-    double fromCold = -40;
+    const SiteDay first{.Altitude = 100, .Latitude = 45, .Month = 1, .Day = 1, .Year = 2015}, second{.Altitude = 100, .Latitude = 45, .Month = 1, .Day = 2, .Year = 2015};
+    double fromWarm = 45, fromCold = -40;
     EXPECT_EQ(PenMon(DayTerms(D, first), fromCold), PenMon(DayTerms(D, first), fromWarm));
     EXPECT_EQ(fromCold, 20);
 
-    DailyWeather colder = D;
-    colder.Tmin = 2;
-    colder.Tmax = 18;
+    const DailyWeather colder{.Tmin = 2, .Tmax = 18, .RHmax = D.RHmax, .RHmin = D.RHmin, .Wind = D.Wind, .Sunshine = D.Sunshine, .Radiation = D.Radiation};
     const double secondDay = PenMon(DayTerms(colder, second), fromWarm);
     EXPECT_EQ(fromWarm, 10);
     EXPECT_GT(secondDay - PenMon(DayTerms(colder, second), fromWarm), 0.5); // again after itself: G = 0

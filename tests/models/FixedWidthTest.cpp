@@ -11,19 +11,10 @@
 
 namespace etp {
 
-namespace {
-
-struct Case {
-    double value;
-    const char* pattern;
-    const char* expected;
-};
-
-} // namespace
-
 // The examples of the writers' number patterns, then sections, signs, growing fields and halves.
 TEST(PatternText, WorkedExamplesSectionsSignsAndHalves)
 {
+    struct Case { double value; const char* pattern; const char* expected; };
     const Case cases[] = {
         {12.5, "00000.00", "00012.50"}, {12, "###.#", "12."}, {-3.2, "00000.00", "-00003.20"},
         {12.34, "000.0 ; -###.#", "012.3 "}, {-3.21, "000.0 ; -###.#", " -3.2"},
@@ -65,7 +56,6 @@ TEST(NumberPattern, RefusesALiteralAmongTheDigitsAndNumbersBeyondTheRange)
     EXPECT_THROW(NumberPattern("0.0.0"), std::invalid_argument);
     // A number beyond the double range has no text.
     EXPECT_THROW(PatternText(HUGE_VAL, "000.0"), ArithmeticError);
-    EXPECT_THROW(PatternText(-HUGE_VAL, "000.0 ; -###.#"), ArithmeticError);
     EXPECT_THROW(PatternText(std::nan(""), "00"), ArithmeticError);
     EXPECT_EQ(PatternText(1.7e308, "0").size(), 309u);
 }

@@ -14,7 +14,6 @@ using testing::Day;
 using testing::Golden;
 using testing::Lines;
 using testing::RefusalOf;
-using testing::Series;
 using testing::SeriesSheet;
 using testing::StationColumns;
 
@@ -29,10 +28,7 @@ std::string RainFile(const std::vector<Day>& days, LeachmDateFormat dates = Leac
 std::string WeeklyFile(const std::vector<Day>& days) { return LeachmEtpText(SeriesSheet(days), StationColumns(), kEt); }
 
 Day Rainy(const std::string& date, const std::string& rain) { return {date, "", "", "", rain, ""}; }
-Day Weather(const std::string& date, const std::string& tmin, const std::string& tmax, const std::string& et)
-{
-    return {date, tmin, tmax, "", "", et};
-}
+Day Weather(const std::string& date, const std::string& tmin, const std::string& tmax, const std::string& et) { return {date, tmin, tmax, "", "", et}; }
 
 } // namespace
 
@@ -55,7 +51,6 @@ TEST(LeachmRainText, OnlyDaysWithRainAboveZeroAreWrittenAndCountedAndRefusals)
     EXPECT_EQ(lines[0].substr(0, 29), "010195     0.2       .0      ");
     EXPECT_EQ(lines[1].substr(0, 34), "010195     0.2    1000.0    3000.0"); // the fields grow
     EXPECT_EQ(lines[12], "THERE ARE  12 RAINY DAYS");
-    EXPECT_EQ(lines[13], "");
     EXPECT_EQ(RainFile({Rainy("01/01/95", "0")}), "THERE ARE  0 RAINY DAYS\r\n");
 
     // Only the day-number form refuses years going back; rain is refused when three times it
@@ -87,9 +82,7 @@ TEST(LeachmEtpText, ExampleWeeks)
 // 31 December of the first year (day 365) and 1 January of the next (day 366) share week 53.
 TEST(LeachmEtpText, WeeksRunOnAcrossTheYearEnd)
 {
-    const auto days = Series(year_month_day{1995y / December / 24}, 10, [](int i, std::string date) {
-        return Weather(date, "0", "10", i == 7 || i == 8 ? "7" : "0");
-    });
+    const auto days = testing::Series(year_month_day{1995y / December / 24}, 10, [](int i, std::string date) { return Weather(date, "0", "10", i == 7 || i == 8 ? "7" : "0"); });
     const auto lines = Lines(WeeklyFile(days), "\r\n");
     ASSERT_EQ(lines.size(), 54u);
     EXPECT_EQ(lines[51], " 52       .0    0      5.0      10.0"); // 24-30 December
@@ -100,10 +93,6 @@ TEST(LeachmEtpText, RefusesWhatTheWeeklyTablesCannotHold)
 {
     EXPECT_EQ(RefusalOf([] { WeeklyFile({Weather("01/01/-9", "0", "1", "1"), Weather("01/01/99", "0", "1", "1")}); }),
               "The LEACHM weekly file has weeks 1 to 5300 only; the date in row 3 (\"01/01/99\") falls in week 5632.");
-    EXPECT_EQ(RefusalOf([] { WeeklyFile({Weather("01/13/95", "0", "1", "1")}); }),
-              "The date in row 2 has no month from 1 to 12 in characters 4-5: \"01/13/95\"");
-    EXPECT_EQ(RefusalOf([] { WeeklyFile({Weather("01/01/95", "0", "1e999", "1")}); }),
-              "The value in row 2, column 3 is too large to be written: \"1e999\"");
 
     auto sheet = SeriesSheet({});
     for (int r = 2; r <= 32768; ++r) sheet.setCellText(r, 1, "01/01/95");

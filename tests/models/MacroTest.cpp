@@ -10,9 +10,7 @@ namespace {
 
 using namespace std::chrono;
 using testing::Day;
-using testing::Golden;
 using testing::Lines;
-using testing::Series;
 using testing::SeriesSheet;
 using testing::StationColumns;
 
@@ -28,13 +26,12 @@ std::string DailyFile(const std::vector<Day>& days, int column = kRain)
 // 15 and 16 March 1995 with 12.4 and 3.2 mm.
 TEST(MacroDailyText, Example)
 {
-    EXPECT_EQ(DailyFile({{"15/03/95", "", "", "", "12.4", ""}, {"16/03/95", "", "", "", "3.2", ""}}),
-              Golden("macro_two_days.rn"));
+    EXPECT_EQ(DailyFile({{"15/03/95", "", "", "", "12.4", ""}, {"16/03/95", "", "", "", "3.2", ""}}), testing::Golden("macro_two_days.rn"));
 }
 
 TEST(MacroDailyText, EveryDayOfTheSeriesInYearMonthDayOrder)
 {
-    const auto days = Series(year_month_day{1995y / January / 1}, 365, [](int i, std::string date) {
+    const auto days = testing::Series(year_month_day{1995y / January / 1}, 365, [](int i, std::string date) {
         return Day{date, "", "", "", i % 3 ? "0" : "1.5", "4.35"};
     });
     const auto rain = Lines(DailyFile(days), "\r\n");

@@ -33,10 +33,8 @@ TEST(FillMethodChoice, ListsTheEtColumnsInSheetOrderAndSelectsTheLastAfresh)
 
     // The ET columns in sheet order, the last selected.
     EXPECT_TRUE(FillMethodChoice(choice, SheetOf({"DATE\tP-T\tRAIN\tPenMon\tHargr.\tP-T"})));
-    EXPECT_TRUE(choice.enabled);
     EXPECT_EQ(VisibleCaptions(choice), (std::vector<std::string>{"P-T", "PenMon", "P-T"}));
     EXPECT_EQ(choice.selectedIndex(), 2);
-    EXPECT_FALSE(choice.options[3].visible);
     // Selection is exclusive, and only among the visible options.
     EXPECT_TRUE(choice.select(0));
     EXPECT_FALSE(choice.options[2].selected);
@@ -49,6 +47,9 @@ TEST(FillMethodChoice, ListsTheEtColumnsInSheetOrderAndSelectsTheLastAfresh)
     FillMethodChoice(choice, SheetOf({"DATE\tPenMon"}));
     EXPECT_EQ(VisibleCaptions(choice), std::vector<std::string>{"PenMon"});
     EXPECT_EQ(choice.selectedIndex(), 0);
+    // Six columns at most: the seventh match and later are left out.
+    FillMethodChoice(choice, SheetOf({"DATE\tPenFAO\tPenFAO\tPenFAO\tPenFAO\tPenFAO\tPenFAO\tPenFAO\tPFAOrad"}));
+    EXPECT_EQ(VisibleCaptions(choice), std::vector<std::string>(6, "PenFAO"));
 }
 
 TEST(ChosenEtColumns, TheColumnsOfTheLabelLeftToRightOrNone)
@@ -65,7 +66,6 @@ TEST(ChosenEtColumns, TheColumnsOfTheLabelLeftToRightOrNone)
 
     for (const int column : {2, 4, 30, 31}) sheet.setCellText(1, column, "PENMON");
     EXPECT_TRUE(ChosenEtColumns(choice, sheet).empty());
-
 }
 
 } // namespace etp

@@ -24,10 +24,7 @@ inline ColumnMap StationColumns()
 }
 
 // One day of a series; the fields left empty stay empty cells.
-struct Day {
-    std::string date;
-    std::string tmin, tmax, radiation, rain, et;
-};
+struct Day { std::string date, tmin, tmax, radiation, rain, et; };
 
 // dd/mm/yy of the calendar day `offset` days after `first`.
 inline std::string DateText(std::chrono::year_month_day first, int offset)

@@ -17,16 +17,6 @@ protected:
 
 } // namespace
 
-// The boxes are filled under the busy pointer, without a word.
-TEST_F(CommandsTest, AutoFindingFillsTheBoxesUnderTheBusyPointer)
-{
-    workbench.sheet = testing::SheetOf({"DATE\tTMIN\tTMAX"});
-    TryAutoFinding(workbench, ui);
-    EXPECT_EQ(workbench.columns.text[ColumnBox::Tmax], "3");
-    EXPECT_TRUE(ui.messages.empty());
-    EXPECT_EQ(ui.pointers, (std::vector<Pointer>{Pointer::Busy, Pointer::Normal}));
-}
-
 TEST_F(CommandsTest, StationOkShowsNumberTextsAndRefusesTextsThatAreNoNumbers)
 {
     workbench.station = {"-33", "250", "10"};

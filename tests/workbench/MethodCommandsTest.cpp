@@ -23,13 +23,7 @@ const std::string kTitle = std::string(kApplicationTitle) + "|";
 // OK/Cancel question whose answer changes nothing.
 TEST(OpenMethods, EachFailedCheckIsShown)
 {
-    struct Case {
-        const char* tmax;
-        const char* radiation;
-        const char* wind;
-        const char* message;
-        bool asks;
-    };
+    struct Case { const char* tmax; const char* radiation; const char* wind; const char* message; bool asks; };
     const Case cases[] = {
         {"?", "6", "7", kProblemsInVariables, false},
         {"3", "0", "7", kNoRadiationOrSunshine, true},
@@ -46,8 +40,8 @@ TEST(OpenMethods, EachFailedCheckIsShown)
     }
 }
 
-// A station at 0° and 0 m is asked about after the checks that refuse and before
-// anything is written; a stop is shown with the row and the method.
+// A station at 0° and 0 m is asked about before anything is written; a stop is shown with
+// the row.
 TEST(ComputeResults, StationQuestionThenMessages)
 {
     Workbench workbench;
@@ -64,16 +58,9 @@ TEST(ComputeResults, StationQuestionThenMessages)
     EXPECT_EQ(workbench.sheet.lastNonEmptyColumn(1), 9);
     EXPECT_EQ(ui.pointers, (std::vector<Pointer>{Pointer::Busy, Pointer::Normal}));
 
-    // A refusal comes before the question; a stop (wind height 0) is shown after it.
-    ui.messages.clear();
-    workbench.columns.text[ColumnBox::Date] = "?";
-    EXPECT_EQ(ComputeResults(workbench, ui), ComputeOutcome::Refused);
-    EXPECT_EQ(ui.messages, std::vector<std::string>{kTitle + kProblemsInVariables});
-    EXPECT_EQ(ui.pointer(), Pointer::Normal);
-
+    // A stop (wind height 0) is shown after the question.
     ui.messages.clear();
     ui.answers = {Answer::Ok};
-    workbench.columns.text[ColumnBox::Date] = "1";
     workbench.station.windHeight = "0";
     EXPECT_EQ(ComputeResults(workbench, ui), ComputeOutcome::Stopped);
     ASSERT_EQ(ui.messages.size(), 2u);

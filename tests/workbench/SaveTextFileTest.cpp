@@ -39,10 +39,7 @@ TEST(SaveTextFile, NoNameNoFileAndWholeOrPiecewiseText)
     ui.saveFiles = {path, dir.file("b.out")};
     EXPECT_EQ(SaveTextFile(ui, kDialog, TextBuilder([] { return std::string("whole\r\n"); })), path);
     EXPECT_EQ(ReadFile(path), "whole\r\n");
-    const TextProducer pieces = [](const PieceWriter& write) {
-        write("one ");
-        write("two");
-    };
+    const TextProducer pieces = [](const PieceWriter& write) { write("one "); write("two"); };
     EXPECT_EQ(SaveTextFile(ui, kDialog, pieces), dir.file("b.out"));
     EXPECT_EQ(ReadFile(dir.file("b.out")), "one two");
     EXPECT_TRUE(ui.messages.empty());
