@@ -19,7 +19,7 @@ void MeteoSheet::Column::set(std::size_t i, std::string_view value)
     if (i >= size()) {
         // Past the last row kept: the rows between stay empty.
         if (value.empty()) return;
-        ends_.resize(i, static_cast<std::uint32_t>(text_.size()));
+        if (i > size()) ends_.resize(i, static_cast<std::uint32_t>(text_.size()));
         text_.append(value);
         ends_.push_back(static_cast<std::uint32_t>(text_.size()));
         return;
@@ -28,16 +28,6 @@ void MeteoSheet::Column::set(std::size_t i, std::string_view value)
     text_.replace(begin, length, value);
     for (std::size_t k = i; k < size(); ++k) ends_[k] = static_cast<std::uint32_t>(ends_[k] - length + newLength);
     while (!ends_.empty() && ends_.back() == (size() > 1 ? ends_[size() - 2] : 0)) ends_.pop_back();
-}
-
-std::string_view MeteoSheet::cellText(int row, int column) const
-{
-    // The data cells first: every reader of the sheet asks for them.
-    const auto r = static_cast<std::size_t>(row) - 1; // row 0 and below wrap to the largest values
-    const auto c = static_cast<std::size_t>(column) - 1;
-    if (c < columns_.size() && r < columns_[c].size() && row <= rowCount_ && column <= columnCount_)
-        return columns_[c].cell(r);
-    return row == 0 ? caption(column) : std::string_view();
 }
 
 bool MeteoSheet::setCellText(int row, int column, std::string_view text)
@@ -108,10 +98,12 @@ int MeteoSheet::lastNonEmptyColumn(int row) const
 
 void MeteoSheet::appendRowText(int row, int columns, std::string& out) const
 {
-    for (int c = 1; c <= columns; ++c) {
-        if (c > 1) out += '\t';
+    const auto r = static_cast<std::size_t>(row) - 1; // row 0 and below wrap to the largest values
+    for (std::size_t c = 0; c < static_cast<std::size_t>(std::max(columns, 0)); ++c) {
+        if (c > 0) out += '\t';
+        if (c >= columns_.size() || r >= columns_[c].size()) continue;
         const std::size_t start = out.size();
-        out += cellText(row, c);
+        out += columns_[c].cell(r);
         std::replace_if(out.begin() + static_cast<std::ptrdiff_t>(start), out.end(),
                         [](char ch) { return ch == '\t' || ch == '\r'; }, ' ');
     }

@@ -25,7 +25,14 @@ public:
     int columnCount() const { return columnCount_; }
 
     // "" outside the sheet and in column 0; row 0 gives the column caption.
-    std::string_view cellText(int row, int column) const;
+    std::string_view cellText(int row, int column) const
+    {
+        // Row or column 0 and below wrap to the largest values, beyond every column kept.
+        const auto r = static_cast<std::size_t>(row) - 1;
+        const auto c = static_cast<std::size_t>(column) - 1;
+        if (c < columns_.size() && r < columns_[c].size()) return columns_[c].cell(r);
+        return row == 0 ? caption(column) : std::string_view();
+    }
     // Grows the sheet to hold the cell (columns up to kMaxColumns). Answers false, and
     // changes nothing, for row or column below 1 or a column beyond kMaxColumns.
     bool setCellText(int row, int column, std::string_view text);
