@@ -53,10 +53,11 @@ private slots:
             const char* item;
             const char* button;
             QStringList titles;
-        } rows[] = {{"creams", "Command2", {creamsT}}, {"creams", "Command3", {creamsRain}}, {"creams", "Command4", {creamsT, creamsRain}},
-                    {"leachm", "Command2", {leachmRain}}, {"leachm", "Command3", {leachmEt}}, {"leachm", "Command4", {leachmRain, leachmEt}},
-                    {"macro", "Command2", {macroRain}}, {"macro", "Command3", {macroEt}}, {"macro", "Command4", {}}, // Save temp. data: nothing
-                    {"macro", "Command5", {macroRain, macroEt}}};
+        } rows[] = {{"creams", "Command2", {creamsT}}, {"creams", "Command3", {creamsRain}},
+                    {"creams", "Command4", {creamsT, creamsRain}}, {"leachm", "Command2", {leachmRain}},
+                    {"leachm", "Command3", {leachmEt}}, {"leachm", "Command4", {leachmRain, leachmEt}},
+                    {"macro", "Command2", {macroRain}}, {"macro", "Command3", {macroEt}}, {"macro", "Command5", {macroRain, macroEt}},
+                    {"macro", "Command4", {}}}; // "Save temp. data" writes nothing
         app_->computeOnly(Method::PenMon);
         const QStringList files{app_->path("out0"), app_->path("out1")};
         for (const auto& [item, button, titles] : rows) {
@@ -113,10 +114,7 @@ private slots:
     }
 
 private:
-    QWidget* open(const QString& item)
-    {
-        return app_->openDialog(item, item == "creams" ? "Form4" : item == "leachm" ? "Form5" : "form6");
-    }
+    QWidget* open(const QString& item) { return app_->openDialog(item, item == "creams" ? "Form4" : item == "leachm" ? "Form5" : "form6"); }
 
     // Captions of the shown ET options, the checked one with a '*'.
     QStringList options(QWidget* dialog) const
