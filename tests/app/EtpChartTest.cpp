@@ -12,6 +12,7 @@ int main(int argc, char** argv)
     const QTemporaryDir dir;
     const QString tmp = dir.filePath(QStringLiteral("tmp"));
     QDir().mkpath(tmp);
+    qputenv("TMPDIR", QFile::encodeName(tmp)); // for etp and etp-chart
     int failures = 0;
     const auto check = [&failures](bool ok, const QString& what) {
         if (!ok) std::fprintf(stderr, "FAIL: %s\n", qPrintable(what)), ++failures;
@@ -25,9 +26,6 @@ int main(int argc, char** argv)
             if (!lines[i].isEmpty()) series += (i == 0 ? QByteArray("N") : QByteArray::number(i)) + '\t' + lines[i] + '\n';
         etp::testing::WriteBytes(dir.filePath(QStringLiteral("series.txt")), series);
         QProcess process;
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert(QStringLiteral("TMPDIR"), tmp);
-        process.setProcessEnvironment(environment);
         process.start(QString::fromLocal8Bit(argv[1]), {dir.filePath(QStringLiteral("series.txt")), QStringLiteral("--lat"),
                                                          QStringLiteral("45"), QStringLiteral("--method"),
                                                          QStringLiteral("PenMon"), QStringLiteral("--chart"), chart});

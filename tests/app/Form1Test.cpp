@@ -13,16 +13,6 @@ class TestForm1 : public QObject {
 private slots:
     void init() { app_ = std::make_unique<AppSession>(); }
 
-    void openShowsTheFileInTheGridAndTheStatusBar()
-    {
-        const QString file = app_->path("station.txt");
-        WriteBytes(file, "DATE\tTMIN\r\n01/02/2003\t-1.5\r\n");
-        app_->open(file);
-        QVERIFY(app_->ui.messages.empty());
-        QCOMPARE(app_->panel(1), QStringLiteral("working file: ") + file);
-        QCOMPARE(app_->cell(2, 2), QStringLiteral("-1.5"));
-    }
-
     void autoFindAndTheBoxesGoBothWaysWithTheWorkbench()
     {
         // Typed boxes and a chosen unit reach the workbench.
@@ -82,10 +72,13 @@ private slots:
         QCOMPARE(app_->cell(1, 10), QStringLiteral("PotRad"));
     }
 
-    // The writing itself is the core's; the window chooses the file and names it.
-    void saveAsWritesTheSheetAndNamesTheFile()
+    // The reading and writing themselves are the core's; the window chooses the files,
+    // shows the sheet in the grid and names the working file.
+    void openAndSaveAsShowTheSheetAndNameTheFile()
     {
         app_->openSample(app_->path("days.txt"), 5);
+        QCOMPARE(app_->panel(1), QStringLiteral("working file: ") + app_->path("days.txt"));
+        QCOMPARE(app_->cell(6, 1), QStringLiteral("05/01/2001"));
         app_->computeOnly(Method::PenMon);
         const QString saved = app_->path("saved.txt");
         app_->ui.saveFiles.push_back(saved.toStdString());
@@ -93,6 +86,7 @@ private slots:
         QCOMPARE(app_->panel(1), QStringLiteral("working file: ") + saved);
         QVERIFY(ReadBytes(saved).startsWith(SampleSeries(5).left(40)));
         QVERIFY(ReadBytes(saved).contains("\tPenMon\r\n"));
+        QVERIFY(app_->ui.messages.empty());
     }
 
     // "&Exit" and the close box each ask their own question; only "Yes" closes.

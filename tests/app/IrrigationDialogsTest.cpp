@@ -104,7 +104,7 @@ private slots:
         QSignalSpy changed(app_->grid()->model(), &QAbstractItemModel::dataChanged);
         QSignalSpy reset(app_->grid()->model(), &QAbstractItemModel::modelReset);
 
-        app_->type(box(dialog, caption)->objectName(), QStringLiteral("-1"), dialog);
+        app_->type(BoxBesideCaption(dialog, caption)->objectName(), QStringLiteral("-1"), dialog);
         app_->click(QStringLiteral("Command1"), dialog);
         QCOMPARE(app_->ui.messages.size(), std::size_t(1));
         QVERIFY2(app_->lastMessage().startsWith(QStringLiteral("ETP computation|") + caption + QStringLiteral(" must be")),
@@ -112,7 +112,7 @@ private slots:
         QVERIFY(changed.isEmpty() && reset.isEmpty());
         QCOMPARE(Lines(dialog), listed);
         QVERIFY(dialog->isVisible());
-        QCOMPARE(box(dialog, caption)->text(), QStringLiteral("-1"));
+        QCOMPARE(BoxBesideCaption(dialog, caption)->text(), QStringLiteral("-1"));
     }
 
 private:
@@ -136,8 +136,6 @@ private:
         }
         return app_->openDialog(item, turned ? QStringLiteral("TurnedIrri") : QStringLiteral("Domirr"));
     }
-
-    QLineEdit* box(QWidget* dialog, const QString& caption) { return BoxBesideCaption(dialog, caption); }
 
     std::unique_ptr<AppSession> app_;
 };

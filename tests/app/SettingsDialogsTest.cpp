@@ -63,18 +63,16 @@ private slots:
         app_->type(QStringLiteral("Text3"), QStringLiteral("0.6"), dialog);
         app_->click(QStringLiteral("Command1"), dialog);
         QVERIFY(!dialog->isVisible());
-        QCOMPARE(app_->workbench.hargreaves.a, 0.0022);
-        QCOMPARE(app_->workbench.hargreaves.b, 17.8);
-        QCOMPARE(app_->workbench.hargreaves.c, 0.6);
+        const HargreavesCoefficients& coefficients = app_->workbench.hargreaves;
+        QVERIFY(coefficients.a == 0.0022 && coefficients.b == 17.8 && coefficients.c == 0.6);
         QVERIFY(open("OpzHargr", "FormOpzHarg") == dialog);
         QCOMPARE(text(dialog, "Text1"), QStringLiteral("0.0022"));
 
         app_->click(QStringLiteral("Command2"), dialog); // Restore defaults
         QCOMPARE(text(dialog, "Text3"), QStringLiteral(".5"));
-        QCOMPARE(app_->workbench.hargreaves.a, 0.0022); // until "OK"
+        QCOMPARE(coefficients.a, 0.0022); // until "OK"
         app_->click(QStringLiteral("Command1"), dialog);
-        QCOMPARE(app_->workbench.hargreaves.a, 0.0023);
-        QCOMPARE(app_->workbench.hargreaves.c, 0.5);
+        QVERIFY(coefficients.a == 0.0023 && coefficients.c == 0.5);
     }
 
     // Without a system monitor (an empty PATH) "System Info" says so; "OK" discards the box
@@ -98,34 +96,29 @@ private slots:
         QVERIFY(!Child<QLabel>(second, QStringLiteral("picIcon"))->pixmap().isNull()); // the icon resource is linked in
     }
 
-    void boxesFollowTheColumnsAtEachOpening_data()
-    {
-        QTest::addColumn<QString>("radiation");
-        QTest::addColumn<QString>("sunshine");
-        QTest::addColumn<QString>("item");
-        QTest::addColumn<QString>("enabled"); // k = 0..11, both dialogs
-        QTest::addColumn<QString>("message"); // empty: the dialog is shown
-        // PenMon, P-T, PFAOrad here; Turc and P-T extrad in the others dialog.
-        QTest::newRow("combination, radiation only") << "6" << "0" << "combination" << "001110010101" << "";
-        QTest::newRow("others, sunshine only") << "0" << "8" << "Other_Methods" << "000000111111" << "";
-        QTest::newRow("combination, neither") << "0" << "0" << "combination" << "000000000001"
-                                              << QString::fromLatin1(kNoRadiationOrSunshine);
-    }
-
-    // Both dialogs were refused once in init(): this opening is their second.
+    // Both dialogs were refused once in init(). Neither column: a question (OK and Cancel:
+    // either will do), no dialog. An opening that shows a dialog enables the boxes the
+    // columns allow: with radiation PenMon, P-T, PFAOrad and, in the others dialog, Turc and
+    // P-T extrad; with sunshine alone every box of the others dialog. The others dialog leaves the boxes of
+    // the combination dialog as they were.
     void boxesFollowTheColumnsAtEachOpening()
     {
-        QFETCH(QString, radiation);
-        QFETCH(QString, sunshine);
-        QFETCH(QString, item);
-        QFETCH(QString, message);
-        setColumns(radiation, sunshine);
-        if (!message.isEmpty()) app_->ui.answers.push_back(Answer::Ok); // OK and Cancel: either will do
-        QWidget* dialog = open(qPrintable(item), item == QStringLiteral("combination") ? "Form2" : "frmOthermet");
-        QTEST(enabledFlags(), "enabled");
-        QCOMPARE(dialog->isVisible(), message.isEmpty());
-        QCOMPARE(app_->lastMessage(), message.isEmpty() ? QString() : "ETP computation|" + message);
-        QVERIFY(app_->ui.messages.size() <= 1);
+        const struct {
+            const char *radiation, *sunshine, *item, *dialog, *enabled, *message;
+        } rows[] = {{"0", "0", "combination", "Form2", "000000000001", kNoRadiationOrSunshine},
+                    {"6", "0", "combination", "Form2", "001110010101", ""},
+                    {"0", "8", "Other_Methods", "frmOthermet", "001110111111", ""}};
+        for (const auto& row : rows) {
+            app_->ui.messages.clear();
+            setColumns(QString::fromLatin1(row.radiation), QString::fromLatin1(row.sunshine));
+            if (*row.message) app_->ui.answers.push_back(Answer::Ok);
+            QWidget* dialog = open(row.item, row.dialog);
+            QCOMPARE(enabledFlags(), QString::fromLatin1(row.enabled));
+            QCOMPARE(dialog->isVisible(), !*row.message);
+            QCOMPARE(app_->lastMessage(), *row.message ? "ETP computation|" + QString::fromLatin1(row.message) : QString());
+            QVERIFY(app_->ui.messages.size() <= 1);
+            dialog->hide();
+        }
     }
 
     // "OK" needs a tick of its own dialog; ticks and unticks reach the workbench at once
@@ -162,34 +155,27 @@ private slots:
 
 private:
     // The eight column boxes hold 1..8, radiation and sunshine as given.
-    void setColumns(const QString& radiation, const QString& sunshine);
+    void setColumns(const QString& radiation, const QString& sunshine)
+    {
+        for (int i = 0; i < 8; ++i)
+            app_->type(QStringLiteral("Text1_%1").arg(i), i == 5 ? radiation : i == 7 ? sunshine : QString::number(i + 1));
+    }
+    QCheckBox* check(const char* dialog, int number) const
+    {
+        return Child<QCheckBox>(app_->dialog(QString::fromLatin1(dialog)), QStringLiteral("Check%1").arg(number));
+    }
     // Enabled flags of the twelve boxes, k = 0..11, as "0"/"1".
-    QString enabledFlags() const;
-    QCheckBox* check(const char* dialog, int number) const;
-
+    QString enabledFlags() const
+    {
+        QString flags;
+        for (const char* dialog : {"Form2", "frmOthermet"})
+            for (int number = 1; number <= 6; ++number) flags += check(dialog, number)->isEnabled() ? '1' : '0';
+        return flags;
+    }
     QWidget* open(const char* item, const char* dialog) { return app_->openDialog(QString::fromLatin1(item), QString::fromLatin1(dialog)); }
     QString text(const QWidget* dialog, const char* box) const { return Child<QLineEdit>(dialog, QString::fromLatin1(box))->text(); }
     std::unique_ptr<AppSession> app_;
 };
-
-void TestSettingsDialogs::setColumns(const QString& radiation, const QString& sunshine)
-{
-    for (int i = 0; i < 8; ++i)
-        app_->type(QStringLiteral("Text1_%1").arg(i), i == 5 ? radiation : i == 7 ? sunshine : QString::number(i + 1));
-}
-
-QCheckBox* TestSettingsDialogs::check(const char* dialog, int number) const
-{
-    return Child<QCheckBox>(app_->dialog(QString::fromLatin1(dialog)), QStringLiteral("Check%1").arg(number));
-}
-
-QString TestSettingsDialogs::enabledFlags() const
-{
-    QString flags;
-    for (const char* dialog : {"Form2", "frmOthermet"})
-        for (int number = 1; number <= 6; ++number) flags += check(dialog, number)->isEnabled() ? '1' : '0';
-    return flags;
-}
 
 QTEST_MAIN(TestSettingsDialogs)
 #include "SettingsDialogsTest.moc"

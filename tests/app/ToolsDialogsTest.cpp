@@ -1,6 +1,6 @@
 // Tools > Chart, Summary and Check data, and the chart written without a window. The
 // chart: which columns are drawn, the rain bars and their ownership, the image files,
-// zoom and pan, the export. Summary and Check data show the core's tables of the sheet
+// the export. Summary and Check data show the core's tables of the sheet
 // as it is at each opening (and Copy and Save as it is when they are clicked); a click
 // on a finding selects its cells in Grid1.
 #include <QtCharts>
@@ -9,7 +9,6 @@
 #include "analysis/DataCheck.h"
 #include "analysis/Summary.h"
 #include "app/ChartRenderer.h"
-#include "et/Methods.h"
 
 using namespace etp;
 using namespace etp::testing;
@@ -25,12 +24,6 @@ QStringList Names(const QChart& chart)
     return names;
 }
 
-QPair<qint64, qint64> DateRange(const QChart& chart)
-{
-    const auto* axis = qobject_cast<QDateTimeAxis*>(chart.axes(Qt::Horizontal).constFirst());
-    return {axis->min().toMSecsSinceEpoch(), axis->max().toMSecsSinceEpoch()};
-}
-
 QDate DateAt(double x) { return QDateTime::fromMSecsSinceEpoch(qint64(x)).date(); }
 
 } // namespace
@@ -38,31 +31,32 @@ QDate DateAt(double x) { return QDateTime::fromMSecsSinceEpoch(qint64(x)).date()
 class TestToolsDialogs : public QObject {
     Q_OBJECT
 private slots:
-    // 90 days with PenMon, Hargr. and PotRad computed (in this order: columns 10, 11, 12).
+    // One session for all: 90 days from 1 January 2001 at 45° N, with PenMon, Hargr. and
+    // PotRad computed (in this order: columns 10, 11, 12).
     void initTestCase()
     {
-        chart_ = std::make_unique<AppSession>();
-        chart_->openSample(file("days.txt"), 90);
-        for (const Method k : {Method::PenMon, Method::Hargreaves, Method::PotentialRadiation}) chart_->tick(k);
-        chart_->click(QStringLiteral("Command1"));
-        QCOMPARE(chart_->cell(1, 12), QStringLiteral("PotRad"));
+        app_ = std::make_unique<AppSession>();
+        app_->openSample(file("days.txt"), 90);
+        for (const Method k : {Method::PenMon, Method::Hargreaves, Method::PotentialRadiation}) app_->tick(k);
+        app_->click(QStringLiteral("Command1"));
+        QCOMPARE(app_->cell(1, 12), QStringLiteral("PotRad"));
     }
 
-    void cleanupTestCase() { chart_.reset(); }
-    void init() { chart_->ui.messages.clear(); }
+    void cleanupTestCase() { app_.reset(); }
+    void init() { app_->ui.messages.clear(); }
 
     // The sample rains 6.2 mm every 7th day from 1 January on: 13 rainy days in 90, a bar
     // each, drawn first so that the lines lie over them. PotRad is no ET.
     void defaultDrawsTheRainBarsAndEveryEtColumn()
     {
         std::string problem;
-        auto chart = BuildChart(chart_->workbench, {}, problem);
+        auto chart = BuildChart(app_->workbench, {}, problem);
         QVERIFY(problem.empty());
         QCOMPARE(Names(*chart), (QStringList{"bars:RAIN (mm)", "PenMon", "Hargr."}));
         // A line's points are the column's values at the days' dates.
         const auto* penMon = qobject_cast<QLineSeries*>(chart->series().at(1));
         QCOMPARE(penMon->count(), 90);
-        QCOMPARE(penMon->at(4).y(), chart_->cell(6, 10).toDouble());
+        QCOMPARE(penMon->at(4).y(), app_->cell(6, 10).toDouble());
         QCOMPARE(DateAt(penMon->at(4).x()), QDate(2001, 1, 5));
 
         const auto* bars = qobject_cast<QAreaSeries*>(chart->series().constFirst());
@@ -79,136 +73,84 @@ private slots:
     // PNG files: EtpChartTest. The ending's case does not matter.
     void rendersAnSvgAndRefusesOtherEndingsAndEmptySheets()
     {
-        ChartOptions options;
-        options.width = 640;
-        options.height = 360;
         std::string error;
-        QVERIFY2(RenderChart(chart_->workbench, file("chart.SVG").toStdString(), options, error), error.c_str());
+        const ChartOptions small{.columns = {}, .rain = true, .width = 640, .height = 360};
+        QVERIFY2(RenderChart(app_->workbench, file("chart.SVG").toStdString(), small, error), error.c_str());
         QVERIFY(ReadBytes(file("chart.SVG")).contains("viewBox=\"0 0 640 360\""));
 
-        QVERIFY(!RenderChart(chart_->workbench, file("chart.jpg").toStdString(), {}, error));
+        QVERIFY(!RenderChart(app_->workbench, file("chart.jpg").toStdString(), {}, error));
         QVERIFY2(error.find(".png or .svg") != std::string::npos, error.c_str());
         QVERIFY(!RenderChart(Workbench(), file("empty.png").toStdString(), {}, error));
         QCOMPARE(error, std::string("no row holds a date in the date column"));
-        ChartOptions nothing;
-        nothing.columns = std::vector<int>{};
-        nothing.rain = false;
-        QVERIFY(!RenderChart(chart_->workbench, file("nothing.png").toStdString(), nothing, error));
+        const ChartOptions nothing{.columns = std::vector<int>{}, .rain = false};
+        QVERIFY(!RenderChart(app_->workbench, file("nothing.png").toStdString(), nothing, error));
         QVERIFY2(error.find("nothing to draw") == 0, error.c_str());
-        QCOMPARE(QDir(chart_->scratch.path()).entryList({QStringLiteral("*.png"), QStringLiteral("*.jpg")}), QStringList());
+        QCOMPARE(QDir(app_->scratch.path()).entryList({QStringLiteral("*.png"), QStringLiteral("*.jpg")}), QStringList());
     }
 
-    // The next opening keeps the choice; the defaults again for the other tests.
-    void ticksInTheListChangeTheLinesAndStay()
+    void ticksInTheListChangeTheLines()
     {
-        QWidget* dialog = chart_->openDialog(QStringLiteral("chart"), QStringLiteral("ChartDialog"));
+        QWidget* dialog = app_->openDialog(QStringLiteral("chart"), QStringLiteral("ChartDialog"));
         auto* list = Child<QListWidget>(dialog, QStringLiteral("ListColumns"));
-        auto* rain = Child<QCheckBox>(dialog, QStringLiteral("CheckRain"));
         QCOMPARE(list->count(), 3);
         list->item(0)->setCheckState(Qt::Unchecked);
         list->item(2)->setCheckState(Qt::Checked);
-        ClickIndicator(rain);
+        ClickIndicator(Child<QCheckBox>(dialog, QStringLiteral("CheckRain")));
         QCOMPARE(Names(*view()->chart()), (QStringList{"Hargr.", "PotRad"}));
-
-        dialog->hide();
-        chart_->triggerAction(QStringLiteral("chart"));
-        QCOMPARE(Names(*view()->chart()), (QStringList{"Hargr.", "PotRad"}));
-        list->item(0)->setCheckState(Qt::Checked);
-        list->item(2)->setCheckState(Qt::Unchecked);
-        ClickIndicator(rain);
-        QCOMPARE(Names(*view()->chart()), (QStringList{"bars:RAIN (mm)", "PenMon", "Hargr."}));
-    }
-
-    void wheelZoomsKeysPanAndResetRestores()
-    {
-        chart_->triggerAction(QStringLiteral("chart"));
-        QChartView* chartView = view();
-        QVERIFY(QTest::qWaitForWindowExposed(chartView->window()));
-        const auto full = DateRange(*chartView->chart());
-
-        const QPointF centre = chartView->viewport()->rect().center();
-        QWheelEvent wheel(centre, chartView->viewport()->mapToGlobal(centre), {}, {0, 120}, Qt::NoButton, Qt::NoModifier,
-                          Qt::NoScrollPhase, false);
-        QApplication::sendEvent(chartView->viewport(), &wheel);
-        const auto zoomed = DateRange(*chartView->chart());
-        QVERIFY(zoomed.first > full.first && zoomed.second < full.second);
-
-        QTest::keyClick(chartView, Qt::Key_Right);
-        const auto panned = DateRange(*chartView->chart());
-        QVERIFY(panned.first > zoomed.first);
-        QVERIFY(qAbs((panned.second - panned.first) - (zoomed.second - zoomed.first)) < 60'000); // same span
-
-        chart_->click(QStringLiteral("CmdResetZoom"), chart_->dialog(QStringLiteral("ChartDialog")));
-        QCOMPARE(DateRange(*chartView->chart()), full);
     }
 
     void exportWritesTheChartAsShown()
     {
-        QWidget* dialog = chart_->openDialog(QStringLiteral("chart"), QStringLiteral("ChartDialog"));
-        chart_->ui.saveFiles.push_back(file("shown.png").toStdString());
-        chart_->click(QStringLiteral("CmdExportPng"), dialog);
-        QVERIFY(chart_->ui.messages.empty());
-        QCOMPARE(chart_->ui.saveInitialNames.back(), std::string("*.png"));
+        QWidget* dialog = app_->openDialog(QStringLiteral("chart"), QStringLiteral("ChartDialog"));
+        app_->ui.saveFiles.push_back(file("shown.png").toStdString());
+        app_->click(QStringLiteral("CmdExportPng"), dialog);
+        QVERIFY(app_->ui.messages.empty());
+        QCOMPARE(app_->ui.saveInitialNames.back(), std::string("*.png"));
         QCOMPARE(QImage(file("shown.png")).size(), view()->chart()->size().toSize());
 
-        chart_->ui.saveFiles.push_back(file("shown.svg").toStdString());
-        chart_->click(QStringLiteral("CmdExportSvg"), dialog);
+        app_->ui.saveFiles.push_back(file("shown.svg").toStdString());
+        app_->click(QStringLiteral("CmdExportSvg"), dialog);
         QVERIFY(ReadBytes(file("shown.svg")).contains("<svg"));
 
-        chart_->ui.saveFiles.push_back(file("nowhere/shown.png").toStdString());
-        chart_->click(QStringLiteral("CmdExportPng"), dialog);
-        QVERIFY2(chart_->lastMessage().startsWith(QStringLiteral("ETP computation|The chart was not exported: the file ")),
-                 qPrintable(chart_->lastMessage()));
+        app_->ui.saveFiles.push_back(file("nowhere/shown.png").toStdString());
+        app_->click(QStringLiteral("CmdExportPng"), dialog);
+        QVERIFY2(app_->lastMessage().startsWith(QStringLiteral("ETP computation|The chart was not exported: the file ")),
+                 qPrintable(app_->lastMessage()));
     }
 
-    // 400 days from 1 January 2001 with PenMon. The dialog stays open while the sheet
-    // changes (rain typed into the grid, say).
+    // The dialog stays open while the sheet changes (rain typed into the grid, say).
     void copySaveAndTheNextOpeningTakeTheSheetAsItIsNow()
     {
-        AppSession app;
-        app.openSample(app.path("days.txt"), 400);
-        app.computeOnly(Method::PenMon);
-        const auto summary = [&app] { return QString::fromStdString(SummaryText(Summarize(app.workbench))); };
-        QWidget* dialog = app.openDialog(QStringLiteral("summary"), QStringLiteral("SummaryDialog"));
+        const auto summary = [this] { return QString::fromStdString(SummaryText(Summarize(app_->workbench))); };
+        QWidget* dialog = app_->openDialog(QStringLiteral("summary"), QStringLiteral("SummaryDialog"));
         const auto shown = [dialog] { return TableText(Child<QTableWidget>(dialog, QStringLiteral("TableSummary"))); };
         const QString before = shown();
         QCOMPARE(before, summary());
 
-        MeteoSheet& sheet = app.workbench.sheet;
+        MeteoSheet& sheet = app_->workbench.sheet;
         const std::string rain(sheet.cellText(20, 9)); // RAIN of 19 January
         sheet.setCellText(20, 9, "123");
         QApplication::clipboard()->clear();
-        app.click(QStringLiteral("CmdCopy"), dialog);
+        app_->click(QStringLiteral("CmdCopy"), dialog);
         QVERIFY(summary() != before);
         QCOMPARE(QApplication::clipboard()->text(), summary());
         QCOMPARE(shown(), summary());
 
         sheet.setCellText(20, 9, rain);
-        const QString path = app.path("summary.txt");
-        app.ui.saveFiles.push_back(path.toStdString());
-        app.click(QStringLiteral("CmdSave"), dialog);
-        QVERIFY(app.ui.messages.empty());
+        const QString path = app_->path("summary.txt");
+        app_->ui.saveFiles.push_back(path.toStdString());
+        app_->click(QStringLiteral("CmdSave"), dialog);
+        QVERIFY(app_->ui.messages.empty());
         QCOMPARE(QString::fromUtf8(ReadBytes(path)), before);
 
         dialog->hide();
         sheet.setCellText(20, 9, "123");
-        QVERIFY(app.openDialog(QStringLiteral("summary"), QStringLiteral("SummaryDialog")) == dialog);
+        QVERIFY(app_->openDialog(QStringLiteral("summary"), QStringLiteral("SummaryDialog")) == dialog);
         QCOMPARE(shown(), summary());
-    }
-
-    void withoutDatesThereIsNothingToSum()
-    {
-        AppSession empty;
-        QWidget* dialog = empty.openDialog(QStringLiteral("summary"), QStringLiteral("SummaryDialog"));
-        QCOMPARE(Child<QTableWidget>(dialog, QStringLiteral("TableSummary"))->rowCount(), 0);
-        QVERIFY(Child<QLabel>(dialog, QStringLiteral("LabelSummary"))->text().startsWith(QStringLiteral("No row holds a date")));
-        for (const char* button : {"CmdCopy", "CmdSave"})
-            QVERIFY(!Child<QPushButton>(dialog, QString::fromLatin1(button))->isEnabled());
     }
 
     void checkShowsTheReportOfTheSheetAtEachOpening()
     {
-        fresh(60);
         const auto shown = [](const QWidget* dialog) {
             return TableText(Child<QTableWidget>(dialog, QStringLiteral("TableFindings"))) +
                    Child<QLabel>(dialog, QStringLiteral("LabelCheck"))->text().section(QLatin1Char('.'), 0, 0) + '\n';
@@ -239,7 +181,6 @@ private slots:
 
     void checkLineClickedSelectsItsCellsInTheGrid()
     {
-        fresh(60);
         QFETCH(QString, line);
         QFETCH(QList<QPoint>, selected);
         app_->setCell(7, 2, QStringLiteral("150")); // T min above T max
@@ -261,17 +202,10 @@ private slots:
     }
 
 private:
-    QChartView* view() const { return Child<QChartView>(chart_->dialog(QStringLiteral("ChartDialog")), QStringLiteral("ChartView1")); }
-    QString file(const char* name) const { return chart_->path(name); }
+    QChartView* view() const { return Child<QChartView>(app_->dialog(QStringLiteral("ChartDialog")), QStringLiteral("ChartView1")); }
+    QString file(const char* name) const { return app_->path(name); }
 
-    std::unique_ptr<AppSession> chart_; // for the chart tests
     QWidget* openCheck() { return app_->openDialog(QStringLiteral("checkdata"), QStringLiteral("DataCheckDialog")); }
-    // A fresh session over that many days from 1 January 2001 at 45° N.
-    void fresh(int days)
-    {
-        app_ = std::make_unique<AppSession>();
-        app_->openSample(app_->path("days.txt"), days);
-    }
     std::unique_ptr<AppSession> app_;
 };
 

@@ -25,8 +25,7 @@ std::string Day(const std::string& date, const std::string& tmin = "12", const s
 std::string Repeat(const std::string& piece, int times)
 {
     std::string text;
-    text.reserve(piece.size() * static_cast<size_t>(times));
-    for (int i = 0; i < times; ++i) text += piece;
+    while (times-- > 0) text += piece;
     return text;
 }
 

@@ -134,17 +134,6 @@ TEST(RunBatch, RealStationMatchesThePublishedReferenceTotal)
     EXPECT_NEAR(total, 1371.7, 0.03 * 1371.7);
 }
 
-// --sheet picks the sheet of a workbook: the same saved sheet as from its text twin.
-TEST(RunBatch, SecondSheetOfAWorkbookSavesAsItsTextTwin)
-{
-    TempDir dir;
-    const auto run = Etp({ETP_TEST_DATA_DIR "/xls/weather.xls", "--sheet", "2", "-o", dir.file("from-workbook.txt")});
-    ASSERT_EQ(run.status, 0) << run.err;
-    EXPECT_EQ(run.err, "Import complete.\n");
-    ASSERT_EQ(Etp({ETP_TEST_DATA_DIR "/xls/weather-sheet2.txt", "-o", dir.file("from-text.txt")}).status, 0);
-    EXPECT_EQ(ReadFile(dir.file("from-workbook.txt")), ReadFile(dir.file("from-text.txt")));
-}
-
 // Irrigation runs after Compute and before the model files, the summary, the chart and
 // the sheet are written; every application is listed on standard output.
 TEST(RunBatch, IrrigationReachesTheFilesMadeAfterIt)
@@ -197,14 +186,6 @@ TEST(RunBatch, CheckPrintsTheTableAndStrictStopsWithThree)
     run = Etp({input, "--lat", "45", "--check", "--strict", "--method", "PenMon", "-o", output});
     EXPECT_EQ(run.status, 3);
     EXPECT_FALSE(std::filesystem::exists(output));
-}
-
-TEST(SampleStation, GeneratorWritesTheBundledFileAgain)
-{
-    TempDir dir;
-    const auto path = dir.file("station.txt");
-    ASSERT_EQ(std::system((std::string(ETP_MAKE_SAMPLE) + " " + path).c_str()), 0);
-    EXPECT_EQ(ReadFile(path), ReadFile(ETP_SOURCE_DIR "/samples/station.txt"));
 }
 
 } // namespace etp
