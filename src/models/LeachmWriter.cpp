@@ -48,7 +48,10 @@ std::string LeachmRainText(const MeteoSheet& sheet, const ColumnMap& columns, in
     const int dateColumn = columns.column(ColumnBox::Date);
     const double firstYear = ReadDateByPosition(sheet.cellText(2, dateColumn)).year;
     const NumberPattern twoDigits("00"), dayNumber("000000"), millimetres("000.0");
+    // Room for a line on every day: only the part the rainy days fill is ever touched.
+    const std::size_t lineBytes = 14 + 3 + 2 * (kGap.size() + 5) + kGap.size() + concentrations.size();
     std::string text;
+    text.reserve(static_cast<std::size_t>(std::max(last - 1, 0)) * lineBytes + 64);
     long rainyDays = 0;
     for (int r = 2; r <= last; ++r) {
         const double rain = FiniteCellValue(sheet, r, rainColumn); // [mm]

@@ -1,5 +1,6 @@
 #include "models/MacroWriter.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "models/FixedWidth.h"
@@ -14,8 +15,10 @@ std::string MacroDailyText(const MeteoSheet& sheet, const ColumnMap& columns, in
     const int last = LastDataRow(sheet, columns);
     const int dateColumn = columns.column(ColumnBox::Date);
     const NumberPattern twoDigits("00"), millimetres("000.0");
+    // Every line is 'yymmdd', two blanks, 000.0, four blanks and the line end.
+    constexpr std::size_t kLineBytes = 8 + 2 + 5 + 4 + kLineEnd.size();
     std::string text;
-    text.reserve(static_cast<std::size_t>(last) * 20);
+    text.reserve(static_cast<std::size_t>(std::max(last - 1, 0)) * kLineBytes);
     for (int r = 2; r <= last; ++r) {
         const PositionalDate date = ReadDateByPosition(sheet.cellText(r, dateColumn));
         text += '\'';
