@@ -1,6 +1,7 @@
 #include "sheet/TextImport.h"
 
 #include <algorithm>
+#include <cctype>
 #include <span>
 #include <vector>
 
@@ -8,41 +9,201 @@ namespace etp {
 
 namespace {
 
-// The fields of one line, split at TAB: one more than the line has TABs.
-void SplitAtTabs(std::string_view line, std::vector<std::string_view>& fields)
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+// How far a text file is searched for the NUL bytes that betray a binary file.
+constexpr std::size_t kTextCheckBytes = 64 * 1024;
+
+std::string_view WithoutByteOrderMark(std::string_view bytes)
 {
-    fields.clear();
-    std::size_t start = 0;
-    for (std::size_t i = 0; i < line.size(); ++i)
-        if (line[i] == '\t') {
-            fields.push_back(line.substr(start, i - start));
-            start = i + 1;
+    return bytes.starts_with(kByteOrderMark) ? bytes.substr(kByteOrderMark.size()) : bytes;
+}
+
+bool IsLineEnd(char c) { return c == '\r' || c == '\n'; }
+
+// Where the line from `at` ends: its CR or LF, or the end of the bytes.
+std::size_t LineEnd(std::string_view bytes, std::size_t at)
+{
+    while (at < bytes.size() && !IsLineEnd(bytes[at])) ++at;
+    return at;
+}
+
+// Past the line end at `at`; CR LF is one line end.
+std::size_t PastLineEnd(std::string_view bytes, std::size_t at)
+{
+    if (at >= bytes.size()) return at;
+    return at + (bytes[at] == '\r' && at + 1 < bytes.size() && bytes[at + 1] == '\n' ? 2 : 1);
+}
+
+// TAB when the first line holds one; otherwise ";" or ",", the one the first line uses
+// more (";" on a tie); TAB again for a first line of neither (a single column).
+char Separator(std::string_view bytes)
+{
+    const std::string_view first = bytes.substr(0, LineEnd(bytes, 0));
+    if (first.find('\t') != std::string_view::npos) return '\t';
+    const auto semicolons = std::count(first.begin(), first.end(), ';');
+    const auto commas = std::count(first.begin(), first.end(), ',');
+    if (semicolons == 0 && commas == 0) return '\t';
+    return semicolons >= commas ? ';' : ',';
+}
+
+// The records of a CSV file, one at a time. A field that starts with a double quote runs
+// to the next lone quote and may hold the separator and line breaks; a doubled quote in
+// it stands for one. A quote inside an unquoted field is an ordinary character.
+class CsvRecords {
+public:
+    CsvRecords(std::string_view bytes, char separator) : bytes_(bytes), separator_(separator) {}
+
+    bool atEnd() const { return at_ >= bytes_.size(); }
+    // The line an unclosed quote opened on, once next() has answered false.
+    int openQuoteLine() const { return openQuoteLine_; }
+
+    // The next record's fields, back to back in `text`, field k ending at ends[k]. False
+    // when a quote is never closed (the record then runs to the end of the bytes).
+    bool next(std::string& text, std::vector<std::size_t>& ends)
+    {
+        text.clear();
+        ends.clear();
+        bool fieldStart = true;
+        bool quoted = false;
+        while (at_ < bytes_.size()) {
+            const char c = bytes_[at_];
+            if (quoted) {
+                if (c == '"' && at_ + 1 < bytes_.size() && bytes_[at_ + 1] == '"') {
+                    text += '"';
+                    at_ += 2;
+                    continue;
+                }
+                if (c == '"') {
+                    quoted = false;
+                } else {
+                    if (c == '\n' || (c == '\r' && !(at_ + 1 < bytes_.size() && bytes_[at_ + 1] == '\n'))) ++line_;
+                    text += c;
+                }
+                ++at_;
+                continue;
+            }
+            if (IsLineEnd(c)) break;
+            if (c == '"' && fieldStart) {
+                quoted = true;
+                openQuoteLine_ = line_;
+            } else if (c == separator_) {
+                ends.push_back(text.size());
+                fieldStart = true;
+                ++at_;
+                continue;
+            } else {
+                text += c;
+            }
+            fieldStart = false;
+            ++at_;
         }
-    fields.push_back(line.substr(start));
+        ends.push_back(text.size());
+        at_ = PastLineEnd(bytes_, at_);
+        ++line_;
+        return !quoted;
+    }
+
+private:
+    std::string_view bytes_;
+    char separator_;
+    std::size_t at_ = 0;
+    int line_ = 1;
+    int openQuoteLine_ = 0;
+};
+
+// A number written with a decimal comma: an optional sign, digits on at least one side
+// of the one comma, nothing else.
+bool HasDecimalComma(std::string_view field)
+{
+    if (field.starts_with('-') || field.starts_with('+')) field.remove_prefix(1);
+    const std::size_t comma = field.find(',');
+    if (comma == std::string_view::npos || field.size() < 2) return false;
+    for (std::size_t i = 0; i < field.size(); ++i)
+        if (i != comma && !std::isdigit(static_cast<unsigned char>(field[i]))) return false;
+    return true;
+}
+
+// The fields of one line into one row: the first 100 kept, the others counted.
+void StoreRow(MeteoSheet& sheet, TextImportReport& report, std::span<const std::string_view> fields)
+{
+    ++report.lines;
+    const std::size_t kept = std::min(fields.size(), static_cast<std::size_t>(MeteoSheet::kMaxColumns));
+    const auto dropped = std::count_if(fields.begin() + static_cast<std::ptrdiff_t>(kept), fields.end(),
+                                       [](std::string_view field) { return !field.empty(); });
+    if (dropped > 0) {
+        report.droppedFields += static_cast<int>(dropped);
+        ++report.linesWithDroppedFields;
+    }
+    sheet.setCells(report.lines, 1, fields.first(kept));
+}
+
+void ReadTabLines(MeteoSheet& sheet, std::string_view bytes, TextImportReport& report)
+{
+    std::vector<std::string_view> fields;
+    for (std::size_t start = 0; start < bytes.size();) {
+        fields.clear();
+        std::size_t i = start;
+        for (; i < bytes.size() && !IsLineEnd(bytes[i]); ++i)
+            if (bytes[i] == '\t') {
+                fields.push_back(bytes.substr(start, i - start));
+                start = i + 1;
+            }
+        fields.push_back(bytes.substr(start, i - start));
+        StoreRow(sheet, report, fields);
+        start = PastLineEnd(bytes, i);
+    }
+}
+
+void ReadCsvRecords(MeteoSheet& sheet, std::string_view bytes, char separator, TextImportReport& report)
+{
+    CsvRecords records(bytes, separator);
+    std::string text;
+    std::vector<std::size_t> ends;
+    std::vector<std::string_view> fields;
+    while (!records.atEnd()) {
+        records.next(text, ends);
+        fields.clear();
+        std::size_t begin = 0;
+        for (const std::size_t end : ends) {
+            const std::string_view field = std::string_view(text).substr(begin, end - begin);
+            if (separator == ';' && HasDecimalComma(field)) {
+                text[begin + field.find(',')] = '.';
+                ++report.decimalCommas;
+            }
+            fields.push_back(field);
+            begin = end;
+        }
+        StoreRow(sheet, report, fields);
+    }
 }
 
 } // namespace
 
+std::optional<std::string> TextImportProblem(std::string_view bytes)
+{
+    if (bytes.empty()) return "it is empty";
+    if (bytes.substr(0, kTextCheckBytes).find('\0') != std::string_view::npos) return "it is not a text file";
+    const std::string_view text = WithoutByteOrderMark(bytes);
+    const char separator = Separator(text);
+    if (separator == '\t') return std::nullopt;
+    CsvRecords records(text, separator);
+    std::string fields;
+    std::vector<std::size_t> ends;
+    while (!records.atEnd())
+        if (!records.next(fields, ends))
+            return "the quote opened in line " + std::to_string(records.openQuoteLine()) + " is never closed";
+    return std::nullopt;
+}
+
 TextImportReport ReadTextLines(MeteoSheet& sheet, std::string_view bytes)
 {
     TextImportReport report;
-    std::vector<std::string_view> fields;
-    std::size_t start = 0;
-    while (start < bytes.size()) {
-        const std::size_t end = std::min(bytes.find('\r', start), bytes.size());
-        SplitAtTabs(bytes.substr(start, end - start), fields);
-        ++report.lines;
-        const std::size_t kept = std::min(fields.size(), static_cast<std::size_t>(MeteoSheet::kMaxColumns));
-        const auto dropped = std::count_if(fields.begin() + static_cast<std::ptrdiff_t>(kept), fields.end(),
-                                           [](std::string_view field) { return !field.empty(); });
-        if (dropped > 0) {
-            report.droppedFields += static_cast<int>(dropped);
-            ++report.linesWithDroppedFields;
-        }
-        sheet.setCells(report.lines, 1, std::span(fields).first(kept));
-        start = end + 1; // past the CR
-        if (start < bytes.size() && bytes[start] == '\n') ++start;
-    }
+    const std::string_view text = WithoutByteOrderMark(bytes);
+    const char separator = Separator(text);
+    if (separator == '\t')
+        ReadTabLines(sheet, text, report);
+    else
+        ReadCsvRecords(sheet, text, separator, report);
     if (report.lines > sheet.rowCount()) sheet.growRows(report.lines);
     return report;
 }

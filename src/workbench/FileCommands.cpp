@@ -19,7 +19,13 @@ void ClearSheet(MeteoSheet& sheet) { sheet.clear(); }
 bool ImportText(Workbench& workbench, const std::string& name, UserInterface& ui)
 {
     std::string reason;
-    const auto file = FileBytes::open(name, reason);
+    auto file = FileBytes::open(name, reason);
+    if (file) {
+        if (auto problem = TextImportProblem(file->bytes())) {
+            reason = std::move(*problem);
+            file.reset();
+        }
+    }
     if (!file) {
         // Nothing is cleared: the sheet keeps what it held.
         ui.message("The file " + name + " cannot be read: " + reason + ".", kApplicationTitle, Icon::Critical);
@@ -36,6 +42,12 @@ bool ImportText(Workbench& workbench, const std::string& name, UserInterface& ui
                        std::to_string(MeteoSheet::kMaxColumns) + " in " + std::to_string(report.linesWithDroppedFields) +
                        " lines were not imported.",
                    kApplicationTitle, Icon::Exclamation);
+    if (report.decimalCommas > 0)
+        ui.message(report.decimalCommas == 1
+                       ? std::string("1 number written with a decimal comma was stored with a decimal point.")
+                       : std::to_string(report.decimalCommas) +
+                             " numbers written with a decimal comma were stored with a decimal point.",
+                   kApplicationTitle, Icon::Information);
     return true;
 }
 

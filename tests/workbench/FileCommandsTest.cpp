@@ -47,10 +47,14 @@ TEST_F(FileCommandsTest, OpenReadsATextFileAndTheNameDecidesWhetherItIsAWorkbook
                                "Invalid File Type or Locked|File is not an Excel file or is locked and cannot be imported."}));
     EXPECT_EQ(workbench.sheet.cellText(1, 1), "");
     EXPECT_EQ(ui.pointer(), Pointer::Normal);
+
+    EXPECT_TRUE(open(dir.write("station.csv", "DATE;TMIN\n01/01/95;-1,5\n02/01/95;2,25\n")));
+    EXPECT_EQ(workbench.sheet.cellText(3, 2), "2.25");
+    EXPECT_EQ(ui.messages.back(), "ETP computation|2 numbers written with a decimal comma were stored with a decimal point.");
 }
 
 // Nothing opened costs the person the sheet: the dialog's pattern quietly, a missing file with
-// a message, and a folder (which exists but cannot be read).
+// a message, a folder (which exists but cannot be read) and a CSV file whose quote never closes.
 TEST_F(FileCommandsTest, OpenThatReadsNothingKeepsTheSheet)
 {
     workbench.sheet.setCellText(1, 1, "kept");
@@ -62,6 +66,9 @@ TEST_F(FileCommandsTest, OpenThatReadsNothingKeepsTheSheet)
     std::filesystem::create_directory(dir.file("folder"));
     EXPECT_FALSE(open(dir.file("folder")));
     EXPECT_NE(ui.messages.at(1).find("cannot be read"), std::string::npos);
+    const auto quote = dir.write("quote.csv", "DATE,T\n\"01/01/95,3\n");
+    EXPECT_FALSE(open(quote));
+    EXPECT_EQ(ui.messages.at(2), "ETP computation|The file " + quote + " cannot be read: the quote opened in line 2 is never closed.");
     EXPECT_EQ(workbench.sheet.cellText(1, 1), "kept");
 }
 
