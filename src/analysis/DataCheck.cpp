@@ -129,7 +129,6 @@ DataCheckReport CheckData(const Workbench& workbench)
             findings.add("Date", "not a date", r);
             continue;
         }
-        if (dateText.size() > 8) findings.add("Date", "four-digit year: the model files read two digits", r);
         const long day = SerialDay(*date);
         if (previousDay) {
             if (day == *previousDay)

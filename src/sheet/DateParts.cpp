@@ -35,19 +35,23 @@ std::optional<CalendarDate> DateParts(std::string_view text)
     while (end > begin && (text[end - 1] == ' ' || text[end - 1] == '\t' || text[end - 1] == '\r')) --end;
     text = text.substr(begin, end - begin);
 
+    // Year first (2020-01-31) when the text opens with four digits, day first otherwise.
     std::size_t i = 0;
     std::size_t digits = 0;
-    const int day = ReadNumber(text, i, 2, digits);
-    if (day < 0 || i >= text.size()) return std::nullopt;
+    const int first = ReadNumber(text, i, 4, digits);
+    const bool yearFirst = digits == 4;
+    if (first < 0 || (!yearFirst && digits > 2) || i >= text.size()) return std::nullopt;
     const char separator = text[i];
     if (separator != '/' && separator != '-' && separator != '.') return std::nullopt;
     ++i;
     const int month = ReadNumber(text, i, 2, digits);
     if (month < 0 || i >= text.size() || text[i] != separator) return std::nullopt;
     ++i;
-    int year = ReadNumber(text, i, 4, digits);
-    if (year < 0 || i != text.size() || digits == 3 || digits == 1) return std::nullopt;
-    if (digits == 2) year += year < 30 ? 2000 : 1900;
+    const int last = ReadNumber(text, i, yearFirst ? 2 : 4, digits);
+    if (last < 0 || i != text.size() || (!yearFirst && (digits == 3 || digits == 1))) return std::nullopt;
+    const int day = yearFirst ? last : first;
+    int year = yearFirst ? first : last;
+    if (!yearFirst && digits == 2) year += year < 30 ? 2000 : 1900;
 
     if (month < 1 || month > 12 || day < 1 || day > DaysInMonth(month, year)) return std::nullopt;
     return CalendarDate{day, month, year};

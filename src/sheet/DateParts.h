@@ -10,9 +10,10 @@ struct CalendarDate {
     int Year = 0;
 };
 
-// The date of a date cell, written day, month, year and separated by "/" (also "-"
-// or "."), for example 05/03/98 or 5/3/1998. Two-digit years 00-29 are 2000-2029,
-// 30-99 are 1930-1999. Empty when the text is not a calendar date (31/02/95 is not).
+// The date of a date cell, written day, month, year (05/03/98, 5/3/1998) or year, month,
+// day with a four-digit year (1998-03-05), separated by "/", "-" or ".". Two-digit years
+// 00-29 are 2000-2029, 30-99 are 1930-1999. Empty when the text is not a calendar date
+// (31/02/95 is not).
 std::optional<CalendarDate> DateParts(std::string_view text);
 
 } // namespace etp

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "sheet/DateParts.h"
 #include "sheet/NumericValue.h"
 
 namespace etp {
@@ -17,6 +18,8 @@ std::string_view Characters(std::string_view text, std::size_t first, std::size_
 
 PositionalDate ReadDateByPosition(std::string_view text)
 {
+    if (const auto date = DateParts(text))
+        return {static_cast<double>(date->Day), static_cast<double>(date->Month), static_cast<double>(date->Year % 100)};
     return {NumericValue(Characters(text, 0, 2)), NumericValue(Characters(text, 3, 2)),
             NumericValue(Characters(text, 6, 2))};
 }

@@ -1,7 +1,9 @@
 #pragma once
-// Dates as the model files and the irrigation schedulers read them: by character
-// position, day = characters 1-2, month = 4-5, two-digit year = 7-8, each through
-// NumericValue. So "05/03/98" is 5 March 98, and "6/7/95" is day 6 of month 0.
+// Dates as the model files and the irrigation schedulers read them, with a two-digit
+// year: a date DateParts reads gives its day, month and year modulo 100 ("05/03/98",
+// "5/3/1998" and "1998-03-05" are all 5 March 98). Any other text is read by character
+// position, day = characters 1-2, month = 4-5, year = 7-8, each through NumericValue,
+// so "31/02/95" is day 31 of month 2 of 95 and an empty cell is day 0 of month 0.
 #include <optional>
 #include <string_view>
 

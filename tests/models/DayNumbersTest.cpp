@@ -16,8 +16,8 @@ TEST(DayNumber, CountsFromTheFirstYearInYearsOf365Days)
     const std::tuple<const char*, double, std::optional<int>> cases[] = {
         {"15/03/95", 95, 74},  {"01/01/95", 95, 1},    {"31/12/95", 95, 365},  {"01/01/96", 95, 366},
         {"29/02/96", 95, 425}, {"01/03/96", 95, 425},  // no leap day: both are day 60 of 1996
-        {"5/3/95", 95, 5 - 95 * 365},                  // month 0, year 0: characters 7-8 do not exist
-        {"05/03/1995", 19, 64},                        // a four-digit year reads as 19
+        {"5/3/95", 95, 64}, {"1995-03-05", 95, 64},    // any date form: the year modulo 100
+        {"05/03/2018", 17, 365 + 64},
         {"01/01/00", 99, 1 - 99 * 365},                // from 99 to 00 the numbers turn negative
         {"01/13/95", 95, std::nullopt},
     };

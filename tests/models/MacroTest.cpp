@@ -23,10 +23,13 @@ std::string DailyFile(const std::vector<Day>& days, int column = kRain)
 
 } // namespace
 
-// 15 and 16 March 1995 with 12.4 and 3.2 mm.
+// 15 and 16 March 1995 with 12.4 and 3.2 mm; four-digit and year-first dates write the
+// same two-digit years.
 TEST(MacroDailyText, Example)
 {
     EXPECT_EQ(DailyFile({{"15/03/95", "", "", "", "12.4", ""}, {"16/03/95", "", "", "", "3.2", ""}}), testing::Golden("macro_two_days.rn"));
+    EXPECT_EQ(DailyFile({{"15/03/1995", "", "", "", "12.4", ""}, {"1995-03-16", "", "", "", "3.2", ""}}), testing::Golden("macro_two_days.rn"));
+    EXPECT_EQ(DailyFile({{"01/01/2018", "", "", "", "1", ""}}), "'180101'    1.0    \r\n");
 }
 
 TEST(MacroDailyText, EveryDayOfTheSeriesInYearMonthDayOrder)

@@ -13,7 +13,8 @@ namespace etp {
 TEST(ReadDateByPosition, DayMonthYearByCharacters)
 {
     const std::pair<const char*, std::tuple<int, int, int>> cases[] = {
-        {"05/03/98", {5, 3, 98}}, {"6/7/95", {6, 0, 0}}, {"05/03/1998", {5, 3, 19}}, {"", {0, 0, 0}}};
+        {"05/03/98", {5, 3, 98}}, {"6/7/95", {6, 7, 95}}, {"05/03/1998", {5, 3, 98}}, {"1998-03-05", {5, 3, 98}},
+        {"31/02/95", {31, 2, 95}}, {"", {0, 0, 0}}}; // the last two are no dates: read by position
     for (const auto& [text, expected] : cases) {
         const PositionalDate date = ReadDateByPosition(text);
         EXPECT_EQ(std::make_tuple(date.day, date.month, date.year), expected) << text;
