@@ -58,7 +58,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     etp::MeteoSheet sheet;
     etp::ReadTextLines(sheet, bytes);
     etp::ColumnMap columns;
-    etp::AutoFind(sheet, columns, units);
+    etp::AutoFind(sheet, {}, columns, units);
 
     const int used = etp::UsedColumnCount(sheet);
     for (const etp::ColumnBox box : etp::kAllColumnBoxes) {
@@ -77,7 +77,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     etp::ColumnMap lowerColumns;
     etp::UnitSelection lowerUnits;
     lowerUnits.index = {data[0] % 4, data[0] / 4 % 2, data[0] / 8 % 2};
-    etp::AutoFind(lower, lowerColumns, lowerUnits);
+    etp::AutoFind(lower, {}, lowerColumns, lowerUnits);
     if (lowerColumns.text != columns.text || lowerUnits.index != units.index) etp::fuzz::Fail("title case changed the result");
     return 0;
 }

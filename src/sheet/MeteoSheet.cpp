@@ -105,7 +105,7 @@ void MeteoSheet::appendRowText(int row, int columns, std::string& out) const
         const std::size_t start = out.size();
         out += columns_[c].cell(r);
         std::replace_if(out.begin() + static_cast<std::ptrdiff_t>(start), out.end(),
-                        [](char ch) { return ch == '\t' || ch == '\r'; }, ' ');
+                        [](char ch) { return ch == '\t' || ch == '\r' || ch == '\n'; }, ' ');
     }
 }
 

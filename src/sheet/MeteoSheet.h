@@ -56,8 +56,8 @@ public:
     // Last non-empty column of one row, 0 when the row is empty.
     int lastNonEmptyColumn(int row) const;
 
-    // Appends cells 1 to `columns` of a row with a TAB between them, each TAB or CR inside
-    // a cell as a blank: a line of the saved text file, without its line end.
+    // Appends cells 1 to `columns` of a row with a TAB between them, each TAB, CR or LF
+    // inside a cell as a blank: a line of the saved text file, without its line end.
     void appendRowText(int row, int columns, std::string& out) const;
 
 private:

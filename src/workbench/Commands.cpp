@@ -1,5 +1,6 @@
 #include "workbench/Commands.h"
 
+#include "et/MethodTable.h"
 #include "sheet/AutoFind.h"
 #include "sheet/DecimalText.h"
 #include "sheet/NumericValue.h"
@@ -9,7 +10,7 @@ namespace etp {
 void TryAutoFinding(Workbench& workbench, UserInterface& ui)
 {
     auto busy = ui.busy(Pointer::Busy);
-    AutoFind(workbench.sheet, workbench.columns, workbench.units);
+    AutoFind(workbench.sheet, kResultLabels, workbench.columns, workbench.units);
 }
 
 std::string NumberText(double value)

@@ -18,8 +18,9 @@ struct AutoFound {
 
 AutoFound AutoFindOn(const MeteoSheet& sheet, UnitSelection units = {})
 {
+    static constexpr std::string_view kResults[] = {"PFAOrad", "PotRad"};
     AutoFound found{ColumnMap{}, units};
-    AutoFind(sheet, found.columns, found.units);
+    AutoFind(sheet, kResults, found.columns, found.units);
     return found;
 }
 
@@ -45,6 +46,9 @@ TEST(AutoFind, TitlesToBoxes)
     const auto rightmost = AutoFindOn(Titles("DATE\tTMIN\t\t\t\t\t\tELIOFANIA\tTMIN2\tX"));
     EXPECT_EQ(rightmost.columns.text[ColumnBox::Tmin], "9");
     EXPECT_EQ(rightmost.columns.text[ColumnBox::Sunshine], "8");
+    // A saved sheet's result columns ("PFAOrad", "PotRad" hold RAD) are never inputs.
+    EXPECT_EQ(AutoFindOn(Titles("DATE\tRAD\tPFAOrad\tPotRad")).columns.text[ColumnBox::Radiation], "2");
+    EXPECT_EQ(AutoFindOn(Titles("DATE\tPotRad")).columns.text[ColumnBox::Radiation], "?");
 }
 
 // The unit follows the largest value; 50.1 as a float is 50.099998..., and only a maximum

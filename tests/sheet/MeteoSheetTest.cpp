@@ -40,8 +40,9 @@ TEST(MeteoSheet, BoundsGrowthAndClear)
     EXPECT_EQ(sheet.rowCount(), 40000);
 }
 
-// The saved line of a row: its cells joined by TAB, a TAB or CR inside a cell written as
-// a blank (a LF stays), as many fields as asked for.
+// The saved line of a row: its cells joined by TAB, a TAB, CR or LF inside a cell written
+// as a blank (each would end or split the line when the file is read again), as many
+// fields as asked for.
 TEST(MeteoSheet, AppendRowTextJoinsTheCellsOfTheSavedLine)
 {
     MeteoSheet sheet;
@@ -49,7 +50,7 @@ TEST(MeteoSheet, AppendRowTextJoinsTheCellsOfTheSavedLine)
     sheet.setCellText(2, 6, "a\tb\rc\nd");
     std::string line = "x";
     sheet.appendRowText(2, 7, line);
-    EXPECT_EQ(line, "x01/07/19\t12.5\t\t30\t\ta b c\nd\t");
+    EXPECT_EQ(line, "x01/07/19\t12.5\t\t30\t\ta b c d\t");
 }
 
 // The cheap guard for the column-by-column store: cells set one by one, in any order,
