@@ -61,7 +61,6 @@ std::string SheetPrompt(const std::vector<std::string>& names)
 
 bool ImportWorkbook(Workbench& workbench, const std::string& name, UserInterface& ui)
 {
-    ClearSheet(workbench.sheet);
     auto busy = ui.busy(Pointer::BusyArrow);
     WorkbookReader& reader = *workbench.workbookReader;
     if (!reader.isWorkbook(name)) {
@@ -84,7 +83,11 @@ bool ImportWorkbook(Workbench& workbench, const std::string& name, UserInterface
         index = std::max(NumericValue(*answer) - 1, 0.0);
     }
     index = std::nearbyint(std::min(index, 1e9));
+    // The sheet is emptied only now, and a failed import puts back what it held.
+    MeteoSheet previous = workbench.sheet;
+    ClearSheet(workbench.sheet);
     if (!reader.importSheet(name, static_cast<int>(index), workbench.sheet)) {
+        workbench.sheet = std::move(previous);
         ui.message(kImportFailedMessage, kImportTitle);
         return false;
     }
@@ -133,9 +136,11 @@ bool OpenFile(Workbench& workbench, UserInterface& ui)
         ui.message(kNoSuchFileMessage, kApplicationTitle);
         return false;
     }
-    workbench.statusPanels[0] = "working file: " + *name;
-    if (name->find(".xls") != std::string::npos) return ImportWorkbook(workbench, *name, ui);
-    return ImportText(workbench, *name, ui);
+    // A file that cannot be opened leaves the sheet and the working file as they were.
+    const bool opened = name->find(".xls") != std::string::npos ? ImportWorkbook(workbench, *name, ui)
+                                                                : ImportText(workbench, *name, ui);
+    if (opened) workbench.statusPanels[0] = "working file: " + *name;
+    return opened;
 }
 
 std::string SheetAsText(const MeteoSheet& sheet)

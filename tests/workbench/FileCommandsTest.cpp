@@ -42,10 +42,12 @@ TEST_F(FileCommandsTest, OpenReadsATextFileAndTheNameDecidesWhetherItIsAWorkbook
     EXPECT_TRUE(ui.messages.empty());
     EXPECT_EQ(ui.pointers, (std::vector<Pointer>{Pointer::BusyArrow, Pointer::Normal}));
 
+    // A workbook that cannot be opened keeps the sheet and the working file.
     EXPECT_FALSE(open(dir.write("data.xls", "DATE\r\n")));
     EXPECT_EQ(ui.messages, (std::vector<std::string>{
                                "Invalid File Type or Locked|File is not an Excel file or is locked and cannot be imported."}));
-    EXPECT_EQ(workbench.sheet.cellText(1, 1), "");
+    EXPECT_EQ(workbench.sheet.cellText(2, 2), "3");
+    EXPECT_EQ(workbench.statusPanels[0], "working file: " + path);
     EXPECT_EQ(ui.pointer(), Pointer::Normal);
 
     EXPECT_TRUE(open(dir.write("station.csv", "DATE;TMIN\n01/01/95;-1,5\n02/01/95;2,25\n")));

@@ -53,7 +53,7 @@ TEST_F(OpenWorkbookTest, ThePromptListsTheSheetsAndTheAnswerBecomesAnIndex)
     EXPECT_EQ(cell(2, 1), "01/01/00");
 }
 
-// An answer that imports nothing leaves an empty sheet: cancelled quietly, no
+// An answer that imports nothing leaves the sheet as it was: cancelled quietly, no
 // number or a sheet past the last with a message. Columns beyond 100 are dropped and reported.
 TEST_F(OpenWorkbookTest, AnAnswerThatImportsNothingAndDroppedColumns)
 {
@@ -66,7 +66,8 @@ TEST_F(OpenWorkbookTest, AnAnswerThatImportsNothingAndDroppedColumns)
     ASSERT_EQ(ui.messages.size(), 2u);
     EXPECT_NE(ui.messages[0].find("is not a number: \"two\""), std::string::npos);
     EXPECT_EQ(ui.messages[1], "Result|Import did not succeed.");
-    EXPECT_EQ(workbench.sheet.lastNonEmptyRow(), 0);
+    EXPECT_EQ(workbench.sheet.cellText(1, 1), "old");
+    EXPECT_EQ(workbench.sheet.lastNonEmptyRow(), 1);
     EXPECT_EQ(workbench.sheet.caption(21), ""); // no renumbering
 
     EXPECT_TRUE(open(kWeather, "5"));
