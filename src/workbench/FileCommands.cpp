@@ -59,17 +59,23 @@ std::string SheetPrompt(const std::vector<std::string>& names)
     return prompt;
 }
 
+// A workbook message with the reader's reason, when it gave one, on a line of its own.
+std::string WithReason(const char* message, const std::string& reason)
+{
+    return reason.empty() ? std::string(message) : std::string(message) + "\rReason: " + reason + ".";
+}
+
 bool ImportWorkbook(Workbench& workbench, const std::string& name, UserInterface& ui)
 {
     auto busy = ui.busy(Pointer::BusyArrow);
     WorkbookReader& reader = *workbench.workbookReader;
     if (!reader.isWorkbook(name)) {
-        ui.message(kNotAWorkbookMessage, kNotAWorkbookTitle);
+        ui.message(WithReason(kNotAWorkbookMessage, reader.failure()), kNotAWorkbookTitle);
         return false;
     }
     const auto names = reader.sheetNames(name);
     if (!names) {
-        ui.message(kNoSheetNamesMessage, kImportTitle);
+        ui.message(WithReason(kNoSheetNamesMessage, reader.failure()), kImportTitle);
         return false;
     }
     double index = 0;
@@ -88,7 +94,7 @@ bool ImportWorkbook(Workbench& workbench, const std::string& name, UserInterface
     ClearSheet(workbench.sheet);
     if (!reader.importSheet(name, static_cast<int>(index), workbench.sheet)) {
         workbench.sheet = std::move(previous);
-        ui.message(kImportFailedMessage, kImportTitle);
+        ui.message(WithReason(kImportFailedMessage, reader.failure()), kImportTitle);
         return false;
     }
     ui.message(kImportCompleteMessage, kImportTitle);

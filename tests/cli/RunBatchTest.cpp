@@ -93,7 +93,7 @@ TEST(RunBatch, MessagesAndTheirStatus)
          "Your meteorological station is at 0° degrees and at 0 m above sea level or simple you forgot this data ?\n"},
         {{dir.write("nosun.txt", noSunshine), "--lat", "45", "--method", "PenFAO"},
          1, "method PenFAO is not available with these columns\n"},
-        {{xls, "--sheet", "9"}, 1, "Import did not succeed.\n"},
+        {{xls, "--sheet", "9"}, 1, "Import did not succeed. Reason: the workbook has no sheet 9.\n"},
         {{xls, "--sheet", "second"}, 1, "The sheet number is not a number: \"second\"\n"},
     };
     for (const auto& [args, status, message] : cases) {

@@ -45,7 +45,8 @@ TEST_F(FileCommandsTest, OpenReadsATextFileAndTheNameDecidesWhetherItIsAWorkbook
     // A workbook that cannot be opened keeps the sheet and the working file.
     EXPECT_FALSE(open(dir.write("data.xls", "DATE\r\n")));
     EXPECT_EQ(ui.messages, (std::vector<std::string>{
-                               "Invalid File Type or Locked|File is not an Excel file or is locked and cannot be imported."}));
+                               "Invalid File Type or Locked|File is not an Excel file or is locked and cannot be imported.\r"
+                               "Reason: it is too short for a workbook."}));
     EXPECT_EQ(workbench.sheet.cellText(2, 2), "3");
     EXPECT_EQ(workbench.statusPanels[0], "working file: " + path);
     EXPECT_EQ(ui.pointer(), Pointer::Normal);

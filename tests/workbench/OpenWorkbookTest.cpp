@@ -65,7 +65,7 @@ TEST_F(OpenWorkbookTest, AnAnswerThatImportsNothingAndDroppedColumns)
     EXPECT_FALSE(open(kWeather, "7"));
     ASSERT_EQ(ui.messages.size(), 2u);
     EXPECT_NE(ui.messages[0].find("is not a number: \"two\""), std::string::npos);
-    EXPECT_EQ(ui.messages[1], "Result|Import did not succeed.");
+    EXPECT_EQ(ui.messages[1], "Result|Import did not succeed.\rReason: the workbook has no sheet 7.");
     EXPECT_EQ(workbench.sheet.cellText(1, 1), "old");
     EXPECT_EQ(workbench.sheet.lastNonEmptyRow(), 1);
     EXPECT_EQ(workbench.sheet.caption(21), ""); // no renumbering
