@@ -53,7 +53,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 {
     if (size < 1) return 0;
     etp::UnitSelection units;
-    units.index = {data[0] % 4, data[0] / 4 % 2, data[0] / 8 % 2};
+    units.index = {data[0] % 4, data[0] / 4 % 2, data[0] / 8 % 2, data[0] / 16 % 2};
     const std::string_view bytes(reinterpret_cast<const char*>(data + 1), size - 1);
     etp::MeteoSheet sheet;
     etp::ReadTextLines(sheet, bytes);
@@ -76,7 +76,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (int c = 1; c <= lower.columnCount(); ++c) lower.setCellText(1, c, Lower(sheet.cellText(1, c)));
     etp::ColumnMap lowerColumns;
     etp::UnitSelection lowerUnits;
-    lowerUnits.index = {data[0] % 4, data[0] / 4 % 2, data[0] / 8 % 2};
+    lowerUnits.index = {data[0] % 4, data[0] / 4 % 2, data[0] / 8 % 2, data[0] / 16 % 2};
     etp::AutoFind(lower, {}, lowerColumns, lowerUnits);
     if (lowerColumns.text != columns.text || lowerUnits.index != units.index) etp::fuzz::Fail("title case changed the result");
     return 0;

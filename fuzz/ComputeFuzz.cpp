@@ -48,7 +48,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 {
     FuzzedDataProvider in(data, size);
     etp::UnitSelection units;
-    units.index = {in.ConsumeIntegralInRange(0, 3), in.ConsumeIntegralInRange(0, 1), in.ConsumeIntegralInRange(0, 1)};
+    units.index = {in.ConsumeIntegralInRange(0, 3), in.ConsumeIntegralInRange(0, 1), in.ConsumeIntegralInRange(0, 1),
+                   in.ConsumeIntegralInRange(0, 1)};
     etp::StationParameters station;
     station.latitude = Choose(in, {"44.5", "-33.9", "0", "66.6", "90", "-90", "78.2"});
     station.altitude = Choose(in, {"120", "0", "2500", "-30"});

@@ -15,7 +15,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 {
     FuzzedDataProvider in(data, size);
     etp::UnitSelection units;
-    units.index = {in.ConsumeIntegralInRange(0, 3), 0, 0};
+    units.index = {in.ConsumeIntegralInRange(0, 3), 0, 0, 0};
     etp::MeteoSheet sheet;
     etp::fuzz::FillStationSheet(sheet, in, 800);
     const auto columns = etp::fuzz::StationColumns();

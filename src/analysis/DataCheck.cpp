@@ -94,8 +94,9 @@ DataCheckReport CheckData(const Workbench& workbench)
         report.findings = findings.take();
         return report;
     }
-    const PerColumnBox<double> factor = {1, 1, 1, 1, 1, units.factor(UnitKind::Radiation), units.factor(UnitKind::Wind),
-                                         units.factor(UnitKind::Sunshine)};
+    const double humidity = units.factor(UnitKind::Humidity);
+    const PerColumnBox<double> factor = {1, 1, 1, humidity, humidity, units.factor(UnitKind::Radiation),
+                                         units.factor(UnitKind::Wind), units.factor(UnitKind::Sunshine)};
     const double latitude = NumericValue(workbench.station.latitude);
     const double altitude = NumericValue(workbench.station.altitude);
     const int last = LastDataRow(sheet, columns);

@@ -81,6 +81,7 @@ std::optional<UnitKind> UnitKindOfBox(ColumnBox box)
     case ColumnBox::Radiation: return UnitKind::Radiation;
     case ColumnBox::Wind: return UnitKind::Wind;
     case ColumnBox::Sunshine: return UnitKind::Sunshine;
+    case ColumnBox::RHmax: return UnitKind::Humidity; // one list for both humidity boxes
     default: return std::nullopt;
     }
 }

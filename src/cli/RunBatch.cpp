@@ -26,7 +26,7 @@ struct Options {
     std::string input;
     std::string sheet = "1";
     std::vector<std::string> columns; // VAR=TEXT
-    std::string radiationUnit, windUnit, sunshineUnit;
+    std::string radiationUnit, windUnit, sunshineUnit, humidityUnit;
     std::string latitude = "0", altitude = "0", windHeight = "2";
     std::vector<std::string> methods;
     std::string hargreaves;
@@ -77,7 +77,8 @@ std::optional<std::string> MakePlan(const Options& options, Plan& plan)
     const PerUnitKind<std::pair<const char*, const std::string*>> units = {
         {{{"--rad-unit", &options.radiationUnit},
           {"--wind-unit", &options.windUnit},
-          {"--sun-unit", &options.sunshineUnit}}}};
+          {"--sun-unit", &options.sunshineUnit},
+          {"--rh-unit", &options.humidityUnit}}}};
     for (const UnitKind kind : kAllUnitKinds) {
         const auto& [option, text] = units[kind];
         if (text->empty()) continue;
@@ -187,6 +188,7 @@ int RunBatch(const std::vector<std::string>& args, std::ostream& out, std::ostre
     app.add_option("--rad-unit", options.radiationUnit, "radiation unit: " + UnitChoices(kRadiationUnits));
     app.add_option("--wind-unit", options.windUnit, "wind unit: " + UnitChoices(kWindUnits));
     app.add_option("--sun-unit", options.sunshineUnit, "sunshine unit: " + UnitChoices(kSunshineUnits));
+    app.add_option("--rh-unit", options.humidityUnit, "relative humidity unit: " + UnitChoices(kHumidityUnits));
     app.add_option("--lat", options.latitude, "station latitude, decimal degrees (default 0)");
     app.add_option("--alt", options.altitude, "station altitude, m a.s.l. (default 0)");
     app.add_option("--wind-height", options.windHeight, "height of the wind measurement, m (default 2)");

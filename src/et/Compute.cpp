@@ -38,6 +38,7 @@ public:
         radiationFactor_ = settings.units.factor(UnitKind::Radiation);
         windFactor_ = settings.units.factor(UnitKind::Wind);
         sunshineFactor_ = settings.units.factor(UnitKind::Sunshine);
+        humidityFactor_ = settings.units.factor(UnitKind::Humidity);
         windHeight_ = NumericValue(settings.station.windHeight);
     }
 
@@ -46,8 +47,8 @@ public:
     {
         D.Tmin = value(r, ColumnBox::Tmin, 1, "T min");
         D.Tmax = value(r, ColumnBox::Tmax, 1, "T max");
-        D.RHmin = value(r, ColumnBox::RHmin, 1, "U.R. min");
-        D.RHmax = value(r, ColumnBox::RHmax, 1, "U.R. max");
+        D.RHmin = value(r, ColumnBox::RHmin, humidityFactor_, "U.R. min");
+        D.RHmax = value(r, ColumnBox::RHmax, humidityFactor_, "U.R. max");
         D.Radiation = value(r, ColumnBox::Radiation, radiationFactor_, "radiation");
         D.Wind = value(r, ColumnBox::Wind, windFactor_, "wind");
         if (windHeight_ != 2) D.Wind = ToSingleChecked(WindAt2m(D.Wind, windHeight_), "the wind height conversion");
@@ -71,7 +72,7 @@ private:
 
     const MeteoSheet& sheet_;
     PerColumnBox<int> column_{};
-    double radiationFactor_ = 1, windFactor_ = 1, sunshineFactor_ = 1;
+    double radiationFactor_ = 1, windFactor_ = 1, sunshineFactor_ = 1, humidityFactor_ = 1;
     double windHeight_ = 2; // [m]
 };
 

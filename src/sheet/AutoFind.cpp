@@ -76,6 +76,14 @@ void AutoFind(const MeteoSheet& sheet, std::span<const std::string_view> resultT
     }
     if (const int k = columns.column(ColumnBox::Wind); k != 0)
         units.select(UnitKind::Wind, ScanMaximum(sheet, k, 2, 80) > 80 ? "km d^-1" : "m s^-1");
+    // Relative humidity as fractions: both columns hold values, none above 1.5.
+    const auto fractions = [&sheet](int k) {
+        const float m = ScanMaximum(sheet, k, 2, 1.5F);
+        return m > 0 && m <= 1.5F;
+    };
+    const int rhMin = columns.column(ColumnBox::RHmin), rhMax = columns.column(ColumnBox::RHmax);
+    if (rhMin != 0 && rhMax != 0)
+        units.select(UnitKind::Humidity, fractions(rhMin) && fractions(rhMax) ? "fraction 0-1" : "%");
     if (columns.text[ColumnBox::Sunshine] != "0") {
         if (const int k = columns.column(ColumnBox::Sunshine); k != 0)
             units.select(UnitKind::Sunshine, ScanMaximum(sheet, k, 2, 24) > 24 ? "min" : "hours");

@@ -23,12 +23,17 @@ constexpr UnitEntry kSunshineEntries[] = {
     {"hours", 1},
     {"min", 1.0 / 60.0},
 };
+constexpr UnitEntry kHumidityEntries[] = {
+    {"%", 1},
+    {"fraction 0-1", 100},
+};
 
 } // namespace
 
 const UnitList kRadiationUnits{kRadiationEntries};
 const UnitList kWindUnits{kWindEntries};
 const UnitList kSunshineUnits{kSunshineEntries};
+const UnitList kHumidityUnits{kHumidityEntries};
 
 int IndexOf(UnitList list, std::string_view text)
 {
@@ -42,6 +47,7 @@ UnitList UnitSelection::list(UnitKind kind)
     switch (kind) {
     case UnitKind::Radiation: return kRadiationUnits;
     case UnitKind::Wind: return kWindUnits;
+    case UnitKind::Humidity: return kHumidityUnits;
     case UnitKind::Sunshine: break;
     }
     return kSunshineUnits;

@@ -1,6 +1,6 @@
 #pragma once
 // The settings the main window shows beside the sheet: which column holds which
-// variable, the units of three of them, and the station. All held as the texts the
+// variable, the units of four of them, and the station. All held as the texts the
 // person sees; numbers are read with NumericValue when a command runs.
 #include <array>
 #include <cstddef>
@@ -50,16 +50,18 @@ using UnitList = std::span<const UnitEntry>;
 // Position of the entry with exactly this text; -1 when there is none.
 int IndexOf(UnitList list, std::string_view text);
 
-// Radiation -> mm d-1 (evaporation equivalent), wind -> km d-1, sunshine -> h.
+// Radiation -> mm d-1 (evaporation equivalent), wind -> km d-1, sunshine -> h, relative
+// humidity (both boxes) -> %.
 extern const UnitList kRadiationUnits; // "Cal cm^-2 d^-1", "watt m^-2", "kJ m^-2", "MJ m^-2"
 extern const UnitList kWindUnits;      // "km d^-1", "m s^-1"
 extern const UnitList kSunshineUnits;  // "hours", "min"
+extern const UnitList kHumidityUnits;  // "%", "fraction 0-1"
 
-// The three unit lists, in the order of their drop-downs Combo1 .. Combo3.
-enum class UnitKind { Radiation, Wind, Sunshine };
-inline constexpr std::size_t kUnitKinds = 3;
+// The unit lists, in the order of their drop-downs Combo1 .. Combo4.
+enum class UnitKind { Radiation, Wind, Sunshine, Humidity };
+inline constexpr std::size_t kUnitKinds = 4;
 inline constexpr std::array<UnitKind, kUnitKinds> kAllUnitKinds = {UnitKind::Radiation, UnitKind::Wind,
-                                                                   UnitKind::Sunshine};
+                                                                   UnitKind::Sunshine, UnitKind::Humidity};
 
 // One value per unit list, indexed by UnitKind.
 template <typename T>
@@ -67,7 +69,7 @@ using PerUnitKind = EnumArray<UnitKind, T, kUnitKinds>;
 
 struct UnitSelection {
     // Current entry of each list; the lists accept only their own entries.
-    PerUnitKind<int> index{0, 0, 0};
+    PerUnitKind<int> index{0, 0, 0, 0};
 
     static UnitList list(UnitKind kind);
     std::string text(UnitKind kind) const { return list(kind)[index[kind]].text; }

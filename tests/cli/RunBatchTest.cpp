@@ -49,7 +49,7 @@ TEST(RunBatch, UsageErrorsExitTwoBeforeAnythingIsRead)
     const auto output = dir.file("out.txt");
     const std::vector<std::vector<std::string>> cases = {
         {"--frobnicate"}, {"--method", "Penman"}, {"--method", "penmon"}, {"--col", "rain=9"}, {"--col", "tmin"},
-        {"--rad-unit", "MJ"}, {"--wind-unit", "m/s"}, {"--hargreaves", "1,2"}, {"--hargreaves", "0.0023,abc,.5"},
+        {"--rad-unit", "MJ"}, {"--wind-unit", "m/s"}, {"--rh-unit", "percent"}, {"--hargreaves", "1,2"}, {"--hargreaves", "0.0023,abc,.5"},
         {"--turned", "01/07,30/08,15,50,50"}, {"--on-demand", "Hargr.,06/06,09/09,50,75"}, {"--strict"},
         {"--chart", dir.file("c.png")}, // no renderer in this build
         {"--leachm-et", "Hargr."}, {"--macro-et", "penmon"}, {"--leachm-dates", "yymmdd"}, {"--leachm-n", "0,0.1"},

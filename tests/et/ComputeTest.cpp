@@ -107,6 +107,18 @@ TEST_F(ComputeTest, RadiationUnitsReachTheMethods)
         run(sheet);
         EXPECT_EQ(cell(sheet, 2, 10), expected) << unit;
     }
+    // Humidity as fractions is the same day as in per cent.
+    check({Method::PenMon});
+    units.select(UnitKind::Radiation, "MJ m^-2");
+    MeteoSheet percent = SheetOf({kStationTitles, "21/06/95\t12\t28\t40\t90\t22\t2\t10\t0"});
+    MeteoSheet fraction = SheetOf({kStationTitles, "21/06/95\t12\t28\t.4\t.9\t22\t2\t10\t0"});
+    previous = 0;
+    run(percent);
+    units.select(UnitKind::Humidity, "fraction 0-1");
+    previous = 0;
+    run(fraction);
+    EXPECT_EQ(cell(fraction, 2, 10), cell(percent, 2, 10));
+    EXPECT_NE(cell(fraction, 2, 10), "");
 }
 
 // Titles without days get the result titles only; PotRad alone reads no weather cell.

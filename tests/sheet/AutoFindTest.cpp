@@ -67,6 +67,20 @@ TEST(AutoFind, RadiationUnitFromTheLargestValue)
     }
 }
 
+// Humidity is read as fractions when both columns hold values and none is above 1.5.
+TEST(AutoFind, HumidityFractionsWhenNoValueIsAboveOneAndAHalf)
+{
+    const std::pair<const char*, const char*> cases[] = {
+        {"0.35\t0.9", "fraction 0-1"}, {"1.5\t1", "fraction 0-1"}, {"0.35\t1.6", "%"}, {"35\t90", "%"}, {"\t", "%"}};
+    UnitSelection fractions;
+    fractions.select(UnitKind::Humidity, "fraction 0-1");
+    for (const auto& [values, unit] : cases) {
+        const MeteoSheet sheet = testing::SheetOf({"DATE\tRHMIN\tRHMAX", std::string("01/01/95\t") + values});
+        EXPECT_EQ(AutoFindOn(sheet, fractions).units.text(UnitKind::Humidity), unit) << values;
+    }
+    EXPECT_EQ(AutoFindOn(Titles("DATE\tRHMIN"), fractions).units.text(UnitKind::Humidity), "fraction 0-1"); // no guess
+}
+
 TEST(AutoFind, ScanStopsAboveTheLimitAndAfterTenEmptyCells)
 {
     MeteoSheet sheet = testing::SheetOf({"DATE\tRAD\tWIND\tELIOF", "01/01/95\t10\t5.2\t13.5", "02/01/95\t2500", "03/01/95\t40000"});
