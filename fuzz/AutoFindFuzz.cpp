@@ -10,7 +10,7 @@
 #include "FuzzSupport.h"
 #include "sheet/AutoFind.h"
 #include "sheet/SheetQueries.h"
-#include "sheet/TextImport.h"
+#include "import/TextImport.h"
 
 namespace {
 

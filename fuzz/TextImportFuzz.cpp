@@ -11,7 +11,7 @@
 
 #include "FuzzSupport.h"
 #include "sheet/MeteoSheet.h"
-#include "sheet/TextImport.h"
+#include "import/TextImport.h"
 #include "workbench/FileCommands.h"
 
 namespace {

@@ -5,9 +5,9 @@
 #include <cstdint>
 #include <string>
 
-#include "sheet/BiffWorkbook.h"
-#include "sheet/SheetWriter.h"
-#include "sheet/XlsContainer.h"
+#include "import/BiffWorkbook.h"
+#include "import/SheetWriter.h"
+#include "import/XlsContainer.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {

@@ -7,7 +7,7 @@
 #include "base/FileBytes.h"
 #include "base/Messages.h"
 #include "sheet/NumericValue.h"
-#include "sheet/TextImport.h"
+#include "import/TextImport.h"
 #include "workbench/SaveTextFile.h"
 
 namespace etp {

@@ -11,7 +11,7 @@
 #include "irrigation/Irrigation.h"
 #include "sheet/MeteoSheet.h"
 #include "sheet/Settings.h"
-#include "sheet/WorkbookReader.h"
+#include "import/WorkbookReader.h"
 
 namespace etp {
 

@@ -4,7 +4,7 @@
 
 #include <cstdio>
 
-#include "sheet/TextImport.h"
+#include "import/TextImport.h"
 
 namespace etp {
 

@@ -4,7 +4,7 @@
 #include <QtTest>
 
 #include "app/MeteoSheetModel.h"
-#include "sheet/TextImport.h"
+#include "import/TextImport.h"
 
 using namespace etp;
 

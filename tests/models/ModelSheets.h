@@ -10,7 +10,7 @@
 #include "models/ModelFile.h"
 #include "sheet/MeteoSheet.h"
 #include "sheet/Settings.h"
-#include "sheet/TextImport.h"
+#include "import/TextImport.h"
 #include "support/SheetBuilder.h"
 #include "support/TempDir.h"
 

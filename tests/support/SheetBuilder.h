@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "sheet/MeteoSheet.h"
-#include "sheet/TextImport.h"
+#include "import/TextImport.h"
 
 namespace etp::testing {
 

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "sheet/TextImport.h"
+#include "import/TextImport.h"
 #include "support/ScriptedUserInterface.h"
 #include "support/TempDir.h"
 

@@ -11,7 +11,7 @@
 #include <string_view>
 
 #include "app/ChartRenderer.h"
-#include "sheet/TextImport.h"
+#include "import/TextImport.h"
 #include "workbench/Workbench.h"
 
 namespace {

@@ -1,10 +1,10 @@
-#include "sheet/BiffWorkbook.h"
+#include "import/BiffWorkbook.h"
 
 #include <gtest/gtest.h>
 
 #include <tuple>
 
-#include "sheet/SheetWriter.h"
+#include "import/SheetWriter.h"
 #include "support/BiffBuilder.h"
 
 namespace etp {

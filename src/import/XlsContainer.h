@@ -7,7 +7,7 @@
 #include <optional>
 #include <string>
 
-#include "sheet/BiffRecords.h"
+#include "import/BiffRecords.h"
 
 namespace etp {
 

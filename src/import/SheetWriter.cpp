@@ -1,4 +1,4 @@
-#include "sheet/SheetWriter.h"
+#include "import/SheetWriter.h"
 
 #include <algorithm>
 

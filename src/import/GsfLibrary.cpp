@@ -1,4 +1,4 @@
-#include "sheet/GsfLibrary.h"
+#include "import/GsfLibrary.h"
 
 #include <dlfcn.h>
 

@@ -1,4 +1,4 @@
-#include "sheet/XlsContainer.h"
+#include "import/XlsContainer.h"
 
 #include <algorithm>
 #include <cstring>
@@ -6,7 +6,7 @@
 #include <memory>
 #include <optional>
 
-#include "sheet/GsfLibrary.h"
+#include "import/GsfLibrary.h"
 
 namespace etp {
 

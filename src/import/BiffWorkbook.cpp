@@ -1,8 +1,8 @@
-#include "sheet/BiffWorkbook.h"
+#include "import/BiffWorkbook.h"
 
 #include <algorithm>
 
-#include "sheet/CodepageDecoder.h"
+#include "import/CodepageDecoder.h"
 
 namespace etp {
 

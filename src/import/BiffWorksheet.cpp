@@ -2,9 +2,9 @@
 #include <algorithm>
 #include <optional>
 
-#include "sheet/BiffWorkbook.h"
-#include "sheet/SheetWriter.h"
-#include "sheet/CodepageDecoder.h"
+#include "import/BiffWorkbook.h"
+#include "import/SheetWriter.h"
+#include "import/CodepageDecoder.h"
 
 namespace etp {
 

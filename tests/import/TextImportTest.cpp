@@ -1,4 +1,4 @@
-#include "sheet/TextImport.h"
+#include "import/TextImport.h"
 
 #include <gtest/gtest.h>
 

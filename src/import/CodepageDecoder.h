@@ -1,7 +1,7 @@
 #pragma once
 // The byte strings of BIFF2-5 workbooks, in the code page their CODEPAGE record names,
 // decoded to UTF-8 through the conversions of the compound-file library.
-#include "sheet/BiffRecords.h"
+#include "import/BiffRecords.h"
 
 namespace etp {
 

@@ -1,10 +1,10 @@
-#include "sheet/CodepageDecoder.h"
+#include "import/CodepageDecoder.h"
 
 #include <algorithm>
 #include <cerrno>
 #include <iterator>
 
-#include "sheet/GsfLibrary.h"
+#include "import/GsfLibrary.h"
 
 namespace etp {
 

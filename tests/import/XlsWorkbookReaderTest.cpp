@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <filesystem>
 
-#include "sheet/TextImport.h"
-#include "sheet/WorkbookReader.h"
+#include "import/TextImport.h"
+#include "import/WorkbookReader.h"
 #include "support/SheetBuilder.h"
 #include "support/TempDir.h"
 

@@ -1,4 +1,4 @@
-#include "sheet/CellText.h"
+#include "import/CellText.h"
 
 #include <gtest/gtest.h>
 

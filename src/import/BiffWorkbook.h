@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "sheet/BiffRecords.h"
-#include "sheet/CellText.h"
+#include "import/BiffRecords.h"
+#include "import/CellText.h"
 
 namespace etp {
 

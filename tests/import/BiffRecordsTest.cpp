@@ -1,4 +1,4 @@
-#include "sheet/BiffRecords.h"
+#include "import/BiffRecords.h"
 
 #include <gtest/gtest.h>
 

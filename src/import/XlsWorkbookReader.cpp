@@ -1,9 +1,9 @@
 // The .xls reader behind File > Open: isWorkbook opens the file (its workbook stream
 // and globals), which the sheet list and the import that follow it reuse.
-#include "sheet/BiffWorkbook.h"
-#include "sheet/SheetWriter.h"
-#include "sheet/WorkbookReader.h"
-#include "sheet/XlsContainer.h"
+#include "import/BiffWorkbook.h"
+#include "import/SheetWriter.h"
+#include "import/WorkbookReader.h"
+#include "import/XlsContainer.h"
 
 namespace etp {
 
