@@ -5,7 +5,7 @@
 # does not pull in. file and dpkg-dev: CPack's Debian generator runs file and
 # dpkg-shlibdeps.
 ETP_PACKAGES="g++ cmake ninja-build pkg-config libgtest-dev libgmock-dev libbenchmark-dev libcli11-dev
-qt6-base-dev qt6-charts-dev libqt6opengl6-dev qt6-svg-dev libgl-dev libgsf-1-dev help2man desktop-file-utils dpkg-dev file"
+qt6-base-dev qt6-charts-dev libqt6opengl6-dev qt6-svg-dev libgl-dev libgsf-1-dev libxml2-dev help2man desktop-file-utils dpkg-dev file"
 
 # One line per phase, so a long first run never looks hung.
 etp_phase() { echo "== $*"; }

@@ -133,7 +133,7 @@ std::optional<BiffWorkbook> ReadBiffWorkbook(Bytes stream, int streamVersion, st
         const Bytes data = record.data;
         switch (record.id) {
         case kFilepass:
-            failure = "it is encrypted";
+            failure = "it is protected by a password";
             return std::nullopt;
         case kCodepage:
             if (data.size() >= 2) workbook.codepage = U16(data.data());

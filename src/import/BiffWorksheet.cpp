@@ -76,7 +76,7 @@ private:
 bool SheetReader::text(std::uint16_t row, std::uint16_t column, std::string_view text)
 {
     if (cells_.add(row, column, text)) return true;
-    failure_ = "the sheet holds more text than an import may";
+    failure_ = cells_.failure();
     return false;
 }
 

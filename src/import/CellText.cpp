@@ -48,11 +48,60 @@ void CivilFromDays(long long z, int& year, int& month, int& day)
     year = static_cast<int>(yoe + era * 400 + (month <= 2 ? 1 : 0));
 }
 
+// Days from 1970-01-01 of a civil date (proleptic Gregorian; H. Hinnant's algorithm).
+long long DaysFromCivil(long long year, unsigned month, unsigned day)
+{
+    year -= month <= 2 ? 1 : 0;
+    const long long era = (year >= 0 ? year : year - 399) / 400;
+    const auto yoe = static_cast<unsigned>(year - era * 400);
+    const unsigned doy = (153 * (month > 2 ? month - 3 : month + 9) + 2) / 5 + day - 1;
+    const unsigned doe = yoe * 365 + yoe / 4 - yoe / 100 + doy;
+    return era * 146097 + static_cast<long long>(doe) - 719468;
+}
+
+int DaysInMonth(long long year, int month)
+{
+    constexpr int kDays[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    const bool leap = year % 4 == 0 && (year % 100 != 0 || year % 400 == 0);
+    return month == 2 && leap ? 29 : kDays[month - 1];
+}
+
+// Reads digits from text at pos: at least `least`, at most `most`.
+std::optional<long long> Digits(std::string_view text, std::size_t& pos, int least, int most)
+{
+    long long value = 0;
+    int count = 0;
+    while (pos < text.size() && count < most && text[pos] >= '0' && text[pos] <= '9') {
+        value = value * 10 + (text[pos++] - '0');
+        ++count;
+    }
+    if (count < least) return std::nullopt;
+    return value;
+}
+
+bool Take(std::string_view text, std::size_t& pos, char c)
+{
+    if (pos >= text.size() || text[pos] != c) return false;
+    ++pos;
+    return true;
+}
+
 char* TwoDigits(char* out, long long value)
 {
     *out++ = static_cast<char>('0' + value / 10 % 10);
     *out++ = static_cast<char>('0' + value % 10);
     return out;
+}
+
+std::string_view DayMonthYearText(int day, int month, long long year, CellTextBuffer& buffer)
+{
+    char* out = buffer.data();
+    out = TwoDigits(out, day);
+    *out++ = '/';
+    out = TwoDigits(out, month);
+    *out++ = '/';
+    out = TwoDigits(out, (year % 100 + 100) % 100);
+    return {buffer.data(), static_cast<std::size_t>(out - buffer.data())};
 }
 
 std::string_view DateText(long long days, bool date1904, CellTextBuffer& buffer)
@@ -67,13 +116,7 @@ std::string_view DateText(long long days, bool date1904, CellTextBuffer& buffer)
     } else {
         CivilFromDays(k1899December30 + days + (days < 60 ? 1 : 0), year, month, day);
     }
-    char* out = buffer.data();
-    out = TwoDigits(out, day);
-    *out++ = '/';
-    out = TwoDigits(out, month);
-    *out++ = '/';
-    out = TwoDigits(out, year % 100);
-    return {buffer.data(), static_cast<std::size_t>(out - buffer.data())};
+    return DayMonthYearText(day, month, year, buffer);
 }
 
 std::string_view TimeText(long long milliseconds, ValueFormat format, CellTextBuffer& buffer)
@@ -205,6 +248,74 @@ std::string_view ValueCellText(double value, ValueFormat format, bool date1904, 
                         ? milliseconds
                         : milliseconds % kMillisecondsPerDay,
                     format, buffer);
+}
+
+std::optional<std::string_view> IsoDateCellText(std::string_view iso, ValueFormat format, bool date1904,
+                                                CellTextBuffer& buffer)
+{
+    std::size_t pos = 0;
+    const bool negative = Take(iso, pos, '-');
+    const auto year = Digits(iso, pos, 4, 6);
+    if (!year || !Take(iso, pos, '-')) return std::nullopt;
+    const auto month = Digits(iso, pos, 2, 2);
+    if (!month || !Take(iso, pos, '-')) return std::nullopt;
+    const auto day = Digits(iso, pos, 2, 2);
+    if (!day || *month < 1 || *month > 12 || *day < 1 || *day > 31) return std::nullopt;
+    double seconds = 0;
+    if (Take(iso, pos, 'T')) {
+        const auto h = Digits(iso, pos, 2, 2);
+        if (!h || !Take(iso, pos, ':')) return std::nullopt;
+        const auto m = Digits(iso, pos, 2, 2);
+        if (!m || *h > 24 || *m > 59) return std::nullopt;
+        double s = 0;
+        if (Take(iso, pos, ':')) {
+            const auto rest = iso.substr(pos);
+            const auto parsed = std::from_chars(rest.data(), rest.data() + rest.size(), s);
+            if (parsed.ec != std::errc() || s < 0 || s >= 61) return std::nullopt;
+            pos += static_cast<std::size_t>(parsed.ptr - rest.data());
+        }
+        seconds = static_cast<double>(*h * 3600 + *m * 60) + s;
+    }
+    // A zone ("Z", "+01:00") is the writer's, not the station's: the wall clock counts.
+    if (pos < iso.size() && iso[pos] != 'Z' && iso[pos] != '+' && iso[pos] != '-') return std::nullopt;
+    const long long signedYear = negative ? -*year : *year;
+    if (*day > DaysInMonth(signedYear, static_cast<int>(*month))) return std::nullopt; // 31 April
+    const long long days = DaysFromCivil(signedYear, static_cast<unsigned>(*month), static_cast<unsigned>(*day));
+    if (format == ValueFormat::Date) return DayMonthYearText(static_cast<int>(*day), static_cast<int>(*month), signedYear, buffer);
+    // The 1900 system counts a 29 February 1900 that never was: its serial days from
+    // 1 March 1900 on are one more than the days since 30 December 1899.
+    long long serial = date1904 ? days - k1904January1 : days - k1899December30;
+    if (!date1904 && serial < 61) serial -= 1;
+    return ValueCellText(static_cast<double>(serial) + seconds / 86400.0, format, date1904, buffer);
+}
+
+std::optional<double> IsoDurationDays(std::string_view iso)
+{
+    std::size_t pos = 0;
+    const bool negative = Take(iso, pos, '-');
+    if (!Take(iso, pos, 'P')) return std::nullopt;
+    double seconds = 0;
+    bool time = false, any = false;
+    while (pos < iso.size()) {
+        if (!time && Take(iso, pos, 'T')) {
+            time = true;
+            continue;
+        }
+        const auto rest = iso.substr(pos);
+        double value = 0;
+        const auto parsed = std::from_chars(rest.data(), rest.data() + rest.size(), value);
+        if (parsed.ec != std::errc() || value < 0 || parsed.ptr == rest.data() + rest.size()) return std::nullopt;
+        pos += static_cast<std::size_t>(parsed.ptr - rest.data());
+        const char unit = iso[pos++];
+        if (!time && unit == 'D') seconds += value * 86400;
+        else if (time && unit == 'H') seconds += value * 3600;
+        else if (time && unit == 'M') seconds += value * 60;
+        else if (time && unit == 'S') seconds += value;
+        else return std::nullopt; // years and months have no fixed length
+        any = true;
+    }
+    if (!any) return std::nullopt;
+    return (negative ? -seconds : seconds) / 86400.0;
 }
 
 std::string_view BooleanCellText(bool value) { return value ? "TRUE" : "FALSE"; }

@@ -4,6 +4,7 @@
 // dd/mm/yy (the model writers cut dates by character position), times as hh:mm[:ss].
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string_view>
 
 namespace etp {
@@ -32,6 +33,16 @@ std::string_view NumberCellText(double value, CellTextBuffer& buffer);
 // The value shown through its format; serial day numbers count from 1900 or 1904.
 // A value no calendar holds (negative, beyond 9999) shows as a number.
 std::string_view ValueCellText(double value, ValueFormat format, bool date1904, CellTextBuffer& buffer);
+// An ISO 8601 date or date-time ("2018-01-31", "2018-01-31T06:30:00.5"), as .xlsx date
+// cells and OpenDocument date cells hold them, shown through the format: a Date format
+// gives the date's own dd/mm/yy (any year: OpenDocument dates reach before 1900), other
+// formats the value as a serial day number. nullopt when the text is no such date.
+std::optional<std::string_view> IsoDateCellText(std::string_view iso, ValueFormat format, bool date1904,
+                                                CellTextBuffer& buffer);
+// An ISO 8601 duration ("PT12H30M15S", "P1DT2H", "-PT1H"), as OpenDocument time cells hold
+// them, in days; nullopt when the text is none.
+std::optional<double> IsoDurationDays(std::string_view iso);
+
 // "TRUE" / "FALSE", and the error codes of cells and formula results ("#DIV/0!", "#N/A").
 std::string_view BooleanCellText(bool value);
 std::string_view ErrorCellText(std::uint8_t code);

@@ -36,6 +36,18 @@ std::optional<GsfLibrary> Load()
     find(gsf.infileNameByIndex, "gsf_infile_name_by_index");
     find(gsf.infileChildByIndex, "gsf_infile_child_by_index");
     find(gsf.msoleIconvOpenForImport, "gsf_msole_iconv_open_for_import");
+    find(gsf.infileZipNew, "gsf_infile_zip_new");
+    find(gsf.infileChildByAname, "gsf_infile_child_by_aname");
+    find(gsf.xmlReaderForIO, "xmlReaderForIO");
+    find(gsf.xmlFreeTextReader, "xmlFreeTextReader");
+    find(gsf.xmlSetErrorHandler, "xmlTextReaderSetStructuredErrorHandler");
+    find(gsf.xmlRead, "xmlTextReaderRead");
+    find(gsf.xmlNodeType, "xmlTextReaderNodeType");
+    find(gsf.xmlLocalName, "xmlTextReaderConstLocalName");
+    find(gsf.xmlValue, "xmlTextReaderConstValue");
+    find(gsf.xmlIsEmptyElement, "xmlTextReaderIsEmptyElement");
+    find(gsf.xmlMoveToNextAttribute, "xmlTextReaderMoveToNextAttribute");
+    find(gsf.xmlMoveToElement, "xmlTextReaderMoveToElement");
     decltype(&::gsf_init) init = nullptr;
     decltype(&::g_log_set_handler) setLogHandler = nullptr;
     find(init, "gsf_init");
@@ -44,12 +56,22 @@ std::optional<GsfLibrary> Load()
     init();
     // A damaged file is answered with the import's own message; what the library
     // notices on the way is no news for the person (nor for etp's stderr).
-    for (const char* domain : {"libgsf", "libgsf:msole", "libgsf:utils"})
+    for (const char* domain : {"libgsf", "libgsf:msole", "libgsf:utils", "libgsf:zip"})
         setLogHandler(domain, static_cast<GLogLevelFlags>(G_LOG_LEVEL_MASK), Ignore, nullptr);
     return gsf;
 }
 
 } // namespace
+
+std::string GsfReason(GError* error, const char* what)
+{
+    std::string reason = what;
+    if (error) {
+        reason += std::string(" (") + error->message + ")";
+        LoadedGsf().errorFree(error);
+    }
+    return reason;
+}
 
 const GsfLibrary* LoadGsfLibrary()
 {

@@ -1,17 +1,22 @@
 #pragma once
-// The compound-file library, opened when the first workbook is read rather than when the
-// program starts: it and what it pulls in (glib, gio, libxml2, ICU) take longer to load
-// than a whole run over a text file takes.
+// The compound-file and zip library, and the XML reader it is linked with, opened when
+// the first workbook is read rather than when the program starts: it and what it pulls in
+// (glib, gio, libxml2, ICU) take longer to load than a whole run over a text file takes.
 #include <gsf/gsf-infile-msole.h>
+#include <gsf/gsf-infile-zip.h>
 #include <gsf/gsf-infile.h>
 #include <gsf/gsf-input-memory.h>
 #include <gsf/gsf-input-stdio.h>
 #include <gsf/gsf-msole-utils.h>
 #include <gsf/gsf-utils.h>
+#include <libxml/xmlreader.h>
+
+#include <memory>
+#include <string>
 
 namespace etp {
 
-// The functions the workbook reader uses.
+// The functions the workbook readers use.
 struct GsfLibrary {
     decltype(&::g_object_unref) objectUnref;
     decltype(&::g_error_free) errorFree;
@@ -27,11 +32,37 @@ struct GsfLibrary {
     decltype(&::gsf_infile_name_by_index) infileNameByIndex;
     decltype(&::gsf_infile_child_by_index) infileChildByIndex;
     decltype(&::gsf_msole_iconv_open_for_import) msoleIconvOpenForImport;
+    decltype(&::gsf_infile_zip_new) infileZipNew;
+    decltype(&::gsf_infile_child_by_aname) infileChildByAname;
+    // libxml2's streaming reader
+    decltype(&::xmlReaderForIO) xmlReaderForIO;
+    decltype(&::xmlFreeTextReader) xmlFreeTextReader;
+    decltype(&::xmlTextReaderSetStructuredErrorHandler) xmlSetErrorHandler;
+    decltype(&::xmlTextReaderRead) xmlRead;
+    decltype(&::xmlTextReaderNodeType) xmlNodeType;
+    decltype(&::xmlTextReaderConstLocalName) xmlLocalName;
+    decltype(&::xmlTextReaderConstValue) xmlValue;
+    decltype(&::xmlTextReaderIsEmptyElement) xmlIsEmptyElement;
+    decltype(&::xmlTextReaderMoveToNextAttribute) xmlMoveToNextAttribute;
+    decltype(&::xmlTextReaderMoveToElement) xmlMoveToElement;
 };
 
 inline constexpr const char* kGsfMissing = "the library that reads compound files (" ETP_GSF_SONAME ") cannot be loaded";
 
+
 // Loads the library once; null when it or one of its functions is missing.
 const GsfLibrary* LoadGsfLibrary();
+
+// The library, once LoadGsfLibrary has answered it is there.
+inline const GsfLibrary& LoadedGsf() { return *LoadGsfLibrary(); }
+
+struct GsfUnref {
+    void operator()(void* object) const { LoadedGsf().objectUnref(object); }
+};
+template <typename T>
+using GsfPointer = std::unique_ptr<T, GsfUnref>;
+
+// `what`, with the library's own words in brackets when it gave any; frees error.
+std::string GsfReason(GError* error, const char* what);
 
 } // namespace etp

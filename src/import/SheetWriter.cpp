@@ -4,15 +4,23 @@
 
 namespace etp {
 
-bool SheetWriter::add(std::uint16_t row, std::uint16_t column, std::string_view text)
+bool SheetWriter::add(std::uint32_t row, std::uint32_t column, std::string_view text)
 {
     if (text.empty()) return true;
+    if (row >= kMaxRows || column >= kMaxColumns) {
+        failure_ = row >= kMaxRows ? "the sheet has more rows than a workbook may (1048576)"
+                                   : "the sheet has more columns than a workbook may (16384)";
+        return false;
+    }
     if (column >= MeteoSheet::kMaxColumns) {
         if (dropped_.size() <= column) dropped_.resize(column + std::size_t{1});
         dropped_[column] = true;
         return true;
     }
-    if (text.size() > budget_ - used_) return false;
+    if (text.size() > budget_ - used_) {
+        failure_ = "the sheet holds more text than an import may";
+        return false;
+    }
     used_ += text.size();
     if (row < row_ || (row == row_ && column < ends_.size())) {
         late_.push_back({row, column, static_cast<std::uint32_t>(lateText_.size()), static_cast<std::uint32_t>(text.size())});
@@ -32,7 +40,7 @@ bool SheetWriter::add(std::uint16_t row, std::uint16_t column, std::string_view 
 void SheetWriter::flush()
 {
     if (ends_.empty()) return;
-    const int row = row_ + 1;
+    const int row = static_cast<int>(row_) + 1;
     const std::string_view text(text_);
     cells_.clear();
     std::uint32_t begin = 0;
@@ -57,10 +65,10 @@ void SheetWriter::writeLateCells()
                      [](const Late& a, const Late& b) { return a.row != b.row ? a.row < b.row : a.column < b.column; });
     std::vector<std::string> merged;
     for (std::size_t i = 0; i < late_.size();) {
-        const int row = late_[i].row + 1;
+        const int row = static_cast<int>(late_[i].row) + 1;
         merged.assign(static_cast<std::size_t>(sheet_.lastNonEmptyColumn(row)), std::string());
         for (std::size_t c = 0; c < merged.size(); ++c) merged[c] = sheet_.cellText(row, static_cast<int>(c) + 1);
-        for (; i < late_.size() && late_[i].row + 1 == row; ++i) {
+        for (; i < late_.size() && static_cast<int>(late_[i].row) + 1 == row; ++i) {
             if (merged.size() <= late_[i].column) merged.resize(late_[i].column + std::size_t{1});
             merged[late_[i].column] = std::string_view(lateText_).substr(late_[i].begin, late_[i].length);
         }

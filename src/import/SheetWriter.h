@@ -18,19 +18,25 @@ public:
     // a small file ask for gigabytes (one long shared string referenced by every cell).
     static constexpr std::size_t kTextBudget = std::size_t{256} << 20;
 
+    // The most rows a workbook holds (.xlsx and .ods alike); .xls holds 65536.
+    static constexpr std::uint32_t kMaxRows = std::uint32_t{1} << 20;
+    static constexpr std::uint32_t kMaxColumns = std::uint32_t{1} << 14;
+
     explicit SheetWriter(MeteoSheet& sheet, std::size_t textBudget = kTextBudget) : sheet_(sheet), budget_(textBudget) {}
 
     // Worksheet cell (row, column), counted from 0, goes to sheet row + 1, column + 1; an
     // empty text is no cell, and of two cells at one place the later wins. Columns beyond
-    // MeteoSheet::kMaxColumns are only counted. False, and nothing kept, past the budget.
-    bool add(std::uint16_t row, std::uint16_t column, std::string_view text);
+    // MeteoSheet::kMaxColumns are only counted. False, and nothing kept, past the budget
+    // or past kMaxRows or kMaxColumns; failure() says which.
+    bool add(std::uint32_t row, std::uint32_t column, std::string_view text);
+    const char* failure() const { return failure_; }
     // Writes what is still gathered; answers how many columns beyond the sheet's reach
     // held text.
     int finish();
 
 private:
     struct Late {
-        std::uint16_t row, column;
+        std::uint32_t row, column;
         std::uint32_t begin, length;
     };
     void flush();
@@ -39,7 +45,7 @@ private:
     MeteoSheet& sheet_;
     std::size_t budget_;
     std::size_t used_ = 0;
-    int row_ = -1;                    // the worksheet row being gathered
+    std::int64_t row_ = -1;           // the worksheet row being gathered
     std::string text_;                // its cells' texts back to back
     std::vector<std::uint32_t> ends_; // end of column c's text in text_
     std::vector<std::string_view> cells_;
@@ -48,6 +54,7 @@ private:
     std::vector<Late> late_;
     std::string lateText_;
     std::vector<bool> dropped_;
+    const char* failure_ = nullptr;
 };
 
 } // namespace etp

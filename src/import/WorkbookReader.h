@@ -1,5 +1,5 @@
 #pragma once
-// Reading one worksheet of a legacy ".xls" workbook into the sheet.
+// Reading one worksheet of a workbook (.xls, .xlsx, .ods) into the sheet.
 #include <memory>
 #include <optional>
 #include <string>
@@ -24,12 +24,17 @@ public:
     virtual bool importSheet(const std::string& path, int index, MeteoSheet& sheet) = 0;
     // Columns beyond the sheet's reach that the last import dropped.
     virtual int droppedColumns() const { return 0; }
-    // Why the last call answered false ("it is encrypted", "the sheet is cut short").
+    // Why the last call answered false ("it is protected by a password", "the sheet is
+    // cut short").
     virtual std::string failure() const { return {}; }
 };
 
 // The reader of legacy .xls workbooks, BIFF2 (Excel 2.1) to BIFF8 (Excel 97-2003).
-// An encrypted workbook fails the workbook test.
+// A workbook saved with a password fails the workbook test.
 std::unique_ptr<WorkbookReader> MakeXlsWorkbookReader();
+// Office Open XML workbooks (.xlsx, .xlsm).
+std::unique_ptr<WorkbookReader> MakeXlsxWorkbookReader();
+// OpenDocument spreadsheets (.ods).
+std::unique_ptr<WorkbookReader> MakeOdsWorkbookReader();
 
 } // namespace etp

@@ -12,14 +12,7 @@ namespace etp {
 
 namespace {
 
-// Only reached once the library is loaded.
-const GsfLibrary& LoadedGsf() { return *LoadGsfLibrary(); }
-
-struct Unref {
-    void operator()(void* object) const { LoadedGsf().objectUnref(object); }
-};
-template <typename T>
-using GsfPointer = std::unique_ptr<T, Unref>;
+const char* kEncryptedPackage[] = {"EncryptedPackage", nullptr};
 
 constexpr std::uint8_t kCompoundFileMagic[8] = {0xD0, 0xCF, 0x11, 0xE0, 0xA1, 0xB1, 0x1A, 0xE1};
 
@@ -30,16 +23,6 @@ bool SameLetters(const char* a, const char* b)
     for (; *a && *b; ++a, ++b)
         if (lower(*a) != lower(*b)) return false;
     return *a == *b;
-}
-
-std::string Take(GError* error, const char* what)
-{
-    std::string reason = what;
-    if (error) {
-        reason += std::string(" (") + error->message + ")";
-        LoadedGsf().errorFree(error);
-    }
-    return reason;
 }
 
 bool ReadAll(GsfInput* input, std::uint64_t size, WorkbookStream& stream)
@@ -63,7 +46,7 @@ std::optional<WorkbookStream> FromCompoundFile(GsfInput* file, std::uint64_t fil
     GError* error = nullptr;
     const GsfPointer<GsfInfile> container(gsf.infileMsoleNew(file, &error));
     if (!container) {
-        failure = Take(error, "its compound file is damaged");
+        failure = GsfReason(error, "its compound file is damaged");
         return std::nullopt;
     }
     int index = -1;
@@ -79,7 +62,10 @@ std::optional<WorkbookStream> FromCompoundFile(GsfInput* file, std::uint64_t fil
         if (SameLetters(name, "Book") && index < 0) index = i, stream.version = 5;
     }
     if (index < 0) {
-        failure = "its compound file holds no workbook";
+        // Office keeps a workbook saved with a password (.xlsx and .xls alike) as an
+        // encrypted package in a compound file.
+        const GsfPointer<GsfInput> encrypted(gsf.infileChildByAname(container.get(), kEncryptedPackage));
+        failure = encrypted ? "it is protected by a password" : "its compound file holds no workbook";
         return std::nullopt;
     }
     const GsfPointer<GsfInput> child(gsf.infileChildByIndex(container.get(), index));
@@ -144,7 +130,7 @@ std::optional<WorkbookStream> ReadWorkbookStream(const std::string& path, std::s
     GError* error = nullptr;
     const GsfPointer<GsfInput> file(gsf->inputStdioNew(path.c_str(), &error));
     if (!file) {
-        failure = Take(error, "it cannot be opened");
+        failure = GsfReason(error, "it cannot be opened");
         return std::nullopt;
     }
     return FromInput(file.get(), failure);

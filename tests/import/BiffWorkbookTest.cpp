@@ -93,7 +93,7 @@ TEST(ReadBiffWorkbook, RefusesWhatItCannotRead)
         {farSheet.data, "its sheet \"far\" is damaged or cut short"},
         {withoutLast(4), "its sheet \"Sheet1\" is damaged or cut short"},  // its EOF record
         {withoutLast(10), "its sheet \"Sheet1\" is damaged or cut short"}, // inside a cell
-        {encrypted, "it is encrypted"},
+        {encrypted, "it is protected by a password"},
     };
     for (const auto& [stream, reason] : cases) {
         std::string failure;

@@ -141,8 +141,8 @@ TEST(XlsWorkbookReader, SharedCorpus)
 {
     if (!std::filesystem::is_directory(kShared)) GTEST_SKIP() << "no " << kShared;
     const std::pair<std::string, const char*> refusals[] = {
-        {"poi_password.xls", "it is encrypted"},
-        {"poi_xor-encryption-abc.xls", "it is encrypted"},
+        {"poi_password.xls", "it is protected by a password"},
+        {"poi_xor-encryption-abc.xls", "it is protected by a password"},
         {"poi_clusterfuzz-6537773940867072.xls", "its compound file is damaged"},
         {"bad_crash_mutated_types.xls", "its sheet \"guess_me\" is damaged or cut short"},
     };
