@@ -7,12 +7,12 @@ namespace etp {
 bool SheetWriter::add(std::uint32_t row, std::uint32_t column, std::string_view text)
 {
     if (text.empty()) return true;
-    if (row >= kMaxRows || column >= kMaxColumns) {
-        failure_ = row >= kMaxRows ? "the sheet has more rows than a workbook may (1048576)"
-                                   : "the sheet has more columns than a workbook may (16384)";
+    if (row >= kMaxRows) {
+        failure_ = "the sheet has more rows than a workbook may (1048576)";
         return false;
     }
     if (column >= MeteoSheet::kMaxColumns) {
+        column = std::min(column, kMaxColumns);
         if (dropped_.size() <= column) dropped_.resize(column + std::size_t{1});
         dropped_[column] = true;
         return true;

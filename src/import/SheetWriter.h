@@ -18,7 +18,8 @@ public:
     // a small file ask for gigabytes (one long shared string referenced by every cell).
     static constexpr std::size_t kTextBudget = std::size_t{256} << 20;
 
-    // The most rows a workbook holds (.xlsx and .ods alike); .xls holds 65536.
+    // The most rows and columns a workbook holds (.xlsx and .ods alike; .xls holds 65536
+    // and 256). Dropped columns past the last are counted as one.
     static constexpr std::uint32_t kMaxRows = std::uint32_t{1} << 20;
     static constexpr std::uint32_t kMaxColumns = std::uint32_t{1} << 14;
 
@@ -27,7 +28,7 @@ public:
     // Worksheet cell (row, column), counted from 0, goes to sheet row + 1, column + 1; an
     // empty text is no cell, and of two cells at one place the later wins. Columns beyond
     // MeteoSheet::kMaxColumns are only counted. False, and nothing kept, past the budget
-    // or past kMaxRows or kMaxColumns; failure() says which.
+    // or past kMaxRows; failure() says which.
     bool add(std::uint32_t row, std::uint32_t column, std::string_view text);
     const char* failure() const { return failure_; }
     // Writes what is still gathered; answers how many columns beyond the sheet's reach
