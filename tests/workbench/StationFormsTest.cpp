@@ -1,0 +1,163 @@
+// One station in every form File > Open reads: TAB text with CR LF or LF line ends, ","
+// CSV with ISO dates, ";" CSV with decimal commas and four-digit years, and the .xls,
+// .xlsx and .ods workbooks Calc made of it (tests/data/xls/make_station_forms.sh). Each
+// is opened, auto-found, computed with all twelve methods and written as the six model
+// files; every form must give the result columns and the files of the TAB file as typed.
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <map>
+#include <regex>
+
+#include "et/MethodTable.h"
+#include "models/ModelSheets.h"
+#include "support/ScriptedUserInterface.h"
+#include "support/SheetBuilder.h"
+#include "support/TempDir.h"
+#include "workbench/Commands.h"
+#include "workbench/FileCommands.h"
+#include "workbench/MethodCommands.h"
+#include "workbench/ModelFileCommands.h"
+
+namespace etp {
+
+namespace {
+
+using testing::ReadFile;
+using testing::ScriptedUserInterface;
+using testing::TempDir;
+
+const std::string kForms = ETP_TEST_DATA_DIR "/xls/station400";
+constexpr int kDays = 400;
+constexpr int kFirstResultColumn = 10;
+
+// 400 days from 01/10/17, TAB-separated, CR LF, dd/mm/yy dates: the form every other
+// form is compared with.
+const std::string& LegacyText()
+{
+    static const std::string text = ReadFile(kForms + ".txt");
+    return text;
+}
+
+std::string Replaced(const std::string& text, const std::string& pattern, const std::string& by)
+{
+    return std::regex_replace(text, std::regex(pattern), by);
+}
+
+std::string WithLfEnds(const std::string& text) { return Replaced(text, "\r\n", "\n"); }
+// "," between fields, 2017-10-01 for 01/10/17.
+std::string AsIsoCsv(const std::string& text)
+{
+    return Replaced(Replaced(WithLfEnds(text), "\t", ","), R"((\d\d)/(\d\d)/(\d\d)\b)", "20$3-$2-$1");
+}
+// ";" between fields, decimal commas, 01/10/2017 for 01/10/17.
+std::string AsDecimalCommaCsv(const std::string& text)
+{
+    return Replaced(Replaced(Replaced(text, R"((\d)\.(\d))", "$1,$2"), "\t", ";"), R"((\d\d)/(\d\d)/(\d\d)\b)", "$1/$2/20$3");
+}
+
+// What a run leaves: the result columns row by row, and the six model files.
+struct StationRun {
+    std::vector<std::string> results;
+    std::map<std::string, std::string> files;
+};
+
+// File > Open, "Try auto finding", the station, "Compute" with every method, then "Save
+// all" of the CREAMS, LEACHM and MACRO dialogs.
+StationRun RunStation(const std::string& path)
+{
+    StationRun run;
+    Workbench workbench;
+    ScriptedUserInterface ui;
+    ui.openFiles.push_back(path);
+    EXPECT_TRUE(OpenFile(workbench, ui)) << ::testing::PrintToString(ui.messages);
+    EXPECT_EQ(workbench.sheet.lastNonEmptyRow(), kDays + 1);
+    TryAutoFinding(workbench, ui);
+    workbench.station = {"44.5", "120", "10"};
+    for (const MethodInfo& info : kMethods) workbench.methods.checked[info.method] = true;
+    EXPECT_EQ(ComputeResults(workbench, ui), ComputeOutcome::Completed) << ::testing::PrintToString(ui.messages);
+    for (int r = 1; r <= workbench.sheet.lastNonEmptyRow(); ++r)
+        run.results.push_back(testing::RowText(workbench.sheet, r, kFirstResultColumn));
+
+    CreamsTable table;
+    EXPECT_TRUE(BuildCreamsTable(workbench, table, ui)) << ::testing::PrintToString(ui.messages);
+    const LeachmSettings leachm = NewLeachmSettings(workbench, ui);
+    const MethodChoice macro = NewMethodChoice(workbench, ui);
+    const char* names[] = {"creams.tr", "creams.rn", "leachm.rn", "leachm.etp", "macro.rn", "macro.etp"};
+    TempDir dir;
+    for (const char* name : names) ui.saveFiles.push_back(dir.file(name));
+    SaveCreamsAll(workbench, table, ui);
+    SaveLeachmAll(workbench, leachm, ui);
+    SaveMacroAll(workbench, macro, ui);
+    for (const char* name : names) run.files[name] = ReadFile(dir.file(name));
+    return run;
+}
+
+const StationRun& LegacyRun()
+{
+    static const StationRun run = RunStation(kForms + ".txt");
+    return run;
+}
+
+// The first line where two texts differ, for a message shorter than both texts.
+std::string FirstDifference(const std::vector<std::string>& expected, const std::vector<std::string>& actual)
+{
+    for (std::size_t i = 0; i < std::max(expected.size(), actual.size()); ++i) {
+        const std::string e = i < expected.size() ? expected[i] : "(none)";
+        const std::string a = i < actual.size() ? actual[i] : "(none)";
+        if (e != a) return "line " + std::to_string(i + 1) + ": expected \"" + e + "\", got \"" + a + "\"";
+    }
+    return {};
+}
+
+struct StationForm {
+    const char* name;
+    std::function<std::string(const TempDir&)> file; // the path of the form to open
+};
+void PrintTo(const StationForm& form, std::ostream* out) { *out << form.name; }
+
+// Writes a form of the TAB file into the test's folder.
+std::function<std::string(const TempDir&)> Written(const char* name, std::string (*form)(const std::string&))
+{
+    return [=](const TempDir& dir) { return dir.write(name, form(LegacyText())); };
+}
+std::function<std::string(const TempDir&)> Fixture(const char* extension)
+{
+    return [=](const TempDir&) { return kForms + extension; };
+}
+
+class StationFormsTest : public ::testing::TestWithParam<StationForm> {};
+
+} // namespace
+
+// The reference itself: every method wrote a title and the last day's value, and each
+// model file has lines (an empty file would make every form agree).
+TEST(StationForms, TheTabFileComputesEveryMethodAndWritesEveryFile)
+{
+    const StationRun& legacy = LegacyRun();
+    ASSERT_EQ(legacy.results.size(), std::size_t(kDays + 1));
+    EXPECT_EQ(std::count(legacy.results.front().begin(), legacy.results.front().end(), '\t'), kMethodCount - 1);
+    EXPECT_EQ(legacy.results.front().substr(0, 6), "PenFAO");
+    EXPECT_EQ(std::count(legacy.results.back().begin(), legacy.results.back().end(), '\t'), kMethodCount - 1);
+    for (const auto& [name, text] : legacy.files) EXPECT_GT(std::count(text.begin(), text.end(), '\n'), 5) << name;
+}
+
+TEST_P(StationFormsTest, GivesTheResultsAndModelFilesOfTheTabFile)
+{
+    const StationRun& legacy = LegacyRun();
+    TempDir dir;
+    const StationRun run = RunStation(GetParam().file(dir));
+    EXPECT_EQ(FirstDifference(legacy.results, run.results), "");
+    for (const auto& [name, text] : legacy.files)
+        EXPECT_EQ(FirstDifference(testing::Lines(text, "\n"), testing::Lines(run.files.at(name), "\n")), "") << name;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    EveryForm, StationFormsTest,
+    ::testing::Values(StationForm{"TabLf", Written("station.txt", WithLfEnds)},
+                      StationForm{"CommaCsvIsoDates", Written("station.csv", AsIsoCsv)},
+                      StationForm{"SemicolonCsvDecimalCommas", Written("station.csv", AsDecimalCommaCsv)},
+                      StationForm{"Xls", Fixture(".xls")}),
+    [](const ::testing::TestParamInfo<StationForm>& form) { return std::string(form.param.name); });
+
+} // namespace etp
