@@ -27,7 +27,8 @@ QString QtFileFilters(const std::string& filters)
     QStringList qtFilters;
     for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
         const QString& description = parts[i];
-        const QString& pattern = parts[i + 1];
+        // Patterns are separated by ";" here, by blanks for Qt.
+        const QString pattern = QString(parts[i + 1]).replace(QLatin1Char(';'), QLatin1Char(' '));
         // Qt reads the patterns from the parentheses of the description.
         const QString inParentheses = QLatin1Char('(') + pattern + QLatin1Char(')');
         qtFilters << (description.contains(inParentheses) ? description
@@ -119,9 +120,9 @@ std::optional<std::string> QtUserInterface::chooseOpenFile(const std::string& in
     const QString qtFilters = QtFileFilters(filters);
     // The initial name is a pattern: it picks the filter the dialog starts with.
     QString selected;
+    const QString initialPatterns = QString::fromUtf8(initialName.c_str()).replace(QLatin1Char(';'), QLatin1Char(' '));
     for (const QString& filter : qtFilters.split(QStringLiteral(";;")))
-        if (filter.contains(QLatin1Char('(') + QString::fromUtf8(initialName.c_str()) + QLatin1Char(')')))
-            selected = filter;
+        if (selected.isEmpty() && filter.contains(QLatin1Char('(') + initialPatterns + QLatin1Char(')'))) selected = filter;
     const QString path = QFileDialog::getOpenFileName(dialogParent(), QStringLiteral("Open"), lastDirectory_,
                                                       qtFilters, &selected);
     if (path.isEmpty()) return std::nullopt;

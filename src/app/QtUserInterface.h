@@ -11,7 +11,8 @@ namespace etp {
 
 // A text of the core as a widget shows it: UTF-8, and a CR (alone or before LF) is a line break.
 QString ShownText(const std::string& text);
-// "desc (*.txt)|*.txt|Excel (*.xls)|*.xls" -> "desc (*.txt);;Excel (*.xls)".
+// "desc (*.txt)|*.txt|Excel (*.xls)|*.xls" -> "desc (*.txt);;Excel (*.xls)", and
+// "Both|*.txt;*.csv" -> "Both (*.txt *.csv)".
 QString QtFileFilters(const std::string& filters);
 
 class QtUserInterface final : public UserInterface {

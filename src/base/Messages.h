@@ -12,9 +12,11 @@ struct SaveDialog {
     const char* title;
 };
 
-// File > Open.
-inline constexpr const char* kOpenInitialName = "*.xls";
-inline constexpr const char* kOpenFilters = "text files (*.txt)|*.txt|Excel (*.xls)|*.xls";
+// File > Open. The initial name is the pattern of the filter the dialog starts with.
+inline constexpr const char* kOpenInitialName = "*.txt;*.csv;*.tsv;*.xls;*.xlsx;*.ods";
+inline constexpr const char* kOpenFilters =
+    "All supported files|*.txt;*.csv;*.tsv;*.xls;*.xlsx;*.ods|text files (*.txt)|*.txt|CSV (*.csv)|*.csv|"
+    "TSV (*.tsv)|*.tsv|Excel (*.xls)|*.xls|Excel (*.xlsx)|*.xlsx|OpenDocument (*.ods)|*.ods|All files|*";
 inline constexpr const char* kNoSuchFileMessage = "il file non esiste";
 inline constexpr const char* kNotAWorkbookMessage = "File is not an Excel file or is locked and cannot be imported.";
 inline constexpr const char* kNotAWorkbookTitle = "Invalid File Type or Locked";

@@ -68,7 +68,7 @@ const char* FormatName(FileFormat format)
     case FileFormat::OtherZip: return "a zip file";
     case FileFormat::Text: break;
     }
-    return "text";
+    return "a text file";
 }
 
 } // namespace etp

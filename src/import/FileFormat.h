@@ -14,7 +14,7 @@ enum class FileFormat { Text, Xls, Xlsx, Ods, OtherZip };
 FileFormat DetectFileFormat(const std::string& path);
 // By the name's extension, ignoring case: .xls, .xlsx/.xlsm, .ods; anything else Text.
 FileFormat FormatByExtension(std::string_view path);
-// "TAB or CSV text", "an .xls workbook", "an .xlsx workbook", "an .ods workbook".
+// "a text file", "an .xls workbook", "an .xlsx workbook", "an .ods workbook", "a zip file".
 const char* FormatName(FileFormat format);
 
 } // namespace etp

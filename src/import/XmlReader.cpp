@@ -111,6 +111,22 @@ std::string_view XmlReader::attribute(std::string_view localName)
     return value;
 }
 
+void XmlReader::attributes(std::span<const std::string_view> names, std::span<std::string> values)
+{
+    const GsfLibrary& lib = LoadedGsf();
+    for (std::string& value : values) value.clear();
+    while (lib.xmlMoveToNextAttribute(state_->reader) == 1) {
+        const std::string_view name = View(lib.xmlLocalName(state_->reader));
+        for (std::size_t i = 0; i < names.size() && i < values.size(); ++i) {
+            if (names[i] == name) {
+                values[i] = View(lib.xmlValue(state_->reader));
+                break;
+            }
+        }
+    }
+    lib.xmlMoveToElement(state_->reader);
+}
+
 std::string_view XmlReader::text() const { return View(LoadedGsf().xmlValue(state_->reader)); }
 
 } // namespace etp

@@ -6,6 +6,7 @@
 // expanded (workbooks never declare one).
 #include <cstdint>
 #include <memory>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -39,6 +40,9 @@ public:
     // The value of the started element's attribute of this local name, empty when it has
     // none; good until the next call of next() or attribute().
     std::string_view attribute(std::string_view localName);
+    // Several attributes in one pass over them: values[i] gets the value of names[i],
+    // empty when the element has none.
+    void attributes(std::span<const std::string_view> names, std::span<std::string> values);
     // The text just read (character data, CDATA, white space).
     std::string_view text() const;
     // Why the document failed: "its part xl/styles.xml is damaged (line 3: ...)".

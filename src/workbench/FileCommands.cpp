@@ -6,8 +6,10 @@
 
 #include "base/FileBytes.h"
 #include "base/Messages.h"
-#include "sheet/NumericValue.h"
+#include "import/FileFormat.h"
 #include "import/TextImport.h"
+#include "import/WorkbookReader.h"
+#include "sheet/NumericValue.h"
 #include "workbench/SaveTextFile.h"
 
 namespace etp {
@@ -65,10 +67,18 @@ std::string WithReason(const char* message, const std::string& reason)
     return reason.empty() ? std::string(message) : std::string(message) + "\rReason: " + reason + ".";
 }
 
-bool ImportWorkbook(Workbench& workbench, const std::string& name, UserInterface& ui)
+std::unique_ptr<WorkbookReader> MakeWorkbookReader(FileFormat format)
+{
+    if (format == FileFormat::Xls) return MakeXlsWorkbookReader();
+    if (format == FileFormat::Ods) return MakeOdsWorkbookReader();
+    return MakeXlsxWorkbookReader(); // and a zip that is neither: the reader says why
+}
+
+bool ImportWorkbook(Workbench& workbench, const std::string& name, FileFormat format, UserInterface& ui)
 {
     auto busy = ui.busy(Pointer::BusyArrow);
-    WorkbookReader& reader = *workbench.workbookReader;
+    const auto chosen = MakeWorkbookReader(format);
+    WorkbookReader& reader = *chosen;
     if (!reader.isWorkbook(name)) {
         ui.message(WithReason(kNotAWorkbookMessage, reader.failure()), kNotAWorkbookTitle);
         return false;
@@ -142,9 +152,14 @@ bool OpenFile(Workbench& workbench, UserInterface& ui)
         ui.message(kNoSuchFileMessage, kApplicationTitle);
         return false;
     }
+    // The reader is chosen by the file's content; a name that says otherwise is told.
+    const FileFormat format = DetectFileFormat(*name);
+    if (format != FormatByExtension(*name) && format != FileFormat::OtherZip)
+        ui.message("The file " + *name + " is " + FormatName(format) + " and is read as one, whatever its name says.",
+                   kApplicationTitle, Icon::Information);
     // A file that cannot be opened leaves the sheet and the working file as they were.
-    const bool opened = name->find(".xls") != std::string::npos ? ImportWorkbook(workbench, *name, ui)
-                                                                : ImportText(workbench, *name, ui);
+    const bool opened = format == FileFormat::Text ? ImportText(workbench, *name, ui)
+                                                   : ImportWorkbook(workbench, *name, format, ui);
     if (opened) workbench.statusPanels[0] = "working file: " + *name;
     return opened;
 }

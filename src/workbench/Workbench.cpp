@@ -4,7 +4,7 @@
 
 namespace etp {
 
-Workbench::Workbench() : workbookReader(MakeXlsWorkbookReader())
+Workbench::Workbench()
 {
     for (int c = 0; c <= 20; ++c) sheet.setCaption(c, std::to_string(c));
     statusPanels[0] = "working file: none";

@@ -11,7 +11,6 @@
 #include "irrigation/Irrigation.h"
 #include "sheet/MeteoSheet.h"
 #include "sheet/Settings.h"
-#include "import/WorkbookReader.h"
 
 namespace etp {
 
@@ -31,7 +30,6 @@ struct Workbench {
     double previousMeanTemperature = 0;
     // Panels 1..4 of the status bar.
     std::array<std::string, 4> statusPanels;
-    std::unique_ptr<WorkbookReader> workbookReader;
     // What the last "Apply" of each irrigation added to the rain column.
     std::vector<IrrigationApplication> turnedApplications;
     std::vector<IrrigationApplication> onDemandApplications;

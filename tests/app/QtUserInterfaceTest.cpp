@@ -42,6 +42,7 @@ private slots:
     void filtersAndTexts()
     {
         QCOMPARE(QtFileFilters("text files (*.txt)|*.txt|Excel (*.xls)|*.xls"), QStringLiteral("text files (*.txt);;Excel (*.xls)"));
+        QCOMPARE(QtFileFilters("Both|*.txt;*.csv|All files|*"), QStringLiteral("Both (*.txt *.csv);;All files (*)"));
         QCOMPARE(QtFileFilters("Rain|*.rn"), QStringLiteral("Rain (*.rn)"));
         QCOMPARE(QtFileFilters("Rain (*.rn)|*.rn|*.etp"), QStringLiteral("Rain (*.rn)"));
         QCOMPARE(ShownText("Found 2 sheets\r\r1)  1995\r\n2)  1996"), QStringLiteral("Found 2 sheets\n\n1)  1995\n2)  1996"));

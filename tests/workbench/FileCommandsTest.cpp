@@ -4,6 +4,7 @@
 
 #include <filesystem>
 
+#include "base/Messages.h"
 #include "support/ScriptedUserInterface.h"
 #include "support/SheetBuilder.h"
 #include "support/TempDir.h"
@@ -29,9 +30,10 @@ protected:
 
 } // namespace
 
-// A text file replaces the whole sheet and names the working file. A lower-case ".xls" in
-// the name makes the file a workbook; "DATA.XLS" is read as text.
-TEST_F(FileCommandsTest, OpenReadsATextFileAndTheNameDecidesWhetherItIsAWorkbook)
+// A file replaces the whole sheet and names the working file. Its content decides the
+// reader, and a name that says otherwise is told: text named ".XLS" is read as text, a
+// workbook named ".txt" as a workbook; a workbook that cannot be read keeps the sheet.
+TEST_F(FileCommandsTest, OpenChoosesTheReaderByContent)
 {
     const auto path = dir.write("DATA.XLS", "DATE\tTMIN\r\n01/01/95\t3\r\n");
     workbench.sheet.setCellText(500, 5, "old");
@@ -39,17 +41,30 @@ TEST_F(FileCommandsTest, OpenReadsATextFileAndTheNameDecidesWhetherItIsAWorkbook
     EXPECT_EQ(workbench.statusPanels[0], "working file: " + path);
     EXPECT_EQ(workbench.sheet.cellText(2, 2), "3");
     EXPECT_EQ(workbench.sheet.cellText(500, 5), "");
-    EXPECT_TRUE(ui.messages.empty());
+    EXPECT_EQ(ui.messages, (std::vector<std::string>{"ETP computation|The file " + path +
+                                                     " is a text file and is read as one, whatever its name says."}));
     EXPECT_EQ(ui.pointers, (std::vector<Pointer>{Pointer::BusyArrow, Pointer::Normal}));
 
-    // A workbook that cannot be opened keeps the sheet and the working file.
-    EXPECT_FALSE(open(dir.write("data.xls", "DATE\r\n")));
-    EXPECT_EQ(ui.messages, (std::vector<std::string>{
-                               "Invalid File Type or Locked|File is not an Excel file or is locked and cannot be imported.\r"
-                               "Reason: it is too short for a workbook."}));
+    ui.messages.clear();
+    const std::string header = ReadFile(ETP_TEST_DATA_DIR "/xls/weather.xls").substr(0, 512);
+    EXPECT_FALSE(open(dir.write("data.xls", header)));
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_TRUE(ui.messages[0].starts_with("Invalid File Type or Locked|File is not an Excel file or is locked and "
+                                           "cannot be imported.\rReason: its compound file is damaged"))
+        << ui.messages[0];
     EXPECT_EQ(workbench.sheet.cellText(2, 2), "3");
     EXPECT_EQ(workbench.statusPanels[0], "working file: " + path);
     EXPECT_EQ(ui.pointer(), Pointer::Normal);
+
+    ui.messages.clear();
+    const auto renamed = dir.write("weather.txt", ReadFile(ETP_TEST_DATA_DIR "/xls/weather.xlsx"));
+    ui.inputs.push_back("2");
+    EXPECT_TRUE(open(renamed));
+    EXPECT_EQ(ui.messages, (std::vector<std::string>{
+                               "ETP computation|The file " + renamed + " is an .xlsx workbook and is read as one, "
+                               "whatever its name says.",
+                               "Result|Import complete."}));
+    EXPECT_EQ(workbench.sheet.cellText(366, 1), "31/12/95");
 
     EXPECT_TRUE(open(dir.write("station.csv", "DATE;TMIN\n01/01/95;-1,5\n02/01/95;2,25\n")));
     EXPECT_EQ(workbench.sheet.cellText(3, 2), "2.25");
@@ -61,7 +76,7 @@ TEST_F(FileCommandsTest, OpenReadsATextFileAndTheNameDecidesWhetherItIsAWorkbook
 TEST_F(FileCommandsTest, OpenThatReadsNothingKeepsTheSheet)
 {
     workbench.sheet.setCellText(1, 1, "kept");
-    EXPECT_FALSE(open("*.xls"));
+    EXPECT_FALSE(open(kOpenInitialName));
     EXPECT_TRUE(ui.messages.empty());
     EXPECT_FALSE(open(dir.file("*.txt")));
     EXPECT_EQ(ui.messages, (std::vector<std::string>{"ETP computation|il file non esiste"}));
