@@ -69,16 +69,18 @@ done
 hyperfine --style basic --warmup 1 --runs "$runs" --export-csv "$work/h.csv" \
     -n "openpyxl read-only (.xlsx)" "$openpyxl_cmd" -n "etp (.xlsx)" "$xlsx_cmd" -n "etp (.ods)" "$ods_cmd" >/dev/null
 
-# command,mean,stddev,median,user,system,min,max (seconds)
+# command,mean,stddev,median,user,system,min,max (seconds). The ratio is taken from the
+# medians; the one from user + system time shows it apart from other load on the machine.
 echo
 echo "33,000-day workbook (hyperfine, $runs runs after 1 warm-up run)"
-awk -F, 'NR > 1 { name[NR] = $1; median[NR] = $(NF-4) * 1e3; mean[NR] = $(NF-6) * 1e3; min[NR] = $(NF-1) * 1e3 }
+awk -F, 'NR > 1 { name[NR] = $1; mean[NR] = $(NF-6) * 1e3; median[NR] = $(NF-4) * 1e3; min[NR] = $(NF-1) * 1e3
+                  cpu[NR] = ($(NF-3) + $(NF-2)) * 1e3 }
     END {
-        printf "%-28s %9s %9s %9s %12s\n", "run", "mean ms", "median ms", "min ms", "x openpyxl"
+        printf "%-28s %9s %9s %9s %9s %11s %11s\n", "run", "mean ms", "median ms", "min ms", "cpu ms", "x (median)", "x (cpu)"
         for (i = 2; i <= NR; i++)
-            printf "%-28s %9.1f %9.1f %9.1f %12s\n", name[i], mean[i], median[i], min[i],
-                   i == 2 ? "-" : sprintf("%.1f", median[2] / median[i])
+            printf "%-28s %9.1f %9.1f %9.1f %9.1f %11s %11s\n", name[i], mean[i], median[i], min[i], cpu[i],
+                   (i == 2 ? "-" : sprintf("%.1f", median[2] / median[i])), (i == 2 ? "-" : sprintf("%.1f", cpu[2] / cpu[i]))
         for (i = 3; i <= NR; i++)
-            printf "%s: %.1f times faster than openpyxl (goal 5): %s\n", name[i], median[2] / median[i],
-                   median[2] / median[i] >= 5 ? "met" : "missed"
+            printf "%s: %.1f times as fast as openpyxl (goal 5): %s\n", name[i], median[2] / median[i],
+                   (median[2] / median[i] >= 5 ? "met" : "missed")
     }' "$work/h.csv"
