@@ -1,5 +1,5 @@
 #pragma once
-// The compound-file and zip library, and the XML reader it is linked with, opened when
+// The compound-file and zip library, and the XML parser it is linked with, opened when
 // the first workbook is read rather than when the program starts: it and what it pulls in
 // (glib, gio, libxml2, ICU) take longer to load than a whole run over a text file takes.
 #include <gsf/gsf-infile-msole.h>
@@ -9,7 +9,7 @@
 #include <gsf/gsf-input-stdio.h>
 #include <gsf/gsf-msole-utils.h>
 #include <gsf/gsf-utils.h>
-#include <libxml/xmlreader.h>
+#include <libxml/parser.h>
 
 #include <memory>
 #include <string>
@@ -34,17 +34,12 @@ struct GsfLibrary {
     decltype(&::gsf_msole_iconv_open_for_import) msoleIconvOpenForImport;
     decltype(&::gsf_infile_zip_new) infileZipNew;
     decltype(&::gsf_infile_child_by_aname) infileChildByAname;
-    // libxml2's streaming reader
-    decltype(&::xmlReaderForIO) xmlReaderForIO;
-    decltype(&::xmlFreeTextReader) xmlFreeTextReader;
-    decltype(&::xmlTextReaderSetStructuredErrorHandler) xmlSetErrorHandler;
-    decltype(&::xmlTextReaderRead) xmlRead;
-    decltype(&::xmlTextReaderNodeType) xmlNodeType;
-    decltype(&::xmlTextReaderConstLocalName) xmlLocalName;
-    decltype(&::xmlTextReaderConstValue) xmlValue;
-    decltype(&::xmlTextReaderIsEmptyElement) xmlIsEmptyElement;
-    decltype(&::xmlTextReaderMoveToNextAttribute) xmlMoveToNextAttribute;
-    decltype(&::xmlTextReaderMoveToElement) xmlMoveToElement;
+    // libxml2's push parser
+    decltype(&::xmlCreatePushParserCtxt) xmlCreatePushParserCtxt;
+    decltype(&::xmlCtxtUseOptions) xmlCtxtUseOptions;
+    decltype(&::xmlParseChunk) xmlParseChunk;
+    decltype(&::xmlStopParser) xmlStopParser;
+    decltype(&::xmlFreeParserCtxt) xmlFreeParserCtxt;
 };
 
 inline constexpr const char* kGsfMissing = "the library that reads compound files (" ETP_GSF_SONAME ") cannot be loaded";

@@ -155,8 +155,7 @@ TEST(XlsxWorkbookReader, BadPackagesAreRefusedWithTheirReason)
     const std::pair<std::string, const char*> cases[] = {
         {dir.write("cut.xlsx", whole.substr(0, whole.size() / 2)), "its zip directory is damaged or missing"},
         {dir.write("other.xlsx", ZipBuilder().add("readme.txt", "hello").bytes()), "it is a zip file but no .xlsx workbook"},
-        // libxml2 stops the entities' expansion before the document type is reported
-        {withSheet("laughs.xlsx", laughs), "its part xl/worksheets/sheet1.xml is damaged (line 1: Detected an entity"},
+        {withSheet("laughs.xlsx", laughs), "its part xl/worksheets/sheet1.xml declares a document type"},
         {withSheet("external.xlsx", external), "its part xl/worksheets/sheet1.xml declares a document type"},
         {withSheet("damaged.xlsx", "<worksheet><sheetData><row>"), "its part xl/worksheets/sheet1.xml is damaged (line 1: "},
         {dir.write("bomb.xlsx", bomb.bytes()), "its part xl/worksheets/sheet1.xml would inflate to more than a workbook can hold"},
