@@ -49,7 +49,9 @@ std::optional<ZipPackage> ZipPackage::open(const std::string& path, std::string&
     const gsf_off_t size = gsf->inputSize(file.get());
     GsfPointer<GsfInfile> zip(gsf->infileZipNew(file.get(), &error));
     if (!zip) {
-        failure = GsfReason(error, "its zip directory is damaged or missing (the file may be cut short)");
+        // libgsf's own words ("Broken zip file structure") say no more than this.
+        if (error) gsf->errorFree(error);
+        failure = "it is a damaged zip file, or one cut short";
         return std::nullopt;
     }
     const auto fileSize = static_cast<std::uint64_t>(std::max<gsf_off_t>(size, 0));
