@@ -2,6 +2,7 @@
 
 #include <dlfcn.h>
 
+#include <filesystem>
 #include <optional>
 #include <type_traits>
 
@@ -57,6 +58,24 @@ std::optional<GsfLibrary> Load()
 }
 
 } // namespace
+
+GsfPointer<GsfInput> OpenGsfFile(const std::string& path, std::string& failure)
+{
+    std::error_code ec;
+    if (!std::filesystem::is_regular_file(path, ec)) {
+        failure = "it is not a file";
+        return nullptr;
+    }
+    const GsfLibrary* gsf = LoadGsfLibrary();
+    if (!gsf) {
+        failure = kGsfMissing;
+        return nullptr;
+    }
+    GError* error = nullptr;
+    GsfPointer<GsfInput> file(gsf->inputStdioNew(path.c_str(), &error));
+    if (!file) failure = GsfReason(error, "it cannot be opened");
+    return file;
+}
 
 std::string GsfReason(GError* error, const char* what)
 {

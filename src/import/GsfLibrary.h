@@ -57,6 +57,10 @@ struct GsfUnref {
 template <typename T>
 using GsfPointer = std::unique_ptr<T, GsfUnref>;
 
+// A regular file opened for reading through the library (loaded now if need be); null,
+// with the reason, when it is no file, cannot be opened or the library is missing.
+GsfPointer<GsfInput> OpenGsfFile(const std::string& path, std::string& failure);
+
 // `what`, with the library's own words in brackets when it gave any; frees error.
 std::string GsfReason(GError* error, const char* what);
 
