@@ -180,7 +180,7 @@ int RunBatch(const std::vector<std::string>& args, std::ostream& out, std::ostre
                  "etp"};
     app.set_version_flag("--version", std::string("etp ") + kVersion);
     Options options;
-    app.add_option("INPUT", options.input, "weather series: TAB-separated text, or an .xls workbook")->required();
+    app.add_option("INPUT", options.input, "weather series: text (TAB, CSV) or a workbook (.xls, .xlsx, .ods), told by its content")->required();
     app.add_option("--sheet", options.sheet, "sheet number to import from a workbook with several sheets (default 1)");
     app.add_option("--col", options.columns,
                    "VAR=TEXT: put TEXT into the column box of VAR (date, tmin, tmax, rhmin, rhmax, rad, wind, sun) "

@@ -2,6 +2,7 @@
 
 #include <dlfcn.h>
 
+#include <filesystem>
 #include <optional>
 #include <type_traits>
 
@@ -38,16 +39,11 @@ std::optional<GsfLibrary> Load()
     find(gsf.msoleIconvOpenForImport, "gsf_msole_iconv_open_for_import");
     find(gsf.infileZipNew, "gsf_infile_zip_new");
     find(gsf.infileChildByAname, "gsf_infile_child_by_aname");
-    find(gsf.xmlReaderForIO, "xmlReaderForIO");
-    find(gsf.xmlFreeTextReader, "xmlFreeTextReader");
-    find(gsf.xmlSetErrorHandler, "xmlTextReaderSetStructuredErrorHandler");
-    find(gsf.xmlRead, "xmlTextReaderRead");
-    find(gsf.xmlNodeType, "xmlTextReaderNodeType");
-    find(gsf.xmlLocalName, "xmlTextReaderConstLocalName");
-    find(gsf.xmlValue, "xmlTextReaderConstValue");
-    find(gsf.xmlIsEmptyElement, "xmlTextReaderIsEmptyElement");
-    find(gsf.xmlMoveToNextAttribute, "xmlTextReaderMoveToNextAttribute");
-    find(gsf.xmlMoveToElement, "xmlTextReaderMoveToElement");
+    find(gsf.xmlCreatePushParserCtxt, "xmlCreatePushParserCtxt");
+    find(gsf.xmlCtxtUseOptions, "xmlCtxtUseOptions");
+    find(gsf.xmlParseChunk, "xmlParseChunk");
+    find(gsf.xmlStopParser, "xmlStopParser");
+    find(gsf.xmlFreeParserCtxt, "xmlFreeParserCtxt");
     decltype(&::gsf_init) init = nullptr;
     decltype(&::g_log_set_handler) setLogHandler = nullptr;
     find(init, "gsf_init");
@@ -62,6 +58,24 @@ std::optional<GsfLibrary> Load()
 }
 
 } // namespace
+
+GsfPointer<GsfInput> OpenGsfFile(const std::string& path, std::string& failure)
+{
+    std::error_code ec;
+    if (!std::filesystem::is_regular_file(path, ec)) {
+        failure = "it is not a file";
+        return nullptr;
+    }
+    const GsfLibrary* gsf = LoadGsfLibrary();
+    if (!gsf) {
+        failure = kGsfMissing;
+        return nullptr;
+    }
+    GError* error = nullptr;
+    GsfPointer<GsfInput> file(gsf->inputStdioNew(path.c_str(), &error));
+    if (!file) failure = GsfReason(error, "it cannot be opened");
+    return file;
+}
 
 std::string GsfReason(GError* error, const char* what)
 {

@@ -1,5 +1,5 @@
 #pragma once
-// The compound-file and zip library, and the XML reader it is linked with, opened when
+// The compound-file and zip library, and the XML parser it is linked with, opened when
 // the first workbook is read rather than when the program starts: it and what it pulls in
 // (glib, gio, libxml2, ICU) take longer to load than a whole run over a text file takes.
 #include <gsf/gsf-infile-msole.h>
@@ -9,7 +9,7 @@
 #include <gsf/gsf-input-stdio.h>
 #include <gsf/gsf-msole-utils.h>
 #include <gsf/gsf-utils.h>
-#include <libxml/xmlreader.h>
+#include <libxml/parser.h>
 
 #include <memory>
 #include <string>
@@ -34,17 +34,12 @@ struct GsfLibrary {
     decltype(&::gsf_msole_iconv_open_for_import) msoleIconvOpenForImport;
     decltype(&::gsf_infile_zip_new) infileZipNew;
     decltype(&::gsf_infile_child_by_aname) infileChildByAname;
-    // libxml2's streaming reader
-    decltype(&::xmlReaderForIO) xmlReaderForIO;
-    decltype(&::xmlFreeTextReader) xmlFreeTextReader;
-    decltype(&::xmlTextReaderSetStructuredErrorHandler) xmlSetErrorHandler;
-    decltype(&::xmlTextReaderRead) xmlRead;
-    decltype(&::xmlTextReaderNodeType) xmlNodeType;
-    decltype(&::xmlTextReaderConstLocalName) xmlLocalName;
-    decltype(&::xmlTextReaderConstValue) xmlValue;
-    decltype(&::xmlTextReaderIsEmptyElement) xmlIsEmptyElement;
-    decltype(&::xmlTextReaderMoveToNextAttribute) xmlMoveToNextAttribute;
-    decltype(&::xmlTextReaderMoveToElement) xmlMoveToElement;
+    // libxml2's push parser
+    decltype(&::xmlCreatePushParserCtxt) xmlCreatePushParserCtxt;
+    decltype(&::xmlCtxtUseOptions) xmlCtxtUseOptions;
+    decltype(&::xmlParseChunk) xmlParseChunk;
+    decltype(&::xmlStopParser) xmlStopParser;
+    decltype(&::xmlFreeParserCtxt) xmlFreeParserCtxt;
 };
 
 inline constexpr const char* kGsfMissing = "the library that reads compound files (" ETP_GSF_SONAME ") cannot be loaded";
@@ -61,6 +56,10 @@ struct GsfUnref {
 };
 template <typename T>
 using GsfPointer = std::unique_ptr<T, GsfUnref>;
+
+// A regular file opened for reading through the library (loaded now if need be); null,
+// with the reason, when it is no file, cannot be opened or the library is missing.
+GsfPointer<GsfInput> OpenGsfFile(const std::string& path, std::string& failure);
 
 // `what`, with the library's own words in brackets when it gave any; frees error.
 std::string GsfReason(GError* error, const char* what);

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cstring>
-#include <filesystem>
 #include <memory>
 #include <optional>
 
@@ -117,22 +116,8 @@ std::optional<WorkbookStream> FromInput(GsfInput* file, std::string& failure)
 
 std::optional<WorkbookStream> ReadWorkbookStream(const std::string& path, std::string& failure)
 {
-    std::error_code ec;
-    if (!std::filesystem::is_regular_file(path, ec)) {
-        failure = "it is not a file";
-        return std::nullopt;
-    }
-    const GsfLibrary* gsf = LoadGsfLibrary();
-    if (!gsf) {
-        failure = kGsfMissing;
-        return std::nullopt;
-    }
-    GError* error = nullptr;
-    const GsfPointer<GsfInput> file(gsf->inputStdioNew(path.c_str(), &error));
-    if (!file) {
-        failure = GsfReason(error, "it cannot be opened");
-        return std::nullopt;
-    }
+    const GsfPointer<GsfInput> file = OpenGsfFile(path, failure);
+    if (!file) return std::nullopt;
     return FromInput(file.get(), failure);
 }
 

@@ -1,6 +1,6 @@
 #pragma once
-// One XML document read forward with libxml2's streaming reader: start tags, end tags and
-// text, by local name (the readers know their vocabularies, not the prefixes a writer
+// One XML document read forward, streaming, with libxml2: start tags, end tags and text,
+// by local name (the readers know their vocabularies, not the prefixes a writer
 // chose). Nothing is ever fetched: no network, no external entity, no DTD. A document
 // that declares a document type is refused at once, so no entity of its own is ever
 // expanded (workbooks never declare one).
@@ -35,15 +35,16 @@ public:
     Node next();
     // The local name of the element just started or ended.
     std::string_view name() const;
-    // Whether the element just started is written <x/>: no End follows it.
+    // Whether the element just started is empty (<x/> or <x></x>): no End follows it.
     bool isEmpty() const;
     // The value of the started element's attribute of this local name, empty when it has
-    // none; good until the next call of next() or attribute().
+    // none; good until the next call of next().
     std::string_view attribute(std::string_view localName);
     // Several attributes in one pass over them: values[i] gets the value of names[i],
     // empty when the element has none.
     void attributes(std::span<const std::string_view> names, std::span<std::string> values);
-    // The text just read (character data, CDATA, white space).
+    // The text just read (character data, CDATA, white space); a long text may come in
+    // several pieces.
     std::string_view text() const;
     // Why the document failed: "its part xl/styles.xml is damaged (line 3: ...)".
     const std::string& failure() const { return failure_; }

@@ -1,7 +1,6 @@
 #include "import/ZipPackage.h"
 
 #include <algorithm>
-#include <filesystem>
 #include <vector>
 
 namespace etp {
@@ -30,26 +29,16 @@ ZipPackage::ZipPackage(GsfPointer<GsfInput> file, GsfPointer<GsfInfile> zip, std
 
 std::optional<ZipPackage> ZipPackage::open(const std::string& path, std::string& failure)
 {
-    std::error_code ec;
-    if (!std::filesystem::is_regular_file(path, ec)) {
-        failure = "it is not a file";
-        return std::nullopt;
-    }
-    const GsfLibrary* gsf = LoadGsfLibrary();
-    if (!gsf) {
-        failure = kGsfMissing;
-        return std::nullopt;
-    }
+    GsfPointer<GsfInput> file = OpenGsfFile(path, failure);
+    if (!file) return std::nullopt;
+    const GsfLibrary& gsf = LoadedGsf();
     GError* error = nullptr;
-    GsfPointer<GsfInput> file(gsf->inputStdioNew(path.c_str(), &error));
-    if (!file) {
-        failure = GsfReason(error, "it cannot be opened");
-        return std::nullopt;
-    }
-    const gsf_off_t size = gsf->inputSize(file.get());
-    GsfPointer<GsfInfile> zip(gsf->infileZipNew(file.get(), &error));
+    const gsf_off_t size = gsf.inputSize(file.get());
+    GsfPointer<GsfInfile> zip(gsf.infileZipNew(file.get(), &error));
     if (!zip) {
-        failure = GsfReason(error, "its zip directory is damaged or missing (the file may be cut short)");
+        // libgsf's own words ("Broken zip file structure") say no more than this.
+        if (error) gsf.errorFree(error);
+        failure = "it is a damaged zip file, or one cut short";
         return std::nullopt;
     }
     const auto fileSize = static_cast<std::uint64_t>(std::max<gsf_off_t>(size, 0));
