@@ -1,70 +1,39 @@
 // The .xls reader behind File > Open: isWorkbook opens the file (its workbook stream
 // and globals), which the sheet list and the import that follow it reuse.
 #include "import/BiffWorkbook.h"
-#include "import/SheetWriter.h"
-#include "import/WorkbookReader.h"
+#include "import/KeptWorkbookReader.h"
 #include "import/XlsContainer.h"
 
 namespace etp {
 
 namespace {
 
-class XlsWorkbookReader final : public WorkbookReader {
-public:
-    bool isWorkbook(const std::string& path) override
+struct XlsBook {
+    WorkbookStream stream;
+    BiffWorkbook workbook;
+};
+
+class XlsWorkbookReader final : public KeptWorkbookReader<XlsBook> {
+    std::optional<XlsBook> open(const std::string& path, std::string& failure) override
     {
-        opened_.reset();
-        failure_.clear();
-        auto stream = ReadWorkbookStream(path, failure_);
-        if (!stream) return false;
-        auto globals = ReadBiffWorkbook(stream->bytes(), stream->version, failure_);
-        if (!globals) return false;
-        opened_ = Opened{path, std::move(*stream), std::move(*globals)};
-        return true;
+        auto stream = ReadWorkbookStream(path, failure);
+        if (!stream) return std::nullopt;
+        auto globals = ReadBiffWorkbook(stream->bytes(), stream->version, failure);
+        if (!globals) return std::nullopt;
+        return XlsBook{std::move(*stream), std::move(*globals)};
     }
 
-    std::optional<std::vector<std::string>> sheetNames(const std::string& path) override
+    std::vector<std::string> names(const XlsBook& book) const override
     {
-        if (!open(path)) return std::nullopt;
         std::vector<std::string> names;
-        for (const auto& sheet : opened_->workbook.sheets) names.push_back(sheet.name);
+        for (const auto& sheet : book.workbook.sheets) names.push_back(sheet.name);
         return names;
     }
 
-    bool importSheet(const std::string& path, int index, MeteoSheet& sheet) override
+    bool read(XlsBook& book, std::size_t index, SheetWriter& writer, std::string& failure) override
     {
-        dropped_ = 0;
-        if (!open(path)) return false;
-        const Opened opened = std::move(*opened_);
-        opened_.reset(); // an import reads the file afresh
-        if (index < 0) {
-            failure_ = "there is no sheet " + std::to_string(index + 1);
-            return false;
-        }
-        // On failure the sheet keeps the rows written so far.
-        SheetWriter writer(sheet);
-        if (!ReadBiffWorksheet(opened.stream.bytes(), opened.workbook, static_cast<std::size_t>(index), writer, failure_))
-            return false;
-        dropped_ = writer.finish();
-        return true;
+        return ReadBiffWorksheet(book.stream.bytes(), book.workbook, index, writer, failure);
     }
-
-    int droppedColumns() const override { return dropped_; }
-    std::string failure() const override { return failure_; }
-
-private:
-    struct Opened {
-        std::string path;
-        WorkbookStream stream;
-        BiffWorkbook workbook;
-    };
-
-    // The workbook of path, opened now unless it is the one kept.
-    bool open(const std::string& path) { return (opened_ && opened_->path == path) || isWorkbook(path); }
-
-    std::optional<Opened> opened_;
-    std::string failure_;
-    int dropped_ = 0;
 };
 
 } // namespace

@@ -3,8 +3,7 @@
 // worksheet, a cell at a time.
 #include <charconv>
 
-#include "import/SheetWriter.h"
-#include "import/WorkbookReader.h"
+#include "import/KeptWorkbookReader.h"
 #include "import/XlsxParts.h"
 
 namespace etp {
@@ -144,68 +143,42 @@ private:
     CellTextBuffer buffer_{};
 };
 
-class XlsxWorkbookReader final : public WorkbookReader {
-public:
-    bool isWorkbook(const std::string& path) override
+struct XlsxBook {
+    ZipPackage package;
+    xlsx::Book book;
+};
+
+class XlsxWorkbookReader final : public KeptWorkbookReader<XlsxBook> {
+    std::optional<XlsxBook> open(const std::string& path, std::string& failure) override
     {
-        opened_.reset();
-        failure_.clear();
-        auto package = ZipPackage::open(path, failure_);
-        if (!package) return false;
-        auto book = xlsx::ReadBook(*package, failure_);
-        if (!book) return false;
-        opened_ = Opened{path, std::move(*package), std::move(*book)};
-        return true;
+        auto package = ZipPackage::open(path, failure);
+        if (!package) return std::nullopt;
+        auto book = xlsx::ReadBook(*package, failure);
+        if (!book) return std::nullopt;
+        return XlsxBook{std::move(*package), std::move(*book)};
     }
 
-    std::optional<std::vector<std::string>> sheetNames(const std::string& path) override
+    std::vector<std::string> names(const XlsxBook& opened) const override
     {
-        if (!open(path)) return std::nullopt;
         std::vector<std::string> names;
-        for (const auto& sheet : opened_->book.sheets) names.push_back(sheet.name);
+        for (const auto& sheet : opened.book.sheets) names.push_back(sheet.name);
         return names;
     }
 
-    bool importSheet(const std::string& path, int index, MeteoSheet& sheet) override
+    bool read(XlsxBook& opened, std::size_t index, SheetWriter& writer, std::string& failure) override
     {
-        dropped_ = 0;
-        if (!open(path)) return false;
-        Opened opened = std::move(*opened_);
-        opened_.reset(); // an import reads the file afresh
-        if (index < 0 || static_cast<std::size_t>(index) >= opened.book.sheets.size() ||
-            opened.book.sheets[static_cast<std::size_t>(index)].part.empty()) {
-            failure_ = "the workbook has no sheet " + std::to_string(index + 1);
+        const xlsx::Book::Sheet& sheet = opened.book.sheets[index];
+        if (sheet.part.empty()) {
+            failure = "the workbook names no part for its sheet \"" + sheet.name + "\"";
             return false;
         }
-        const auto formats = xlsx::ReadCellFormats(opened.package, opened.book.stylesPart, failure_);
+        const auto formats = xlsx::ReadCellFormats(opened.package, opened.book.stylesPart, failure);
         if (!formats) return false;
-        const auto strings = xlsx::ReadSharedStrings(opened.package, opened.book.sharedStringsPart, failure_);
+        const auto strings = xlsx::ReadSharedStrings(opened.package, opened.book.sharedStringsPart, failure);
         if (!strings) return false;
-        auto xml = opened.package.xml(opened.book.sheets[static_cast<std::size_t>(index)].part, failure_);
-        if (!xml) return false;
-        // On failure the sheet keeps the rows written so far.
-        SheetWriter writer(sheet);
-        if (!WorksheetReader(*strings, *formats, opened.book.date1904, writer).read(*xml, failure_)) return false;
-        dropped_ = writer.finish();
-        return true;
+        auto xml = opened.package.xml(sheet.part, failure);
+        return xml && WorksheetReader(*strings, *formats, opened.book.date1904, writer).read(*xml, failure);
     }
-
-    int droppedColumns() const override { return dropped_; }
-    std::string failure() const override { return failure_; }
-
-private:
-    struct Opened {
-        std::string path;
-        ZipPackage package;
-        xlsx::Book book;
-    };
-
-    // The workbook of path, opened now unless it is the one kept.
-    bool open(const std::string& path) { return (opened_ && opened_->path == path) || isWorkbook(path); }
-
-    std::optional<Opened> opened_;
-    std::string failure_;
-    int dropped_ = 0;
 };
 
 } // namespace

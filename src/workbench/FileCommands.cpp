@@ -154,7 +154,11 @@ bool OpenFile(Workbench& workbench, UserInterface& ui)
     }
     // The reader is chosen by the file's content; a name that says otherwise is told.
     const FileFormat format = DetectFileFormat(*name);
-    if (format != FormatByExtension(*name) && format != FileFormat::OtherZip)
+    const FileFormat named = FormatByExtension(*name);
+    // A zip that holds no workbook is refused by the reader; an .xlsx saved with a
+    // password is a compound file, which the .xls reader refuses with that reason.
+    const bool told = format == FileFormat::OtherZip || (format == FileFormat::Xls && named == FileFormat::Xlsx);
+    if (format != named && !told)
         ui.message("The file " + *name + " is " + FormatName(format) + " and is read as one, whatever its name says.",
                    kApplicationTitle, Icon::Information);
     // A file that cannot be opened leaves the sheet and the working file as they were.

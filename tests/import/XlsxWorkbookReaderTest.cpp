@@ -158,6 +158,8 @@ TEST(XlsxWorkbookReader, BadPackagesAreRefusedWithTheirReason)
         {withSheet("laughs.xlsx", laughs), "its part xl/worksheets/sheet1.xml declares a document type"},
         {withSheet("external.xlsx", external), "its part xl/worksheets/sheet1.xml declares a document type"},
         {withSheet("damaged.xlsx", "<worksheet><sheetData><row>"), "its part xl/worksheets/sheet1.xml is damaged (line 1: "},
+        {withSheet("tall.xlsx", Worksheet(R"(<row r="1048577"><c><v>1</v></c></row>)")),
+         "the sheet has more rows than a workbook may (1048576)"},
         {dir.write("bomb.xlsx", bomb.bytes()), "its part xl/worksheets/sheet1.xml would inflate to more than a workbook can hold"},
     };
     for (const auto& [path, reason] : cases) {

@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <gsf/gsf-outfile-msole.h>
+#include <gsf/gsf-output-stdio.h>
+#include <gsf/gsf-utils.h>
+
 #include <filesystem>
 
 #include "base/Messages.h"
@@ -27,6 +31,26 @@ protected:
     testing::ScriptedUserInterface ui;
     testing::TempDir dir;
 };
+
+// What Office makes of an .xlsx saved with a password: a compound file holding an
+// encryption header and the encrypted package.
+std::string WriteEncryptedWorkbook(const std::string& path)
+{
+    gsf_init();
+    GsfOutput* sink = gsf_output_stdio_new(path.c_str(), nullptr);
+    GsfOutfile* container = gsf_outfile_msole_new(sink);
+    const std::string bytes(4096, 'Z');
+    for (const char* name : {"EncryptionInfo", "EncryptedPackage"}) {
+        GsfOutput* stream = gsf_outfile_new_child(container, name, FALSE);
+        gsf_output_write(stream, bytes.size(), reinterpret_cast<const guint8*>(bytes.data()));
+        gsf_output_close(stream);
+        g_object_unref(stream);
+    }
+    gsf_output_close(GSF_OUTPUT(container));
+    g_object_unref(container);
+    g_object_unref(sink);
+    return path;
+}
 
 } // namespace
 
@@ -64,6 +88,14 @@ TEST_F(FileCommandsTest, OpenChoosesTheReaderByContent)
                                "ETP computation|The file " + renamed + " is an .xlsx workbook and is read as one, "
                                "whatever its name says.",
                                "Result|Import complete."}));
+    EXPECT_EQ(workbench.sheet.cellText(366, 1), "31/12/95");
+
+    // An .xlsx saved with a password is a compound file: refused as such, without a word
+    // about its name.
+    ui.messages.clear();
+    EXPECT_FALSE(open(WriteEncryptedWorkbook(dir.file("secret.xlsx"))));
+    EXPECT_EQ(ui.messages, (std::vector<std::string>{"Invalid File Type or Locked|File is not an Excel file or is locked "
+                                                     "and cannot be imported.\rReason: it is protected by a password."}));
     EXPECT_EQ(workbench.sheet.cellText(366, 1), "31/12/95");
 
     EXPECT_TRUE(open(dir.write("station.csv", "DATE;TMIN\n01/01/95;-1,5\n02/01/95;2,25\n")));
