@@ -5,7 +5,6 @@
 #include <cstdlib>
 #include <filesystem>
 
-#include "import/SheetWriter.h"
 #include "import/WorkbookReader.h"
 #include "support/SheetBuilder.h"
 #include "support/TempDir.h"
@@ -145,7 +144,7 @@ TEST(OdsWorkbookReader, ReadsAsTheXlsImport)
 
 
 // Texts as a person sees them: paragraphs, spaces, tabs and breaks; values rather than
-// the shown text or the formula; dates and times through their data styles (the cell's
+// the shown text or the formula (a string's own value, not its padded display); dates and times through their data styles (the cell's
 // own, its parent's, its column's); a merged area's text at its first cell; repeated
 // cells and rows written each time. An annotation, a drawing and a chart's table are no
 // cells, and a chart's table is no sheet.
@@ -188,6 +187,7 @@ TEST(OdsWorkbookReader, TextsAsAPersonSeesThem)
         "<table:table-cell table:number-columns-spanned=\"2\" office:value-type=\"string\"><text:p>merged</text:p></table:table-cell>"
         "<table:covered-table-cell office:value-type=\"string\"><text:p>covered</text:p></table:covered-table-cell>" +
         TextCell("after") +
+        "<table:table-cell office:value-type=\"string\" office:string-value=\"Taxable\"><text:p>   Taxable</text:p></table:table-cell>"
         "</table:table-row>"
         "<table:table-row table:number-rows-repeated=\"2\"><table:table-cell table:number-columns-repeated=\"3\" "
         "office:value-type=\"float\" office:value=\"7\"><text:p>7</text:p></table:table-cell></table:table-row>"
@@ -206,7 +206,7 @@ TEST(OdsWorkbookReader, TextsAsAPersonSeesThem)
     const Sheet sheet = Import(path);
     ASSERT_TRUE(sheet.ok) << sheet.failure;
     EXPECT_EQ(sheet.names, (std::vector<std::string>{"Texts", "Chart"}));
-    EXPECT_EQ(Cells(sheet.cells), "  a\tb\nc de\nsecond  line\tErr:502\t2\t1234.5\t0.25\tTRUE\tmerged\t\tafter\n"
+    EXPECT_EQ(Cells(sheet.cells), "  a\tb\nc de\nsecond  line\tErr:502\t2\t1234.5\t0.25\tTRUE\tmerged\t\tafter\tTaxable\n"
                                   "7\t7\t7\n7\t7\t7\n"
                                   "13:30\t13:30:15\t13:30\t36:05\t36:05\t12:05:00\t06:30:15\t06:30\t05/03/95\n");
     EXPECT_EQ(Cells(Import(path, 1).cells), "caption\n");
