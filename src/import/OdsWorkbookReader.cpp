@@ -1,13 +1,12 @@
-// The .ods reader behind File > Open. isWorkbook opens the zip package and checks that
-// it is a spreadsheet; the sheet list reads content.xml through, keeping only the
-// names; the import reads styles.xml and then content.xml up to the end of the chosen
-// table, so a big workbook is never held whole.
+// The .ods reader behind File > Open. isWorkbook opens the zip package, checks that it
+// is a spreadsheet and reads content.xml through, keeping only the sheet names; the
+// import reads styles.xml and then content.xml again up to the end of the chosen table,
+// so a big workbook is never held whole.
 #include <functional>
 
+#include "import/KeptWorkbookReader.h"
 #include "import/OdsStyles.h"
 #include "import/OdsTable.h"
-#include "import/SheetWriter.h"
-#include "import/WorkbookReader.h"
 #include "import/ZipPackage.h"
 
 namespace etp {
@@ -73,100 +72,62 @@ bool WalkTables(XmlReader& xml, std::string& failure, bool& spreadsheet, const s
     }
 }
 
-class OdsWorkbookReader final : public WorkbookReader {
-public:
-    bool isWorkbook(const std::string& path) override
-    {
-        opened_.reset();
-        failure_.clear();
-        auto zip = ZipPackage::open(path, failure_);
-        if (!zip || !IsSpreadsheet(*zip, failure_)) return false;
-        opened_.emplace(Opened{path, std::move(*zip), std::nullopt});
-        return true;
-    }
+// The package, its path (the import opens it again) and the names of its sheets.
+struct OdsBook {
+    std::string path;
+    ZipPackage zip;
+    std::vector<std::string> names;
+};
 
-    std::optional<std::vector<std::string>> sheetNames(const std::string& path) override
+class OdsWorkbookReader final : public KeptWorkbookReader<OdsBook> {
+    std::optional<OdsBook> open(const std::string& path, std::string& failure) override
     {
-        if (!open(path)) return std::nullopt;
-        if (!opened_->names) {
-            auto content = opened_->zip.xml("content.xml", failure_);
-            if (!content) return std::nullopt;
-            std::vector<std::string> names;
-            bool spreadsheet = false;
-            const auto name = [&](bool, Walk&) {
-                names.emplace_back(content->attribute("name"));
-                return true;
-            };
-            if (!WalkTables(*content, failure_, spreadsheet, name)) return std::nullopt;
-            if (!spreadsheet) {
-                failure_ = kNoSpreadsheet;
-                return std::nullopt;
-            }
-            opened_->names = std::move(names);
+        auto zip = ZipPackage::open(path, failure);
+        if (!zip || !IsSpreadsheet(*zip, failure)) return std::nullopt;
+        auto content = zip->xml("content.xml", failure);
+        if (!content) return std::nullopt;
+        std::vector<std::string> names;
+        bool spreadsheet = false;
+        const auto name = [&](bool, Walk&) {
+            names.emplace_back(content->attribute("name"));
+            return true;
+        };
+        if (!WalkTables(*content, failure, spreadsheet, name)) return std::nullopt;
+        if (!spreadsheet) {
+            failure = kNoSpreadsheet;
+            return std::nullopt;
         }
-        return opened_->names;
+        return OdsBook{path, std::move(*zip), std::move(names)};
     }
 
-    bool importSheet(const std::string& path, int index, MeteoSheet& sheet) override
+    std::vector<std::string> names(const OdsBook& book) const override { return book.names; }
+
+    bool read(OdsBook& book, std::size_t index, SheetWriter& writer, std::string& failure) override
     {
-        dropped_ = 0;
-        if (!open(path)) return false;
-        std::optional<ZipPackage> zip;
-        // A package whose content.xml the sheet list has read is opened afresh, with
-        // a fresh inflation budget.
-        if (opened_->names) zip = ZipPackage::open(path, failure_);
-        else zip = std::move(opened_->zip);
-        opened_.reset(); // an import reads the file afresh
+        // The sheet list has read content.xml through: the import opens the package
+        // afresh, with a fresh inflation budget.
+        auto zip = ZipPackage::open(book.path, failure);
         if (!zip) return false;
-        const std::string noSheet = "the workbook has no sheet " + std::to_string(static_cast<long long>(index) + 1);
-        if (index < 0) {
-            failure_ = noSheet;
-            return false;
-        }
-
         OdsStyles styles;
         if (zip->has("styles.xml")) {
-            auto common = zip->xml("styles.xml", failure_);
-            if (!common || !styles.read(*common, failure_)) return false;
+            auto common = zip->xml("styles.xml", failure);
+            if (!common || !styles.read(*common, failure)) return false;
         }
-        auto content = zip->xml("content.xml", failure_);
-        if (!content || !styles.read(*content, failure_)) return false;
-
-        // On failure the sheet keeps the rows written so far.
-        SheetWriter writer(sheet);
-        int tables = 0;
+        auto content = zip->xml("content.xml", failure);
+        if (!content || !styles.read(*content, failure)) return false;
+        std::size_t tables = 0;
         bool found = false, spreadsheet = false;
         const auto table = [&](bool empty, Walk& walk) {
             if (tables++ < index) return true;
             found = true;
             walk = Walk::Stop;
-            return ReadOdsTable(*content, empty, styles, writer, failure_);
+            return ReadOdsTable(*content, empty, styles, writer, failure);
         };
-        if (!WalkTables(*content, failure_, spreadsheet, table)) return false;
-        if (!found) {
-            failure_ = spreadsheet ? noSheet : kNoSpreadsheet;
-            return false;
-        }
-        dropped_ = writer.finish();
-        return true;
+        if (!WalkTables(*content, failure, spreadsheet, table)) return false;
+        // The file changed since the list was read.
+        if (!found) failure = "the workbook has no sheet " + std::to_string(index + 1);
+        return found;
     }
-
-    int droppedColumns() const override { return dropped_; }
-    std::string failure() const override { return failure_; }
-
-private:
-    struct Opened {
-        std::string path;
-        ZipPackage zip;
-        std::optional<std::vector<std::string>> names; // once the list has been read
-    };
-
-    // The package of path, opened now unless it is the one kept.
-    bool open(const std::string& path) { return (opened_ && opened_->path == path) || isWorkbook(path); }
-
-    std::optional<Opened> opened_;
-    std::string failure_;
-    int dropped_ = 0;
 };
 
 } // namespace
