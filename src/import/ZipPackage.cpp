@@ -75,6 +75,19 @@ std::optional<XmlReader> ZipPackage::xml(std::string_view name, std::string& fai
     return XmlReader(std::move(part), std::string(name));
 }
 
+std::optional<std::string> ZipPackage::bytes(std::string_view name, std::size_t maxBytes)
+{
+    const GsfPointer<GsfInput> input = child(name);
+    if (!input) return std::nullopt;
+    const gsf_off_t size = LoadedGsf().inputSize(input.get());
+    if (size < 0 || static_cast<std::uint64_t>(size) > std::min<std::uint64_t>(maxBytes, budget_->left)) return std::nullopt;
+    std::string bytes(static_cast<std::size_t>(size), '\0');
+    if (size > 0 && !LoadedGsf().inputRead(input.get(), bytes.size(), reinterpret_cast<guint8*>(bytes.data())))
+        return std::nullopt;
+    budget_->left -= bytes.size();
+    return bytes;
+}
+
 int ZipPackage::Part::read(char* buffer, int size)
 {
     if (left == 0 || size <= 0) return 0;

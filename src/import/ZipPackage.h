@@ -6,6 +6,7 @@
 // 200 times the size of the file. A zip bomb is refused once it has inflated that much,
 // whatever its directory claims, and a part whose directory entry alone claims more is
 // refused before a byte of it is inflated.
+#include <cstddef>
 #include <cstdint>
 #include <memory>
 #include <optional>
@@ -31,6 +32,9 @@ public:
     // The part as an XML stream; nullopt, with the reason, when it is missing or would
     // inflate past the budget.
     std::optional<XmlReader> xml(std::string_view name, std::string& failure);
+    // A short part whole ("mimetype"); nullopt when it is missing, damaged or longer
+    // than maxBytes.
+    std::optional<std::string> bytes(std::string_view name, std::size_t maxBytes);
 
 private:
     struct Budget {

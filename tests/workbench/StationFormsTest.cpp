@@ -160,7 +160,8 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(StationForm{"TabLf", Written("station.txt", WithLfEnds)},
                       StationForm{"CommaCsvIsoDates", Written("station.csv", AsIsoCsv)},
                       StationForm{"SemicolonCsvDecimalCommas", Written("station.csv", AsDecimalCommaCsv)},
-                      StationForm{"Xls", Fixture(".xls")}, StationForm{"Xlsx", Fixture(".xlsx")}),
+                      StationForm{"Xls", Fixture(".xls")}, StationForm{"Xlsx", Fixture(".xlsx")},
+                      StationForm{"Ods", Fixture(".ods")}),
     [](const ::testing::TestParamInfo<StationForm>& form) { return std::string(form.param.name); });
 
 } // namespace etp
