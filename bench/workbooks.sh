@@ -6,7 +6,8 @@
 # hyperfine openpyxl reading the .xlsx in read-only mode (every row's values) against etp
 # importing the .xlsx and the .ods, and prints how many times faster etp is (the goal:
 # 5 times). etp runs with only the file: it opens it and runs auto finding, nothing is
-# written. RUNS sets hyperfine's runs (default 10).
+# written (not -o /dev/null: etp writes a file beside the target and renames it over it,
+# which, run as root, would replace /dev/null). RUNS sets hyperfine's runs (default 10).
 #
 # openpyxl and Calc serve this script and the fixture scripts only, not the build or the
 # tests, so tools/deps.sh does not list them. On Debian 12:
