@@ -3,9 +3,9 @@
 # test.sh. tools/check-deps.sh, run by the tests, fails when this list misses one.
 # libqt6opengl6-dev: the Charts configuration needs Qt6OpenGL, which qt6-charts-dev
 # does not pull in. file and dpkg-dev: CPack's Debian generator runs file and
-# dpkg-shlibdeps.
+# dpkg-shlibdeps. zlib1g-dev: the tests write the zip files of the workbook tests.
 ETP_PACKAGES="g++ cmake ninja-build pkg-config libgtest-dev libgmock-dev libbenchmark-dev libcli11-dev
-qt6-base-dev qt6-charts-dev libqt6opengl6-dev qt6-svg-dev libgl-dev libgsf-1-dev libxml2-dev help2man desktop-file-utils dpkg-dev file"
+qt6-base-dev qt6-charts-dev libqt6opengl6-dev qt6-svg-dev libgl-dev libgsf-1-dev libxml2-dev zlib1g-dev help2man desktop-file-utils dpkg-dev file"
 
 # One line per phase, so a long first run never looks hung.
 etp_phase() { echo "== $*"; }

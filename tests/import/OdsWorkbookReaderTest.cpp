@@ -6,8 +6,8 @@
 #include <filesystem>
 
 #include "import/WorkbookReader.h"
-#include "support/SheetBuilder.h"
 #include "support/TempDir.h"
+#include "support/WorkbookImport.h"
 #include "support/ZipBuilder.h"
 
 namespace etp {
@@ -23,66 +23,10 @@ const std::string kData = ETP_TEST_DATA_DIR "/xls/";
 // Real workbooks of public spreadsheet test corpora; present where CI has them.
 const std::string kShared = ETP_SHARED_DATA_DIR "/xls/";
 
-struct Sheet {
-    bool ok = false;
-    std::vector<std::string> names;
-    MeteoSheet cells;
-    int dropped = 0;
-    std::string failure;
-};
+using Sheet = testing::ImportedSheet;
+using testing::Cells;
 
-// The sheet names, then sheet `index`, as the import command reads them.
-Sheet Import(WorkbookReader& reader, const std::string& path, int index = 0)
-{
-    Sheet sheet;
-    if (reader.isWorkbook(path)) {
-        sheet.names = reader.sheetNames(path).value_or(std::vector<std::string>{"no list"});
-        sheet.ok = reader.importSheet(path, index, sheet.cells);
-    }
-    sheet.dropped = reader.droppedColumns();
-    sheet.failure = reader.failure();
-    return sheet;
-}
-
-Sheet Import(const std::string& path, int index = 0) { return Import(*MakeOdsWorkbookReader(), path, index); }
-Sheet ImportXls(const std::string& path, int index = 0) { return Import(*MakeXlsWorkbookReader(), path, index); }
-
-std::string Cells(const MeteoSheet& sheet)
-{
-    std::string text;
-    for (int r = 1; r <= sheet.lastNonEmptyRow(); ++r) text += testing::RowText(sheet, r) + "\n";
-    return text;
-}
-
-// Calc saves a number in .ods rounded to 15 significant digits, and that decimal shown
-// with 15 digits again may differ from the exact double in the last digit
-// (0.514589473684211 for 0.5145894736842105).
-// Calc has no boolean cells either: it saves TRUE and FALSE as the numbers 1 and 0.
-bool LegitimatelyApart(const std::string& a, const std::string& b)
-{
-    if ((a == "1" && b == "TRUE") || (a == "0" && b == "FALSE")) return true;
-    char* end = nullptr;
-    const double x = std::strtod(a.c_str(), &end);
-    if (a.empty() || *end) return false;
-    const double y = std::strtod(b.c_str(), &end);
-    if (b.empty() || *end) return false;
-    const double largest = std::max(std::abs(x), std::abs(y));
-    return largest > 0 && std::abs(x - y) <= 1.01 * std::pow(10.0, std::floor(std::log10(largest)) - 14);
-}
-
-// The cells where two sheets differ, "row,column: text | other text" a line, but for
-// those legitimately apart.
-std::string Differences(const MeteoSheet& a, const MeteoSheet& b)
-{
-    std::string lines;
-    for (int r = 1; r <= std::max(a.lastNonEmptyRow(), b.lastNonEmptyRow()); ++r)
-        for (int c = 1; c <= MeteoSheet::kMaxColumns; ++c) {
-            const std::string x(a.cellText(r, c)), y(b.cellText(r, c));
-            if (x != y && !LegitimatelyApart(x, y))
-                lines += std::to_string(r) + "," + std::to_string(c) + ": " + x + " | " + y + "\n";
-        }
-    return lines;
-}
+Sheet Import(const std::string& path, int index = 0) { return testing::ImportSheet(*MakeOdsWorkbookReader(), path, index); }
 
 bool StartsWith(const std::string& text, const std::string& start) { return text.substr(0, start.size()) == start; }
 
@@ -116,32 +60,6 @@ std::string TextCell(std::string_view text)
 }
 
 } // namespace
-
-// Every sheet of the workbook saved as .ods reads as the .xls import reads the same
-// workbook: names (hidden sheet included), every cell, dropped columns.
-TEST(OdsWorkbookReader, ReadsAsTheXlsImport)
-{
-    for (const std::string name : {"weather", "dates1904"}) {
-        const Sheet xls = ImportXls(kData + name + ".xls");
-        const Sheet ods = Import(kData + name + ".ods");
-        ASSERT_TRUE(ods.ok) << name << ": " << ods.failure;
-        ASSERT_EQ(ods.names, xls.names) << name;
-        for (int i = 0; i < static_cast<int>(xls.names.size()); ++i) {
-            const Sheet x = ImportXls(kData + name + ".xls", i), o = Import(kData + name + ".ods", i);
-            ASSERT_TRUE(o.ok) << name << " " << i << ": " << o.failure;
-            MeteoSheet expected = x.cells;
-            if (name == "weather" && i == 3) {
-                // Calc has no boolean cells: it saves the .xls formulas' boolean results
-                // =1<2 and =1>2 as the numbers 1 and 0 (shown so, in a General format).
-                expected.setCellText(3, 4, "1");
-                expected.setCellText(3, 5, "0");
-            }
-            EXPECT_EQ(Cells(o.cells), Cells(expected)) << name << " sheet " << i;
-            EXPECT_EQ(o.dropped, x.dropped) << name << " sheet " << i;
-        }
-    }
-}
-
 
 // Texts as a person sees them: paragraphs, spaces, tabs and breaks; values rather than
 // the shown text or the formula (a string's own value, not its padded display); dates and times through their data styles (the cell's
@@ -288,48 +206,6 @@ TEST(OdsWorkbookReader, ListAndImportFollowTheFileTheyAreGiven)
     MeteoSheet sheet;
     ASSERT_TRUE(reader->importSheet(kData + "weather.ods", 0, sheet)) << reader->failure();
     EXPECT_EQ(sheet.cellText(1, 2), "Ferrara");
-}
-
-// The real workbooks of the shared corpus, saved as .ods by LibreOffice, read as their
-// .xls import does, but where noted.
-TEST(OdsWorkbookReader, SharedCorpusSavedByCalc)
-{
-    if (!std::filesystem::is_directory(kShared)) GTEST_SKIP() << "no " << kShared;
-    if (std::system("command -v soffice >/dev/null 2>&1") != 0) GTEST_SKIP() << "no soffice";
-    const TempDir dir;
-    std::string command = "cd '" + dir.path().string() + "' && soffice -env:UserInstallation=file://" + dir.file("profile") +
-                          " --headless --convert-to ods --outdir out";
-    std::vector<std::string> names;
-    for (const auto& entry : std::filesystem::directory_iterator(kShared)) {
-        if (entry.path().extension() != ".xls") continue;
-        names.push_back(entry.path().stem().string());
-        command += " '" + entry.path().string() + "'";
-    }
-    ASSERT_EQ(std::system((command + " >/dev/null 2>&1").c_str()), 0);
-    int compared = 0;
-    for (const std::string& name : names) {
-        const std::string ods = dir.file("out/" + name + ".ods");
-        if (!std::filesystem::exists(ods)) continue; // Calc refuses it too
-        const Sheet xls = ImportXls(kShared + name + ".xls");
-        const Sheet sheet = Import(ods);
-        ASSERT_TRUE(sheet.ok) << name << ": " << sheet.failure;
-        if (!xls.ok) continue;
-        ++compared;
-        // Calc makes a worksheet of each chart sheet, which the .xls import does not offer.
-        for (int i = 0; i < static_cast<int>(xls.names.size()); ++i) {
-            // Calc names the one sheet of this BIFF5 workbook after the file.
-            const bool byPlace = name == "freexl_simple2003_21";
-            const auto at = std::find(sheet.names.begin(), sheet.names.end(), xls.names[static_cast<std::size_t>(i)]);
-            ASSERT_TRUE(byPlace || at != sheet.names.end()) << name << " sheet " << i;
-            const Sheet x = ImportXls(kShared + name + ".xls", i), o = Import(ods, byPlace ? i : static_cast<int>(at - sheet.names.begin()));
-            EXPECT_TRUE(o.ok) << name << " " << i << ": " << o.failure;
-            // Calc computes these error formulas again and writes its own texts.
-            const bool errors = name == "libxls_types" && i == 2;
-            EXPECT_EQ(Differences(o.cells, x.cells), errors ? "19,2: Err:502 | #NUM!\n20,2: #REF! | #NULL!\n" : "")
-                << name << " sheet " << i;
-        }
-    }
-    EXPECT_GT(compared, 10);
 }
 
 } // namespace etp
