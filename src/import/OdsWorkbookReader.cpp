@@ -1,7 +1,7 @@
 // The .ods reader behind File > Open. isWorkbook opens the zip package, checks that it
-// is a spreadsheet and reads content.xml through, keeping only the sheet names; the
-// import reads styles.xml and then content.xml again up to the end of the chosen table,
-// so a big workbook is never held whole.
+// is a spreadsheet, and reads styles.xml and content.xml once, keeping every table's
+// cells; the import hands on the chosen one. (A second pass over content.xml for the
+// import would double the time of a large workbook: its XML is some 40 bytes a cell.)
 #include <functional>
 
 #include "import/KeptWorkbookReader.h"
@@ -37,13 +37,11 @@ bool IsSpreadsheet(ZipPackage& zip, std::string& failure)
     return true;
 }
 
-enum class Walk { Next, Stop };
-
 // Reads content.xml on from where the reader is, calling table(empty) at the start tag
-// of every table of office:spreadsheet (not the tables of charts inside it). table
-// answers Stop when it has read its table through. False, with the reason, on damaged
-// XML or when table fails; `spreadsheet` tells whether there was one.
-bool WalkTables(XmlReader& xml, std::string& failure, bool& spreadsheet, const std::function<bool(bool, Walk&)>& table)
+// of every table of office:spreadsheet (not the tables of charts inside it), which
+// reads the table through its end tag. False, with the reason, on damaged XML or when
+// table fails; `spreadsheet` tells whether there was one.
+bool WalkTables(XmlReader& xml, std::string& failure, bool& spreadsheet, const std::function<bool(bool)>& table)
 {
     int depth = 0, spreadsheetDepth = -1;
     for (;;) {
@@ -61,9 +59,8 @@ bool WalkTables(XmlReader& xml, std::string& failure, bool& spreadsheet, const s
                 if (empty) return true;
                 spreadsheetDepth = depth + 1;
             } else if (spreadsheetDepth >= 0 && depth == spreadsheetDepth && xml.name() == "table") {
-                Walk walk = Walk::Next;
-                if (!table(empty, walk)) return false;
-                if (walk == Walk::Stop) return true;
+                if (!table(empty)) return false;
+                break; // read through its end tag
             }
             if (!empty) ++depth;
             break;
@@ -72,11 +69,14 @@ bool WalkTables(XmlReader& xml, std::string& failure, bool& spreadsheet, const s
     }
 }
 
-// The package, its path (the import opens it again) and the names of its sheets.
+// The sheets of the workbook, each read whole.
 struct OdsBook {
-    std::string path;
-    ZipPackage zip;
-    std::vector<std::string> names;
+    struct Table {
+        std::string name;
+        MeteoSheet cells;
+        int dropped = 0;
+    };
+    std::vector<Table> tables;
 };
 
 class OdsWorkbookReader final : public KeptWorkbookReader<OdsBook> {
@@ -84,49 +84,49 @@ class OdsWorkbookReader final : public KeptWorkbookReader<OdsBook> {
     {
         auto zip = ZipPackage::open(path, failure);
         if (!zip || !IsSpreadsheet(*zip, failure)) return std::nullopt;
+        OdsStyles styles;
+        if (zip->has("styles.xml")) {
+            auto common = zip->xml("styles.xml", failure);
+            if (!common || !styles.read(*common, failure)) return std::nullopt;
+        }
         auto content = zip->xml("content.xml", failure);
-        if (!content) return std::nullopt;
-        std::vector<std::string> names;
+        if (!content || !styles.read(*content, failure)) return std::nullopt;
+        OdsBook book;
         bool spreadsheet = false;
-        const auto name = [&](bool, Walk&) {
-            names.emplace_back(content->attribute("name"));
+        const auto table = [&](bool empty) {
+            OdsBook::Table& read = book.tables.emplace_back();
+            read.name = content->attribute("name");
+            SheetWriter writer(read.cells);
+            if (!ReadOdsTable(*content, empty, styles, writer, failure)) return false;
+            read.dropped = writer.finish();
             return true;
         };
-        if (!WalkTables(*content, failure, spreadsheet, name)) return std::nullopt;
+        if (!WalkTables(*content, failure, spreadsheet, table)) return std::nullopt;
         if (!spreadsheet) {
             failure = kNoSpreadsheet;
             return std::nullopt;
         }
-        return OdsBook{path, std::move(*zip), std::move(names)};
+        return book;
     }
 
-    std::vector<std::string> names(const OdsBook& book) const override { return book.names; }
+    std::vector<std::string> names(const OdsBook& book) const override
+    {
+        std::vector<std::string> names;
+        for (const auto& table : book.tables) names.push_back(table.name);
+        return names;
+    }
 
     bool read(OdsBook& book, std::size_t index, SheetWriter& writer, std::string& failure) override
     {
-        // The sheet list has read content.xml through: the import opens the package
-        // afresh, with a fresh inflation budget.
-        auto zip = ZipPackage::open(book.path, failure);
-        if (!zip) return false;
-        OdsStyles styles;
-        if (zip->has("styles.xml")) {
-            auto common = zip->xml("styles.xml", failure);
-            if (!common || !styles.read(*common, failure)) return false;
-        }
-        auto content = zip->xml("content.xml", failure);
-        if (!content || !styles.read(*content, failure)) return false;
-        std::size_t tables = 0;
-        bool found = false, spreadsheet = false;
-        const auto table = [&](bool empty, Walk& walk) {
-            if (tables++ < index) return true;
-            found = true;
-            walk = Walk::Stop;
-            return ReadOdsTable(*content, empty, styles, writer, failure);
-        };
-        if (!WalkTables(*content, failure, spreadsheet, table)) return false;
-        // The file changed since the list was read.
-        if (!found) failure = "the workbook has no sheet " + std::to_string(index + 1);
-        return found;
+        const OdsBook::Table& table = book.tables[index];
+        for (int r = 1; r <= table.cells.lastNonEmptyRow(); ++r)
+            for (int c = 1; c <= table.cells.lastNonEmptyColumn(r); ++c)
+                if (!writer.add(static_cast<std::uint32_t>(r - 1), static_cast<std::uint32_t>(c - 1), table.cells.cellText(r, c))) {
+                    failure = writer.failure();
+                    return false;
+                }
+        writer.countDropped(table.dropped);
+        return true;
     }
 };
 

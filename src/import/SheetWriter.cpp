@@ -83,7 +83,7 @@ int SheetWriter::finish()
 {
     flush();
     writeLateCells();
-    return static_cast<int>(std::count(dropped_.begin(), dropped_.end(), true));
+    return droppedBefore_ + static_cast<int>(std::count(dropped_.begin(), dropped_.end(), true));
 }
 
 } // namespace etp

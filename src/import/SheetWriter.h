@@ -31,6 +31,8 @@ public:
     // or past kMaxRows; failure() says which.
     bool add(std::uint32_t row, std::uint32_t column, std::string_view text);
     const char* failure() const { return failure_; }
+    // Columns beyond the sheet's reach that held text in a copy read before.
+    void countDropped(int columns) { droppedBefore_ += columns; }
     // Writes what is still gathered; answers how many columns beyond the sheet's reach
     // held text.
     int finish();
@@ -55,6 +57,7 @@ private:
     std::vector<Late> late_;
     std::string lateText_;
     std::vector<bool> dropped_;
+    int droppedBefore_ = 0;
     const char* failure_ = nullptr;
 };
 
