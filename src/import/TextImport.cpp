@@ -54,6 +54,13 @@ public:
     CsvRecords(std::string_view bytes, char separator) : bytes_(bytes), separator_(separator) {}
 
     bool atEnd() const { return at_ >= bytes_.size(); }
+    std::size_t position() const { return at_; }
+    // Moves on to `at`, the start of the next line, when the record was read otherwise.
+    void skipLine(std::size_t at)
+    {
+        at_ = at;
+        ++line_;
+    }
     // The line an unclosed quote opened on, once next() has answered false.
     int openQuoteLine() const { return openQuoteLine_; }
 
@@ -154,6 +161,26 @@ void ReadTabLines(MeteoSheet& sheet, std::string_view bytes, TextImportReport& r
     }
 }
 
+// The fields of the line from `start`, split at `separator`, as views of the bytes; the
+// start of the next line, or npos (and no fields) when the line holds a quote.
+std::size_t SplitLineWithoutQuotes(std::string_view bytes, std::size_t start, char separator,
+                                   std::vector<std::string_view>& fields)
+{
+    fields.clear();
+    std::size_t i = start;
+    for (; i < bytes.size() && !IsLineEnd(bytes[i]); ++i) {
+        if (bytes[i] == separator) {
+            fields.push_back(bytes.substr(start, i - start));
+            start = i + 1;
+        } else if (bytes[i] == '"') {
+            fields.clear();
+            return std::string_view::npos;
+        }
+    }
+    fields.push_back(bytes.substr(start, i - start));
+    return PastLineEnd(bytes, i);
+}
+
 void ReadCsvRecords(MeteoSheet& sheet, std::string_view bytes, char separator, TextImportReport& report)
 {
     CsvRecords records(bytes, separator);
@@ -161,6 +188,27 @@ void ReadCsvRecords(MeteoSheet& sheet, std::string_view bytes, char separator, T
     std::vector<std::size_t> ends;
     std::vector<std::string_view> fields;
     while (!records.atEnd()) {
+        // A line without quotes, as most are, is split in place; only the numbers with a
+        // decimal comma are copied, to be written with a point.
+        const std::size_t start = records.position();
+        const std::size_t next = SplitLineWithoutQuotes(bytes, start, separator, fields);
+        if (next != std::string_view::npos) {
+            records.skipLine(next);
+            if (separator == ';') {
+                text.clear();
+                text.reserve(next - start); // no reallocation: the fields' views stay good
+                for (std::string_view& field : fields) {
+                    if (!HasDecimalComma(field)) continue;
+                    const std::size_t begin = text.size();
+                    text.append(field);
+                    text[begin + field.find(',')] = '.';
+                    field = std::string_view(text).substr(begin, field.size());
+                    ++report.decimalCommas;
+                }
+            }
+            StoreRow(sheet, report, fields);
+            continue;
+        }
         records.next(text, ends);
         fields.clear();
         std::size_t begin = 0;
@@ -185,7 +233,8 @@ std::optional<std::string> TextImportProblem(std::string_view bytes)
     if (bytes.substr(0, kTextCheckBytes).find('\0') != std::string_view::npos) return "it is not a text file";
     const std::string_view text = WithoutByteOrderMark(bytes);
     const char separator = Separator(text);
-    if (separator == '\t') return std::nullopt;
+    // Without a quote no quote can be left open.
+    if (separator == '\t' || text.find('"') == std::string_view::npos) return std::nullopt;
     CsvRecords records(text, separator);
     std::string fields;
     std::vector<std::size_t> ends;
