@@ -86,8 +86,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     // A first cell that still starts with a byte-order mark loses it when read again.
     if (sheet.cellText(1, 1).starts_with(kByteOrderMark)) return 0;
+    // A sheet of one column whose first cell holds ";" or "," is saved as a line that
+    // reads as CSV.
+    const std::string saved = etp::SheetAsText(sheet);
+    if (IsCsv(saved)) return 0;
     etp::MeteoSheet again;
-    etp::ReadTextLines(again, etp::SheetAsText(sheet));
+    etp::ReadTextLines(again, saved);
     if (again.lastNonEmptyRow() != sheet.lastNonEmptyRow() || again.lastNonEmptyColumn() != sheet.lastNonEmptyColumn())
         etp::fuzz::Fail("saving and reading again changed the sheet's extent");
     ExpectSameCells(sheet, again, sheet.lastNonEmptyRow(), sheet.lastNonEmptyColumn());
