@@ -40,6 +40,8 @@ Form3::Form3(Workbench& workbench, UserInterface& ui, QWidget* parent)
     auto* buttons = new QDialogButtonBox(this);
     Command1 = AddButton(*buttons, "Command1", QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
     connect(Command1, &QPushButton::clicked, this, &Form3::Command1_Click);
+    Command2 = AddButton(*buttons, "Command2", QStringLiteral("Cancel"), QDialogButtonBox::RejectRole);
+    connect(Command2, &QPushButton::clicked, this, &Form3::Command2_Click);
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
@@ -53,10 +55,46 @@ void Form3::focusLatitude()
     Text1->selectAll();
 }
 
+void Form3::showEvent(QShowEvent* event)
+{
+    shown_ = workbench_.station;
+    showTexts();
+    QDialog::showEvent(event);
+    focusLatitude();
+}
+
+void Form3::showTexts()
+{
+    Text1->setText(QString::fromStdString(workbench_.station.latitude));
+    Text2->setText(QString::fromStdString(workbench_.station.altitude));
+    Text3->setText(QString::fromStdString(workbench_.station.windHeight));
+}
+
+QLineEdit* Form3::box(StationBox which) const
+{
+    switch (which) {
+    case StationBox::Latitude: return Text1;
+    case StationBox::Altitude: return Text2;
+    case StationBox::WindHeight: return Text3;
+    }
+    return Text1;
+}
+
 void Form3::Command1_Click()
 {
-    if (!ApplyStation(workbench_, ui_)) return;
+    if (const auto wrong = ApplyStation(workbench_, ui_)) {
+        box(*wrong)->setFocus(Qt::OtherFocusReason);
+        box(*wrong)->selectAll();
+        return;
+    }
     emit applied();
+    hide();
+}
+
+void Form3::Command2_Click()
+{
+    workbench_.station = shown_;
+    showTexts();
     hide();
 }
 

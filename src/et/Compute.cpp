@@ -89,6 +89,7 @@ Outcome CheckComputeSettings(const ComputeSettings& settings)
 {
     // Without a date column there are no days to compute.
     if (settings.columns.column(ColumnBox::Date) == 0) return Outcome::Refused(kProblemsInVariables);
+    if (const auto problem = CheckStation(settings.station)) return Outcome::Refused(problem->message);
     try {
         SiteDay S;
         ReadStation(settings.station, S);
@@ -137,8 +138,18 @@ Outcome Compute(MeteoSheet& sheet, const ComputeSettings& settings, double& Prev
     std::array<char, kMethodCount * kResultBufferSize> texts;
     std::array<std::string_view, kMethodCount> cells;
     std::size_t done = 0; // results of the row so far
+    bool anyValue = false;
     // Writes them; also when an error ends the row: what was computed before it stays.
-    auto writeRow = [&](int r) { sheet.setCells(r, firstResultColumn, std::span(cells.data(), done)); };
+    auto writeRow = [&](int r) {
+        sheet.setCells(r, firstResultColumn, std::span(cells.data(), done));
+        for (std::size_t k = 0; k < done; ++k) anyValue = anyValue || !cells[k].empty();
+    };
+    // A stop before the first value leaves no empty result columns behind.
+    auto stop = [&](int r, const std::string& message) {
+        if (!anyValue)
+            for (int c = firstResultColumn; c <= column; ++c) sheet.setCellText(1, c, "");
+        return Outcome::StoppedAt(r, message);
+    };
     for (int r = 2; r <= last; ++r) {
         const MethodInfo* running = nullptr;
         done = 0;
@@ -160,10 +171,10 @@ Outcome Compute(MeteoSheet& sheet, const ComputeSettings& settings, double& Prev
             writeRow(r);
             std::string where = "Arithmetic error in row " + std::to_string(r);
             if (running) where += std::string(", method ") + running->label;
-            return Outcome::StoppedAt(r, where + ": " + error.what());
+            return stop(r, where + ": " + error.what());
         } catch (const RowError& error) {
             writeRow(r);
-            return Outcome::StoppedAt(r, error.text);
+            return stop(r, error.text);
         }
     }
     return Outcome::Done();

@@ -68,4 +68,28 @@ int ColumnMap::column(ColumnBox box) const
     return static_cast<int>(value);
 }
 
+std::optional<StationProblem> CheckStation(const StationParameters& station)
+{
+    struct Box {
+        StationBox box;
+        const char* label;
+        const std::string& text;
+        double least, most;
+        const char* range;
+    };
+    const Box boxes[] = {
+        {StationBox::Latitude, "Latitude (°)", station.latitude, -90, 90, "from -90 to 90"},
+        {StationBox::Altitude, "Altitude a.s.l. (m)", station.altitude, -500, 9000, "from -500 to 9000"},
+        {StationBox::WindHeight, "Wind speed measurement high (m)", station.windHeight, 0.1, HUGE_VAL, "at least 0.1"},
+    };
+    for (const Box& b : boxes) {
+        if (!IsFiniteNumberText(b.text))
+            return StationProblem{b.box, std::string(b.label) + " is not a number: \"" + b.text + "\""};
+        const double value = NumericValue(b.text);
+        if (value < b.least || value > b.most)
+            return StationProblem{b.box, std::string(b.label) + " must be " + b.range + ": \"" + b.text + "\""};
+    }
+    return std::nullopt;
+}
+
 } // namespace etp

@@ -4,6 +4,7 @@
 // person sees; numbers are read with NumericValue when a command runs.
 #include <array>
 #include <cstddef>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -83,5 +84,18 @@ struct StationParameters {
     std::string altitude = "0";   // [m a.s.l.]
     std::string windHeight = "2"; // [m]
 };
+
+// The station's boxes, in the order the dialog shows them.
+enum class StationBox { Latitude, Altitude, WindHeight };
+
+struct StationProblem {
+    StationBox box;
+    std::string message; // "Latitude (°) must be from -90 to 90: \"95\""
+};
+
+// The first box whose text is no number or lies outside what the formulas take: a
+// latitude from -90 to 90, an altitude from -500 to 9000 m, a wind height of at least
+// 0.1 m (the conversion to 2 m has no logarithm below it).
+std::optional<StationProblem> CheckStation(const StationParameters& station);
 
 } // namespace etp

@@ -27,21 +27,14 @@ void ShowStationInStatusBar(Workbench& workbench)
     workbench.statusPanels[3] = "Wind speed measurement hight:" + NumberText(NumericValue(station.windHeight)) + " m";
 }
 
-bool ApplyStation(Workbench& workbench, UserInterface& ui)
+std::optional<StationBox> ApplyStation(Workbench& workbench, UserInterface& ui)
 {
-    const StationParameters& station = workbench.station;
-    const std::array<std::pair<const char*, const std::string*>, 3> boxes = {{
-        {"Latitude (°)", &station.latitude},
-        {"Altitude a.s.l. (m)", &station.altitude},
-        {"Wind speed measurement high (m)", &station.windHeight},
-    }};
-    for (const auto& [label, text] : boxes)
-        if (!IsFiniteNumberText(*text)) {
-            ui.message(std::string(label) + " is not a number: \"" + *text + "\"", kApplicationTitle, Icon::Critical);
-            return false;
-        }
+    if (const auto problem = CheckStation(workbench.station)) {
+        ui.message(problem->message, kApplicationTitle, Icon::Critical);
+        return problem->box;
+    }
     ShowStationInStatusBar(workbench);
-    return true;
+    return std::nullopt;
 }
 
 bool ApplyHargreaves(Workbench& workbench, const std::array<std::string, 3>& texts, UserInterface& ui)

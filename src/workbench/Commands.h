@@ -3,6 +3,7 @@
 // menus, as functions over the workbench. Each menu's other commands have their own
 // file: FileCommands, ModelFileCommands, IrrigationCommands, ToolsCommands.
 #include <array>
+#include <optional>
 #include <string>
 
 #include "base/UserInterface.h"
@@ -14,9 +15,10 @@ namespace etp {
 // "Try auto finding".
 void TryAutoFinding(Workbench& workbench, UserInterface& ui);
 
-// "OK" of the station dialog: checks that the three boxes hold numbers (a message and
-// false otherwise; the dialog stays) and shows them in the status panels.
-bool ApplyStation(Workbench& workbench, UserInterface& ui);
+// "OK" of the station dialog: checks the three boxes (CheckStation) and shows them in the
+// status panels; otherwise says what is wrong and answers the box to correct (the dialog
+// stays).
+std::optional<StationBox> ApplyStation(Workbench& workbench, UserInterface& ui);
 void ShowStationInStatusBar(Workbench& workbench);
 // A number as the status panels write it: "." as decimal mark, a leading blank when
 // not negative ("45.5" -> " 45.5", "-33" -> "-33").

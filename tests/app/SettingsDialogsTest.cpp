@@ -41,6 +41,7 @@ private slots:
         app_->click(QStringLiteral("Command1"), station);
         QCOMPARE(app_->ui.messages.size(), std::size_t(1));
         QVERIFY(station->isVisible());
+        QCOMPARE(station->focusWidget()->objectName(), QStringLiteral("Text2")); // the box to correct
         QCOMPARE(app_->panel(2), QStringLiteral("Latitude: 0°"));
 
         app_->type(QStringLiteral("Text2"), QStringLiteral("250"), station);
@@ -50,6 +51,15 @@ private slots:
         QCOMPARE(app_->panel(2), QStringLiteral("Latitude: 45.5°"));
         QCOMPARE(app_->panel(3), QStringLiteral("Altitude a.s.l.: 250 m"));
         QCOMPARE(app_->panel(4), QStringLiteral("Wind speed measurement hight: 10 m"));
+
+        // Shown again: the latitude box has the focus; "Cancel" puts back what it held.
+        QVERIFY(open("station", "Form3") == station);
+        QCOMPARE(station->focusWidget()->objectName(), QStringLiteral("Text1"));
+        app_->type(QStringLiteral("Text1"), QStringLiteral("95"), station);
+        app_->click(QStringLiteral("Command2"), station);
+        QVERIFY(!station->isVisible());
+        QCOMPARE(app_->workbench.station.latitude, std::string("45.5"));
+        QCOMPARE(text(station, "Text1"), QStringLiteral("45.5"));
     }
 
     // "Restore defaults" changes the boxes only; "OK" with three numbers changes the

@@ -157,8 +157,9 @@ TEST_F(ComputeTest, StopsAndRefusals)
          "The date in row 4 is not a date: \"31/02/95\"", 4, {11, 11, 9, 9}},
         // 21 March at 89°N has a sunset, 21 June has none (PenMon comes before Turc in a row).
         {"21/03/95\t1\t5\t40\t90\t10\t2\t10\t0\r\n" + worked, "89", "2", "1", "Arithmetic error in row 3, method PenMon: ", 3, {11, 9}},
-        // The wind height conversion is no method: only the row is named.
-        {worked, "45", "0", "1", "Arithmetic error in row 2: ", 2, {9}},
+        // A station the formulas cannot take is refused before a column is added.
+        {worked, "45", "0", "1", "Wind speed measurement high (m) must be at least 0.1: \"0\"", 0, {9}},
+        {worked, "95", "2", "1", "Latitude (°) must be from -90 to 90: \"95\"", 0, {9}},
         {worked, "45", "2", "?", "Problems in defining metereological variables", 0, {9}},
     };
     check({Method::Turc, Method::PenMon});
@@ -175,6 +176,14 @@ TEST_F(ComputeTest, StopsAndRefusals)
         for (std::size_t r = 0; r < c.lastColumns.size(); ++r)
             EXPECT_EQ(sheet.lastNonEmptyColumn(static_cast<int>(r) + 2), c.lastColumns[r]) << c.message << ", row " << r + 2;
     }
+
+    // Stopped before its first value: no labels of empty result columns are left behind.
+    MeteoSheet sheet;
+    ReadTextLines(sheet, std::string(kStationTitles) + "\r\n31/02/95\t12\t28\t40\t90\t22\t2\t10\t0\r\n" + worked);
+    station = {"45", "100", "2"};
+    columns.text[ColumnBox::Date] = "1";
+    EXPECT_EQ(run(sheet).row, 2);
+    EXPECT_EQ(sheet.lastNonEmptyColumn(1), 9);
 }
 
 } // namespace etp

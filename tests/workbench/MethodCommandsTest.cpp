@@ -58,13 +58,12 @@ TEST(ComputeResults, StationQuestionThenMessages)
     EXPECT_EQ(workbench.sheet.lastNonEmptyColumn(1), 9);
     EXPECT_EQ(ui.pointers, (std::vector<Pointer>{Pointer::Busy, Pointer::Normal}));
 
-    // A stop (wind height 0) is shown after the question.
+    // A station out of range is refused before the question, and nothing is added.
     ui.messages.clear();
-    ui.answers = {Answer::Ok};
     workbench.station.windHeight = "0";
-    EXPECT_EQ(ComputeResults(workbench, ui), ComputeOutcome::Stopped);
-    ASSERT_EQ(ui.messages.size(), 2u);
-    EXPECT_EQ(ui.messages[1].rfind(kTitle + "Arithmetic error in row 2: ", 0), 0u) << ui.messages[1];
+    EXPECT_EQ(ComputeResults(workbench, ui), ComputeOutcome::Refused);
+    EXPECT_EQ(ui.messages, std::vector<std::string>{kTitle + "Wind speed measurement high (m) must be at least 0.1: \"0\""});
+    EXPECT_EQ(workbench.sheet.lastNonEmptyColumn(1), 9);
     ui.messages.clear();
     workbench.station = {"45", "100", "2"};
     EXPECT_EQ(ComputeResults(workbench, ui), ComputeOutcome::Completed);

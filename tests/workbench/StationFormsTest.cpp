@@ -7,7 +7,6 @@
 
 #include <functional>
 #include <map>
-#include <regex>
 
 #include "et/MethodTable.h"
 #include "models/ModelSheets.h"
@@ -39,21 +38,52 @@ const std::string& LegacyText()
     return text;
 }
 
-std::string Replaced(const std::string& text, const std::string& pattern, const std::string& by)
+std::string WithLfEnds(const std::string& text)
 {
-    return std::regex_replace(text, std::regex(pattern), by);
+    std::string lf;
+    for (std::size_t i = 0; i < text.size(); ++i)
+        if (!(text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n')) lf += text[i];
+    return lf;
 }
 
-std::string WithLfEnds(const std::string& text) { return Replaced(text, "\r\n", "\n"); }
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+// Each line's first field, a dd/mm/yy date, rewritten by `date`; TABs become `separator`;
+// with `decimalComma`, a point between two digits becomes a comma.
+std::string Rewritten(const std::string& text, char separator, bool decimalComma,
+                      std::string (*date)(const std::string& dd, const std::string& mm, const std::string& yy))
+{
+    std::string out;
+    std::size_t lineStart = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        if (i == lineStart && i + 8 <= text.size() && text[i + 2] == '/' && text[i + 5] == '/' && IsDigit(text[i]) &&
+            IsDigit(text[i + 7])) {
+            out += date(text.substr(i, 2), text.substr(i + 3, 2), text.substr(i + 6, 2));
+            i += 7;
+        } else if (c == '\t') {
+            out += separator;
+        } else if (decimalComma && c == '.' && i > 0 && i + 1 < text.size() && IsDigit(text[i - 1]) && IsDigit(text[i + 1])) {
+            out += ',';
+        } else {
+            out += c;
+        }
+        if (c == '\n') lineStart = i + 1;
+    }
+    return out;
+}
+
 // "," between fields, 2017-10-01 for 01/10/17.
 std::string AsIsoCsv(const std::string& text)
 {
-    return Replaced(Replaced(WithLfEnds(text), "\t", ","), R"((\d\d)/(\d\d)/(\d\d)\b)", "20$3-$2-$1");
+    return Rewritten(WithLfEnds(text), ',', false,
+                     [](const std::string& dd, const std::string& mm, const std::string& yy) { return "20" + yy + "-" + mm + "-" + dd; });
 }
 // ";" between fields, decimal commas, 01/10/2017 for 01/10/17.
 std::string AsDecimalCommaCsv(const std::string& text)
 {
-    return Replaced(Replaced(Replaced(text, R"((\d)\.(\d))", "$1,$2"), "\t", ";"), R"((\d\d)/(\d\d)/(\d\d)\b)", "$1/$2/20$3");
+    return Rewritten(text, ';', true,
+                     [](const std::string& dd, const std::string& mm, const std::string& yy) { return dd + "/" + mm + "/20" + yy; });
 }
 
 // What a run leaves: the result columns row by row, and the six model files.
@@ -142,6 +172,12 @@ TEST(StationForms, TheTabFileComputesEveryMethodAndWritesEveryFile)
     EXPECT_EQ(legacy.results.front().substr(0, 6), "PenFAO");
     EXPECT_EQ(std::count(legacy.results.back().begin(), legacy.results.back().end(), '\t'), kMethodCount - 1);
     for (const auto& [name, text] : legacy.files) EXPECT_GT(std::count(text.begin(), text.end(), '\n'), 5) << name;
+    // The written forms are what their names say.
+    const std::string lf = WithLfEnds(LegacyText()), iso = AsIsoCsv(LegacyText()), comma = AsDecimalCommaCsv(LegacyText());
+    EXPECT_EQ(lf.find('\r'), std::string::npos);
+    EXPECT_EQ(iso.substr(iso.find('\n') + 1, 11), "2017-10-01,");
+    EXPECT_EQ(comma.substr(comma.find('\n') + 1, 11), "01/10/2017;");
+    EXPECT_NE(comma.find(','), std::string::npos);
 }
 
 TEST_P(StationFormsTest, GivesTheResultsAndModelFilesOfTheTabFile)
