@@ -5,8 +5,8 @@
 
 #include "import/TextImport.h"
 #include "import/WorkbookReader.h"
-#include "support/SheetBuilder.h"
 #include "support/TempDir.h"
+#include "support/WorkbookImport.h"
 
 namespace etp {
 
@@ -21,34 +21,11 @@ const std::string kDates1904 = ETP_TEST_DATA_DIR "/xls/dates1904.xls";
 // Real workbooks of public spreadsheet test corpora; present where CI has them.
 const std::string kShared = ETP_SHARED_DATA_DIR "/xls/";
 
-struct Sheet {
-    bool ok = false;
-    std::vector<std::string> names;
-    MeteoSheet cells;
-    int dropped = 0;
-    std::string failure;
-};
+using Sheet = testing::ImportedSheet;
+using testing::Cells;
 
 // The sheet names, then sheet `index`, as the import command reads them.
-Sheet Import(const std::string& path, int index = 0)
-{
-    const auto reader = MakeXlsWorkbookReader();
-    Sheet sheet;
-    if (reader->isWorkbook(path)) {
-        sheet.names = reader->sheetNames(path).value_or(std::vector<std::string>{"no list"});
-        sheet.ok = reader->importSheet(path, index, sheet.cells);
-    }
-    sheet.dropped = reader->droppedColumns();
-    sheet.failure = reader->failure();
-    return sheet;
-}
-
-std::string Cells(const MeteoSheet& sheet)
-{
-    std::string text;
-    for (int r = 1; r <= sheet.lastNonEmptyRow(); ++r) text += testing::RowText(sheet, r) + "\n";
-    return text;
-}
+Sheet Import(const std::string& path, int index = 0) { return testing::ImportSheet(*MakeXlsWorkbookReader(), path, index); }
 
 bool StartsWith(const std::string& text, const std::string& start) { return text.substr(0, start.size()) == start; }
 
