@@ -33,11 +33,17 @@ std::optional<std::string> WriteFileAtomically(const std::string& path,
                                                const std::function<void(const PieceWriter&)>& produce)
 {
     namespace fs = std::filesystem;
-    const fs::path target(path);
     std::error_code ec;
-    if (fs::is_directory(target, ec)) return "it is a folder";
+    // A link is followed: the file it names is replaced, and the link stays.
+    const fs::path target = fs::is_symlink(path, ec) ? fs::weakly_canonical(path, ec) : fs::path(path);
+    const fs::file_status status = fs::status(target, ec);
+    if (fs::is_directory(status)) return "it is a folder";
+    // A device or a pipe (/dev/null, /dev/stdout, a shell's >(...)) is written straight
+    // into: renaming a file over it would replace the device itself.
+    const bool stream = fs::is_character_file(status) || fs::is_fifo(status);
+    if (fs::exists(status) && !stream && !fs::is_regular_file(status)) return "it is not a file";
 
-    const std::string temporary = TemporaryNameBeside(target);
+    const std::string temporary = stream ? target.string() : TemporaryNameBeside(target);
     std::FILE* file = std::fopen(temporary.c_str(), "wb");
     if (!file) return Reason();
 
@@ -52,7 +58,7 @@ std::optional<std::string> WriteFileAtomically(const std::string& path,
         });
     } catch (...) {
         std::fclose(file);
-        fs::remove(temporary, ec);
+        if (!stream) fs::remove(temporary, ec);
         throw;
     }
     if (std::fflush(file) != 0 && ok) {
@@ -63,6 +69,7 @@ std::optional<std::string> WriteFileAtomically(const std::string& path,
         ok = false;
         reason = Reason();
     }
+    if (stream) return ok ? std::nullopt : std::optional<std::string>(reason.empty() ? "write failed" : reason);
     if (ok) {
         fs::rename(temporary, target, ec);
         if (!ec) return std::nullopt;

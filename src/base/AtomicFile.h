@@ -8,7 +8,9 @@ namespace etp {
 
 // Writes content to a temporary file beside path and renames it over path only when
 // every byte is on disk: a failed write leaves the old file as it was and no stray file.
-// Returns the reason when it failed.
+// A link is followed (the file it names is replaced); a device or a pipe is written
+// straight into; a folder or another kind of file is refused. Returns the reason when it
+// failed.
 std::optional<std::string> WriteFileAtomically(const std::string& path, std::string_view content);
 
 // The same for content made piece by piece: produce hands each piece to the writer it is

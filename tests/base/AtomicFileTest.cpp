@@ -3,15 +3,18 @@
 #include <gtest/gtest.h>
 
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <csignal>
+#include <cstdio>
 #include <filesystem>
 #include <functional>
 #include <optional>
 #include <stdexcept>
 #include <string>
+#include <thread>
 
 #include "support/TempDir.h"
 
@@ -77,6 +80,34 @@ TEST(WriteFileAtomically, PiecesInOrderAndFailuresMidway)
     EXPECT_THROW((void)WriteFileAtomically(path, failing), std::runtime_error);
     EXPECT_EQ(testing::ReadFile(path), written);
     EXPECT_EQ(FilesIn(dir.path()), 1);
+}
+
+// A pipe (as /dev/null or a shell's >(...)) is written into, not replaced by a file; a
+// link keeps pointing at the file, which gets the new content.
+TEST(WriteFileAtomically, PipesAreWrittenIntoAndLinksFollowed)
+{
+    const testing::TempDir dir;
+    const std::string pipe = dir.file("pipe"), second = dir.file("second name");
+    ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
+    ASSERT_EQ(link(pipe.c_str(), second.c_str()), 0); // to free the reader should the pipe be replaced
+    std::string received;
+    std::thread reader([&] {
+        std::FILE* in = std::fopen(pipe.c_str(), "rb");
+        for (int c; in && (c = std::fgetc(in)) != EOF;) received += static_cast<char>(c);
+        if (in) std::fclose(in);
+    });
+    EXPECT_EQ(WriteFileAtomically(pipe, "through the pipe"), std::nullopt);
+    EXPECT_TRUE(std::filesystem::is_fifo(pipe));
+    if (!std::filesystem::is_fifo(pipe)) std::fclose(std::fopen(second.c_str(), "wb"));
+    reader.join();
+    EXPECT_EQ(received, "through the pipe");
+    EXPECT_EQ(FilesIn(dir.path()), 2);
+
+    const std::string file = dir.write("file.txt", "old");
+    std::filesystem::create_symlink(file, dir.file("link.txt"));
+    EXPECT_EQ(WriteFileAtomically(dir.file("link.txt"), "new"), std::nullopt);
+    EXPECT_TRUE(std::filesystem::is_symlink(dir.file("link.txt")));
+    EXPECT_EQ(testing::ReadFile(file), "new");
 }
 
 } // namespace etp
