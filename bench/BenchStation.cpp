@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <fstream>
 #include <map>
+#include <memory>
 #include <stdexcept>
 
 #include "et/MethodAvailability.h"
@@ -343,6 +344,19 @@ void PrintSummary()
         }
         std::printf("%-34s %7ld %10.3f %10.3f %10.3f %8.2f  %s\n", l.stage.c_str(), l.rows, l.fastest * 1e3,
                     l.mean * 1e3, l.floor * 1e3, l.fastest / l.floor, l.floorName.c_str());
+    }
+}
+
+void OpenIntoNewWorkbenches(benchmark::State& state, StageTimer& timer, const std::filesystem::path& file, int rows)
+{
+    BenchUserInterface ui(file.string());
+    for (auto _ : state) {
+        auto workbench = std::make_unique<Workbench>();
+        timer.start();
+        const bool opened = OpenFile(*workbench, ui);
+        timer.stop();
+        if (!opened || workbench->sheet.lastNonEmptyRow() != rows) state.SkipWithError("the import failed");
+        benchmark::DoNotOptimize(workbench->sheet.lastNonEmptyRow());
     }
 }
 

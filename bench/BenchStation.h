@@ -114,6 +114,11 @@ private:
     std::chrono::steady_clock::time_point begin_;
 };
 
+// File > Open of `file` into a new workbench each run, as the first open of a program just
+// started (the workbench's release is not timed); a run that does not end with `rows`
+// rows in the sheet marks the benchmark failed.
+void OpenIntoNewWorkbenches(benchmark::State& state, StageTimer& timer, const std::filesystem::path& file, int rows);
+
 // A stage the program refuses at that length, with its message, for the summary.
 void NoteRefused(const std::string& stage, long rows, const std::string& message);
 

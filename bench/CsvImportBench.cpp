@@ -13,7 +13,6 @@
 
 #include "BenchStation.h"
 #include "import/TextImport.h"
-#include "workbench/FileCommands.h"
 
 namespace {
 
@@ -64,15 +63,8 @@ BENCHMARK(TextImportCommaCsv)->Arg(kRows32k)->UseManualTime()->Unit(benchmark::k
 // File > Open of the file into a new workbench each run.
 void OpenIntoNewWorkbenches(benchmark::State& state, const std::filesystem::path& file, const char* stage)
 {
-    BenchUserInterface ui(file.string());
     StageTimer timer(state, stage, ReadSplitFloorSeconds(file), "read+split");
-    for (auto _ : state) {
-        auto workbench = std::make_unique<Workbench>();
-        timer.start();
-        const bool opened = OpenFile(*workbench, ui);
-        timer.stop();
-        if (!opened || workbench->sheet.lastNonEmptyRow() != kRows32k + 1) state.SkipWithError("the import failed");
-    }
+    bench::OpenIntoNewWorkbenches(state, timer, file, kRows32k + 1);
 }
 
 void TextOpenTab(benchmark::State& state) { OpenIntoNewWorkbenches(state, TabFile(), "File > Open, TAB"); }

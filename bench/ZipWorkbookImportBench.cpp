@@ -3,10 +3,8 @@
 // benchmark; bench/workbooks.sh also times the same files against openpyxl.
 //   build/bin/etp_bench --benchmark_filter='Xlsx|Ods'
 #include <filesystem>
-#include <memory>
 
 #include "BenchStation.h"
-#include "workbench/FileCommands.h"
 #include "workbench/Workbench.h"
 
 namespace {
@@ -14,24 +12,15 @@ namespace {
 using namespace etp;
 using namespace etp::bench;
 
-// File > Open in a new workbench each run, as the first open of a program just started;
-// the workbench's release is not timed.
+// File > Open of the converted workbook into a new workbench each run.
 void OpenIntoNewWorkbenches(benchmark::State& state, const char* path, const char* stage)
 {
     if (!std::filesystem::exists(path)) {
         state.SkipWithError("no converted workbook: run bench/workbooks.sh");
         return;
     }
-    BenchUserInterface ui(path, {}, false);
     StageTimer timer(state, stage, ReadFloorSeconds(path), "read");
-    for (auto _ : state) {
-        auto workbench = std::make_unique<Workbench>();
-        timer.start();
-        const bool opened = OpenFile(*workbench, ui);
-        timer.stop();
-        if (!opened || workbench->sheet.lastNonEmptyRow() != 33001) state.SkipWithError("the import failed");
-        benchmark::DoNotOptimize(workbench->sheet.lastNonEmptyRow());
-    }
+    bench::OpenIntoNewWorkbenches(state, timer, path, 33001);
 }
 
 void XlsxOpenStation33k(benchmark::State& state)
