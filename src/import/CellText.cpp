@@ -4,6 +4,8 @@
 #include <cmath>
 #include <cstring>
 
+#include "sheet/DateParts.h"
+
 namespace etp {
 
 namespace {
@@ -57,13 +59,6 @@ long long DaysFromCivil(long long year, unsigned month, unsigned day)
     const unsigned doy = (153 * (month > 2 ? month - 3 : month + 9) + 2) / 5 + day - 1;
     const unsigned doe = yoe * 365 + yoe / 4 - yoe / 100 + doy;
     return era * 146097 + static_cast<long long>(doe) - 719468;
-}
-
-int DaysInMonth(long long year, int month)
-{
-    constexpr int kDays[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    const bool leap = year % 4 == 0 && (year % 100 != 0 || year % 400 == 0);
-    return month == 2 && leap ? 29 : kDays[month - 1];
 }
 
 // Reads digits from text at pos: at least `least`, at most `most`.
@@ -279,7 +274,7 @@ std::optional<std::string_view> IsoDateCellText(std::string_view iso, ValueForma
     // A zone ("Z", "+01:00") is the writer's, not the station's: the wall clock counts.
     if (pos < iso.size() && iso[pos] != 'Z' && iso[pos] != '+' && iso[pos] != '-') return std::nullopt;
     const long long signedYear = negative ? -*year : *year;
-    if (*day > DaysInMonth(signedYear, static_cast<int>(*month))) return std::nullopt; // 31 April
+    if (*day > DaysInMonth(static_cast<int>(*month), static_cast<int>(signedYear))) return std::nullopt; // 31 April
     const long long days = DaysFromCivil(signedYear, static_cast<unsigned>(*month), static_cast<unsigned>(*day));
     if (format == ValueFormat::Date) return DayMonthYearText(static_cast<int>(*day), static_cast<int>(*month), signedYear, buffer);
     // The 1900 system counts a 29 February 1900 that never was: its serial days from

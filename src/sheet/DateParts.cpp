@@ -6,12 +6,6 @@ namespace {
 
 bool IsLeapYear(int year) { return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0; }
 
-int DaysInMonth(int month, int year)
-{
-    static constexpr int kDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    return month == 2 && IsLeapYear(year) ? 29 : kDays[month - 1];
-}
-
 // Reads 1 to maxDigits digits at text[i]; answers -1 when there is none.
 int ReadNumber(std::string_view text, std::size_t& i, std::size_t maxDigits, std::size_t& digits)
 {
@@ -26,6 +20,12 @@ int ReadNumber(std::string_view text, std::size_t& i, std::size_t maxDigits, std
 }
 
 } // namespace
+
+int DaysInMonth(int month, int year)
+{
+    static constexpr int kDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    return month == 2 && IsLeapYear(year) ? 29 : kDays[month - 1];
+}
 
 std::optional<CalendarDate> DateParts(std::string_view text)
 {

@@ -16,4 +16,7 @@ struct CalendarDate {
 // (31/02/95 is not).
 std::optional<CalendarDate> DateParts(std::string_view text);
 
+// 28 to 31 days of month 1..12 in the proleptic Gregorian calendar.
+int DaysInMonth(int month, int year);
+
 } // namespace etp
