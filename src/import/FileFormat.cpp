@@ -3,6 +3,7 @@
 #include <cstring>
 #include <fstream>
 
+#include "base/Text.h"
 #include "import/BiffRecords.h"
 #include "import/ZipPackage.h"
 
@@ -12,17 +13,6 @@ namespace {
 
 constexpr unsigned char kCompoundFileMagic[8] = {0xD0, 0xCF, 0x11, 0xE0, 0xA1, 0xB1, 0x1A, 0xE1};
 constexpr unsigned char kZipMagic[4] = {'P', 'K', 3, 4};
-
-bool EndsWithIgnoringCase(std::string_view text, std::string_view suffix)
-{
-    if (text.size() < suffix.size()) return false;
-    text.remove_prefix(text.size() - suffix.size());
-    for (std::size_t i = 0; i < suffix.size(); ++i) {
-        const char c = text[i] >= 'A' && text[i] <= 'Z' ? static_cast<char>(text[i] - 'A' + 'a') : text[i];
-        if (c != suffix[i]) return false;
-    }
-    return true;
-}
 
 FileFormat ZipFormat(const std::string& path)
 {
@@ -38,9 +28,10 @@ FileFormat ZipFormat(const std::string& path)
 
 FileFormat FormatByExtension(std::string_view path)
 {
-    if (EndsWithIgnoringCase(path, ".xls")) return FileFormat::Xls;
-    if (EndsWithIgnoringCase(path, ".xlsx") || EndsWithIgnoringCase(path, ".xlsm")) return FileFormat::Xlsx;
-    if (EndsWithIgnoringCase(path, ".ods")) return FileFormat::Ods;
+    const std::string name = UpperCase(path);
+    if (name.ends_with(".XLS")) return FileFormat::Xls;
+    if (name.ends_with(".XLSX") || name.ends_with(".XLSM")) return FileFormat::Xlsx;
+    if (name.ends_with(".ODS")) return FileFormat::Ods;
     return FileFormat::Text;
 }
 
