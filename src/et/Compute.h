@@ -1,5 +1,6 @@
 #pragma once
 #include "base/Outcome.h"
+#include "et/Estimates.h"
 #include "et/Methods.h"
 #include "et/OtherMethods.h"
 #include "sheet/MeteoSheet.h"
@@ -13,6 +14,7 @@ struct ComputeSettings {
     const StationParameters& station;
     const MethodSelection& methods;
     const HargreavesCoefficients& hargreaves;
+    const EstimateSettings& estimates;
 };
 
 // The checks "Compute" makes before it writes anything: a date column, and an altitude

@@ -11,6 +11,7 @@
 
 #include "et/CombinationMethods.h"
 #include "et/DayTerms.h"
+#include "et/Estimates.h"
 #include "et/Methods.h"
 #include "et/OtherMethods.h"
 #include "et/PenMon.h"
@@ -56,60 +57,64 @@ struct MethodInfo {
     MethodDialog dialog; // the dialog holding the check box
     Openings enabledBy;
     ResultUnit unit;
+    Inputs inputs; // a day missing one of them gets no value
     MethodFunction compute;
 };
 
+// What the Penman family reads.
+inline constexpr Inputs kPenmanInputs = kTemperatureInputs | kHumidityInputs | kRadiationInput | kWindInput;
+
 inline constexpr std::array<MethodInfo, kMethodCount> kMethods = {{
     {Method::PenFao, "PenFAO", "Penman FAO (n 24)", MethodDialog::Combination, kCombinationBoth,
-     ResultUnit::MillimetresPerDay,
+     ResultUnit::MillimetresPerDay, kPenmanInputs | kSunshineInput,
      [](const DailyWeather&, const SiteDay&, MethodContext& c) -> std::optional<double> { return PenFao(c.day); }},
     {Method::PenFaoNoCorrection, "PFAOnocorr", "Penman FAO no correction", MethodDialog::Combination,
-     kCombinationBoth, ResultUnit::MillimetresPerDay,
+     kCombinationBoth, ResultUnit::MillimetresPerDay, kPenmanInputs,
      [](const DailyWeather&, const SiteDay&, MethodContext& c) -> std::optional<double> {
          return PenFaoNoCorrection(c.day);
      }},
     {Method::PenMon, "PenMon", "Penman Monteith grass (FAO 56)", MethodDialog::Combination,
-     kCombinationBoth | kCombinationRadiation, ResultUnit::MillimetresPerDay,
+     kCombinationBoth | kCombinationRadiation, ResultUnit::MillimetresPerDay, kPenmanInputs,
      [](const DailyWeather&, const SiteDay&, MethodContext& c) -> std::optional<double> {
          return PenMon(c.day, c.previousMeanTemperature);
      }},
     {Method::PriestleyTaylor, "P-T", "Priestley-Taylor", MethodDialog::Combination,
-     kCombinationBoth | kCombinationRadiation, ResultUnit::MillimetresPerDay,
+     kCombinationBoth | kCombinationRadiation, ResultUnit::MillimetresPerDay, kTemperatureInputs | kHumidityInputs | kRadiationInput,
      [](const DailyWeather&, const SiteDay&, MethodContext& c) -> std::optional<double> {
          return PriestleyTaylor(c.day);
      }},
     {Method::PenFaoRadiation, "PFAOrad", "Pen-FAO rad only", MethodDialog::Combination,
-     kCombinationBoth | kCombinationRadiation, ResultUnit::MillimetresPerDay,
+     kCombinationBoth | kCombinationRadiation, ResultUnit::MillimetresPerDay, kPenmanInputs,
      [](const DailyWeather&, const SiteDay&, MethodContext& c) -> std::optional<double> {
          return PenFaoRadiation(c.day);
      }},
     {Method::PenFaoSunshine, "PFAOsun", "Pen-FAO sunsh. only", MethodDialog::Combination, kCombinationBoth,
-     ResultUnit::MillimetresPerDay,
+     ResultUnit::MillimetresPerDay, 0,
      [](const DailyWeather& D, const SiteDay& S, MethodContext&) { return PenFaoSunshine(D, S); }},
-    {Method::Hargreaves, "Hargr.", "Hargreaves", MethodDialog::Others, kOthersAny, ResultUnit::MillimetresPerDay,
+    {Method::Hargreaves, "Hargr.", "Hargreaves", MethodDialog::Others, kOthersAny, ResultUnit::MillimetresPerDay, kTemperatureInputs,
      [](const DailyWeather&, const SiteDay&, MethodContext& c) -> std::optional<double> {
          return Hargreaves(c.day, c.hargreaves);
      }},
     // The combination dialog enables Turc and "P-T extrad" with radiation but no
     // sunshine; the others dialog's test on radiation passes whatever the box holds.
     {Method::Turc, "Turc", "Turc", MethodDialog::Others, kCombinationRadiation | kOthersAny,
-     ResultUnit::MillimetresPerDay,
+     ResultUnit::MillimetresPerDay, kTemperatureInputs | kRadiationInput,
      [](const DailyWeather& D, const SiteDay& S, MethodContext&) -> std::optional<double> { return Turc(D, S); }},
-    {Method::Thornthwaite, "Thornt.", "Thorntwaite", MethodDialog::Others, kOthersAny, ResultUnit::None,
+    {Method::Thornthwaite, "Thornt.", "Thorntwaite", MethodDialog::Others, kOthersAny, ResultUnit::None, 0,
      [](const DailyWeather& D, const SiteDay& S, MethodContext&) -> std::optional<double> {
          return double(Thornthwaite(D, S));
      }},
     {Method::PriestleyTaylorExtrad, "P-T extrad", "Priestley-Taylor (with extimated radiation)", MethodDialog::Others,
-     kCombinationRadiation | kOthersAny, ResultUnit::DegreesCelsius,
+     kCombinationRadiation | kOthersAny, ResultUnit::DegreesCelsius, 0,
      [](const DailyWeather& D, const SiteDay& S, MethodContext& c) -> std::optional<double> {
          return double(PriestleyTaylorExtrad(D, S, c.monthlyRange));
      }},
-    {Method::BlaneyCriddle, "Bl-Cr", "Blaney-Criddle", MethodDialog::Others, kOthersAny, ResultUnit::None,
+    {Method::BlaneyCriddle, "Bl-Cr", "Blaney-Criddle", MethodDialog::Others, kOthersAny, ResultUnit::None, 0,
      [](const DailyWeather& D, const SiteDay& S, MethodContext&) -> std::optional<double> {
          return double(BlaneyCriddle(D, S));
      }},
     {Method::PotentialRadiation, "PotRad", "Print potential radiation", MethodDialog::Others, kEveryOpening,
-     ResultUnit::MegajoulesPerSquareMetreDay,
+     ResultUnit::MegajoulesPerSquareMetreDay, 0,
      [](const DailyWeather&, const SiteDay&, MethodContext& c) -> std::optional<double> {
          return PotentialRadiation(c.day);
      }},

@@ -161,4 +161,18 @@ bool IsNumberText(std::string_view text)
 
 bool IsFiniteNumberText(std::string_view text) { return IsNumberText(text) && std::isfinite(NumericValue(text)); }
 
+std::optional<double> MeasuredValue(std::string_view text)
+{
+    double value = 0;
+    if (!PlainDecimal(text, value)) {
+        const Scan scan = ScanNumber(text);
+        if (!scan.hasDigit) return std::nullopt;
+        value = scan.value;
+    }
+    if (value == -999 || value == -9999) return std::nullopt;
+    return value;
+}
+
+bool IsMissingValue(std::string_view text) { return !MeasuredValue(text); }
+
 } // namespace etp

@@ -1,4 +1,5 @@
 #pragma once
+#include <optional>
 #include <string_view>
 
 namespace etp {
@@ -16,5 +17,12 @@ bool IsNumberText(std::string_view text);
 // What a box that takes a number accepts: a number text whose value is within the
 // double range.
 bool IsFiniteNumberText(std::string_view text);
+
+// A measurement nobody made: an empty cell, a text without a leading number ("n.d.",
+// "NA", "-"), or a logger's missing-value code, a number of exactly -999 or -9999.
+// The one rule for every reader of the weather columns.
+bool IsMissingValue(std::string_view text);
+// The cell's value by NumericValue, none when IsMissingValue.
+std::optional<double> MeasuredValue(std::string_view text);
 
 } // namespace etp

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "base/Version.h"
+#include "et/Estimates.h"
 #include "et/Methods.h"
 #include "et/OtherMethods.h"
 #include "irrigation/Irrigation.h"
@@ -26,6 +27,8 @@ struct Workbench {
     StationParameters station;
     MethodSelection methods;
     HargreavesCoefficients hargreaves;
+    // What Compute may estimate of a day missing a measurement (Option menu); nothing by default.
+    EstimateSettings estimates;
     // PenMon's mean temperature of the row it computed last; kept for the whole run.
     double previousMeanTemperature = 0;
     // Panels 1..4 of the status bar.

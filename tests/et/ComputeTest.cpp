@@ -30,7 +30,7 @@ protected:
 
     void check(std::initializer_list<Method> methodList) { for (const Method method : methodList) methods.checked[method] = true; }
 
-    Outcome run(MeteoSheet& sheet) { return Compute(sheet, ComputeSettings{columns, units, station, methods, HargreavesCoefficients{}}, previous); }
+    Outcome run(MeteoSheet& sheet) { return Compute(sheet, ComputeSettings{columns, units, station, methods, HargreavesCoefficients{}, EstimateSettings{}}, previous); }
 
     std::string cell(const MeteoSheet& sheet, int row, int column) { return std::string(sheet.cellText(row, column)); }
 
