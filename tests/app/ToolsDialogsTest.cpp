@@ -38,7 +38,8 @@ QStringList Drawn(const QChart& chart)
             const QList<QPointF> outline = area->upperSeries()->points();
             for (qsizetype i = 0; i + 3 < outline.size(); i += 4) { // up, across, down
                 const int first = DateAt(outline[i + 1].x()).day(), last = DateAt(outline[i + 2].x() - 1).day();
-                text += QStringLiteral(" %1%2:%3").arg(first).arg(first == last ? QString() : QStringLiteral("-%1").arg(last)).arg(outline[i + 1].y());
+                const QString days = first == last ? QString::number(first) : QStringLiteral("%1-%2").arg(first).arg(last);
+                text += QStringLiteral(" %1:%2").arg(days).arg(outline[i + 1].y());
             }
             drawn << text;
             continue;
