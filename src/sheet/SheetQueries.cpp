@@ -3,6 +3,7 @@
 #include <string>
 
 #include "base/Text.h"
+#include "sheet/NumericValue.h"
 
 namespace etp {
 
@@ -30,6 +31,12 @@ int FindRainColumn(const MeteoSheet& sheet)
             return c;
     }
     return 0;
+}
+
+std::optional<double> RainValue(std::string_view text)
+{
+    if (text.empty()) return 0.0;
+    return MeasuredValue(text);
 }
 
 } // namespace etp

@@ -1,4 +1,7 @@
 #pragma once
+#include <optional>
+#include <string_view>
+
 #include "sheet/MeteoSheet.h"
 #include "sheet/Settings.h"
 
@@ -18,5 +21,10 @@ inline constexpr int kTitleScanColumns = 30;
 
 // First column of 1..30 whose upper-cased title contains "PRE", "PIO" or "RAI"; 0 when none.
 int FindRainColumn(const MeteoSheet& sheet);
+
+// A day's rain [mm] from its cell. Rain is commonly recorded by leaving the cell of a
+// dry day empty, so an empty cell is 0 mm; a text or a logger's missing-value code is
+// no value (MeasuredValue), as in any other column.
+std::optional<double> RainValue(std::string_view text);
 
 } // namespace etp
