@@ -39,7 +39,7 @@ struct EstimateTexts {
     bool radiation = false;
     bool humidity = false;
     bool wind = false;
-    std::array<std::string, 4> coefficients;
+    std::array<std::string, 4> coefficients{};
 };
 
 // "OK" of the "Missing data" dialog: the ticks and numbers become the workbench's estimate
