@@ -140,6 +140,22 @@ void ForgetMeanTemperature(const DailyWeather& D, Inputs missing, double& Previo
     PreviousMeanTemperature = (missing & kTemperatureInputs) ? 0 : MeanTemperature(D);
 }
 
+// What Compute checks of the sheet before it adds a column: each assigned box names a
+// column of the sheet (or holds "0"), and the first day has a date.
+std::optional<std::string> CheckColumnsAndFirstDay(const MeteoSheet& sheet, const ColumnMap& columns)
+{
+    for (const ColumnBox box : kAllColumnBoxes) {
+        const std::string& text = columns.text[box];
+        if (!columns.available(box) || (IsNumberText(text) && columns.column(box) != 0)) continue;
+        return std::string("The column box of ") + kVariableCaptions[box] + " holds no column number from 1 to " +
+               std::to_string(MeteoSheet::kMaxColumns) + ", nor 0: \"" + text + "\"";
+    }
+    if (LastDataRow(sheet, columns) < 2) return std::nullopt;
+    const std::string_view first = sheet.cellText(2, columns.column(ColumnBox::Date));
+    if (!DateParts(first)) return "The date in row 2 is not a date: \"" + std::string(first) + "\"";
+    return std::nullopt;
+}
+
 } // namespace
 
 Outcome CheckComputeSettings(const ComputeSettings& settings)
@@ -184,6 +200,7 @@ Outcome Compute(MeteoSheet& sheet, const ComputeSettings& settings, double& Prev
     const EstimateSettings& estimates = settings.estimates;
     if (estimates.any())
         if (const auto problem = CheckEstimateSettings(estimates)) return Outcome::Refused(*problem);
+    if (const auto problem = CheckColumnsAndFirstDay(sheet, settings.columns)) return Outcome::Refused(*problem);
     const int count = static_cast<int>(chosen.size()) + (estimates.any() ? 1 : 0);
     const int used = UsedColumnCount(sheet);
     if (used + count > MeteoSheet::kMaxColumns)

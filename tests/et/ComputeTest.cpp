@@ -161,6 +161,8 @@ TEST_F(ComputeTest, StopsAndRefusals)
         {worked, "45", "0", "1", "Wind speed measurement high (m) must be at least 0.1: \"0\"", 0, {9}},
         {worked, "95", "2", "1", "Latitude (°) must be from -90 to 90: \"95\"", 0, {9}},
         {worked, "45", "2", "?", "Problems in defining metereological variables", 0, {9}},
+        {worked, "45", "2", "A", "The column box of Date holds no column number from 1 to 100, nor 0: \"A\"", 0, {9}},
+        {"31/02/95\t12\t28\t40\t90\t22\t2\t10\t0\r\n" + worked, "45", "2", "1", "The date in row 2 is not a date: \"31/02/95\"", 0, {9, 9}},
     };
     check({Method::Turc, Method::PenMon});
     for (const auto& c : cases) {
@@ -179,8 +181,8 @@ TEST_F(ComputeTest, StopsAndRefusals)
 
     // Stopped before its first value: no labels of empty result columns are left behind.
     MeteoSheet sheet;
-    ReadTextLines(sheet, std::string(kStationTitles) + "\r\n31/02/95\t12\t28\t40\t90\t22\t2\t10\t0\r\n" + worked);
-    station = {"45", "100", "2"};
+    ReadTextLines(sheet, std::string(kStationTitles) + "\r\n" + worked + worked);
+    station = {"89", "100", "2"}; // no sunset on 21 June
     columns.text[ColumnBox::Date] = "1";
     EXPECT_EQ(run(sheet).row, 2);
     EXPECT_EQ(sheet.lastNonEmptyColumn(1), 9);
