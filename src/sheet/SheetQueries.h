@@ -1,4 +1,9 @@
 #pragma once
+#include <initializer_list>
+#include <optional>
+#include <string>
+#include <string_view>
+
 #include "sheet/MeteoSheet.h"
 #include "sheet/Settings.h"
 
@@ -18,5 +23,26 @@ inline constexpr int kTitleScanColumns = 30;
 
 // First column of 1..30 whose upper-cased title contains "PRE", "PIO" or "RAI"; 0 when none.
 int FindRainColumn(const MeteoSheet& sheet);
+
+// A column a writer or scheduler reads. Rain is commonly left empty on dry days, so for a
+// rain column an empty cell is 0 mm; a text or a logger code is missing there too.
+struct ReadColumn {
+    int column = 0; // 0: the variable is not available and reads as 0, never missing
+    bool emptyIsZero = false;
+};
+
+struct MissingCell {
+    int row = 0;
+    int column = 0;
+};
+
+// The first cell, row by row from firstRow to lastRow and left to right in the order
+// given, that holds no measurement (IsMissingValue); none when every cell does.
+std::optional<MissingCell> FirstMissingCell(const MeteoSheet& sheet, std::initializer_list<ReadColumn> columns,
+                                            int firstRow, int lastRow);
+
+// What a refusal over a missing cell says: `Row 45, column 3 "Tmax": no value (empty
+// cell); ` followed by notDone (what was not written or applied) and a full stop.
+std::string MissingCellMessage(const MeteoSheet& sheet, const MissingCell& cell, std::string_view notDone);
 
 } // namespace etp
