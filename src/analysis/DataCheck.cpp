@@ -113,12 +113,17 @@ DataCheckReport CheckData(const Workbench& workbench)
             const int column = columns.column(box);
             if (column == 0) continue;
             const std::string_view text = sheet.cellText(r, column);
+            const auto value = MeasuredValue(text);
             if (text.empty())
-                findings.add(kVariableCaptions[box], "empty cell, read as 0", r);
+                findings.add(kVariableCaptions[box], "empty cell: missing", r);
+            else if (!value)
+                findings.add(kVariableCaptions[box], IsNumberText(text) ? "code " + DecimalText(NumericValue(text)) + ": missing"
+                                                                        : "no number: missing",
+                             r);
             else if (!IsNumberText(text))
-                findings.add(kVariableCaptions[box], "not a number, read as " + DecimalText(NumericValue(text)), r);
+                findings.add(kVariableCaptions[box], "not a number, read as " + DecimalText(*value), r);
             else {
-                row.value[box] = NumericValue(text) * factor[box];
+                row.value[box] = *value * factor[box];
                 sum[box] += *row.value[box];
                 ++numbers[box];
             }

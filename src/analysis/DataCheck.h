@@ -1,7 +1,8 @@
 #pragma once
-// A look at the data before the numbers are trusted: what Compute would read as 0,
-// dates that are not in order, values no station can measure, and what the chosen
-// units and the station make of the series. It changes nothing.
+// A look at the data before the numbers are trusted: the measurements that are missing
+// (empty, no number, a logger code), texts read as a number they are not, dates that
+// are not in order, values no station can measure, and what the chosen units and the
+// station make of the series. It changes nothing.
 #include <string>
 #include <vector>
 

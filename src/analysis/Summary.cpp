@@ -1,9 +1,11 @@
 #include "analysis/Summary.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <map>
 
 #include "base/AtomicFile.h"
+#include "et/Estimates.h"
 #include "et/MethodTable.h"
 #include "sheet/DateParts.h"
 #include "sheet/NumericValue.h"
@@ -13,6 +15,12 @@ namespace etp {
 
 namespace {
 
+constexpr const char* kSummaryIncompleteLegend =
+    "* incomplete: the period misses days of that column (its \"missing\" days); sum and mean are over the days "
+    "holding a value.";
+constexpr const char* kSummaryEstimatedLegend =
+    "estimated days: the days with an input Compute estimated (the \"Estimated\" cell is not empty).";
+
 SummaryLine& LineOf(std::map<std::string, SummaryLine>& lines, const std::string& period, std::size_t columns)
 {
     SummaryLine& line = lines[period];
@@ -20,6 +28,7 @@ SummaryLine& LineOf(std::map<std::string, SummaryLine>& lines, const std::string
         line.period = period;
         line.sums.assign(columns, 0);
         line.counts.assign(columns, 0);
+        line.missing.assign(columns, 0);
     }
     return line;
 }
@@ -44,9 +53,10 @@ Summary Summarize(const Workbench& workbench)
 {
     const MeteoSheet& sheet = workbench.sheet;
     Summary summary;
-    if (const int rain = FindRainColumn(sheet); rain != 0) {
-        summary.labels.emplace_back(sheet.cellText(1, rain));
-        summary.columns.push_back(rain);
+    const int rainColumn = FindRainColumn(sheet);
+    if (rainColumn != 0) {
+        summary.labels.emplace_back(sheet.cellText(1, rainColumn));
+        summary.columns.push_back(rainColumn);
     }
     for (int c = 1; c <= sheet.lastNonEmptyColumn(1); ++c) {
         const std::string title(sheet.cellText(1, c));
@@ -54,6 +64,7 @@ Summary Summarize(const Workbench& workbench)
             summary.labels.push_back(title);
             summary.columns.push_back(c);
         }
+        if (title == kEstimatedLabel) summary.estimatedColumn = c;
     }
 
     std::map<std::string, SummaryLine> months, years;
@@ -69,12 +80,22 @@ Summary Summarize(const Workbench& workbench)
         SummaryLine& y = LineOf(years, std::to_string(date->Year), n);
         ++m.days;
         ++y.days;
+        if (summary.estimatedColumn != 0 && !sheet.cellText(r, summary.estimatedColumn).empty()) {
+            ++m.estimated;
+            ++y.estimated;
+        }
         for (std::size_t k = 0; k < n; ++k) {
             const std::string_view text = sheet.cellText(r, summary.columns[k]);
-            if (!IsNumberText(text)) continue;
-            const double value = NumericValue(text);
-            m.sums[k] += value;
-            y.sums[k] += value;
+            const bool rain = summary.columns[k] == rainColumn;
+            const std::optional<double> value = rain ? RainValue(text) : MeasuredValue(text);
+            if (!value) {
+                ++m.missing[k];
+                ++y.missing[k];
+                continue;
+            }
+            m.sums[k] += *value;
+            y.sums[k] += *value;
+            if (text.empty()) continue; // a dry day: the mean stays over the days holding a number
             ++m.counts[k];
             ++y.counts[k];
         }
@@ -86,18 +107,39 @@ Summary Summarize(const Workbench& workbench)
 
 std::string SummaryText(const Summary& summary)
 {
+    const std::size_t n = summary.labels.size();
+    // The "missing" field of a column, and the legend, only where a value is missing:
+    // a sheet without gaps keeps the table it always had.
+    std::vector<bool> gaps(n, false);
+    for (const auto& year : summary.years)
+        for (std::size_t k = 0; k < n; ++k) gaps[k] = gaps[k] || year.missing[k] > 0;
+    const bool estimated = summary.estimatedColumn != 0;
+
     std::string text = "period\tdays";
-    for (const auto& label : summary.labels) text += "\t" + label + " sum\t" + label + " mean";
+    if (estimated) text += "\testimated days";
+    for (std::size_t k = 0; k < n; ++k) {
+        const std::string& label = summary.labels[k];
+        text += "\t" + label + " sum\t" + label + " mean";
+        if (gaps[k]) text += "\t" + label + " missing";
+    }
     text += "\n";
     for (const auto* lines : {&summary.months, &summary.years})
         for (const auto& line : *lines) {
             text += line.period + "\t" + std::to_string(line.days);
-            for (std::size_t k = 0; k < line.sums.size(); ++k) {
-                text += "\t" + TwoDecimals(line.sums[k]);
+            if (estimated) text += "\t" + std::to_string(line.estimated);
+            for (std::size_t k = 0; k < n; ++k) {
+                const int missing = line.missing[k];
+                // No sum at all when no day of the period holds a value: 0.00 would read as 0 mm.
+                text += "\t" + (missing == line.days ? std::string() : TwoDecimals(line.sums[k]) + (missing ? "*" : ""));
                 text += "\t" + (line.counts[k] ? TwoDecimals(line.sums[k] / line.counts[k]) : std::string());
+                if (gaps[k]) text += "\t" + std::to_string(missing);
             }
             text += "\n";
         }
+    const bool anyGap = std::find(gaps.begin(), gaps.end(), true) != gaps.end();
+    if (anyGap || estimated) text += "\n";
+    if (anyGap) text += std::string(kSummaryIncompleteLegend) + "\n";
+    if (estimated) text += std::string(kSummaryEstimatedLegend) + "\n";
     return text;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
-// Monthly and annual totals of the result columns and of rain (with irrigation).
+// Monthly and annual totals of the result columns and of rain (with irrigation), with
+// the days each total misses and the days Compute estimated an input.
 #include <string>
 #include <vector>
 
@@ -10,13 +11,16 @@ namespace etp {
 struct SummaryLine {
     std::string period;          // "1995-06" for a month, "1995" for a year
     int days = 0;                // rows of the period
-    std::vector<double> sums;    // one per column, over the cells holding a number
-    std::vector<int> counts;     // cells holding a number
+    int estimated = 0;           // rows whose "Estimated" cell is not empty
+    std::vector<double> sums;    // one per column, over the cells holding a value
+    std::vector<int> counts;     // cells holding a value (an empty rain cell adds 0 mm but is not counted)
+    std::vector<int> missing;    // cells without a value (IsMissingValue; in rain, not an empty cell)
 };
 
 struct Summary {
     std::vector<std::string> labels; // "RAIN", "PenMon", ... as titled in the sheet
     std::vector<int> columns;
+    int estimatedColumn = 0;         // the rightmost column titled "Estimated"; 0 when none
     std::vector<SummaryLine> months;
     std::vector<SummaryLine> years;
 };
@@ -25,7 +29,10 @@ struct Summary {
 // (calendar date of the date column) from row 2 to the last day.
 Summary Summarize(const Workbench& workbench);
 
-// TAB-separated: period, days, then sum and mean of each column; months first, then years.
+// TAB-separated: period, days, then sum and mean of each column; months first, then
+// years. A sheet with an "Estimated" column adds "estimated days" after "days"; a column
+// missing a value somewhere adds its "missing" days after its mean, marks with a "*" the
+// sum of each period that misses days, and a legend follows the table after an empty line.
 std::string SummaryText(const Summary& summary);
 
 } // namespace etp

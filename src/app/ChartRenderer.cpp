@@ -8,6 +8,8 @@
 #include <QGraphicsLayout>
 #include <QGraphicsScene>
 #include <QImage>
+#include <QLegend>
+#include <QLegendMarker>
 #include <QLineSeries>
 #include <QPainter>
 #include <QSvgGenerator>
@@ -15,6 +17,8 @@
 #include <algorithm>
 #include <cctype>
 #include <cmath>
+#include <optional>
+#include <utility>
 
 #include "app/Utf8Text.h"
 #include "base/AtomicFile.h"
@@ -30,10 +34,10 @@ namespace {
 
 constexpr qint64 kDay = 24 * 3600 * 1000; // [ms]
 
-bool HoldsNumber(const MeteoSheet& sheet, int column, int last)
+bool HoldsValue(const MeteoSheet& sheet, int column, int last)
 {
     for (int r = 2; r <= last; ++r)
-        if (IsNumberText(sheet.cellText(r, column))) return true;
+        if (MeasuredValue(sheet.cellText(r, column))) return true;
     return false;
 }
 
@@ -55,50 +59,97 @@ std::vector<DatedRow> DatedRows(const Workbench& workbench)
     return rows;
 }
 
-// A line through the numbers of a column, one point at noon of each dated row.
-QLineSeries* Line(const MeteoSheet& sheet, int column, const std::vector<DatedRow>& rows, double& low, double& high)
+// The line of a column in pieces, one point at noon of each dated row holding a value:
+// a missing day (IsMissingValue) ends a piece, so the line breaks there instead of
+// dropping to 0 or bridging the days nobody measured.
+std::vector<QList<QPointF>> LinePieces(const MeteoSheet& sheet, int column, const std::vector<DatedRow>& rows,
+                                       double& low, double& high)
+{
+    std::vector<QList<QPointF>> pieces(1);
+    for (const DatedRow& day : rows) {
+        const std::optional<double> value = MeasuredValue(sheet.cellText(day.row, column));
+        if (!value) {
+            if (!pieces.back().isEmpty()) pieces.emplace_back();
+            continue;
+        }
+        low = std::min(low, *value);
+        high = std::max(high, *value);
+        pieces.back().append(QPointF(static_cast<double>(day.midnight + kDay / 2), *value));
+    }
+    if (pieces.size() > 1 && pieces.back().isEmpty()) pieces.pop_back();
+    return pieces;
+}
+
+QLineSeries* LineSeries(const QString& name, const QList<QPointF>& points)
 {
     auto* series = new QLineSeries;
-    series->setName(FromBytes(sheet.cellText(1, column)));
-    QList<QPointF> points;
-    points.reserve(static_cast<qsizetype>(rows.size()));
-    for (const DatedRow& day : rows) {
-        const std::string_view text = sheet.cellText(day.row, column);
-        if (!IsNumberText(text)) continue; // an empty cell is no value, not 0
-        const double value = NumericValue(text);
-        low = std::min(low, value);
-        high = std::max(high, value);
-        points.append(QPointF(static_cast<double>(day.midnight + kDay / 2), value));
-    }
+    series->setName(name);
     series->replace(points);
+    series->setPointsVisible(points.size() == 1); // a day between two gaps, else unseen
     return series;
 }
 
-// Rain as bars: a filled step line, 0 between the rainy days, each bar 80 % of its day.
-QAreaSeries* RainBars(const MeteoSheet& sheet, int column, const std::vector<DatedRow>& rows, double& high)
+// A filled step outline over the chart's days: each step from x0 to x1 at its height,
+// 0 between the steps, drawn down to a line at 0.
+QAreaSeries* Steps(const QList<QPointF>& outline, const QString& name)
 {
     auto* upper = new QLineSeries;
-    QList<QPointF> points;
-    for (const DatedRow& day : rows) {
-        const double rain = NumericValue(sheet.cellText(day.row, column)); // [mm]
-        if (!(rain > 0)) continue;
-        high = std::max(high, rain);
-        const double x0 = static_cast<double>(day.midnight + kDay / 10), x1 = static_cast<double>(day.midnight + kDay * 9 / 10);
-        points << QPointF(x0, 0) << QPointF(x0, rain) << QPointF(x1, rain) << QPointF(x1, 0);
-    }
-    upper->replace(points);
-    // The bars stand on 0 mm: without a lower line the area would reach down to the
+    upper->replace(outline);
+    // The steps stand on 0 mm: without a lower line the area would reach down to the
     // plot's edge, which is not 0 on a reversed axis.
     auto* lower = new QLineSeries;
-    if (!points.isEmpty()) lower->append({QPointF(points.constFirst().x(), 0), QPointF(points.constLast().x(), 0)});
-    auto* bars = new QAreaSeries(upper, lower);
+    if (!outline.isEmpty()) lower->append({QPointF(outline.constFirst().x(), 0), QPointF(outline.constLast().x(), 0)});
+    auto* steps = new QAreaSeries(upper, lower);
     // The area series does not own its lines; as its children they go with it.
-    upper->setParent(bars);
-    lower->setParent(bars);
-    bars->setName(FromBytes(sheet.cellText(1, column)) + QStringLiteral(" (mm)"));
+    upper->setParent(steps);
+    lower->setParent(steps);
+    steps->setName(name);
+    return steps;
+}
+
+void AddStep(QList<QPointF>& outline, qint64 x0, qint64 x1, double height)
+{
+    const auto a = static_cast<double>(x0), b = static_cast<double>(x1);
+    outline << QPointF(a, 0) << QPointF(a, height) << QPointF(b, height) << QPointF(b, 0);
+}
+
+// Rain as bars, each 80 % of its day; an empty cell is a dry day (RainValue). The days
+// without a value are collected in runs of consecutive dated rows, as [first, last].
+QAreaSeries* RainBars(const MeteoSheet& sheet, int column, const std::vector<DatedRow>& rows, double& high,
+                      std::vector<std::pair<qint64, qint64>>& missing)
+{
+    QList<QPointF> outline;
+    bool lastMissing = false;
+    for (const DatedRow& day : rows) {
+        const std::optional<double> rain = RainValue(sheet.cellText(day.row, column)); // [mm]
+        if (!rain) {
+            if (lastMissing)
+                missing.back().second = day.midnight;
+            else
+                missing.emplace_back(day.midnight, day.midnight);
+        }
+        lastMissing = !rain;
+        if (!rain || !(*rain > 0)) continue;
+        high = std::max(high, *rain);
+        AddStep(outline, day.midnight + kDay / 10, day.midnight + kDay * 9 / 10, *rain);
+    }
+    QAreaSeries* bars = Steps(outline, FromBytes(sheet.cellText(1, column)) + QStringLiteral(" (mm)"));
     bars->setColor(QColor(70, 110, 160, 150));
     bars->setBorderColor(QColor(40, 70, 120));
     return bars;
+}
+
+// The days without a rain value, shaded over the whole height of the rain axis: no bar
+// there means no measurement, not a dry day.
+QAreaSeries* MissingRain(const MeteoSheet& sheet, int column, const std::vector<std::pair<qint64, qint64>>& missing,
+                         double height)
+{
+    QList<QPointF> outline;
+    for (const auto& [first, last] : missing) AddStep(outline, first, last + kDay, height);
+    QAreaSeries* band = Steps(outline, FromBytes(sheet.cellText(1, column)) + QStringLiteral(" missing"));
+    band->setColor(QColor(150, 150, 150, 60));
+    band->setBorderColor(QColor(150, 150, 150, 60));
+    return band;
 }
 
 QString DateFormat(qint64 span)
@@ -150,7 +201,7 @@ std::vector<ChartColumn> ChartColumns(const MeteoSheet& sheet)
         const std::string label(sheet.cellText(1, c));
         const auto method = MethodOfLabel(label);
         if (!method) continue;
-        columns.push_back({c, label, IsEt(*method) && HoldsNumber(sheet, c, last)});
+        columns.push_back({c, label, IsEt(*method) && HoldsValue(sheet, c, last)});
     }
     return columns;
 }
@@ -190,7 +241,8 @@ std::unique_ptr<QChart> BuildChart(const Workbench& workbench, const ChartOption
 
     if (rainColumn != 0) { // first, so that the lines are drawn over the bars
         double high = 0;
-        QAreaSeries* bars = RainBars(sheet, rainColumn, rows, high);
+        std::vector<std::pair<qint64, qint64>> missing;
+        QAreaSeries* bars = RainBars(sheet, rainColumn, rows, high, missing);
         chart->addSeries(bars);
         // Hanging from the top, down to half the height at most, clear of the ET lines.
         QValueAxis* axis = ValueAxis(QStringLiteral("rain and irrigation (mm)"), 0, lines.empty() ? high : 2 * high);
@@ -199,26 +251,47 @@ std::unique_ptr<QChart> BuildChart(const Workbench& workbench, const ChartOption
         chart->addAxis(axis, Qt::AlignRight);
         bars->attachAxis(dates);
         bars->attachAxis(axis);
+        if (!missing.empty()) {
+            QAreaSeries* band = MissingRain(sheet, rainColumn, missing, axis->max());
+            chart->addSeries(band);
+            band->attachAxis(dates);
+            band->attachAxis(axis);
+        }
     }
     if (!lines.empty()) {
         double low = 0, high = 0;
         bool allEt = true;
-        std::vector<QLineSeries*> series;
+        std::vector<std::vector<QList<QPointF>>> pieces;
         for (const int column : lines) {
-            series.push_back(Line(sheet, column, rows, low, high));
+            pieces.push_back(LinePieces(sheet, column, rows, low, high));
             const auto method = MethodOfLabel(sheet.cellText(1, column));
             allEt = allEt && method && IsEt(*method);
         }
         QValueAxis* axis = ValueAxis(allEt ? QStringLiteral("ET (mm/day)") : QString(), low, high);
         chart->addAxis(axis, Qt::AlignLeft);
-        for (QLineSeries* line : series) {
-            chart->addSeries(line); // takes the theme's colour
+        const auto add = [&](QLineSeries* line) {
+            chart->addSeries(line);
+            line->attachAxis(dates);
+            line->attachAxis(axis);
+        };
+        // The first piece of each column takes the theme's colour and the legend entry;
+        // the pieces after a gap follow, in its pen and without an entry of their own.
+        std::vector<QLineSeries*> first;
+        for (std::size_t k = 0; k < lines.size(); ++k) {
+            QLineSeries* line = LineSeries(FromBytes(sheet.cellText(1, lines[k])), pieces[k].front());
+            add(line);
             QPen pen = line->pen();
             pen.setWidthF(1.5);
             line->setPen(pen);
-            line->attachAxis(dates);
-            line->attachAxis(axis);
+            first.push_back(line);
         }
+        for (std::size_t k = 0; k < lines.size(); ++k)
+            for (std::size_t p = 1; p < pieces[k].size(); ++p) {
+                QLineSeries* line = LineSeries(first[k]->name(), pieces[k][p]);
+                add(line);
+                line->setPen(first[k]->pen());
+                for (QLegendMarker* marker : chart->legend()->markers(line)) marker->setVisible(false);
+            }
     }
     return chart;
 }

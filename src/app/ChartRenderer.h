@@ -1,7 +1,8 @@
 #pragma once
 // The chart of the result columns against the date, with rain (irrigation included) as
-// bars on a second axis. Built for the Chart window, and written to PNG or SVG without
-// any window for the window's export and for the batch tool.
+// bars on a second axis. A day without a value breaks its line, and a day without a rain
+// value is shaded; an empty rain cell is a dry day. Built for the Chart window, and
+// written to PNG or SVG without any window for the window's export and for the batch tool.
 #include <memory>
 #include <optional>
 #include <string>
@@ -19,7 +20,7 @@ class MeteoSheet;
 struct ChartColumn {
     int column = 0;
     std::string label;
-    // An ET column holding a number: drawn unless the person chooses otherwise. PotRad,
+    // An ET column holding a value: drawn unless the person chooses otherwise. PotRad,
     // "P-T extrad" and the fixed values of "Thornt." and "Bl-Cr" are not ET in mm a day.
     bool drawnByDefault = false;
 };

@@ -25,6 +25,7 @@
 #include "app/Form3.h"
 #include "app/Form4.h"
 #include "app/Form5.h"
+#include "app/FormMissing.h"
 #include "app/FormOpzHarg.h"
 #include "app/MeteoSheetModel.h"
 #include "app/QtUserInterface.h"
@@ -67,6 +68,7 @@ constexpr MenuItem kMenuItems[] = {
     {"&Option", "&Turc", "OpzTurc"},
     {"&Option", "&Hargreaves", "OpzHargr"},
     {"&Option", "&Potential Radiation", "OpzPotRad"},
+    {"&Option", "&Missing data...", "OpzMissing"},
     {"&Tools", "Check &data...", "checkdata"},
     {"&Tools", "&Chart...", "chart"},
     {"&Tools", "&Summary...", "summary"},
@@ -209,6 +211,7 @@ void Form1::buildMenus()
     connect(menuItem("combination"), &QAction::triggered, this, &Form1::combination_Click);
     connect(menuItem("Other_Methods"), &QAction::triggered, this, &Form1::Other_Methods_Click);
     connect(menuItem("OpzHargr"), &QAction::triggered, this, &Form1::OpzHargr_Click);
+    connect(menuItem("OpzMissing"), &QAction::triggered, this, &Form1::OpzMissing_Click);
     connect(menuItem("about"), &QAction::triggered, this, &Form1::about_Click);
     connect(menuItem("creams"), &QAction::triggered, this, &Form1::creams_Click);
     connect(menuItem("leachm"), &QAction::triggered, this, &Form1::leachm_Click);
@@ -300,6 +303,14 @@ void Form1::combination_Click() { openMethodDialog(ShowModeless(form2_, this, wo
 void Form1::Other_Methods_Click() { openMethodDialog(ShowModeless(frmOthermet_, this, workbench_, ui_)); }
 
 void Form1::OpzHargr_Click() { ShowModeless(formOpzHarg_, this, workbench_, ui_); }
+
+// The one modal dialog: the estimates change what the next Compute writes, so the person
+// settles them before going on. open() returns at once; the dialog keeps Form1 blocked.
+void Form1::OpzMissing_Click()
+{
+    if (!formMissing_) formMissing_ = new FormMissing(workbench_, ui_, this);
+    formMissing_->open();
+}
 
 void Form1::about_Click() { ShowModeless(frmAbout_, this, ui_); }
 

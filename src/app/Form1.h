@@ -26,6 +26,7 @@ class MethodsDialog;
 class Form2;
 class Form3;
 class FormOpzHarg;
+class FormMissing;
 class frmAbout;
 class frmOthermet;
 class Form4;
@@ -61,6 +62,7 @@ private:
     void combination_Click();
     void Other_Methods_Click();
     void OpzHargr_Click();
+    void OpzMissing_Click();
     void about_Click();
     void creams_Click();
     void leachm_Click();
@@ -98,6 +100,7 @@ private:
     QPointer<frmOthermet> frmOthermet_;
     QPointer<Form3> form3_;
     QPointer<FormOpzHarg> formOpzHarg_;
+    QPointer<FormMissing> formMissing_;
     QPointer<frmAbout> frmAbout_;
     QPointer<Form4> form4_;
     QPointer<Form5> form5_;

@@ -4,10 +4,14 @@
 #include <string>
 
 #include "app/Utf8Text.h"
+#include "et/MethodTable.h"
 
 namespace etp {
 
-MeteoSheetModel::MeteoSheetModel(MeteoSheet& sheet, QObject* parent) : QAbstractTableModel(parent), sheet_(sheet) {}
+MeteoSheetModel::MeteoSheetModel(MeteoSheet& sheet, QObject* parent) : QAbstractTableModel(parent), sheet_(sheet)
+{
+    findEstimatedColumns();
+}
 
 int MeteoSheetModel::rowCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : sheet_.rowCount(); }
 
@@ -26,7 +30,46 @@ QVariant MeteoSheetModel::data(const QModelIndex& index, int role) const
         bold.setBold(true);
         return bold;
     }
+    if (role == Qt::FontRole || role == Qt::ToolTipRole) {
+        const std::string_view estimate = estimateOf(index);
+        if (estimate.empty()) return {};
+        if (role == Qt::ToolTipRole) return FromBytes(kEstimatedLabel) + QStringLiteral(": ") + FromBytes(estimate);
+        QFont italic;
+        italic.setItalic(true);
+        return italic;
+    }
     return {};
+}
+
+std::string_view MeteoSheetModel::estimateOf(const QModelIndex& index) const
+{
+    const auto column = static_cast<std::size_t>(index.column());
+    if (index.row() == 0 || column >= estimated_.size() || estimated_[column].column < 0) return {};
+    const int row = index.row() + 1;
+    if (sheet_.cellText(row, index.column() + 1).empty()) return {};
+    const std::string_view estimate = sheet_.cellText(row, estimated_[column].column + 1);
+    return EstimatedInputs(estimate) & estimated_[column].inputs ? estimate : std::string_view();
+}
+
+void MeteoSheetModel::findEstimatedColumns()
+{
+    estimated_.assign(static_cast<std::size_t>(sheet_.columnCount()), {});
+    int nearest = -1;
+    for (int column = sheet_.columnCount() - 1; column >= 0; --column) {
+        const std::string_view title = sheet_.cellText(1, column + 1);
+        if (title == kEstimatedLabel) {
+            nearest = column;
+        } else if (const auto method = MethodOfLabel(title); method && nearest >= 0) {
+            estimated_[static_cast<std::size_t>(column)] = {nearest, Info(*method).inputs};
+        }
+    }
+}
+
+bool MeteoSheetModel::isEstimatedColumn(int column) const
+{
+    for (const EstimatedSource& source : estimated_)
+        if (source.column == column) return true;
+    return false;
 }
 
 bool MeteoSheetModel::setData(const QModelIndex& index, const QVariant& value, int role)
@@ -36,12 +79,24 @@ bool MeteoSheetModel::setData(const QModelIndex& index, const QVariant& value, i
     if (text == sheet_.cellText(index.row() + 1, index.column() + 1)) return true;
     if (!sheet_.setCellText(index.row() + 1, index.column() + 1, text)) return false;
     emit dataChanged(index, index, {Qt::DisplayRole, Qt::EditRole});
+    const QList<int> estimateRoles = {Qt::FontRole, Qt::ToolTipRole};
+    if (index.row() == 0) {
+        // A title made or unmade a result or "Estimated" column: whole columns may change.
+        const std::vector<EstimatedSource> before = estimated_;
+        findEstimatedColumns();
+        if (estimated_ != before && rowCount() > 1)
+            emit dataChanged(this->index(1, 0), this->index(rowCount() - 1, columnCount() - 1), estimateRoles);
+    } else if (isEstimatedColumn(index.column())) {
+        emit dataChanged(this->index(index.row(), 0), this->index(index.row(), columnCount() - 1), estimateRoles);
+    }
     return true;
 }
 
 void MeteoSheetModel::cellsRewritten()
 {
-    emit dataChanged(index(0, 0), index(rowCount() - 1, columnCount() - 1), {Qt::DisplayRole, Qt::EditRole});
+    findEstimatedColumns();
+    emit dataChanged(index(0, 0), index(rowCount() - 1, columnCount() - 1),
+                     {Qt::DisplayRole, Qt::EditRole, Qt::FontRole, Qt::ToolTipRole});
 }
 
 Qt::ItemFlags MeteoSheetModel::flags(const QModelIndex& index) const

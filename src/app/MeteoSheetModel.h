@@ -2,8 +2,12 @@
 // Grid1's model: the workbench's data sheet itself, no copy. Model row i is sheet row
 // i + 1 and model column j sheet column j + 1; the column captions of row 0 are the
 // horizontal header, the row numbers the vertical one. Cells are bytes, shown as UTF-8.
+// A result computed from an estimated input shows in italics, with what was estimated
+// as its tooltip, read from the sheet alone so that it survives saving and opening.
 #include <QAbstractTableModel>
+#include <vector>
 
+#include "et/Estimates.h"
 #include "sheet/MeteoSheet.h"
 
 namespace etp {
@@ -35,7 +39,11 @@ private:
     class ResetScope {
     public:
         explicit ResetScope(MeteoSheetModel& model) : model_(model) { model_.beginResetModel(); }
-        ~ResetScope() { model_.endResetModel(); }
+        ~ResetScope()
+        {
+            model_.findEstimatedColumns();
+            model_.endResetModel();
+        }
         ResetScope(const ResetScope&) = delete;
         ResetScope& operator=(const ResetScope&) = delete;
 
@@ -43,7 +51,24 @@ private:
         MeteoSheetModel& model_;
     };
 
+    // A result column's "Estimated" column (model numbering) and its method's inputs.
+    struct EstimatedSource {
+        int column = -1; // none: not a result column, or no "Estimated" column right of it
+        Inputs inputs = 0;
+        bool operator==(const EstimatedSource&) const = default;
+    };
+
+    // Pairs each result column of the title row with the nearest "Estimated" column to
+    // its right, the one Compute added with it. Run whenever the title row may change,
+    // so that data() only looks the pair up.
+    void findEstimatedColumns();
+    // The "Estimated" cell of a data row's result cell when the cell holds a result and
+    // an input of its method was estimated that day; empty otherwise.
+    std::string_view estimateOf(const QModelIndex& index) const;
+    bool isEstimatedColumn(int column) const;
+
     MeteoSheet& sheet_;
+    std::vector<EstimatedSource> estimated_; // per model column
 };
 
 } // namespace etp

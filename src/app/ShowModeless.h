@@ -1,7 +1,7 @@
 #pragma once
-// Every dialog of the program is modeless: created on first use, parented to the main
-// window, kept for the run (closing only hides it) and brought to the front when shown
-// again.
+// Every dialog of the program but "Missing data" is modeless: created on first use,
+// parented to the main window, kept for the run (closing only hides it) and brought to
+// the front when shown again.
 #include <QPointer>
 #include <QWidget>
 #include <utility>

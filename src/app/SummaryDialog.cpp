@@ -26,6 +26,7 @@ SummaryDialog::SummaryDialog(const Workbench& workbench, UserInterface& ui, QWid
 
     LabelSummary = new QLabel(this);
     LabelSummary->setObjectName(QStringLiteral("LabelSummary"));
+    LabelSummary->setWordWrap(true);
     TableSummary = new QTableWidget(this);
     TableSummary->setObjectName(QStringLiteral("TableSummary"));
     TableSummary->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -56,8 +57,12 @@ void SummaryDialog::refresh()
 {
     const Summary summary = Summarize(workbench_);
     text_ = SummaryText(summary);
-    // The table shows the text itself, so what is copied or saved is what is seen.
-    QStringList lines = ShownText(text_).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    // The table shows the text itself, so what is copied or saved is what is seen; the
+    // legend below it, after an empty line, goes under the count of months.
+    const QString shown = ShownText(text_);
+    const qsizetype tableEnd = shown.indexOf(QStringLiteral("\n\n"));
+    QStringList lines = shown.left(tableEnd).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    const QString legend = tableEnd < 0 ? QString() : shown.mid(tableEnd + 2).trimmed();
     const QStringList header = lines.takeFirst().split(QLatin1Char('\t'));
     TableSummary->clear();
     TableSummary->setColumnCount(static_cast<int>(header.size()));
@@ -80,9 +85,10 @@ void SummaryDialog::refresh()
     TableSummary->resizeColumnsToContents();
     LabelSummary->setText(months == 0 ? QStringLiteral("No row holds a date in the date column: nothing to sum.")
                                       : QStringLiteral("%1 months and %2 years; each mean is over the days "
-                                                       "that hold a number in that column.")
+                                                       "that hold a number in that column.%3")
                                             .arg(months)
-                                            .arg(summary.years.size()));
+                                            .arg(summary.years.size())
+                                            .arg(legend.isEmpty() ? QString() : QLatin1Char('\n') + legend));
     CmdCopy->setEnabled(months != 0);
     CmdSave->setEnabled(months != 0);
 }

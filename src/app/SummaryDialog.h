@@ -1,7 +1,8 @@
 #pragma once
 // Tools > Summary: per month and per year, the days and the sum and mean of rain (with
-// irrigation) and of every result column, as the table that "Copy" puts on the
-// clipboard and "Save..." writes. Each opening sums the sheet afresh.
+// irrigation) and of every result column, with the days each sum misses and the days
+// with an estimated input, as the table that "Copy" puts on the clipboard and "Save..."
+// writes; its legend shows under the count of months. Each opening sums the sheet afresh.
 #include <QDialog>
 #include <string>
 

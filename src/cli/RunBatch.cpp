@@ -30,6 +30,7 @@ struct Options {
     std::string latitude = "0", altitude = "0", windHeight = "2";
     std::vector<std::string> methods;
     std::string hargreaves;
+    std::string estimateMissing, angstrom, krs, k0;
     IrrigationOptions irrigation;
     ModelFileOptions modelFiles;
     AnalysisOptions analysis;
@@ -61,7 +62,45 @@ struct Plan {
     PerUnitKind<std::optional<std::string>> units;
     std::optional<std::array<std::string, 3>> hargreaves;
     std::vector<Method> methods;
+    EstimateSettings estimates;
 };
+
+// --estimate-missing and its coefficients, checked as the Option dialog checks them.
+std::optional<std::string> PlanEstimates(const Options& options, EstimateSettings& estimates)
+{
+    if (!options.estimateMissing.empty())
+        for (const auto& name : SplitCommas(options.estimateMissing)) {
+            if (name == "radiation") estimates.radiation = true;
+            else if (name == "humidity") estimates.humidity = true;
+            else if (name == "wind") estimates.wind = true;
+            else return "--estimate-missing takes radiation, humidity or wind, separated by commas: \"" + name + "\"";
+        }
+    const auto number = [](const std::string& text, double& value) {
+        if (!IsFiniteNumberText(text)) return false;
+        value = NumericValue(text);
+        return true;
+    };
+    // The defaults pass the check, so the first option whose value fails it is the one named.
+    const auto checked = [&](const char* option) -> std::optional<std::string> {
+        if (const auto problem = CheckEstimateSettings(estimates)) return std::string(option) + ": " + *problem;
+        return std::nullopt;
+    };
+    if (!options.angstrom.empty()) {
+        const auto parts = SplitCommas(options.angstrom);
+        if (parts.size() != 2 || !number(parts[0], estimates.angstromA) || !number(parts[1], estimates.angstromB))
+            return "--angstrom takes two numbers A,B: \"" + options.angstrom + "\"";
+        if (auto problem = checked("--angstrom")) return problem;
+    }
+    if (!options.krs.empty()) {
+        if (!number(options.krs, estimates.krs)) return "--krs takes a number: \"" + options.krs + "\"";
+        if (auto problem = checked("--krs")) return problem;
+    }
+    if (!options.k0.empty()) {
+        if (!number(options.k0, estimates.k0)) return "--k0 takes a number: \"" + options.k0 + "\"";
+        if (auto problem = checked("--k0")) return problem;
+    }
+    return std::nullopt;
+}
 
 std::optional<std::string> MakePlan(const Options& options, Plan& plan)
 {
@@ -99,6 +138,7 @@ std::optional<std::string> MakePlan(const Options& options, Plan& plan)
             return "--hargreaves takes three numbers A,B,C: \"" + options.hargreaves + "\"";
         plan.hargreaves = std::array<std::string, 3>{parts[0], parts[1], parts[2]};
     }
+    if (auto problem = PlanEstimates(options, plan.estimates)) return problem;
     for (const auto& label : options.methods) {
         const auto method = MethodOfLabel(label);
         if (!method) return "--method takes one of " + ResultLabels() + ": \"" + label + "\"";
@@ -153,6 +193,7 @@ int RunPipeline(const Options& options, const Plan& plan, std::ostream& out, std
     // 5. Compute.
     if (!plan.methods.empty()) {
         if (plan.hargreaves && !ApplyHargreaves(workbench, *plan.hargreaves, ui)) return 1;
+        workbench.estimates = plan.estimates;
         if (!ChooseMethods(workbench, plan.methods, ui)) return 1;
         if (ComputeResults(workbench, ui) != ComputeOutcome::Completed) return 1;
     }
@@ -194,6 +235,12 @@ int RunBatch(const std::vector<std::string>& args, std::ostream& out, std::ostre
     app.add_option("--wind-height", options.windHeight, "height of the wind measurement, m (default 2)");
     app.add_option("--method", options.methods, "compute a method by its result label: " + ResultLabels() + "; repeatable");
     app.add_option("--hargreaves", options.hargreaves, "A,B,C: the Hargreaves coefficients (default 0.0023,17.8,.5)");
+    app.add_option("--estimate-missing", options.estimateMissing,
+                   "LIST: estimate what a day lacks, any of radiation,humidity,wind (FAO-56; default none: such days "
+                   "get no result from the methods that need them)");
+    app.add_option("--angstrom", options.angstrom, "A,B: the Angstrom coefficients of radiation from sunshine (default 0.25,0.50)");
+    app.add_option("--krs", options.krs, "the coefficient of radiation from the temperature range (default 0.16 inland; 0.19 coastal)");
+    app.add_option("--k0", options.k0, "the dew point below T min of the humidity estimate, °C (default 0)");
     AddIrrigationOptions(app, options.irrigation);
     AddModelFileOptions(app, options.modelFiles);
     AddAnalysisOptions(app, options.analysis);

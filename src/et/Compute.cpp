@@ -28,6 +28,12 @@ struct RowError {
     std::string text;
 };
 
+// What a row's reading found missing: the inputs no estimate has filled in.
+struct RowGaps {
+    Inputs missing = 0;
+    bool sunshineMeasured = false;
+};
+
 // Nothing can change the boxes, lists or station texts while the command runs, so
 // their numbers are read once.
 class RowReader {
@@ -42,17 +48,22 @@ public:
         windHeight_ = NumericValue(settings.station.windHeight);
     }
 
-    // Inputs in the order the driver reads them.
-    void read(int r, DailyWeather& D, SiteDay& S) const
+    // Inputs in the order the driver reads them. A missing cell reads as 0 and is
+    // reported; a variable without a column reads as 0 and is not missing.
+    RowGaps read(int r, DailyWeather& D, SiteDay& S) const
     {
-        D.Tmin = value(r, ColumnBox::Tmin, 1, "T min");
-        D.Tmax = value(r, ColumnBox::Tmax, 1, "T max");
-        D.RHmin = value(r, ColumnBox::RHmin, humidityFactor_, "U.R. min");
-        D.RHmax = value(r, ColumnBox::RHmax, humidityFactor_, "U.R. max");
-        D.Radiation = value(r, ColumnBox::Radiation, radiationFactor_, "radiation");
-        D.Wind = value(r, ColumnBox::Wind, windFactor_, "wind");
+        RowGaps gaps;
+        D.Tmin = value(r, ColumnBox::Tmin, 1, "T min", kTemperatureInputs, gaps);
+        D.Tmax = value(r, ColumnBox::Tmax, 1, "T max", kTemperatureInputs, gaps);
+        D.RHmin = value(r, ColumnBox::RHmin, humidityFactor_, "U.R. min", kHumidityInputs, gaps);
+        D.RHmax = value(r, ColumnBox::RHmax, humidityFactor_, "U.R. max", kHumidityInputs, gaps);
+        D.Radiation = value(r, ColumnBox::Radiation, radiationFactor_, "radiation", kRadiationInput, gaps);
+        D.Wind = value(r, ColumnBox::Wind, windFactor_, "wind", kWindInput, gaps);
         if (windHeight_ != 2) D.Wind = ToSingleChecked(WindAt2m(D.Wind, windHeight_), "the wind height conversion");
-        if (column_[ColumnBox::Sunshine] != 0) D.Sunshine = value(r, ColumnBox::Sunshine, sunshineFactor_, "sunshine");
+        if (column_[ColumnBox::Sunshine] != 0) {
+            D.Sunshine = value(r, ColumnBox::Sunshine, sunshineFactor_, "sunshine", kSunshineInput, gaps);
+            gaps.sunshineMeasured = (gaps.missing & kSunshineInput) == 0;
+        }
 
         const std::string_view dateText = sheet_.cellText(r, column_[ColumnBox::Date]);
         const auto date = DateParts(dateText);
@@ -61,13 +72,19 @@ public:
         S.Day = ToSingle(date->Day);
         S.Month = ToSingle(date->Month);
         S.Year = ToSingle(date->Year);
+        return gaps;
     }
 
 private:
-    float value(int r, ColumnBox box, double factor, const char* what) const
+    float value(int r, ColumnBox box, double factor, const char* what, Inputs input, RowGaps& gaps) const
     {
-        const double v = NumericValue(sheet_.cellText(r, column_[box]));
-        return ToSingleChecked(v * factor, what);
+        if (column_[box] == 0) return 0;
+        const auto v = MeasuredValue(sheet_.cellText(r, column_[box]));
+        if (!v) {
+            gaps.missing |= input;
+            return 0;
+        }
+        return ToSingleChecked(*v * factor, what);
     }
 
     const MeteoSheet& sheet_;
@@ -76,11 +93,51 @@ private:
     double windHeight_ = 2; // [m]
 };
 
+// The days each method could not compute for want of an input, for the closing note.
+class SkippedDays {
+public:
+    void add(Method method, int row)
+    {
+        auto& rows = rows_[method];
+        ++count_[method];
+        if (rows.size() < kRowsShown) rows.push_back(row);
+    }
+    // "PenMon: 12 days not computed, inputs missing: rows 45, 46, 311, ...", a line per method.
+    std::string text() const
+    {
+        std::string lines;
+        for (const MethodInfo& info : kMethods) {
+            const int count = count_[info.method];
+            if (count == 0) continue;
+            std::string line = std::string(info.label) + ": " + std::to_string(count) +
+                               (count == 1 ? " day" : " days") + " not computed, inputs missing: " +
+                               (count == 1 ? "row " : "rows ");
+            for (std::size_t k = 0; k < rows_[info.method].size(); ++k)
+                line += (k == 0 ? "" : ", ") + std::to_string(rows_[info.method][k]);
+            if (count > static_cast<int>(kRowsShown)) line += ", ...";
+            lines += (lines.empty() ? "" : "\n") + line;
+        }
+        return lines;
+    }
+
+private:
+    static constexpr std::size_t kRowsShown = 10;
+    PerMethod<int> count_{};
+    PerMethod<std::vector<int>> rows_{};
+};
+
 // Altitude and latitude as the day records hold them; a number beyond 32 bits throws.
 void ReadStation(const StationParameters& station, SiteDay& S)
 {
     S.Altitude = ToSingleChecked(NumericValue(station.altitude), "the altitude");
     S.Latitude = ToSingleChecked(NumericValue(station.latitude), "the latitude");
+}
+
+// PenMon's memory when it skips a day: the day's mean temperature when both were
+// measured; without them, the next day starts as a series' first day does.
+void ForgetMeanTemperature(const DailyWeather& D, Inputs missing, double& PreviousMeanTemperature)
+{
+    PreviousMeanTemperature = (missing & kTemperatureInputs) ? 0 : MeanTemperature(D);
 }
 
 } // namespace
@@ -118,9 +175,16 @@ Outcome Compute(MeteoSheet& sheet, const ComputeSettings& settings, double& Prev
         BuildMonthlyTemperatureRange(sheet, settings.columns, table);
 
     std::vector<const MethodInfo*> chosen;
+    Inputs needed = 0; // what the chosen methods read
     for (const MethodInfo& info : kMethods)
-        if (settings.methods.checked[info.method]) chosen.push_back(&info);
-    const int count = static_cast<int>(chosen.size());
+        if (settings.methods.checked[info.method]) {
+            chosen.push_back(&info);
+            needed |= info.inputs;
+        }
+    const EstimateSettings& estimates = settings.estimates;
+    if (estimates.any())
+        if (const auto problem = CheckEstimateSettings(estimates)) return Outcome::Refused(*problem);
+    const int count = static_cast<int>(chosen.size()) + (estimates.any() ? 1 : 0);
     const int used = UsedColumnCount(sheet);
     if (used + count > MeteoSheet::kMaxColumns)
         return Outcome::Refused("The data sheet has no room for " + std::to_string(count) +
@@ -128,17 +192,21 @@ Outcome Compute(MeteoSheet& sheet, const ComputeSettings& settings, double& Prev
                                 std::to_string(MeteoSheet::kMaxColumns) + " columns.");
 
     // Each label lands right after the last title, with room checked: the columns are adjacent.
+    // The estimates of each day follow the results, in a column of their own.
     const int firstResultColumn = used + 1;
     int column = used;
     for (const MethodInfo* info : chosen) sheet.setCellText(1, ++column, info->label);
+    if (estimates.any()) sheet.setCellText(1, ++column, kEstimatedLabel);
 
     const RowReader reader(sheet, settings);
     const StationTerms station(S.Latitude, S.Altitude);
     const int last = LastDataRow(sheet, settings.columns);
     std::array<char, kMethodCount * kResultBufferSize> texts;
-    std::array<std::string_view, kMethodCount> cells;
-    std::size_t done = 0; // results of the row so far
+    std::array<std::string_view, kMethodCount + 1> cells;
+    std::size_t done = 0; // cells of the row so far
     bool anyValue = false;
+    SkippedDays skipped;
+    std::string estimated; // the row's words for the "Estimated" column
     // Writes them; also when an error ends the row: what was computed before it stays.
     auto writeRow = [&](int r) {
         sheet.setCells(r, firstResultColumn, std::span(cells.data(), done));
@@ -148,24 +216,37 @@ Outcome Compute(MeteoSheet& sheet, const ComputeSettings& settings, double& Prev
     auto stop = [&](int r, const std::string& message) {
         if (!anyValue)
             for (int c = firstResultColumn; c <= column; ++c) sheet.setCellText(1, c, "");
-        return Outcome::StoppedAt(r, message);
+        const std::string gaps = skipped.text();
+        return Outcome::StoppedAt(r, gaps.empty() ? message : message + "\n" + gaps);
     };
     for (int r = 2; r <= last; ++r) {
         const MethodInfo* running = nullptr;
         done = 0;
         try {
-            reader.read(r, D, S);
+            const RowGaps gaps = reader.read(r, D, S);
+            estimated.clear();
+            const Inputs missing = estimates.any() && (gaps.missing & needed)
+                                     ? EstimateMissing(D, S, station, gaps.missing & needed, gaps.sunshineMeasured,
+                                                       estimates, estimated)
+                                     : gaps.missing;
             DayTerms day(D, S, &station);
             MethodContext context{day, settings.hargreaves, table, PreviousMeanTemperature};
             for (const MethodInfo* info : chosen) {
                 running = info;
-                const auto value = info->compute(D, S, context);
+                std::optional<double> value;
+                if (info->inputs & missing) {
+                    skipped.add(info->method, r);
+                    if (info->method == Method::PenMon) ForgetMeanTemperature(D, missing, PreviousMeanTemperature);
+                } else {
+                    value = info->compute(D, S, context);
+                }
                 if (value && !std::isfinite(*value)) throw ArithmeticError(std::string("overflow in ") + info->label);
                 char* text = texts.data() + static_cast<std::ptrdiff_t>(done) * kResultBufferSize;
                 const int length = value ? FormatResult(*value, text) : 0;
                 cells[done] = std::string_view(text, static_cast<std::size_t>(length));
                 ++done;
             }
+            if (estimates.any()) cells[done++] = estimated;
             writeRow(r);
         } catch (const ArithmeticError& error) {
             writeRow(r);
@@ -177,7 +258,7 @@ Outcome Compute(MeteoSheet& sheet, const ComputeSettings& settings, double& Prev
             return stop(r, error.text);
         }
     }
-    return Outcome::Done();
+    return Outcome::Done(skipped.text(), Icon::Exclamation);
 }
 
 } // namespace etp

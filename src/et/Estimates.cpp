@@ -1,6 +1,10 @@
 #include "et/Estimates.h"
 
 #include "base/CheckedMath.h"
+#include "base/ToSingle.h"
+#include "et/Fao56Terms.h"
+#include "et/SolarGeometry.h"
+#include "et/Units.h"
 #include "sheet/DecimalText.h"
 
 namespace etp {
@@ -38,6 +42,38 @@ double RadiationFromSunshine(double n, double N, double Ra, const EstimateSettin
 double RadiationFromTemperatureRange(double Tmin, double Tmax, double Ra, const EstimateSettings& settings)
 {
     return settings.krs * SquareRoot(Tmax - Tmin, "the radiation from the temperature range") * Ra;
+}
+
+Inputs EstimateMissing(DailyWeather& D, const SiteDay& S, const StationTerms& station, Inputs missing,
+                       bool sunshineMeasured, const EstimateSettings& settings, std::string& words)
+{
+    const auto say = [&words](std::string_view what) {
+        if (!words.empty()) words += ", ";
+        words += what;
+    };
+    const bool temperatures = (missing & kTemperatureInputs) == 0;
+    if ((missing & kRadiationInput) && settings.radiation && (sunshineMeasured || temperatures)) {
+        const double Ra = station.ExtraterrestrialRadiation(S); // [MJ m-2 d-1]
+        const double Rs = sunshineMeasured ? RadiationFromSunshine(D.Sunshine, DaylightHoursFao56(DayOfYear(S), S.Latitude), Ra, settings)
+                                           : RadiationFromTemperatureRange(D.Tmin, D.Tmax, Ra, settings);
+        D.Radiation = ToSingleChecked(Rs * MmPerMJ, "the estimated radiation"); // MJ m-2 d-1 -> mm d-1
+        missing &= ~kRadiationInput;
+        say(sunshineMeasured ? kRadiationFromSunshine : kRadiationFromRange);
+    }
+    if ((missing & kHumidityInputs) && settings.humidity && temperatures) {
+        // The humidities that give back ea through Eq. 17, so every method reads the same air.
+        const double ea = SaturationVapourPressure(double(D.Tmin) - settings.k0); // [kPa], Eq. 48
+        D.RHmax = ToSingle(100 * ea / SaturationVapourPressure(D.Tmin));
+        D.RHmin = ToSingle(100 * ea / SaturationVapourPressure(D.Tmax));
+        missing &= ~kHumidityInputs;
+        say(kVapourPressureFromTmin);
+    }
+    if ((missing & kWindInput) && settings.wind) {
+        D.Wind = ToSingle(2 * KmPerDayPerMetrePerSecond); // 2 m/s at 2 m, as a daily run [km d-1]
+        missing &= ~kWindInput;
+        say(kDefaultWind);
+    }
+    return missing;
 }
 
 } // namespace etp

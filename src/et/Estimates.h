@@ -9,6 +9,9 @@
 #include <string>
 #include <string_view>
 
+#include "et/DayTerms.h"
+#include "et/Records.h"
+
 namespace etp {
 
 // The weather a method reads, as flags.
@@ -52,5 +55,13 @@ double RadiationFromSunshine(double n, double N, double Ra, const EstimateSettin
 // Rs [MJ m-2 d-1], FAO-56 Eq. 50, from the temperature range [°C] and Ra; a range below
 // 0 throws ArithmeticError.
 double RadiationFromTemperatureRange(double Tmin, double Tmax, double Ra, const EstimateSettings& settings);
+
+// Fills in what the day lacks (`missing`) as far as the settings allow and the day's
+// measurements let: radiation from the sunshine when `sunshineMeasured`, else from the
+// temperature range; the humidities that give ea = e0(T min - K0) by Eq. 17; the wind
+// of 2 m/s at 2 m. Appends the words of each estimate to `words`, and returns what is
+// still missing. The formulas' errors throw ArithmeticError.
+Inputs EstimateMissing(DailyWeather& D, const SiteDay& S, const StationTerms& station, Inputs missing,
+                       bool sunshineMeasured, const EstimateSettings& settings, std::string& words);
 
 } // namespace etp

@@ -45,11 +45,25 @@ double DaylightHours(int day, double latitude)
     return 24 * ws / Pi;
 }
 
+namespace {
+
+// Solar declination [rad], FAO-56 Eq. 24.
+double Declination(double J) { return 0.409 * std::sin(TwoPi * J / 365 - 1.39); }
+
+} // namespace
+
+double DaylightHoursFao56(int day, double latitude)
+{
+    const double phi = latitude * Pi / 180;                                  // latitude [rad]
+    const double ws = ArcCos(-std::tan(phi) * std::tan(Declination(day)));  // sunset hour angle [rad], Eq. 25
+    return 24 * ws / Pi;
+}
+
 // Extraterrestrial radiation Ra [MJ m-2 d-1], FAO-56 Eqs. 21, 23-25.
 double ExtraterrestrialRadiation(int day, double latitude)
 {
     const double J = day;                                        // [day]
-    const double d = 0.409 * std::sin(TwoPi * J / 365 - 1.39);   // declination [rad]
+    const double d = Declination(J);                             // declination [rad]
     const double phi = latitude * Pi / 180;                      // latitude [rad]
     const double ws = ArcCos(-std::tan(phi) * std::tan(d));      // sunset hour angle [rad]
     const double dr = 1 + 0.033 * std::cos(TwoPi * J / 365);     // inverse relative Earth-Sun distance

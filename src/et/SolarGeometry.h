@@ -10,6 +10,8 @@ int DayOfYear(const SiteDay& S);
 // Daylight hours N [h] on day J at a latitude [degrees], FAO-24 declination constants (0.4093, 1.405).
 double DaylightHours(int J, double latitude);
 inline double DaylightHours(const SiteDay& S) { return DaylightHours(DayOfYear(S), S.Latitude); }
+// Daylight hours N [h] on day J at a latitude [degrees], FAO-56 Eq. 34 with the declination of Ra.
+double DaylightHoursFao56(int J, double latitude);
 // Extraterrestrial radiation Ra [MJ m-2 d-1] on day J at a latitude [degrees], FAO-56 Eqs. 21, 23-25.
 double ExtraterrestrialRadiation(int J, double latitude);
 inline double ExtraterrestrialRadiation(const SiteDay& S) { return ExtraterrestrialRadiation(DayOfYear(S), S.Latitude); }

@@ -7,12 +7,6 @@
 
 namespace etp {
 
-namespace {
-
-bool IsBlank(std::string_view text) { return text.find_first_not_of(" \t") == std::string_view::npos; }
-
-} // namespace
-
 int LastDataRow(const MeteoSheet& sheet, const ColumnMap& columns)
 {
     const int c = columns.column(ColumnBox::Date);
@@ -46,7 +40,7 @@ std::optional<MissingCell> FirstMissingCell(const MeteoSheet& sheet, std::initia
         for (const ReadColumn& read : columns) {
             if (read.column == 0) continue;
             const std::string_view text = sheet.cellText(r, read.column);
-            if (IsMissingValue(text) && !(read.emptyIsZero && IsBlank(text))) return MissingCell{r, read.column};
+            if (read.rain ? !RainValue(text) : IsMissingValue(text)) return MissingCell{r, read.column};
         }
     return std::nullopt;
 }
@@ -55,7 +49,7 @@ std::string MissingCellMessage(const MeteoSheet& sheet, const MissingCell& cell,
 {
     const std::string_view text = sheet.cellText(cell.row, cell.column);
     std::string kind;
-    if (IsBlank(text))
+    if (text.empty())
         kind = "empty cell";
     else if (IsNumberText(text))
         kind = "missing-value code " + std::string(text);
@@ -63,6 +57,12 @@ std::string MissingCellMessage(const MeteoSheet& sheet, const MissingCell& cell,
         kind = "\"" + std::string(text) + "\"";
     return "Row " + std::to_string(cell.row) + ", column " + std::to_string(cell.column) + " \"" +
            std::string(sheet.cellText(1, cell.column)) + "\": no value (" + kind + "); " + std::string(notDone) + ".";
+}
+
+std::optional<double> RainValue(std::string_view text)
+{
+    if (text.empty()) return 0.0;
+    return MeasuredValue(text);
 }
 
 } // namespace etp

@@ -50,4 +50,45 @@ bool ApplyHargreaves(Workbench& workbench, const std::array<std::string, 3>& tex
     return true;
 }
 
+namespace {
+
+// The names CheckEstimateSettings gives the coefficients, in box order.
+constexpr std::array<const char*, 4> kCoefficientNames = {"Angstrom a", "Angstrom b", "kRs", "K0"};
+
+// The box to correct: the first whose typed value, added in box order to settings the
+// check takes (a and b of 0, so that a + b is only refused once b is in), makes
+// CheckEstimateSettings refuse them; it checks in box order too, so its message is
+// about that box.
+EstimateBox BoxAtFault(const EstimateSettings& typed)
+{
+    EstimateSettings partial{.angstromA = 0, .angstromB = 0};
+    for (std::size_t i = 0; i < kEstimateCoefficients.size(); ++i) {
+        partial.*kEstimateCoefficients[i] = typed.*kEstimateCoefficients[i];
+        if (CheckEstimateSettings(partial)) return static_cast<EstimateBox>(i);
+    }
+    return EstimateBox::K0; // not reached: the typed settings were refused
+}
+
+} // namespace
+
+std::optional<EstimateBox> ApplyEstimates(Workbench& workbench, const EstimateTexts& texts, UserInterface& ui)
+{
+    EstimateSettings typed{.radiation = texts.radiation, .humidity = texts.humidity, .wind = texts.wind};
+    for (std::size_t i = 0; i < texts.coefficients.size(); ++i) {
+        const std::string& text = texts.coefficients[i];
+        if (!IsFiniteNumberText(text)) {
+            ui.message(std::string(kCoefficientNames[i]) + " is not a number: \"" + text + "\"", kApplicationTitle,
+                       Icon::Critical);
+            return static_cast<EstimateBox>(i);
+        }
+        typed.*kEstimateCoefficients[i] = NumericValue(text);
+    }
+    if (const auto problem = CheckEstimateSettings(typed)) {
+        ui.message(*problem, kApplicationTitle, Icon::Critical);
+        return BoxAtFault(typed);
+    }
+    workbench.estimates = typed;
+    return std::nullopt;
+}
+
 } // namespace etp

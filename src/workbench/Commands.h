@@ -29,4 +29,22 @@ std::string NumberText(double value);
 bool ApplyHargreaves(Workbench& workbench, const std::array<std::string, 3>& texts, UserInterface& ui);
 inline constexpr std::array<const char*, 3> kHargreavesDefaultTexts = {"0.0023", "17.8", ".5"};
 
+// The number boxes of the "Missing data" dialog, and the settings they edit, in box order.
+enum class EstimateBox { AngstromA, AngstromB, Krs, K0 };
+inline constexpr std::array<double EstimateSettings::*, 4> kEstimateCoefficients = {
+    &EstimateSettings::angstromA, &EstimateSettings::angstromB, &EstimateSettings::krs, &EstimateSettings::k0};
+
+// The dialog as the person left it: three ticks and four texts in box order.
+struct EstimateTexts {
+    bool radiation = false;
+    bool humidity = false;
+    bool wind = false;
+    std::array<std::string, 4> coefficients{};
+};
+
+// "OK" of the "Missing data" dialog: the ticks and numbers become the workbench's estimate
+// settings; otherwise says what is wrong (a text that is no number, a value outside
+// CheckEstimateSettings) and answers the box to correct, the settings unchanged.
+std::optional<EstimateBox> ApplyEstimates(Workbench& workbench, const EstimateTexts& texts, UserInterface& ui);
+
 } // namespace etp

@@ -41,13 +41,15 @@ TEST(CheckData, FindsEachKindOfProblemWithItsFirstRows)
         "04/06/95\t30\t28\t-5\t105\t22\t2\t10\t0",  // row 5: same date, T min > T max, RH out of range
         "03/06/95\t12\t28\t40\t90\t-1\t-2\t17\t0",  // row 6: earlier, negatives, sunshine above N
         "31/02/95\t12\t28\t40\t90\t22\t2\t10\t0",   // row 7: not a date
-        "05/06/1995\t12\t28\t40\t90\t40\t2\t10\t0", // row 8: a four-digit year is fine; 40 MJ above clear sky
+        "05/06/1995\t12\t28\t-9999\t90\t40\t2,5\t10\t0", // row 8: a four-digit year is fine; a logger code; 40 MJ above clear sky
     });
     const DataCheckReport report = CheckData(workbench);
     struct Expected { const char* variable; const char* problem; int count; std::vector<int> rows; };
     const Expected expected[] = {
-        {"T° min", "empty cell, read as 0", 1, {3}},
-        {"T° max", "not a number, read as 0", 1, {4}},
+        {"T° min", "empty cell: missing", 1, {3}},
+        {"T° max", "no number: missing", 1, {4}},
+        {"U.R. min", "code -9999: missing", 1, {8}},
+        {"Wind", "not a number, read as 2", 1, {8}},
         {"Date", "days missing", 2, {4, 8}},
         {"Date", "the same date", 1, {5}},
         {"T° min", "above T° max", 1, {5}},

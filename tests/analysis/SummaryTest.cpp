@@ -30,11 +30,37 @@ TEST(Summarize, MonthlyAndAnnualSumsAndMeans)
     EXPECT_NEAR(summary.years.at(0).sums[1], 177, 1e-9);
     EXPECT_EQ(summary.years[0].counts[2], 0); // PFAOsun holds no number
 
+    // Only PFAOsun, empty throughout, gets a "missing" field; with no value at all it has no sum.
     const std::string table = SummaryText(summary);
-    EXPECT_EQ(table.substr(0, table.find('\n')),
-              "period\tdays\tRAIN sum\tRAIN mean\tPenMon sum\tPenMon mean\tPFAOsun sum\tPFAOsun mean");
+    EXPECT_EQ(table.substr(0, table.find('\n')), "period\tdays\tRAIN sum\tRAIN mean\tPenMon sum\tPenMon mean\t"
+                                                 "PFAOsun sum\tPFAOsun mean\tPFAOsun missing");
     EXPECT_NE(table.find("\n1995\t59\t"), std::string::npos);
-    EXPECT_NE(table.find("1995-01\t31\t24.00\t0.77\t49.60\t1.60\t0.00\t\n"), std::string::npos) << table;
+    EXPECT_NE(table.find("1995-01\t31\t24.00\t0.77\t49.60\t1.60\t\t\t31\n"), std::string::npos) << table;
+}
+
+// Rain recorded by leaving dry days empty: an empty rain cell is 0 mm, not a gap, and
+// the mean stays over the cells holding a number. "n.d.", -999 and -9999 are gaps, in
+// rain as in a result column. Estimated days are counted in the rightmost "Estimated"
+// column (the first one here is an older one, full on every day).
+TEST(Summarize, CountsMissingAndEstimatedDays)
+{
+    Workbench workbench;
+    workbench.columns.text[ColumnBox::Date] = "1";
+    ReadTextLines(workbench.sheet, "DATE\tEstimated\tRAIN\tPenMon\tEstimated\r\n"
+                                   "30/01/95\tx\t\t1.5\tRs from T range\r\n"
+                                   "31/01/95\tx\t4\t2.5\t\r\n"
+                                   "01/02/95\tx\tn.d.\t\twind 2 m/s\r\n"
+                                   "02/02/95\tx\t1\t-999\tRs from sunshine, ea from Tmin\r\n"
+                                   "03/02/95\tx\t-9999\t3\t\r\n");
+    EXPECT_EQ(SummaryText(Summarize(workbench)),
+              "period\tdays\testimated days\tRAIN sum\tRAIN mean\tRAIN missing\tPenMon sum\tPenMon mean\tPenMon missing\n"
+              "1995-01\t2\t1\t4.00\t4.00\t0\t4.00\t2.00\t0\n"
+              "1995-02\t3\t2\t1.00*\t1.00\t2\t3.00*\t3.00\t2\n"
+              "1995\t5\t3\t5.00*\t2.50\t2\t7.00*\t2.33\t2\n"
+              "\n"
+              "* incomplete: the period misses days of that column (its \"missing\" days); sum and mean are over the "
+              "days holding a value.\n"
+              "estimated days: the days with an input Compute estimated (the \"Estimated\" cell is not empty).\n");
 }
 
 } // namespace etp

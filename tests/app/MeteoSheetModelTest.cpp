@@ -1,5 +1,5 @@
 // Grid1's model over the data sheet: consistent for Qt's model tester, UTF-8 both ways,
-// one reset around a command.
+// one reset around a command, results from estimated inputs in italics.
 
 #include <QtTest>
 
@@ -44,6 +44,34 @@ private slots:
         QCOMPARE(changed.size(), 0);
         QCOMPARE(model.rowCount(), 32006);
         QCOMPARE(model.index(32005, 0).data().toString(), QStringLiteral("01/01/2001"));
+    }
+
+    // A result is italic, with the day's estimates as its tooltip, when its method reads
+    // what the "Estimated" cell right of it names: PenMon reads radiation, Hargreaves
+    // does not, and an empty result was not computed at all.
+    void resultsFromEstimatesAreItalicWithTheReasonAsTooltip()
+    {
+        MeteoSheet sheet;
+        ReadTextLines(sheet, "Date\tPenMon\tHargr.\tEstimated\r"
+                             "01/01/2001\t1.25\t.8\tRs from T range\r"
+                             "02/01/2001\t\t.9\tRs from T range\r"
+                             "03/01/2001\t1.3\t.9\t\r");
+        MeteoSheetModel model(sheet);
+        const auto italic = [&model](int row, int column) {
+            return model.index(row, column).data(Qt::FontRole).value<QFont>().italic();
+        };
+        QVERIFY(italic(1, 1));
+        QCOMPARE(model.index(1, 1).data(Qt::ToolTipRole).toString(), QStringLiteral("Estimated: Rs from T range"));
+        QVERIFY(!italic(1, 2) && model.index(1, 2).data(Qt::ToolTipRole).isNull());
+        QVERIFY(!italic(2, 1) && !italic(3, 1));
+        QVERIFY(!italic(0, 1)); // the title stays bold only
+
+        // Retitling the "Estimated" column leaves PenMon without one; the views hear of it.
+        QSignalSpy changed(&model, &QAbstractItemModel::dataChanged);
+        QVERIFY(model.setData(model.index(0, 3), QStringLiteral("Notes")));
+        QVERIFY(!italic(1, 1));
+        QCOMPARE(changed.size(), 2);
+        QVERIFY(changed[1][2].value<QList<int>>().contains(Qt::FontRole));
     }
 };
 

@@ -85,6 +85,42 @@ private slots:
         QVERIFY(coefficients.a == 0.0023 && coefficients.c == 0.5);
     }
 
+    // A refused "OK" keeps the dialog open with the cursor in the box to correct; "Cancel"
+    // changes nothing, and the next showing starts again from the settings.
+    void missingDataOkNeedsValidBoxesAndCancelChangesNothing()
+    {
+        QWidget* dialog = open("OpzMissing", "FormMissing");
+        QVERIFY(dialog->isVisible() && dialog->isModal());
+        QCOMPARE(text(dialog, "TxtAngstromA"), QStringLiteral("0.25"));
+        ClickIndicator(Child<QCheckBox>(dialog, QStringLiteral("ChkRadiation")));
+        app_->type(QStringLiteral("TxtAngstromA"), QStringLiteral("1.2"), dialog);
+        app_->click(QStringLiteral("Command1"), dialog);
+        QCOMPARE(app_->ui.messages, std::vector<std::string>{"ETP computation|Angstrom a must be from 0 to 1: 1.2"});
+        QVERIFY(dialog->isVisible());
+        QCOMPARE(dialog->focusWidget()->objectName(), QStringLiteral("TxtAngstromA"));
+        app_->type(QStringLiteral("TxtAngstromA"), QStringLiteral("0.6"), dialog); // a + b = 1.1
+        app_->click(QStringLiteral("Command1"), dialog);
+        QVERIFY(dialog->isVisible());
+        QCOMPARE(dialog->focusWidget()->objectName(), QStringLiteral("TxtAngstromB"));
+        QVERIFY(!app_->workbench.estimates.radiation);
+
+        app_->type(QStringLiteral("TxtAngstromA"), QStringLiteral("0.3"), dialog);
+        app_->click(QStringLiteral("Command1"), dialog);
+        QVERIFY(!dialog->isVisible());
+        QVERIFY(app_->workbench.estimates.radiation && app_->workbench.estimates.angstromA == 0.3);
+
+        QVERIFY(open("OpzMissing", "FormMissing") == dialog);
+        ClickIndicator(Child<QCheckBox>(dialog, QStringLiteral("ChkRadiation")));
+        app_->type(QStringLiteral("TxtKrs"), QStringLiteral("0.19"), dialog);
+        app_->click(QStringLiteral("Command2"), dialog);
+        QVERIFY(!dialog->isVisible());
+        QVERIFY(app_->workbench.estimates.radiation && app_->workbench.estimates.krs == 0.16);
+        open("OpzMissing", "FormMissing");
+        QVERIFY(Child<QCheckBox>(dialog, QStringLiteral("ChkRadiation"))->isChecked());
+        QCOMPARE(text(dialog, "TxtKrs"), QStringLiteral("0.16"));
+        QCOMPARE(text(dialog, "TxtAngstromA"), QStringLiteral("0.3"));
+    }
+
     // Without a system monitor (an empty PATH) "System Info" says so; "OK" discards the box
     // and the next showing builds it again, with its icon.
     void aboutSystemInfoAndOk()

@@ -1,14 +1,15 @@
 // Tools > Chart, Summary and Check data, and the chart written without a window. The
-// chart: which columns are drawn, the rain bars and their ownership, the image files,
-// the export. Summary and Check data show the core's tables of the sheet
-// as it is at each opening (and Copy and Save as it is when they are clicked); a click
-// on a finding selects its cells in Grid1.
+// chart: which columns are drawn, the rain bars and their ownership, the days without a
+// value, the image files, the export. Summary and Check data show the core's tables of the
+// sheet as it is at each opening (and Copy and Save as it is when they are clicked); a
+// click on a finding selects its cells in Grid1.
 #include <QtCharts>
 
 #include "AppSession.h"
 #include "analysis/DataCheck.h"
 #include "analysis/Summary.h"
 #include "app/ChartRenderer.h"
+#include "import/TextImport.h"
 
 using namespace etp;
 using namespace etp::testing;
@@ -25,6 +26,31 @@ QStringList Names(const QChart& chart)
 }
 
 QDate DateAt(double x) { return QDateTime::fromMSecsSinceEpoch(qint64(x)).date(); }
+
+// Each series in drawing order with what it draws, by day of the month: a line's points
+// as "day:value", the steps of an area ("bars:") as "day:height" or "first-last:height".
+QStringList Drawn(const QChart& chart)
+{
+    QStringList drawn;
+    for (const QAbstractSeries* series : chart.series()) {
+        if (const auto* area = qobject_cast<const QAreaSeries*>(series)) {
+            QString text = QStringLiteral("bars:") + series->name();
+            const QList<QPointF> outline = area->upperSeries()->points();
+            for (qsizetype i = 0; i + 3 < outline.size(); i += 4) { // up, across, down
+                const int first = DateAt(outline[i + 1].x()).day(), last = DateAt(outline[i + 2].x() - 1).day();
+                const QString days = first == last ? QString::number(first) : QStringLiteral("%1-%2").arg(first).arg(last);
+                text += QStringLiteral(" %1:%2").arg(days).arg(outline[i + 1].y());
+            }
+            drawn << text;
+            continue;
+        }
+        QString text = series->name();
+        for (const QPointF& point : qobject_cast<const QLineSeries*>(series)->points())
+            text += QStringLiteral(" %1:%2").arg(DateAt(point.x()).day()).arg(point.y());
+        drawn << text;
+    }
+    return drawn;
+}
 
 } // namespace
 
@@ -68,6 +94,41 @@ private slots:
         const QPointer<QLineSeries> upper = bars->upperSeries(), lower = bars->lowerSeries();
         chart.reset();
         QVERIFY(upper.isNull() && lower.isNull());
+    }
+
+    // A day without a value breaks its line (no drop to 0, no bridge across the gap) and is
+    // shaded when rain has none; an empty rain cell is a dry day, "n.d." and -9999 are not.
+    void missingDaysBreakTheLinesAndShadeTheRain()
+    {
+        Workbench workbench;
+        workbench.columns.text[ColumnBox::Date] = "1";
+        ReadTextLines(workbench.sheet, "DATE\tRAIN\tPenMon\tHargr.\r\n"
+                                       "01/01/01\t\t1\t2\r\n"
+                                       "02/01/01\t5\t\t2\r\n"
+                                       "03/01/01\tn.d.\t2\t2\r\n"
+                                       "04/01/01\t-9999\t3\t2\r\n"
+                                       "05/01/01\t0\t-999\t2\r\n"
+                                       "06/01/01\t\tn.d.\t2\r\n"
+                                       "07/01/01\t2.5\t4\t2\r\n"
+                                       "08/01/01\t-999\t5\t2\r\n");
+        QGraphicsScene scene; // lays out the legend; made before the chart, which leaves it first
+        std::string problem;
+        const auto chart = BuildChart(workbench, {}, problem);
+        scene.addItem(chart.get());
+        chart->resize(600, 400);
+        chart->layout()->activate();
+        QCOMPARE(Drawn(*chart), (QStringList{"bars:RAIN (mm) 2:5 7:2.5", "bars:RAIN missing 3-4:10 8:10", "PenMon 1:1",
+                                             "Hargr. 1:2 2:2 3:2 4:2 5:2 6:2 7:2 8:2", "PenMon 3:2 4:3", "PenMon 7:4 8:5"}));
+        // One legend entry and one colour a column; a day alone between gaps is a dot.
+        QStringList legend;
+        for (const QLegendMarker* marker : chart->legend()->markers())
+            if (marker->isVisible()) legend << marker->label();
+        QCOMPARE(legend, (QStringList{"RAIN (mm)", "RAIN missing", "PenMon", "Hargr."}));
+        const auto line = [&chart](int k) { return qobject_cast<QLineSeries*>(chart->series().at(k)); };
+        QCOMPARE(line(4)->pen().color(), line(2)->pen().color());
+        QCOMPARE(line(5)->pen().color(), line(2)->pen().color());
+        QVERIFY(line(2)->pen().color() != line(3)->pen().color());
+        QVERIFY(line(2)->pointsVisible() && !line(4)->pointsVisible());
     }
 
     // PNG files: EtpChartTest. The ending's case does not matter.
@@ -147,6 +208,23 @@ private slots:
         sheet.setCellText(20, 9, "123");
         QVERIFY(app_->openDialog(QStringLiteral("summary"), QStringLiteral("SummaryDialog")) == dialog);
         QCOMPARE(shown(), summary());
+    }
+
+    // A summary with a gap ends in a legend after an empty line: the dialog shows it under
+    // the count of months, not as a row of the table.
+    void summaryLegendShowsUnderTheCountOfMonths()
+    {
+        MeteoSheet& sheet = app_->workbench.sheet;
+        const std::string rain(sheet.cellText(20, 9));
+        sheet.setCellText(20, 9, "n.d.");
+        QWidget* dialog = app_->openDialog(QStringLiteral("summary"), QStringLiteral("SummaryDialog"));
+        const QString text = QString::fromStdString(SummaryText(Summarize(app_->workbench)));
+        sheet.setCellText(20, 9, rain);
+        const QString label = Child<QLabel>(dialog, QStringLiteral("LabelSummary"))->text();
+        QVERIFY2(label.section(QLatin1Char('\n'), 1).startsWith(QStringLiteral("* incomplete: ")), qPrintable(label));
+        QCOMPARE(TableText(Child<QTableWidget>(dialog, QStringLiteral("TableSummary"))) + '\n' +
+                     label.section(QLatin1Char('\n'), 1) + '\n',
+                 text);
     }
 
     void checkShowsTheReportOfTheSheetAtEachOpening()

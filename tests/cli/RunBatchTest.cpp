@@ -54,7 +54,8 @@ TEST(RunBatch, UsageErrorsExitTwoBeforeAnythingIsRead)
         {"--chart", dir.file("c.png")}, // no renderer in this build
         {"--leachm-et", "Hargr."}, {"--macro-et", "penmon"}, {"--leachm-dates", "yymmdd"}, {"--leachm-n", "0,0.1"},
         {"--leachm-n", "0,a,1"}, {"--leachm-n", "0,0.1,1,2"}, {"--creams-tr", dir.file("*.tr")},
-        {"--leachm-rain", "a?.rn"}, {"--macro-etp"}, {"--lat"}};
+        {"--leachm-rain", "a?.rn"}, {"--macro-etp"}, {"--lat"}, {"--estimate-missing", "rain"}, {"--angstrom", "0.25"},
+        {"--angstrom", "0.6,0.5"}, {"--krs", "abc"}, {"--k0", "-1"}};
     for (const auto& options : cases) {
         std::vector<std::string> args = {dir.file("missing.txt"), "-o", output};
         args.insert(args.end(), options.begin(), options.end());
@@ -100,6 +101,39 @@ TEST(RunBatch, MessagesAndTheirStatus)
         const auto run = Etp(args);
         EXPECT_EQ(run.status, status) << args[1];
         EXPECT_EQ(run.err, message);
+    }
+}
+
+// A day without a measurement is told about and the run goes on to its next step; asked
+// to, the run estimates it. Station values out of range stop the run before Compute.
+TEST(RunBatch, MissingDaysAndEstimates)
+{
+    TempDir dir;
+    std::string text = Summer();
+    text.replace(text.find("\t24\t2\t11\t"), 9, "\tn.d.\t2\t11\t"); // no radiation on 1 June
+    const auto input = dir.write("summer.txt", text);
+    const auto output = dir.file("out.txt");
+    auto run = Etp({input, "--lat", "45", "--method", "PenMon", "--method", "Hargr.", "-o", output});
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.err, "PenMon: 1 day not computed, inputs missing: row 2\n");
+    EXPECT_EQ(Field(ReadFile(output), 1, 9), "");
+    EXPECT_NE(Field(ReadFile(output), 1, 10), "");
+
+    run = Etp({input, "--lat", "45", "--method", "PenMon", "--estimate-missing", "radiation,wind", "--angstrom", "0.2,0.5", "-o", output});
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.err, "");
+    EXPECT_EQ(Field(ReadFile(output), 0, 10), "Estimated");
+    EXPECT_EQ(Field(ReadFile(output), 1, 10), "Rs from sunshine");
+    EXPECT_NE(Field(ReadFile(output), 1, 9), "");
+
+    for (const auto& [option, value] : {std::pair{"--lat", "95"}, {"--alt", "-7500"}, {"--wind-height", "0"}}) {
+        std::filesystem::remove(output);
+        std::vector<std::string> args = {input, option, value, "--method", "Hargr.", "-o", output};
+        if (std::string(option) != "--lat") args.insert(args.end(), {"--lat", "45"});
+        run = Etp(args);
+        EXPECT_EQ(run.status, 1) << option;
+        EXPECT_NE(run.err.find(value), std::string::npos) << run.err;
+        EXPECT_FALSE(std::filesystem::exists(output));
     }
 }
 
@@ -179,7 +213,7 @@ TEST(RunBatch, CheckPrintsTheTableAndStrictStopsWithThree)
     const auto input = dir.write("summer.txt", text);
     auto run = Etp({input, "--lat", "45", "--check"});
     EXPECT_EQ(run.status, 0);
-    EXPECT_NE(run.out.find("T° min\tempty cell, read as 0\t1\t2\n"), std::string::npos) << run.out;
+    EXPECT_NE(run.out.find("T° min\tempty cell: missing\t1\t2\n"), std::string::npos) << run.out;
     EXPECT_NE(run.out.find("122 days checked, problems found"), std::string::npos);
 
     const auto output = dir.file("out.txt");

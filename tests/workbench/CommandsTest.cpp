@@ -57,4 +57,42 @@ TEST_F(CommandsTest, HargreavesTextsBecomeCoefficientsOnlyWhenAllAreNumbers)
     EXPECT_EQ(workbench.hargreaves.b, 17);
 }
 
+// "OK" of the "Missing data" dialog: each refusal puts the cursor in the box its message
+// is about, also when several boxes are wrong or only their sum is, and keeps the settings.
+TEST_F(CommandsTest, EstimatesRefusalNamesTheBoxToCorrect)
+{
+    const struct {
+        std::array<std::string, 4> texts; // a, b, kRs, K0
+        EstimateBox box;
+        const char* message;
+    } wrong[] = {
+        {{"abc", "0.5", "0.16", "0"}, EstimateBox::AngstromA, "Angstrom a is not a number: \"abc\""},
+        {{"0.25", "0,5", "0.16", "0"}, EstimateBox::AngstromB, "Angstrom b is not a number: \"0,5\""},
+        {{"0.25", "0.5", "", "0"}, EstimateBox::Krs, "kRs is not a number: \"\""},
+        {{"0.25", "0.5", "0.16", "1e999"}, EstimateBox::K0, "K0 is not a number: \"1e999\""},
+        {{"-0.1", "0.5", "0.16", "0"}, EstimateBox::AngstromA, "Angstrom a must be from 0 to 1: -0.1"},
+        {{"1.5", "2", "0.5", "0"}, EstimateBox::AngstromA, "Angstrom a must be from 0 to 1: 1.5"},
+        {{"0.6", "0.5", "0.5", "0"}, EstimateBox::AngstromB, "Angstrom a + b must be at most 1: 1.1"},
+        {{"0.25", "0.5", "0.31", "0"}, EstimateBox::Krs, "kRs must be from 0.1 to 0.3: 0.31"},
+        {{"0.25", "0.5", "0.19", "-2"}, EstimateBox::K0, "K0 must be from 0 to 10 °C: -2"},
+    };
+    for (const auto& [texts, box, message] : wrong) {
+        ui.messages.clear();
+        EXPECT_EQ(ApplyEstimates(workbench, {.radiation = true, .coefficients = texts}, ui), box) << message;
+        EXPECT_EQ(ui.messages, std::vector<std::string>{std::string("ETP computation|") + message});
+    }
+    EXPECT_EQ(ui.icons.back(), Icon::Critical);
+    EXPECT_FALSE(workbench.estimates.any());
+    EXPECT_EQ(workbench.estimates.angstromA, 0.25);
+
+    // The edges pass, with the ticks as given.
+    ui.messages.clear();
+    EXPECT_EQ(ApplyEstimates(workbench, {.humidity = true, .wind = true, .coefficients = {"0.4", ".6", "0.3", "10"}}, ui),
+              std::nullopt);
+    EXPECT_TRUE(ui.messages.empty());
+    const EstimateSettings& applied = workbench.estimates;
+    EXPECT_TRUE(!applied.radiation && applied.humidity && applied.wind);
+    EXPECT_TRUE(applied.angstromA == 0.4 && applied.angstromB == 0.6 && applied.krs == 0.3 && applied.k0 == 10);
+}
+
 } // namespace etp

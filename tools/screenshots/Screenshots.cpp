@@ -74,6 +74,7 @@ int main(int argc, char* argv[])
                                                            {"combination", "Form2"},
                                                            {"Other_Methods", "frmOthermet"},
                                                            {"OpzHargr", "FormOpzHarg"},
+                                                           {"OpzMissing", "FormMissing"},
                                                            {"about", "frmAbout"},
                                                            {"creams", "Form4"},
                                                            {"leachm", "Form5"},
