@@ -55,7 +55,8 @@ inline constexpr SaveDialog kMacroEtpDialog{"*.etp", "MACRO - Save ETP"};
 
 // The end of the refusal over a cell that holds no value (MissingCellMessage): what was
 // not written or applied.
-inline constexpr const char* kCreamsTemperatureRadiationNotWritten = "the CREAMS temperature and radiation file was not written";
+inline constexpr const char* kCreamsTemperatureRadiationNotWritten =
+    "the CREAMS temperature and radiation file was not written";
 inline constexpr const char* kCreamsRainNotWritten = "the CREAMS rain file was not written";
 inline constexpr const char* kLeachmRainNotWritten = "the LEACHM rain file was not written";
 inline constexpr const char* kLeachmEtpNotWritten = "the LEACHM ETP, temperature and amplitude file was not written";

@@ -63,7 +63,8 @@ std::vector<CreamsLine> CreamsMonthlyLines(const MeteoSheet& sheet, const Column
     const int tminColumn = columns.column(ColumnBox::Tmin);
     const int tmaxColumn = columns.column(ColumnBox::Tmax);
     const int radiationColumn = columns.column(ColumnBox::Radiation);
-    RefuseMissingCells(sheet, {{tminColumn}, {tmaxColumn}, {radiationColumn}}, last, kCreamsTemperatureRadiationNotWritten);
+    RefuseMissingCells(sheet, {{tminColumn}, {tmaxColumn}, {radiationColumn}}, last,
+                       kCreamsTemperatureRadiationNotWritten);
 
     std::vector<Month> months(kCreamsMaxMonths + 1); // index = month number
     int lastMonth = 0, year = 0, previousYear = 0;

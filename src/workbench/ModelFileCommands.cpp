@@ -123,14 +123,16 @@ int ChosenEtColumn(const MethodChoice& choice, const MeteoSheet& sheet, UserInte
 
 bool SaveMacroRain(const Workbench& workbench, UserInterface& ui)
 {
-    return SaveRainFile(workbench, kMacroRainDialog, ui,
-                        [&](int rainColumn) { return MacroDailyText(workbench.sheet, workbench.columns, rainColumn, MacroFile::Rain); });
+    return SaveRainFile(workbench, kMacroRainDialog, ui, [&](int rainColumn) {
+        return MacroDailyText(workbench.sheet, workbench.columns, rainColumn, MacroFile::Rain);
+    });
 }
 
 bool SaveMacroEtp(const Workbench& workbench, const MethodChoice& methods, UserInterface& ui)
 {
-    return SaveEtFile(workbench, methods, kMacroEtpDialog, ui,
-                      [&](int etColumn) { return MacroDailyText(workbench.sheet, workbench.columns, etColumn, MacroFile::Etp); });
+    return SaveEtFile(workbench, methods, kMacroEtpDialog, ui, [&](int etColumn) {
+        return MacroDailyText(workbench.sheet, workbench.columns, etColumn, MacroFile::Etp);
+    });
 }
 
 void SaveMacroAll(const Workbench& workbench, const MethodChoice& methods, UserInterface& ui)
