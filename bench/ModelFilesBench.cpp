@@ -117,12 +117,12 @@ void ModelFileLeachmEtp(benchmark::State& state)
 
 void ModelFileMacroRain(benchmark::State& state)
 {
-    RunWriter(state, "MACRO rain", [](const Workbench& w) { return MacroDailyText(w.sheet, w.columns, Column(w, "RAIN")); });
+    RunWriter(state, "MACRO rain", [](const Workbench& w) { return MacroDailyText(w.sheet, w.columns, Column(w, "RAIN"), MacroFile::Rain); });
 }
 
 void ModelFileMacroEtp(benchmark::State& state)
 {
-    RunWriter(state, "MACRO etp", [](const Workbench& w) { return MacroDailyText(w.sheet, w.columns, Column(w, "PenMon")); });
+    RunWriter(state, "MACRO etp", [](const Workbench& w) { return MacroDailyText(w.sheet, w.columns, Column(w, "PenMon"), MacroFile::Etp); });
 }
 
 #define ETP_STAGE(name) BENCHMARK(name)->Arg(kRows32k)->Arg(kRows100k)->UseManualTime()->Unit(benchmark::kMillisecond)

@@ -53,4 +53,16 @@ inline constexpr SaveDialog kLeachmEtpDialog{"*.etp", "LEACHW - Save ETP, T and 
 inline constexpr SaveDialog kMacroRainDialog{"*.rn", "MACRO - Save rain"};
 inline constexpr SaveDialog kMacroEtpDialog{"*.etp", "MACRO - Save ETP"};
 
+// The end of the refusal over a cell that holds no value (MissingCellMessage): what was
+// not written or applied.
+inline constexpr const char* kCreamsTemperatureRadiationNotWritten =
+    "the CREAMS temperature and radiation file was not written";
+inline constexpr const char* kCreamsRainNotWritten = "the CREAMS rain file was not written";
+inline constexpr const char* kLeachmRainNotWritten = "the LEACHM rain file was not written";
+inline constexpr const char* kLeachmEtpNotWritten = "the LEACHM ETP, temperature and amplitude file was not written";
+inline constexpr const char* kMacroRainNotWritten = "the MACRO rain file was not written";
+inline constexpr const char* kMacroEtpNotWritten = "the MACRO ETP file was not written";
+inline constexpr const char* kTurnedIrrigationNotApplied = "the turned irrigation was not applied";
+inline constexpr const char* kOnDemandIrrigationNotApplied = "the on-demand irrigation was not applied";
+
 } // namespace etp

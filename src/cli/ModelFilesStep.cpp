@@ -91,7 +91,10 @@ bool WriteModelFiles(const Workbench& workbench, const ModelFileOptions& options
 {
     if (!options.creamsTr.empty() || !options.creamsRain.empty()) {
         CreamsTable table; // the "&CREAMS" command fills it before its dialog shows
-        if (!BuildCreamsTable(workbench, table, ui)) return false;
+        // A day without its temperature or radiation refuses the monthly file only; the
+        // rain file, as in the dialog, is still written.
+        if (!BuildCreamsTable(workbench, table, ui) && (table.refusal().empty() || !options.creamsTr.empty()))
+            return false;
         if (!SaveTo(options.creamsTr, ui, [&] { return SaveCreamsTemperatureRadiation(table, ui); })) return false;
         if (!SaveTo(options.creamsRain, ui, [&] { return SaveCreamsRain(workbench, ui); })) return false;
     }

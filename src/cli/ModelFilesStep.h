@@ -23,7 +23,8 @@ void AddModelFileOptions(CLI::App& app, ModelFileOptions& options);
 std::optional<std::string> CheckModelFileOptions(const ModelFileOptions& options);
 
 // CREAMS (T and Rad, then rain), then LEACHM (rain, then ET), then MACRO (rain, then ET).
-// False when a command ended with a message; the files written before it stay.
+// False when a command ended with a message; the files written before it stay. A day
+// without its temperature or radiation is told but stops only a run asking for T and Rad.
 bool WriteModelFiles(const Workbench& workbench, const ModelFileOptions& options, ConsoleUserInterface& ui);
 
 } // namespace etp

@@ -2,7 +2,10 @@
 
 #include <array>
 #include <cmath>
+#include <functional>
+#include <initializer_list>
 
+#include "base/Messages.h"
 #include "sheet/DecimalText.h"
 #include "sheet/NumericValue.h"
 #include "sheet/PositionalDate.h"
@@ -117,6 +120,20 @@ OnDemandSchedule ParseOnDemand(const OnDemandIrrigationTexts& texts, TextCheck& 
 
 IrrigationRun Refused(const TextCheck& check) { return {Outcome::Refused(*check.problem(), Icon::Exclamation), {}}; }
 
+// The first cell without a value among `read` on the days of the period, where
+// inPeriod(day of year) holds; the schedule reads no other.
+std::optional<MissingCell> FirstMissingInPeriod(const MeteoSheet& sheet, int last, int dateColumn,
+                                                std::initializer_list<ReadColumn> read,
+                                                const std::function<bool(double)>& inPeriod)
+{
+    for (int r = 2; r <= last; ++r) {
+        const auto d = RowDayOfYear(sheet, r, dateColumn);
+        if (!d || !inPeriod(*d)) continue;
+        if (auto cell = FirstMissingCell(sheet, read, r, r)) return cell;
+    }
+    return std::nullopt;
+}
+
 } // namespace
 
 std::optional<std::string> TurnedIrrigationTextProblem(const TurnedIrrigationTexts& texts)
@@ -143,6 +160,9 @@ IrrigationRun ApplyTurnedIrrigation(MeteoSheet& sheet, const ColumnMap& columns,
     const int last = LastDataRow(sheet, columns);
     const int dateColumn = columns.column(ColumnBox::Date);
     const int F = schedule.frequency;
+    const auto inPeriod = [&](double d) { return schedule.start < d && d <= schedule.end; };
+    if (const auto gap = FirstMissingInPeriod(sheet, last, dateColumn, {{rainColumn, true}}, inPeriod))
+        return {Outcome::Refused(MissingCellMessage(sheet, *gap, kTurnedIrrigationNotApplied)), {}};
 
     IrrigationRun run;
     std::vector<IrrigationApplication>& applications = run.applications;
@@ -151,7 +171,7 @@ IrrigationRun ApplyTurnedIrrigation(MeteoSheet& sheet, const ColumnMap& columns,
     for (int r = 2; r <= last; ++r) {
         const double rain = NumericValue(sheet.cellText(r, rainColumn)); // [mm]
         const auto d = RowDayOfYear(sheet, r, dateColumn);
-        if (!d || !(schedule.start < *d && *d <= schedule.end)) continue;
+        if (!d || !inPeriod(*d)) continue;
         ++count;
         RainHistory[count] = rain;
         if (count != F) continue;
@@ -173,13 +193,16 @@ IrrigationRun ApplyOnDemandIrrigation(MeteoSheet& sheet, const ColumnMap& column
 
     const int last = LastDataRow(sheet, columns);
     const int dateColumn = columns.column(ColumnBox::Date);
+    const auto inPeriod = [&](double d) { return schedule.start <= d && d <= schedule.end; };
+    if (const auto gap = FirstMissingInPeriod(sheet, last, dateColumn, {{rainColumn, true}, {etColumn}}, inPeriod))
+        return {Outcome::Refused(MissingCellMessage(sheet, *gap, kOnDemandIrrigationNotApplied)), {}};
 
     IrrigationRun run;
     std::vector<IrrigationApplication>& applications = run.applications;
     double Deficit = 0; // accumulated ET - rain [mm]; no lower bound, carried across years
     for (int r = 2; r <= last; ++r) {
         const auto d = RowDayOfYear(sheet, r, dateColumn);
-        if (!d || !(schedule.start <= *d && *d <= schedule.end)) continue;
+        if (!d || !inPeriod(*d)) continue;
         const double rain = NumericValue(sheet.cellText(r, rainColumn)); // [mm]
         const double et = NumericValue(sheet.cellText(r, etColumn));     // [mm]
         Deficit += et - rain;

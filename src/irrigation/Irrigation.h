@@ -41,8 +41,10 @@ struct OnDemandIrrigationTexts {
 std::optional<std::string> TurnedIrrigationTextProblem(const TurnedIrrigationTexts& texts);
 std::optional<std::string> OnDemandIrrigationTextProblem(const OnDemandIrrigationTexts& texts);
 
-// What one "Apply" did: refused, with the message for the first text out of range
-// (icon Exclamation) and nothing changed, or done with the applications made, possibly none.
+// What one "Apply" did: refused with nothing changed, with the message for the first text
+// out of range (icon Exclamation) or for the first cell without a value the period reads
+// (icon Critical; an empty rain cell is a dry day), or done with the applications made,
+// possibly none.
 struct IrrigationRun {
     Outcome outcome;
     std::vector<IrrigationApplication> applications;

@@ -1,6 +1,9 @@
 #include "models/CreamsTable.h"
 
+#include <utility>
+
 #include "base/ArithmeticError.h"
+#include "base/Messages.h"
 #include "base/ToSingle.h"
 #include "models/FixedWidth.h"
 #include "models/ModelFile.h"
@@ -41,6 +44,13 @@ void CreamsTable::fill(const std::vector<CreamsLine>& lines)
         for (auto& cell : row) cell.clear();
     for (std::size_t c = 0; c < kColumns; ++c) cells_[0][c] = kCreamsHeaders[c];
     for (std::size_t i = 0; i < lines.size() && i + 1 < cells_.size(); ++i) cells_[i + 1] = lines[i];
+    refusal_.clear();
+}
+
+void CreamsTable::refuse(std::string missingValue)
+{
+    fill({});
+    refusal_ = std::move(missingValue);
 }
 
 std::vector<CreamsLine> CreamsMonthlyLines(const MeteoSheet& sheet, const ColumnMap& columns, const UnitSelection& units)
@@ -53,6 +63,8 @@ std::vector<CreamsLine> CreamsMonthlyLines(const MeteoSheet& sheet, const Column
     const int tminColumn = columns.column(ColumnBox::Tmin);
     const int tmaxColumn = columns.column(ColumnBox::Tmax);
     const int radiationColumn = columns.column(ColumnBox::Radiation);
+    RefuseMissingCells(sheet, {{tminColumn}, {tmaxColumn}, {radiationColumn}}, last,
+                       kCreamsTemperatureRadiationNotWritten);
 
     std::vector<Month> months(kCreamsMaxMonths + 1); // index = month number
     int lastMonth = 0, year = 0, previousYear = 0;

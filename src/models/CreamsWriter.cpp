@@ -1,5 +1,6 @@
 #include "models/CreamsWriter.h"
 
+#include "base/Messages.h"
 #include "models/FixedWidth.h"
 #include "models/ModelFile.h"
 #include "sheet/PositionalDate.h"
@@ -61,6 +62,7 @@ bool CreamsRainLineBreak(long fields)
 std::string CreamsRainText(const MeteoSheet& sheet, const ColumnMap& columns, int rainColumn)
 {
     const int last = LastDataRow(sheet, columns);
+    RefuseMissingCells(sheet, {{rainColumn, true}}, last, kCreamsRainNotWritten);
     const int dateColumn = columns.column(ColumnBox::Date);
     const NumberPattern inches("00.00");
     const std::string filler = FixedWidthText("00.00");

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "base/ArithmeticError.h"
+#include "base/Messages.h"
 #include "base/ToSingle.h"
 #include "models/DayNumbers.h"
 #include "models/FixedWidth.h"
@@ -45,6 +46,7 @@ std::string LeachmRainText(const MeteoSheet& sheet, const ColumnMap& columns, in
     concentrations += kLineEnd;
 
     const int last = LastDataRow(sheet, columns);
+    RefuseMissingCells(sheet, {{rainColumn, true}}, last, kLeachmRainNotWritten);
     const int dateColumn = columns.column(ColumnBox::Date);
     const double firstYear = ReadDateByPosition(sheet.cellText(2, dateColumn)).year;
     const NumberPattern twoDigits("00"), dayNumber("000000"), millimetres("000.0");
@@ -94,6 +96,7 @@ std::string LeachmEtpText(const MeteoSheet& sheet, const ColumnMap& columns, int
     const int dateColumn = columns.column(ColumnBox::Date);
     const int tminColumn = columns.column(ColumnBox::Tmin);
     const int tmaxColumn = columns.column(ColumnBox::Tmax);
+    RefuseMissingCells(sheet, {{tminColumn}, {tmaxColumn}, {etColumn}}, last, kLeachmEtpNotWritten);
     const double firstYear = ReadDateByPosition(sheet.cellText(2, dateColumn)).year;
 
     std::vector<int> weekOfRow(static_cast<std::size_t>(std::max(last + 1, 2)));

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "base/Messages.h"
 #include "models/FixedWidth.h"
 #include "models/ModelFile.h"
 #include "sheet/PositionalDate.h"
@@ -10,9 +11,13 @@
 
 namespace etp {
 
-std::string MacroDailyText(const MeteoSheet& sheet, const ColumnMap& columns, int valueColumn)
+std::string MacroDailyText(const MeteoSheet& sheet, const ColumnMap& columns, int valueColumn, MacroFile file)
 {
     const int last = LastDataRow(sheet, columns);
+    if (file == MacroFile::Rain)
+        RefuseMissingCells(sheet, {{valueColumn, true}}, last, kMacroRainNotWritten);
+    else
+        RefuseMissingCells(sheet, {{valueColumn}}, last, kMacroEtpNotWritten);
     const int dateColumn = columns.column(ColumnBox::Date);
     const NumberPattern twoDigits("00"), millimetres("000.0");
     // Every line is 'yymmdd', two blanks, 000.0, four blanks and the line end.

@@ -8,6 +8,13 @@
 
 namespace etp {
 
+void RefuseMissingCells(const MeteoSheet& sheet, std::initializer_list<ReadColumn> columns, int lastRow,
+                        std::string_view notWritten)
+{
+    if (const auto cell = FirstMissingCell(sheet, columns, 2, lastRow))
+        throw MissingInput(MissingCellMessage(sheet, *cell, notWritten));
+}
+
 double FiniteCellValue(const MeteoSheet& sheet, int row, int column)
 {
     const std::string_view text = sheet.cellText(row, column);

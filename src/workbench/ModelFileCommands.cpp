@@ -45,6 +45,10 @@ bool BuildCreamsTable(const Workbench& workbench, CreamsTable& table, UserInterf
     try {
         table.fill(CreamsMonthlyLines(workbench.sheet, workbench.columns, workbench.units));
         return true;
+    } catch (const MissingInput& gap) {
+        table.refuse(gap.what());
+        ui.message(gap.what(), kApplicationTitle, Icon::Critical);
+        return false;
     } catch (const RefusedInput& refusal) {
         table.fill({});
         ui.message(refusal.what(), kApplicationTitle, Icon::Critical);
@@ -54,6 +58,10 @@ bool BuildCreamsTable(const Workbench& workbench, CreamsTable& table, UserInterf
 
 bool SaveCreamsTemperatureRadiation(const CreamsTable& table, UserInterface& ui)
 {
+    if (!table.refusal().empty()) {
+        ui.message(table.refusal(), kApplicationTitle, Icon::Critical);
+        return false;
+    }
     return SaveTextFile(ui, kCreamsTemperatureRadiationDialog, [&] { return CreamsTemperatureRadiationText(table); }).has_value();
 }
 
@@ -115,14 +123,16 @@ int ChosenEtColumn(const MethodChoice& choice, const MeteoSheet& sheet, UserInte
 
 bool SaveMacroRain(const Workbench& workbench, UserInterface& ui)
 {
-    return SaveRainFile(workbench, kMacroRainDialog, ui,
-                        [&](int rainColumn) { return MacroDailyText(workbench.sheet, workbench.columns, rainColumn); });
+    return SaveRainFile(workbench, kMacroRainDialog, ui, [&](int rainColumn) {
+        return MacroDailyText(workbench.sheet, workbench.columns, rainColumn, MacroFile::Rain);
+    });
 }
 
 bool SaveMacroEtp(const Workbench& workbench, const MethodChoice& methods, UserInterface& ui)
 {
-    return SaveEtFile(workbench, methods, kMacroEtpDialog, ui,
-                      [&](int etColumn) { return MacroDailyText(workbench.sheet, workbench.columns, etColumn); });
+    return SaveEtFile(workbench, methods, kMacroEtpDialog, ui, [&](int etColumn) {
+        return MacroDailyText(workbench.sheet, workbench.columns, etColumn, MacroFile::Etp);
+    });
 }
 
 void SaveMacroAll(const Workbench& workbench, const MethodChoice& methods, UserInterface& ui)

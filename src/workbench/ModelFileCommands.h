@@ -13,10 +13,12 @@
 namespace etp {
 
 // "&CREAMS": the monthly table, before the dialog shows. On a refusal the message names
-// the row or the limit, and the table keeps its headers only. False after a message.
+// the row, the cell without a value or the limit, and the table keeps its headers only.
+// False after a message.
 bool BuildCreamsTable(const Workbench& workbench, CreamsTable& table, UserInterface& ui);
 // "Save T and Rad", "Save Rain", "Save all" (each with its own file dialog). True when
-// the file was written; false when cancelled or after a message.
+// the file was written; false when cancelled or after a message. A table refused for a
+// cell without a value repeats that message and asks for no file.
 bool SaveCreamsTemperatureRadiation(const CreamsTable& table, UserInterface& ui);
 bool SaveCreamsRain(const Workbench& workbench, UserInterface& ui);
 void SaveCreamsAll(const Workbench& workbench, const CreamsTable& table, UserInterface& ui);

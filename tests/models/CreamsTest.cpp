@@ -120,7 +120,7 @@ TEST(CreamsTable, NegativeMeansAtMost119MonthsAndNoDays)
 TEST(CreamsWriters, RefuseWhatTheTableOrTheRainFileCannotHold)
 {
     auto hundredYears = Rains({{"01/01/1900", "0"}});
-    for (int year = 1901; year <= 2000; ++year) hundredYears.push_back({"01/01/" + std::to_string(year), "", "", "", "0", ""});
+    for (int year = 1901; year <= 2000; ++year) hundredYears.push_back({"01/01/" + std::to_string(year), "10", "20", "300", "0", ""});
     const std::vector<Day> tooManyDays(36501, Day{"01/01/95", "", "", "", "0", ""});
     std::vector<std::pair<std::string, std::string>> jumping;
     for (int i = 0; i < 30; ++i) jumping.insert(jumping.end(), {{"01/01/00", "0"}, {"01/01/99", "0"}});

@@ -44,7 +44,7 @@ TEST(LeachmRainText, ExampleLineInBothDateFormats)
 TEST(LeachmRainText, OnlyDaysWithRainAboveZeroAreWrittenAndCountedAndRefusals)
 {
     std::vector<Day> days;
-    for (const char* rain : {"0", "n.d.", "-1", "", "0.01", "1000", "2"}) days.push_back(Rainy("01/01/95", rain));
+    for (const char* rain : {"0", "-1", "", "0.01", "1000", "2"}) days.push_back(Rainy("01/01/95", rain));
     for (int i = 0; i < 9; ++i) days.push_back(Rainy("02/01/95", "1"));
     const auto lines = Lines(RainFile(days), "\r\n");
     ASSERT_EQ(lines.size(), 14u);
@@ -95,7 +95,8 @@ TEST(LeachmEtpText, RefusesWhatTheWeeklyTablesCannotHold)
               "The LEACHM weekly file has weeks 1 to 5300 only; the date in row 3 (\"01/01/99\") falls in week 5632.");
 
     auto sheet = SeriesSheet({});
-    for (int r = 2; r <= 32768; ++r) sheet.setCellText(r, 1, "01/01/95");
+    for (int r = 2; r <= 32768; ++r)
+        for (const int column : {1, 2, 3, kEt}) sheet.setCellText(r, column, column == 1 ? "01/01/95" : "1");
     EXPECT_EQ(RefusalOf([&] { LeachmEtpText(sheet, StationColumns(), kEt); }),
               "The LEACHM weekly file takes at most 32766 days; the data sheet has 32767.");
     sheet.setCellText(32768, 1, "");

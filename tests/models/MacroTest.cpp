@@ -18,7 +18,7 @@ constexpr int kRain = 9, kEt = 10;
 
 std::string DailyFile(const std::vector<Day>& days, int column = kRain)
 {
-    return MacroDailyText(SeriesSheet(days), StationColumns(), column);
+    return MacroDailyText(SeriesSheet(days), StationColumns(), column, column == kRain ? MacroFile::Rain : MacroFile::Etp);
 }
 
 } // namespace
@@ -45,13 +45,13 @@ TEST(MacroDailyText, EveryDayOfTheSeriesInYearMonthDayOrder)
     EXPECT_EQ(et[40], "'950210'    4.4    ");
 }
 
-// A text that is no number writes 0; the series ends at the first empty date.
-TEST(MacroDailyText, NoNumberIsZeroAndTheSeriesEndsAtTheFirstEmptyDate)
+// An empty rain cell writes 0; the series ends at the first empty date.
+TEST(MacroDailyText, EmptyRainIsZeroAndTheSeriesEndsAtTheFirstEmptyDate)
 {
-    auto sheet = SeriesSheet({{"01/01/95", "", "", "", "abc", ""}, {"02/01/95", "", "", "", "2", ""}});
+    auto sheet = SeriesSheet({{"01/01/95", "", "", "", "", ""}, {"02/01/95", "", "", "", "2", ""}});
     sheet.setCellText(5, 1, "05/01/95");
     sheet.setCellText(5, kRain, "5");
-    EXPECT_EQ(MacroDailyText(sheet, StationColumns(), kRain), "'950101'     .0    \r\n'950102'    2.0    \r\n");
+    EXPECT_EQ(MacroDailyText(sheet, StationColumns(), kRain, MacroFile::Rain), "'950101'     .0    \r\n'950102'    2.0    \r\n");
 }
 
 } // namespace etp

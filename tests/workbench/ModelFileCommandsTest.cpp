@@ -52,7 +52,7 @@ TEST(ModelFileCommands, EachSaveAsksForItsFileAndWritesItsWritersText)
          {"*.rn", "*.etp"},
          {LeachmRainText(w.sheet, w.columns, 9, LeachmDateFormat::Ddmmaa, {0, 0.1, 1}), LeachmEtpText(w.sheet, w.columns, 10)}},
         {[&](UserInterface& ui) { SaveMacroAll(w, leachm.methods, ui); }, {"MACRO - Save rain", "MACRO - Save ETP"},
-         {"*.rn", "*.etp"}, {MacroDailyText(w.sheet, w.columns, 9), MacroDailyText(w.sheet, w.columns, 10)}},
+         {"*.rn", "*.etp"}, {MacroDailyText(w.sheet, w.columns, 9, MacroFile::Rain), MacroDailyText(w.sheet, w.columns, 10, MacroFile::Etp)}},
     };
     for (const Dialog& dialog : dialogs) {
         TempDir dir;
@@ -112,6 +112,75 @@ TEST(ModelFileCommands, RefusalsAreShownAndKeepTheOldFile)
         EXPECT_EQ(refused.saveTitles.size(), asked) << message;
         EXPECT_EQ(ReadFile(path), "old") << message;
     }
+}
+
+// A cell without a value in a column a save reads refuses that file before any file is
+// made, naming the first such cell row by row; the CREAMS table is refused as it is built
+// and its save repeats why. A text or a logger code in the rain is refused too.
+TEST(ModelFileCommands, AGapRefusesTheFileNamingItsFirstCell)
+{
+    struct Gap { int row, column; const char* text; };
+    const auto creamsTr = [](const Workbench& w, UserInterface& ui) {
+        CreamsTable table;
+        return BuildCreamsTable(w, table, ui) || SaveCreamsTemperatureRadiation(table, ui);
+    };
+    const struct {
+        std::vector<Gap> gaps;
+        std::function<bool(const Workbench&, UserInterface&)> press;
+        std::string message;
+        std::size_t shown; // times the message is shown
+    } cases[] = {
+        {{{45, 3, ""}}, creamsTr,
+         "Row 45, column 3 \"TMAX\": no value (empty cell); the CREAMS temperature and radiation file was not written.", 2},
+        {{{300, 6, "n.d."}, {301, 2, "-999"}}, creamsTr,
+         "Row 300, column 6 \"RAD\": no value (\"n.d.\"); the CREAMS temperature and radiation file was not written.", 2},
+        {{{10, 9, "n.d."}}, [](const Workbench& w, UserInterface& ui) { return SaveCreamsRain(w, ui); },
+         "Row 10, column 9 \"RAIN\": no value (\"n.d.\"); the CREAMS rain file was not written.", 1},
+        {{{366, 9, "-9999"}},
+         [](const Workbench& w, UserInterface& ui) { return SaveLeachmRain(w, NewLeachmSettings(w, ui), ui); },
+         "Row 366, column 9 \"RAIN\": no value (missing-value code -9999); the LEACHM rain file was not written.", 1},
+        {{{50, 2, ""}, {20, 10, "n.d."}},
+         [](const Workbench& w, UserInterface& ui) { return SaveLeachmEtp(w, NewLeachmSettings(w, ui), ui); },
+         "Row 20, column 10 \"PenMon\": no value (\"n.d.\"); the LEACHM ETP, temperature and amplitude file was not "
+         "written.", 1},
+        {{{2, 9, "-"}}, [](const Workbench& w, UserInterface& ui) { return SaveMacroRain(w, ui); },
+         "Row 2, column 9 \"RAIN\": no value (\"-\"); the MACRO rain file was not written.", 1},
+        {{{200, 10, ""}}, [](const Workbench& w, UserInterface& ui) { return SaveMacroEtp(w, NewMethodChoice(w, ui), ui); },
+         "Row 200, column 10 \"PenMon\": no value (empty cell); the MACRO ETP file was not written.", 1},
+    };
+    for (const auto& c : cases) {
+        Workbench workbench = YearOfWeather();
+        for (const Gap& gap : c.gaps) workbench.sheet.setCellText(gap.row, gap.column, gap.text);
+        TempDir dir;
+        ScriptedUserInterface ui;
+        ui.saveFiles = {dir.file("model.out")};
+        EXPECT_FALSE(c.press(workbench, ui)) << c.message;
+        EXPECT_EQ(ui.messages, std::vector<std::string>(c.shown, Message(c.message)));
+        EXPECT_EQ(ui.icons, std::vector<Icon>(c.shown, Icon::Critical)) << c.message;
+        EXPECT_TRUE(dir.names().empty()) << c.message;
+    }
+}
+
+// Rain is commonly left empty on dry days: an empty rain cell writes what 0 does. A column
+// box holding 0 (no radiation measured) reads as 0 whatever the cells of column 0 hold.
+TEST(ModelFileCommands, EmptyRainIsADryDay)
+{
+    const std::function<std::string(const Workbench&)> writers[] = {
+        [](const Workbench& w) { return CreamsRainText(w.sheet, w.columns, 9); },
+        [](const Workbench& w) { return LeachmRainText(w.sheet, w.columns, 9, LeachmDateFormat::Ddmmaa, {0, 0.1, 1}); },
+        [](const Workbench& w) { return MacroDailyText(w.sheet, w.columns, 9, MacroFile::Rain); },
+    };
+    Workbench empty = YearOfWeather();
+    for (int r = 3; r <= 366; r += 2) empty.sheet.setCellText(r, 9, ""); // days with "0"
+    const Workbench zero = YearOfWeather();
+    for (const auto& write : writers) EXPECT_EQ(write(empty), write(zero));
+
+    empty.columns.text[ColumnBox::Radiation] = "0";
+    empty.sheet.setCellText(10, 6, "n.d.");
+    CreamsTable table;
+    ScriptedUserInterface ui;
+    EXPECT_TRUE(BuildCreamsTable(empty, table, ui));
+    EXPECT_EQ(table.text(2, 2), "."); // 0 langley through "###.#"
 }
 
 } // namespace etp

@@ -110,8 +110,10 @@ void RunStation(const std::string& path, StationRun& run)
 
     CreamsTable table;
     ASSERT_TRUE(BuildCreamsTable(workbench, table, ui)) << ::testing::PrintToString(ui.messages);
-    const LeachmSettings leachm = NewLeachmSettings(workbench, ui);
-    const MethodChoice macro = NewMethodChoice(workbench, ui);
+    // PFAOsun, the choice the dialogs start with, has no values to write.
+    LeachmSettings leachm = NewLeachmSettings(workbench, ui);
+    MethodChoice macro = NewMethodChoice(workbench, ui);
+    ASSERT_TRUE(leachm.methods.selectCaption("PenMon") && macro.selectCaption("PenMon"));
     const char* names[] = {"creams.tr", "creams.rn", "leachm.rn", "leachm.etp", "macro.rn", "macro.etp"};
     TempDir dir;
     for (const char* name : names) ui.saveFiles.push_back(dir.file(name));
