@@ -118,10 +118,22 @@ TEST(RunBatch, MissingDaysAndEstimates)
     EXPECT_EQ(run.err, "PenMon: 1 day not computed, inputs missing: row 2\n");
     EXPECT_EQ(Field(ReadFile(output), 1, 9), "");
     EXPECT_NE(Field(ReadFile(output), 1, 10), "");
+    // The gap in the ET column stops the file that reads it, and on-demand irrigation.
+    const auto macro = dir.file("et.mac");
+    run = Etp({input, "--lat", "45", "--method", "PenMon", "--macro-etp", macro, "--macro-et", "PenMon"});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_NE(run.err.find("Row 2, column 10 \"PenMon\""), std::string::npos) << run.err;
+    EXPECT_FALSE(std::filesystem::exists(macro));
+    run = Etp({input, "--lat", "45", "--method", "PenMon", "--on-demand", "PenMon,01/06,09/09,50,75"});
+    EXPECT_EQ(run.status, 1);
 
-    run = Etp({input, "--lat", "45", "--method", "PenMon", "--estimate-missing", "radiation,wind", "--angstrom", "0.2,0.5", "-o", output});
+    // With the day estimated, the same run writes the file and irrigates.
+    run = Etp({input, "--lat", "45", "--method", "PenMon", "--estimate-missing", "radiation,wind", "--angstrom", "0.2,0.5",
+               "--macro-etp", macro, "--macro-et", "PenMon", "--on-demand", "PenMon,01/06,09/09,50,75", "-o", output});
     EXPECT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(run.err, "");
+    EXPECT_TRUE(std::filesystem::exists(macro));
+    EXPECT_EQ(run.out.rfind("on-demand irrigation: ", 0), 0u) << run.out;
     EXPECT_EQ(Field(ReadFile(output), 0, 10), "Estimated");
     EXPECT_EQ(Field(ReadFile(output), 1, 10), "Rs from sunshine");
     EXPECT_NE(Field(ReadFile(output), 1, 9), "");

@@ -213,7 +213,8 @@ TEST_F(MissingData, HumidityAndWindEstimatesAndTemperaturesNever)
 TEST_F(MissingData, BadCoefficientsAndEarlyStopsChangeNothing)
 {
     check({Method::PenMon});
-    MeteoSheet sheet = SheetOf({testing::kStationTitles, "bad\t12\t28\t40\t90\t\t2\t10\t0"});
+    MeteoSheet sheet = SheetOf({testing::kStationTitles, "21/06/95\t12\t28\t40\t90\t\t2\t10\t0"});
+    station.latitude = "89"; // no sunset on 21 June: no daylight hours for the estimate
     estimates = {.radiation = true, .angstromA = 0.6, .angstromB = 0.5};
     Outcome outcome = run(sheet);
     EXPECT_EQ(outcome.kind, Outcome::Kind::Refused);
@@ -221,6 +222,7 @@ TEST_F(MissingData, BadCoefficientsAndEarlyStopsChangeNothing)
     estimates.angstromA = 0.25;
     outcome = run(sheet);
     EXPECT_EQ(outcome.kind, Outcome::Kind::Stopped);
+    EXPECT_EQ(outcome.message.rfind("Arithmetic error in row 2: ", 0), 0u) << outcome.message;
     EXPECT_EQ(testing::RowText(sheet, 1), testing::kStationTitles);
 }
 
