@@ -161,7 +161,6 @@ TEST_F(ComputeTest, StopsAndRefusals)
         {worked, "45", "0", "1", "Wind speed measurement high (m) must be at least 0.1: \"0\"", 0, {9}},
         {worked, "95", "2", "1", "Latitude (°) must be from -90 to 90: \"95\"", 0, {9}},
         {worked, "45", "2", "?", "Problems in defining metereological variables", 0, {9}},
-        {worked, "45", "2", "A", "The column box of Date holds no column number from 1 to 100, nor 0: \"A\"", 0, {9}},
         {"31/02/95\t12\t28\t40\t90\t22\t2\t10\t0\r\n" + worked, "45", "2", "1", "The date in row 2 is not a date: \"31/02/95\"", 0, {9, 9}},
     };
     check({Method::Turc, Method::PenMon});
@@ -178,6 +177,14 @@ TEST_F(ComputeTest, StopsAndRefusals)
         for (std::size_t r = 0; r < c.lastColumns.size(); ++r)
             EXPECT_EQ(sheet.lastNonEmptyColumn(static_cast<int>(r) + 2), c.lastColumns[r]) << c.message << ", row " << r + 2;
     }
+
+    // A box that names no column is refused, not read as "not available".
+    MeteoSheet one = SheetOf({kStationTitles, kWorkedDay});
+    station = {"45", "100", "2"};
+    columns.text[ColumnBox::Date] = "1";
+    columns.text[ColumnBox::Tmax] = "A";
+    EXPECT_EQ(run(one).message, "The column box of T° max holds no column number from 1 to 100, nor 0: \"A\"");
+    columns.text[ColumnBox::Tmax] = "3";
 
     // Stopped before its first value: no labels of empty result columns are left behind.
     MeteoSheet sheet;
