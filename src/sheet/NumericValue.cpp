@@ -166,7 +166,8 @@ std::optional<double> MeasuredValue(std::string_view text)
     double value = 0;
     if (!PlainDecimal(text, value)) {
         const Scan scan = ScanNumber(text);
-        if (!scan.hasDigit) return std::nullopt;
+        // "." is how a result of 0 is written ("##.##"), in this program's sheets and files.
+        if (!scan.hasDigit) return text == "." ? std::optional<double>(0) : std::nullopt;
         value = scan.value;
     }
     if (value == -999 || value == -9999) return std::nullopt;

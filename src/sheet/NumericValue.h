@@ -20,6 +20,7 @@ bool IsFiniteNumberText(std::string_view text);
 
 // A measurement nobody made: an empty cell, a text without a leading number ("n.d.",
 // "NA", "-"), or a logger's missing-value code, a number of exactly -999 or -9999.
+// A lone "." is 0: the results' format writes 0 so.
 // The one rule for every reader of the weather columns.
 bool IsMissingValue(std::string_view text);
 // The cell's value by NumericValue, none when IsMissingValue.

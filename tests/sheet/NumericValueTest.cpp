@@ -82,10 +82,11 @@ TEST(IsMissingValue, EmptyTextsWithoutANumberAndLoggerCodes)
     for (const char* text : {"", "n.d.", "NA", "-", " ", "-999", "-9999", "-9999.0", " -999 "})
         EXPECT_TRUE(IsMissingValue(text)) << '"' << text << '"';
     // A measured 0, other negative numbers and a number followed by text are values.
-    for (const char* text : {"0", "-99", "-998.9", "-99999", "12,5", "3 mm", "1e-3"})
+    for (const char* text : {"0", ".", "-99", "-998.9", "-99999", "12,5", "3 mm", "1e-3"})
         EXPECT_FALSE(IsMissingValue(text)) << '"' << text << '"';
     EXPECT_EQ(MeasuredValue("12,5"), 12.0);
     EXPECT_EQ(MeasuredValue("0"), 0.0);
+    EXPECT_EQ(MeasuredValue("."), 0.0); // a result of 0 as the sheet writes it
     EXPECT_EQ(MeasuredValue("-9999"), std::nullopt);
 }
 
