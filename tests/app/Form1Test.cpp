@@ -117,7 +117,7 @@ private slots:
             {"Other_Methods", "frmOthermet", false}, {"creams", "Form4", false}, {"about", "frmAbout", false},
             {"chart", "ChartDialog", false},   {"summary", "SummaryDialog", false}, {"checkdata", "DataCheckDialog", false},
             {"leachm", "Form5", true},         {"macro", "form6", true},           {"turned", "TurnedIrri", true},
-            {"domanda", "Domirr", true}};
+            {"domanda", "Domirr", true},       {"Standard_Methods", "frmStandard", false}};
         const auto firstBox = [](const QWidget* dialog) { return dialog->findChild<QLineEdit*>(); };
         for (const auto& [item, name, discards] : dialogs) {
             const QPointer<QWidget> dialog = app_->openDialog(item, name);
