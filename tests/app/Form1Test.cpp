@@ -31,8 +31,8 @@ private slots:
             QCOMPARE(Child<QComboBox>(app_->form.get(), QString::fromLatin1(combo))->currentText(), QString::fromLatin1(unit));
     }
 
-    // Each box of the two method dialogs reaches its own method: twelve ticks, twelve
-    // result columns in the order of the method table.
+    // Each box of the three method dialogs reaches its own method: one tick and one result
+    // column per method, in the order of the method table.
     void computeAppendsOneColumnPerTickedMethod()
     {
         app_->openSample(app_->path("days.txt"), 5);
