@@ -48,6 +48,7 @@ TEST(BlaneyCriddleAdjusted, Frevert1983Regression)
 // columns; a missing cell of a column that is there empties the day, of one that is not, never.
 TEST(BlaneyCriddle, AdjustedOnlyWithHumiditySunshineAndWindColumns)
 {
+    // The box set to the text; the date box set to "1" changes nothing. A NaN: no value.
     struct Case { ColumnBox box; const char* text; const char* wind; double expected; };
     const Case cases[] = {{ColumnBox::Date, "1", "2", 5.914},     {ColumnBox::Sunshine, "0", "2", 6.103},
                           {ColumnBox::RHmin, "?", "2", 6.103},    {ColumnBox::Wind, "0", "", 6.103},
