@@ -22,7 +22,7 @@ double ThornthwaiteExponent(double I)
     return 6.75e-7 * I * I * I - 7.71e-5 * I * I + 1.792e-2 * I + 0.49239;
 }
 
-// The plain formula at every temperature: the 1948 paper's own table above 26.5 °C is not used.
+// The plain formula at every temperature: the separate rule above 26.5 °C is not applied.
 double UnadjustedThornthwaite(double T, double I, double a)
 {
     // T > 0 makes I > 0: the month's own index is part of it.
