@@ -189,6 +189,10 @@ Outcome Compute(MeteoSheet& sheet, const ComputeSettings& settings, double& Prev
     MonthlyTemperatureRange table;
     if (settings.methods.checked[Method::PriestleyTaylorExtrad])
         BuildMonthlyTemperatureRange(sheet, settings.columns, table);
+    // Thornthwaite's monthly means and heat indices, likewise.
+    ThornthwaiteYears thornthwaite;
+    if (settings.methods.checked[Method::Thornthwaite]) thornthwaite = BuildThornthwaiteYears(sheet, settings.columns);
+    BlaneyCriddleRun blaneyCriddle{.adjusted = BlaneyCriddleAdjusts(settings.columns), .annualDaylightHours = {}};
 
     std::vector<const MethodInfo*> chosen;
     Inputs needed = 0; // what the chosen methods read
@@ -247,7 +251,7 @@ Outcome Compute(MeteoSheet& sheet, const ComputeSettings& settings, double& Prev
                                                        estimates, estimated)
                                      : gaps.missing;
             DayTerms day(D, S, &station);
-            MethodContext context{day, settings.hargreaves, table, PreviousMeanTemperature};
+            MethodContext context{day, settings.hargreaves, table, PreviousMeanTemperature, thornthwaite, blaneyCriddle};
             for (const MethodInfo* info : chosen) {
                 running = info;
                 std::optional<double> value;
@@ -275,7 +279,10 @@ Outcome Compute(MeteoSheet& sheet, const ComputeSettings& settings, double& Prev
             return stop(r, error.text);
         }
     }
-    return Outcome::Done(skipped.text(), Icon::Exclamation);
+    std::string notes = skipped.text();
+    if (const std::string years = ThornthwaiteNotes(thornthwaite); !years.empty())
+        notes += (notes.empty() ? "" : "\n") + years;
+    return Outcome::Done(notes, Icon::Exclamation);
 }
 
 } // namespace etp

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "et/AsceStandard.h"
+#include "et/BlaneyCriddle.h"
 #include "et/CombinationMethods.h"
 #include "et/DayTerms.h"
 #include "et/Estimates.h"
@@ -19,6 +20,7 @@
 #include "et/PenMon.h"
 #include "et/Records.h"
 #include "et/SolarGeometry.h"
+#include "et/Thornthwaite.h"
 #include "sheet/MeteoSheet.h"
 
 namespace etp {
@@ -30,6 +32,8 @@ struct MethodContext {
     const HargreavesCoefficients& hargreaves;
     const MonthlyTemperatureRange& monthlyRange;
     double& previousMeanTemperature;
+    const ThornthwaiteYears& thornthwaite;
+    BlaneyCriddleRun& blaneyCriddle;
 };
 
 // The day's result; no value leaves the cell empty.
@@ -51,7 +55,6 @@ enum class ResultUnit {
     MillimetresPerDay,           // ET
     MegajoulesPerSquareMetreDay, // extraterrestrial radiation, not converted to mm
     DegreesCelsius,              // the month's mean temperature range
-    None,                        // a fixed number that stands for a method without a formula
 };
 
 struct MethodInfo {
@@ -104,18 +107,22 @@ inline constexpr std::array<MethodInfo, kMethodCount> kMethods = {{
     {Method::Turc, "Turc", "Turc", MethodDialog::Others, kCombinationRadiation | kOthersAny,
      ResultUnit::MillimetresPerDay, kTemperatureInputs | kRadiationInput,
      [](const DailyWeather& D, const SiteDay& S, MethodContext&) -> std::optional<double> { return Turc(D, S); }},
-    {Method::Thornthwaite, "Thornt.", "Thorntwaite", MethodDialog::Others, kOthersAny, ResultUnit::None, 0,
-     [](const DailyWeather& D, const SiteDay& S, MethodContext&) -> std::optional<double> {
-         return double(Thornthwaite(D, S));
+    {Method::Thornthwaite, "Thornt.", "Thorntwaite", MethodDialog::Others, kOthersAny, ResultUnit::MillimetresPerDay,
+     kTemperatureInputs,
+     [](const DailyWeather&, const SiteDay& S, MethodContext& c) -> std::optional<double> {
+         return Thornthwaite(c.thornthwaite, S, c.day.DaylightHours());
      }},
     {Method::PriestleyTaylorExtrad, "P-T extrad", "Priestley-Taylor (with extimated radiation)", MethodDialog::Others,
      kCombinationRadiation | kOthersAny, ResultUnit::DegreesCelsius, 0,
      [](const DailyWeather& D, const SiteDay& S, MethodContext& c) -> std::optional<double> {
          return double(PriestleyTaylorExtrad(D, S, c.monthlyRange));
      }},
-    {Method::BlaneyCriddle, "Bl-Cr", "Blaney-Criddle", MethodDialog::Others, kOthersAny, ResultUnit::None, 0,
-     [](const DailyWeather& D, const SiteDay& S, MethodContext&) -> std::optional<double> {
-         return double(BlaneyCriddle(D, S));
+    // A column that is not there is never missing: humidity, sunshine and wind count
+    // only where the sheet has them.
+    {Method::BlaneyCriddle, "Bl-Cr", "Blaney-Criddle", MethodDialog::Others, kOthersAny, ResultUnit::MillimetresPerDay,
+     kTemperatureInputs | kHumidityInputs | kSunshineInput | kWindInput,
+     [](const DailyWeather&, const SiteDay&, MethodContext& c) -> std::optional<double> {
+         return BlaneyCriddle(c.day, c.blaneyCriddle);
      }},
     {Method::PotentialRadiation, "PotRad", "Print potential radiation", MethodDialog::Others, kEveryOpening,
      ResultUnit::MegajoulesPerSquareMetreDay, 0,

@@ -33,18 +33,6 @@ double Turc(const DailyWeather& D, const SiteDay&)
     return Finite(Divide(0.013 * T, T + 15, "Turc") * (Rc + 50) * k, "Turc");
 }
 
-// "Thornt.": a marker, 992 on every day.
-std::int16_t Thornthwaite(const DailyWeather&, const SiteDay&)
-{
-    return 992;
-}
-
-// "Bl-Cr": a marker, 994 on every day.
-std::int16_t BlaneyCriddle(const DailyWeather&, const SiteDay&)
-{
-    return 994;
-}
-
 // "P-T extrad": mean daily temperature range [°C] of the day's month, from the table built
 // over the whole sheet before the first row.
 float PriestleyTaylorExtrad(const DailyWeather&, const SiteDay& S, const MonthlyTemperatureRange& table)

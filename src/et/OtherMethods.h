@@ -1,6 +1,5 @@
 #pragma once
 #include <array>
-#include <cstdint>
 
 #include "et/DayTerms.h"
 #include "et/Records.h"
@@ -23,8 +22,6 @@ struct MonthlyTemperatureRange {
 
 double Hargreaves(const DayTerms& day, const HargreavesCoefficients& k);                    // "Hargr."
 double Turc(const DailyWeather& D, const SiteDay& S);                                       // "Turc"
-std::int16_t Thornthwaite(const DailyWeather& D, const SiteDay& S);                         // "Thornt.": 992
-std::int16_t BlaneyCriddle(const DailyWeather& D, const SiteDay& S);                        // "Bl-Cr": 994
 // "P-T extrad": the month's mean temperature range; a month index outside 0..1200 throws.
 float PriestleyTaylorExtrad(const DailyWeather& D, const SiteDay& S, const MonthlyTemperatureRange& table);
 // "PotRad": Ra [MJ m-2 d-1]; ignores the weather.

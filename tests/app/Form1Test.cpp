@@ -45,7 +45,10 @@ private slots:
         }
         QCOMPARE(titles, labels);
         QVERIFY(!app_->cell(6, 21).isEmpty());
-        QVERIFY(app_->ui.messages.empty());
+        // Five days of January: Thornthwaite's heat index has one month to go on.
+        QCOMPARE(app_->ui.messages.size(), std::size_t(1));
+        QVERIFY(app_->lastMessage().endsWith(
+            QStringLiteral("|Thornt.: 2001 has 1 month of temperatures; its heat index uses that month")));
     }
 
     // "Cancel" shows the station dialog with the focus in its first box (it was left with
