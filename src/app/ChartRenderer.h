@@ -20,8 +20,8 @@ class MeteoSheet;
 struct ChartColumn {
     int column = 0;
     std::string label;
-    // An ET column holding a value: drawn unless the person chooses otherwise. PotRad,
-    // "P-T extrad" and the fixed values of "Thornt." and "Bl-Cr" are not ET in mm a day.
+    // An ET column holding a value: drawn unless the person chooses otherwise. PotRad and
+    // the fixed values of "Thornt." and "Bl-Cr" are not ET in mm a day.
     bool drawnByDefault = false;
 };
 std::vector<ChartColumn> ChartColumns(const MeteoSheet& sheet);

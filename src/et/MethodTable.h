@@ -12,6 +12,7 @@
 #include "et/CombinationMethods.h"
 #include "et/DayTerms.h"
 #include "et/Estimates.h"
+#include "et/MethodSettings.h"
 #include "et/Methods.h"
 #include "et/OtherMethods.h"
 #include "et/PenMon.h"
@@ -26,6 +27,7 @@ namespace etp {
 struct MethodContext {
     DayTerms& day;
     const HargreavesCoefficients& hargreaves;
+    const MethodSettings& settings;
     const MonthlyTemperatureRange& monthlyRange;
     double& previousMeanTemperature;
 };
@@ -46,7 +48,6 @@ inline constexpr Openings kEveryOpening = kCombinationBoth | kCombinationRadiati
 enum class ResultUnit {
     MillimetresPerDay,           // ET
     MegajoulesPerSquareMetreDay, // extraterrestrial radiation, not converted to mm
-    DegreesCelsius,              // the month's mean temperature range
     None,                        // a fixed number that stands for a method without a formula
 };
 
@@ -88,9 +89,12 @@ inline constexpr std::array<MethodInfo, kMethodCount> kMethods = {{
      [](const DailyWeather&, const SiteDay&, MethodContext& c) -> std::optional<double> {
          return PenFaoRadiation(c.day);
      }},
-    {Method::PenFaoSunshine, "PFAOsun", "Pen-FAO sunsh. only", MethodDialog::Combination, kCombinationBoth,
-     ResultUnit::MillimetresPerDay, 0,
-     [](const DailyWeather& D, const SiteDay& S, MethodContext&) { return PenFaoSunshine(D, S); }},
+    {Method::PenFaoSunshine, "PFAOsun", "Pen-FAO sunsh. only", MethodDialog::Combination,
+     kCombinationBoth | kCombinationSunshine, ResultUnit::MillimetresPerDay,
+     kTemperatureInputs | kHumidityInputs | kWindInput | kSunshineInput,
+     [](const DailyWeather&, const SiteDay&, MethodContext& c) -> std::optional<double> {
+         return PenFaoSunshine(c.day);
+     }},
     {Method::Hargreaves, "Hargr.", "Hargreaves", MethodDialog::Others, kOthersAny, ResultUnit::MillimetresPerDay, kTemperatureInputs,
      [](const DailyWeather&, const SiteDay&, MethodContext& c) -> std::optional<double> {
          return Hargreaves(c.day, c.hargreaves);
@@ -105,9 +109,9 @@ inline constexpr std::array<MethodInfo, kMethodCount> kMethods = {{
          return double(Thornthwaite(D, S));
      }},
     {Method::PriestleyTaylorExtrad, "P-T extrad", "Priestley-Taylor (with extimated radiation)", MethodDialog::Others,
-     kCombinationRadiation | kOthersAny, ResultUnit::DegreesCelsius, 0,
-     [](const DailyWeather& D, const SiteDay& S, MethodContext& c) -> std::optional<double> {
-         return double(PriestleyTaylorExtrad(D, S, c.monthlyRange));
+     kCombinationRadiation | kOthersAny, ResultUnit::MillimetresPerDay, kTemperatureInputs,
+     [](const DailyWeather&, const SiteDay&, MethodContext& c) -> std::optional<double> {
+         return PriestleyTaylorExtrad(c.day, c.monthlyRange, c.settings.ptExtradKrs);
      }},
     {Method::BlaneyCriddle, "Bl-Cr", "Blaney-Criddle", MethodDialog::Others, kOthersAny, ResultUnit::None, 0,
      [](const DailyWeather& D, const SiteDay& S, MethodContext&) -> std::optional<double> {

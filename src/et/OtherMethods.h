@@ -13,7 +13,7 @@ struct HargreavesCoefficients {
     double c = 0.5;
 };
 
-// Mean daily temperature range of each calendar month [°C]; index
+// Mean daily temperature range of each calendar month [°C], the range "P-T extrad" reads; index
 // (Year - FirstYear) * 12 + Month, 0 = December of the year before FirstYear.
 struct MonthlyTemperatureRange {
     static constexpr int kEntries = 1201;
@@ -21,12 +21,10 @@ struct MonthlyTemperatureRange {
     float FirstYear = 0;
 };
 
-double Hargreaves(const DayTerms& day, const HargreavesCoefficients& k);                    // "Hargr."
-double Turc(const DailyWeather& D, const SiteDay& S);                                       // "Turc"
+double Hargreaves(const DayTerms& day, const HargreavesCoefficients& k);                    // "Hargr.", 0 where T + b <= 0
+double Turc(const DailyWeather& D, const SiteDay& S);                                       // "Turc", 0 where T <= 0
 std::int16_t Thornthwaite(const DailyWeather& D, const SiteDay& S);                         // "Thornt.": 992
 std::int16_t BlaneyCriddle(const DailyWeather& D, const SiteDay& S);                        // "Bl-Cr": 994
-// "P-T extrad": the month's mean temperature range; a month index outside 0..1200 throws.
-float PriestleyTaylorExtrad(const DailyWeather& D, const SiteDay& S, const MonthlyTemperatureRange& table);
 // "PotRad": Ra [MJ m-2 d-1]; ignores the weather.
 double PotentialRadiation(const DayTerms& day);
 

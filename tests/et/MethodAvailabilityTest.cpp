@@ -33,7 +33,7 @@ TEST(OpenMethodDialog, EnablesByRadiationAndSunshine)
     struct Case { MethodDialog dialog; ColumnMap columns; ColumnCheck check; const char* enabled; };
     const Case cases[] = {
         {MethodDialog::Combination, Boxes("6", "8"), ColumnCheck::Passed, "111111000001"}, // all six and PotRad
-        {MethodDialog::Combination, Boxes("0", "8"), ColumnCheck::Passed, "000000000001"}, // PotRad only, the dialog stays
+        {MethodDialog::Combination, Boxes("0", "8"), ColumnCheck::Passed, "000001000001"}, // PFAOsun and PotRad
         {MethodDialog::Others, Boxes("0", "8"), ColumnCheck::Passed, "000000111111"},     // its own boxes whatever the radiation
         {MethodDialog::Combination, noTmax, ColumnCheck::VariableMissing, "000000000001"},
         {MethodDialog::Others, Boxes("0", "0"), ColumnCheck::NoRadiationOrSunshine, "000000000001"},
