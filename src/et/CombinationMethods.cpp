@@ -74,11 +74,11 @@ double PenFaoSunshine(DayTerms& day)
     const SiteDay& S = day.site();
     // N of FAO-56 Eq. 34, as the estimate of a missing radiation from the sunshine takes it: with
     // that estimate's default coefficients, "PenFAO" gives this method's value.
-    const double N = DaylightHoursFao56(DayOfYear(S), S.Latitude); // [h]
-    const double Ra = day.ExtraterrestrialRadiation();         // [MJ m-2 d-1]
+    const double N = DaylightHoursFao56(DayOfYear(S), S.Latitude);      // [h]
+    const double Ra = day.ExtraterrestrialRadiation();                  // [MJ m-2 d-1]
     const double Rs = (0.25 + 0.50 * Divide(D.Sunshine, N, what)) * Ra; // [MJ m-2 d-1]
-    D.Radiation = ToSingleChecked(Rs * MmPerMJ, what);         // MJ m-2 d-1 -> mm d-1, as a measured value
-    const double c = AdjustmentFactor(D);                      // [-], on the estimated Rs
+    D.Radiation = ToSingleChecked(Rs * MmPerMJ, what); // MJ m-2 d-1 -> mm d-1, held as a measured value is
+    const double c = AdjustmentFactor(D);               // [-], on the estimated Rs
     return Finite(c * PenmanFao24(day, D, NetLongwaveFao24(day)), what); // may be negative
 }
 
@@ -92,7 +92,7 @@ double PriestleyTaylorExtrad(DayTerms& day, const MonthlyTemperatureRange& table
     const SiteDay& S = day.site();
     const double range = MonthlyMeanRange(table, S);                 // [°C]
     const double Ra = day.ExtraterrestrialRadiation();               // [MJ m-2 d-1]
-    const double Rs = krs * SquareRoot(range, what) * Ra;             // [MJ m-2 d-1]
+    const double Rs = krs * SquareRoot(range, what) * Ra;            // [MJ m-2 d-1]
     const double Rso = ClearSkyRadiation(Ra, S.Altitude, ClearSkyCoefficient::Methods); // [MJ m-2 d-1]
     const double ea = SaturationVapourPressure(D.Tmin);              // [kPa]
     const double f = CloudinessFactor(Rs, Rso, what);                // [-]
