@@ -29,6 +29,7 @@ class FormOpzHarg;
 class FormMissing;
 class frmAbout;
 class frmOthermet;
+class frmStandard;
 class Form4;
 class Form5;
 class form6;
@@ -61,6 +62,7 @@ private:
     void station_Click();
     void combination_Click();
     void Other_Methods_Click();
+    void Standard_Methods_Click();
     void OpzHargr_Click();
     void OpzMissing_Click();
     void about_Click();
@@ -98,6 +100,7 @@ private:
 
     QPointer<Form2> form2_;
     QPointer<frmOthermet> frmOthermet_;
+    QPointer<frmStandard> frmStandard_;
     QPointer<Form3> form3_;
     QPointer<FormOpzHarg> formOpzHarg_;
     QPointer<FormMissing> formMissing_;
