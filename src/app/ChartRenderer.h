@@ -20,8 +20,8 @@ class MeteoSheet;
 struct ChartColumn {
     int column = 0;
     std::string label;
-    // An ET column holding a value: drawn unless the person chooses otherwise. PotRad
-    // and "P-T extrad" are not ET in mm a day.
+    // An ET column holding a value: drawn unless the person chooses otherwise. PotRad is
+    // not ET in mm a day.
     bool drawnByDefault = false;
 };
 std::vector<ChartColumn> ChartColumns(const MeteoSheet& sheet);

@@ -1,7 +1,6 @@
 #pragma once
-#include <optional>
-
 #include "et/DayTerms.h"
+#include "et/OtherMethods.h"
 #include "et/Records.h"
 
 namespace etp {
@@ -11,6 +10,9 @@ double PenFao(DayTerms& day);             // "PenFAO"
 double PenFaoNoCorrection(DayTerms& day); // "PFAOnocorr"
 double PenFaoRadiation(DayTerms& day);    // "PFAOrad"
 double PriestleyTaylor(DayTerms& day);    // "P-T", floor 0.01
-std::optional<double> PenFaoSunshine(const DailyWeather& D, const SiteDay& S); // "PFAOsun": never a value
+double PenFaoSunshine(DayTerms& day);     // "PFAOsun", radiation from the sunshine
+// "P-T extrad", radiation from the month's mean temperature range in the table with the
+// given kRs [°C-0.5]; floor 0.01.
+double PriestleyTaylorExtrad(DayTerms& day, const MonthlyTemperatureRange& table, double krs);
 
 } // namespace etp

@@ -251,7 +251,8 @@ Outcome Compute(MeteoSheet& sheet, const ComputeSettings& settings, double& Prev
                                                        estimates, estimated)
                                      : gaps.missing;
             DayTerms day(D, S, &station);
-            MethodContext context{day, settings.hargreaves, table, PreviousMeanTemperature, thornthwaite, blaneyCriddle};
+            MethodContext context{day, settings.hargreaves, settings.methodSettings, table, PreviousMeanTemperature,
+                                  thornthwaite, blaneyCriddle};
             for (const MethodInfo* info : chosen) {
                 running = info;
                 std::optional<double> value;

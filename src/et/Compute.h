@@ -1,6 +1,7 @@
 #pragma once
 #include "base/Outcome.h"
 #include "et/Estimates.h"
+#include "et/MethodSettings.h"
 #include "et/Methods.h"
 #include "et/OtherMethods.h"
 #include "sheet/MeteoSheet.h"
@@ -15,6 +16,7 @@ struct ComputeSettings {
     const MethodSelection& methods;
     const HargreavesCoefficients& hargreaves;
     const EstimateSettings& estimates;
+    const MethodSettings& methodSettings;
 };
 
 // The checks "Compute" makes before it writes anything: a date column, and an altitude

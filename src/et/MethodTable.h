@@ -15,6 +15,7 @@
 #include "et/CombinationMethods.h"
 #include "et/DayTerms.h"
 #include "et/Estimates.h"
+#include "et/MethodSettings.h"
 #include "et/Methods.h"
 #include "et/OtherMethods.h"
 #include "et/PenMon.h"
@@ -30,6 +31,7 @@ namespace etp {
 struct MethodContext {
     DayTerms& day;
     const HargreavesCoefficients& hargreaves;
+    const MethodSettings& settings;
     const MonthlyTemperatureRange& monthlyRange;
     double& previousMeanTemperature;
     const ThornthwaiteYears& thornthwaite;
@@ -54,7 +56,6 @@ inline constexpr Openings kEveryOpening =
 enum class ResultUnit {
     MillimetresPerDay,           // ET
     MegajoulesPerSquareMetreDay, // extraterrestrial radiation, not converted to mm
-    DegreesCelsius,              // the month's mean temperature range
 };
 
 struct MethodInfo {
@@ -95,9 +96,12 @@ inline constexpr std::array<MethodInfo, kMethodCount> kMethods = {{
      [](const DailyWeather&, const SiteDay&, MethodContext& c) -> std::optional<double> {
          return PenFaoRadiation(c.day);
      }},
-    {Method::PenFaoSunshine, "PFAOsun", "Pen-FAO sunsh. only", MethodDialog::Combination, kCombinationBoth,
-     ResultUnit::MillimetresPerDay, 0,
-     [](const DailyWeather& D, const SiteDay& S, MethodContext&) { return PenFaoSunshine(D, S); }},
+    {Method::PenFaoSunshine, "PFAOsun", "Pen-FAO sunsh. only", MethodDialog::Combination,
+     kCombinationBoth | kCombinationSunshine, ResultUnit::MillimetresPerDay,
+     kTemperatureInputs | kHumidityInputs | kWindInput | kSunshineInput,
+     [](const DailyWeather&, const SiteDay&, MethodContext& c) -> std::optional<double> {
+         return PenFaoSunshine(c.day);
+     }},
     {Method::Hargreaves, "Hargr.", "Hargreaves", MethodDialog::Others, kOthersAny, ResultUnit::MillimetresPerDay, kTemperatureInputs,
      [](const DailyWeather&, const SiteDay&, MethodContext& c) -> std::optional<double> {
          return Hargreaves(c.day, c.hargreaves);
@@ -113,9 +117,9 @@ inline constexpr std::array<MethodInfo, kMethodCount> kMethods = {{
          return Thornthwaite(c.thornthwaite, S, c.day.DaylightHours());
      }},
     {Method::PriestleyTaylorExtrad, "P-T extrad", "Priestley-Taylor (with extimated radiation)", MethodDialog::Others,
-     kCombinationRadiation | kOthersAny, ResultUnit::DegreesCelsius, 0,
-     [](const DailyWeather& D, const SiteDay& S, MethodContext& c) -> std::optional<double> {
-         return double(PriestleyTaylorExtrad(D, S, c.monthlyRange));
+     kCombinationRadiation | kOthersAny, ResultUnit::MillimetresPerDay, kTemperatureInputs,
+     [](const DailyWeather&, const SiteDay&, MethodContext& c) -> std::optional<double> {
+         return PriestleyTaylorExtrad(c.day, c.monthlyRange, c.settings.ptExtradKrs);
      }},
     // A column that is not there is never missing: humidity, sunshine and wind count
     // only where the sheet has them.

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <vector>
 
+#include "base/ArithmeticError.h"
 #include "base/ToSingle.h"
 #include "sheet/DateParts.h"
 #include "sheet/NumericValue.h"
@@ -42,6 +43,15 @@ void BuildMonthlyTemperatureRange(const MeteoSheet& sheet, const ColumnMap& colu
     }
     for (std::size_t m = 0; m < count.size(); ++m)
         if (count[m] > 0) table.entry[m] = ToSingle(double(table.entry[m]) / count[m]);
+}
+
+float MonthlyMeanRange(const MonthlyTemperatureRange& table, const SiteDay& S)
+{
+    // 0 is December of the year before FirstYear.
+    const double m = std::nearbyint((double(S.Year) - table.FirstYear) * 12 + S.Month);
+    if (!(m >= 0 && m < MonthlyTemperatureRange::kEntries))
+        throw ArithmeticError("MonthlyMeanRange: month outside the table (more than 100 years)");
+    return table.entry[static_cast<std::size_t>(m)];
 }
 
 } // namespace etp

@@ -12,4 +12,8 @@ namespace etp {
 // them, if a method needs them.
 void BuildMonthlyTemperatureRange(const MeteoSheet& sheet, const ColumnMap& columns, MonthlyTemperatureRange& table);
 
+// The mean daily temperature range [°C] of the day's month. The month index is rounded half
+// to even; one outside the table (more than a hundred years from the first) throws ArithmeticError.
+float MonthlyMeanRange(const MonthlyTemperatureRange& table, const SiteDay& S);
+
 } // namespace etp

@@ -1,9 +1,7 @@
 #include "et/OtherMethods.h"
 
 #include <cmath>
-#include <cstddef>
 
-#include "base/ArithmeticError.h"
 #include "base/CheckedMath.h"
 #include "base/ToSingle.h"
 #include "et/Units.h"
@@ -18,30 +16,25 @@ double Hargreaves(const DayTerms& day, const HargreavesCoefficients& k)
     const double T = MeanTemperature(D);                                           // [°C]
     const double dT = ToSingleChecked(double(D.Tmax) - D.Tmin, "Hargreaves");      // [°C], 32-bit range
     // Tmax < Tmin has no fractional power: an error, not a NaN.
-    return Finite(k.a * Ra * (T + k.b) * Power(dT, k.c, "Hargreaves"), "Hargreaves");
+    const double range = Power(dT, k.c, "Hargreaves");
+    // At or below T = -b the formula would turn negative: no evaporation then.
+    if (T + k.b <= 0) return 0;
+    return Finite(k.a * Ra * (T + k.b) * range, "Hargreaves");
 }
 
 // "Turc": ET0 [mm d-1], Turc (1961), with the humidity correction below 50 %.
 double Turc(const DailyWeather& D, const SiteDay&)
 {
     const double T = MeanTemperature(D);                                           // [°C]
+    // T / (T + 15) is negative between -15 and 0 °C and undefined at -15: no evaporation at
+    // or below 0 °C.
+    if (T <= 0) return 0;
     const double Rc = ToSingleChecked(double(D.Radiation) * CalPerMm, "Turc");     // mm d-1 -> cal cm-2 d-1, 32 bits
     const double RHmean = MeanHumidity(D);                                         // [%]
     // A humidity of 0 is a missing value and turns the correction off.
     const bool dry = RHmean <= 50 && RHmean != 0 && D.RHmax != 0 && D.RHmin != 0;
     const double k = dry ? 1 + (50 - RHmean) / 70 : 1;                             // [-]
     return Finite(Divide(0.013 * T, T + 15, "Turc") * (Rc + 50) * k, "Turc");
-}
-
-// "P-T extrad": mean daily temperature range [°C] of the day's month, from the table built
-// over the whole sheet before the first row.
-float PriestleyTaylorExtrad(const DailyWeather&, const SiteDay& S, const MonthlyTemperatureRange& table)
-{
-    // Month index rounded half to even; 0 is December of the year before FirstYear.
-    const double m = std::nearbyint((double(S.Year) - table.FirstYear) * 12 + S.Month);
-    if (!(m >= 0 && m < MonthlyTemperatureRange::kEntries))
-        throw ArithmeticError("PriestleyTaylorExtrad: month outside the table (more than 100 years)");
-    return table.entry[static_cast<std::size_t>(m)];
 }
 
 // "PotRad": extraterrestrial radiation Ra [MJ m-2 d-1], not converted to mm; no weather needed.

@@ -12,7 +12,7 @@ struct HargreavesCoefficients {
     double c = 0.5;
 };
 
-// Mean daily temperature range of each calendar month [°C]; index
+// Mean daily temperature range of each calendar month [°C], the range "P-T extrad" reads; index
 // (Year - FirstYear) * 12 + Month, 0 = December of the year before FirstYear.
 struct MonthlyTemperatureRange {
     static constexpr int kEntries = 1201;
@@ -20,10 +20,8 @@ struct MonthlyTemperatureRange {
     float FirstYear = 0;
 };
 
-double Hargreaves(const DayTerms& day, const HargreavesCoefficients& k);                    // "Hargr."
-double Turc(const DailyWeather& D, const SiteDay& S);                                       // "Turc"
-// "P-T extrad": the month's mean temperature range; a month index outside 0..1200 throws.
-float PriestleyTaylorExtrad(const DailyWeather& D, const SiteDay& S, const MonthlyTemperatureRange& table);
+double Hargreaves(const DayTerms& day, const HargreavesCoefficients& k);                    // "Hargr.", 0 where T + b <= 0
+double Turc(const DailyWeather& D, const SiteDay& S);                                       // "Turc", 0 where T <= 0
 // "PotRad": Ra [MJ m-2 d-1]; ignores the weather.
 double PotentialRadiation(const DayTerms& day);
 

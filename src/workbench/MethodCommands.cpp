@@ -32,7 +32,7 @@ ComputeOutcome ComputeResults(Workbench& workbench, UserInterface& ui)
 {
     auto busy = ui.busy(Pointer::Busy);
     const ComputeSettings settings{workbench.columns, workbench.units, workbench.station, workbench.methods,
-                                   workbench.hargreaves, workbench.estimates};
+                                   workbench.hargreaves, workbench.estimates, workbench.methodSettings};
     Outcome outcome = CheckComputeSettings(settings);
     if (outcome.done()) {
         if (StationAtOrigin(workbench.station) &&

@@ -7,6 +7,7 @@
 
 #include "base/Version.h"
 #include "et/Estimates.h"
+#include "et/MethodSettings.h"
 #include "et/Methods.h"
 #include "et/OtherMethods.h"
 #include "irrigation/Irrigation.h"
@@ -27,6 +28,8 @@ struct Workbench {
     StationParameters station;
     MethodSelection methods;
     HargreavesCoefficients hargreaves;
+    // The other adjustable coefficients of the methods (Option menu).
+    MethodSettings methodSettings;
     // What Compute may estimate of a day missing a measurement (Option menu); nothing by default.
     EstimateSettings estimates;
     // PenMon's mean temperature of the row it computed last; kept for the whole run.

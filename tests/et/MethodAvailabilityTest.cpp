@@ -33,7 +33,7 @@ TEST(OpenMethodDialog, EnablesByRadiationAndSunshine)
     struct Case { MethodDialog dialog; ColumnMap columns; ColumnCheck check; const char* enabled; };
     const Case cases[] = {
         {MethodDialog::Combination, Boxes("6", "8"), ColumnCheck::Passed, "11111100000100"}, // all six and PotRad
-        {MethodDialog::Combination, Boxes("0", "8"), ColumnCheck::Passed, "00000000000100"}, // PotRad only, the dialog stays
+        {MethodDialog::Combination, Boxes("0", "8"), ColumnCheck::Passed, "00000100000100"}, // PFAOsun and PotRad
         {MethodDialog::Others, Boxes("0", "8"), ColumnCheck::Passed, "00000011111100"},     // its own boxes whatever the radiation
         {MethodDialog::Combination, noTmax, ColumnCheck::VariableMissing, "00000000000100"},
         {MethodDialog::Others, Boxes("0", "0"), ColumnCheck::NoRadiationOrSunshine, "00000000000100"},

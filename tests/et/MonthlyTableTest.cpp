@@ -2,6 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <cstddef>
+#include <limits>
+
+#include "base/ArithmeticError.h"
+#include "base/ToSingle.h"
 #include "support/SheetBuilder.h"
 
 namespace etp {
@@ -31,6 +36,28 @@ TEST(BuildMonthlyTemperatureRange, MeansOfEachMonthFromTheFirstYearSkippingUnrea
 
     BuildMonthlyTemperatureRange(testing::SheetOf({"DATE\tTMIN\tTMAX"}), columns, table); // no days
     EXPECT_EQ(table.entry[5], 0);
+}
+
+// Table of a sheet starting in 1998: entry i holds i + 0.5 so that every index is visible.
+// Only the hundred years from December before the first year are held.
+TEST(MonthlyMeanRange, ReadsTheEntryOfTheMonth)
+{
+    MonthlyTemperatureRange table;
+    table.FirstYear = 1998;
+    for (std::size_t i = 0; i < table.entry.size(); ++i) table.entry[i] = ToSingle(double(i) + 0.5);
+    struct Case { float year, month, entry; };
+    const Case cases[] = {
+        {1997, 12, 0.5}, {2097, 12, 1200.5}, // December before FirstYear, last month of the hundredth year
+        {1998, 2.5, 2.5}, {1998, 3.5, 4.5},  // halves round to even
+    };
+    for (const auto& c : cases) {
+        const SiteDay S{.Month = c.month, .Day = 15, .Year = c.year};
+        EXPECT_EQ(MonthlyMeanRange(table, S), c.entry) << c.month << '/' << c.year;
+    }
+    const SiteDay outside[] = {{.Month = 11, .Day = 30, .Year = 1997}, {.Month = 1, .Day = 1, .Year = 2098},
+                               {.Month = 1, .Day = 1, .Year = std::numeric_limits<float>::quiet_NaN()}};
+    for (const auto& S : outside)
+        EXPECT_THROW((void)MonthlyMeanRange(table, S), ArithmeticError) << S.Month << '/' << S.Year;
 }
 
 } // namespace etp

@@ -2,8 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include <cstddef>
-#include <limits>
+#include <cmath>
 
 #include "base/ArithmeticError.h"
 #include "et/WorkedExample.h"
@@ -33,6 +32,19 @@ TEST(Hargreaves, CoefficientsRangesAndTheir32BitRounding)
     EXPECT_EQ(Hargreaves(DayTerms(tiny, S), {}), Hargreaves(DayTerms(DailyWeather{.Tmin = 0, .Tmax = 16}, S), {}));
 }
 
+// (T + b) would turn negative below T = -b: Hargreaves is 0 at and below it, and only there.
+// An inverted range stays an error there too.
+TEST(Hargreaves, ZeroAtAndBelowMinusB)
+{
+    const SiteDay S = test::WorkedExampleSite();
+    const struct { float Tmin, Tmax; double b; } zero[] = {{-27.5F, -7.5F, 17.5}, {-40, -20, 17.8}, {-60, -50, 17.8}, {-8, 8, 0}, {-10, 8, 0}};
+    for (const auto& [Tmin, Tmax, b] : zero)
+        EXPECT_EQ(Hargreaves(DayTerms(DailyWeather{.Tmin = Tmin, .Tmax = Tmax}, S), {.b = b}), 0) << Tmin << '/' << Tmax << ", b = " << b;
+    // T = -17.5: 0.0023 Ra 0.3 sqrt(20), Ra = 17.0995 mm d-1.
+    EXPECT_NEAR(Hargreaves(DayTerms(DailyWeather{.Tmin = -27.5, .Tmax = -7.5}, S), {}), 0.0023 * 17.0995 * 0.3 * std::sqrt(20.0), 1e-5);
+    EXPECT_THROW((void)Hargreaves(DayTerms(DailyWeather{.Tmin = -20, .Tmax = -40}, S), {}), ArithmeticError);
+}
+
 // ET0 = 0.013 T / (T + 15) (Rc + 50) k with the worked example's T = 20 and Rc = 529.584:
 // 4.3055 when k = 1. k = 1 + (50 - RHmean) / 70 only when RHmean <= 50 and no humidity is 0.
 TEST(Turc, HumidityFactorAndSign)
@@ -50,9 +62,17 @@ TEST(Turc, HumidityFactorAndSign)
         D.RHmin = c.RHmin;
         EXPECT_NEAR(Turc(D, test::WorkedExampleSite()), 4.3055 * c.k, 5e-5 * c.k) << c.RHmax << '/' << c.RHmin;
     }
-    // T / (T + 15): negative between -15 and 0 °C, positive again below -15 (undefined at -15).
-    EXPECT_LT(Turc(DailyWeather{.Tmin = -10, .Tmax = 0, .Radiation = 8}, test::WorkedExampleSite()), 0);
-    EXPECT_GT(Turc(DailyWeather{.Tmin = -30, .Tmax = -10, .Radiation = 8}, test::WorkedExampleSite()), 0);
+}
+
+// T / (T + 15) would be negative between -15 and 0 °C, undefined at -15 and positive again
+// below: Turc is 0 at and below a mean of 0 °C, and only there.
+TEST(Turc, ZeroAtAndBelowZeroDegrees)
+{
+    const SiteDay S = test::WorkedExampleSite();
+    for (const float Tmin : {-10.0F, -20.0F, -30.0F, -40.0F}) // means 0, -5, -15, -20
+        EXPECT_EQ(Turc(DailyWeather{.Tmin = Tmin, .Tmax = 10, .Radiation = 8}, S), 0) << Tmin;
+    // A mean of 2^-20 °C: 0.013 T / 15 (59 * 8 + 50).
+    EXPECT_NEAR(Turc(DailyWeather{.Tmin = -10, .Tmax = ToSingle(10 + 0x1p-19), .Radiation = 8}, S), 0.013 * 0x1p-20 / 15 * 522, 1e-12);
 }
 
 // The means pass through 32 bits (20 + 2^-20 and 40 + 2^-19 lie halfway and round to the even
@@ -72,28 +92,6 @@ TEST(Turc, MeansAndRadiationAreRoundedTo32Bits)
     EXPECT_NE(Turc(both, S), Turc(flat, S));
     const DailyWeather D{.Tmin = 20, .Tmax = 20, .RHmax = 65, .RHmin = 65, .Radiation = ToSingle(1.0 / 59)};
     EXPECT_NEAR(Turc(D, S), 0.378857142857142857, 1e-13);
-}
-
-// Table of a sheet starting in 1998: entry i holds i + 0.5 so that every index is visible.
-// Only the hundred years from December before the first year are held.
-TEST(PriestleyTaylorExtrad, ReadsTheEntryOfTheMonth)
-{
-    MonthlyTemperatureRange table;
-    table.FirstYear = 1998;
-    for (std::size_t i = 0; i < table.entry.size(); ++i) table.entry[i] = ToSingle(double(i) + 0.5);
-    struct Case { float year, month, entry; };
-    const Case cases[] = {
-        {1997, 12, 0.5}, {2097, 12, 1200.5}, // December before FirstYear, last month of the hundredth year
-        {1998, 2.5, 2.5}, {1998, 3.5, 4.5},  // halves round to even
-    };
-    for (const auto& c : cases) {
-        const SiteDay S{.Month = c.month, .Day = 15, .Year = c.year};
-        EXPECT_EQ(PriestleyTaylorExtrad(test::WorkedExampleWeather(), S, table), c.entry) << c.month << '/' << c.year;
-    }
-    const SiteDay outside[] = {{.Month = 11, .Day = 30, .Year = 1997}, {.Month = 1, .Day = 1, .Year = 2098},
-                               {.Month = 1, .Day = 1, .Year = std::numeric_limits<float>::quiet_NaN()}};
-    for (const auto& S : outside)
-        EXPECT_THROW((void)PriestleyTaylorExtrad(DailyWeather{}, S, table), ArithmeticError) << S.Month << '/' << S.Year;
 }
 
 } // namespace

@@ -110,7 +110,7 @@ void RunStation(const std::string& path, StationRun& run)
 
     CreamsTable table;
     ASSERT_TRUE(BuildCreamsTable(workbench, table, ui)) << ::testing::PrintToString(ui.messages);
-    // PFAOsun, the choice the dialogs start with, has no values to write.
+    // The dialogs start with PFAOsun, the last ET column; PenMon is the one written here.
     LeachmSettings leachm = NewLeachmSettings(workbench, ui);
     MethodChoice macro = NewMethodChoice(workbench, ui);
     ASSERT_TRUE(leachm.methods.selectCaption("PenMon") && macro.selectCaption("PenMon"));
