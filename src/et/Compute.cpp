@@ -247,7 +247,7 @@ Outcome Compute(MeteoSheet& sheet, const ComputeSettings& settings, double& Prev
                                                        estimates, estimated)
                                      : gaps.missing;
             DayTerms day(D, S, &station);
-            MethodContext context{day, settings.hargreaves, table, PreviousMeanTemperature};
+            MethodContext context{day, settings.hargreaves, table, PreviousMeanTemperature, settings.options};
             for (const MethodInfo* info : chosen) {
                 running = info;
                 std::optional<double> value;

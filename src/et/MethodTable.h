@@ -12,11 +12,13 @@
 #include "et/CombinationMethods.h"
 #include "et/DayTerms.h"
 #include "et/Estimates.h"
+#include "et/MethodOptions.h"
 #include "et/Methods.h"
 #include "et/OtherMethods.h"
 #include "et/PenMon.h"
 #include "et/Records.h"
 #include "et/SolarGeometry.h"
+#include "et/Units.h"
 #include "sheet/MeteoSheet.h"
 
 namespace etp {
@@ -28,6 +30,7 @@ struct MethodContext {
     const HargreavesCoefficients& hargreaves;
     const MonthlyTemperatureRange& monthlyRange;
     double& previousMeanTemperature;
+    const MethodOptions& options = kDefaultMethodOptions;
 };
 
 // The day's result; no value leaves the cell empty.
@@ -76,12 +79,12 @@ inline constexpr std::array<MethodInfo, kMethodCount> kMethods = {{
     {Method::PenMon, "PenMon", "Penman Monteith grass (FAO 56)", MethodDialog::Combination,
      kCombinationBoth | kCombinationRadiation, ResultUnit::MillimetresPerDay, kPenmanInputs,
      [](const DailyWeather&, const SiteDay&, MethodContext& c) -> std::optional<double> {
-         return PenMon(c.day, c.previousMeanTemperature);
+         return PenMon(c.day, c.previousMeanTemperature, c.options.penMonSoilHeat);
      }},
     {Method::PriestleyTaylor, "P-T", "Priestley-Taylor", MethodDialog::Combination,
      kCombinationBoth | kCombinationRadiation, ResultUnit::MillimetresPerDay, kTemperatureInputs | kHumidityInputs | kRadiationInput,
      [](const DailyWeather&, const SiteDay&, MethodContext& c) -> std::optional<double> {
-         return PriestleyTaylor(c.day);
+         return PriestleyTaylor(c.day, c.options.priestleyTaylorAlpha);
      }},
     {Method::PenFaoRadiation, "PFAOrad", "Pen-FAO rad only", MethodDialog::Combination,
      kCombinationBoth | kCombinationRadiation, ResultUnit::MillimetresPerDay, kPenmanInputs,
@@ -99,7 +102,9 @@ inline constexpr std::array<MethodInfo, kMethodCount> kMethods = {{
     // sunshine; the others dialog's test on radiation passes whatever the box holds.
     {Method::Turc, "Turc", "Turc", MethodDialog::Others, kCombinationRadiation | kOthersAny,
      ResultUnit::MillimetresPerDay, kTemperatureInputs | kRadiationInput,
-     [](const DailyWeather& D, const SiteDay& S, MethodContext&) -> std::optional<double> { return Turc(D, S); }},
+     [](const DailyWeather& D, const SiteDay& S, MethodContext& c) -> std::optional<double> {
+         return Turc(D, S, c.options.turcHumidity);
+     }},
     {Method::Thornthwaite, "Thornt.", "Thorntwaite", MethodDialog::Others, kOthersAny, ResultUnit::None, 0,
      [](const DailyWeather& D, const SiteDay& S, MethodContext&) -> std::optional<double> {
          return double(Thornthwaite(D, S));
@@ -116,7 +121,8 @@ inline constexpr std::array<MethodInfo, kMethodCount> kMethods = {{
     {Method::PotentialRadiation, "PotRad", "Print potential radiation", MethodDialog::Others, kEveryOpening,
      ResultUnit::MegajoulesPerSquareMetreDay, 0,
      [](const DailyWeather&, const SiteDay&, MethodContext& c) -> std::optional<double> {
-         return PotentialRadiation(c.day);
+         const bool mm = c.options.potentialRadiationUnit == PotentialRadiationUnit::MillimetresPerDay;
+         return mm ? PotentialRadiation(c.day) * MmPerMJ : PotentialRadiation(c.day);
      }},
 }};
 

@@ -3,6 +3,7 @@
 #include <cstdint>
 
 #include "et/DayTerms.h"
+#include "et/MethodOptions.h"
 #include "et/Records.h"
 
 namespace etp {
@@ -22,7 +23,7 @@ struct MonthlyTemperatureRange {
 };
 
 double Hargreaves(const DayTerms& day, const HargreavesCoefficients& k);                    // "Hargr."
-double Turc(const DailyWeather& D, const SiteDay& S);                                       // "Turc"
+double Turc(const DailyWeather& D, const SiteDay& S, TurcHumidity humidity = TurcHumidity::Below50); // "Turc"
 std::int16_t Thornthwaite(const DailyWeather& D, const SiteDay& S);                         // "Thornt.": 992
 std::int16_t BlaneyCriddle(const DailyWeather& D, const SiteDay& S);                        // "Bl-Cr": 994
 // "P-T extrad": the month's mean temperature range; a month index outside 0..1200 throws.

@@ -7,6 +7,7 @@
 
 #include "base/Version.h"
 #include "et/Estimates.h"
+#include "et/MethodOptions.h"
 #include "et/Methods.h"
 #include "et/OtherMethods.h"
 #include "irrigation/Irrigation.h"
@@ -29,6 +30,8 @@ struct Workbench {
     HargreavesCoefficients hargreaves;
     // What Compute may estimate of a day missing a measurement (Option menu); nothing by default.
     EstimateSettings estimates;
+    // How PenMon, P-T, Turc and PotRad compute (Option menu); the original formulas by default.
+    MethodOptions methodOptions;
     // PenMon's mean temperature of the row it computed last; kept for the whole run.
     double previousMeanTemperature = 0;
     // Panels 1..4 of the status bar.
