@@ -87,10 +87,11 @@ TEST_F(ComputeTest, EachMethodOptionChangesItsMethodOnly)
     for (const MethodInfo& info : kMethods) check({info.method});
     MeteoSheet base = sheetOf();
     ASSERT_TRUE(run(base).done());
-    EXPECT_EQ(cell(base, 3, 10 + Index(Method::PriestleyTaylor)), "4.52"); // the worked example
+        const auto column = [](Method method) { return 10 + static_cast<int>(Index(method)); };
     const auto value = [&](const MeteoSheet& sheet, int row, Method method) {
-        return NumericValue(cell(sheet, row, 10 + Index(method)));
+        return NumericValue(cell(sheet, row, column(method)));
     };
+    EXPECT_EQ(cell(base, 3, column(Method::PriestleyTaylor)), "4.52"); // the worked example
 
     struct Case {
         const char* name;
@@ -122,7 +123,7 @@ TEST_F(ComputeTest, EachMethodOptionChangesItsMethodOnly)
         for (int row = 2; row <= 4; ++row)
             for (const MethodInfo& info : kMethods) {
                 if (info.method != c.method) {
-                    EXPECT_EQ(cell(sheet, row, 10 + Index(info.method)), cell(base, row, 10 + Index(info.method)))
+                    EXPECT_EQ(cell(sheet, row, column(info.method)), cell(base, row, column(info.method)))
                         << c.name << ", " << info.label << ", row " << row;
                     continue;
                 }
@@ -132,7 +133,7 @@ TEST_F(ComputeTest, EachMethodOptionChangesItsMethodOnly)
             }
     }
     // The cooler day before makes a soil heat flux the default keeps.
-    EXPECT_NE(cell(base, 3, 10 + Index(Method::PenMon)), "4.99");
+    EXPECT_NE(cell(base, 3, column(Method::PenMon)), "4.99");
 }
 
 // 3 m s-1 measured at 10 m is 3 * 4.87 / ln(672.58) = 2.2444 m s-1 at 2 m (FAO-56 Eq. 47);
