@@ -202,7 +202,10 @@ void Form1::buildMenus()
             menuBar()->addAction(action);
             continue;
         }
-        if (!menu || menu->title() != QString::fromLatin1(item.menu)) menu = menuBar()->addMenu(QString::fromLatin1(item.menu));
+        if (!menu || menu->title() != QString::fromLatin1(item.menu)) {
+            menu = menuBar()->addMenu(QString::fromLatin1(item.menu));
+            menu->setToolTipsVisible(true); // why an item cannot be chosen
+        }
         menu->addAction(action);
     }
     // An item not connected here is shown and can be clicked, and does nothing.
