@@ -328,7 +328,7 @@ void Form1::OpzMissing_Click()
 // Modal like "Missing data", for the same reason: the next Compute reads them.
 void Form1::OpzPenmon_Click()
 {
-    if (!formOpzPenmon_) formOpzPenmon_ = new FormOpzChoice(workbench_, PenMonChoice(), this);
+    if (!formOpzPenmon_) formOpzPenmon_ = new FormOpzPenmon(workbench_, this);
     formOpzPenmon_->open();
 }
 
@@ -340,13 +340,13 @@ void Form1::OpzPt_Click()
 
 void Form1::OpzTurc_Click()
 {
-    if (!formOpzTurc_) formOpzTurc_ = new FormOpzChoice(workbench_, TurcChoice(), this);
+    if (!formOpzTurc_) formOpzTurc_ = new FormOpzTurc(workbench_, this);
     formOpzTurc_->open();
 }
 
 void Form1::OpzPotRad_Click()
 {
-    if (!formOpzPotRad_) formOpzPotRad_ = new FormOpzChoice(workbench_, PotRadChoice(), this);
+    if (!formOpzPotRad_) formOpzPotRad_ = new FormOpzPotRad(workbench_, this);
     formOpzPotRad_->open();
 }
 

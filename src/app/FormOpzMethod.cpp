@@ -26,8 +26,6 @@ QDialogButtonBox* OkCancel(QDialog* dialog, QPushButton*& ok, QPushButton*& canc
     return buttons;
 }
 
-} // namespace
-
 FormOpzChoice::Choice PenMonChoice()
 {
     return {"FormOpzPenmon", "PenmanMonteith Options",
@@ -63,6 +61,14 @@ FormOpzChoice::Choice PotRadChoice()
                     second ? PotentialRadiationUnit::MillimetresPerDay : PotentialRadiationUnit::MegajoulesPerSquareMetreDay;
             }};
 }
+
+} // namespace
+
+FormOpzPenmon::FormOpzPenmon(Workbench& workbench, QWidget* parent) : FormOpzChoice(workbench, PenMonChoice(), parent) {}
+
+FormOpzTurc::FormOpzTurc(Workbench& workbench, QWidget* parent) : FormOpzChoice(workbench, TurcChoice(), parent) {}
+
+FormOpzPotRad::FormOpzPotRad(Workbench& workbench, QWidget* parent) : FormOpzChoice(workbench, PotRadChoice(), parent) {}
 
 FormOpzChoice::FormOpzChoice(Workbench& workbench, Choice choice, QWidget* parent)
     : QDialog(parent), workbench_(workbench), choice_(std::move(choice))

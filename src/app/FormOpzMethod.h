@@ -18,7 +18,7 @@ class UserInterface;
 
 // Two ways of computing a method; read tells whether the workbench holds the second,
 // write sets it.
-class FormOpzChoice final : public QDialog {
+class FormOpzChoice : public QDialog {
     Q_OBJECT
 public:
     struct Choice {
@@ -29,9 +29,9 @@ public:
         std::function<bool(const Workbench&)> read;
         std::function<void(Workbench&, bool)> write;
     };
-    FormOpzChoice(Workbench& workbench, Choice choice, QWidget* parent);
 
 protected:
+    FormOpzChoice(Workbench& workbench, Choice choice, QWidget* parent);
     void showEvent(QShowEvent* event) override;
 
 private:
@@ -64,9 +64,25 @@ private:
     QPushButton* Command2 = nullptr; // Cancel
 };
 
-// The three choices of the menu, by the name of their dialog.
-FormOpzChoice::Choice PenMonChoice();
-FormOpzChoice::Choice TurcChoice();
-FormOpzChoice::Choice PotRadChoice();
+// "PenmanMonteith": the soil heat flux.
+class FormOpzPenmon final : public FormOpzChoice {
+    Q_OBJECT
+public:
+    FormOpzPenmon(Workbench& workbench, QWidget* parent);
+};
+
+// "Turc": the humidity correction.
+class FormOpzTurc final : public FormOpzChoice {
+    Q_OBJECT
+public:
+    FormOpzTurc(Workbench& workbench, QWidget* parent);
+};
+
+// "Potential Radiation": the unit of PotRad.
+class FormOpzPotRad final : public FormOpzChoice {
+    Q_OBJECT
+public:
+    FormOpzPotRad(Workbench& workbench, QWidget* parent);
+};
 
 } // namespace etp
