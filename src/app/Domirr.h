@@ -27,7 +27,7 @@ private:
     UserInterface& ui_;
     MethodChoice choice_;
     OnDemandIrrigationTexts texts_;
-    MethodChoiceBox* Frame1 = nullptr; // Option3_0 .. Option3_5
+    MethodChoiceBox* Frame1 = nullptr; // Option3_0 .. Option3_7
 };
 
 } // namespace etp

@@ -37,6 +37,7 @@
 #include "app/form6.h"
 #include "app/frmAbout.h"
 #include "app/frmOthermet.h"
+#include "app/frmStandard.h"
 #include "sheet/SheetQueries.h"
 #include "workbench/Commands.h"
 #include "workbench/MethodCommands.h"
@@ -59,6 +60,7 @@ constexpr MenuItem kMenuItems[] = {
     {nullptr, "&Station", "station"},
     {"&Etp methods", "&Combination", "combination"},
     {"&Etp methods", "&Other methods", "Other_Methods"},
+    {"&Etp methods", "&Standard methods", "Standard_Methods"},
     {"&Models meteo files", "&CREAMS", "creams"},
     {"&Models meteo files", "&LEACHM", "leachm"},
     {"&Models meteo files", "CS&YMBA", "CSYMBA"},
@@ -215,6 +217,7 @@ void Form1::buildMenus()
     connect(menuItem("station"), &QAction::triggered, this, &Form1::station_Click);
     connect(menuItem("combination"), &QAction::triggered, this, &Form1::combination_Click);
     connect(menuItem("Other_Methods"), &QAction::triggered, this, &Form1::Other_Methods_Click);
+    connect(menuItem("Standard_Methods"), &QAction::triggered, this, &Form1::Standard_Methods_Click);
     connect(menuItem("OpzHargr"), &QAction::triggered, this, &Form1::OpzHargr_Click);
     connect(menuItem("OpzMissing"), &QAction::triggered, this, &Form1::OpzMissing_Click);
     connect(menuItem("OpzPenmon"), &QAction::triggered, this, &Form1::OpzPenmon_Click);
@@ -306,14 +309,17 @@ void Form1::station_Click() { showStation(); }
 void Form1::openMethodDialog(MethodsDialog& dialog)
 {
     dialog.checkColumns();
-    // Opening one dialog may enable boxes of the other.
-    for (MethodsDialog* each : {static_cast<MethodsDialog*>(form2_.data()), static_cast<MethodsDialog*>(frmOthermet_.data())})
+    // Opening one dialog may enable boxes of another.
+    for (MethodsDialog* each : {static_cast<MethodsDialog*>(form2_.data()), static_cast<MethodsDialog*>(frmOthermet_.data()),
+                                static_cast<MethodsDialog*>(frmStandard_.data())})
         if (each) each->showSelection();
 }
 
 void Form1::combination_Click() { openMethodDialog(ShowModeless(form2_, this, workbench_, ui_)); }
 
 void Form1::Other_Methods_Click() { openMethodDialog(ShowModeless(frmOthermet_, this, workbench_, ui_)); }
+
+void Form1::Standard_Methods_Click() { openMethodDialog(ShowModeless(frmStandard_, this, workbench_, ui_)); }
 
 void Form1::OpzHargr_Click() { ShowModeless(formOpzHarg_, this, workbench_, ui_); }
 

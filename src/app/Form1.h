@@ -34,6 +34,7 @@ class FormOpzPotRad;
 class FormHelp;
 class frmAbout;
 class frmOthermet;
+class frmStandard;
 class Form4;
 class Form5;
 class form6;
@@ -66,6 +67,7 @@ private:
     void station_Click();
     void combination_Click();
     void Other_Methods_Click();
+    void Standard_Methods_Click();
     void OpzHargr_Click();
     void OpzMissing_Click();
     void OpzPenmon_Click();
@@ -108,6 +110,7 @@ private:
 
     QPointer<Form2> form2_;
     QPointer<frmOthermet> frmOthermet_;
+    QPointer<frmStandard> frmStandard_;
     QPointer<Form3> form3_;
     QPointer<FormOpzHarg> formOpzHarg_;
     QPointer<FormMissing> formMissing_;

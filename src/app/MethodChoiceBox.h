@@ -1,5 +1,5 @@
 #pragma once
-// A frame of six option buttons, Option3_0 .. Option3_5, showing a MethodChoice: the
+// A frame of eight option buttons, Option3_0 .. Option3_7, showing a MethodChoice: the
 // ET columns a dialog may read, one of them selected. A click selects in the choice.
 #include <QGroupBox>
 #include <array>

@@ -1,5 +1,5 @@
 #pragma once
-// What the two method dialogs share: a check box for each method of the dialog, Check1
+// What the three method dialogs share: a check box for each method of the dialog, Check1
 // .. Check6, in a frame "Select the methods", "OK" and "annulla". The ticks and enabled
 // flags are the workbench's MethodSelection; a click writes into it at once.
 #include <QDialog>
@@ -37,7 +37,7 @@ private:
     Workbench& workbench_;
     UserInterface& ui_;
     std::vector<Method> methods_;  // of the boxes, in order
-    std::vector<QCheckBox*> Check; // Check1 .. Check6
+    std::vector<QCheckBox*> Check; // Check1 .. Check6 (Check2 in the standard dialog)
     QPushButton* Command1 = nullptr;
     QPushButton* Command2 = nullptr;
 };

@@ -33,7 +33,7 @@ inline constexpr SaveDialog kSaveSummaryDialog{"*.txt", "Save summary"};
 inline constexpr const char* kExportChartTitle = "Export chart";
 
 // What the commands say when the sheet has no rain column, or no ET column of the
-// six combination labels.
+// ET labels (kEtLabels).
 inline constexpr const char* kNoRainMessage = "No rain in data sheet";
 inline constexpr const char* kNoEtMessage = "You dont have computed the ETP!!";
 

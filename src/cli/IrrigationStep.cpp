@@ -38,8 +38,8 @@ void AddIrrigationOptions(CLI::App& app, IrrigationOptions& options)
                    "START,END,FREQUENCY,AMOUNT,THRESHOLD,DAYS: turned irrigation into the rain column, e.g. "
                    "01/07,30/08,15,50,50,4");
     app.add_option("--on-demand", options.onDemand,
-                   "ET,START,END,LIMIT,RESTORING: on-demand irrigation with the ET column labelled ET (PenFAO, "
-                   "PFAOnocorr, PenMon, P-T, PFAOrad, PFAOsun), e.g. PenMon,06/06,09/09,50,75");
+                   "ET,START,END,LIMIT,RESTORING: on-demand irrigation with the ET column labelled ET (" + EtLabelList() +
+                       "), e.g. PenMon,06/06,09/09,50,75");
 }
 
 std::optional<std::string> CheckIrrigationOptions(const IrrigationOptions& options)
@@ -54,7 +54,7 @@ std::optional<std::string> CheckIrrigationOptions(const IrrigationOptions& optio
         if (fields.size() != 5)
             return "--on-demand takes five texts ET,START,END,LIMIT,RESTORING: \"" + options.onDemand + "\"";
         if (std::find(kEtLabels.begin(), kEtLabels.end(), fields[0]) == kEtLabels.end())
-            return "--on-demand: the ET label must be one of PenFAO, PFAOnocorr, PenMon, P-T, PFAOrad, PFAOsun: \"" +
+            return "--on-demand: the ET label must be one of " + EtLabelList() + ": \"" +
                    fields[0] + "\"";
         if (auto problem = OnDemandIrrigationTextProblem(OnDemandTexts(options.onDemand)))
             return "--on-demand: " + *problem;

@@ -54,7 +54,7 @@ bool SaveTo(const std::string& path, ConsoleUserInterface& ui, Save save)
 
 void AddModelFileOptions(CLI::App& app, ModelFileOptions& options)
 {
-    const std::string et = " (PenFAO, PFAOnocorr, PenMon, P-T, PFAOrad, PFAOsun; default: the last found)";
+    const std::string et = " (" + EtLabelList() + "; default: the last found)";
     app.add_option("--creams-tr", options.creamsTr, "write the CREAMS monthly temperature and radiation file");
     app.add_option("--creams-rain", options.creamsRain, "write the CREAMS daily rain file");
     app.add_option("--leachm-rain", options.leachmRain, "write the LEACHM rain file");
@@ -72,7 +72,7 @@ std::optional<std::string> CheckModelFileOptions(const ModelFileOptions& options
 {
     for (const auto& [name, label] : {std::pair{"--leachm-et", &options.leachmEt}, std::pair{"--macro-et", &options.macroEt}})
         if (!label->empty() && !IsEtLabel(*label))
-            return std::string(name) + " takes one of PenFAO, PFAOnocorr, PenMon, P-T, PFAOrad, PFAOsun: \"" + *label + "\"";
+            return std::string(name) + " takes one of " + EtLabelList() + ": \"" + *label + "\"";
     if (options.leachmDates != "ddmmaa" && options.leachmDates != "day")
         return "--leachm-dates takes ddmmaa or day: \"" + options.leachmDates + "\"";
     const auto nitrogen = SplitAtCommas(options.leachmN);

@@ -176,7 +176,7 @@ std::optional<std::string> MakePlan(const Options& options, Plan& plan)
 // requested label is opened (its checks run), then every label must be enabled.
 bool ChooseMethods(Workbench& workbench, const std::vector<Method>& methods, UserInterface& ui)
 {
-    for (const MethodDialog dialog : {MethodDialog::Combination, MethodDialog::Others}) {
+    for (const MethodDialog dialog : {MethodDialog::Combination, MethodDialog::Others, MethodDialog::Standard}) {
         const bool wanted =
             std::any_of(methods.begin(), methods.end(), [&](Method method) { return Info(method).dialog == dialog; });
         if (wanted && !OpenMethods(workbench, dialog, ui)) return false;

@@ -13,10 +13,11 @@ ColumnCheck OpenMethodDialog(MethodDialog dialog, const ColumnMap& columns, Meth
     if (!radiation && !sunshine) return ColumnCheck::NoRadiationOrSunshine;
     if (!columns.assigned(ColumnBox::Wind)) return ColumnCheck::WindMissing;
 
-    const Openings opening = dialog == MethodDialog::Others ? kOthersAny
-                             : radiation && sunshine        ? kCombinationBoth
-                             : radiation                    ? kCombinationRadiation
-                                                            : kCombinationSunshine;
+    const Openings opening = dialog == MethodDialog::Others   ? kOthersAny
+                             : dialog == MethodDialog::Standard ? (radiation ? kStandardRadiation : 0)
+                             : radiation && sunshine          ? kCombinationBoth
+                             : radiation                      ? kCombinationRadiation
+                                                              : kCombinationSunshine;
     for (const MethodInfo& info : kMethods)
         if (info.enabledBy & opening) methods.enabled[info.method] = true;
     return ColumnCheck::Passed;

@@ -34,4 +34,11 @@ EtColumns FindEtColumns(const MeteoSheet& sheet)
     return found;
 }
 
+std::string EtLabelList()
+{
+    std::string list;
+    for (const char* label : kEtLabels) list += (list.empty() ? "" : ", ") + std::string(label);
+    return list;
+}
+
 } // namespace etp

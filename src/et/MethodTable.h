@@ -6,9 +6,11 @@
 #include <array>
 #include <cstddef>
 #include <optional>
+#include <string>
 #include <string_view>
 #include <vector>
 
+#include "et/AsceStandard.h"
 #include "et/CombinationMethods.h"
 #include "et/DayTerms.h"
 #include "et/Estimates.h"
@@ -38,13 +40,15 @@ using MethodFunction = std::optional<double> (*)(const DailyWeather&, const Site
 
 // The openings of a method dialog that enable a method's box. The combination dialog
 // tells apart what the radiation and sunshine boxes hold; the others dialog enables
-// whatever they hold.
+// whatever they hold; the standard dialog needs radiation, with or without sunshine.
 using Openings = unsigned;
 inline constexpr Openings kCombinationBoth = 1;      // radiation and sunshine
 inline constexpr Openings kCombinationRadiation = 2; // radiation without sunshine
 inline constexpr Openings kCombinationSunshine = 4;  // sunshine without radiation
 inline constexpr Openings kOthersAny = 8;
-inline constexpr Openings kEveryOpening = kCombinationBoth | kCombinationRadiation | kCombinationSunshine | kOthersAny;
+inline constexpr Openings kStandardRadiation = 16;   // radiation
+inline constexpr Openings kEveryOpening =
+    kCombinationBoth | kCombinationRadiation | kCombinationSunshine | kOthersAny | kStandardRadiation;
 
 enum class ResultUnit {
     MillimetresPerDay,           // ET
@@ -124,6 +128,16 @@ inline constexpr std::array<MethodInfo, kMethodCount> kMethods = {{
          const bool mm = c.options.potentialRadiationUnit == PotentialRadiationUnit::MillimetresPerDay;
          return mm ? PotentialRadiation(c.day) * MmPerMJ : PotentialRadiation(c.day);
      }},
+    {Method::AsceShort, "ASCE short", "ASCE short reference (grass)", MethodDialog::Standard, kStandardRadiation,
+     ResultUnit::MillimetresPerDay, kPenmanInputs,
+     [](const DailyWeather& D, const SiteDay& S, MethodContext&) -> std::optional<double> {
+         return AsceStandardized(D, S, kAsceShort);
+     }},
+    {Method::AsceTall, "ASCE tall", "ASCE tall reference (alfalfa)", MethodDialog::Standard, kStandardRadiation,
+     ResultUnit::MillimetresPerDay, kPenmanInputs,
+     [](const DailyWeather& D, const SiteDay& S, MethodContext&) -> std::optional<double> {
+         return AsceStandardized(D, S, kAsceTall);
+     }},
 }};
 
 constexpr const MethodInfo& Info(Method method) { return kMethods[Index(method)]; }
@@ -149,29 +163,36 @@ std::optional<Method> MethodOfLabel(std::string_view label);
 // The methods of a dialog's check boxes, in table order.
 std::vector<Method> MethodsOf(MethodDialog dialog);
 
-// The labels of the combination methods: the ET sources of the model files and of
-// on-demand irrigation, in this order (label number 1..6).
+// The labels of the daily ET methods that the model files and on-demand irrigation may
+// read, in this order (label number 1..8): the six combination methods, then the two
+// standardized references.
 inline constexpr auto kEtLabels = [] {
-    constexpr auto count = [] {
+    constexpr auto isEt = [](const MethodInfo& info) {
+        return info.dialog == MethodDialog::Combination || info.dialog == MethodDialog::Standard;
+    };
+    constexpr auto count = [isEt] {
         std::size_t n = 0;
-        for (const MethodInfo& info : kMethods) n += info.dialog == MethodDialog::Combination ? 1 : 0;
+        for (const MethodInfo& info : kMethods) n += isEt(info) ? 1 : 0;
         return n;
     }();
     std::array<const char*, count> labels{};
     std::size_t i = 0;
     for (const MethodInfo& info : kMethods)
-        if (info.dialog == MethodDialog::Combination) labels[i++] = info.label;
+        if (isEt(info)) labels[i++] = info.label;
     return labels;
 }();
 
 struct EtColumns {
-    int count = 0;                                  // matches kept (at most six)
-    std::vector<int> labels;                        // label numbers 1..6, in column order
+    int count = 0;                                  // matches kept (at most kEtLabels.size())
+    std::vector<int> labels;                        // label numbers 1..8, in column order
     std::array<int, kEtLabels.size() + 1> column{}; // column of each label number (rightmost match), 0 when absent
 };
 
 // Columns 1..30 of row 1 whose title equals one of kEtLabels exactly. Matches beyond
-// the sixth are ignored.
+// the eighth (one per option button) are ignored.
 EtColumns FindEtColumns(const MeteoSheet& sheet);
+
+// kEtLabels as the help texts list them: "PenFAO, PFAOnocorr, ..., ASCE tall".
+std::string EtLabelList();
 
 } // namespace etp

@@ -1,5 +1,5 @@
 #pragma once
-// The twelve methods in their fixed order: the order of the result columns and of the
+// The fourteen methods in their fixed order: the order of the result columns and of the
 // calls within a row. What each one is (label, caption, dialog, function) is its row
 // of kMethods (et/MethodTable.h).
 #include "base/EnumArray.h"
@@ -19,18 +19,20 @@ enum class Method {
     PriestleyTaylorExtrad,
     BlaneyCriddle,
     PotentialRadiation,
+    AsceShort,
+    AsceTall,
 };
 
-inline constexpr int kMethodCount = 12;
+inline constexpr int kMethodCount = 14;
 
 // One value per method, indexed by Method; Index(method) is its position in kMethods.
 template <typename T>
 using PerMethod = EnumArray<Method, T, kMethodCount>;
 
-// The two dialogs that hold the check boxes.
-enum class MethodDialog { Combination, Others };
+// The three dialogs that hold the check boxes.
+enum class MethodDialog { Combination, Others, Standard };
 
-// The check boxes of the two method dialogs: what Compute runs, and what the data allow.
+// The check boxes of the three method dialogs: what Compute runs, and what the data allow.
 struct MethodSelection {
     PerMethod<bool> checked{};
     // Only "Print potential radiation" can be ticked before a dialog has checked the columns.

@@ -1,7 +1,7 @@
 #pragma once
 // The choice of the ET column that the LEACHM and MACRO dialogs and on-demand irrigation
-// read their daily ET from: six option buttons in one exclusive group, offering the
-// result columns of the combination methods found in the title row.
+// read their daily ET from: eight option buttons in one exclusive group, offering the
+// result columns of the ET methods (kEtLabels) found in the title row.
 #include <array>
 #include <optional>
 #include <string>
@@ -20,7 +20,7 @@ struct MethodOption {
 };
 
 struct MethodChoice {
-    std::array<MethodOption, kEtLabels.size()> options; // Option3(0) .. Option3(5)
+    std::array<MethodOption, kEtLabels.size()> options; // Option3(0) .. Option3(7)
     bool enabled = false;
 
     // Selects a visible option of an enabled group and clears the others; false, and no
@@ -31,9 +31,9 @@ struct MethodChoice {
     std::optional<int> selectedIndex() const;
 };
 
-// Runs when a dialog holding a choice is created: the six labels as captions, then the
+// Runs when a dialog holding a choice is created: the eight labels as captions, then the
 // ET columns of the title row (FindEtColumns) in sheet order, one visible option each,
-// the last one selected. With none: a disabled group showing the six labels. Answers
+// the last one selected. With none: a disabled group showing the eight labels. Answers
 // whether a column was found.
 bool FillMethodChoice(MethodChoice& choice, const MeteoSheet& sheet);
 

@@ -14,7 +14,7 @@ namespace etp {
 // field, a sheet without a rain column "No rain in data sheet"; then nothing changes.
 bool ApplyTurned(Workbench& workbench, const TurnedIrrigationTexts& texts, UserInterface& ui);
 // "Apply" of the on-demand irrigation with the ET of the rightmost column titled etLabel
-// (one of the six combination labels); "You dont have computed the ETP!!" when none is.
+// (one of kEtLabels); "You dont have computed the ETP!!" when none is.
 bool ApplyOnDemand(Workbench& workbench, const std::string& etLabel, const OnDemandIrrigationTexts& texts,
                    UserInterface& ui);
 // "Apply" of the on-demand dialog: the ET of ChosenEtColumn of the dialog's choice (a

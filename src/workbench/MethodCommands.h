@@ -1,5 +1,5 @@
 #pragma once
-// The commands of the two method dialogs and of "Compute": they ask and tell the person
+// The commands of the three method dialogs and of "Compute": they ask and tell the person
 // what the domain answers.
 #include "base/Messages.h"
 #include "base/UserInterface.h"

@@ -86,9 +86,9 @@ void AppSession::computeOnly(Method method)
 void AppSession::tick(Method method)
 {
     const MethodDialog dialog = Info(method).dialog;
-    const bool combination = dialog == MethodDialog::Combination;
-    QWidget* methods = openDialog(combination ? QStringLiteral("combination") : QStringLiteral("Other_Methods"),
-                                  combination ? QStringLiteral("Form2") : QStringLiteral("frmOthermet"));
+    QWidget* methods = dialog == MethodDialog::Combination ? openDialog(QStringLiteral("combination"), QStringLiteral("Form2"))
+                       : dialog == MethodDialog::Others ? openDialog(QStringLiteral("Other_Methods"), QStringLiteral("frmOthermet"))
+                                                        : openDialog(QStringLiteral("Standard_Methods"), QStringLiteral("frmStandard"));
     const std::vector<Method> boxes = MethodsOf(dialog);
     const auto number = std::find(boxes.begin(), boxes.end(), method) - boxes.begin() + 1;
     auto* check = Child<QCheckBox>(methods, QStringLiteral("Check%1").arg(number));

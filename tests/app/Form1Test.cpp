@@ -31,8 +31,8 @@ private slots:
             QCOMPARE(Child<QComboBox>(app_->form.get(), QString::fromLatin1(combo))->currentText(), QString::fromLatin1(unit));
     }
 
-    // Each box of the two method dialogs reaches its own method: twelve ticks, twelve
-    // result columns in the order of the method table.
+    // Each box of the three method dialogs reaches its own method: one tick and one result
+    // column per method, in the order of the method table.
     void computeAppendsOneColumnPerTickedMethod()
     {
         app_->openSample(app_->path("days.txt"), 5);
@@ -117,7 +117,7 @@ private slots:
             {"Other_Methods", "frmOthermet", false}, {"creams", "Form4", false}, {"about", "frmAbout", false},
             {"chart", "ChartDialog", false},   {"summary", "SummaryDialog", false}, {"checkdata", "DataCheckDialog", false},
             {"leachm", "Form5", true},         {"macro", "form6", true},           {"turned", "TurnedIrri", true},
-            {"domanda", "Domirr", true}};
+            {"domanda", "Domirr", true},       {"Standard_Methods", "frmStandard", false}};
         const auto firstBox = [](const QWidget* dialog) { return dialog->findChild<QLineEdit*>(); };
         for (const auto& [item, name, discards] : dialogs) {
             const QPointer<QWidget> dialog = app_->openDialog(item, name);

@@ -107,13 +107,13 @@ private slots:
         QVERIFY(files[0] != files[1]);
     }
 
-    // The six labels, none to choose.
+    // The eight labels, none to choose.
     void withoutEtColumnsTheChoiceIsDisabled()
     {
         QWidget* dialog = open(QStringLiteral("leachm"));
         QCOMPARE(app_->lastMessage(), QStringLiteral("ETP computation|You dont have computed the ETP!!"));
         QVERIFY(!Child<QGroupBox>(dialog, QStringLiteral("Frame2"))->isEnabled());
-        QCOMPARE(options(dialog), (QStringList{"PenFAO", "PFAOnocorr", "PenMon", "P-T", "PFAOrad", "PFAOsun"}));
+        QCOMPARE(options(dialog), (QStringList{"PenFAO", "PFAOnocorr", "PenMon", "P-T", "PFAOrad", "PFAOsun", "ASCE short", "ASCE tall"}));
     }
 
 private:
@@ -123,7 +123,7 @@ private:
     QStringList options(QWidget* dialog) const
     {
         QStringList captions;
-        for (int i = 0; i < 6; ++i) {
+        for (int i = 0; i < 8; ++i) {
             const auto* option = Child<QRadioButton>(dialog, QStringLiteral("Option3_%1").arg(i));
             if (!option->isHidden()) captions << option->text() + (option->isChecked() ? "*" : "");
         }

@@ -1,6 +1,6 @@
 // The settings dialogs: the station (Form3), "Hargreaves Options" (FormOpzHarg), the
-// About box (frmAbout), "Combination methods" (Form2) and "others methods"
-// (frmOthermet). What their boxes and buttons hand to the workbench and the status bar,
+// About box (frmAbout), "Combination methods" (Form2), "others methods" (frmOthermet)
+// and "Standard methods" (frmStandard). What their boxes and buttons hand to the workbench and the status bar,
 // the About box's own "OK", the method boxes enabled at each opening as the column
 // assignment allows, and what "OK" and "annulla" do. Which texts are refused:
 // tests/workbench.
@@ -270,6 +270,29 @@ private slots:
         QVERIFY(!combination->isVisible());
         QCOMPARE(app_->ui.messages.size(), std::size_t(1));
         QVERIFY(app_->workbench.methods.checked[Method::PenFao] && app_->workbench.methods.checked[Method::PriestleyTaylor]);
+    }
+
+    // "Standard methods", the third item of "&Etp methods", enables its two boxes only when
+    // the columns hold radiation; its ticks reach the workbench and "OK" hides it.
+    void standardDialogNeedsRadiationAndOkKeepsItsTicks()
+    {
+        QCOMPARE(app_->form->findChild<QAction*>(QStringLiteral("Standard_Methods"))->text(), QStringLiteral("&Standard methods"));
+        setColumns(QStringLiteral("0"), QStringLiteral("8"));
+        QWidget* standard = open("Standard_Methods", "frmStandard");
+        QCOMPARE(standard->windowTitle(), QStringLiteral("Standard methods"));
+        QCOMPARE(check("frmStandard", 1)->text(), QStringLiteral("ASCE short reference (grass)"));
+        QCOMPARE(check("frmStandard", 2)->text(), QStringLiteral("ASCE tall reference (alfalfa)"));
+        QVERIFY(!check("frmStandard", 1)->isEnabled() && !check("frmStandard", 2)->isEnabled());
+        QCOMPARE(enabledFlags(), QStringLiteral("000000000001")); // the other dialogs' boxes stay as they were
+
+        setColumns(QStringLiteral("6"), QStringLiteral("8"));
+        QVERIFY(open("Standard_Methods", "frmStandard") == standard);
+        QVERIFY(check("frmStandard", 1)->isEnabled() && check("frmStandard", 2)->isEnabled());
+        ClickIndicator(check("frmStandard", 2));
+        app_->click(QStringLiteral("Command1"), standard);
+        QVERIFY(!standard->isVisible());
+        QVERIFY(app_->workbench.methods.checked[Method::AsceTall] && !app_->workbench.methods.checked[Method::AsceShort]);
+        QVERIFY(app_->ui.messages.empty());
     }
 
 private:

@@ -118,6 +118,8 @@ TEST(RunBatch, MessagesAndTheirStatus)
          "Your meteorological station is at 0° degrees and at 0 m above sea level or simple you forgot this data ?\n"},
         {{dir.write("nosun.txt", noSunshine), "--lat", "45", "--method", "PenFAO"},
          1, "method PenFAO is not available with these columns\n"},
+        {{worked, "--lat", "45", "--col", "rad=0", "--method", "ASCE short"},
+         1, "method ASCE short is not available with these columns\n"},
         {{xls, "--sheet", "9"}, 1, "Import did not succeed. Reason: the workbook has no sheet 9.\n"},
         {{xls, "--sheet", "second"}, 1, "The sheet number is not a number: \"second\"\n"},
     };
@@ -232,6 +234,12 @@ TEST(RunBatch, IrrigationReachesTheFilesMadeAfterIt)
     const auto onDemand = Etp({input, "--lat", "45", "--method", "PenMon", "--on-demand", "PenMon,06/06,09/09,50,75"});
     EXPECT_EQ(onDemand.status, 0) << onDemand.err;
     EXPECT_EQ(onDemand.out.rfind("on-demand irrigation: ", 0), 0u) << onDemand.out;
+    // The standardized references are chosen through their own dialog and feed irrigation too.
+    const auto standard = Etp({input, "--lat", "45", "--method", "ASCE tall", "--on-demand", "ASCE tall,06/06,09/09,50,75",
+                               "-o", sheet});
+    EXPECT_EQ(standard.status, 0) << standard.err;
+    EXPECT_EQ(standard.out.rfind("on-demand irrigation: ", 0), 0u) << standard.out;
+    EXPECT_EQ(Field(ReadFile(sheet), 0, 9), "ASCE tall");
     const ChartRenderer failing = [](const Workbench&, const std::string&, std::string& error) {
         error = "no room";
         return false;

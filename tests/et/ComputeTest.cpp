@@ -48,7 +48,7 @@ protected:
 
 // Every method on the worked day, after a day whose mean is 20 °C. A second run appends its
 // columns after the last title, and its first day takes the first run's last day as the day
-// before (PenMon, column 12 then 24, differs on row 2).
+// before (PenMon, column 12 then 26, differs on row 2).
 TEST_F(ComputeTest, WorkedExampleEveryMethodAndASecondRun)
 {
     MeteoSheet sheet = SheetOf({kStationTitles, kDayBefore, kWorkedDay});
@@ -56,16 +56,16 @@ TEST_F(ComputeTest, WorkedExampleEveryMethodAndASecondRun)
     const Outcome outcome = run(sheet);
     EXPECT_TRUE(outcome.done());
     EXPECT_TRUE(outcome.message.empty());
-    const char* labels[] = {"PenFAO", "PFAOnocorr", "PenMon", "P-T", "PFAOrad", "PFAOsun", "Hargr.", "Turc", "Thornt.", "P-T extrad", "Bl-Cr", "PotRad"};
-    const char* values[] = {"5.73", "5.47", "4.99", "4.52", "5.85", "", "5.95", "4.31", "992.", "16.", "994.", "41.91"};
+    const char* labels[] = {"PenFAO", "PFAOnocorr", "PenMon", "P-T", "PFAOrad", "PFAOsun", "Hargr.", "Turc", "Thornt.", "P-T extrad", "Bl-Cr", "PotRad", "ASCE short", "ASCE tall"};
+    const char* values[] = {"5.73", "5.47", "4.99", "4.52", "5.85", "", "5.95", "4.31", "992.", "16.", "994.", "41.91", "4.95", "6.31"};
     for (int k = 0; k < kMethodCount; ++k) {
         EXPECT_EQ(cell(sheet, 1, 10 + k), labels[k]);
         EXPECT_EQ(cell(sheet, 3, 10 + k), values[k]) << labels[k];
     }
     EXPECT_EQ(previous, 20);
     run(sheet);
-    EXPECT_EQ(cell(sheet, 1, 22 + 2), "PenMon");
-    EXPECT_EQ(cell(sheet, 2, 22 + 2), "4.99");
+    EXPECT_EQ(cell(sheet, 1, 24 + 2), "PenMon");
+    EXPECT_EQ(cell(sheet, 2, 24 + 2), "4.99");
     EXPECT_NE(cell(sheet, 2, 10 + 2), "4.99");
 
     // "P-T extrad" alone builds its monthly ranges too.

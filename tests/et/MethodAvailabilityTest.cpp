@@ -15,7 +15,7 @@ ColumnMap Boxes(const char* radiation, const char* sunshine, const char* wind = 
     return columns;
 }
 
-// Enabled flags as a string of twelve 0/1, in method order.
+// Enabled flags as a string of fourteen 0/1, in method order.
 std::string Enabled(const MethodSelection& methods)
 {
     std::string flags;
@@ -32,12 +32,14 @@ TEST(OpenMethodDialog, EnablesByRadiationAndSunshine)
     noTmax.text[ColumnBox::Tmax] = "?";
     struct Case { MethodDialog dialog; ColumnMap columns; ColumnCheck check; const char* enabled; };
     const Case cases[] = {
-        {MethodDialog::Combination, Boxes("6", "8"), ColumnCheck::Passed, "111111000001"}, // all six and PotRad
-        {MethodDialog::Combination, Boxes("0", "8"), ColumnCheck::Passed, "000000000001"}, // PotRad only, the dialog stays
-        {MethodDialog::Others, Boxes("0", "8"), ColumnCheck::Passed, "000000111111"},     // its own boxes whatever the radiation
-        {MethodDialog::Combination, noTmax, ColumnCheck::VariableMissing, "000000000001"},
-        {MethodDialog::Others, Boxes("0", "0"), ColumnCheck::NoRadiationOrSunshine, "000000000001"},
-        {MethodDialog::Others, Boxes("6", "8", "?"), ColumnCheck::WindMissing, "000000000001"},
+        {MethodDialog::Combination, Boxes("6", "8"), ColumnCheck::Passed, "11111100000100"}, // all six and PotRad
+        {MethodDialog::Combination, Boxes("0", "8"), ColumnCheck::Passed, "00000000000100"}, // PotRad only, the dialog stays
+        {MethodDialog::Others, Boxes("0", "8"), ColumnCheck::Passed, "00000011111100"},     // its own boxes whatever the radiation
+        {MethodDialog::Combination, noTmax, ColumnCheck::VariableMissing, "00000000000100"},
+        {MethodDialog::Others, Boxes("0", "0"), ColumnCheck::NoRadiationOrSunshine, "00000000000100"},
+        {MethodDialog::Others, Boxes("6", "8", "?"), ColumnCheck::WindMissing, "00000000000100"},
+        {MethodDialog::Standard, Boxes("6", "0"), ColumnCheck::Passed, "00000000000111"}, // radiation: its two boxes
+        {MethodDialog::Standard, Boxes("0", "8"), ColumnCheck::Passed, "00000000000100"}, // sunshine alone: none
     };
     for (const auto& c : cases) {
         MethodSelection methods;
@@ -50,11 +52,11 @@ TEST(OpenMethodDialog, WindZeroPassesEnabledBoxesStayEnabledAndConfirmNeedsOwnBo
 {
     MethodSelection methods;
     EXPECT_EQ(OpenMethodDialog(MethodDialog::Combination, Boxes("6", "0", "0"), methods), ColumnCheck::Passed);
-    EXPECT_EQ(Enabled(methods), "001110010101"); // PFAOrad, PenMon, P-T; Turc, P-T extrad
+    EXPECT_EQ(Enabled(methods), "00111001010100"); // PFAOrad, PenMon, P-T; Turc, P-T extrad
     EXPECT_EQ(OpenMethodDialog(MethodDialog::Combination, Boxes("6", "8"), methods), ColumnCheck::Passed);
-    EXPECT_EQ(Enabled(methods), "111111010101");
+    EXPECT_EQ(Enabled(methods), "11111101010100");
     EXPECT_EQ(OpenMethodDialog(MethodDialog::Combination, Boxes("0", "8"), methods), ColumnCheck::Passed);
-    EXPECT_EQ(Enabled(methods), "111111010101");
+    EXPECT_EQ(Enabled(methods), "11111101010100");
 
     // Confirming needs one of the dialog's own boxes.
     methods.checked[Method::Hargreaves] = true;

@@ -20,14 +20,14 @@ std::vector<std::string> VisibleCaptions(const MethodChoice& choice)
 
 } // namespace
 
-// Without ET columns the group shows the six labels disabled.
+// Without ET columns the group shows the eight labels disabled.
 TEST(FillMethodChoice, ListsTheEtColumnsInSheetOrderAndSelectsTheLastAfresh)
 {
     MethodChoice choice;
     EXPECT_FALSE(FillMethodChoice(choice, SheetOf({"DATE\tTMIN\tpenmon\tPenMon "})));
     EXPECT_FALSE(choice.enabled);
     EXPECT_EQ(VisibleCaptions(choice),
-              (std::vector<std::string>{"PenFAO", "PFAOnocorr", "PenMon", "P-T", "PFAOrad", "PFAOsun"}));
+              (std::vector<std::string>{"PenFAO", "PFAOnocorr", "PenMon", "P-T", "PFAOrad", "PFAOsun", "ASCE short", "ASCE tall"}));
     EXPECT_FALSE(choice.selectedIndex());
     EXPECT_FALSE(choice.select(0)) << "nothing can be selected in a disabled group";
 
@@ -47,9 +47,9 @@ TEST(FillMethodChoice, ListsTheEtColumnsInSheetOrderAndSelectsTheLastAfresh)
     FillMethodChoice(choice, SheetOf({"DATE\tPenMon"}));
     EXPECT_EQ(VisibleCaptions(choice), std::vector<std::string>{"PenMon"});
     EXPECT_EQ(choice.selectedIndex(), 0);
-    // Six columns at most: the seventh match and later are left out.
-    FillMethodChoice(choice, SheetOf({"DATE\tPenFAO\tPenFAO\tPenFAO\tPenFAO\tPenFAO\tPenFAO\tPenFAO\tPFAOrad"}));
-    EXPECT_EQ(VisibleCaptions(choice), std::vector<std::string>(6, "PenFAO"));
+    // Eight columns at most: the ninth match and later are left out.
+    FillMethodChoice(choice, SheetOf({"DATE\tPenFAO\tPenFAO\tPenFAO\tPenFAO\tPenFAO\tPenFAO\tPenFAO\tPenFAO\tPenFAO\tPFAOrad"}));
+    EXPECT_EQ(VisibleCaptions(choice), std::vector<std::string>(8, "PenFAO"));
 }
 
 TEST(ChosenEtColumns, TheColumnsOfTheLabelLeftToRightOrNone)
