@@ -10,6 +10,9 @@ if(TARGET etp-gui)
   install(FILES ${PROJECT_SOURCE_DIR}/packaging/etp-gui.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
   install(FILES ${PROJECT_SOURCE_DIR}/packaging/icons/etp.svg
           DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
+  # The guide Help > help shows, with its pictures.
+  install(FILES ${PROJECT_SOURCE_DIR}/docs/guide.md DESTINATION ${CMAKE_INSTALL_DOCDIR})
+  install(DIRECTORY ${PROJECT_SOURCE_DIR}/docs/screenshots DESTINATION ${CMAKE_INSTALL_DOCDIR})
   foreach(size 16 32 48 64 128 256)
     install(FILES ${PROJECT_SOURCE_DIR}/packaging/icons/etp-${size}.png
             DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps RENAME etp.png)

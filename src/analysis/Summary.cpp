@@ -53,6 +53,7 @@ Summary Summarize(const Workbench& workbench)
 {
     const MeteoSheet& sheet = workbench.sheet;
     Summary summary;
+    summary.options = ChangedOptionLines(workbench.methodOptions);
     const int rainColumn = FindRainColumn(sheet);
     if (rainColumn != 0) {
         summary.labels.emplace_back(sheet.cellText(1, rainColumn));
@@ -115,7 +116,9 @@ std::string SummaryText(const Summary& summary)
         for (std::size_t k = 0; k < n; ++k) gaps[k] = gaps[k] || year.missing[k] > 0;
     const bool estimated = summary.estimatedColumn != 0;
 
-    std::string text = "period\tdays";
+    std::string text;
+    for (const std::string& option : summary.options) text += "option\t" + option + "\n";
+    text += "period\tdays";
     if (estimated) text += "\testimated days";
     for (std::size_t k = 0; k < n; ++k) {
         const std::string& label = summary.labels[k];

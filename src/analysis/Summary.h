@@ -23,13 +23,15 @@ struct Summary {
     int estimatedColumn = 0;         // the rightmost column titled "Estimated"; 0 when none
     std::vector<SummaryLine> months;
     std::vector<SummaryLine> years;
+    std::vector<std::string> options; // the method options that differ from their defaults
 };
 
 // Every column titled with a result label, and the rain column; rows with a date
 // (calendar date of the date column) from row 2 to the last day.
 Summary Summarize(const Workbench& workbench);
 
-// TAB-separated: period, days, then sum and mean of each column; months first, then
+// TAB-separated: a line "option<TAB>..." for each method option that differs from its
+// default, then period, days, then sum and mean of each column; months first, then
 // years. A sheet with an "Estimated" column adds "estimated days" after "days"; a column
 // missing a value somewhere adds its "missing" days after its mean, marks with a "*" the
 // sum of each period that misses days, and a legend follows the table after an empty line.

@@ -25,8 +25,10 @@
 #include "app/Form3.h"
 #include "app/Form4.h"
 #include "app/Form5.h"
+#include "app/FormHelp.h"
 #include "app/FormMissing.h"
 #include "app/FormOpzHarg.h"
+#include "app/FormOpzMethod.h"
 #include "app/MeteoSheetModel.h"
 #include "app/QtUserInterface.h"
 #include "app/ShowModeless.h"
@@ -202,7 +204,10 @@ void Form1::buildMenus()
             menuBar()->addAction(action);
             continue;
         }
-        if (!menu || menu->title() != QString::fromLatin1(item.menu)) menu = menuBar()->addMenu(QString::fromLatin1(item.menu));
+        if (!menu || menu->title() != QString::fromLatin1(item.menu)) {
+            menu = menuBar()->addMenu(QString::fromLatin1(item.menu));
+            menu->setToolTipsVisible(true); // why an item cannot be chosen
+        }
         menu->addAction(action);
     }
     // An item not connected here is shown and can be clicked, and does nothing.
@@ -215,6 +220,14 @@ void Form1::buildMenus()
     connect(menuItem("Standard_Methods"), &QAction::triggered, this, &Form1::Standard_Methods_Click);
     connect(menuItem("OpzHargr"), &QAction::triggered, this, &Form1::OpzHargr_Click);
     connect(menuItem("OpzMissing"), &QAction::triggered, this, &Form1::OpzMissing_Click);
+    connect(menuItem("OpzPenmon"), &QAction::triggered, this, &Form1::OpzPenmon_Click);
+    connect(menuItem("OpzPt"), &QAction::triggered, this, &Form1::OpzPt_Click);
+    connect(menuItem("OpzTurc"), &QAction::triggered, this, &Form1::OpzTurc_Click);
+    connect(menuItem("OpzPotRad"), &QAction::triggered, this, &Form1::OpzPotRad_Click);
+    connect(menuItem("helph"), &QAction::triggered, this, &Form1::helph_Click);
+    QAction* csymba = menuItem("CSYMBA");
+    csymba->setEnabled(false);
+    csymba->setToolTip(QStringLiteral("No file layout is defined for this model."));
     connect(menuItem("about"), &QAction::triggered, this, &Form1::about_Click);
     connect(menuItem("creams"), &QAction::triggered, this, &Form1::creams_Click);
     connect(menuItem("leachm"), &QAction::triggered, this, &Form1::leachm_Click);
@@ -316,6 +329,45 @@ void Form1::OpzMissing_Click()
 {
     if (!formMissing_) formMissing_ = new FormMissing(workbench_, ui_, this);
     formMissing_->open();
+}
+
+// Modal like "Missing data", for the same reason: the next Compute reads them.
+void Form1::OpzPenmon_Click()
+{
+    if (!formOpzPenmon_) formOpzPenmon_ = new FormOpzPenmon(workbench_, this);
+    formOpzPenmon_->open();
+}
+
+void Form1::OpzPt_Click()
+{
+    if (!formOpzPt_) formOpzPt_ = new FormOpzPt(workbench_, ui_, this);
+    formOpzPt_->open();
+}
+
+void Form1::OpzTurc_Click()
+{
+    if (!formOpzTurc_) formOpzTurc_ = new FormOpzTurc(workbench_, this);
+    formOpzTurc_->open();
+}
+
+void Form1::OpzPotRad_Click()
+{
+    if (!formOpzPotRad_) formOpzPotRad_ = new FormOpzPotRad(workbench_, this);
+    formOpzPotRad_->open();
+}
+
+void Form1::helph_Click()
+{
+    if (!formHelp_) {
+        const QString path = GuidePath();
+        if (path.isEmpty())
+            return ui_.message("The user guide (guide.md) is not installed with this program.", kApplicationTitle,
+                               Icon::Exclamation);
+        formHelp_ = new FormHelp(path, this);
+    }
+    formHelp_->show();
+    formHelp_->raise();
+    formHelp_->activateWindow();
 }
 
 void Form1::about_Click() { ShowModeless(frmAbout_, this, ui_); }

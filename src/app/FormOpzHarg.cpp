@@ -8,7 +8,10 @@
 
 #include "app/DialogButtons.h"
 #include "app/QtUserInterface.h"
+#include "sheet/DecimalText.h"
 #include "workbench/Commands.h"
+#include "workbench/MethodCommands.h"
+#include "workbench/Workbench.h"
 
 namespace etp {
 
@@ -52,7 +55,9 @@ FormOpzHarg::FormOpzHarg(Workbench& workbench, UserInterface& ui, QWidget* paren
     Command1 = AddButton(*buttons, "Command1", QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
     Command2 = AddButton(*buttons, "Command2", QStringLiteral("Restore defaults"), QDialogButtonBox::ResetRole);
     connect(Command1, &QPushButton::clicked, this, &FormOpzHarg::Command1_Click);
+    CmdCalibrate = AddButton(*buttons, "CmdCalibrate", QStringLiteral("Calibrate against PenMon"), QDialogButtonBox::ActionRole);
     connect(Command2, &QPushButton::clicked, this, &FormOpzHarg::Command2_Click);
+    connect(CmdCalibrate, &QPushButton::clicked, this, &FormOpzHarg::CmdCalibrate_Click);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(Label1);
@@ -71,6 +76,13 @@ void FormOpzHarg::Command1_Click()
 void FormOpzHarg::Command2_Click()
 {
     for (std::size_t i = 0; i < Text.size(); ++i) Text[i]->setText(QString::fromLatin1(kHargreavesDefaultTexts[i]));
+}
+
+// A taken a shows in its box; b and c keep what was typed.
+void FormOpzHarg::CmdCalibrate_Click()
+{
+    if (CalibrateHargreavesCommand(workbench_, ui_))
+        Text[0]->setText(QString::fromStdString(DecimalText(workbench_.hargreaves.a)));
 }
 
 } // namespace etp

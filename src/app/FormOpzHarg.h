@@ -21,6 +21,7 @@ public:
 private:
     void Command1_Click(); // "OK"
     void Command2_Click(); // "Restore defaults"
+    void CmdCalibrate_Click();
 
     Workbench& workbench_;
     UserInterface& ui_;
@@ -28,6 +29,7 @@ private:
     std::array<QLineEdit*, 3> Text{}; // Text1 a, Text2 b, Text3 c
     QPushButton* Command1 = nullptr;
     QPushButton* Command2 = nullptr;
+    QPushButton* CmdCalibrate = nullptr;
 };
 
 } // namespace etp

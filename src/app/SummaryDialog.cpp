@@ -62,7 +62,10 @@ void SummaryDialog::refresh()
     const QString shown = ShownText(text_);
     const qsizetype tableEnd = shown.indexOf(QStringLiteral("\n\n"));
     QStringList lines = shown.left(tableEnd).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
-    const QString legend = tableEnd < 0 ? QString() : shown.mid(tableEnd + 2).trimmed();
+    QString legend = tableEnd < 0 ? QString() : shown.mid(tableEnd + 2).trimmed();
+    // The changed method options above the titles go with the legend.
+    for (qsizetype i = 0; i < static_cast<qsizetype>(summary.options.size()); ++i)
+        legend += (legend.isEmpty() && i == 0 ? QString() : QStringLiteral("\n")) + lines.takeFirst().section(QLatin1Char('\t'), 1);
     const QStringList header = lines.takeFirst().split(QLatin1Char('\t'));
     TableSummary->clear();
     TableSummary->setColumnCount(static_cast<int>(header.size()));

@@ -29,6 +29,8 @@ form6::form6(Workbench& workbench, UserInterface& ui, QWidget* parent)
     connect(Command2, &QPushButton::clicked, this, &form6::Command2_Click);
     connect(Command3, &QPushButton::clicked, this, &form6::Command3_Click);
     connect(Command5, &QPushButton::clicked, this, &form6::Command5_Click);
+    Command4->setEnabled(false);
+    Command4->setToolTip(QStringLiteral("No file layout is defined for this file."));
     // Enter never writes a file.
     for (QPushButton* button : {Command1, Command2, Command3, Command4, Command5}) button->setAutoDefault(false);
 

@@ -6,7 +6,9 @@
 #include <array>
 #include <map>
 #include <optional>
+#include <variant>
 
+#include "analysis/HargreavesCalibration.h"
 #include "base/Text.h"
 #include "cli/AnalysisStep.h"
 #include "cli/ConsoleUserInterface.h"
@@ -31,6 +33,8 @@ struct Options {
     std::vector<std::string> methods;
     std::string hargreaves;
     std::string estimateMissing, angstrom, krs, k0;
+    std::string penMonG, ptAlpha, turcHumidity, potRadUnit;
+    bool calibrateHargreaves = false;
     IrrigationOptions irrigation;
     ModelFileOptions modelFiles;
     AnalysisOptions analysis;
@@ -63,7 +67,26 @@ struct Plan {
     std::optional<std::array<std::string, 3>> hargreaves;
     std::vector<Method> methods;
     EstimateSettings estimates;
+    MethodOptions methodOptions;
 };
+
+// The Option menu's choices of the methods, each from its own option.
+std::optional<std::string> PlanMethodOptions(const Options& options, MethodOptions& chosen)
+{
+    if (options.penMonG == "zero") chosen.penMonSoilHeat = SoilHeatFlux::Zero;
+    else if (!options.penMonG.empty() && options.penMonG != "previous")
+        return "--penmon-g takes previous or zero: \"" + options.penMonG + "\"";
+    if (!options.ptAlpha.empty())
+        if (auto problem = ReadPriestleyTaylorAlpha(options.ptAlpha, chosen.priestleyTaylorAlpha))
+            return "--pt-alpha: " + *problem;
+    if (options.turcHumidity == "off") chosen.turcHumidity = TurcHumidity::Off;
+    else if (!options.turcHumidity.empty() && options.turcHumidity != "below50")
+        return "--turc-humidity takes below50 or off: \"" + options.turcHumidity + "\"";
+    if (options.potRadUnit == "mm") chosen.potentialRadiationUnit = PotentialRadiationUnit::MillimetresPerDay;
+    else if (!options.potRadUnit.empty() && options.potRadUnit != "MJ")
+        return "--potrad-unit takes MJ or mm: \"" + options.potRadUnit + "\"";
+    return std::nullopt;
+}
 
 // --estimate-missing and its coefficients, checked as the Option dialog checks them.
 std::optional<std::string> PlanEstimates(const Options& options, EstimateSettings& estimates)
@@ -139,6 +162,7 @@ std::optional<std::string> MakePlan(const Options& options, Plan& plan)
         plan.hargreaves = std::array<std::string, 3>{parts[0], parts[1], parts[2]};
     }
     if (auto problem = PlanEstimates(options, plan.estimates)) return problem;
+    if (auto problem = PlanMethodOptions(options, plan.methodOptions)) return problem;
     for (const auto& label : options.methods) {
         const auto method = MethodOfLabel(label);
         if (!method) return "--method takes one of " + ResultLabels() + ": \"" + label + "\"";
@@ -191,11 +215,24 @@ int RunPipeline(const Options& options, const Plan& plan, std::ostream& out, std
     if (!RunDataCheck(workbench, options.analysis, out)) return 3;
 
     // 5. Compute.
+    const bool hargreavesRead = !plan.methods.empty() || options.calibrateHargreaves;
+    if (hargreavesRead && plan.hargreaves && !ApplyHargreaves(workbench, *plan.hargreaves, ui)) return 1;
+    workbench.methodOptions = plan.methodOptions;
     if (!plan.methods.empty()) {
-        if (plan.hargreaves && !ApplyHargreaves(workbench, *plan.hargreaves, ui)) return 1;
         workbench.estimates = plan.estimates;
         if (!ChooseMethods(workbench, plan.methods, ui)) return 1;
         if (ComputeResults(workbench, ui) != ComputeOutcome::Completed) return 1;
+    }
+
+    // 5a. Hargreaves against PenMon, on the sheet as read: the result columns of step 5 are
+    // not read, and the fitted a is only printed.
+    if (options.calibrateHargreaves) {
+        const CalibrationResult fit = CalibrateHargreaves(workbench);
+        if (const auto* refusal = std::get_if<std::string>(&fit)) {
+            ui.message(*refusal, kApplicationTitle, Icon::Critical);
+            return 1;
+        }
+        out << CalibrationText(std::get<HargreavesFit>(fit));
     }
 
     // 6, 7. Irrigation.
@@ -241,6 +278,19 @@ int RunBatch(const std::vector<std::string>& args, std::ostream& out, std::ostre
     app.add_option("--angstrom", options.angstrom, "A,B: the Angstrom coefficients of radiation from sunshine (default 0.25,0.50)");
     app.add_option("--krs", options.krs, "the coefficient of radiation from the temperature range (default 0.16 inland; 0.19 coastal)");
     app.add_option("--k0", options.k0, "the dew point below T min of the humidity estimate, °C (default 0)");
+    app.add_option("--penmon-g", options.penMonG,
+                   "PenMon's soil heat flux: previous (default: from the mean temperature of the day before) or zero "
+                   "(FAO-56 for daily steps)");
+    app.add_option("--pt-alpha", options.ptAlpha, "the Priestley-Taylor alpha, a number from 1 to 2 (default 1.26)");
+    app.add_option("--turc-humidity", options.turcHumidity,
+                   "Turc's humidity correction: below50 (default: Turc 1961, x (1 + (50 - RHmean) / 70) when the mean "
+                   "humidity is 50 % or less) or off");
+    app.add_option("--potrad-unit", options.potRadUnit,
+                   "the unit of PotRad: MJ (default, MJ m-2 d-1) or mm (its evaporation equivalent, x 0.408)");
+    app.add_flag("--calibrate-hargreaves", options.calibrateHargreaves,
+                 "fit Hargreaves' coefficient a to PenMon over the days both can be computed (at least 30) and print "
+                 "the fit: days, a and the fitted a, bias, RMSE and R2 before and after. Runs after --method's Compute "
+                 "on PenMon and Hargreaves of its own, in a copy of the sheet: no column is added, a is not changed");
     AddIrrigationOptions(app, options.irrigation);
     AddModelFileOptions(app, options.modelFiles);
     AddAnalysisOptions(app, options.analysis);

@@ -55,13 +55,14 @@ double PenFaoRadiation(DayTerms& day)
     return Finite(c * PenmanFao24(day, day.NetLongwaveFao56()), "PenFaoRadiation"); // may be negative
 }
 
-// "P-T": ET0 [mm d-1], Priestley and Taylor (1972) with alpha 1.26 and no soil heat flux.
-double PriestleyTaylor(DayTerms& day)
+// "P-T": ET0 [mm d-1], Priestley and Taylor (1972) with their alpha 1.26 unless the Option
+// menu sets another, and no soil heat flux.
+double PriestleyTaylor(DayTerms& day, double alpha)
 {
     const double W = day.WeightingFactor();                // [-]
     const double Rns = NetShortwaveFao24(day.weather());   // [mm d-1]
     const double Rnl56 = day.NetLongwaveFao56();           // [mm d-1]
-    const double ET = Finite(1.26 * W * (Rns - Rnl56), "PriestleyTaylor");
+    const double ET = Finite(alpha * W * (Rns - Rnl56), "PriestleyTaylor");
     return ET < 0 ? 0.01 : ET; // a negative day shows as 0.01; 0 stays 0
 }
 

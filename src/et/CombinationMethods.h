@@ -9,7 +9,8 @@ namespace etp {
 double PenFao(DayTerms& day);             // "PenFAO"
 double PenFaoNoCorrection(DayTerms& day); // "PFAOnocorr"
 double PenFaoRadiation(DayTerms& day);    // "PFAOrad"
-double PriestleyTaylor(DayTerms& day);    // "P-T", floor 0.01
+double PriestleyTaylor(DayTerms& day, double alpha); // "P-T", floor 0.01
+inline double PriestleyTaylor(DayTerms& day) { return PriestleyTaylor(day, 1.26); } // Priestley and Taylor's alpha
 double PenFaoSunshine(DayTerms& day);     // "PFAOsun", radiation from the sunshine
 // "P-T extrad", radiation from the month's mean temperature range in the table with the
 // given kRs [°C-0.5]; floor 0.01.

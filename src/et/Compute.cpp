@@ -251,7 +251,7 @@ Outcome Compute(MeteoSheet& sheet, const ComputeSettings& settings, double& Prev
                                                        estimates, estimated)
                                      : gaps.missing;
             DayTerms day(D, S, &station);
-            MethodContext context{day, settings.hargreaves, settings.methodSettings, table, PreviousMeanTemperature,
+            MethodContext context{day, settings.hargreaves, table, PreviousMeanTemperature, settings.options,
                                   thornthwaite, blaneyCriddle};
             for (const MethodInfo* info : chosen) {
                 running = info;

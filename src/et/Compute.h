@@ -1,7 +1,7 @@
 #pragma once
 #include "base/Outcome.h"
 #include "et/Estimates.h"
-#include "et/MethodSettings.h"
+#include "et/MethodOptions.h"
 #include "et/Methods.h"
 #include "et/OtherMethods.h"
 #include "sheet/MeteoSheet.h"
@@ -16,7 +16,8 @@ struct ComputeSettings {
     const MethodSelection& methods;
     const HargreavesCoefficients& hargreaves;
     const EstimateSettings& estimates;
-    const MethodSettings& methodSettings;
+    // The Option menu's choices of PenMon, P-T, Turc and PotRad.
+    const MethodOptions& options = kDefaultMethodOptions;
 };
 
 // The checks "Compute" makes before it writes anything: a date column, and an altitude

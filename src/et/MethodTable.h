@@ -15,13 +15,14 @@
 #include "et/CombinationMethods.h"
 #include "et/DayTerms.h"
 #include "et/Estimates.h"
-#include "et/MethodSettings.h"
+#include "et/MethodOptions.h"
 #include "et/Methods.h"
 #include "et/OtherMethods.h"
 #include "et/PenMon.h"
 #include "et/Records.h"
 #include "et/SolarGeometry.h"
 #include "et/Thornthwaite.h"
+#include "et/Units.h"
 #include "sheet/MeteoSheet.h"
 
 namespace etp {
@@ -31,9 +32,9 @@ namespace etp {
 struct MethodContext {
     DayTerms& day;
     const HargreavesCoefficients& hargreaves;
-    const MethodSettings& settings;
     const MonthlyTemperatureRange& monthlyRange;
     double& previousMeanTemperature;
+    const MethodOptions& options;
     const ThornthwaiteYears& thornthwaite;
     BlaneyCriddleRun& blaneyCriddle;
 };
@@ -84,12 +85,12 @@ inline constexpr std::array<MethodInfo, kMethodCount> kMethods = {{
     {Method::PenMon, "PenMon", "Penman Monteith grass (FAO 56)", MethodDialog::Combination,
      kCombinationBoth | kCombinationRadiation, ResultUnit::MillimetresPerDay, kPenmanInputs,
      [](const DailyWeather&, const SiteDay&, MethodContext& c) -> std::optional<double> {
-         return PenMon(c.day, c.previousMeanTemperature);
+         return PenMon(c.day, c.previousMeanTemperature, c.options.penMonSoilHeat);
      }},
     {Method::PriestleyTaylor, "P-T", "Priestley-Taylor", MethodDialog::Combination,
      kCombinationBoth | kCombinationRadiation, ResultUnit::MillimetresPerDay, kTemperatureInputs | kHumidityInputs | kRadiationInput,
      [](const DailyWeather&, const SiteDay&, MethodContext& c) -> std::optional<double> {
-         return PriestleyTaylor(c.day);
+         return PriestleyTaylor(c.day, c.options.priestleyTaylorAlpha);
      }},
     {Method::PenFaoRadiation, "PFAOrad", "Pen-FAO rad only", MethodDialog::Combination,
      kCombinationBoth | kCombinationRadiation, ResultUnit::MillimetresPerDay, kPenmanInputs,
@@ -110,7 +111,9 @@ inline constexpr std::array<MethodInfo, kMethodCount> kMethods = {{
     // sunshine; the others dialog's test on radiation passes whatever the box holds.
     {Method::Turc, "Turc", "Turc", MethodDialog::Others, kCombinationRadiation | kOthersAny,
      ResultUnit::MillimetresPerDay, kTemperatureInputs | kRadiationInput,
-     [](const DailyWeather& D, const SiteDay& S, MethodContext&) -> std::optional<double> { return Turc(D, S); }},
+     [](const DailyWeather& D, const SiteDay& S, MethodContext& c) -> std::optional<double> {
+         return Turc(D, S, c.options.turcHumidity);
+     }},
     {Method::Thornthwaite, "Thornt.", "Thorntwaite", MethodDialog::Others, kOthersAny, ResultUnit::MillimetresPerDay,
      kTemperatureInputs,
      [](const DailyWeather&, const SiteDay& S, MethodContext& c) -> std::optional<double> {
@@ -119,7 +122,7 @@ inline constexpr std::array<MethodInfo, kMethodCount> kMethods = {{
     {Method::PriestleyTaylorExtrad, "P-T extrad", "Priestley-Taylor (with extimated radiation)", MethodDialog::Others,
      kCombinationRadiation | kOthersAny, ResultUnit::MillimetresPerDay, kTemperatureInputs,
      [](const DailyWeather&, const SiteDay&, MethodContext& c) -> std::optional<double> {
-         return PriestleyTaylorExtrad(c.day, c.monthlyRange, c.settings.ptExtradKrs);
+         return PriestleyTaylorExtrad(c.day, c.monthlyRange, c.options.ptExtradKrs);
      }},
     // A column that is not there is never missing: humidity, sunshine and wind count
     // only where the sheet has them.
@@ -131,7 +134,8 @@ inline constexpr std::array<MethodInfo, kMethodCount> kMethods = {{
     {Method::PotentialRadiation, "PotRad", "Print potential radiation", MethodDialog::Others, kEveryOpening,
      ResultUnit::MegajoulesPerSquareMetreDay, 0,
      [](const DailyWeather&, const SiteDay&, MethodContext& c) -> std::optional<double> {
-         return PotentialRadiation(c.day);
+         const bool mm = c.options.potentialRadiationUnit == PotentialRadiationUnit::MillimetresPerDay;
+         return mm ? PotentialRadiation(c.day) * MmPerMJ : PotentialRadiation(c.day);
      }},
     {Method::AsceShort, "ASCE short", "ASCE short reference (grass)", MethodDialog::Standard, kStandardRadiation,
      ResultUnit::MillimetresPerDay, kPenmanInputs,

@@ -22,8 +22,9 @@ double Hargreaves(const DayTerms& day, const HargreavesCoefficients& k)
     return Finite(k.a * Ra * (T + k.b) * range, "Hargreaves");
 }
 
-// "Turc": ET0 [mm d-1], Turc (1961), with the humidity correction below 50 %.
-double Turc(const DailyWeather& D, const SiteDay&)
+// "Turc": ET0 [mm d-1], Turc (1961), with the humidity correction below 50 % unless the
+// Option menu turns it off.
+double Turc(const DailyWeather& D, const SiteDay&, TurcHumidity humidity)
 {
     const double T = MeanTemperature(D);                                           // [°C]
     // T / (T + 15) is negative between -15 and 0 °C and undefined at -15: no evaporation at
@@ -32,7 +33,7 @@ double Turc(const DailyWeather& D, const SiteDay&)
     const double Rc = ToSingleChecked(double(D.Radiation) * CalPerMm, "Turc");     // mm d-1 -> cal cm-2 d-1, 32 bits
     const double RHmean = MeanHumidity(D);                                         // [%]
     // A humidity of 0 is a missing value and turns the correction off.
-    const bool dry = RHmean <= 50 && RHmean != 0 && D.RHmax != 0 && D.RHmin != 0;
+    const bool dry = humidity == TurcHumidity::Below50 && RHmean <= 50 && RHmean != 0 && D.RHmax != 0 && D.RHmin != 0;
     const double k = dry ? 1 + (50 - RHmean) / 70 : 1;                             // [-]
     return Finite(Divide(0.013 * T, T + 15, "Turc") * (Rc + 50) * k, "Turc");
 }

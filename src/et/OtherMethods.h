@@ -2,6 +2,7 @@
 #include <array>
 
 #include "et/DayTerms.h"
+#include "et/MethodOptions.h"
 #include "et/Records.h"
 
 namespace etp {
@@ -21,7 +22,7 @@ struct MonthlyTemperatureRange {
 };
 
 double Hargreaves(const DayTerms& day, const HargreavesCoefficients& k);                    // "Hargr.", 0 where T + b <= 0
-double Turc(const DailyWeather& D, const SiteDay& S);                                       // "Turc", 0 where T <= 0
+double Turc(const DailyWeather& D, const SiteDay& S, TurcHumidity humidity = TurcHumidity::Below50); // "Turc", 0 where T <= 0
 // "PotRad": Ra [MJ m-2 d-1]; ignores the weather.
 double PotentialRadiation(const DayTerms& day);
 

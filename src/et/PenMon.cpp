@@ -8,7 +8,7 @@
 namespace etp {
 
 // "PenMon": ET0 [mm d-1], FAO-56 Penman-Monteith for grass (Eq. 6 in its parts).
-double PenMon(const DayTerms& day, double& PreviousMeanTemperature)
+double PenMon(const DayTerms& day, double& PreviousMeanTemperature, SoilHeatFlux soilHeat)
 {
     constexpr const char* what = "PenMon";
     const DailyWeather& D = day.weather();
@@ -36,8 +36,9 @@ double PenMon(const DayTerms& day, double& PreviousMeanTemperature)
     const double Rn = Rns - Rnl;                                    // [MJ m-2 d-1]
     // Soil heat flux [MJ m-2 d-1]: FAO-56 Eq. 41 over one day with cs dz = 0.38 MJ m-2 °C-1,
     // from the mean of the row computed before, whatever its date; none on 1 January.
-    // FAO-56 Eq. 42 takes G = 0 for daily steps; this method does not.
-    const double G = DayOfYear(S) == 1 ? 0 : 0.38 * (T - PreviousMeanTemperature);
+    // FAO-56 Eq. 42 takes G = 0 for daily steps: the Option menu's other choice.
+    const bool noFlux = soilHeat == SoilHeatFlux::Zero || DayOfYear(S) == 1;
+    const double G = noFlux ? 0 : 0.38 * (T - PreviousMeanTemperature);
     PreviousMeanTemperature = T;
     const double Er = Divide(delta, delta + gammaStar, what) * (Rn - G) / LatentHeat; // radiation term [mm d-1]
     const double ET = Finite(Ea + Er, what);

@@ -1,5 +1,8 @@
 #include "workbench/MethodCommands.h"
 
+#include <variant>
+
+#include "analysis/HargreavesCalibration.h"
 #include "et/Compute.h"
 #include "et/MethodAvailability.h"
 
@@ -32,7 +35,7 @@ ComputeOutcome ComputeResults(Workbench& workbench, UserInterface& ui)
 {
     auto busy = ui.busy(Pointer::Busy);
     const ComputeSettings settings{workbench.columns, workbench.units, workbench.station, workbench.methods,
-                                   workbench.hargreaves, workbench.estimates, workbench.methodSettings};
+                                   workbench.hargreaves, workbench.estimates, workbench.methodOptions};
     Outcome outcome = CheckComputeSettings(settings);
     if (outcome.done()) {
         if (StationAtOrigin(workbench.station) &&
@@ -47,6 +50,33 @@ ComputeOutcome ComputeResults(Workbench& workbench, UserInterface& ui)
     case Outcome::Kind::Stopped: return ComputeOutcome::Stopped;
     }
     return ComputeOutcome::Stopped;
+}
+
+bool CalibrateHargreavesCommand(Workbench& workbench, UserInterface& ui)
+{
+    CalibrationResult result;
+    {
+        auto busy = ui.busy(Pointer::Busy);
+        result = CalibrateHargreaves(workbench);
+    }
+    if (const auto* refusal = std::get_if<std::string>(&result)) {
+        ui.message(*refusal, kApplicationTitle, Icon::Exclamation);
+        return false;
+    }
+    const auto& fit = std::get<HargreavesFit>(result);
+    const std::string question = CalibrationText(fit) + "\nUse the fitted a in the Hargreaves coefficients?";
+    if (ui.question(question, kApplicationTitle, Icon::Question, Buttons::YesNo) != Answer::Yes) return false;
+    workbench.hargreaves.a = fit.fittedA;
+    return true;
+}
+
+bool ApplyPriestleyTaylorAlpha(Workbench& workbench, const std::string& text, UserInterface& ui)
+{
+    if (const auto problem = ReadPriestleyTaylorAlpha(text, workbench.methodOptions.priestleyTaylorAlpha)) {
+        ui.message(*problem, kApplicationTitle, Icon::Critical);
+        return false;
+    }
+    return true;
 }
 
 } // namespace etp

@@ -26,4 +26,12 @@ enum class ComputeOutcome {
 // "Compute", with the busy pointer; a station at 0° and 0 m is asked about first.
 ComputeOutcome ComputeResults(Workbench& workbench, UserInterface& ui);
 
+// "Calibrate against PenMon" of the Hargreaves dialog: shows the fit (or why there is
+// none) and asks whether the fitted a replaces the coefficient. True when it did.
+bool CalibrateHargreavesCommand(Workbench& workbench, UserInterface& ui);
+
+// "OK" of the Priestley-Taylor option: the alpha text becomes the method's alpha, or a
+// message and false.
+bool ApplyPriestleyTaylorAlpha(Workbench& workbench, const std::string& text, UserInterface& ui);
+
 } // namespace etp

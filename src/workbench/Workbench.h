@@ -7,7 +7,7 @@
 
 #include "base/Version.h"
 #include "et/Estimates.h"
-#include "et/MethodSettings.h"
+#include "et/MethodOptions.h"
 #include "et/Methods.h"
 #include "et/OtherMethods.h"
 #include "irrigation/Irrigation.h"
@@ -28,10 +28,10 @@ struct Workbench {
     StationParameters station;
     MethodSelection methods;
     HargreavesCoefficients hargreaves;
-    // The other adjustable coefficients of the methods (Option menu).
-    MethodSettings methodSettings;
     // What Compute may estimate of a day missing a measurement (Option menu); nothing by default.
     EstimateSettings estimates;
+    // How PenMon, P-T, Turc and PotRad compute (Option menu); the original formulas by default.
+    MethodOptions methodOptions;
     // PenMon's mean temperature of the row it computed last; kept for the whole run.
     double previousMeanTemperature = 0;
     // Panels 1..4 of the status bar.

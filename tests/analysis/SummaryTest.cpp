@@ -64,3 +64,26 @@ TEST(Summarize, CountsMissingAndEstimatedDays)
 }
 
 } // namespace etp
+
+namespace etp {
+
+// A table made with other than the original formulas says so above its titles, one
+// line per changed choice, in menu order.
+TEST(SummaryText, NamesTheChangedMethodOptions)
+{
+    Workbench workbench;
+    workbench.columns.text[ColumnBox::Date] = "1";
+    ReadTextLines(workbench.sheet, "DATE\tP-T\r\n01/07/95\t4\r\n");
+    workbench.methodOptions.priestleyTaylorAlpha = 1.5;
+    workbench.methodOptions.potentialRadiationUnit = PotentialRadiationUnit::MillimetresPerDay;
+    const std::string text = SummaryText(Summarize(workbench));
+    EXPECT_EQ(text.substr(0, text.find("period")), "option\tP-T alpha: 1.5\noption\tPotRad unit: mm/day (Ra x 0.408)\n");
+    workbench.methodOptions = {};
+    workbench.methodOptions.penMonSoilHeat = SoilHeatFlux::Zero;
+    workbench.methodOptions.turcHumidity = TurcHumidity::Off;
+    const std::string other = SummaryText(Summarize(workbench));
+    EXPECT_EQ(other.substr(0, other.find("period")),
+              "option\tPenMon soil heat flux: 0 (FAO-56 for daily steps)\noption\tTurc humidity correction: off\n");
+}
+
+} // namespace etp

@@ -56,8 +56,7 @@ private slots:
         } rows[] = {{"creams", "Command2", {creamsT}}, {"creams", "Command3", {creamsRain}},
                     {"creams", "Command4", {creamsT, creamsRain}}, {"leachm", "Command2", {leachmRain}},
                     {"leachm", "Command3", {leachmEt}}, {"leachm", "Command4", {leachmRain, leachmEt}},
-                    {"macro", "Command2", {macroRain}}, {"macro", "Command3", {macroEt}}, {"macro", "Command5", {macroRain, macroEt}},
-                    {"macro", "Command4", {}}}; // "Save temp. data" writes nothing
+                    {"macro", "Command2", {macroRain}}, {"macro", "Command3", {macroEt}}, {"macro", "Command5", {macroRain, macroEt}}};
         app_->computeOnly(Method::PenMon);
         const QStringList files{app_->path("out0"), app_->path("out1")};
         for (const auto& [item, button, titles] : rows) {
@@ -73,6 +72,10 @@ private slots:
             QVERIFY(dialog->isVisible());
         }
         QVERIFY(app_->ui.messages.empty());
+        // "Save temp. data" has no file layout to write.
+        const auto* temperatures = Child<QPushButton>(open(QStringLiteral("macro")), QStringLiteral("Command4"));
+        QVERIFY(!temperatures->isEnabled());
+        QCOMPARE(temperatures->toolTip(), QStringLiteral("No file layout is defined for this file."));
     }
 
     // The three texts and "n° of day" reach the rain file; the chosen option is the ET

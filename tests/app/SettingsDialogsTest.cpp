@@ -6,6 +6,8 @@
 // tests/workbench.
 #include "AppSession.h"
 #include "et/MethodAvailability.h"
+#include "et/MethodOptions.h"
+#include "sheet/DecimalText.h"
 
 using namespace etp;
 using namespace etp::testing;
@@ -119,6 +121,77 @@ private slots:
         QVERIFY(Child<QCheckBox>(dialog, QStringLiteral("ChkRadiation"))->isChecked());
         QCOMPARE(text(dialog, "TxtKrs"), QStringLiteral("0.16"));
         QCOMPARE(text(dialog, "TxtAngstromA"), QStringLiteral("0.3"));
+    }
+
+    // The Option menu's method dialogs: modal, each showing starts from the workbench,
+    // "Cancel" changes nothing, "OK" keeps the choice; P-T's alpha must be from 1 to 2.
+    void methodOptionDialogsOkKeepsCancelChangesNothing()
+    {
+        for (const auto& [item, name] : {std::pair{"OpzPenmon", "FormOpzPenmon"}, std::pair{"OpzTurc", "FormOpzTurc"},
+                                         std::pair{"OpzPotRad", "FormOpzPotRad"}}) {
+            const std::size_t changed = ChangedOptionLines(app_->workbench.methodOptions).size();
+            QWidget* dialog = open(item, name);
+            QVERIFY(dialog->isVisible() && dialog->isModal());
+            QVERIFY(Child<QRadioButton>(dialog, QStringLiteral("Option1"))->isChecked());
+            ClickIndicator(Child<QRadioButton>(dialog, QStringLiteral("Option2")));
+            app_->click(QStringLiteral("Command2"), dialog);
+            QVERIFY(!dialog->isVisible());
+            QCOMPARE(ChangedOptionLines(app_->workbench.methodOptions).size(), changed);
+            QVERIFY(open(item, name) == dialog);
+            QVERIFY(Child<QRadioButton>(dialog, QStringLiteral("Option1"))->isChecked());
+            ClickIndicator(Child<QRadioButton>(dialog, QStringLiteral("Option2")));
+            app_->click(QStringLiteral("Command1"), dialog);
+            QCOMPARE(ChangedOptionLines(app_->workbench.methodOptions).size(), changed + 1);
+            open(item, name);
+            QVERIFY(Child<QRadioButton>(dialog, QStringLiteral("Option2"))->isChecked());
+            app_->click(QStringLiteral("Command2"), dialog);
+        }
+        const MethodOptions& options = app_->workbench.methodOptions;
+        QVERIFY(options.penMonSoilHeat == SoilHeatFlux::Zero && options.turcHumidity == TurcHumidity::Off &&
+                options.potentialRadiationUnit == PotentialRadiationUnit::MillimetresPerDay);
+
+        QWidget* pt = open("OpzPt", "FormOpzPt");
+        QCOMPARE(text(pt, "Text1"), QStringLiteral("1.26"));
+        app_->type(QStringLiteral("Text1"), QStringLiteral("2.5"), pt);
+        app_->click(QStringLiteral("Command1"), pt);
+        QCOMPARE(app_->ui.messages,
+                 std::vector<std::string>{"ETP computation|The Priestley-Taylor alpha is a number from 1 to 2: \"2.5\""});
+        QVERIFY(pt->isVisible());
+        app_->type(QStringLiteral("Text1"), QStringLiteral("1.5"), pt);
+        app_->click(QStringLiteral("Command1"), pt);
+        QVERIFY(!pt->isVisible());
+        QCOMPARE(options.priestleyTaylorAlpha, 1.5);
+    }
+
+    // "Calibrate against PenMon" on 60 sample days: the fit is shown as a question, and "Yes"
+    // puts the fitted a into the coefficients and its box.
+    void hargreavesCalibrationTakesTheFittedA()
+    {
+        app_->openSample(app_->path("sample.txt"), 60);
+        app_->ui.messages.clear();
+        QWidget* dialog = open("OpzHargr", "FormOpzHarg");
+        app_->ui.answers.push_back(Answer::No);
+        app_->click(QStringLiteral("CmdCalibrate"), dialog);
+        QVERIFY(app_->lastMessage().startsWith(QStringLiteral("ETP computation|Hargreaves against PenMon over 60 days\n")));
+        QCOMPARE(app_->workbench.hargreaves.a, 0.0023);
+        app_->ui.answers.push_back(Answer::Yes);
+        app_->click(QStringLiteral("CmdCalibrate"), dialog);
+        QVERIFY(app_->workbench.hargreaves.a != 0.0023);
+        QCOMPARE(text(dialog, "Text1"), QString::fromStdString(DecimalText(app_->workbench.hargreaves.a)));
+        QVERIFY(app_->lastMessage().contains(QString::fromStdString("fitted: a = ")));
+    }
+
+    // Help > help shows the guide; CSYMBA, which has no file layout, cannot be chosen.
+    void helpShowsTheGuide()
+    {
+        app_->triggerAction(QStringLiteral("helph"));
+        auto* help = Child<QTextBrowser>(app_->form.get(), QStringLiteral("FormHelp"));
+        QVERIFY(help->isVisible() && help->isWindow());
+        QVERIFY(help->toPlainText().contains(QStringLiteral("The methods")));
+        QVERIFY(app_->ui.messages.empty());
+        QAction* csymba = Child<QAction>(app_->form.get(), QStringLiteral("CSYMBA"));
+        QVERIFY(!csymba->isEnabled());
+        QCOMPARE(csymba->toolTip(), QStringLiteral("No file layout is defined for this model."));
     }
 
     // Without a system monitor (an empty PATH) "System Info" says so; "OK" discards the box

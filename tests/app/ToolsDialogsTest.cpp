@@ -227,6 +227,17 @@ private slots:
                  text);
     }
 
+    // A changed method option is no row of the table either: it shows with the legend.
+    void summaryOptionsShowUnderTheCountOfMonths()
+    {
+        app_->workbench.methodOptions.priestleyTaylorAlpha = 1.5;
+        QWidget* dialog = app_->openDialog(QStringLiteral("summary"), QStringLiteral("SummaryDialog"));
+        auto* table = Child<QTableWidget>(dialog, QStringLiteral("TableSummary"));
+        QCOMPARE(table->horizontalHeaderItem(0)->text(), QStringLiteral("period"));
+        QCOMPARE(Child<QLabel>(dialog, QStringLiteral("LabelSummary"))->text().section(QLatin1Char('\n'), 1),
+                 QStringLiteral("P-T alpha: 1.5"));
+    }
+
     void checkShowsTheReportOfTheSheetAtEachOpening()
     {
         const auto shown = [](const QWidget* dialog) {

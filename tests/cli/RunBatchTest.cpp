@@ -55,7 +55,8 @@ TEST(RunBatch, UsageErrorsExitTwoBeforeAnythingIsRead)
         {"--leachm-et", "Hargr."}, {"--macro-et", "penmon"}, {"--leachm-dates", "yymmdd"}, {"--leachm-n", "0,0.1"},
         {"--leachm-n", "0,a,1"}, {"--leachm-n", "0,0.1,1,2"}, {"--creams-tr", dir.file("*.tr")},
         {"--leachm-rain", "a?.rn"}, {"--macro-etp"}, {"--lat"}, {"--estimate-missing", "rain"}, {"--angstrom", "0.25"},
-        {"--angstrom", "0.6,0.5"}, {"--krs", "abc"}, {"--k0", "-1"}};
+        {"--angstrom", "0.6,0.5"}, {"--krs", "abc"}, {"--k0", "-1"}, {"--penmon-g", "none"}, {"--pt-alpha", "2.5"},
+        {"--pt-alpha", "x"}, {"--turc-humidity", "on"}, {"--potrad-unit", "W"}};
     for (const auto& options : cases) {
         std::vector<std::string> args = {dir.file("missing.txt"), "-o", output};
         args.insert(args.end(), options.begin(), options.end());
@@ -65,6 +66,29 @@ TEST(RunBatch, UsageErrorsExitTwoBeforeAnythingIsRead)
     }
     EXPECT_EQ(Etp({"-o", output}).status, 2); // no input
     EXPECT_TRUE(std::filesystem::is_empty(dir.path()));
+}
+
+// The options of the methods reach Compute and the summary; the calibration prints its fit
+// and adds no column, and refuses a series shorter than 30 days.
+TEST(RunBatch, MethodOptionsAndHargreavesCalibration)
+{
+    TempDir dir;
+    const auto input = dir.write("summer.txt", Summer());
+    const auto plain = Etp({input, "--lat", "45", "--method", "P-T", "-o", dir.file("plain.txt")});
+    const auto run = Etp({input, "--lat", "45", "--method", "P-T", "--pt-alpha", "1.5", "--calibrate-hargreaves",
+                          "-o", dir.file("out.txt"), "--summary", dir.file("summary.txt")});
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.out.substr(0, run.out.find('\n')), "Hargreaves against PenMon over 122 days");
+    EXPECT_NE(run.out.find("a = 0.0023 fitted: a = "), std::string::npos) << run.out;
+    const std::string out = ReadFile(dir.file("out.txt")), before = ReadFile(dir.file("plain.txt"));
+    EXPECT_NEAR(std::stod(Field(out, 1, 9)), std::stod(Field(before, 1, 9)) * 1.5 / 1.26, 0.01);
+    EXPECT_EQ(out.substr(0, out.find('\n')), before.substr(0, before.find('\n'))); // no column added
+    const std::string summary = ReadFile(dir.file("summary.txt"));
+    EXPECT_EQ(summary.substr(0, summary.find('\n')), "option\tP-T alpha: 1.5");
+
+    const auto refused = Etp({dir.write("worked.txt", kWorked), "--lat", "45", "--calibrate-hargreaves"});
+    EXPECT_EQ(refused.status, 1);
+    EXPECT_NE(refused.err.find("at least 30 days"), std::string::npos) << refused.err;
 }
 
 TEST(RunBatch, OverridesAndHargreavesCoefficients)

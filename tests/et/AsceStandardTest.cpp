@@ -132,7 +132,7 @@ TEST(AsceStandardized, DeBilt2018MatchesTheEquations)
     MethodSelection methods;
     methods.checked[Method::AsceShort] = methods.checked[Method::AsceTall] = true;
     double previous = 0;
-    ASSERT_TRUE(Compute(sheet, ComputeSettings{columns, units, station, methods, HargreavesCoefficients{}, EstimateSettings{}, MethodSettings{}},
+    ASSERT_TRUE(Compute(sheet, ComputeSettings{columns, units, station, methods, HargreavesCoefficients{}, EstimateSettings{}},
                         previous)
                     .done());
     ASSERT_EQ(sheet.cellText(1, 10), "ASCE short");

@@ -64,7 +64,7 @@ TEST(BlaneyCriddle, AdjustedOnlyWithHumiditySunshineAndWindColumns)
         MethodSelection methods;
         methods.checked[Method::BlaneyCriddle] = true;
         double previous = 0;
-        Compute(sheet, ComputeSettings{columns, units, station, methods, HargreavesCoefficients{}, EstimateSettings{}, MethodSettings{}}, previous);
+        Compute(sheet, ComputeSettings{columns, units, station, methods, HargreavesCoefficients{}, EstimateSettings{}}, previous);
         const auto cell = MeasuredValue(sheet.cellText(2, 10));
         if (std::isnan(c.expected)) {
             EXPECT_FALSE(cell) << "wind missing";
@@ -91,7 +91,7 @@ TEST(BlaneyCriddle, DeBilt2018MonthlySums)
     MethodSelection methods;
     methods.checked[Method::BlaneyCriddle] = true;
     double previous = 0;
-    ASSERT_TRUE(Compute(sheet, ComputeSettings{columns, units, station, methods, HargreavesCoefficients{}, EstimateSettings{}, MethodSettings{}}, previous).done());
+    ASSERT_TRUE(Compute(sheet, ComputeSettings{columns, units, station, methods, HargreavesCoefficients{}, EstimateSettings{}}, previous).done());
 
     double annualN = 0;
     for (int J = 1; J <= 365; ++J) annualN += test::DaylightHoursOf(J, test::kDeBiltLatitude);

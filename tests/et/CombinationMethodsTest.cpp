@@ -170,7 +170,7 @@ TEST(CombinationMethods, EstimatedRadiationOnDeBilt2018)
         MeteoSheet sheet;
         ReadTextLines(sheet, bytes);
         double previous = 0;
-        const MethodSettings settings{.ptExtradKrs = krs};
+        const MethodOptions settings{.ptExtradKrs = krs};
         ASSERT_TRUE(Compute(sheet, ComputeSettings{columns, units, station, methods, {}, {}, settings}, previous).done());
         ASSERT_EQ(sheet.cellText(1, 11), "P-T extrad");
 

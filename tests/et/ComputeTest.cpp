@@ -2,10 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <string>
 #include <utility>
 
 #include "et/MethodTable.h"
+#include "sheet/NumericValue.h"
 #include "support/SheetBuilder.h"
 
 namespace etp {
@@ -30,7 +32,7 @@ protected:
 
     void check(std::initializer_list<Method> methodList) { for (const Method method : methodList) methods.checked[method] = true; }
 
-    Outcome run(MeteoSheet& sheet) { return Compute(sheet, ComputeSettings{columns, units, station, methods, HargreavesCoefficients{}, EstimateSettings{}, MethodSettings{}}, previous); }
+    Outcome run(MeteoSheet& sheet) { return Compute(sheet, ComputeSettings{columns, units, station, methods, HargreavesCoefficients{}, EstimateSettings{}, options}, previous); }
 
     std::string cell(const MeteoSheet& sheet, int row, int column) { return std::string(sheet.cellText(row, column)); }
 
@@ -38,6 +40,7 @@ protected:
     UnitSelection units;
     StationParameters station{"45", "100", "2"};
     MethodSelection methods;
+    MethodOptions options;
     double previous = 0;
 };
 
@@ -71,6 +74,66 @@ TEST_F(ComputeTest, WorkedExampleEveryMethodAndASecondRun)
     check({Method::PriestleyTaylorExtrad});
     EXPECT_TRUE(run(alone).done());
     EXPECT_EQ(cell(alone, 3, 10), "5.34");
+}
+
+// Each Option menu choice changes its own method and nothing else. Rows: a cooler day
+// (mean 15 °C), the worked day, and the worked day dry (RH 20 to 40 %, mean 30 %).
+TEST_F(ComputeTest, EachMethodOptionChangesItsMethodOnly)
+{
+    const auto sheetOf = [] {
+        return SheetOf({kStationTitles, "20/06/95\t10\t20\t40\t90\t22\t2\t10\t0", kWorkedDay,
+                        "22/06/95\t12\t28\t20\t40\t22\t2\t10\t0"});
+    };
+    for (const MethodInfo& info : kMethods) check({info.method});
+    MeteoSheet base = sheetOf();
+    ASSERT_TRUE(run(base).done());
+        const auto column = [](Method method) { return 10 + static_cast<int>(Index(method)); };
+    const auto value = [&](const MeteoSheet& sheet, int row, Method method) {
+        return NumericValue(cell(sheet, row, column(method)));
+    };
+    EXPECT_EQ(cell(base, 3, column(Method::PriestleyTaylor)), "4.52"); // the worked example
+
+    struct Case {
+        const char* name;
+        void (*set)(MethodOptions&);
+        Method method;
+        // The row's value from the default one; NaN: not checked (the first day's G from 0 °C).
+        double (*expected)(double defaultValue, int row);
+        double tolerance;
+    };
+    const Case cases[] = {
+        // G = 0 after the cooler day is what the worked example gets after a day of its own mean:
+        // 4.99 (its cell), with G from 20 to 20.
+        {"PenMon G = 0", [](MethodOptions& o) { o.penMonSoilHeat = SoilHeatFlux::Zero; }, Method::PenMon,
+         [](double v, int row) { return row == 3 ? 4.99 : row == 2 ? std::nan("") : v; }, 0.005},
+        {"P-T alpha 1.5", [](MethodOptions& o) { o.priestleyTaylorAlpha = 1.5; }, Method::PriestleyTaylor,
+         [](double v, int) { return v * 1.5 / 1.26; }, 0.01},
+        // Only the dry day had a correction, 1 + (50 - 30) / 70.
+        {"Turc without correction", [](MethodOptions& o) { o.turcHumidity = TurcHumidity::Off; }, Method::Turc,
+         [](double v, int row) { return row == 4 ? v / (1 + 20.0 / 70) : v; }, 0.01},
+        {"PotRad in mm", [](MethodOptions& o) { o.potentialRadiationUnit = PotentialRadiationUnit::MillimetresPerDay; },
+         Method::PotentialRadiation, [](double v, int) { return v * 0.408; }, 0.01},
+    };
+    for (const Case& c : cases) {
+        options = {};
+        c.set(options);
+        previous = 0;
+        MeteoSheet sheet = sheetOf();
+        ASSERT_TRUE(run(sheet).done()) << c.name;
+        for (int row = 2; row <= 4; ++row)
+            for (const MethodInfo& info : kMethods) {
+                if (info.method != c.method) {
+                    EXPECT_EQ(cell(sheet, row, column(info.method)), cell(base, row, column(info.method)))
+                        << c.name << ", " << info.label << ", row " << row;
+                    continue;
+                }
+                const double expected = c.expected(value(base, row, c.method), row);
+                if (std::isnan(expected)) continue;
+                EXPECT_NEAR(value(sheet, row, c.method), expected, c.tolerance) << c.name << ", row " << row;
+            }
+    }
+    // The cooler day before makes a soil heat flux the default keeps.
+    EXPECT_NE(cell(base, 3, column(Method::PenMon)), "4.99");
 }
 
 // 3 m s-1 measured at 10 m is 3 * 4.87 / ln(672.58) = 2.2444 m s-1 at 2 m (FAO-56 Eq. 47);

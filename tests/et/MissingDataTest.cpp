@@ -55,7 +55,7 @@ protected:
     Outcome run(MeteoSheet& sheet)
     {
         double previous = 0;
-        return Compute(sheet, ComputeSettings{columns, units, station, methods, HargreavesCoefficients{}, estimates, MethodSettings{}}, previous);
+        return Compute(sheet, ComputeSettings{columns, units, station, methods, HargreavesCoefficients{}, estimates}, previous);
     }
 
     static std::string Cell(const MeteoSheet& sheet, int row, int column) { return std::string(sheet.cellText(row, column)); }

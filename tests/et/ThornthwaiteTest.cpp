@@ -62,7 +62,7 @@ TEST(Thornthwaite, DeBilt2018MonthlySums)
     methods.checked[Method::Thornthwaite] = true;
     double previous = 0;
     const Outcome outcome =
-        Compute(sheet, ComputeSettings{columns, units, station, methods, HargreavesCoefficients{}, EstimateSettings{}, MethodSettings{}}, previous);
+        Compute(sheet, ComputeSettings{columns, units, station, methods, HargreavesCoefficients{}, EstimateSettings{}}, previous);
     ASSERT_TRUE(outcome.done());
     EXPECT_EQ(outcome.message, "");
 

@@ -17,7 +17,8 @@ fail() { echo "FAIL: $*"; exit 1; }
 contents=$(dpkg-deb -c "$deb")
 for f in ./usr/bin/etp ./usr/bin/etp-gui ./usr/lib/etp/etp-chart ./usr/share/applications/etp-gui.desktop \
          ./usr/share/icons/hicolor/scalable/apps/etp.svg ./usr/share/icons/hicolor/48x48/apps/etp.png \
-         ./usr/share/man/man1/etp.1 ./usr/share/man/man1/etp-gui.1; do
+         ./usr/share/man/man1/etp.1 ./usr/share/man/man1/etp-gui.1 ./usr/share/doc/etp/guide.md \
+         ./usr/share/doc/etp/screenshots/Form1.png; do
     grep -q " $f\$" <<<"$contents" || fail "$f is not in the package"
 done
 

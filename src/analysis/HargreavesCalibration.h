@@ -1,0 +1,44 @@
+#pragma once
+// Hargreaves' coefficient a fitted to PenMon on the days both can be computed: the
+// Hargreaves-Samani formula is a Ra (T + b) (Tmax - Tmin)^c, so a scales each day's
+// value, and the least-squares a through the origin makes Hargreaves match PenMon best.
+#include <span>
+#include <string>
+#include <variant>
+
+#include "workbench/Workbench.h"
+
+namespace etp {
+
+// How closely one series of daily values follows PenMon's [mm d-1].
+struct FitStatistics {
+    double bias = 0; // mean of Hargreaves - PenMon [mm d-1]
+    double rmse = 0; // root mean square of Hargreaves - PenMon [mm d-1]
+    double r2 = 0;   // 1 - SSE / SS of PenMon about its mean: 1 is a perfect match [-]
+};
+
+struct HargreavesFit {
+    int days = 0;     // the days both methods have a value
+    double a = 0;     // the coefficient the Hargreaves values were computed with
+    double fittedA = 0;
+    FitStatistics before, after;
+};
+
+// The fewest common days a fit is made on.
+inline constexpr int kMinCalibrationDays = 30;
+
+// A fit, or the reason there is none.
+using CalibrationResult = std::variant<HargreavesFit, std::string>;
+
+// a' = a sum(P H) / sum(H H) over pairs of PenMon P and Hargreaves H computed with a.
+CalibrationResult FitHargreavesCoefficient(std::span<const double> P, std::span<const double> H, double a);
+
+// Computes PenMon and Hargreaves into a copy of the workbench's sheet, with its columns,
+// units, station, coefficients and method options and without estimates, and fits a on
+// the days both have a value. The workbench is left as it was.
+CalibrationResult CalibrateHargreaves(const Workbench& workbench);
+
+// The fit in a few lines, for a message box or the terminal.
+std::string CalibrationText(const HargreavesFit& fit);
+
+} // namespace etp
