@@ -10,6 +10,7 @@
 #include <string>
 
 #include "et/Compute.h"
+#include "et/DeBilt.h"
 #include "et/MethodTable.h"
 #include "et/Units.h"
 #include "import/TextImport.h"
@@ -123,12 +124,8 @@ TEST(AsceStandardized, DeBilt2018MatchesTheEquations)
     MeteoSheet sheet;
     ReadTextLines(sheet, bytes);
 
-    ColumnMap columns;
-    for (const ColumnBox box : kAllColumnBoxes) columns.text[box] = std::to_string(Index(box) + 1);
-    UnitSelection units;
-    units.select(UnitKind::Radiation, "MJ m^-2");
-    units.select(UnitKind::Wind, "m s^-1");
-    const StationParameters station{"52.1", "1.9", "10"};
+    const test::DeBiltSettings deBilt;
+    const auto& [columns, units, station] = deBilt;
     MethodSelection methods;
     methods.checked[Method::AsceShort] = methods.checked[Method::AsceTall] = true;
     double previous = 0;

@@ -82,12 +82,8 @@ TEST(BlaneyCriddle, DeBilt2018MonthlySums)
 {
     if (!std::filesystem::exists(test::kDeBilt)) GTEST_SKIP() << "no shared station data";
     MeteoSheet sheet = test::DeBiltSheet();
-    ColumnMap columns;
-    for (const ColumnBox box : kAllColumnBoxes) columns.text[box] = std::to_string(Index(box) + 1);
-    UnitSelection units;
-    units.select(UnitKind::Radiation, "MJ m^-2");
-    units.select(UnitKind::Wind, "m s^-1");
-    const StationParameters station{"52.1", "1.9", "10"};
+    const test::DeBiltSettings deBilt;
+    const auto& [columns, units, station] = deBilt;
     MethodSelection methods;
     methods.checked[Method::BlaneyCriddle] = true;
     double previous = 0;

@@ -18,6 +18,7 @@
 #include "et/WorkedExample.h"
 #include "sheet/DateParts.h"
 #include "sheet/NumericValue.h"
+#include "et/DeBilt.h"
 #include "support/SheetBuilder.h"
 
 namespace etp {
@@ -157,12 +158,8 @@ TEST(CombinationMethods, EstimatedRadiationOnDeBilt2018)
     std::ifstream in(file, std::ios::binary);
     const std::string bytes{std::istreambuf_iterator<char>(in), {}};
 
-    ColumnMap columns; // DATE TMIN TMAX RHMIN RHMAX RAD WIND ELIOF RAIN
-    for (const ColumnBox box : kAllColumnBoxes) columns.text[box] = std::to_string(Index(box) + 1);
-    UnitSelection units;
-    units.select(UnitKind::Radiation, "MJ m^-2");
-    units.select(UnitKind::Wind, "m s^-1");
-    const StationParameters station{"52.1", "1.9", "10"};
+    const test::DeBiltSettings deBilt;
+    const auto& [columns, units, station] = deBilt;
     MethodSelection methods;
     methods.checked[Method::PenFaoSunshine] = methods.checked[Method::PriestleyTaylorExtrad] = true;
 

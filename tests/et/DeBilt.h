@@ -9,6 +9,7 @@
 #include <string>
 
 #include "sheet/MeteoSheet.h"
+#include "sheet/Settings.h"
 #include "support/SheetBuilder.h"
 
 namespace etp::test {
@@ -25,6 +26,22 @@ inline MeteoSheet DeBiltSheet()
     ReadTextLines(sheet, bytes);
     return sheet;
 }
+
+// The series' column boxes, units and station.
+struct DeBiltSettings {
+    ColumnMap columns = [] {
+        ColumnMap map;
+        for (const ColumnBox box : kAllColumnBoxes) map.text[box] = std::to_string(Index(box) + 1);
+        return map;
+    }();
+    UnitSelection units = [] {
+        UnitSelection selection;
+        selection.select(UnitKind::Radiation, "MJ m^-2");
+        selection.select(UnitKind::Wind, "m s^-1");
+        return selection;
+    }();
+    StationParameters station{"52.1", "1.9", "10"};
+};
 
 // Daylight hours N [h], FAO-56 Eqs. 25 and 34 with the library's pi and acos, and the
 // declination as the guide gives it for the FAO-24 methods: 0.4093 sin(2 pi J / 365 - 1.405).
