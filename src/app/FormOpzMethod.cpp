@@ -115,8 +115,11 @@ FormOpzPt::FormOpzPt(Workbench& workbench, UserInterface& ui, QWidget* parent)
     label->setWordWrap(true);
     Text1 = new QLineEdit(this);
     Text1->setObjectName(QStringLiteral("Text1"));
+    Text2 = new QLineEdit(this);
+    Text2->setObjectName(QStringLiteral("Text2"));
     auto* form = new QFormLayout;
     form->addRow(QStringLiteral("alpha (1 to 2) ="), Text1);
+    form->addRow(QStringLiteral("kRs of \"P-T extrad\" (0.16 inland, 0.19 coastal) ="), Text2);
     auto* buttons = OkCancel(this, Command1, Command2);
     connect(Command1, &QPushButton::clicked, this, &FormOpzPt::Command1_Click);
 
@@ -129,14 +132,17 @@ FormOpzPt::FormOpzPt(Workbench& workbench, UserInterface& ui, QWidget* parent)
 void FormOpzPt::showEvent(QShowEvent* event)
 {
     Text1->setText(QString::fromStdString(DecimalText(workbench_.methodOptions.priestleyTaylorAlpha)));
+    Text2->setText(QString::fromStdString(DecimalText(workbench_.methodOptions.ptExtradKrs)));
     QDialog::showEvent(event);
 }
 
 void FormOpzPt::Command1_Click()
 {
-    if (!ApplyPriestleyTaylorAlpha(workbench_, Text1->text().toStdString(), ui_)) {
-        Text1->setFocus(Qt::OtherFocusReason);
-        Text1->selectAll();
+    if (const auto box = ApplyPriestleyTaylorOptions(workbench_, Text1->text().toStdString(),
+                                                     Text2->text().toStdString(), ui_)) {
+        QLineEdit* wrong = *box == 0 ? Text1 : Text2;
+        wrong->setFocus(Qt::OtherFocusReason);
+        wrong->selectAll();
         return;
     }
     accept();

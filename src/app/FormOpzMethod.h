@@ -45,7 +45,7 @@ private:
     QPushButton* Command2 = nullptr; // Cancel
 };
 
-// The Priestley-Taylor alpha, a number from 1 to 2.
+// The Priestley-Taylor alpha, a number from 1 to 2, and the kRs of "P-T extrad".
 class FormOpzPt final : public QDialog {
     Q_OBJECT
 public:
@@ -59,7 +59,8 @@ private:
 
     Workbench& workbench_;
     UserInterface& ui_;
-    QLineEdit* Text1 = nullptr;
+    QLineEdit* Text1 = nullptr; // alpha of "P-T"
+    QLineEdit* Text2 = nullptr; // kRs of "P-T extrad"
     QPushButton* Command1 = nullptr;
     QPushButton* Command2 = nullptr; // Cancel
 };

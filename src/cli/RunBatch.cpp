@@ -33,7 +33,7 @@ struct Options {
     std::vector<std::string> methods;
     std::string hargreaves;
     std::string estimateMissing, angstrom, krs, k0;
-    std::string penMonG, ptAlpha, turcHumidity, potRadUnit;
+    std::string penMonG, ptAlpha, ptExtradKrs, turcHumidity, potRadUnit;
     bool calibrateHargreaves = false;
     IrrigationOptions irrigation;
     ModelFileOptions modelFiles;
@@ -79,6 +79,8 @@ std::optional<std::string> PlanMethodOptions(const Options& options, MethodOptio
     if (!options.ptAlpha.empty())
         if (auto problem = ReadPriestleyTaylorAlpha(options.ptAlpha, chosen.priestleyTaylorAlpha))
             return "--pt-alpha: " + *problem;
+    if (!options.ptExtradKrs.empty())
+        if (auto problem = ReadPtExtradKrs(options.ptExtradKrs, chosen.ptExtradKrs)) return "--ptextrad-krs: " + *problem;
     if (options.turcHumidity == "off") chosen.turcHumidity = TurcHumidity::Off;
     else if (!options.turcHumidity.empty() && options.turcHumidity != "below50")
         return "--turc-humidity takes below50 or off: \"" + options.turcHumidity + "\"";
@@ -282,6 +284,8 @@ int RunBatch(const std::vector<std::string>& args, std::ostream& out, std::ostre
                    "PenMon's soil heat flux: previous (default: from the mean temperature of the day before) or zero "
                    "(FAO-56 for daily steps)");
     app.add_option("--pt-alpha", options.ptAlpha, "the Priestley-Taylor alpha, a number from 1 to 2 (default 1.26)");
+    app.add_option("--ptextrad-krs", options.ptExtradKrs,
+                   "kRs of the radiation of \"P-T extrad\" from the temperature range, 0.1 to 0.3 (default 0.16 inland; 0.19 coastal)");
     app.add_option("--turc-humidity", options.turcHumidity,
                    "Turc's humidity correction: below50 (default: Turc 1961, x (1 + (50 - RHmean) / 70) when the mean "
                    "humidity is 50 % or less) or off");

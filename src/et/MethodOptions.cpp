@@ -14,6 +14,15 @@ std::optional<std::string> ReadPriestleyTaylorAlpha(const std::string& text, dou
     return std::nullopt;
 }
 
+std::optional<std::string> ReadPtExtradKrs(const std::string& text, double& krs)
+{
+    const double value = IsFiniteNumberText(text) ? NumericValue(text) : 0;
+    if (!(value >= 0.1 && value <= 0.3))
+        return "The kRs of \"P-T extrad\" is a number from 0.1 to 0.3: \"" + text + "\"";
+    krs = value;
+    return std::nullopt;
+}
+
 std::vector<std::string> ChangedOptionLines(const MethodOptions& options)
 {
     std::vector<std::string> lines;
@@ -21,6 +30,8 @@ std::vector<std::string> ChangedOptionLines(const MethodOptions& options)
         lines.emplace_back("PenMon soil heat flux: 0 (FAO-56 for daily steps)");
     if (options.priestleyTaylorAlpha != kDefaultMethodOptions.priestleyTaylorAlpha)
         lines.push_back("P-T alpha: " + DecimalText(options.priestleyTaylorAlpha));
+    if (options.ptExtradKrs != kDefaultMethodOptions.ptExtradKrs)
+        lines.push_back("P-T extrad kRs: " + DecimalText(options.ptExtradKrs));
     if (options.turcHumidity != kDefaultMethodOptions.turcHumidity)
         lines.emplace_back("Turc humidity correction: off");
     if (options.potentialRadiationUnit != kDefaultMethodOptions.potentialRadiationUnit)

@@ -44,6 +44,8 @@ inline constexpr double kMaxPriestleyTaylorAlpha = 2;
 
 // The refusal of an alpha text that is no number from 1 to 2; the number otherwise.
 std::optional<std::string> ReadPriestleyTaylorAlpha(const std::string& text, double& alpha);
+// The refusal of a kRs text for "P-T extrad" that is no number from 0.1 to 0.3; the number otherwise.
+std::optional<std::string> ReadPtExtradKrs(const std::string& text, double& krs);
 
 // One line per choice that differs from its default ("P-T alpha: 1.3"), in menu order.
 std::vector<std::string> ChangedOptionLines(const MethodOptions& options);

@@ -70,13 +70,19 @@ bool CalibrateHargreavesCommand(Workbench& workbench, UserInterface& ui)
     return true;
 }
 
-bool ApplyPriestleyTaylorAlpha(Workbench& workbench, const std::string& text, UserInterface& ui)
+std::optional<int> ApplyPriestleyTaylorOptions(Workbench& workbench, const std::string& alpha, const std::string& krs,
+                                               UserInterface& ui)
 {
-    if (const auto problem = ReadPriestleyTaylorAlpha(text, workbench.methodOptions.priestleyTaylorAlpha)) {
+    MethodOptions options = workbench.methodOptions;
+    auto problem = ReadPriestleyTaylorAlpha(alpha, options.priestleyTaylorAlpha);
+    const int box = problem ? 0 : 1;
+    if (!problem) problem = ReadPtExtradKrs(krs, options.ptExtradKrs);
+    if (problem) {
         ui.message(*problem, kApplicationTitle, Icon::Critical);
-        return false;
+        return box;
     }
-    return true;
+    workbench.methodOptions = options;
+    return std::nullopt;
 }
 
 } // namespace etp

@@ -30,8 +30,10 @@ ComputeOutcome ComputeResults(Workbench& workbench, UserInterface& ui);
 // none) and asks whether the fitted a replaces the coefficient. True when it did.
 bool CalibrateHargreavesCommand(Workbench& workbench, UserInterface& ui);
 
-// "OK" of the Priestley-Taylor option: the alpha text becomes the method's alpha, or a
-// message and false.
-bool ApplyPriestleyTaylorAlpha(Workbench& workbench, const std::string& text, UserInterface& ui);
+// "OK" of the Priestley-Taylor options: the alpha of "P-T" and the kRs of "P-T extrad"
+// become the methods' own, both or neither. On a refusal, a message and the box to
+// correct: 0 for alpha, 1 for kRs.
+std::optional<int> ApplyPriestleyTaylorOptions(Workbench& workbench, const std::string& alpha, const std::string& krs,
+                                               UserInterface& ui);
 
 } // namespace etp

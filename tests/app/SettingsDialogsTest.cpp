@@ -158,9 +158,15 @@ private slots:
                  std::vector<std::string>{"ETP computation|The Priestley-Taylor alpha is a number from 1 to 2: \"2.5\""});
         QVERIFY(pt->isVisible());
         app_->type(QStringLiteral("Text1"), QStringLiteral("1.5"), pt);
+        app_->type(QStringLiteral("Text2"), QStringLiteral("0.5"), pt);
+        app_->click(QStringLiteral("Command1"), pt);
+        QVERIFY(pt->isVisible());
+        QCOMPARE(options.priestleyTaylorAlpha, 1.26); // both or neither
+        app_->type(QStringLiteral("Text2"), QStringLiteral("0.19"), pt);
         app_->click(QStringLiteral("Command1"), pt);
         QVERIFY(!pt->isVisible());
         QCOMPARE(options.priestleyTaylorAlpha, 1.5);
+        QCOMPARE(options.ptExtradKrs, 0.19);
     }
 
     // "Calibrate against PenMon" on 60 sample days: the fit is shown as a question, and "Yes"

@@ -56,7 +56,7 @@ TEST(RunBatch, UsageErrorsExitTwoBeforeAnythingIsRead)
         {"--leachm-n", "0,a,1"}, {"--leachm-n", "0,0.1,1,2"}, {"--creams-tr", dir.file("*.tr")},
         {"--leachm-rain", "a?.rn"}, {"--macro-etp"}, {"--lat"}, {"--estimate-missing", "rain"}, {"--angstrom", "0.25"},
         {"--angstrom", "0.6,0.5"}, {"--krs", "abc"}, {"--k0", "-1"}, {"--penmon-g", "none"}, {"--pt-alpha", "2.5"},
-        {"--pt-alpha", "x"}, {"--turc-humidity", "on"}, {"--potrad-unit", "W"}};
+        {"--pt-alpha", "x"}, {"--turc-humidity", "on"}, {"--potrad-unit", "W"}, {"--ptextrad-krs", "0.5"}};
     for (const auto& options : cases) {
         std::vector<std::string> args = {dir.file("missing.txt"), "-o", output};
         args.insert(args.end(), options.begin(), options.end());
@@ -75,7 +75,7 @@ TEST(RunBatch, MethodOptionsAndHargreavesCalibration)
     TempDir dir;
     const auto input = dir.write("summer.txt", Summer());
     const auto plain = Etp({input, "--lat", "45", "--method", "P-T", "-o", dir.file("plain.txt")});
-    const auto run = Etp({input, "--lat", "45", "--method", "P-T", "--pt-alpha", "1.5", "--calibrate-hargreaves",
+    const auto run = Etp({input, "--lat", "45", "--method", "P-T", "--pt-alpha", "1.5", "--ptextrad-krs", "0.19", "--calibrate-hargreaves",
                           "-o", dir.file("out.txt"), "--summary", dir.file("summary.txt")});
     ASSERT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(run.out.substr(0, run.out.find('\n')), "Hargreaves against PenMon over 122 days");
@@ -84,7 +84,7 @@ TEST(RunBatch, MethodOptionsAndHargreavesCalibration)
     EXPECT_NEAR(std::stod(Field(out, 1, 9)), std::stod(Field(before, 1, 9)) * 1.5 / 1.26, 0.01);
     EXPECT_EQ(out.substr(0, out.find('\n')), before.substr(0, before.find('\n'))); // no column added
     const std::string summary = ReadFile(dir.file("summary.txt"));
-    EXPECT_EQ(summary.substr(0, summary.find('\n')), "option\tP-T alpha: 1.5");
+    EXPECT_EQ(summary.substr(0, summary.find("\n", summary.find('\n') + 1)), "option\tP-T alpha: 1.5\noption\tP-T extrad kRs: 0.19");
 
     const auto refused = Etp({dir.write("worked.txt", kWorked), "--lat", "45", "--calibrate-hargreaves"});
     EXPECT_EQ(refused.status, 1);
