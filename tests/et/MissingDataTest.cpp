@@ -5,13 +5,11 @@
 #include <cmath>
 #include <cstdio>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <map>
 #include <numbers>
-#include <set>
 #include <string>
 
+#include "et/DeBilt.h"
 #include "et/MethodTable.h"
 #include "sheet/NumericValue.h"
 #include "support/SheetBuilder.h"
@@ -20,31 +18,15 @@ namespace etp {
 
 namespace {
 
-using testing::SetRow;
 using testing::SheetOf;
-
-const std::filesystem::path kDeBilt = std::filesystem::path(ETP_SHARED_DATA_DIR) / "stations" / "knmi_debilt_260_2018.txt";
+using test::kDeBilt;
 
 // Columns: DATE TMIN TMAX RHMIN RHMAX RAD WIND ELIOF RAIN, results from column 10.
 constexpr int kFirstResult = 10;
 
 class MissingData : public ::testing::Test {
 protected:
-    MissingData()
-    {
-        for (const ColumnBox box : kAllColumnBoxes) columns.text[box] = std::to_string(Index(box) + 1);
-        units.select(UnitKind::Radiation, "MJ m^-2");
-        units.select(UnitKind::Wind, "m s^-1");
-    }
-
-    static MeteoSheet DeBilt()
-    {
-        std::ifstream in(kDeBilt, std::ios::binary);
-        const std::string bytes{std::istreambuf_iterator<char>(in), {}};
-        MeteoSheet sheet;
-        ReadTextLines(sheet, bytes);
-        return sheet;
-    }
+    static MeteoSheet DeBilt() { return test::DeBiltSheet(); }
 
     void check(std::initializer_list<Method> list)
     {
@@ -60,9 +42,10 @@ protected:
 
     static std::string Cell(const MeteoSheet& sheet, int row, int column) { return std::string(sheet.cellText(row, column)); }
 
-    ColumnMap columns;
-    UnitSelection units;
-    StationParameters station{"52.1", "1.9", "10"};
+    test::DeBiltSettings deBilt; // the boxes and units of the De Bilt layout, also used by the small sheets
+    ColumnMap& columns = deBilt.columns;
+    UnitSelection& units = deBilt.units;
+    StationParameters& station = deBilt.station;
     MethodSelection methods;
     EstimateSettings estimates;
 };
