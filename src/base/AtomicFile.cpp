@@ -12,7 +12,7 @@ namespace {
 
 std::string TemporaryNameBeside(const std::filesystem::path& target)
 {
-    static std::mt19937_64 generator{std::random_device{}()};
+    thread_local std::mt19937_64 generator{std::random_device{}()}; // stations are written from several threads
     char suffix[32];
     std::snprintf(suffix, sizeof suffix, ".%016llx.tmp", static_cast<unsigned long long>(generator()));
     auto name = target;

@@ -6,14 +6,18 @@
 #include <array>
 #include <map>
 #include <optional>
+#include <thread>
 #include <variant>
 
+#include "analysis/DataCheck.h"
 #include "analysis/HargreavesCalibration.h"
 #include "base/Text.h"
 #include "cli/AnalysisStep.h"
+#include "cli/BatchPipeline.h"
 #include "cli/ConsoleUserInterface.h"
 #include "cli/IrrigationStep.h"
 #include "cli/ModelFilesStep.h"
+#include "cli/StationsBatch.h"
 #include "et/MethodTable.h"
 #include "sheet/NumericValue.h"
 #include "workbench/Commands.h"
@@ -24,22 +28,7 @@ namespace etp {
 
 namespace {
 
-struct Options {
-    std::string input;
-    std::string sheet = "1";
-    std::vector<std::string> columns; // VAR=TEXT
-    std::string radiationUnit, windUnit, sunshineUnit, humidityUnit;
-    std::string latitude = "0", altitude = "0", windHeight = "2";
-    std::vector<std::string> methods;
-    std::string hargreaves;
-    std::string estimateMissing, angstrom, krs, k0;
-    std::string penMonG, ptAlpha, ptExtradKrs, turcHumidity, potRadUnit;
-    bool calibrateHargreaves = false;
-    IrrigationOptions irrigation;
-    ModelFileOptions modelFiles;
-    AnalysisOptions analysis;
-    std::string output;
-};
+using Options = BatchOptions;
 
 const std::map<std::string, ColumnBox> kColumnNames = {
     {"date", ColumnBox::Date}, {"tmin", ColumnBox::Tmin}, {"tmax", ColumnBox::Tmax}, {"rhmin", ColumnBox::RHmin},
@@ -194,10 +183,9 @@ bool ChooseMethods(Workbench& workbench, const std::vector<Method>& methods, Use
     return true;
 }
 
-int RunPipeline(const Options& options, const Plan& plan, std::ostream& out, std::ostream& err,
-                const ChartRenderer& renderChart)
+int RunPipeline(const Options& options, const Plan& plan, Workbench& workbench, std::ostream& out, std::ostream& err,
+                const ChartRenderer& renderChart, DataCheckReport* check)
 {
-    Workbench workbench;
     ConsoleUserInterface ui(err);
     ui.setOpenFile(options.input);
     ui.setSheetAnswer(options.sheet);
@@ -214,6 +202,7 @@ int RunPipeline(const Options& options, const Plan& plan, std::ostream& out, std
     ShowStationInStatusBar(workbench);
 
     // What Compute is about to read.
+    if (check) *check = CheckData(workbench);
     if (!RunDataCheck(workbench, options.analysis, out)) return 3;
 
     // 5. Compute.
@@ -251,7 +240,33 @@ int RunPipeline(const Options& options, const Plan& plan, std::ostream& out, std
     return 0;
 }
 
+std::optional<std::string> CheckPlan(const Options& options, Plan& plan, bool canDrawCharts)
+{
+    auto problem = MakePlan(options, plan);
+    if (!problem) problem = CheckIrrigationOptions(options.irrigation);
+    if (!problem) problem = CheckModelFileOptions(options.modelFiles);
+    if (!problem) problem = CheckAnalysisOptions(options.analysis, canDrawCharts);
+    return problem;
+}
+
 } // namespace
+
+std::optional<std::string> CheckBatchOptions(const BatchOptions& options, bool canDrawCharts)
+{
+    Plan plan;
+    return CheckPlan(options, plan, canDrawCharts);
+}
+
+int RunBatchPipeline(const BatchOptions& options, Workbench& workbench, std::ostream& out, std::ostream& err,
+                     const ChartRenderer& renderChart, DataCheckReport* check)
+{
+    Plan plan;
+    if (auto problem = CheckPlan(options, plan, static_cast<bool>(renderChart))) {
+        err << "etp: " << *problem << '\n';
+        return 2;
+    }
+    return RunPipeline(options, plan, workbench, out, err, renderChart, check);
+}
 
 int RunBatch(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
              const ChartRenderer& renderChart)
@@ -260,7 +275,7 @@ int RunBatch(const std::vector<std::string>& args, std::ostream& out, std::ostre
                  "etp"};
     app.set_version_flag("--version", std::string("etp ") + kVersion);
     Options options;
-    app.add_option("INPUT", options.input, "weather series: text (TAB, CSV) or a workbook (.xls, .xlsx, .ods), told by its content")->required();
+    app.add_option("INPUT", options.input, "weather series: text (TAB, CSV) or a workbook (.xls, .xlsx, .ods), told by its content");
     app.add_option("--sheet", options.sheet, "sheet number to import from a workbook with several sheets (default 1)");
     app.add_option("--col", options.columns,
                    "VAR=TEXT: put TEXT into the column box of VAR (date, tmin, tmax, rhmin, rhmax, rad, wind, sun) "
@@ -299,6 +314,9 @@ int RunBatch(const std::vector<std::string>& args, std::ostream& out, std::ostre
     AddModelFileOptions(app, options.modelFiles);
     AddAnalysisOptions(app, options.analysis);
     app.add_option("-o,--output", options.output, "write the data sheet after all steps as a TAB-separated text file");
+    StationsRequest stations;
+    stations.jobs = static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
+    AddStationsOptions(app, stations);
 
     try {
         std::vector<std::string> reversed(args.rbegin(), args.rend());
@@ -315,16 +333,21 @@ int RunBatch(const std::vector<std::string>& args, std::ostream& out, std::ostre
         return 2;
     }
 
+    if (!stations.table.empty()) {
+        stations.showProgress = IsTerminal(err);
+        return RunStationsBatch(options, stations, out, err, renderChart);
+    }
+    if (app.count("INPUT") == 0) {
+        err << "etp: INPUT is required\nRun with --help for more information.\n";
+        return 2;
+    }
     Plan plan;
-    auto problem = MakePlan(options, plan);
-    if (!problem) problem = CheckIrrigationOptions(options.irrigation);
-    if (!problem) problem = CheckModelFileOptions(options.modelFiles);
-    if (!problem) problem = CheckAnalysisOptions(options.analysis, static_cast<bool>(renderChart));
-    if (problem) {
+    if (auto problem = CheckPlan(options, plan, static_cast<bool>(renderChart))) {
         err << "etp: " << *problem << "\nRun with --help for more information.\n";
         return 2;
     }
-    return RunPipeline(options, plan, out, err, renderChart);
+    Workbench workbench;
+    return RunPipeline(options, plan, workbench, out, err, renderChart, nullptr);
 }
 
 } // namespace etp

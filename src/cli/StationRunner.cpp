@@ -1,0 +1,155 @@
+#include "cli/StationRunner.h"
+
+#include <algorithm>
+#include <mutex>
+#include <sstream>
+#include <thread>
+
+namespace etp {
+
+namespace {
+
+namespace fs = std::filesystem;
+
+// The file options that name a station's files by their ending.
+std::vector<std::string*> EndingOptions(BatchOptions& options)
+{
+    ModelFileOptions& m = options.modelFiles;
+    return {&m.creamsTr, &m.creamsRain, &m.leachmRain, &m.leachmEtp, &m.macroRain, &m.macroEtp, &options.analysis.chart};
+}
+
+BatchOptions StationOptions(const StationRow& row, const BatchOptions& common, const fs::path& folder)
+{
+    BatchOptions options = common;
+    options.input = row.file.string();
+    options.latitude = row.latitude;
+    options.altitude = row.altitude;
+    options.windHeight = row.windHeight;
+    const std::pair<std::string*, const std::string*> units[] = {{&options.radiationUnit, &row.radiationUnit},
+                                                                  {&options.windUnit, &row.windUnit},
+                                                                  {&options.sunshineUnit, &row.sunshineUnit},
+                                                                  {&options.humidityUnit, &row.humidityUnit}};
+    for (const auto& [option, unit] : units)
+        if (!unit->empty()) *option = *unit;
+    options.columns.insert(options.columns.end(), row.columns.begin(), row.columns.end());
+    const auto file = [&](const std::string& ending) { return (folder / (row.name + "." + ending)).string(); };
+    options.output = file("txt");
+    options.analysis.summary = file("summary.txt");
+    for (std::string* option : EndingOptions(options))
+        if (!option->empty()) *option = file(*option);
+    return options;
+}
+
+void ReplaceAll(std::string& text, const std::string& from, const std::string& to)
+{
+    for (auto at = text.find(from); at != std::string::npos; at = text.find(from, at + to.size()))
+        text.replace(at, from.size(), to);
+}
+
+std::string LastLine(std::string text)
+{
+    while (!text.empty() && text.back() == '\n') text.pop_back();
+    return text.substr(text.rfind('\n') + 1);
+}
+
+// Moves what the run wrote into the output folder; the number of files moved, or -1
+// after a message.
+int MoveFiles(const fs::path& folder, const fs::path& outDir, std::string& problem)
+{
+    std::error_code ec;
+    std::vector<fs::path> files;
+    for (const auto& entry : fs::directory_iterator(folder, ec)) files.push_back(entry.path());
+    std::sort(files.begin(), files.end());
+    int moved = 0;
+    for (const fs::path& file : files) {
+        fs::rename(file, outDir / file.filename(), ec);
+        if (ec) {
+            problem = "the file " + (outDir / file.filename()).string() + " cannot be written: " + ec.message();
+            return -1;
+        }
+        ++moved;
+    }
+    return moved;
+}
+
+StationResult RunStation(const StationRow& row, const StationRunSettings& settings)
+{
+    StationResult result;
+    StationReportLine& report = result.report;
+    report.name = row.name;
+    report.status = StationStatus::Refused;
+    std::error_code ec;
+    const fs::path folder = settings.outDir / (".etp-partial-" + row.name);
+    fs::remove_all(folder, ec); // left by a run that was killed
+    if (!fs::create_directory(folder, ec)) {
+        report.refusal = "no folder for its files in " + settings.outDir.string() + ": " + ec.message();
+        return result;
+    }
+    const BatchOptions options = StationOptions(row, settings.common, folder);
+    std::ostringstream out, err;
+    Workbench workbench;
+    DataCheckReport check;
+    int status = 2;
+    try {
+        status = RunBatchPipeline(options, workbench, out, err, settings.renderChart, &check);
+    } catch (const std::exception& error) {
+        err << "the run stopped: " << error.what() << '\n';
+    }
+    result.out = out.str();
+    result.err = err.str();
+    ReplaceAll(result.out, folder.string(), settings.outDir.string());
+    ReplaceAll(result.err, folder.string(), settings.outDir.string());
+    report.counts = CountStation(workbench, options.methods, check);
+    if (status == 0) {
+        report.filesWritten = MoveFiles(folder, settings.outDir, report.refusal);
+        if (report.filesWritten >= 0) report.status = StationStatus::Done;
+        else report.filesWritten = 0;
+    } else {
+        report.refusal = status == 3 ? "the data check found problems (--strict)" : LastLine(result.err);
+    }
+    fs::remove_all(folder, ec);
+    return result;
+}
+
+} // namespace
+
+std::vector<std::string> StationFileEndings(const BatchOptions& common)
+{
+    BatchOptions options = common;
+    std::vector<std::string> endings = {"txt", "summary.txt"};
+    for (const std::string* option : EndingOptions(options))
+        if (!option->empty()) endings.push_back(*option);
+    return endings;
+}
+
+std::vector<StationResult> RunStations(const std::vector<StationRow>& rows, const StationRunSettings& settings,
+                                       const std::function<void(const StationProgress&)>& progress,
+                                       const std::atomic<bool>* cancel)
+{
+    std::vector<StationResult> results(rows.size());
+    for (std::size_t i = 0; i < rows.size(); ++i) results[i].report.name = rows[i].name;
+    std::atomic<std::size_t> next{0};
+    std::mutex told;
+    StationProgress counted{0, 0, static_cast<int>(rows.size())};
+    const auto work = [&] {
+        while (!(cancel && cancel->load())) {
+            const std::size_t i = next++;
+            if (i >= rows.size()) return;
+            results[i] = RunStation(rows[i], settings);
+            const std::lock_guard lock(told);
+            ++counted.done;
+            if (results[i].report.status == StationStatus::Refused) ++counted.refused;
+            if (progress) progress(counted);
+        }
+    };
+    const std::size_t threads = std::clamp<std::size_t>(static_cast<std::size_t>(std::max(settings.jobs, 1)), 1, rows.size());
+    if (threads <= 1) {
+        work();
+    } else {
+        std::vector<std::jthread> pool;
+        for (std::size_t t = 0; t < threads; ++t) pool.emplace_back(work);
+    }
+    return results;
+}
+
+} // namespace etp

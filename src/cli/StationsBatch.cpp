@@ -1,0 +1,186 @@
+#include "cli/StationsBatch.h"
+
+#include <algorithm>
+#include <unistd.h>
+
+#include <chrono>
+#include <cmath>
+#include <cstdio>
+#include <iostream>
+#include <map>
+
+#include "base/AtomicFile.h"
+#include "cli/StationRunner.h"
+
+namespace etp {
+
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr const char* kReportFile = "stations-report.txt";
+// A table with thousands of bad rows is told by its first ones.
+constexpr std::size_t kProblemsShown = 20;
+
+std::string LowerCase(std::string text)
+{
+    for (char& c : text)
+        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+    return text;
+}
+
+// The file options take endings; two that are the same would write one file twice.
+std::optional<std::string> CheckEndings(const BatchOptions& common)
+{
+    const std::pair<const char*, const std::string*> options[] = {
+        {"--creams-tr", &common.modelFiles.creamsTr},     {"--creams-rain", &common.modelFiles.creamsRain},
+        {"--leachm-rain", &common.modelFiles.leachmRain}, {"--leachm-etp", &common.modelFiles.leachmEtp},
+        {"--macro-rain", &common.modelFiles.macroRain},   {"--macro-etp", &common.modelFiles.macroEtp},
+        {"--chart", &common.analysis.chart}};
+    std::map<std::string, std::string> owner = {{"txt", "the sheet"}, {"summary.txt", "the summary"}};
+    for (const auto& [name, ending] : options) {
+        if (ending->empty()) continue;
+        if (ending->find_first_of("/\\") != std::string::npos)
+            return std::string(name) + " with --stations takes the ending of each station's file, such as macro.rn, " +
+                   "not a path: \"" + *ending + "\"";
+        if (const auto [seen, added] = owner.emplace(LowerCase(*ending), name); !added)
+            return std::string(name) + " and " + seen->second + " would write the same file NAME." + *ending +
+                   ": give each its own ending, such as leachm.rn and macro.rn";
+    }
+    return std::nullopt;
+}
+
+// Two stations whose files share a name (ignoring case): "a" with ending "x.rn" and
+// "a.x" with ending "rn", or a station's file that is the report.
+std::vector<std::string> CheckOutputs(const std::string& tableName, const std::vector<StationRow>& rows,
+                                      const std::vector<std::string>& endings)
+{
+    std::vector<std::string> problems;
+    std::map<std::string, const StationRow*> writer;
+    for (const StationRow& row : rows)
+        for (const std::string& ending : endings) {
+            const std::string file = row.name + "." + ending;
+            const std::string at = tableName + " line " + std::to_string(row.line) + ": ";
+            if (LowerCase(file) == kReportFile) {
+                problems.push_back(at + "the file " + file + " of \"" + row.name + "\" would be the report");
+                continue;
+            }
+            if (const auto [seen, added] = writer.emplace(LowerCase(file), &row); !added)
+                problems.push_back(at + "the file " + file + " of \"" + row.name + "\" is also written for \"" +
+                                   seen->second->name + "\" (line " + std::to_string(seen->second->line) + ")");
+        }
+    return problems;
+}
+
+std::optional<std::string> PrepareOutDir(const fs::path& outDir)
+{
+    std::error_code ec;
+    fs::create_directories(outDir, ec);
+    if (!fs::is_directory(outDir, ec))
+        return "the output folder " + outDir.string() + " cannot be made" + (ec ? ": " + ec.message() : std::string());
+    const fs::path probe = outDir / ".etp-partial-";
+    fs::remove_all(probe, ec);
+    if (!fs::create_directory(probe, ec)) return "nothing can be written in the output folder " + outDir.string() + ": " + ec.message();
+    fs::remove(probe, ec);
+    return std::nullopt;
+}
+
+int TableProblems(const std::vector<std::string>& problems, std::ostream& err)
+{
+    for (std::size_t i = 0; i < std::min(problems.size(), kProblemsShown); ++i) err << "etp: " << problems[i] << '\n';
+    if (problems.size() > kProblemsShown)
+        err << "etp: and " << problems.size() - kProblemsShown << " more problems in the table\n";
+    err << "No station was run.\n";
+    return 2;
+}
+
+std::string Clock(double seconds)
+{
+    const long s = std::lround(std::max(seconds, 0.0));
+    char text[32];
+    std::snprintf(text, sizeof text, "%02ld:%02ld", s / 60, s % 60);
+    return text;
+}
+
+// Every line of a station's text after its name.
+void PrintNamed(const std::string& name, const std::string& text, std::ostream& stream)
+{
+    std::size_t start = 0;
+    while (start < text.size()) {
+        const auto end = text.find('\n', start);
+        stream << name << ": " << text.substr(start, end - start) << '\n';
+        if (end == std::string::npos) break;
+        start = end + 1;
+    }
+}
+
+} // namespace
+
+void AddStationsOptions(CLI::App& app, StationsRequest& request)
+{
+    auto* stations = app.add_option(
+        "--stations", request.table,
+        "TABLE: run every station of a table (text, CSV or workbook) with a title line and the columns file, name, "
+        "lat, alt, wind_height, and optionally rad_unit, wind_unit, sun_unit, rh_unit and col_VAR; each station's "
+        "files go to --out-dir as NAME.txt, NAME.summary.txt and NAME.ENDING, where the model file options and "
+        "--chart give the ENDING (--macro-rain macro.rn)");
+    auto* outDir = app.add_option("--out-dir", request.outDir, "DIR: the folder of the stations' files and of stations-report.txt");
+    auto* jobs = app.add_option("--jobs", request.jobs, "N: stations run at once (default: the number of processors)")
+                     ->check(CLI::PositiveNumber);
+    stations->needs(outDir);
+    outDir->needs(stations);
+    jobs->needs(stations);
+    for (const char* single : {"INPUT", "-o", "--summary", "--lat", "--alt", "--wind-height"}) stations->excludes(single);
+}
+
+bool IsTerminal(const std::ostream& stream) { return &stream == &std::cerr && isatty(STDERR_FILENO) == 1; }
+
+int RunStationsBatch(const BatchOptions& common, const StationsRequest& request, std::ostream& out, std::ostream& err,
+                     const ChartRenderer& renderChart)
+{
+    auto problem = CheckBatchOptions(common, static_cast<bool>(renderChart));
+    if (!problem) problem = CheckEndings(common);
+    if (problem) {
+        err << "etp: " << *problem << "\nRun with --help for more information.\n";
+        return 2;
+    }
+    StationTable table = ReadStationTable(request.table);
+    if (!table.problems.empty()) return TableProblems(table.problems, err);
+    const std::vector<std::string> endings = StationFileEndings(common);
+    const auto clashes = CheckOutputs(fs::path(request.table).filename().string(), table.rows, endings);
+    if (!clashes.empty()) return TableProblems(clashes, err);
+    if (auto unwritable = PrepareOutDir(request.outDir)) {
+        err << "etp: " << *unwritable << "\nNo station was run.\n";
+        return 2;
+    }
+
+    const auto started = std::chrono::steady_clock::now();
+    const auto show = [&](const StationProgress& p) {
+        const std::chrono::duration<double> elapsed = std::chrono::steady_clock::now() - started;
+        const double left = elapsed.count() / p.done * (p.total - p.done);
+        err << '\r' << p.done << '/' << p.total << " stations, " << p.refused << (p.refused == 1 ? " problem, " : " problems, ")
+            << Clock(left) << " left\x1b[K" << std::flush;
+    };
+    const StationRunSettings settings{common, request.outDir, request.jobs, renderChart};
+    const auto results = RunStations(table.rows, settings, request.showProgress ? show : std::function<void(const StationProgress&)>());
+    if (request.showProgress) err << "\r\x1b[K" << std::flush;
+
+    std::vector<StationReportLine> lines;
+    int refused = 0;
+    for (const StationResult& result : results) {
+        PrintNamed(result.report.name, result.out, out);
+        PrintNamed(result.report.name, result.err, err);
+        lines.push_back(result.report);
+        if (result.report.status != StationStatus::Done) ++refused;
+    }
+    const std::string report = StationReportText(lines);
+    out << report << results.size() << " stations: " << results.size() - refused << " done, " << refused << " refused\n";
+    const std::string reportFile = (fs::path(request.outDir) / kReportFile).string();
+    if (const auto failure = WriteFileAtomically(reportFile, report)) {
+        err << "The report " << reportFile << " could not be written: " << *failure << ".\n";
+        return 1;
+    }
+    return refused == 0 ? 0 : 1;
+}
+
+} // namespace etp
