@@ -1,0 +1,207 @@
+// etp --stations: the table, the files of each station against single runs, the report
+// and the exit status. What one station's steps compute and write is the single run's
+// own, proved by the other batch tests.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <filesystem>
+
+#include "cli/BatchRun.h"
+#include "support/SheetBuilder.h"
+#include "support/TempDir.h"
+
+namespace etp {
+
+namespace {
+
+using testing::Etp;
+using testing::ReadFile;
+using testing::TempDir;
+
+// Two years of days from 01/03/11 (no 29 February, and the radiation too high for the
+// winter: two problems for the data check), with seasons and rain every ninth day.
+std::string Series(int offset)
+{
+    static constexpr int kDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    std::string text = std::string(testing::kStationTitles) + "\r\n";
+    int day = 1, month = 3, year = 11;
+    for (int i = 0; i < 730; ++i) {
+        const int season = (i + offset) % 365 < 182 ? (i + offset) % 365 : 365 - (i + offset) % 365; // 0..182
+        char line[128];
+        std::snprintf(line, sizeof line, "%02d/%02d/%02d\t%.1f\t%.1f\t%d\t%d\t%.1f\t%.1f\t%.1f\t%d\r\n", day, month, year,
+                      season / 12.0 - 2 + i % 3, season / 8.0 + 6 + i % 5, 30 + i % 17, 85 + i % 11, 4 + season / 9.0 + i % 4,
+                      1.2 + (i % 7) / 3.0, 2 + season / 25.0, i % 9 == 0 ? 6 : 0);
+        text += line;
+        if (++day > kDays[month - 1]) day = 1, month = month % 12 + 1, year += month == 1;
+    }
+    return text;
+}
+
+// Blanks the field of a day (its line from 0 under the titles) and returns the text.
+std::string Blank(std::string text, int day, int field)
+{
+    std::size_t at = 0;
+    for (int line = 0; line <= day; ++line) at = text.find('\n', at) + 1;
+    for (int f = 0; f < field; ++f) at = text.find('\t', at) + 1;
+    text.erase(at, text.find_first_of("\t\r", at) - at);
+    return text;
+}
+
+const std::vector<std::string> kShared = {"--method", "PenMon", "--method", "Hargr.", "--method", "P-T",
+                                          "--estimate-missing", "radiation", "--creams-rain", "creams.rn",
+                                          "--leachm-rain", "leachm.rn", "--macro-rain", "macro.rn", "--macro-etp",
+                                          "macro.etp", "--macro-et", "PenMon", "--leachm-etp", "leachm.etp"};
+
+std::vector<std::string> Args(std::vector<std::string> first, const std::vector<std::string>& then)
+{
+    first.insert(first.end(), then.begin(), then.end());
+    return first;
+}
+
+std::string Line(const std::string& text, int line)
+{
+    std::size_t at = 0;
+    for (int l = 0; l < line; ++l) at = text.find('\n', at) + 1;
+    return text.substr(at, text.find('\n', at) - at);
+}
+
+} // namespace
+
+// Each station's files are those of a single run with the table's values, whichever
+// thread ran it. A station that is not a series is refused, and so is one whose weekly
+// LEACHM file lacks a day's T max: it leaves none of the files written before that.
+TEST(StationsBatch, FilesAreThoseOfSingleRunsAndTheReportCountsThem)
+{
+    TempDir dir;
+    std::filesystem::create_directory(dir.path() / "series");
+    dir.write("series/north.txt", Series(0));
+    dir.write("series/south.txt", Blank(Blank(Blank(Series(120), 5, 5), 6, 5), 40, 2)); // no radiation twice, no Tmax once
+    dir.write("series/mountain.csv", Series(200));
+    std::string binary(70000, '\0');
+    for (std::size_t i = 0; i < binary.size(); ++i) binary[i] = static_cast<char>(i * 7919 % 251);
+    dir.write("series/logger.bin", binary);
+    const auto table = dir.write("stations.csv", "file,name,lat,alt,wind_height,wind_unit,region\n"
+                                                 "series/north.txt,,52.1,2,10,,coast\n"
+                                                 "series/south.txt,South,-33.5,40,2,km d^-1,coast\n"
+                                                 "series/logger.bin,logger,45,0,2,,\n"
+                                                 "series/mountain.csv,Mountain,46.2,1850,2,,alps\n");
+    const auto out = dir.file("out");
+    const auto run = Etp(Args({"--stations", table, "--out-dir", out, "--jobs", "3"}, kShared));
+    EXPECT_EQ(run.status, 1) << run.err;
+
+    const std::vector<std::vector<std::string>> singles = {
+        {"north", dir.file("series/north.txt"), "--lat", "52.1", "--alt", "2", "--wind-height", "10"},
+        {"Mountain", dir.file("series/mountain.csv"), "--lat", "46.2", "--alt", "1850", "--wind-height", "2"}};
+    const char* endings[] = {"txt", "summary.txt", "creams.rn", "leachm.rn", "macro.rn", "macro.etp", "leachm.etp"};
+    for (const auto& single : singles) {
+        std::vector<std::string> args(single.begin() + 1, single.end());
+        args = Args(Args(args, {"-o", dir.file("single.txt"), "--summary", dir.file("single.summary.txt")}), kShared);
+        for (std::size_t i = 8; i < args.size(); ++i)
+            for (const char* ending : endings)
+                if (args[i] == ending && args[i - 1] != "--macro-et") args[i] = dir.file(std::string("single.") + ending);
+        const auto alone = Etp(args);
+        ASSERT_EQ(alone.status, 0) << single[0] << ": " << alone.err;
+        for (const char* ending : endings)
+            EXPECT_EQ(ReadFile(out + "/" + single[0] + "." + ending), ReadFile(dir.file(std::string("single.") + ending)))
+                << single[0] << "." << ending;
+    }
+
+    const std::string report = ReadFile(out + "/stations-report.txt");
+    EXPECT_EQ(Line(report, 0), "station\tdays\tfirst\tlast\tmethods\tnot computed\testimated\tproblems\tfiles\tstatus");
+    EXPECT_EQ(Line(report, 1), "north\t730\t01/03/11\t28/02/13\t3\t0\t0\t2\t7\tdone");
+    EXPECT_EQ(Line(report, 2), "South\t730\t01/03/11\t28/02/13\t3\t1\t2\t4\t0\trefused: Row 42, column 3 \"TMAX\": "
+                               "no value (empty cell); the LEACHM ETP, temperature and amplitude file was not written.");
+    EXPECT_EQ(Line(report, 3), "logger\t0\t\t\t0\t0\t0\t0\t0\trefused: The file " + dir.file("series/logger.bin") +
+                                   " cannot be read: it is not a text file.");
+    EXPECT_EQ(Line(report, 4).substr(0, 9), "Mountain\t");
+    EXPECT_EQ(run.out.substr(run.out.find("station\t")), report + "4 stations: 2 done, 2 refused\n");
+    EXPECT_NE(run.err.find("logger: The file "), std::string::npos) << run.err;
+    std::vector<std::string> written;
+    for (const auto& entry : std::filesystem::directory_iterator(out)) written.push_back(entry.path().filename().string());
+    EXPECT_EQ(written.size(), 2u * 7 + 1) << "no file of the refused, no folder left behind";
+}
+
+// A table that cannot run as a whole is refused before any station runs, each problem
+// named with its line; nothing is written, not even the output folder.
+TEST(StationsBatch, TableErrorsNameTheLineAndRunNothing)
+{
+    TempDir dir;
+    dir.write("a.txt", Series(0));
+    dir.write("b.txt", Series(9));
+    const std::string titles = "file,name,lat,alt,wind_height\n";
+    const struct {
+        std::string table;
+        std::vector<std::string> options;
+        std::string problem; // the first line of stderr
+    } cases[] = {
+        {titles + "a.txt,,52,2,10\nb.txt,,abc,2,10\n", {}, "etp: stations.csv line 3: lat \"abc\" is not a number"},
+        {titles + "a.txt,,52,2,\n", {}, "etp: stations.csv line 2: wind_height \"\" is not a number"},
+        {titles + "a.txt,,52,2,10\n\nc.txt,,52,2,10\n", {}, "etp: stations.csv line 4: the file \"c.txt\" does not exist"},
+        {titles + "a.txt,,52,2,10\nb.txt,A,52,2,10\n", {}, "etp: stations.csv line 3: name \"A\" is also on line 2"},
+        {titles + "a.txt,../a,52,2,10\n", {}, "etp: stations.csv line 2: name \"../a\" cannot name files"},
+        {"file,lat,alt\na.txt,52,2\n", {}, "etp: stations.csv line 1: no column \"wind_height\""},
+        {"file,lat,alt,wind_height,col_rain\na.txt,52,2,10,9\n", {}, "etp: stations.csv line 1: \"col_rain\" is not a column override: "
+                                                                       "col_ takes date, tmin, tmax, rhmin, rhmax, rad, wind or sun"},
+        {"file,lat,alt,wind_height,rad_unit\na.txt,52,2,10,MJ\n", {}, "etp: stations.csv line 2: rad_unit \"MJ\" is not one of "
+                                                                       "\"Cal cm^-2 d^-1\", \"watt m^-2\", \"kJ m^-2\", \"MJ m^-2\""},
+        {titles + "a.txt,x,52,2,10\nb.txt,x.creams,52,2,10\n", {"--creams-rain", "creams.rn", "--macro-rain", "rn"},
+         "etp: stations.csv line 3: the file x.creams.rn of \"x.creams\" is also written for \"x\" (line 2)"},
+        {titles + "a.txt,stations-report,52,2,10\n", {}, "etp: stations.csv line 2: the file stations-report.txt of "
+                                                         "\"stations-report\" would be the report"},
+        {titles, {}, "etp: stations.csv line 2: no station"},
+        {std::string(5000, '\0'), {}, "etp: the table of stations cannot be read: The file " + dir.file("stations.csv") +
+                                          " cannot be read: it is not a text file."},
+    };
+    for (const auto& [table, options, problem] : cases) {
+        const auto run = Etp(Args({"--stations", dir.write("stations.csv", table), "--out-dir", dir.file("out")}, options));
+        EXPECT_EQ(run.status, 2) << problem;
+        EXPECT_EQ(run.err.substr(0, run.err.find('\n')), problem);
+        EXPECT_EQ(run.err.substr(run.err.size() - 20), "No station was run.\n");
+        EXPECT_FALSE(std::filesystem::exists(dir.file("out")));
+    }
+
+    // Thousands of bad rows: the first twenty are named, the rest counted.
+    std::string many = titles;
+    for (int i = 0; i < 10000; ++i) many += "missing" + std::to_string(i) + ".txt,,52,2,10\n";
+    const auto run = Etp({"--stations", dir.write("stations.csv", many), "--out-dir", dir.file("out")});
+    EXPECT_EQ(run.status, 2);
+    EXPECT_NE(run.err.find("etp: stations.csv line 21: the file \"missing19.txt\" does not exist\n"
+                           "etp: and 9980 more problems in the table\n"),
+              std::string::npos)
+        << run.err.substr(0, 300);
+}
+
+// The command line: the options of one input cannot go with a table, and the file
+// options take endings that name one file each.
+TEST(StationsBatch, UsageErrors)
+{
+    TempDir dir;
+    dir.write("a.txt", Series(0));
+    const auto table = dir.write("stations.csv", "file,lat,alt,wind_height\na.txt,52,2,10\n");
+    const auto blocked = dir.write("blocked", "a file where the folder should be");
+    const struct {
+        std::vector<std::string> args;
+        std::string problem; // what the first line of stderr holds
+    } cases[] = {
+        {{"--stations", table}, "--stations requires --out-dir"},
+        {{"--out-dir", dir.file("out")}, "--out-dir requires --stations"},
+        {{"--stations", table, "--out-dir", dir.file("out"), "-o", dir.file("x.txt")}, "excludes"},
+        {{"--stations", table, "--out-dir", dir.file("out"), "--lat", "45"}, "excludes"},
+        {{dir.file("a.txt"), "--stations", table, "--out-dir", dir.file("out")}, "excludes"},
+        {{"--stations", table, "--out-dir", dir.file("out"), "--jobs", "0"}, "--jobs"},
+        {{"--stations", table, "--out-dir", dir.file("out"), "--macro-rain", "rain/macro.rn"},
+         "--macro-rain with --stations takes the ending of each station's file"},
+        {{"--stations", table, "--out-dir", dir.file("out"), "--macro-rain", "rn", "--leachm-rain", "RN"},
+         "--macro-rain and --leachm-rain would write the same file NAME.rn"},
+        {{"--stations", table, "--out-dir", dir.file("out"), "--leachm-n", "1,2"}, "--leachm-n takes three numbers"},
+        {{"--stations", table, "--out-dir", blocked + "/out"}, "the output folder " + blocked + "/out cannot be made"},
+    };
+    for (const auto& [args, problem] : cases) {
+        const auto run = Etp(args);
+        EXPECT_EQ(run.status, 2) << problem;
+        EXPECT_NE(run.err.substr(0, run.err.find('\n')).find(problem), std::string::npos) << run.err;
+    }
+    EXPECT_FALSE(std::filesystem::exists(dir.file("out")));
+}
+
+} // namespace etp
