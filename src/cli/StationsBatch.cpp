@@ -174,7 +174,7 @@ int RunStationsBatch(const BatchOptions& common, const StationsRequest& request,
         if (result.report.status != StationStatus::Done) ++refused;
     }
     const std::string report = StationReportText(lines);
-    out << report << results.size() << " stations: " << results.size() - refused << " done, " << refused << " refused\n";
+    out << report << results.size() << (results.size() == 1 ? " station: " : " stations: ") << results.size() - refused << " done, " << refused << " refused\n";
     const std::string reportFile = (fs::path(request.outDir) / kReportFile).string();
     if (const auto failure = WriteFileAtomically(reportFile, report)) {
         err << "The report " << reportFile << " could not be written: " << *failure << ".\n";
