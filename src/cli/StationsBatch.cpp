@@ -135,24 +135,53 @@ void AddStationsOptions(CLI::App& app, StationsRequest& request)
 
 bool IsTerminal(const std::ostream& stream) { return &stream == &std::cerr && isatty(STDERR_FILENO) == 1; }
 
+StationNetwork PrepareStationNetwork(const BatchOptions& common, const std::string& table, const std::string& outDir,
+                                     bool canDrawCharts)
+{
+    StationNetwork network;
+    auto problem = CheckBatchOptions(common, canDrawCharts);
+    if (!problem) problem = CheckEndings(common);
+    if (problem) {
+        network.problems.push_back(*problem);
+        return network;
+    }
+    StationTable read = ReadStationTable(table);
+    network.problems = std::move(read.problems);
+    if (network.problems.empty())
+        network.problems = CheckOutputs(fs::path(table).filename().string(), read.rows, StationFileEndings(common));
+    if (network.problems.empty())
+        if (auto unwritable = PrepareOutDir(outDir)) network.problems.push_back(*unwritable);
+    if (network.problems.empty()) network.rows = std::move(read.rows);
+    return network;
+}
+
+std::optional<std::string> WriteStationReport(const std::string& outDir, const std::vector<StationResult>& results)
+{
+    std::vector<StationReportLine> lines;
+    for (const StationResult& result : results) lines.push_back(result.report);
+    return WriteFileAtomically((fs::path(outDir) / kReportFile).string(), StationReportText(lines));
+}
+
+std::string StationTotals(const std::vector<StationResult>& results)
+{
+    const auto done = std::count_if(results.begin(), results.end(),
+                                    [](const StationResult& r) { return r.report.status == StationStatus::Done; });
+    return std::to_string(results.size()) + (results.size() == 1 ? " station: " : " stations: ") + std::to_string(done) +
+           " done, " + std::to_string(static_cast<long>(results.size()) - done) + " refused";
+}
+
 int RunStationsBatch(const BatchOptions& common, const StationsRequest& request, std::ostream& out, std::ostream& err,
                      const ChartRenderer& renderChart)
 {
+    // A wrong option is a usage error, a wrong table or folder is told as such.
     auto problem = CheckBatchOptions(common, static_cast<bool>(renderChart));
     if (!problem) problem = CheckEndings(common);
     if (problem) {
         err << "etp: " << *problem << "\nRun with --help for more information.\n";
         return 2;
     }
-    StationTable table = ReadStationTable(request.table);
-    if (!table.problems.empty()) return TableProblems(table.problems, err);
-    const std::vector<std::string> endings = StationFileEndings(common);
-    const auto clashes = CheckOutputs(fs::path(request.table).filename().string(), table.rows, endings);
-    if (!clashes.empty()) return TableProblems(clashes, err);
-    if (auto unwritable = PrepareOutDir(request.outDir)) {
-        err << "etp: " << *unwritable << "\nNo station was run.\n";
-        return 2;
-    }
+    const StationNetwork network = PrepareStationNetwork(common, request.table, request.outDir, static_cast<bool>(renderChart));
+    if (!network.problems.empty()) return TableProblems(network.problems, err);
 
     const auto started = std::chrono::steady_clock::now();
     const auto show = [&](const StationProgress& p) {
@@ -162,25 +191,24 @@ int RunStationsBatch(const BatchOptions& common, const StationsRequest& request,
             << Clock(left) << " left\x1b[K" << std::flush;
     };
     const StationRunSettings settings{common, request.outDir, request.jobs, renderChart};
-    const auto results = RunStations(table.rows, settings, request.showProgress ? show : std::function<void(const StationProgress&)>());
+    const auto results = RunStations(network.rows, settings, request.showProgress ? show : std::function<void(const StationProgress&)>());
     if (request.showProgress) err << "\r\x1b[K" << std::flush;
 
+    bool allDone = true;
     std::vector<StationReportLine> lines;
-    int refused = 0;
     for (const StationResult& result : results) {
         PrintNamed(result.report.name, result.out, out);
         PrintNamed(result.report.name, result.err, err);
         lines.push_back(result.report);
-        if (result.report.status != StationStatus::Done) ++refused;
+        allDone = allDone && result.report.status == StationStatus::Done;
     }
-    const std::string report = StationReportText(lines);
-    out << report << results.size() << (results.size() == 1 ? " station: " : " stations: ") << results.size() - refused << " done, " << refused << " refused\n";
-    const std::string reportFile = (fs::path(request.outDir) / kReportFile).string();
-    if (const auto failure = WriteFileAtomically(reportFile, report)) {
-        err << "The report " << reportFile << " could not be written: " << *failure << ".\n";
+    out << StationReportText(lines) << StationTotals(results) << '\n';
+    if (const auto failure = WriteStationReport(request.outDir, results)) {
+        err << "The report " << (fs::path(request.outDir) / kReportFile).string() << " could not be written: " << *failure
+            << ".\n";
         return 1;
     }
-    return refused == 0 ? 0 : 1;
+    return allDone ? 0 : 1;
 }
 
 } // namespace etp
