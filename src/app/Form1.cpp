@@ -32,6 +32,7 @@
 #include "app/MeteoSheetModel.h"
 #include "app/QtUserInterface.h"
 #include "app/ShowModeless.h"
+#include "app/StationsDialog.h"
 #include "app/SummaryDialog.h"
 #include "app/TurnedIrri.h"
 #include "app/form6.h"
@@ -76,6 +77,7 @@ constexpr MenuItem kMenuItems[] = {
     {"&Tools", "Check &data...", "checkdata"},
     {"&Tools", "&Chart...", "chart"},
     {"&Tools", "&Summary...", "summary"},
+    {"&Tools", "S&tations...", "stations"},
     {"&Help", "&help", "helph"},
     {"&Help", "&about", "about"},
 };
@@ -237,6 +239,7 @@ void Form1::buildMenus()
     connect(menuItem("checkdata"), &QAction::triggered, this, &Form1::checkdata_Click);
     connect(menuItem("chart"), &QAction::triggered, this, &Form1::chart_Click);
     connect(menuItem("summary"), &QAction::triggered, this, &Form1::summary_Click);
+    connect(menuItem("stations"), &QAction::triggered, this, &Form1::stations_Click);
 }
 
 QAction* Form1::menuItem(const char* name) const { return findChild<QAction*>(QString::fromLatin1(name)); }
@@ -405,6 +408,12 @@ void Form1::checkdata_Click()
 void Form1::chart_Click() { ShowModeless(chart_, this, workbench_, ui_).refresh(); }
 
 void Form1::summary_Click() { ShowModeless(summary_, this, workbench_, ui_).refresh(); }
+
+void Form1::stations_Click()
+{
+    if (!stations_) stations_ = new StationsDialog(workbench_, ui_, this);
+    stations_->runTable();
+}
 
 void Form1::selectCells(int column, const QList<int>& rows)
 {

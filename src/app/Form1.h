@@ -42,6 +42,7 @@ class TurnedIrri;
 class Domirr;
 class DataCheckDialog;
 class ChartDialog;
+class StationsDialog;
 class SummaryDialog;
 
 class Form1 final : public QMainWindow {
@@ -84,6 +85,7 @@ private:
     void checkdata_Click();
     void chart_Click();
     void summary_Click();
+    void stations_Click();
     void Command1_Click();
     void CmdAutoFind_Click();
 
@@ -128,6 +130,7 @@ private:
     QPointer<DataCheckDialog> dataCheck_;
     QPointer<ChartDialog> chart_;
     QPointer<SummaryDialog> summary_;
+    QPointer<StationsDialog> stations_;
 
     // Set by "&Exit", so that closeEvent asks the matching question.
     bool exitChosen_ = false;

@@ -51,11 +51,18 @@ std::optional<std::string> CheckEndings(const BatchOptions& common)
 }
 
 // Two stations whose files share a name (ignoring case): "a" with ending "x.rn" and
-// "a.x" with ending "rn", or a station's file that is the report.
+// "a.x" with ending "rn"; a station's file that is the report, or a station's series.
 std::vector<std::string> CheckOutputs(const std::string& tableName, const std::vector<StationRow>& rows,
-                                      const std::vector<std::string>& endings)
+                                      const std::vector<std::string>& endings, const fs::path& outDir)
 {
     std::vector<std::string> problems;
+    std::error_code ec;
+    const fs::path folder = fs::weakly_canonical(fs::absolute(outDir, ec), ec);
+    std::map<std::string, const StationRow*> series; // the files of the output folder that are read
+    for (const StationRow& row : rows) {
+        const fs::path file = fs::weakly_canonical(fs::absolute(row.file, ec), ec);
+        if (file.parent_path() == folder) series.emplace(LowerCase(file.filename().string()), &row);
+    }
     std::map<std::string, const StationRow*> writer;
     for (const StationRow& row : rows)
         for (const std::string& ending : endings) {
@@ -63,6 +70,11 @@ std::vector<std::string> CheckOutputs(const std::string& tableName, const std::v
             const std::string at = tableName + " line " + std::to_string(row.line) + ": ";
             if (LowerCase(file) == kReportFile) {
                 problems.push_back(at + "the file " + file + " of \"" + row.name + "\" would be the report");
+                continue;
+            }
+            if (const auto read = series.find(LowerCase(file)); read != series.end()) {
+                problems.push_back(at + "the file " + file + " of \"" + row.name + "\" would replace the series of line " +
+                                   std::to_string(read->second->line));
                 continue;
             }
             if (const auto [seen, added] = writer.emplace(LowerCase(file), &row); !added)
@@ -148,7 +160,7 @@ StationNetwork PrepareStationNetwork(const BatchOptions& common, const std::stri
     StationTable read = ReadStationTable(table);
     network.problems = std::move(read.problems);
     if (network.problems.empty())
-        network.problems = CheckOutputs(fs::path(table).filename().string(), read.rows, StationFileEndings(common));
+        network.problems = CheckOutputs(fs::path(table).filename().string(), read.rows, StationFileEndings(common), outDir);
     if (network.problems.empty())
         if (auto unwritable = PrepareOutDir(outDir)) network.problems.push_back(*unwritable);
     if (network.problems.empty()) network.rows = std::move(read.rows);

@@ -3,10 +3,12 @@
 // own, proved by the other batch tests.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <filesystem>
 
 #include "cli/BatchRun.h"
+#include "cli/StationRunner.h"
 #include "support/SheetBuilder.h"
 #include "support/TempDir.h"
 
@@ -160,6 +162,12 @@ TEST(StationsBatch, TableErrorsNameTheLineAndRunNothing)
         EXPECT_FALSE(std::filesystem::exists(dir.file("out")));
     }
 
+    // A station's sheet in the folder of the series would replace one.
+    const auto over = Etp({"--stations", dir.write("stations.csv", titles + "b.txt,,52,2,10\n"), "--out-dir",
+                           dir.path().string()});
+    EXPECT_EQ(over.status, 2);
+    EXPECT_EQ(over.err.substr(0, over.err.find('\n')), "etp: stations.csv line 2: the file b.txt of \"b\" would replace the series of line 2");
+
     // Thousands of bad rows: the first twenty are named, the rest counted.
     std::string many = titles;
     for (int i = 0; i < 10000; ++i) many += "missing" + std::to_string(i) + ".txt,,52,2,10\n";
@@ -202,6 +210,35 @@ TEST(StationsBatch, UsageErrors)
         EXPECT_NE(run.err.substr(0, run.err.find('\n')).find(problem), std::string::npos) << run.err;
     }
     EXPECT_FALSE(std::filesystem::exists(dir.file("out")));
+}
+
+// Cancelling stops the start of new stations; the one that ran keeps its files, and the
+// others are "not run" with none.
+TEST(StationsBatch, CancelLetsTheRunningStationFinish)
+{
+    TempDir dir;
+    std::vector<StationRow> rows;
+    for (const char* name : {"one", "two", "three"}) {
+        StationRow row;
+        row.file = dir.write(std::string(name) + ".txt", Series(0));
+        row.name = name;
+        row.latitude = "45", row.altitude = "100", row.windHeight = "2";
+        rows.push_back(row);
+    }
+    BatchOptions common;
+    common.methods = {"PenMon"};
+    std::atomic<bool> cancel{false};
+    std::filesystem::create_directory(dir.path() / "out");
+    const StationRunSettings settings{common, dir.path() / "out", 1, {}};
+    const auto results = RunStations(rows, settings, [&](const StationProgress&) { cancel = true; }, &cancel);
+    ASSERT_EQ(results.size(), 3u);
+    EXPECT_EQ(results[0].report.status, StationStatus::Done);
+    EXPECT_EQ(results[1].report.status, StationStatus::NotRun);
+    EXPECT_EQ(StationReportText({results[2].report}).substr(StationReportText({}).size()), "three\t0\t\t\t0\t0\t0\t0\t0\tnot run\n");
+    std::vector<std::string> written;
+    for (const auto& entry : std::filesystem::directory_iterator(dir.path() / "out")) written.push_back(entry.path().filename().string());
+    std::sort(written.begin(), written.end());
+    EXPECT_EQ(written, (std::vector<std::string>{"one.summary.txt", "one.txt"}));
 }
 
 } // namespace etp
