@@ -52,17 +52,21 @@ std::optional<std::string> CheckEndings(const BatchOptions& common)
 
 // Two stations whose files share a name (ignoring case): "a" with ending "x.rn" and
 // "a.x" with ending "rn"; a station's file that is the report, or a station's series.
-std::vector<std::string> CheckOutputs(const std::string& tableName, const std::vector<StationRow>& rows,
+std::vector<std::string> CheckOutputs(const fs::path& table, const std::vector<StationRow>& rows,
                                       const std::vector<std::string>& endings, const fs::path& outDir)
 {
     std::vector<std::string> problems;
+    const std::string tableName = table.filename().string();
     std::error_code ec;
     const fs::path folder = fs::weakly_canonical(fs::absolute(outDir, ec), ec);
-    std::map<std::string, const StationRow*> series; // the files of the output folder that are read
-    for (const StationRow& row : rows) {
-        const fs::path file = fs::weakly_canonical(fs::absolute(row.file, ec), ec);
-        if (file.parent_path() == folder) series.emplace(LowerCase(file.filename().string()), &row);
-    }
+    // The files of the output folder that are read: the series, and the table (no row).
+    std::map<std::string, const StationRow*> series;
+    const auto reads = [&](const fs::path& path, const StationRow* row) {
+        const fs::path file = fs::weakly_canonical(fs::absolute(path, ec), ec);
+        if (file.parent_path() == folder) series.emplace(LowerCase(file.filename().string()), row);
+    };
+    reads(table, nullptr);
+    for (const StationRow& row : rows) reads(row.file, &row);
     std::map<std::string, const StationRow*> writer;
     for (const StationRow& row : rows)
         for (const std::string& ending : endings) {
@@ -73,8 +77,8 @@ std::vector<std::string> CheckOutputs(const std::string& tableName, const std::v
                 continue;
             }
             if (const auto read = series.find(LowerCase(file)); read != series.end()) {
-                problems.push_back(at + "the file " + file + " of \"" + row.name + "\" would replace the series of line " +
-                                   std::to_string(read->second->line));
+                problems.push_back(at + "the file " + file + " of \"" + row.name + "\" would replace " +
+                                   (read->second ? "the series of line " + std::to_string(read->second->line) : "the table"));
                 continue;
             }
             if (const auto [seen, added] = writer.emplace(LowerCase(file), &row); !added)
@@ -160,7 +164,7 @@ StationNetwork PrepareStationNetwork(const BatchOptions& common, const std::stri
     StationTable read = ReadStationTable(table);
     network.problems = std::move(read.problems);
     if (network.problems.empty())
-        network.problems = CheckOutputs(fs::path(table).filename().string(), read.rows, StationFileEndings(common), outDir);
+        network.problems = CheckOutputs(table, read.rows, StationFileEndings(common), outDir);
     if (network.problems.empty())
         if (auto unwritable = PrepareOutDir(outDir)) network.problems.push_back(*unwritable);
     if (network.problems.empty()) network.rows = std::move(read.rows);
