@@ -40,6 +40,7 @@ StationsDialog::StationsDialog(const Workbench& workbench, UserInterface& ui, QW
     TableStations->setObjectName(QStringLiteral("TableStations"));
     TableStations->setEditTriggers(QAbstractItemView::NoEditTriggers);
     TableStations->verticalHeader()->hide();
+    TableStations->verticalHeader()->setDefaultSectionSize(TableStations->fontMetrics().height() + 6);
     auto* buttons = new QDialogButtonBox(this);
     CmdClose = AddButton(*buttons, "CmdClose", QStringLiteral("Close"), QDialogButtonBox::RejectRole);
     connect(CmdClose, &QPushButton::clicked, this, &QDialog::hide);
