@@ -106,6 +106,7 @@ StationResult RunStation(const StationRow& row, const StationRunSettings& settin
         else report.filesWritten = 0;
     } else {
         report.refusal = status == 3 ? "the data check found problems (--strict)" : LastLine(result.err);
+        if (report.refusal.empty()) report.refusal = "the run ended with status " + std::to_string(status);
     }
     fs::remove_all(folder, ec);
     return result;

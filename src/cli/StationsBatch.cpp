@@ -1,8 +1,8 @@
 #include "cli/StationsBatch.h"
 
-#include <algorithm>
 #include <unistd.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cmath>
 #include <cstdio>
