@@ -52,8 +52,8 @@ std::string LastLine(std::string text)
     return text.substr(text.rfind('\n') + 1);
 }
 
-// Moves what the run wrote into the output folder; the number of files moved, or -1
-// after a message.
+// Moves what the run wrote into the output folder; the number of files moved, and the
+// problem that stopped it, if one did.
 int MoveFiles(const fs::path& folder, const fs::path& outDir, std::string& problem)
 {
     std::error_code ec;
@@ -65,7 +65,7 @@ int MoveFiles(const fs::path& folder, const fs::path& outDir, std::string& probl
         fs::rename(file, outDir / file.filename(), ec);
         if (ec) {
             problem = "the file " + (outDir / file.filename()).string() + " cannot be written: " + ec.message();
-            return -1;
+            break;
         }
         ++moved;
     }
@@ -102,8 +102,7 @@ StationResult RunStation(const StationRow& row, const StationRunSettings& settin
     report.counts = CountStation(workbench, options.methods, check);
     if (status == 0) {
         report.filesWritten = MoveFiles(folder, settings.outDir, report.refusal);
-        if (report.filesWritten >= 0) report.status = StationStatus::Done;
-        else report.filesWritten = 0;
+        if (report.refusal.empty()) report.status = StationStatus::Done;
     } else {
         report.refusal = status == 3 ? "the data check found problems (--strict)" : LastLine(result.err);
         if (report.refusal.empty()) report.refusal = "the run ended with status " + std::to_string(status);
@@ -128,6 +127,7 @@ std::vector<StationResult> RunStations(const std::vector<StationRow>& rows, cons
                                        const std::atomic<bool>* cancel)
 {
     std::vector<StationResult> results(rows.size());
+    if (rows.empty()) return results;
     for (std::size_t i = 0; i < rows.size(); ++i) results[i].report.name = rows[i].name;
     std::atomic<std::size_t> next{0};
     std::mutex told;
