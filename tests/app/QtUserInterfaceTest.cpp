@@ -55,7 +55,10 @@ private slots:
         const std::tuple<Buttons, QMessageBox::StandardButton, Answer> rows[] = {
             {Buttons::YesNo, QMessageBox::Yes, Answer::Yes},       {Buttons::YesNo, QMessageBox::No, Answer::No},
             {Buttons::YesNo, QMessageBox::NoButton, Answer::No},   {Buttons::OkCancel, QMessageBox::Ok, Answer::Ok},
-            {Buttons::OkCancel, QMessageBox::Cancel, Answer::Cancel}, {Buttons::OkCancel, QMessageBox::NoButton, Answer::Cancel}};
+            {Buttons::OkCancel, QMessageBox::Cancel, Answer::Cancel}, {Buttons::OkCancel, QMessageBox::NoButton, Answer::Cancel},
+            {Buttons::SaveDiscardCancel, QMessageBox::Save, Answer::Save},
+            {Buttons::SaveDiscardCancel, QMessageBox::Discard, Answer::Discard},
+            {Buttons::SaveDiscardCancel, QMessageBox::NoButton, Answer::Cancel}};
         for (const auto& [buttons, press, answer] : rows) {
             BoxSeen seen;
             PressOnNextBox(press, seen);
