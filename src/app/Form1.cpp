@@ -56,7 +56,7 @@ struct MenuItem {
 };
 constexpr MenuItem kMenuItems[] = {
     {"&File", "&Open", "open"},
-    {"&File", "&Save", "save"},
+    {"&File", "Sa&ve", "save"},
     {"&File", "&Save as", "saveas"},
     {"&File", "&Exit", "exit"},
     {"&Edit", "&Undo", "undo"},
@@ -102,8 +102,9 @@ Form1::Form1(Workbench& workbench, UserInterface& ui, QWidget* parent)
     : QMainWindow(parent), workbench_(workbench), ui_(ui)
 {
     setObjectName(QStringLiteral("Form1"));
-    // "[*]": an asterisk while the sheet holds unsaved changes.
-    setWindowTitle(QString::fromLatin1(kApplicationTitle) + QStringLiteral("[*]"));
+    // "[*]": an asterisk while the sheet holds unsaved changes. In front, so that the title
+    // still ends with the application's name and the platform appends nothing to it.
+    setWindowTitle(QStringLiteral("[*]") + QString::fromLatin1(kApplicationTitle));
     setWindowIcon(AppIcon());
 
     model_ = new MeteoSheetModel(workbench_.sheet, this);
