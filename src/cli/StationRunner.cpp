@@ -1,5 +1,10 @@
 #include "cli/StationRunner.h"
 
+#if !defined(_WIN32)
+#include <fcntl.h>
+#include <unistd.h>
+#endif
+
 #include <algorithm>
 #include <mutex>
 #include <sstream>
@@ -52,6 +57,20 @@ std::string LastLine(std::string text)
     return text.substr(text.rfind('\n') + 1);
 }
 
+// The moves on the disk itself, as every file is written: the folder's entries are what
+// name the station's files there after a power cut.
+void SyncFolder(const fs::path& folder)
+{
+#if !defined(_WIN32)
+    const int fd = open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) return; // the files are moved already; this is no failure of the station
+    fsync(fd);
+    close(fd);
+#else
+    (void)folder;
+#endif
+}
+
 // Moves what the run wrote into the output folder; the number of files moved, and the
 // problem that stopped it, if one did.
 int MoveFiles(const fs::path& folder, const fs::path& outDir, std::string& problem)
@@ -69,6 +88,7 @@ int MoveFiles(const fs::path& folder, const fs::path& outDir, std::string& probl
         }
         ++moved;
     }
+    if (moved > 0) SyncFolder(outDir);
     return moved;
 }
 
