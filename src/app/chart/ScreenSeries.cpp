@@ -62,6 +62,11 @@ QList<QPointF> ScreenPoints(const std::vector<QPointF>& piece, double x0, double
         points << *std::min(low, high);
         if (low != high) points << *std::max(low, high);
     }
+    // The first and last day drawn keep their places: the line ends where a gap begins.
+    if (first != end) {
+        if (points.constFirst() != *first) points.prepend(*first);
+        if (points.constLast() != *(end - 1)) points.append(*(end - 1));
+    }
     return points;
 }
 
