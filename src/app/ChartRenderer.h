@@ -32,7 +32,9 @@ std::vector<ChartColumn> ChartColumns(const MeteoSheet& sheet);
 struct ChartOptions {
     std::optional<std::vector<int>> columns; // sheet columns drawn as lines; none given: the default ones
     bool rain = true;                        // rain as bars on a second axis
-    int width = 1200;                        // [px] of a PNG, user units of an SVG
+    // [px] of a PNG, user units of an SVG. 0 for a window: its chart is laid out before
+    // it is drawn, and its lines get their points for the plot's width only then.
+    int width = 1200;
     int height = 700;
 };
 

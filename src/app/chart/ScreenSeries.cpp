@@ -146,6 +146,7 @@ void ScreenSeries::update()
     const auto x1 = static_cast<double>(dates_.max().toMSecsSinceEpoch());
     const int plot = static_cast<int>(chart_.plotArea().width());
     const int columns = plot > 0 ? plot : width_;
+    if (columns <= 0) return; // a window's chart, not laid out yet
     for (const Line& line : lines_) line.series->replace(ScreenPoints(line.piece, x0, x1, columns));
     if (bars_) {
         const QList<QPointF> outline = RainOutline(rain_, x0, x1, columns);

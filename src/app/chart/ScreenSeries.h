@@ -59,7 +59,7 @@ private:
     };
     QChart& chart_;
     QDateTimeAxis& dates_;
-    int width_; // [px] of the plot, until the chart is laid out
+    int width_; // [px] of the plot until the chart is laid out; 0: no points until then
     std::vector<Line> lines_;
     QAreaSeries* bars_ = nullptr;
     std::vector<RainDay> rain_;
