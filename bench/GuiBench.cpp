@@ -33,8 +33,9 @@
 
 namespace {
 
-// Opens the station file, answers every question with OK and shows each message on
-// standard error, so that a refusal does not pass for a fast run.
+// Opens the station file, discards the last run's results when asked, answers every other
+// question with OK and shows each message on standard error, so that a refusal does not
+// pass for a fast run.
 class BenchUserInterface final : public etp::UserInterface {
 public:
     explicit BenchUserInterface(std::string station) : station_(std::move(station)) {}
@@ -42,7 +43,10 @@ public:
     {
         std::fprintf(stderr, "%s: %s\n", title.c_str(), text.c_str());
     }
-    etp::Answer question(const std::string&, const std::string&, etp::Icon, etp::Buttons) override { return etp::Answer::Ok; }
+    etp::Answer question(const std::string&, const std::string&, etp::Icon, etp::Buttons buttons) override
+    {
+        return buttons == etp::Buttons::SaveDiscardCancel ? etp::Answer::Discard : etp::Answer::Ok;
+    }
     std::optional<std::string> inputText(const std::string&, const std::string&, const std::string&) override { return {}; }
     std::optional<std::string> chooseOpenFile(const std::string&, const std::string&) override { return station_; }
     std::optional<std::string> chooseSaveFile(const std::string&, const std::string&) override { return {}; }
