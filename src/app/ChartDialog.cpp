@@ -126,7 +126,7 @@ void ChartDialog::redraw()
     ChartOptions options;
     if (chosen_) options.columns = chosen_;
     options.rain = CheckRain->isChecked();
-    options.width = 0;
+    options.width = 0; // the view lays the chart out before drawing it
     std::string problem;
     QChart* old = ChartView1->chart();
     ChartView1->setChart(BuildChart(workbench_, options, problem).release()); // the view owns the new chart
