@@ -222,7 +222,8 @@ std::unique_ptr<QChart> BuildChart(const Workbench& workbench, const ChartOption
         const QString title = FromBytes(sheet.cellText(1, rainColumn));
         QAreaSeries* bars = Steps(title + QStringLiteral(" (mm)"));
         bars->setColor(QColor(70, 110, 160, 150));
-        bars->setBorderColor(QColor(40, 70, 120));
+        // One pixel, like the lines: the theme's two-pixel border is outlined and filled.
+        bars->setPen(QPen(QColor(40, 70, 120), 1));
         chart->addSeries(bars);
         screen->setRain(*bars, std::move(days));
         // Hanging from the top, down to half the height at most, clear of the ET lines.
@@ -237,7 +238,7 @@ std::unique_ptr<QChart> BuildChart(const Workbench& workbench, const ChartOption
             // axis: no bar there means no measurement, not a dry day.
             QAreaSeries* band = Steps(title + QStringLiteral(" missing"));
             band->setColor(QColor(150, 150, 150, 60));
-            band->setBorderColor(QColor(150, 150, 150, 60));
+            band->setPen(QPen(QColor(150, 150, 150, 60), 1));
             chart->addSeries(band);
             screen->setMissingRain(*band, std::move(missing), axis->max());
             band->attachAxis(dates);
