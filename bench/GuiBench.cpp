@@ -21,7 +21,6 @@
 #include <algorithm>
 #include <cstdio>
 #include <functional>
-#include <memory>
 #include <optional>
 #include <stdexcept>
 #include <string>
