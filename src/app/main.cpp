@@ -3,6 +3,8 @@
 #include <QApplication>
 #include <QCommandLineParser>
 
+#include <clocale>
+
 #include "app/Form1.h"
 #include "app/QtUserInterface.h"
 #include "workbench/FileCommands.h"
@@ -50,6 +52,10 @@ private:
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
+    // Qt takes the C library's locale from the environment; the sheet's numbers, the
+    // summary and the data check are written with a decimal point whatever the user's
+    // language, as the batch tool writes them.
+    std::setlocale(LC_NUMERIC, "C");
     QApplication::setApplicationName(QStringLiteral("etp-gui"));
     // Where QSettings keeps the recent files and the last folder.
     QApplication::setOrganizationName(QStringLiteral("etp"));
