@@ -90,7 +90,7 @@ bool ImportWorkbook(Workbench& workbench, const std::string& name, FileFormat fo
     }
     double index = 0;
     if (names->size() >= 2) {
-        const auto answer = ui.inputText(SheetPrompt(*names), kSheetChoiceTitle, kSheetChoiceDefault);
+        const auto answer = ui.chooseFromList(SheetPrompt(*names), kSheetChoiceTitle, *names, kSheetChoiceDefault);
         if (!answer || answer->empty()) return false;
         if (!IsNumberText(*answer)) {
             ui.message("The sheet number is not a number: \"" + *answer + "\"", kApplicationTitle, Icon::Critical);

@@ -53,7 +53,7 @@ TEST(BadInput, EndsWithTheStatusAndMessage)
         {"TMIN 1e308", Day("21/06/95", "1e308"), {}, 1, "Arithmetic error in row 2: overflow in T min"},
         {"TMIN -237.3", Day("21/06/95", "-237.3"), {}, 1,
          "Arithmetic error in row 2, method PenMon: overflow in SaturationVapourPressure"},
-        {"date 31/02/95", Day("31/02/95"), {}, 1, notADate + "\"31/02/95\"\n"},
+        {"date 31/02/95", Day("31/02/95"), {}, 1, notADate + "\"31/02/95\". Write it as day/month/year"},
         {"empty date", Day(""), {}, 0, ""},
         {"wind height 1e999", worked, {"--wind-height", "1e999"}, 2, "etp: --wind-height takes a number: \"1e999\""},
         {"wind height 0", worked, {"--wind-height", "0"}, 1, "Wind speed measurement high (m) must be at least 0.1: \"0\""},
