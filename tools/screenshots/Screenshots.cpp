@@ -3,15 +3,18 @@
 //
 //   etp-gui-screenshots OUTPUT_DIR [STATION_FILE]
 //
-// Run it on a real display or under Xvfb, so that the pictures use the real fonts.
+// Run it on a real display or under Xvfb, so that the pictures use the real fonts; with
+// QT_SCALE_FACTOR=1.5 for the pictures at 150 %.
 #include <QApplication>
 #include <QDir>
+#include <QScreen>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
 #include <cstdio>
 
 #include "AppSession.h"
+#include "app/WindowFit.h"
 
 using namespace etp;
 using namespace etp::testing;
@@ -57,6 +60,7 @@ int main(int argc, char* argv[])
     const QTemporaryDir scratch;
     AppSession app;
     app.form->resize(1270, 820);
+    FitWindow(*app.form, app.form->screen()->availableGeometry()); // at 150 % the screen is smaller
     if (argc > 2) {
         app.open(QString::fromLocal8Bit(argv[2]));
         app.click(QStringLiteral("CmdAutoFind"));
@@ -73,6 +77,7 @@ int main(int argc, char* argv[])
     const std::pair<const char*, const char*> dialogs[] = {{"station", "Form3"},
                                                            {"combination", "Form2"},
                                                            {"Other_Methods", "frmOthermet"},
+                                                           {"Standard_Methods", "frmStandard"},
                                                            {"OpzHargr", "FormOpzHarg"},
                                                            {"OpzMissing", "FormMissing"},
                                                            {"about", "frmAbout"},
