@@ -74,6 +74,10 @@ void FitWindow(QWidget& window, const QRect& available)
         if (window.minimumWidth() < titleWidth) window.setMinimumWidth(titleWidth);
         size.setWidth(std::max(size.width(), titleWidth));
     }
+    // A layout that asks for more than the screen has gives way: the window is squeezed
+    // rather than cut off by the screen's edge.
+    if (window.minimumWidth() > room.width()) window.setMinimumWidth(room.width());
+    if (window.minimumHeight() > room.height()) window.setMinimumHeight(room.height());
     size = size.boundedTo(room);
     if (size != window.size()) window.resize(size);
     // Inside the area, frame included: pos() is where the frame starts.
