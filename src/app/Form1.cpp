@@ -45,6 +45,7 @@
 #include "workbench/Commands.h"
 #include "workbench/MethodCommands.h"
 #include "workbench/FileCommands.h"
+#include "workbench/SheetEdit.h"
 
 namespace etp {
 
@@ -58,8 +59,11 @@ struct MenuItem {
 };
 constexpr MenuItem kMenuItems[] = {
     {"&File", "&Open", "open"},
+    {"&File", "Sa&ve", "save"},
     {"&File", "&Save as", "saveas"},
     {"&File", "&Exit", "exit"},
+    {"&Edit", "&Undo", "undo"},
+    {"&Edit", "&Redo", "redo"},
     {nullptr, "&Station", "station"},
     {"&Etp methods", "&Combination", "combination"},
     {"&Etp methods", "&Other methods", "Other_Methods"},
@@ -101,7 +105,9 @@ Form1::Form1(Workbench& workbench, UserInterface& ui, QWidget* parent)
     : QMainWindow(parent), workbench_(workbench), ui_(ui)
 {
     setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(QString::fromLatin1(kApplicationTitle));
+    // "[*]": an asterisk while the sheet holds unsaved changes. In front, so that the title
+    // still ends with the application's name and the platform appends nothing to it.
+    setWindowTitle(QStringLiteral("[*]") + QString::fromLatin1(kApplicationTitle));
     setWindowIcon(AppIcon());
 
     model_ = new MeteoSheetModel(workbench_.sheet, this);
@@ -218,6 +224,7 @@ void Form1::buildMenus()
     }
     // An item not connected here is shown and can be clicked, and does nothing.
     connect(menuItem("open"), &QAction::triggered, this, &Form1::open_Click);
+    connect(menuItem("save"), &QAction::triggered, this, &Form1::save_Click);
     connect(menuItem("saveas"), &QAction::triggered, this, &Form1::saveas_Click);
     connect(menuItem("exit"), &QAction::triggered, this, &Form1::exit_Click);
     connect(menuItem("station"), &QAction::triggered, this, &Form1::station_Click);
@@ -243,6 +250,7 @@ void Form1::buildMenus()
     connect(menuItem("checkdata"), &QAction::triggered, this, &Form1::checkdata_Click);
     connect(menuItem("chart"), &QAction::triggered, this, &Form1::chart_Click);
     connect(menuItem("summary"), &QAction::triggered, this, &Form1::summary_Click);
+    buildHistory();
 }
 
 QAction* Form1::menuItem(const char* name) const { return findChild<QAction*>(QString::fromLatin1(name)); }
@@ -275,16 +283,23 @@ void Form1::showStatusPanels()
 
 void Form1::open_Click()
 {
-    model_->rewrite([this] { return OpenFile(workbench_, ui_); });
+    if (!SaveChangesFirst(workbench_, kUnsavedBeforeOpen, ui_)) return showStatusPanels();
+    if (model_->rewrite([this] { return OpenFile(workbench_, ui_); })) sheetOpened();
     showStatusPanels();
     // A new file starts at its first day and first column.
     Grid1->scrollToTop();
     Grid1->horizontalScrollBar()->setValue(0);
 }
 
+void Form1::save_Click()
+{
+    if (SaveSheetFile(workbench_, ui_)) sheetSaved();
+    showStatusPanels();
+}
+
 void Form1::saveas_Click()
 {
-    SaveSheetAs(workbench_, ui_);
+    if (SaveSheetAs(workbench_, ui_)) sheetSaved();
     showStatusPanels();
 }
 
@@ -297,6 +312,12 @@ void Form1::exit_Click()
 
 void Form1::closeEvent(QCloseEvent* event)
 {
+    // Unsaved work: Save, Discard or Cancel in place of the yes-or-no question.
+    if (HasUnsavedChanges(workbench_)) {
+        const bool mayClose = SaveChangesFirst(workbench_, exitChosen_ ? kUnsavedBeforeExit : kUnsavedBeforeClose, ui_);
+        if (!HasUnsavedChanges(workbench_)) sheetSaved();
+        return mayClose ? event->accept() : event->ignore();
+    }
     const char* question =
         exitChosen_ ? "Do you really want to exit the program?" : "Do you really want to close the program?";
     if (ui_.question(question, kApplicationTitle, Icon::Question, Buttons::YesNo) == Answer::Yes)
@@ -402,14 +423,22 @@ void Form1::macro_Click() { ShowModeless(form6_, this, workbench_, ui_); }
 
 void Form1::turned_Click()
 {
+    const bool created = !turnedIrri_;
     TurnedIrri& dialog = ShowModeless(turnedIrri_, this, workbench_, ui_);
-    connect(&dialog, &TurnedIrri::sheetChanged, model_, &MeteoSheetModel::cellsRewritten, Qt::UniqueConnection);
+    if (!created) return;
+    connect(&dialog, &TurnedIrri::applying, this, &Form1::beginSheetEdit);
+    connect(&dialog, &TurnedIrri::sheetChanged, model_, &MeteoSheetModel::cellsRewritten);
+    connect(&dialog, &TurnedIrri::sheetChanged, this, [this] { endSheetEdit(QStringLiteral("Turned irrigation")); });
 }
 
 void Form1::domanda_Click()
 {
+    const bool created = !domirr_;
     Domirr& dialog = ShowModeless(domirr_, this, workbench_, ui_);
-    connect(&dialog, &Domirr::sheetChanged, model_, &MeteoSheetModel::cellsRewritten, Qt::UniqueConnection);
+    if (!created) return;
+    connect(&dialog, &Domirr::applying, this, &Form1::beginSheetEdit);
+    connect(&dialog, &Domirr::sheetChanged, model_, &MeteoSheetModel::cellsRewritten);
+    connect(&dialog, &Domirr::sheetChanged, this, [this] { endSheetEdit(QStringLiteral("On-demand irrigation")); });
 }
 
 void Form1::checkdata_Click()
@@ -445,7 +474,9 @@ void Form1::selectCells(int column, const QList<int>& rows)
 void Form1::Command1_Click()
 {
     const int titlesBefore = UsedColumnCount(workbench_.sheet);
+    beginSheetEdit();
     const ComputeOutcome outcome = model_->rewrite([this] { return ComputeResults(workbench_, ui_); });
+    endSheetEdit(QStringLiteral("Compute"));
     if (outcome == ComputeOutcome::StationRequested) {
         showStation().focusLatitude();
         return;

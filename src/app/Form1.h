@@ -6,6 +6,7 @@
 #include <QMainWindow>
 #include <QPointer>
 #include <array>
+#include <memory>
 
 #include "sheet/Settings.h"
 
@@ -14,12 +15,15 @@ class QComboBox;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
+class QMenu;
 class QPushButton;
 class QTableView;
+class QUndoStack;
 
 namespace etp {
 
 struct Workbench;
+class SheetEdit;
 class UserInterface;
 class MeteoSheetModel;
 class MethodsDialog;
@@ -62,6 +66,7 @@ private:
     QAction* menuItem(const char* name) const;
 
     void open_Click();
+    void save_Click();
     void saveas_Click();
     void exit_Click();
     void station_Click();
@@ -86,6 +91,18 @@ private:
     void summary_Click();
     void Command1_Click();
     void CmdAutoFind_Click();
+
+    // Unsaved work (Form1History.cpp): the undo stack, the modified mark, recent files.
+    void buildHistory();
+    void beginSheetEdit();
+    void endSheetEdit(const QString& command);
+    void cellEdited(int row, int column, const QByteArray& before, quint64 revisionBefore);
+    void showModified();
+    void showRecentFiles();
+    void openRecentFile(const QString& path);
+    // After Open or Save: the sheet is its file's; nothing is left to undo after Open.
+    void sheetOpened();
+    void sheetSaved();
 
     void showColumnMap();
     void showUnits();
@@ -134,6 +151,11 @@ private:
 
     // Set by "&Exit", so that closeEvent asks the matching question.
     bool exitChosen_ = false;
+
+    QUndoStack* undoStack_ = nullptr;
+    QMenu* recentFiles_ = nullptr;
+    std::unique_ptr<SheetEdit> pendingEdit_; // an irrigation's "Apply" running
+
 };
 
 } // namespace etp

@@ -71,7 +71,7 @@ void Form4::showTable()
 
 void Form4::Command1_Click() { hide(); }
 
-void Form4::Command2_Click() { SaveCreamsTemperatureRadiation(table_, ui_); }
+void Form4::Command2_Click() { SaveCreamsTemperatureRadiation(workbench_, table_, ui_); }
 
 void Form4::Command3_Click() { SaveCreamsRain(workbench_, ui_); }
 

@@ -76,6 +76,7 @@ IrrigationDialog::IrrigationDialog(const char* name, const QString& caption, QWi
 
 void IrrigationDialog::Command1_Click()
 {
+    emit applying();
     const std::vector<IrrigationApplication>* applications = apply();
     if (!applications) return;
     emit sheetChanged();

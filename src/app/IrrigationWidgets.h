@@ -45,7 +45,8 @@ private:
 class IrrigationDialog : public QDialog {
     Q_OBJECT
 signals:
-    // "Apply" rewrote rain cells of the sheet.
+    // "Apply" is about to run; sheetChanged follows when it rewrote rain cells of the sheet.
+    void applying();
     void sheetChanged();
 
 protected:

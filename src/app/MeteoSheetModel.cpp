@@ -83,7 +83,10 @@ bool MeteoSheetModel::setData(const QModelIndex& index, const QVariant& value, i
 {
     if (!checkIndex(index, CheckIndexOption::IndexIsValid) || role != Qt::EditRole) return false;
     const std::string text = value.toString().toStdString();
-    if (text == sheet_.cellText(index.row() + 1, index.column() + 1)) return true;
+    const std::string_view current = sheet_.cellText(index.row() + 1, index.column() + 1);
+    if (text == current) return true;
+    const QByteArray previous(current.data(), static_cast<qsizetype>(current.size()));
+    const std::uint64_t revisionBefore = sheet_.revision();
     if (!sheet_.setCellText(index.row() + 1, index.column() + 1, text)) return false;
     emit dataChanged(index, index, {Qt::DisplayRole, Qt::EditRole, Qt::TextAlignmentRole});
     const QList<int> estimateRoles = {Qt::FontRole, Qt::ToolTipRole};
@@ -96,6 +99,7 @@ bool MeteoSheetModel::setData(const QModelIndex& index, const QVariant& value, i
     } else if (isEstimatedColumn(index.column())) {
         emit dataChanged(this->index(index.row(), 0), this->index(index.row(), columnCount() - 1), estimateRoles);
     }
+    emit cellEdited(index.row() + 1, index.column() + 1, previous, revisionBefore);
     return true;
 }
 

@@ -32,8 +32,12 @@ public:
         return command();
     }
 
-    // A command rewrote cells and kept the sheet's size (irrigation): views repaint them.
+    // A command rewrote cells and kept the sheet's size (irrigation, undo): views repaint them.
     void cellsRewritten();
+
+signals:
+    // setData changed a cell (sheet numbering): its text and the sheet's revision before.
+    void cellEdited(int row, int column, const QByteArray& before, quint64 revisionBefore);
 
 private:
     class ResetScope {

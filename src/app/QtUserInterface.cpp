@@ -9,6 +9,7 @@
 #include <QMessageBox>
 #include <QStringList>
 
+#include "app/AppSettings.h"
 #include "workbench/SaveTextFile.h"
 
 namespace etp {
@@ -56,6 +57,7 @@ QMessageBox::StandardButtons BoxButtons(Buttons buttons)
     switch (buttons) {
     case Buttons::OkCancel: return QMessageBox::Ok | QMessageBox::Cancel;
     case Buttons::YesNo: return QMessageBox::Yes | QMessageBox::No;
+    case Buttons::SaveDiscardCancel: return QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel;
     case Buttons::Ok: break;
     }
     return QMessageBox::Ok;
@@ -68,10 +70,18 @@ Answer BoxAnswer(int button, Buttons buttons)
     case QMessageBox::No: return Answer::No;
     case QMessageBox::Cancel: return Answer::Cancel;
     case QMessageBox::Ok: return Answer::Ok;
+    case QMessageBox::Save: return Answer::Save;
+    case QMessageBox::Discard: return Answer::Discard;
     default: break;
     }
     // The box was closed with Esc or its close box: the harmless answer.
-    return buttons == Buttons::YesNo ? Answer::No : buttons == Buttons::OkCancel ? Answer::Cancel : Answer::Ok;
+    switch (buttons) {
+    case Buttons::YesNo: return Answer::No;
+    case Buttons::OkCancel:
+    case Buttons::SaveDiscardCancel: return Answer::Cancel;
+    case Buttons::Ok: break;
+    }
+    return Answer::Ok;
 }
 
 std::string LocalPath(const QString& path) { return QFile::encodeName(path).toStdString(); }
@@ -145,30 +155,32 @@ std::optional<std::string> QtUserInterface::chooseOpenFile(const std::string& in
     const QString initialPatterns = QString::fromUtf8(initialName.c_str()).replace(QLatin1Char(';'), QLatin1Char(' '));
     for (const QString& filter : qtFilters.split(QStringLiteral(";;")))
         if (selected.isEmpty() && filter.contains(QLatin1Char('(') + initialPatterns + QLatin1Char(')'))) selected = filter;
-    const QString path = QFileDialog::getOpenFileName(dialogParent(), QStringLiteral("Open"), lastDirectory_,
+    const QString path = QFileDialog::getOpenFileName(dialogParent(), QStringLiteral("Open"), LastFolder(),
                                                       qtFilters, &selected);
     if (path.isEmpty()) return std::nullopt;
-    lastDirectory_ = QFileInfo(path).absolutePath();
+    SetLastFolder(QFileInfo(path).absolutePath());
     return LocalPath(path);
 }
 
 std::optional<std::string> QtUserInterface::chooseSaveFile(const std::string& initialName, const std::string& title)
 {
     const NormalPointerWhileAsking normal(*this);
-    QFileDialog dialog(dialogParent(), ShownText(title), lastDirectory_);
+    QFileDialog dialog(dialogParent(), ShownText(title), LastFolder());
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     const QString initial = QFile::decodeName(initialName.c_str());
-    if (HasWildcard(initialName)) {
-        dialog.setNameFilters({QStringLiteral("%1 (%1)").arg(initial), QStringLiteral("All files (*)")});
+    // A proposed name ("debilt.rn") keeps the filter of its extension ("*.rn").
+    const QString suffix = QFileInfo(initial).suffix();
+    const QString pattern = HasWildcard(initialName) ? initial : suffix.isEmpty() ? QString() : QStringLiteral("*.") + suffix;
+    if (!pattern.isEmpty()) {
+        dialog.setNameFilters({QStringLiteral("%1 (%1)").arg(pattern), QStringLiteral("All files (*)")});
         // "*.rn" -> a name typed without extension gets ".rn".
-        if (initial.startsWith(QStringLiteral("*.")) && !HasWildcard(initialName.substr(2)))
-            dialog.setDefaultSuffix(initial.mid(2));
-    } else {
-        dialog.selectFile(initial);
+        if (pattern.startsWith(QStringLiteral("*.")) && !HasWildcard(pattern.mid(2).toStdString()))
+            dialog.setDefaultSuffix(pattern.mid(2));
     }
+    if (!HasWildcard(initialName)) dialog.selectFile(initial);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
     const QString path = dialog.selectedFiles().constFirst();
-    lastDirectory_ = QFileInfo(path).absolutePath();
+    SetLastFolder(QFileInfo(path).absolutePath());
     return LocalPath(path);
 }
 

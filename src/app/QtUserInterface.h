@@ -51,7 +51,6 @@ private:
     QWidget* dialogParent() const;
 
     QPointer<QWidget> mainWindow_;
-    QString lastDirectory_;
 };
 
 } // namespace etp

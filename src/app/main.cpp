@@ -57,6 +57,8 @@ int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("etp-gui"));
+    // Where QSettings keeps the recent files and the last folder.
+    QApplication::setOrganizationName(QStringLiteral("etp"));
     QApplication::setApplicationDisplayName(QString::fromLatin1(etp::kApplicationTitle));
     QApplication::setApplicationVersion(QString::fromLatin1(etp::kVersion));
 

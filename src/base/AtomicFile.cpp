@@ -6,6 +6,13 @@
 #include <filesystem>
 #include <random>
 
+#if defined(_WIN32)
+#include <io.h>
+#else
+#include <fcntl.h>
+#include <unistd.h>
+#endif
+
 namespace etp {
 
 namespace {
@@ -21,6 +28,31 @@ std::string TemporaryNameBeside(const std::filesystem::path& target)
 }
 
 std::string Reason() { return std::strerror(errno); }
+
+// The file's bytes on the disk itself, not only in the system's cache: a power cut after
+// the rename must not leave an empty or partial file under the final name.
+bool SyncFile(std::FILE* file)
+{
+#if defined(_WIN32)
+    return _commit(_fileno(file)) == 0;
+#else
+    return fsync(fileno(file)) == 0;
+#endif
+}
+
+// The rename itself on the disk: the folder's entry is what names the new file.
+void SyncFolder(const std::filesystem::path& target)
+{
+#if !defined(_WIN32)
+    const std::filesystem::path folder = target.has_parent_path() ? target.parent_path() : std::filesystem::path(".");
+    const int fd = open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) return; // the file is renamed already; a folder that cannot be synced is no failure of the write
+    fsync(fd);
+    close(fd);
+#else
+    (void)target;
+#endif
+}
 
 } // namespace
 
@@ -65,6 +97,11 @@ std::optional<std::string> WriteFileAtomically(const std::string& path,
         ok = false;
         reason = Reason();
     }
+    // A device or a pipe has nothing to sync.
+    if (ok && !stream && !SyncFile(file)) {
+        ok = false;
+        reason = Reason();
+    }
     if (std::fclose(file) != 0 && ok) {
         ok = false;
         reason = Reason();
@@ -72,7 +109,10 @@ std::optional<std::string> WriteFileAtomically(const std::string& path,
     if (stream) return ok ? std::nullopt : std::optional<std::string>(reason.empty() ? "write failed" : reason);
     if (ok) {
         fs::rename(temporary, target, ec);
-        if (!ec) return std::nullopt;
+        if (!ec) {
+            SyncFolder(target);
+            return std::nullopt;
+        }
         reason = ec.message();
     }
     fs::remove(temporary, ec);

@@ -11,8 +11,8 @@ namespace etp {
 inline constexpr const char* kApplicationTitle = "ETP computation";
 
 enum class Icon { None, Critical, Question, Exclamation, Information };
-enum class Buttons { Ok, OkCancel, YesNo };
-enum class Answer { Ok, Cancel, Yes, No };
+enum class Buttons { Ok, OkCancel, YesNo, SaveDiscardCancel };
+enum class Answer { Ok, Cancel, Yes, No, Save, Discard };
 enum class Pointer { Normal, Busy, BusyArrow };
 
 class UserInterface;
@@ -53,6 +53,7 @@ public:
     }
     // filters: pairs of description and pattern separated by "|".
     virtual std::optional<std::string> chooseOpenFile(const std::string& initialName, const std::string& filters) = 0;
+    // initialName: a pattern ("*.rn") or a proposed name ("debilt.rn").
     virtual std::optional<std::string> chooseSaveFile(const std::string& initialName, const std::string& title) = 0;
     virtual void beep() = 0;
 

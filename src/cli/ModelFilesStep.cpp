@@ -95,7 +95,7 @@ bool WriteModelFiles(const Workbench& workbench, const ModelFileOptions& options
         // rain file, as in the dialog, is still written.
         if (!BuildCreamsTable(workbench, table, ui) && (table.refusal().empty() || !options.creamsTr.empty()))
             return false;
-        if (!SaveTo(options.creamsTr, ui, [&] { return SaveCreamsTemperatureRadiation(table, ui); })) return false;
+        if (!SaveTo(options.creamsTr, ui, [&] { return SaveCreamsTemperatureRadiation(workbench, table, ui); })) return false;
         if (!SaveTo(options.creamsRain, ui, [&] { return SaveCreamsRain(workbench, ui); })) return false;
     }
 

@@ -1,5 +1,7 @@
 #include "et/BlaneyCriddle.h"
 
+#include <algorithm>
+
 #include "base/CheckedMath.h"
 #include "et/SolarGeometry.h"
 #include "et/Units.h"
@@ -46,10 +48,12 @@ double BlaneyCriddle(const DayTerms& day, BlaneyCriddleRun& run)
     const double N = day.DaylightHours();                                  // [h]
     const double p = DaytimePercentage(N, *run.annualDaylightHours);       // [%]
     const double f = BlaneyCriddleFactor(p, MeanTemperature(D));           // [mm d-1]
-    if (!run.adjusted) return f;
+    // The regression's intercept is negative and f shrinks with the temperature: on cold
+    // days (and for f alone below -17.7 °C) both fall under 0, where no reference ET is.
+    if (!run.adjusted) return std::max(0.0, f);
     const double nN = Divide(D.Sunshine, N, "Blaney-Criddle");             // [-], not limited to 1
     const double Ud = D.Wind / KmPerDayPerMetrePerSecond;                  // km d-1 -> m s-1, the day's mean as daytime wind
-    return Finite(BlaneyCriddleAdjusted(f, D.RHmin, nN, Ud), "Blaney-Criddle");
+    return std::max(0.0, Finite(BlaneyCriddleAdjusted(f, D.RHmin, nN, Ud), "Blaney-Criddle"));
 }
 
 } // namespace etp

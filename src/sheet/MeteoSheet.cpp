@@ -1,6 +1,7 @@
 #include "sheet/MeteoSheet.h"
 
 #include <algorithm>
+#include <atomic>
 #include <limits>
 #include <stdexcept>
 
@@ -44,6 +45,7 @@ bool MeteoSheet::setCells(int row, int firstColumn, std::span<const std::string_
     while (count > 0 && cells[count - 1].empty()) --count;
     const auto r = static_cast<std::size_t>(row - 1);
     const auto first = static_cast<std::size_t>(firstColumn - 1);
+    touch();
     if (count > 0) {
         growRows(row);
         growColumns(static_cast<int>(first + count));
@@ -51,6 +53,13 @@ bool MeteoSheet::setCells(int row, int firstColumn, std::span<const std::string_
     }
     for (std::size_t k = 0; k < cells.size() && first + k < columns_.size(); ++k) columns_[first + k].set(r, cells[k]);
     return true;
+}
+
+void MeteoSheet::touch()
+{
+    // Shared by every sheet of the process (the batch tool may hold several at once).
+    static std::atomic<std::uint64_t> last{0};
+    revision_ = last.fetch_add(1, std::memory_order_relaxed) + 1;
 }
 
 void MeteoSheet::growRows(int rows) { rowCount_ = std::max(rowCount_, rows); }

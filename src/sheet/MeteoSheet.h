@@ -42,7 +42,18 @@ public:
     // changed, for a row or column below 1 or a cell beyond kMaxColumns.
     bool setCells(int row, int firstColumn, std::span<const std::string_view> cells);
     // Empties every data cell; the sheet keeps its size and captions.
-    void clear() { columns_.clear(); }
+    void clear()
+    {
+        columns_.clear();
+        touch();
+    }
+
+    // Every change of the data cells gives the sheet a revision no sheet had before, and a
+    // copy keeps its revision: equal revisions mean equal cells. This is how the program
+    // knows whether the sheet still holds what was last opened or saved.
+    std::uint64_t revision() const { return revision_; }
+    // Undo and redo put back the cells of an earlier revision, and that revision with them.
+    void restoreRevision(std::uint64_t revision) { revision_ = revision; }
 
     // Never shrinks below what the sheet holds.
     void growRows(int rows);
@@ -82,11 +93,13 @@ private:
 
     // Never shrinks; stops at kMaxColumns.
     void growColumns(int columns);
+    void touch();
 
     int rowCount_ = kInitialRows;
     int columnCount_ = kInitialColumns;
     std::vector<Column> columns_;       // index 0 = sheet column 1; grows on demand
     std::vector<std::string> captions_; // index = column
+    std::uint64_t revision_ = 0;        // a new sheet's: empty
 };
 
 } // namespace etp

@@ -18,6 +18,14 @@ namespace {
 
 void ClearSheet(MeteoSheet& sheet) { sheet.clear(); }
 
+// What File > Save writes: TAB between fields. A first line without a TAB but with ";" or
+// "," was read as CSV (TextImport.h).
+bool IsTabSeparated(std::string_view bytes)
+{
+    const std::string_view first = bytes.substr(0, bytes.find_first_of("\r\n"));
+    return first.find('\t') != std::string_view::npos || first.find_first_of(";,") == std::string_view::npos;
+}
+
 bool ImportText(Workbench& workbench, const std::string& name, UserInterface& ui)
 {
     std::string reason;
@@ -34,6 +42,7 @@ bool ImportText(Workbench& workbench, const std::string& name, UserInterface& ui
         return false;
     }
     ClearSheet(workbench.sheet);
+    workbench.workingFile.writable = IsTabSeparated(file->bytes());
     TextImportReport report;
     {
         auto busy = ui.busy(Pointer::BusyArrow);
@@ -107,6 +116,7 @@ bool ImportWorkbook(Workbench& workbench, const std::string& name, FileFormat fo
         ui.message(WithReason(kImportFailedMessage, reader.failure()), kImportTitle);
         return false;
     }
+    workbench.workingFile.writable = false;
     ui.message(kImportCompleteMessage, kImportTitle);
     for (int c = 1; c <= workbench.sheet.columnCount(); ++c) workbench.sheet.setCaption(c, std::to_string(c));
     if (const int dropped = reader.droppedColumns(); dropped > 0)
@@ -147,25 +157,33 @@ bool OpenFile(Workbench& workbench, UserInterface& ui)
     const auto name = ui.chooseOpenFile(kOpenInitialName, kOpenFilters);
     // A cancelled dialog, or the initial pattern left as it was: nothing happens.
     if (!name || name->empty() || *name == kOpenInitialName) return false;
+    return OpenNamedFile(workbench, *name, ui);
+}
+
+bool OpenNamedFile(Workbench& workbench, const std::string& name, UserInterface& ui)
+{
     std::error_code ec;
-    if (HasWildcard(*name) || !std::filesystem::exists(*name, ec)) {
+    if (HasWildcard(name) || !std::filesystem::exists(name, ec)) {
         ui.message(kNoSuchFileMessage, kApplicationTitle);
         return false;
     }
     // The reader is chosen by the file's content; a name that says otherwise is told.
-    const FileFormat format = DetectFileFormat(*name);
-    const FileFormat named = FormatByExtension(*name);
+    const FileFormat format = DetectFileFormat(name);
+    const FileFormat named = FormatByExtension(name);
     // A zip that holds no workbook is refused by the reader; an .xlsx saved with a
     // password is a compound file, which the .xls reader refuses with that reason.
     const bool told = format == FileFormat::OtherZip || (format == FileFormat::Xls && named == FileFormat::Xlsx);
     if (format != named && !told)
-        ui.message("The file " + *name + " is " + FormatName(format) + " and is read as one, whatever its name says.",
+        ui.message("The file " + name + " is " + FormatName(format) + " and is read as one, whatever its name says.",
                    kApplicationTitle, Icon::Information);
     // A file that cannot be opened leaves the sheet and the working file as they were.
-    const bool opened = format == FileFormat::Text ? ImportText(workbench, *name, ui)
-                                                   : ImportWorkbook(workbench, *name, format, ui);
-    if (opened) workbench.statusPanels[0] = "working file: " + *name;
-    return opened;
+    const bool opened = format == FileFormat::Text ? ImportText(workbench, name, ui)
+                                                   : ImportWorkbook(workbench, name, format, ui);
+    if (!opened) return false;
+    workbench.statusPanels[0] = "working file: " + name;
+    workbench.workingFile.path = name;
+    workbench.workingFile.savedRevision = workbench.sheet.revision();
+    return true;
 }
 
 std::string SheetAsText(const MeteoSheet& sheet)
@@ -180,10 +198,48 @@ bool SaveSheet(Workbench& workbench, const std::string& path, UserInterface& ui)
     return WriteTextFile(ui, path, SheetPieces(workbench.sheet));
 }
 
-void SaveSheetAs(Workbench& workbench, UserInterface& ui)
+namespace {
+
+void BelongsTo(Workbench& workbench, const std::string& name)
 {
-    if (const auto name = SaveTextFile(ui, kSaveSheetDialog, SheetPieces(workbench.sheet)))
-        workbench.statusPanels[0] = "working file: " + *name;
+    workbench.statusPanels[0] = "working file: " + name;
+    workbench.workingFile = {name, true, workbench.sheet.revision()};
+}
+
+} // namespace
+
+bool SaveSheetAs(Workbench& workbench, UserInterface& ui)
+{
+    const auto name = SaveTextFile(ui, kSaveSheetDialog, SheetPieces(workbench.sheet),
+                                   ProposedSaveName(workbench.workingFile.path, kSaveSheetDialog));
+    if (!name) return false;
+    BelongsTo(workbench, *name);
+    return true;
+}
+
+bool SaveSheetFile(Workbench& workbench, UserInterface& ui)
+{
+    const WorkingFile& file = workbench.workingFile;
+    if (file.path.empty() || !file.writable) return SaveSheetAs(workbench, ui);
+    const std::string name = file.path;
+    if (!SaveSheet(workbench, name, ui)) return false;
+    BelongsTo(workbench, name);
+    return true;
+}
+
+bool HasUnsavedChanges(const Workbench& workbench)
+{
+    return workbench.sheet.revision() != workbench.workingFile.savedRevision;
+}
+
+bool SaveChangesFirst(Workbench& workbench, const char* question, UserInterface& ui)
+{
+    if (!HasUnsavedChanges(workbench)) return true;
+    switch (ui.question(question, kApplicationTitle, Icon::Exclamation, Buttons::SaveDiscardCancel)) {
+    case Answer::Save: return SaveSheetFile(workbench, ui);
+    case Answer::Discard: return true;
+    default: return false;
+    }
 }
 
 } // namespace etp

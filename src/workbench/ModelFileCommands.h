@@ -16,10 +16,12 @@ namespace etp {
 // the row, the cell without a value or the limit, and the table keeps its headers only.
 // False after a message.
 bool BuildCreamsTable(const Workbench& workbench, CreamsTable& table, UserInterface& ui);
-// "Save T and Rad", "Save Rain", "Save all" (each with its own file dialog). True when
-// the file was written; false when cancelled or after a message. A table refused for a
-// cell without a value repeats that message and asks for no file.
-bool SaveCreamsTemperatureRadiation(const CreamsTable& table, UserInterface& ui);
+// "Save T and Rad", "Save Rain", "Save all" (each with its own file dialog, proposing the
+// data file's name with the model file's extension). True when the file was written;
+// false when cancelled or after a message. A table refused for a cell without a value
+// repeats that message and asks for no file. A "Save all" whose first file is cancelled
+// writes no second file and says so.
+bool SaveCreamsTemperatureRadiation(const Workbench& workbench, const CreamsTable& table, UserInterface& ui);
 bool SaveCreamsRain(const Workbench& workbench, UserInterface& ui);
 void SaveCreamsAll(const Workbench& workbench, const CreamsTable& table, UserInterface& ui);
 
@@ -39,7 +41,7 @@ MethodChoice NewMethodChoice(const Workbench& workbench, UserInterface& ui);
 // computed the ETP!!", when there is none.
 int ChosenEtColumn(const MethodChoice& choice, const MeteoSheet& sheet, UserInterface& ui);
 // "Save rain data", "Save ETP data" (its ET column from the dialog's own choice) and
-// "Save all", which runs both as the LEACHM dialog does.
+// "Save all", which runs both as the LEACHM dialog does, a cancel included.
 bool SaveMacroRain(const Workbench& workbench, UserInterface& ui);
 bool SaveMacroEtp(const Workbench& workbench, const MethodChoice& methods, UserInterface& ui);
 void SaveMacroAll(const Workbench& workbench, const MethodChoice& methods, UserInterface& ui);

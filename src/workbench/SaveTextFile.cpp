@@ -1,5 +1,7 @@
 #include "workbench/SaveTextFile.h"
 
+#include <filesystem>
+
 #include "base/ArithmeticError.h"
 #include "models/ModelFile.h"
 
@@ -34,9 +36,19 @@ bool WriteShowingFailure(UserInterface& ui, const std::string& path,
 
 bool HasWildcard(std::string_view name) { return name.find_first_of("*?") != std::string_view::npos; }
 
-std::optional<std::string> AskSaveName(UserInterface& ui, const SaveDialog& dialog)
+std::string ProposedSaveName(const std::string& dataFile, const SaveDialog& dialog, std::string_view tag)
 {
-    auto name = ui.chooseSaveFile(dialog.initialName, dialog.title);
+    const std::string_view pattern = dialog.initialName;
+    const bool oneExtension = pattern.starts_with("*.") && !HasWildcard(pattern.substr(2)) &&
+                              pattern.find(';') == std::string_view::npos;
+    const std::filesystem::path data(dataFile);
+    if (!oneExtension || data.stem().empty()) return std::string(pattern);
+    return data.stem().string() + std::string(tag) + std::string(pattern.substr(1));
+}
+
+std::optional<std::string> AskSaveName(UserInterface& ui, const SaveDialog& dialog, const std::string& proposed)
+{
+    auto name = ui.chooseSaveFile(proposed.empty() ? std::string(dialog.initialName) : proposed, dialog.title);
     if (!name || name->empty() || HasWildcard(*name)) return std::nullopt;
     return name;
 }
@@ -52,16 +64,18 @@ bool WriteTextFile(UserInterface& ui, const std::string& path, const TextProduce
     return WriteShowingFailure(ui, path, [&] { return WriteFileAtomically(path, produce); });
 }
 
-std::optional<std::string> SaveTextFile(UserInterface& ui, const SaveDialog& dialog, const TextBuilder& build)
+std::optional<std::string> SaveTextFile(UserInterface& ui, const SaveDialog& dialog, const TextBuilder& build,
+                                        const std::string& proposed)
 {
-    auto name = AskSaveName(ui, dialog);
+    auto name = AskSaveName(ui, dialog, proposed);
     if (!name || !WriteTextFile(ui, *name, build)) return std::nullopt;
     return name;
 }
 
-std::optional<std::string> SaveTextFile(UserInterface& ui, const SaveDialog& dialog, const TextProducer& produce)
+std::optional<std::string> SaveTextFile(UserInterface& ui, const SaveDialog& dialog, const TextProducer& produce,
+                                        const std::string& proposed)
 {
-    auto name = AskSaveName(ui, dialog);
+    auto name = AskSaveName(ui, dialog, proposed);
     if (!name || !WriteTextFile(ui, *name, produce)) return std::nullopt;
     return name;
 }

@@ -16,9 +16,15 @@ namespace etp {
 // A name holding * or ?: a pattern, not a file.
 bool HasWildcard(std::string_view name);
 
+// The name a save dialog proposes for a file made from the data file: the data file's
+// name with the dialog's extension, and the tag before it ("debilt.txt", "*.tr" ->
+// "debilt.tr"; tag "-summary" -> "debilt-summary.txt"). The dialog's pattern as it is
+// when there is no data file or the pattern names no single extension.
+std::string ProposedSaveName(const std::string& dataFile, const SaveDialog& dialog, std::string_view tag = {});
+
 // The name chosen in the dialog; none when the person cancelled, left the name empty
-// or kept a pattern.
-std::optional<std::string> AskSaveName(UserInterface& ui, const SaveDialog& dialog);
+// or kept a pattern. The dialog starts with the proposed name, or else with its pattern.
+std::optional<std::string> AskSaveName(UserInterface& ui, const SaveDialog& dialog, const std::string& proposed = {});
 
 // The whole text of a file, or its pieces in order, handed to the writer as they are made.
 using TextBuilder = std::function<std::string()>;
@@ -33,7 +39,9 @@ bool WriteTextFile(UserInterface& ui, const std::string& path, const TextProduce
 
 // AskSaveName, then WriteTextFile. The name of the file written; none when cancelled
 // or after a message.
-std::optional<std::string> SaveTextFile(UserInterface& ui, const SaveDialog& dialog, const TextBuilder& build);
-std::optional<std::string> SaveTextFile(UserInterface& ui, const SaveDialog& dialog, const TextProducer& produce);
+std::optional<std::string> SaveTextFile(UserInterface& ui, const SaveDialog& dialog, const TextBuilder& build,
+                                        const std::string& proposed = {});
+std::optional<std::string> SaveTextFile(UserInterface& ui, const SaveDialog& dialog, const TextProducer& produce,
+                                        const std::string& proposed = {});
 
 } // namespace etp

@@ -7,7 +7,9 @@ namespace etp {
 
 bool SaveSummaryAs(const Workbench& workbench, UserInterface& ui)
 {
-    return SaveTextFile(ui, kSaveSummaryDialog, [&] { return SummaryText(Summarize(workbench)); }).has_value();
+    return SaveTextFile(ui, kSaveSummaryDialog, [&] { return SummaryText(Summarize(workbench)); },
+                        ProposedSaveName(workbench.workingFile.path, kSaveSummaryDialog, "-summary"))
+        .has_value();
 }
 
 } // namespace etp

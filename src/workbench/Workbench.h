@@ -13,6 +13,7 @@
 #include "irrigation/Irrigation.h"
 #include "sheet/MeteoSheet.h"
 #include "sheet/Settings.h"
+#include "workbench/WorkingFile.h"
 
 namespace etp {
 
@@ -23,6 +24,8 @@ struct Workbench {
     Workbench();
 
     MeteoSheet sheet;
+    // The file the sheet was opened from or last saved to.
+    WorkingFile workingFile;
     ColumnMap columns;
     UnitSelection units;
     StationParameters station;

@@ -8,8 +8,13 @@
 
 namespace etp::testing {
 
-AppSession::AppSession() : form(std::make_unique<Form1>(workbench, ui))
+AppSession::AppSession(Settings settings)
 {
+    QStandardPaths::setTestModeEnabled(true);
+    QCoreApplication::setOrganizationName(QStringLiteral("etp-tests"));
+    QCoreApplication::setApplicationName(QStringLiteral("etp-gui-tests"));
+    if (settings == Settings::Fresh) QSettings().clear();
+    form = std::make_unique<Form1>(workbench, ui);
     form->show();
     if (!QTest::qWaitForWindowExposed(form.get())) throw std::runtime_error("the main window was not shown");
 }

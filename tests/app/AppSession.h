@@ -41,9 +41,13 @@ QString TableText(const QTableWidget* table);
 // The text box that the label with that text stands for, as a person finds it.
 QLineEdit* BoxBesideCaption(const QWidget* dialog, const QString& caption);
 
+// The tests' own settings, never the person's: QSettings under Qt's test locations and a
+// test organisation. A session starts with none unless it is a later run of the program.
+enum class Settings { Fresh, KeptFromTheLastRun };
+
 class AppSession {
 public:
-    AppSession();
+    explicit AppSession(Settings settings = Settings::Fresh);
 
     // Chooses a menu item; it must exist and be enabled.
     void triggerAction(const QString& name);

@@ -3,6 +3,7 @@
 #include <QtTest>
 #include <QtWidgets>
 
+#include "app/AppSettings.h"
 #include "app/QtUserInterface.h"
 
 using namespace etp;
@@ -29,6 +30,24 @@ void PressOnNextBox(QMessageBox::StandardButton button, BoxSeen& seen)
     });
 }
 
+struct FileDialogSeen {
+    QString directory, filter, file, suffix;
+};
+
+// Cancels the next file dialog as soon as it is up, noting where it opened, its filter and
+// the name it proposed.
+void CancelNextFileDialog(FileDialogSeen& seen)
+{
+    QTimer::singleShot(0, [&seen] {
+        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        if (!dialog) return;
+        const QStringList files = dialog->selectedFiles();
+        seen = {dialog->directory().absolutePath(), dialog->selectedNameFilter(),
+                files.isEmpty() ? QString() : QFileInfo(files.constFirst()).fileName(), dialog->defaultSuffix()};
+        dialog->reject();
+    });
+}
+
 Qt::CursorShape OverrideShape() { return QApplication::overrideCursor() ? QApplication::overrideCursor()->shape() : Qt::ArrowCursor; }
 
 } // namespace
@@ -38,6 +57,37 @@ class TestQtUserInterface : public QObject {
     QtUserInterface ui_;
 
 private slots:
+    // The folder of the last file dialog is the tests' own setting, never the person's.
+    void initTestCase()
+    {
+        QStandardPaths::setTestModeEnabled(true);
+        QCoreApplication::setOrganizationName(QStringLiteral("etp-tests"));
+        QCoreApplication::setApplicationName(QStringLiteral("etp-gui-tests"));
+        QSettings().clear();
+    }
+
+    // Open starts with every supported format in the last folder used; a save dialog
+    // given a proposed name shows it under the filter of its extension.
+    void fileDialogsStartWithAllFormatsOrTheProposedName()
+    {
+        const QTemporaryDir folder;
+        SetLastFolder(folder.path());
+        FileDialogSeen seen;
+        CancelNextFileDialog(seen);
+        QCOMPARE(ui_.chooseOpenFile("*.txt;*.csv;*.tsv;*.xls;*.xlsx;*.ods",
+                                    "All supported files|*.txt;*.csv;*.tsv;*.xls;*.xlsx;*.ods|Excel (*.xls)|*.xls"),
+                 std::nullopt);
+        QCOMPARE(seen.filter, QStringLiteral("All supported files (*.txt *.csv *.tsv *.xls *.xlsx *.ods)"));
+        QCOMPARE(seen.directory, folder.path());
+
+        CancelNextFileDialog(seen);
+        QCOMPARE(ui_.chooseSaveFile("debilt.tr", "Save T and Rad"), std::nullopt);
+        QCOMPARE(seen.filter, QStringLiteral("*.tr (*.tr)"));
+        QCOMPARE(seen.file, QStringLiteral("debilt.tr"));
+        QCOMPARE(seen.suffix, QStringLiteral("tr"));
+        QCOMPARE(seen.directory, folder.path());
+    }
+
     // A pattern missing from its description is added; a pattern without one is dropped.
     void filtersAndTexts()
     {
@@ -55,7 +105,10 @@ private slots:
         const std::tuple<Buttons, QMessageBox::StandardButton, Answer> rows[] = {
             {Buttons::YesNo, QMessageBox::Yes, Answer::Yes},       {Buttons::YesNo, QMessageBox::No, Answer::No},
             {Buttons::YesNo, QMessageBox::NoButton, Answer::No},   {Buttons::OkCancel, QMessageBox::Ok, Answer::Ok},
-            {Buttons::OkCancel, QMessageBox::Cancel, Answer::Cancel}, {Buttons::OkCancel, QMessageBox::NoButton, Answer::Cancel}};
+            {Buttons::OkCancel, QMessageBox::Cancel, Answer::Cancel}, {Buttons::OkCancel, QMessageBox::NoButton, Answer::Cancel},
+            {Buttons::SaveDiscardCancel, QMessageBox::Save, Answer::Save},
+            {Buttons::SaveDiscardCancel, QMessageBox::Discard, Answer::Discard},
+            {Buttons::SaveDiscardCancel, QMessageBox::NoButton, Answer::Cancel}};
         for (const auto& [buttons, press, answer] : rows) {
             BoxSeen seen;
             PressOnNextBox(press, seen);

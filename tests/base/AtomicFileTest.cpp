@@ -82,6 +82,42 @@ TEST(WriteFileAtomically, PiecesInOrderAndFailuresMidway)
     EXPECT_EQ(FilesIn(dir.path()), 1);
 }
 
+// A writer killed halfway (the program ended by the system, a crash) leaves the old file
+// whole under its name; what it had written stays a temporary beside it.
+TEST(WriteFileAtomically, AWriterKilledMidwayLeavesTheOldFile)
+{
+    const testing::TempDir dir;
+    const std::string old(100000, 'o');
+    const std::string path = dir.write("station.txt", old);
+    int halfway[2];
+    ASSERT_EQ(pipe(halfway), 0);
+    const pid_t child = fork();
+    if (child == 0) {
+        (void)WriteFileAtomically(path, [&](const PieceWriter& write) {
+            for (int k = 0;; ++k) {
+                write(std::string(64 << 10, 'n'));
+                if (k == 3 && ::write(halfway[1], "h", 1) != 1) _exit(2);
+                usleep(10000);
+            }
+        });
+        _exit(1);
+    }
+    ASSERT_GT(child, 0);
+    char signal = 0;
+    ASSERT_EQ(read(halfway[0], &signal, 1), 1);
+    kill(child, SIGKILL);
+    int status = 0;
+    ASSERT_EQ(waitpid(child, &status, 0), child);
+    EXPECT_TRUE(WIFSIGNALED(status));
+    close(halfway[0]);
+    close(halfway[1]);
+    EXPECT_EQ(testing::ReadFile(path), old);
+    const auto names = dir.names();
+    ASSERT_EQ(names.size(), 2u);
+    EXPECT_EQ(names[0], "station.txt");
+    EXPECT_TRUE(names[1].starts_with("station.txt.") && names[1].ends_with(".tmp")) << names[1];
+}
+
 // A pipe (as /dev/null or a shell's >(...)) is written into, not replaced by a file; a
 // link keeps pointing at the file, which gets the new content.
 TEST(WriteFileAtomically, PipesAreWrittenIntoAndLinksFollowed)

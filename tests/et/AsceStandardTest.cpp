@@ -43,6 +43,22 @@ TEST(AsceStandardized, Fao56Example18)
     EXPECT_GT(AsceStandardized(Uccle(), kUccleDay, kAsceTall), AsceStandardized(Uccle(), kUccleDay, kAsceShort) + 0.5);
 }
 
+// A published tall-reference day: the Fallon, Nevada agricultural weather station (39.4575° N,
+// 1208.5 m) on 1 July 2015, Tmin 66.65 °F, Tmax 102.80 °F, dew point 49.84 °F, Rs 674.07 langleys,
+// wind 4.80 mph at 3 m (u2 = 1.976 m/s), for which the standardized daily ETrs is 10.63 mm.
+// The humidities are one value that gives the dew point's ea = 1.2207 kPa back by Eq. 7.
+TEST(AsceStandardized, FallonTallReference)
+{
+    const double Tmin = (66.65 - 32) / 1.8, Tmax = (102.80 - 32) / 1.8, ea = 1.2206674;
+    auto e0 = [](double t) { return 0.6108 * std::exp(17.27 * t / (t + 237.3)); };
+    const auto rh = float(200 * ea / (e0(Tmin) + e0(Tmax)));
+    const DailyWeather day{.Tmin = float(Tmin), .Tmax = float(Tmax), .RHmax = rh, .RHmin = rh,
+                           .Wind = float(1.9761118 * KmPerDayPerMetrePerSecond),
+                           .Radiation = float(674.07 * 0.041868 * MmPerMJ)};
+    constexpr SiteDay kFallon{.Altitude = 1208.5f, .Latitude = 39.4575f, .Month = 7, .Day = 1, .Year = 2015};
+    EXPECT_NEAR(AsceStandardized(day, kFallon, kAsceTall), 10.626, 0.01);
+}
+
 // FAO-56 Example 2 (P = 81.8 kPa at 1800 m, exponent 5.26) and Annex 2 Table 2.4
 // (delta = 0.145 kPa °C-1 at 20 °C).
 TEST(AsceStandardized, PressureAndSlope)

@@ -152,4 +152,53 @@ TEST_F(FileCommandsTest, SaveAsWritesWhatOpenReadsBackAndALongSheetWhole)
     EXPECT_EQ(ReadFile(dir.file("long.txt")), expected);
 }
 
+// The sheet is unsaved after a change and saved after Open, Save and Save as. Save writes
+// the TAB file it was opened from; a CSV file (or a workbook) goes through Save as, which
+// proposes the data file's name as a text file, and then belongs to the file saved.
+TEST_F(FileCommandsTest, SaveWritesTheWorkingFileOrAsksForOne)
+{
+    EXPECT_FALSE(HasUnsavedChanges(workbench));
+    const auto tab = dir.write("debilt.txt", "DATE\tRAIN\n01/01/18\t0\n");
+    ASSERT_TRUE(open(tab));
+    EXPECT_FALSE(HasUnsavedChanges(workbench));
+    workbench.sheet.setCellText(2, 2, "12.5");
+    EXPECT_TRUE(HasUnsavedChanges(workbench));
+    ASSERT_TRUE(SaveSheetFile(workbench, ui));
+    EXPECT_EQ(ReadFile(tab), "DATE\tRAIN\r\n01/01/18\t12.5\r\n");
+    EXPECT_FALSE(HasUnsavedChanges(workbench));
+    EXPECT_TRUE(ui.saveTitles.empty());
+
+    const auto csv = dir.write("debilt.csv", "DATE,RAIN\n01/01/18,0\n");
+    ASSERT_TRUE(open(csv));
+    workbench.sheet.setCellText(2, 2, "3");
+    ui.saveFiles = {std::nullopt, dir.file("copy.txt")};
+    EXPECT_FALSE(SaveSheetFile(workbench, ui));
+    EXPECT_TRUE(HasUnsavedChanges(workbench));
+    ASSERT_TRUE(SaveSheetFile(workbench, ui));
+    EXPECT_EQ(ui.saveInitialNames, (std::vector<std::string>{"debilt.txt", "debilt.txt"}));
+    EXPECT_EQ(ReadFile(csv), "DATE,RAIN\n01/01/18,0\n");
+    EXPECT_EQ(ReadFile(dir.file("copy.txt")), "DATE\tRAIN\r\n01/01/18\t3\r\n");
+    EXPECT_EQ(workbench.workingFile.path, dir.file("copy.txt"));
+    EXPECT_FALSE(HasUnsavedChanges(workbench));
+}
+
+// Before the sheet is dropped: no question when nothing is unsaved; then Cancel keeps it,
+// Save that saves or Discard let it go, and a Save whose dialog is cancelled keeps it.
+TEST_F(FileCommandsTest, SaveChangesFirstAsksOnlyWhenSomethingIsUnsaved)
+{
+    EXPECT_TRUE(SaveChangesFirst(workbench, kUnsavedBeforeExit, ui));
+    EXPECT_TRUE(ui.messages.empty());
+    workbench.sheet.setCellText(1, 1, "typed");
+    ui.answers = {Answer::Cancel, Answer::Save, Answer::Discard, Answer::Save};
+    ui.saveFiles = {std::nullopt, dir.file("kept.txt")};
+    EXPECT_FALSE(SaveChangesFirst(workbench, kUnsavedBeforeExit, ui));
+    EXPECT_FALSE(SaveChangesFirst(workbench, kUnsavedBeforeExit, ui));
+    EXPECT_TRUE(SaveChangesFirst(workbench, kUnsavedBeforeExit, ui));
+    EXPECT_TRUE(HasUnsavedChanges(workbench));
+    EXPECT_TRUE(SaveChangesFirst(workbench, kUnsavedBeforeExit, ui));
+    EXPECT_EQ(ReadFile(dir.file("kept.txt")), "typed\r\n");
+    EXPECT_EQ(ui.messages.size(), 4u);
+    EXPECT_EQ(ui.messages[0], std::string("ETP computation|") + kUnsavedBeforeExit);
+}
+
 } // namespace etp

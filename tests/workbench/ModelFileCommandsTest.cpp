@@ -35,25 +35,36 @@ std::string Message(const std::string& text) { return std::string(kApplicationTi
 
 } // namespace
 
-// "Save all" of each dialog runs both of its saves, each asking with its own initial name and
-// title, and each writes its writer's text of the rain (9) or ET (10) column in place of the
-// file there. A cancelled first dialog still asks for the second file.
+// "Save all" of each dialog runs both of its saves, each asking with its own title and
+// proposing the data file's name with its model file's extension, and each writes its
+// writer's text of the rain (9) or ET (10) column in place of the file there. A cancelled
+// first dialog stops "Save all": no second file is asked for, and the message says which
+// file was not written.
 TEST(ModelFileCommands, EachSaveAsksForItsFileAndWritesItsWritersText)
 {
-    const Workbench w = YearOfWeather();
+    Workbench w = YearOfWeather();
+    w.workingFile.path = "/data/stations/debilt.txt";
     ScriptedUserInterface quiet;
     CreamsTable table;
     ASSERT_TRUE(BuildCreamsTable(w, table, quiet));
     const LeachmSettings leachm = NewLeachmSettings(w, quiet);
-    struct Dialog { std::function<void(UserInterface&)> saveAll; std::vector<std::string> titles, initialNames, texts; };
+    struct Dialog {
+        std::function<void(UserInterface&)> saveAll;
+        std::vector<std::string> titles, initialNames, texts;
+        std::string secondNotWritten;
+    };
     const Dialog dialogs[] = {
         {[&](UserInterface& ui) { SaveCreamsAll(w, table, ui); }, {"Save T and Rad", " CREAMS - Save daily rain"},
-         {"*.tr", "*.rn"}, {CreamsTemperatureRadiationText(table), CreamsRainText(w.sheet, w.columns, 9)}},
+         {"debilt.tr", "debilt.rn"}, {CreamsTemperatureRadiationText(table), CreamsRainText(w.sheet, w.columns, 9)},
+         "the CREAMS rain file was not written"},
         {[&](UserInterface& ui) { SaveLeachmAll(w, leachm, ui); }, {"LEACHM - Save rain", "LEACHW - Save ETP, T and amplitude"},
-         {"*.rn", "*.etp"},
-         {LeachmRainText(w.sheet, w.columns, 9, LeachmDateFormat::Ddmmaa, {0, 0.1, 1}), LeachmEtpText(w.sheet, w.columns, 10)}},
+         {"debilt.rn", "debilt.etp"},
+         {LeachmRainText(w.sheet, w.columns, 9, LeachmDateFormat::Ddmmaa, {0, 0.1, 1}), LeachmEtpText(w.sheet, w.columns, 10)},
+         "the LEACHM ETP, temperature and amplitude file was not written"},
         {[&](UserInterface& ui) { SaveMacroAll(w, leachm.methods, ui); }, {"MACRO - Save rain", "MACRO - Save ETP"},
-         {"*.rn", "*.etp"}, {MacroDailyText(w.sheet, w.columns, 9, MacroFile::Rain), MacroDailyText(w.sheet, w.columns, 10, MacroFile::Etp)}},
+         {"debilt.rn", "debilt.etp"},
+         {MacroDailyText(w.sheet, w.columns, 9, MacroFile::Rain), MacroDailyText(w.sheet, w.columns, 10, MacroFile::Etp)},
+         "the MACRO ETP file was not written"},
     };
     for (const Dialog& dialog : dialogs) {
         TempDir dir;
@@ -68,9 +79,10 @@ TEST(ModelFileCommands, EachSaveAsksForItsFileAndWritesItsWritersText)
         EXPECT_EQ(ReadFile(dir.file("second")), dialog.texts[1]) << dialog.titles[1];
 
         ScriptedUserInterface cancelling;
-        cancelling.saveFiles = {std::nullopt, std::nullopt};
+        cancelling.saveFiles = {std::nullopt};
         dialog.saveAll(cancelling);
-        EXPECT_EQ(cancelling.saveTitles, dialog.titles);
+        EXPECT_EQ(cancelling.saveTitles, std::vector<std::string>{dialog.titles[0]});
+        EXPECT_EQ(cancelling.messages, std::vector<std::string>{Message("Save all was cancelled: " + dialog.secondNotWritten + ".")});
         EXPECT_EQ(ReadFile(first), dialog.texts[0]);
     }
 }
@@ -123,7 +135,7 @@ TEST(ModelFileCommands, AGapRefusesTheFileNamingItsFirstCell)
     struct Gap { int row, column; const char* text; };
     const auto creamsTr = [](const Workbench& w, UserInterface& ui) {
         CreamsTable table;
-        return BuildCreamsTable(w, table, ui) || SaveCreamsTemperatureRadiation(table, ui);
+        return BuildCreamsTable(w, table, ui) || SaveCreamsTemperatureRadiation(w, table, ui);
     };
     const struct {
         std::vector<Gap> gaps;
