@@ -7,6 +7,8 @@
 // QT_SCALE_FACTOR=1.5 for the pictures at 150 %.
 #include <QApplication>
 #include <QDir>
+#include <QPointer>
+#include <QWindow>
 #include <QScreen>
 #include <QTableView>
 #include <QTemporaryDir>
@@ -37,10 +39,17 @@ bool Save(QWidget* window, const QDir& out, const QString& name)
 bool Shoot(AppSession& app, const char* item, const char* name, const QDir& out, bool apply = false)
 {
     app.triggerAction(QString::fromLatin1(item));
-    QWidget* dialog = app.dialog(QString::fromLatin1(name));
+    const QPointer<QWidget> dialog = app.dialog(QString::fromLatin1(name));
     if (!dialog) return false;
     if (apply) app.click(QStringLiteral("Command1"), dialog);
-    const bool saved = QTest::qWaitForWindowExposed(dialog) && Save(dialog, out, QString::fromLatin1(name));
+    // Waits until the window system shows it; a dialog closed meanwhile is no picture.
+    const bool exposed = QTest::qWaitFor(
+        [&dialog] { return !dialog || (dialog->windowHandle() && dialog->windowHandle()->isExposed()); });
+    if (!dialog || !exposed || !dialog->isVisible()) {
+        std::fprintf(stderr, "%s was not shown\n", name);
+        return false;
+    }
+    const bool saved = Save(dialog, out, QString::fromLatin1(name));
     dialog->hide();
     return saved;
 }
