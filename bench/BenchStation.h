@@ -73,7 +73,7 @@ private:
 // wind at 10 m); then, when `methods` is not empty, those methods (result labels)
 // computed. Throws when a step fails.
 Workbench PreparedWorkbench(int days, DateStyle style, const std::vector<const char*>& methods);
-// All twelve labels.
+// Every method's label.
 std::vector<const char*> AllMethods();
 
 // Every number of the result columns right of `firstResultColumn`, row by row.

@@ -69,7 +69,7 @@ ChartDialog::ChartDialog(const Workbench& workbench, UserInterface& ui, QWidget*
     auto* columnsLabel = new QLabel(QStringLiteral("Result columns:"), this);
     ListColumns = new QListWidget(this);
     ListColumns->setObjectName(QStringLiteral("ListColumns"));
-    ListColumns->setMaximumWidth(ListColumns->fontMetrics().horizontalAdvance(QStringLiteral("P-T extrad (col. 30)")) + 48);
+    ListColumns->setMaximumWidth(ListColumns->fontMetrics().horizontalAdvance(QStringLiteral("P-T extrad (col 30)")) + 48);
     columnsLabel->setBuddy(ListColumns);
     connect(ListColumns, &QListWidget::itemChanged, this, &ChartDialog::ListColumns_Changed);
     CheckRain = new QCheckBox(QStringLiteral("Rain and irrigation"), this);
@@ -105,20 +105,14 @@ ChartDialog::ChartDialog(const Workbench& workbench, UserInterface& ui, QWidget*
     layout->addLayout(top, 1);
     layout->addWidget(buttons);
     resize(1000, 620);
-    refresh();
 }
 
 void ChartDialog::refresh()
 {
     const QSignalBlocker quiet(ListColumns);
     ListColumns->clear();
-    const std::vector<ChartColumn> columns = ChartColumns(workbench_.sheet);
-    for (const ChartColumn& column : columns) {
-        // A label computed twice is told apart by its column.
-        const auto twice = std::count_if(columns.begin(), columns.end(), [&](const ChartColumn& other) { return other.label == column.label; });
-        QString text = QString::fromStdString(column.label);
-        if (twice > 1) text += QStringLiteral(" (col. %1)").arg(column.column);
-        auto* item = new QListWidgetItem(text, ListColumns);
+    for (const ChartColumn& column : ChartColumns(workbench_.sheet)) {
+        auto* item = new QListWidgetItem(QString::fromStdString(column.name), ListColumns);
         item->setData(Qt::UserRole, column.column);
         const bool ticked = chosen_ ? std::find(chosen_->begin(), chosen_->end(), column.column) != chosen_->end()
                                     : column.drawnByDefault;
@@ -132,6 +126,7 @@ void ChartDialog::redraw()
     ChartOptions options;
     if (chosen_) options.columns = chosen_;
     options.rain = CheckRain->isChecked();
+    options.width = 0; // the view lays the chart out before drawing it
     std::string problem;
     QChart* old = ChartView1->chart();
     ChartView1->setChart(BuildChart(workbench_, options, problem).release()); // the view owns the new chart

@@ -1,8 +1,9 @@
 #pragma once
-// Tools > Chart: the chosen result columns (at first every ET column) as lines against
-// the date, rain with irrigation as bars on a second axis. The mouse wheel and a
-// dragged band zoom, the arrow keys pan; the chart as shown exports to PNG or SVG.
-// Each opening draws the sheet afresh and keeps the columns the person chose.
+// Tools > Chart: the chosen result columns (at first the newest ET column of each label)
+// as lines against the date, each unit on its own axis, rain with irrigation as bars. The
+// mouse wheel and a dragged band zoom, the arrow keys pan; the chart as shown exports to
+// PNG or SVG.
+// Each opening draws the sheet afresh (refresh) and keeps the columns the person chose.
 #include <QDialog>
 #include <optional>
 #include <vector>

@@ -13,6 +13,7 @@
 #include <QLineSeries>
 #include <QPainter>
 #include <QSvgGenerator>
+#include <QTimeZone>
 #include <QValueAxis>
 #include <algorithm>
 #include <cctype>
@@ -21,6 +22,8 @@
 #include <utility>
 
 #include "app/Utf8Text.h"
+#include "app/chart/ChartScales.h"
+#include "app/chart/ScreenSeries.h"
 #include "base/AtomicFile.h"
 #include "et/MethodTable.h"
 #include "sheet/DateParts.h"
@@ -53,52 +56,55 @@ std::vector<DatedRow> DatedRows(const Workbench& workbench)
     const int dateColumn = workbench.columns.column(ColumnBox::Date);
     if (dateColumn == 0) return rows;
     const int last = LastDataRow(workbench.sheet, workbench.columns);
+    // Local time through the zone's own table: QDateTime's local time asks the C library,
+    // which looks at the zone file again for each of 32,000 days.
+    const QTimeZone zone = QTimeZone::systemTimeZone();
     for (int r = 2; r <= last; ++r)
         if (const auto date = DateParts(workbench.sheet.cellText(r, dateColumn)))
-            rows.push_back({r, QDateTime(QDate(date->Year, date->Month, date->Day), QTime(0, 0)).toMSecsSinceEpoch()});
+            rows.push_back({r, QDate(date->Year, date->Month, date->Day).startOfDay(zone).toMSecsSinceEpoch()});
     return rows;
 }
 
 // The line of a column in pieces, one point at noon of each dated row holding a value:
 // a missing day (IsMissingValue) ends a piece, so the line breaks there instead of
 // dropping to 0 or bridging the days nobody measured.
-std::vector<QList<QPointF>> LinePieces(const MeteoSheet& sheet, int column, const std::vector<DatedRow>& rows,
-                                       double& low, double& high)
+std::vector<std::vector<QPointF>> LinePieces(const MeteoSheet& sheet, int column, const std::vector<DatedRow>& rows,
+                                             double& low, double& high)
 {
-    std::vector<QList<QPointF>> pieces(1);
+    std::vector<std::vector<QPointF>> pieces(1);
     for (const DatedRow& day : rows) {
         const std::optional<double> value = MeasuredValue(sheet.cellText(day.row, column));
         if (!value) {
-            if (!pieces.back().isEmpty()) pieces.emplace_back();
+            if (!pieces.back().empty()) pieces.emplace_back();
             continue;
         }
         low = std::min(low, *value);
         high = std::max(high, *value);
-        pieces.back().append(QPointF(static_cast<double>(day.midnight + kDay / 2), *value));
+        pieces.back().emplace_back(static_cast<double>(day.midnight + kDay / 2), *value);
     }
-    if (pieces.size() > 1 && pieces.back().isEmpty()) pieces.pop_back();
+    if (pieces.size() > 1 && pieces.back().empty()) pieces.pop_back();
     return pieces;
 }
 
-QLineSeries* LineSeries(const QString& name, const QList<QPointF>& points)
+QLineSeries* LineSeries(const QString& name, const QColor& colour, bool dot)
 {
     auto* series = new QLineSeries;
     series->setName(name);
-    series->replace(points);
-    series->setPointsVisible(points.size() == 1); // a day between two gaps, else unseen
+    // One pixel wide: the painter draws such lines at once, while a wider pen is outlined
+    // and filled, which took a third of the first paint of a 32,000-day chart.
+    series->setPen(QPen(colour, 1));
+    series->setPointsVisible(dot); // a day between two gaps, else unseen
     return series;
 }
 
-// A filled step outline over the chart's days: each step from x0 to x1 at its height,
-// 0 between the steps, drawn down to a line at 0.
-QAreaSeries* Steps(const QList<QPointF>& outline, const QString& name)
+// A filled step outline over the chart's days, standing on a line at 0: the outlines
+// come from ScreenSeries.
+QAreaSeries* Steps(const QString& name)
 {
-    auto* upper = new QLineSeries;
-    upper->replace(outline);
     // The steps stand on 0 mm: without a lower line the area would reach down to the
     // plot's edge, which is not 0 on a reversed axis.
+    auto* upper = new QLineSeries;
     auto* lower = new QLineSeries;
-    if (!outline.isEmpty()) lower->append({QPointF(outline.constFirst().x(), 0), QPointF(outline.constLast().x(), 0)});
     auto* steps = new QAreaSeries(upper, lower);
     // The area series does not own its lines; as its children they go with it.
     upper->setParent(steps);
@@ -107,82 +113,48 @@ QAreaSeries* Steps(const QList<QPointF>& outline, const QString& name)
     return steps;
 }
 
-void AddStep(QList<QPointF>& outline, qint64 x0, qint64 x1, double height)
+// Rain as bars; an empty cell is a dry day (RainValue). The days without a value are
+// collected in runs of consecutive dated rows, from the first one's midnight to the end
+// of the last one.
+std::vector<RainDay> RainDays(const MeteoSheet& sheet, int column, const std::vector<DatedRow>& rows, double& high,
+                              std::vector<std::pair<double, double>>& missing)
 {
-    const auto a = static_cast<double>(x0), b = static_cast<double>(x1);
-    outline << QPointF(a, 0) << QPointF(a, height) << QPointF(b, height) << QPointF(b, 0);
-}
-
-// Rain as bars, each 80 % of its day; an empty cell is a dry day (RainValue). The days
-// without a value are collected in runs of consecutive dated rows, as [first, last].
-QAreaSeries* RainBars(const MeteoSheet& sheet, int column, const std::vector<DatedRow>& rows, double& high,
-                      std::vector<std::pair<qint64, qint64>>& missing)
-{
-    QList<QPointF> outline;
+    std::vector<RainDay> days;
     bool lastMissing = false;
     for (const DatedRow& day : rows) {
         const std::optional<double> rain = RainValue(sheet.cellText(day.row, column)); // [mm]
+        const auto midnight = static_cast<double>(day.midnight);
         if (!rain) {
             if (lastMissing)
-                missing.back().second = day.midnight;
+                missing.back().second = midnight + kDay;
             else
-                missing.emplace_back(day.midnight, day.midnight);
+                missing.emplace_back(midnight, midnight + kDay);
         }
         lastMissing = !rain;
         if (!rain || !(*rain > 0)) continue;
         high = std::max(high, *rain);
-        AddStep(outline, day.midnight + kDay / 10, day.midnight + kDay * 9 / 10, *rain);
+        days.push_back({midnight, *rain});
     }
-    QAreaSeries* bars = Steps(outline, FromBytes(sheet.cellText(1, column)) + QStringLiteral(" (mm)"));
-    bars->setColor(QColor(70, 110, 160, 150));
-    bars->setBorderColor(QColor(40, 70, 120));
-    return bars;
-}
-
-// The days without a rain value, shaded over the whole height of the rain axis: no bar
-// there means no measurement, not a dry day.
-QAreaSeries* MissingRain(const MeteoSheet& sheet, int column, const std::vector<std::pair<qint64, qint64>>& missing,
-                         double height)
-{
-    QList<QPointF> outline;
-    for (const auto& [first, last] : missing) AddStep(outline, first, last + kDay, height);
-    QAreaSeries* band = Steps(outline, FromBytes(sheet.cellText(1, column)) + QStringLiteral(" missing"));
-    band->setColor(QColor(150, 150, 150, 60));
-    band->setBorderColor(QColor(150, 150, 150, 60));
-    return band;
-}
-
-QString DateFormat(qint64 span)
-{
-    if (span > 3 * 365 * kDay) return QStringLiteral("yyyy");
-    if (span > 90 * kDay) return QStringLiteral("MMM yyyy");
-    return QStringLiteral("dd/MM/yy");
-}
-
-// An axis from 0 (or below, for negative values) to above the highest value, with ticks
-// at a round step.
-QValueAxis* ValueAxis(const QString& title, double low, double high)
-{
-    low = std::floor(std::min(low, 0.0));
-    high = std::max(high, low + 1);
-    double step = 1;
-    for (const double round : {1.0, 2.0, 5.0, 10.0, 20.0, 50.0, 100.0, 200.0, 500.0})
-        if ((high - low) / round <= 10) {
-            step = round;
-            break;
-        }
-    low = std::floor(low / step) * step;
-    high = std::ceil(high / step) * step;
-    auto* axis = new QValueAxis;
-    axis->setTitleText(title);
-    axis->setRange(low, high);
-    axis->setTickCount(static_cast<int>(std::lround((high - low) / step)) + 1);
-    axis->setLabelFormat(QStringLiteral("%g"));
-    return axis;
+    return days;
 }
 
 // An ET column: drawn by default, and on the "ET (mm/day)" axis.
 bool IsEt(Method method) { return Info(method).unit == ResultUnit::MillimetresPerDay; }
+
+ResultUnit UnitOfColumn(const MeteoSheet& sheet, int column)
+{
+    const auto method = MethodOfLabel(sheet.cellText(1, column));
+    return method ? Info(*method).unit : ResultUnit::MillimetresPerDay;
+}
+
+QString AxisTitle(ResultUnit unit)
+{
+    switch (unit) {
+    case ResultUnit::MillimetresPerDay: return QStringLiteral("ET (mm/day)");
+    case ResultUnit::MegajoulesPerSquareMetreDay: return QStringLiteral("radiation (MJ m-2 d-1)");
+    }
+    return {};
+}
 
 bool EndsWith(const std::string& text, const std::string& ending)
 {
@@ -200,8 +172,14 @@ std::vector<ChartColumn> ChartColumns(const MeteoSheet& sheet)
     for (int c = 1; c <= sheet.lastNonEmptyColumn(1); ++c) {
         const std::string label(sheet.cellText(1, c));
         const auto method = MethodOfLabel(label);
-        if (!method) continue;
-        columns.push_back({c, label, IsEt(*method) && HoldsValue(sheet, c, last)});
+        if (method) columns.push_back({c, label, label, IsEt(*method)});
+    }
+    for (auto column = columns.begin(); column != columns.end(); ++column) {
+        const auto sameLabel = [&](const ChartColumn& other) { return other.label == column->label; };
+        const bool newest = std::none_of(column + 1, columns.end(), sameLabel);
+        if (std::count_if(columns.begin(), columns.end(), sameLabel) > 1)
+            column->name += " (col " + std::to_string(column->column) + ")";
+        column->drawnByDefault = column->drawnByDefault && newest && HoldsValue(sheet, column->column, last);
     }
     return columns;
 }
@@ -213,11 +191,12 @@ std::unique_ptr<QChart> BuildChart(const Workbench& workbench, const ChartOption
     chart->legend()->setAlignment(Qt::AlignBottom);
     chart->setMargins(QMargins(6, 6, 6, 6));
 
+    const std::vector<ChartColumn> columns = ChartColumns(sheet);
     std::vector<int> lines;
     if (options.columns)
         lines = *options.columns;
     else
-        for (const ChartColumn& column : ChartColumns(sheet))
+        for (const ChartColumn& column : columns)
             if (column.drawnByDefault) lines.push_back(column.column);
     const int rainColumn = options.rain ? FindRainColumn(sheet) : 0;
     const std::vector<DatedRow> rows = DatedRows(workbench);
@@ -232,67 +211,87 @@ std::unique_ptr<QChart> BuildChart(const Workbench& workbench, const ChartOption
         return chart;
     }
 
-    auto* dates = new QDateTimeAxis;
-    dates->setFormat(DateFormat(rows.back().midnight - rows.front().midnight));
-    dates->setTickCount(8);
-    dates->setRange(QDateTime::fromMSecsSinceEpoch(rows.front().midnight),
-                    QDateTime::fromMSecsSinceEpoch(rows.back().midnight + kDay));
+    QDateTimeAxis* dates = DateAxis(rows.front().midnight, rows.back().midnight + kDay);
     chart->addAxis(dates, Qt::AlignBottom);
+    auto* screen = new ScreenSeries(*chart, *dates, options.width); // the chart's child
 
     if (rainColumn != 0) { // first, so that the lines are drawn over the bars
         double high = 0;
-        std::vector<std::pair<qint64, qint64>> missing;
-        QAreaSeries* bars = RainBars(sheet, rainColumn, rows, high, missing);
+        std::vector<std::pair<double, double>> missing;
+        std::vector<RainDay> days = RainDays(sheet, rainColumn, rows, high, missing);
+        const QString title = FromBytes(sheet.cellText(1, rainColumn));
+        QAreaSeries* bars = Steps(title + QStringLiteral(" (mm)"));
+        bars->setColor(QColor(70, 110, 160, 150));
+        // One pixel, like the lines: the theme's two-pixel border is outlined and filled.
+        bars->setPen(QPen(QColor(40, 70, 120), 1));
         chart->addSeries(bars);
+        screen->setRain(*bars, std::move(days));
         // Hanging from the top, down to half the height at most, clear of the ET lines.
-        QValueAxis* axis = ValueAxis(QStringLiteral("rain and irrigation (mm)"), 0, lines.empty() ? high : 2 * high);
+        QValueAxis* axis = RoundValueAxis(QStringLiteral("rain and irrigation (mm)"), 0, lines.empty() ? high : 2 * high);
         axis->setReverse(true);
         axis->setGridLineVisible(false); // the ET axis draws the grid
         chart->addAxis(axis, Qt::AlignRight);
         bars->attachAxis(dates);
         bars->attachAxis(axis);
         if (!missing.empty()) {
-            QAreaSeries* band = MissingRain(sheet, rainColumn, missing, axis->max());
+            // The days without a rain value, shaded over the whole height of the rain
+            // axis: no bar there means no measurement, not a dry day.
+            QAreaSeries* band = Steps(title + QStringLiteral(" missing"));
+            band->setColor(QColor(150, 150, 150, 60));
+            band->setPen(QPen(QColor(150, 150, 150, 60), 1));
             chart->addSeries(band);
+            screen->setMissingRain(*band, std::move(missing), axis->max());
             band->attachAxis(dates);
             band->attachAxis(axis);
         }
     }
     if (!lines.empty()) {
-        double low = 0, high = 0;
-        bool allEt = true;
-        std::vector<std::vector<QList<QPointF>>> pieces;
+        // One axis per unit, in the order of the units' first lines: the first on the left.
+        std::vector<ResultUnit> units;
+        std::vector<double> lows, highs;
+        std::vector<std::vector<std::vector<QPointF>>> pieces;
         for (const int column : lines) {
-            pieces.push_back(LinePieces(sheet, column, rows, low, high));
-            const auto method = MethodOfLabel(sheet.cellText(1, column));
-            allEt = allEt && method && IsEt(*method);
+            const ResultUnit unit = UnitOfColumn(sheet, column);
+            auto u = std::find(units.begin(), units.end(), unit) - units.begin();
+            if (u == static_cast<std::ptrdiff_t>(units.size())) {
+                units.push_back(unit);
+                lows.push_back(0);
+                highs.push_back(0);
+            }
+            const auto k = static_cast<std::size_t>(u);
+            pieces.push_back(LinePieces(sheet, column, rows, lows[k], highs[k]));
         }
-        QValueAxis* axis = ValueAxis(allEt ? QStringLiteral("ET (mm/day)") : QString(), low, high);
-        chart->addAxis(axis, Qt::AlignLeft);
-        const auto add = [&](QLineSeries* line) {
+        std::vector<QValueAxis*> axes;
+        for (std::size_t u = 0; u < units.size(); ++u) {
+            axes.push_back(RoundValueAxis(AxisTitle(units[u]), lows[u], highs[u]));
+            axes.back()->setGridLineVisible(u == 0); // the first axis draws the grid
+            chart->addAxis(axes.back(), u == 0 ? Qt::AlignLeft : Qt::AlignRight);
+        }
+        const auto add = [&](QLineSeries* line, int column, std::vector<QPointF> piece) {
+            const auto u = std::find(units.begin(), units.end(), UnitOfColumn(sheet, column)) - units.begin();
             chart->addSeries(line);
             line->attachAxis(dates);
-            line->attachAxis(axis);
+            line->attachAxis(axes[static_cast<std::size_t>(u)]);
+            screen->addLine(*line, std::move(piece));
         };
-        // The first piece of each column takes the theme's colour and the legend entry;
-        // the pieces after a gap follow, in its pen and without an entry of their own.
-        std::vector<QLineSeries*> first;
-        for (std::size_t k = 0; k < lines.size(); ++k) {
-            QLineSeries* line = LineSeries(FromBytes(sheet.cellText(1, lines[k])), pieces[k].front());
-            add(line);
-            QPen pen = line->pen();
-            pen.setWidthF(1.5);
-            line->setPen(pen);
-            first.push_back(line);
-        }
+        const auto nameOf = [&](int column) {
+            const auto named = std::find_if(columns.begin(), columns.end(), [&](const ChartColumn& c) { return c.column == column; });
+            return named == columns.end() ? FromBytes(sheet.cellText(1, column)) : QString::fromStdString(named->name);
+        };
+        // The first piece of each column takes the legend entry; the pieces after a gap
+        // follow, in its colour and without an entry of their own.
+        const auto addPiece = [&](std::size_t k, std::size_t p) {
+            std::vector<QPointF>& piece = pieces[k][p];
+            QLineSeries* line = LineSeries(nameOf(lines[k]), LineColour(static_cast<int>(k)), piece.size() == 1);
+            add(line, lines[k], std::move(piece));
+            return line;
+        };
+        for (std::size_t k = 0; k < lines.size(); ++k) addPiece(k, 0);
         for (std::size_t k = 0; k < lines.size(); ++k)
-            for (std::size_t p = 1; p < pieces[k].size(); ++p) {
-                QLineSeries* line = LineSeries(first[k]->name(), pieces[k][p]);
-                add(line);
-                line->setPen(first[k]->pen());
-                for (QLegendMarker* marker : chart->legend()->markers(line)) marker->setVisible(false);
-            }
+            for (std::size_t p = 1; p < pieces[k].size(); ++p)
+                for (QLegendMarker* marker : chart->legend()->markers(addPiece(k, p))) marker->setVisible(false);
     }
+    screen->update();
     return chart;
 }
 

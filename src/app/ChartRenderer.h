@@ -1,6 +1,6 @@
 #pragma once
-// The chart of the result columns against the date, with rain (irrigation included) as
-// bars on a second axis. A day without a value breaks its line, and a day without a rain
+// The chart of the result columns against the date, each unit on its own axis, with rain
+// (irrigation included) as bars on an axis of their own. A day without a value breaks its line, and a day without a rain
 // value is shaded; an empty rain cell is a dry day. Built for the Chart window, and
 // written to PNG or SVG without any window for the window's export and for the batch tool.
 #include <memory>
@@ -20,8 +20,11 @@ class MeteoSheet;
 struct ChartColumn {
     int column = 0;
     std::string label;
-    // An ET column holding a value: drawn unless the person chooses otherwise. PotRad is
-    // not ET in mm a day.
+    // In the list and the legend: the label, and the column when another column has the
+    // same label (Compute run twice adds a second set), "PenMon (col 12)".
+    std::string name;
+    // The newest ET column of its label, holding a value: drawn unless the person chooses
+    // otherwise. PotRad is not ET in mm a day.
     bool drawnByDefault = false;
 };
 std::vector<ChartColumn> ChartColumns(const MeteoSheet& sheet);
@@ -29,7 +32,9 @@ std::vector<ChartColumn> ChartColumns(const MeteoSheet& sheet);
 struct ChartOptions {
     std::optional<std::vector<int>> columns; // sheet columns drawn as lines; none given: the default ones
     bool rain = true;                        // rain as bars on a second axis
-    int width = 1200;                        // [px] of a PNG, user units of an SVG
+    // [px] of a PNG, user units of an SVG. 0 for a window: its chart is laid out before
+    // it is drawn, and its lines get their points for the plot's width only then.
+    int width = 1200;
     int height = 700;
 };
 

@@ -450,7 +450,12 @@ void Form1::checkdata_Click()
 
 void Form1::chart_Click() { ShowModeless(chart_, this, workbench_, ui_).refresh(); }
 
-void Form1::summary_Click() { ShowModeless(summary_, this, workbench_, ui_).refresh(); }
+void Form1::summary_Click()
+{
+    const bool shownBefore = summary_;
+    SummaryDialog& dialog = ShowModeless(summary_, this, workbench_, ui_);
+    if (shownBefore) dialog.refresh(); // a new dialog has just summed the sheet
+}
 
 void Form1::selectCells(int column, const QList<int>& rows)
 {

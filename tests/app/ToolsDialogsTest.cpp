@@ -52,6 +52,94 @@ QStringList Drawn(const QChart& chart)
     return drawn;
 }
 
+
+// The tick labels an axis shows, read from the chart's laid-out scene in order along the
+// axis: below the plot for the dates, left of it for the first value axis (whose title
+// is no number and is left out). The legend is hidden so that its labels do not count.
+QStringList TickLabels(const QChart& chart, Qt::Orientation orientation)
+{
+    const QRectF plot = chart.plotArea();
+    std::vector<std::pair<double, QString>> labels;
+    for (const QGraphicsItem* item : chart.scene()->items()) {
+        const auto* text = dynamic_cast<const QGraphicsTextItem*>(item);
+        if (!text || !text->isVisible() || text->toPlainText().isEmpty()) continue;
+        const QRectF box = text->sceneBoundingRect();
+        if (orientation == Qt::Horizontal && box.top() >= plot.bottom() - 1 && box.top() < plot.bottom() + box.height())
+            labels.emplace_back(box.center().x(), text->toPlainText());
+        bool number = false;
+        text->toPlainText().toDouble(&number);
+        if (orientation == Qt::Vertical && number && box.right() <= plot.left() + 1)
+            labels.emplace_back(-box.center().y(), text->toPlainText());
+    }
+    std::sort(labels.begin(), labels.end());
+    QStringList texts;
+    for (const auto& label : labels) texts << label.second;
+    return texts;
+}
+
+// Labels at equal steps of 1, 2 or 5 times a power of ten, each a multiple of the step.
+bool RoundTicks(const QStringList& labels)
+{
+    if (labels.size() < 2) return false;
+    const double step = labels[1].toDouble() - labels[0].toDouble();
+    const double decade = std::pow(10, std::floor(std::log10(step)));
+    const double mantissa = step / decade;
+    if (!(std::abs(mantissa - 1) < 1e-9 || std::abs(mantissa - 2) < 1e-9 || std::abs(mantissa - 5) < 1e-9)) return false;
+    for (qsizetype i = 0; i < labels.size(); ++i) {
+        const double units = labels[i].toDouble() / step;
+        if (std::abs(units - std::round(units)) > 1e-6) return false;
+        if (i > 0 && std::abs(labels[i].toDouble() - labels[i - 1].toDouble() - step) > step * 1e-6) return false;
+    }
+    return true;
+}
+
+// A sheet of `days` days from 1 January 2001: DATE, RAIN on every 5th day, then the
+// result columns titled `labels`, each a smooth season with its own offset; the days in
+// `gap` hold no value in the result columns.
+QByteArray ResultSheet(int days, const QStringList& labels, std::pair<int, int> gap = {-1, -1})
+{
+    QByteArray text = "DATE\tRAIN";
+    for (const QString& label : labels) text += '\t' + label.toUtf8();
+    text += "\r\n";
+    for (int i = 0; i < days; ++i) {
+        text += QDate(2001, 1, 1).addDays(i).toString(QStringLiteral("dd/MM/yyyy")).toLatin1();
+        text += i % 5 == 0 ? "\t3.5" : "\t0";
+        for (qsizetype k = 0; k < labels.size(); ++k) {
+            const bool missing = i >= gap.first && i <= gap.second;
+            text += '\t' + (missing ? QByteArray() : QByteArray::number(3 + static_cast<double>(k) + 2 * std::sin(i / 58.0) + (i % 7) * 0.1, 'f', 2));
+        }
+        text += "\r\n";
+    }
+    return text;
+}
+
+// The chart of a sheet read from text (dates in column 1), laid out in its own scene at
+// 800 x 500 with the legend hidden.
+struct LaidOutChart {
+    LaidOutChart(const QByteArray& text, const ChartOptions& options = {})
+    {
+        workbench.columns.text[ColumnBox::Date] = "1";
+        ReadTextLines(workbench.sheet, std::string_view(text.constData(), static_cast<std::size_t>(text.size())));
+        chart = BuildChart(workbench, options, problem);
+        scene.addItem(chart.get());
+        chart->legend()->hide();
+        chart->resize(800, 500);
+        chart->layout()->activate();
+    }
+    ~LaidOutChart() { scene.removeItem(chart.get()); }
+    QAbstractAxis* axisTitled(const QString& title) const
+    {
+        for (QAbstractAxis* axis : chart->axes())
+            if (axis->titleText() == title) return axis;
+        return nullptr;
+    }
+
+    Workbench workbench;
+    QGraphicsScene scene;
+    std::string problem;
+    std::unique_ptr<QChart> chart;
+};
+
 } // namespace
 
 class TestToolsDialogs : public QObject {
@@ -147,6 +235,105 @@ private slots:
         QVERIFY(!RenderChart(app_->workbench, file("nothing.png").toStdString(), nothing, error));
         QVERIFY2(error.find("nothing to draw") == 0, error.c_str());
         QCOMPARE(QDir(app_->scratch.path()).entryList({QStringLiteral("*.png"), QStringLiteral("*.jpg")}), QStringList());
+    }
+
+    // Each unit has its own titled axis: PotRad's MJ are not drawn against mm, rain hangs
+    // from an axis of its own. Every line has a colour of its own, none the rain's.
+    void eachUnitHasItsOwnTitledAxisAndEachLineItsColour()
+    {
+        const LaidOutChart shown(ResultSheet(60, {"PenMon", "PotRad", "Hargr.", "Turc", "P-T", "PFAOrad"}),
+                                 {.columns = std::vector<int>{3, 4, 5, 6, 7, 8}});
+        const auto axisOf = [&](int k) {
+            const QList<QAbstractAxis*> axes = shown.chart->series().at(k)->attachedAxes();
+            return axes.size() == 2 ? axes.at(1) : nullptr;
+        };
+        QAbstractAxis* et = shown.axisTitled(QStringLiteral("ET (mm/day)"));
+        QAbstractAxis* radiation = shown.axisTitled(QStringLiteral("radiation (MJ m-2 d-1)"));
+        QAbstractAxis* rain = shown.axisTitled(QStringLiteral("rain and irrigation (mm)"));
+        QVERIFY(et && radiation && rain);
+        QCOMPARE(shown.chart->axes(Qt::Vertical).size(), 3);
+        for (const QAbstractAxis* axis : shown.chart->axes(Qt::Vertical)) QVERIFY(axis->isTitleVisible());
+        QCOMPARE(axisOf(0), rain);       // the bars
+        QCOMPARE(axisOf(1), et);         // PenMon
+        QCOMPARE(axisOf(2), radiation); // PotRad
+        QCOMPARE(axisOf(3), et);         // Hargr.
+
+        QSet<QRgb> colours{qobject_cast<QAreaSeries*>(shown.chart->series().at(0))->color().rgb()};
+        for (int k = 1; k <= 6; ++k) colours.insert(qobject_cast<QLineSeries*>(shown.chart->series().at(k))->pen().color().rgb());
+        QCOMPARE(colours.size(), 7);
+    }
+
+    // Compute run twice gives two columns of each label: the legend tells them apart by
+    // their columns, and the newest is drawn by default.
+    void repeatedLabelsShowTheirColumnAndTheNewestIsDrawn()
+    {
+        const QByteArray text = ResultSheet(30, {"PenMon", "Hargr.", "PenMon", "PotRad"});
+        Workbench workbench;
+        ReadTextLines(workbench.sheet, std::string_view(text.constData(), static_cast<std::size_t>(text.size())));
+        QStringList listed;
+        for (const ChartColumn& column : ChartColumns(workbench.sheet))
+            listed << QString::fromStdString(column.name) + (column.drawnByDefault ? "+" : "-");
+        QCOMPARE(listed, (QStringList{"PenMon (col 3)-", "Hargr.+", "PenMon (col 5)+", "PotRad-"}));
+
+        const LaidOutChart shown(text);
+        QCOMPARE(Names(*shown.chart), (QStringList{"bars:RAIN (mm)", "Hargr.", "PenMon (col 5)"}));
+    }
+
+    // Ticks at round values after the wheel zoomed in, whatever range the zoom left.
+    void ticksStayRoundAfterAWheelZoom()
+    {
+        QWidget* dialog = app_->openDialog(QStringLiteral("chart"), QStringLiteral("ChartDialog"));
+        QChartView* chartView = view();
+        chartView->chart()->legend()->hide();
+        const QPointF centre = chartView->viewport()->rect().center();
+        for (int notch = 0; notch < 3; ++notch) {
+            QWheelEvent wheel(centre, chartView->viewport()->mapToGlobal(centre), {}, QPoint(0, 120), Qt::NoButton,
+                              Qt::NoModifier, Qt::NoScrollPhase, false);
+            QApplication::sendEvent(chartView->viewport(), &wheel);
+        }
+        chartView->chart()->layout()->activate();
+        QCoreApplication::processEvents();
+        const auto* et = qobject_cast<QValueAxis*>(chartView->chart()->axes(Qt::Vertical).last());
+        QVERIFY(et->max() - et->min() < 10); // zoomed
+        const QStringList labels = TickLabels(*chartView->chart(), Qt::Vertical);
+        QVERIFY2(RoundTicks(labels), qPrintable(labels.join(' ')));
+        app_->click(QStringLiteral("CmdClose"), dialog);
+    }
+
+    // A band over four months of four years: no two date ticks read alike.
+    void dateTicksNeverRepeatAfterABandZoom()
+    {
+        const LaidOutChart shown(ResultSheet(4 * 365, {"PenMon"}));
+        QStringList labels = TickLabels(*shown.chart, Qt::Horizontal);
+        QCOMPARE(labels.size(), 8);
+        const QRectF plot = shown.chart->plotArea();
+        shown.chart->zoomIn(QRectF(plot.left() + plot.width() * 0.4, plot.top(), plot.width() * 0.085, plot.height()));
+        shown.chart->layout()->activate();
+        labels = TickLabels(*shown.chart, Qt::Horizontal);
+        QCOMPARE(labels.size(), 8);
+        QCOMPARE(QSet<QString>(labels.begin(), labels.end()).size(), labels.size());
+    }
+
+    // 20,000 days on a plot of some 700 pixel columns: each column's lowest and highest,
+    // so the extremes stay; the days before and after a gap stay two pieces.
+    void longSeriesAreDrawnAtScreenResolutionWithTheirGaps()
+    {
+        const LaidOutChart shown(ResultSheet(20000, {"PenMon"}, {9000, 9002}), {.columns = std::vector<int>{3}, .rain = false});
+        const QList<QAbstractSeries*> series = shown.chart->series();
+        QCOMPARE(series.size(), 2);
+        const auto points = [&](int k) { return qobject_cast<QLineSeries*>(series.at(k))->points(); };
+        const QList<QPointF> before = points(0), after = points(1);
+        const int width = static_cast<int>(shown.chart->plotArea().width());
+        QVERIFY2(before.size() + after.size() <= 2 * width + 4, qPrintable(QString::number(before.size() + after.size())));
+        QCOMPARE(DateAt(before.constLast().x()), QDate(2001, 1, 1).addDays(8999));
+        QCOMPARE(DateAt(after.constFirst().x()), QDate(2001, 1, 1).addDays(9003));
+        const auto extremes = [](const QList<double>& values) { return std::minmax_element(values.begin(), values.end()); };
+        QList<double> drawn, values;
+        for (const QPointF& point : before + after) drawn << point.y();
+        for (int row = 2; row <= 20001; ++row)
+            if (!shown.workbench.sheet.cellText(row, 3).empty()) values << QString::fromStdString(std::string(shown.workbench.sheet.cellText(row, 3))).toDouble();
+        QCOMPARE(*extremes(drawn).first, *extremes(values).first);
+        QCOMPARE(*extremes(drawn).second, *extremes(values).second);
     }
 
     void ticksInTheListChangeTheLines()
