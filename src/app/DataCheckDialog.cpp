@@ -54,7 +54,7 @@ DataCheckDialog::DataCheckDialog(const Workbench& workbench, UserInterface& ui, 
     layout->addWidget(TableFindings, 1);
     layout->addWidget(buttons);
     resize(760, 420);
-    refresh();
+    // The opening checks the sheet (refresh): once, not here as well.
 }
 
 void DataCheckDialog::refresh()
