@@ -18,6 +18,9 @@ inline constexpr const char* kOpenFilters =
     "All supported files|*.txt;*.csv;*.tsv;*.xls;*.xlsx;*.ods|text files (*.txt)|*.txt|CSV (*.csv)|*.csv|"
     "TSV (*.tsv)|*.tsv|Excel (*.xls)|*.xls|Excel (*.xlsx)|*.xlsx|OpenDocument (*.ods)|*.ods|All files|*";
 inline constexpr const char* kNoSuchFileMessage = "il file non esiste";
+// After "The file ... cannot be read: why.": what the person does next.
+inline constexpr const char* kOpenAnotherFile =
+    "Open a text file of days, one a line with TAB between the fields, or a workbook (.xls, .xlsx, .ods).";
 inline constexpr const char* kNotAWorkbookMessage = "File is not an Excel file or is locked and cannot be imported.";
 inline constexpr const char* kNotAWorkbookTitle = "Invalid File Type or Locked";
 inline constexpr const char* kNoSheetNamesMessage = "Cannot return information for Excel file.";

@@ -44,9 +44,9 @@ TEST(BadInput, EndsWithTheStatusAndMessage)
         int status;
         std::string message; // what stderr starts with (after the folder, for a file's name); "" for none
     } rows[] = {
-        {"empty file", "", {}, 1, "in.txt cannot be read: it is empty.\n"},
+        {"empty file", "", {}, 1, "in.txt cannot be read: it is empty. Open a text file of days"},
         {"only titles", kTitles, {}, 0, ""},
-        {"binary garbage", binary, {}, 1, "in.txt cannot be read: it is not a text file.\n"},
+        {"binary garbage", binary, {}, 1, "in.txt cannot be read: it is not a text file. Open"},
         {"50 MB of one long word a line", kTitles + Repeat(std::string(1023, 'x') + "\r\n", 50 << 10), {}, 1, notADate + "\"xxx"},
         {"10,000 fields in a line", Day("21/06/95", "12", Repeat("\t5", 10000)), {}, 0,
          "9909 fields beyond column 100 in 1 lines were not imported."},
