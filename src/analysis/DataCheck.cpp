@@ -23,33 +23,45 @@ constexpr std::size_t kFirstRowsShown = 5;
 constexpr double kHumidityTolerance = 1;   // [%]: sensors read a little beyond 0..100
 constexpr double kClearSkyTolerance = 1.1; // radiation up to 10 % above clear sky passes
 
-// Findings collected by (variable, problem), in the order first seen.
+// Findings collected by (variable, problem), in the order first seen: one line per
+// kind, however many rows. A problem with details of its own row (the day's daylight
+// hours) shows them when it is the only row of its kind.
 class Findings {
 public:
-    void add(const std::string& variable, const std::string& problem, int row)
+    void add(const std::string& variable, const std::string& problem, int row, const std::string& details = {})
     {
-        CheckFinding& finding = find(variable, problem);
+        const std::size_t line = find(variable, problem);
+        CheckFinding& finding = list_[line];
+        if (finding.count == 0) details_[line] = details;
         ++finding.count;
         if (finding.firstRows.size() < kFirstRowsShown) finding.firstRows.push_back(row);
+        finding.rows.push_back(row);
     }
-    void note(const std::string& variable, const std::string& text)
+    void note(const std::string& variable, const std::string& text, bool isProblem = false)
     {
-        list_.push_back({variable, text, 0, {}, false});
+        list_.push_back({variable, text, 0, {}, isProblem});
+        details_.emplace_back();
     }
-    std::vector<CheckFinding> take() { return std::move(list_); }
+    std::vector<CheckFinding> take()
+    {
+        for (std::size_t line = 0; line < list_.size(); ++line)
+            if (list_[line].count == 1 && !details_[line].empty()) list_[line].problem += " " + details_[line];
+        return std::move(list_);
+    }
 
 private:
-    CheckFinding& find(const std::string& variable, const std::string& problem)
+    std::size_t find(const std::string& variable, const std::string& problem)
     {
-        const auto key = variable + '\t' + problem;
-        const auto it = index_.find(key);
-        if (it != index_.end()) return list_[it->second];
-        index_.emplace(key, list_.size());
-        list_.push_back({variable, problem, 0, {}, true});
-        return list_.back();
+        const auto [it, added] = index_.try_emplace(variable + '\t' + problem, list_.size());
+        if (added) {
+            list_.push_back({variable, problem, 0, {}, true});
+            details_.emplace_back();
+        }
+        return it->second;
     }
 
     std::vector<CheckFinding> list_;
+    std::vector<std::string> details_; // per line: its first row's own details
     std::map<std::string, std::size_t> index_;
 };
 
@@ -89,8 +101,13 @@ DataCheckReport CheckData(const Workbench& workbench)
     Findings findings;
     DataCheckReport report;
 
+    if (sheet.lastNonEmptyRow() == 0) {
+        report.nothing = "No data to check: open a station file first (File > Open).";
+        return report;
+    }
     if (columns.column(ColumnBox::Date) == 0) {
-        findings.add("Date", "no date column assigned: nothing can be computed", 0);
+        findings.note("Date", "no date column assigned: type its number in the Date box, or press Try auto finding",
+                      true);
         report.findings = findings.take();
         return report;
     }
@@ -121,7 +138,8 @@ DataCheckReport CheckData(const Workbench& workbench)
                                                                         : "no number: missing",
                              r);
             else if (!IsNumberText(text))
-                findings.add(kVariableCaptions[box], "not a number, read as " + DecimalText(*value), r);
+                findings.add(kVariableCaptions[box], "not a number, read as its leading number", r,
+                             "(\"" + std::string(text) + "\" as " + DecimalText(*value) + ")");
             else {
                 row.value[box] = *value * factor[box];
                 sum[box] += *row.value[box];
@@ -160,7 +178,7 @@ DataCheckReport CheckData(const Workbench& workbench)
         try {
             const double N = station.DaylightHours(S); // [h]
             if (v[ColumnBox::Sunshine] && *v[ColumnBox::Sunshine] > N + 0.05)
-                findings.add("Suns. dur.", "above the day's daylight hours (" + OneDecimal(N) + " h)", r);
+                findings.add("Suns. dur.", "above the day's daylight hours", r, "(" + OneDecimal(N) + " h)");
             // FAO-56's altitude coefficient 2e-5, at the altitude as typed: a check against the book.
             const double Ra = station.ExtraterrestrialRadiation(S);                           // [MJ m-2 d-1]
             const double Rso = ClearSkyRadiation(Ra, altitude, ClearSkyCoefficient::Fao56); // [MJ m-2 d-1]
@@ -202,6 +220,7 @@ int FindingColumn(const CheckFinding& finding, const ColumnMap& columns)
 
 std::string CheckReportText(const DataCheckReport& report)
 {
+    if (!report.nothing.empty()) return report.nothing + "\n";
     std::string text = "variable\tproblem\tcount\tfirst rows\n";
     for (const auto& finding : report.findings) {
         std::string rows;

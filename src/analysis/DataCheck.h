@@ -10,17 +10,20 @@
 
 namespace etp {
 
+// One kind of problem of one variable, however many rows have it.
 struct CheckFinding {
     std::string variable;       // "Date", "T° min", ... or "Station"
-    std::string problem;        // what was found
+    std::string problem;        // what was found; a lone row's own details when count is 1
     int count = 0;              // rows (or days) concerned; 0 for a plain note
     std::vector<int> firstRows; // the first few sheet rows concerned
     bool isProblem = true;      // false: a note, such as what a unit implies
+    std::vector<int> rows = {}; // every sheet row concerned, in sheet order
 };
 
 struct DataCheckReport {
     std::vector<CheckFinding> findings;
-    int rows = 0; // days looked at
+    int rows = 0;        // days looked at
+    std::string nothing; // why there was nothing to look at (no file open); then no findings
     bool hasProblems() const;
 };
 
@@ -31,6 +34,7 @@ DataCheckReport CheckData(const Workbench& workbench);
 int FindingColumn(const CheckFinding& finding, const ColumnMap& columns);
 
 // The report as a table: variable, problem, count, first rows; TAB between the fields.
+// With nothing to look at, that one line.
 std::string CheckReportText(const DataCheckReport& report);
 
 } // namespace etp

@@ -23,7 +23,8 @@ QString RowList(const std::vector<int>& rows)
 
 } // namespace
 
-DataCheckDialog::DataCheckDialog(const Workbench& workbench, QWidget* parent) : QDialog(parent), workbench_(workbench)
+DataCheckDialog::DataCheckDialog(const Workbench& workbench, UserInterface& ui, QWidget* parent)
+    : QDialog(parent), workbench_(workbench), ui_(ui)
 {
     setObjectName(QStringLiteral("DataCheckDialog"));
     setWindowTitle(QStringLiteral("Check data"));
@@ -53,15 +54,22 @@ DataCheckDialog::DataCheckDialog(const Workbench& workbench, QWidget* parent) : 
     layout->addWidget(TableFindings, 1);
     layout->addWidget(buttons);
     resize(760, 420);
-    refresh();
+    // The opening checks the sheet (refresh): once, not here as well.
 }
 
 void DataCheckDialog::refresh()
 {
-    const DataCheckReport report = CheckData(workbench_);
-    LabelCheck->setText(QStringLiteral("%1 days checked, %2. A click on a line selects its cells in the sheet.")
-                            .arg(report.rows)
-                            .arg(report.hasProblems() ? QStringLiteral("problems found") : QStringLiteral("no problems found")));
+    DataCheckReport report;
+    {
+        auto busy = ui_.busy(Pointer::Busy);
+        report = CheckData(workbench_);
+    }
+    if (!report.nothing.empty())
+        LabelCheck->setText(ShownText(report.nothing));
+    else
+        LabelCheck->setText(QStringLiteral("%1 days checked, %2. A click on a line selects its cells in the sheet.")
+                                .arg(report.rows)
+                                .arg(report.hasProblems() ? QStringLiteral("problems found") : QStringLiteral("no problems found")));
     TableFindings->clearContents();
     TableFindings->setRowCount(static_cast<int>(report.findings.size()));
     cells_.clear();
@@ -80,7 +88,8 @@ void DataCheckDialog::refresh()
         }
         const int column = FindingColumn(finding, workbench_.columns);
         QList<int> rows;
-        for (const int row : finding.firstRows)
+        rows.reserve(static_cast<qsizetype>(finding.rows.size()));
+        for (const int row : finding.rows)
             if (row >= 1) rows << row;
         if (rows.isEmpty() && column != 0) rows << 1; // a note about a column: its title
         cells_.append({column, rows});

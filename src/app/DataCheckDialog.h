@@ -1,7 +1,8 @@
 #pragma once
-// Tools > Check data: what the data check finds in the sheet, one line per finding
-// (variable, problem, count, first rows). A click on a line asks the main window to
-// select those cells in the sheet. Each opening checks the sheet afresh.
+// Tools > Check data: what the data check finds in the sheet, one line per kind of
+// problem and variable (variable, problem, count, first rows). A click on a line asks
+// the main window to select all its cells in the sheet. Each opening checks the sheet
+// afresh.
 #include <QDialog>
 #include <QList>
 
@@ -12,11 +13,12 @@ class QTableWidget;
 namespace etp {
 
 struct Workbench;
+class UserInterface;
 
 class DataCheckDialog final : public QDialog {
     Q_OBJECT
 public:
-    DataCheckDialog(const Workbench& workbench, QWidget* parent);
+    DataCheckDialog(const Workbench& workbench, UserInterface& ui, QWidget* parent);
 
     // Runs the check over the sheet as it is now.
     void refresh();
@@ -29,6 +31,7 @@ private:
     void TableFindings_Click(int line);
 
     const Workbench& workbench_;
+    UserInterface& ui_;
     QLabel* LabelCheck = nullptr;
     QTableWidget* TableFindings = nullptr;
     QPushButton* CmdCheck = nullptr;

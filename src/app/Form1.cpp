@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -12,6 +13,7 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QStatusBar>
 #include <QTableView>
 #include <QVBoxLayout>
@@ -35,6 +37,7 @@
 #include "app/StationsDialog.h"
 #include "app/SummaryDialog.h"
 #include "app/TurnedIrri.h"
+#include "app/WindowFit.h"
 #include "app/form6.h"
 #include "app/frmAbout.h"
 #include "app/frmOthermet.h"
@@ -145,6 +148,7 @@ Form1::Form1(Workbench& workbench, UserInterface& ui, QWidget* parent)
     connect(Command1, &QPushButton::clicked, this, &Form1::Command1_Click);
     connect(CmdAutoFind, &QPushButton::clicked, this, &Form1::CmdAutoFind_Click);
     resize(1100, 720);
+    FitWindowsOnShow(*QCoreApplication::instance()); // this window and every dialog, at any scaling
     Form_Load();
 }
 
@@ -168,8 +172,10 @@ QWidget* Form1::buildSettingsPanel()
         caption->setBuddy(edit);
         grid->addWidget(caption, i, 0);
         grid->addWidget(edit, i, 1);
-        connect(edit, &QLineEdit::textEdited, this,
-                [this, box](const QString& text) { workbench_.columns.text[box] = text.toStdString(); });
+        connect(edit, &QLineEdit::textEdited, this, [this, box](const QString& text) {
+            workbench_.columns.text[box] = text.toStdString();
+            columnsChanged();
+        });
 
         const std::optional<UnitKind> kind = UnitKindOfBox(box);
         if (!kind) continue;
@@ -283,7 +289,9 @@ void Form1::open_Click()
     if (!SaveChangesFirst(workbench_, kUnsavedBeforeOpen, ui_)) return showStatusPanels();
     if (model_->rewrite([this] { return OpenFile(workbench_, ui_); })) sheetOpened();
     showStatusPanels();
+    // A new file starts at its first day and first column.
     Grid1->scrollToTop();
+    Grid1->horizontalScrollBar()->setValue(0);
 }
 
 void Form1::save_Click()
@@ -330,12 +338,21 @@ Form3& Form1::showStation()
 
 void Form1::station_Click() { showStation(); }
 
+std::array<MethodsDialog*, 3> Form1::methodDialogs() const { return {form2_.data(), frmOthermet_.data(), frmStandard_.data()}; }
+
 void Form1::openMethodDialog(MethodsDialog& dialog)
 {
     dialog.checkColumns();
     // Opening one dialog may enable boxes of another.
-    for (MethodsDialog* each : {static_cast<MethodsDialog*>(form2_.data()), static_cast<MethodsDialog*>(frmOthermet_.data()),
-                                static_cast<MethodsDialog*>(frmStandard_.data())})
+    for (MethodsDialog* each : methodDialogs())
+        if (each) each->showSelection();
+}
+
+void Form1::columnsChanged()
+{
+    for (MethodsDialog* each : methodDialogs())
+        if (each) each->columnsChanged();
+    for (MethodsDialog* each : methodDialogs())
         if (each) each->showSelection();
 }
 
@@ -429,7 +446,7 @@ void Form1::domanda_Click()
 
 void Form1::checkdata_Click()
 {
-    DataCheckDialog& dialog = ShowModeless(dataCheck_, this, workbench_);
+    DataCheckDialog& dialog = ShowModeless(dataCheck_, this, workbench_, ui_);
     connect(&dialog, &DataCheckDialog::cellsChosen, this, &Form1::selectCells, Qt::UniqueConnection);
     dialog.refresh();
 }
@@ -451,10 +468,15 @@ void Form1::stations_Click()
 
 void Form1::selectCells(int column, const QList<int>& rows)
 {
+    // One range per run of consecutive rows: thousands of rows stay a few ranges.
     QItemSelection cells;
-    for (const int row : rows) {
-        const QModelIndex first = model_->index(row - 1, column == 0 ? 0 : column - 1);
-        cells.select(first, column == 0 ? model_->index(row - 1, model_->columnCount() - 1) : first);
+    const int left = column == 0 ? 0 : column - 1;
+    const int right = column == 0 ? model_->columnCount() - 1 : column - 1;
+    for (qsizetype i = 0; i < rows.size();) {
+        qsizetype end = i + 1;
+        while (end < rows.size() && rows[end] == rows[end - 1] + 1) ++end;
+        cells.select(model_->index(rows[i] - 1, left), model_->index(rows[end - 1] - 1, right));
+        i = end;
     }
     if (cells.isEmpty()) return;
     Grid1->selectionModel()->select(cells, QItemSelectionModel::ClearAndSelect);
@@ -483,6 +505,7 @@ void Form1::CmdAutoFind_Click()
     TryAutoFinding(workbench_, ui_);
     showColumnMap();
     showUnits();
+    columnsChanged();
 }
 
 } // namespace etp

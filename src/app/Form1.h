@@ -111,6 +111,9 @@ private:
     void showStatusPanels();
     Form3& showStation();
     void openMethodDialog(MethodsDialog& dialog);
+    std::array<MethodsDialog*, 3> methodDialogs() const;
+    // The column boxes changed: the method dialogs shown enable what they now allow.
+    void columnsChanged();
     // Sheet rows of one column (0: the whole rows) selected in Grid1, the first in view.
     void selectCells(int column, const QList<int>& rows);
 

@@ -5,6 +5,7 @@
 
 #include "app/Utf8Text.h"
 #include "et/MethodTable.h"
+#include "sheet/NumericValue.h"
 
 namespace etp {
 
@@ -25,6 +26,12 @@ QVariant MeteoSheetModel::data(const QModelIndex& index, int role) const
     if (!checkIndex(index, CheckIndexOption::IndexIsValid)) return {};
     if (role == Qt::DisplayRole || role == Qt::EditRole)
         return FromBytes(sheet_.cellText(index.row() + 1, index.column() + 1));
+    if (role == Qt::TextAlignmentRole) {
+        // Numbers line up on their last digit; a lone "." is how the results write 0.
+        const std::string_view text = sheet_.cellText(index.row() + 1, index.column() + 1);
+        const bool number = text == "." || IsNumberText(text);
+        return QVariant::fromValue(Qt::AlignVCenter | (number ? Qt::AlignRight : Qt::AlignLeft));
+    }
     if (role == Qt::FontRole && index.row() == 0) { // the title row
         QFont bold;
         bold.setBold(true);
@@ -81,7 +88,7 @@ bool MeteoSheetModel::setData(const QModelIndex& index, const QVariant& value, i
     const QByteArray previous(current.data(), static_cast<qsizetype>(current.size()));
     const std::uint64_t revisionBefore = sheet_.revision();
     if (!sheet_.setCellText(index.row() + 1, index.column() + 1, text)) return false;
-    emit dataChanged(index, index, {Qt::DisplayRole, Qt::EditRole});
+    emit dataChanged(index, index, {Qt::DisplayRole, Qt::EditRole, Qt::TextAlignmentRole});
     const QList<int> estimateRoles = {Qt::FontRole, Qt::ToolTipRole};
     if (index.row() == 0) {
         // A title made or unmade a result or "Estimated" column: whole columns may change.
@@ -100,7 +107,7 @@ void MeteoSheetModel::cellsRewritten()
 {
     findEstimatedColumns();
     emit dataChanged(index(0, 0), index(rowCount() - 1, columnCount() - 1),
-                     {Qt::DisplayRole, Qt::EditRole, Qt::FontRole, Qt::ToolTipRole});
+                     {Qt::DisplayRole, Qt::EditRole, Qt::TextAlignmentRole, Qt::FontRole, Qt::ToolTipRole});
 }
 
 Qt::ItemFlags MeteoSheetModel::flags(const QModelIndex& index) const
@@ -114,7 +121,10 @@ QVariant MeteoSheetModel::headerData(int section, Qt::Orientation orientation, i
     if (role != Qt::DisplayRole || section < 0) return {};
     if (orientation == Qt::Horizontal) {
         if (section >= sheet_.columnCount()) return {};
-        return FromBytes(sheet_.caption(section + 1));
+        // Columns without a caption of their own (from 21 on at start) show their number
+        // too: it is what the column boxes take.
+        const std::string_view caption = sheet_.caption(section + 1);
+        return caption.empty() ? QString::number(section + 1) : FromBytes(caption);
     }
     if (section >= sheet_.rowCount()) return {};
     return section + 1;

@@ -7,6 +7,7 @@
 #include <QVBoxLayout>
 
 #include "app/DialogButtons.h"
+#include "et/MethodAvailability.h"
 #include "et/MethodTable.h"
 #include "workbench/MethodCommands.h"
 #include "workbench/Workbench.h"
@@ -57,9 +58,24 @@ void MethodsDialog::checkColumns()
 void MethodsDialog::showSelection()
 {
     for (std::size_t i = 0; i < Check.size(); ++i) {
+        const bool enabled = workbench_.methods.enabled[methods_[i]];
         Check[i]->setChecked(workbench_.methods.checked[methods_[i]]);
-        Check[i]->setEnabled(workbench_.methods.enabled[methods_[i]]);
+        Check[i]->setEnabled(enabled);
+        QString why;
+        if (!enabled) {
+            why = QString::fromStdString(ColumnsNeededText(methods_[i], workbench_.columns));
+            // The boxes allow it, but no dialog has checked them since they changed.
+            if (why.isEmpty()) why = QStringLiteral("Open this dialog again from the Etp methods menu to enable it.");
+        }
+        Check[i]->setToolTip(why);
     }
+}
+
+void MethodsDialog::columnsChanged()
+{
+    if (!isVisible()) return;
+    OpenMethodDialog(kind_, workbench_.columns, workbench_.methods);
+    showSelection();
 }
 
 void MethodsDialog::Check_Click(Method method, bool checked) { workbench_.methods.checked[method] = checked; }

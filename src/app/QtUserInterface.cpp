@@ -124,6 +124,28 @@ std::optional<std::string> QtUserInterface::inputText(const std::string& prompt,
     return answer.toStdString();
 }
 
+std::optional<std::string> QtUserInterface::chooseFromList(const std::string& prompt, const std::string& title,
+                                                           const std::vector<std::string>& items,
+                                                           const std::string& defaultText)
+{
+    const NormalPointerWhileAsking normal(*this);
+    QStringList entries;
+    for (std::size_t i = 0; i < items.size(); ++i)
+        entries << QStringLiteral("%1)  %2").arg(i + 1).arg(ShownText(items[i]));
+    QInputDialog dialog(dialogParent());
+    dialog.setObjectName(QStringLiteral("ListChoice"));
+    dialog.setWindowTitle(ShownText(title));
+    dialog.setLabelText(ShownText(prompt));
+    dialog.setOption(QInputDialog::UseListViewForComboBoxItems);
+    dialog.setComboBoxItems(entries);
+    const qsizetype first = QString::fromStdString(defaultText).toLongLong() - 1;
+    if (first >= 0 && first < entries.size()) dialog.setTextValue(entries[first]);
+    if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+    const qsizetype chosen = entries.indexOf(dialog.textValue());
+    if (chosen < 0) return std::nullopt;
+    return std::to_string(chosen + 1);
+}
+
 std::optional<std::string> QtUserInterface::chooseOpenFile(const std::string& initialName, const std::string& filters)
 {
     const NormalPointerWhileAsking normal(*this);
@@ -170,7 +192,9 @@ void QtUserInterface::showPointer(Pointer kind)
         while (QApplication::overrideCursor()) QApplication::restoreOverrideCursor();
         return;
     }
-    const QCursor cursor(kind == Pointer::Busy ? Qt::WaitCursor : Qt::BusyCursor);
+    // Both busy shapes are the system's wait cursor: the "busy with arrow" of the themes
+    // (left_ptr_watch) is missing from some, and then shows no pointer at all.
+    const QCursor cursor(Qt::WaitCursor);
     if (QApplication::overrideCursor())
         QApplication::changeOverrideCursor(cursor);
     else

@@ -24,6 +24,10 @@ public:
     Answer question(const std::string& text, const std::string& title, Icon icon, Buttons buttons) override;
     std::optional<std::string> inputText(const std::string& prompt, const std::string& title,
                                          const std::string& defaultText) override;
+    // A list of the items, numbered as the prompt numbers them, under the prompt.
+    std::optional<std::string> chooseFromList(const std::string& prompt, const std::string& title,
+                                              const std::vector<std::string>& items,
+                                              const std::string& defaultText) override;
     std::optional<std::string> chooseOpenFile(const std::string& initialName, const std::string& filters) override;
     std::optional<std::string> chooseSaveFile(const std::string& initialName, const std::string& title) override;
     void beep() override;

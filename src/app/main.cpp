@@ -32,6 +32,12 @@ public:
     {
         return ui_.inputText(prompt, title, defaultText);
     }
+    std::optional<std::string> chooseFromList(const std::string& prompt, const std::string& title,
+                                              const std::vector<std::string>& items,
+                                              const std::string& defaultText) override
+    {
+        return ui_.chooseFromList(prompt, title, items, defaultText);
+    }
     std::optional<std::string> chooseOpenFile(const std::string&, const std::string&) override { return path_; }
     std::optional<std::string> chooseSaveFile(const std::string& initialName, const std::string& title) override
     {

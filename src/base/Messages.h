@@ -18,6 +18,9 @@ inline constexpr const char* kOpenFilters =
     "All supported files|*.txt;*.csv;*.tsv;*.xls;*.xlsx;*.ods|text files (*.txt)|*.txt|CSV (*.csv)|*.csv|"
     "TSV (*.tsv)|*.tsv|Excel (*.xls)|*.xls|Excel (*.xlsx)|*.xlsx|OpenDocument (*.ods)|*.ods|All files|*";
 inline constexpr const char* kNoSuchFileMessage = "il file non esiste";
+// After "The file ... cannot be read: why.": what the person does next.
+inline constexpr const char* kOpenAnotherFile =
+    "Open a text file of days, one a line with TAB between the fields, or a workbook (.xls, .xlsx, .ods).";
 inline constexpr const char* kNotAWorkbookMessage = "File is not an Excel file or is locked and cannot be imported.";
 inline constexpr const char* kNotAWorkbookTitle = "Invalid File Type or Locked";
 inline constexpr const char* kNoSheetNamesMessage = "Cannot return information for Excel file.";
@@ -37,11 +40,21 @@ inline constexpr const char* kExportChartTitle = "Export chart";
 inline constexpr const char* kNoRainMessage = "No rain in data sheet";
 inline constexpr const char* kNoEtMessage = "You dont have computed the ETP!!";
 
+// Follows "The date in row r is not a date: "text".": what the person does about it.
+inline constexpr const char* kDateAdvice =
+    " Write it as day/month/year (05/03/98) in the sheet, or check that the Date box holds the date column.";
+
 // The method dialogs and Compute.
 inline constexpr const char* kProblemsInVariables = "Problems in defining metereological variables";
 inline constexpr const char* kNoRadiationOrSunshine =
     "Problems in defining metereological variables - radiation or sunshine not available";
 inline constexpr const char* kSelectOneMethod = "You should select at minimum one method";
+// Compute with no box of the three method dialogs ticked.
+inline constexpr const char* kNoMethodTicked =
+    "No method is ticked. Tick at least one in the dialogs of the Etp methods menu (Combination, Other methods, "
+    "Standard methods), then press Compute again.";
+// Compute, Check data and the chart before any file is open.
+inline constexpr const char* kNoDataToCompute = "There are no days to compute. Open a station file first (File > Open).";
 inline constexpr const char* kStationQuestion =
     "Your meteorological station is at 0° degrees and at 0 m above sea level or simple you forgot this data ?";
 

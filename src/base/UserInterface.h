@@ -3,6 +3,7 @@
 // dialogs, the batch tool with its options and stderr, the tests with a script.
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace etp {
 
@@ -39,6 +40,17 @@ public:
     // Empty when the person cancelled.
     virtual std::optional<std::string> inputText(const std::string& prompt, const std::string& title,
                                                  const std::string& defaultText) = 0;
+    // One of the items, picked from a list under the prompt. The answer is the chosen
+    // item's number (1 for the first) as text, as inputText would give it typed, so a
+    // typed answer and a picked one go through the same reading; defaultText is the
+    // number picked at first. Empty when the person cancelled. A front end without a
+    // list asks for the number with inputText.
+    virtual std::optional<std::string> chooseFromList(const std::string& prompt, const std::string& title,
+                                                      const std::vector<std::string>& /*items*/,
+                                                      const std::string& defaultText)
+    {
+        return inputText(prompt, title, defaultText);
+    }
     // filters: pairs of description and pattern separated by "|".
     virtual std::optional<std::string> chooseOpenFile(const std::string& initialName, const std::string& filters) = 0;
     // initialName: a pattern ("*.rn") or a proposed name ("debilt.rn").

@@ -33,6 +33,12 @@ std::optional<std::string> ConsoleUserInterface::inputText(const std::string&, c
     return sheetAnswer_;
 }
 
+std::optional<std::string> ConsoleUserInterface::chooseFromList(const std::string&, const std::string&,
+                                                                const std::vector<std::string>&, const std::string&)
+{
+    return sheetAnswer_;
+}
+
 std::optional<std::string> ConsoleUserInterface::chooseOpenFile(const std::string&, const std::string&)
 {
     return openFile_;

@@ -68,7 +68,8 @@ public:
         const std::string_view dateText = sheet_.cellText(r, column_[ColumnBox::Date]);
         const auto date = DateParts(dateText);
         if (!date)
-            throw RowError{"The date in row " + std::to_string(r) + " is not a date: \"" + std::string(dateText) + "\""};
+            throw RowError{"The date in row " + std::to_string(r) + " is not a date: \"" + std::string(dateText) + "\"." +
+                           kDateAdvice};
         S.Day = ToSingle(date->Day);
         S.Month = ToSingle(date->Month);
         S.Year = ToSingle(date->Year);
@@ -148,11 +149,12 @@ std::optional<std::string> CheckColumnsAndFirstDay(const MeteoSheet& sheet, cons
         const std::string& text = columns.text[box];
         if (!columns.available(box) || (IsNumberText(text) && columns.column(box) != 0)) continue;
         return std::string("The column box of ") + kVariableCaptions[box] + " holds no column number from 1 to " +
-               std::to_string(MeteoSheet::kMaxColumns) + ", nor 0: \"" + text + "\"";
+               std::to_string(MeteoSheet::kMaxColumns) + ", nor 0: \"" + text +
+               "\". Type the number of its column in the sheet, or 0 when the sheet has none.";
     }
     if (LastDataRow(sheet, columns) < 2) return std::nullopt;
     const std::string_view first = sheet.cellText(2, columns.column(ColumnBox::Date));
-    if (!DateParts(first)) return "The date in row 2 is not a date: \"" + std::string(first) + "\"";
+    if (!DateParts(first)) return "The date in row 2 is not a date: \"" + std::string(first) + "\"." + kDateAdvice;
     return std::nullopt;
 }
 

@@ -1,8 +1,83 @@
 #include "et/MethodAvailability.h"
 
+#include <vector>
+
 #include "et/MethodTable.h"
 
 namespace etp {
+
+namespace {
+
+// The variables as a sentence names them, in box order.
+constexpr PerColumnBox<const char*> kVariableNames = {
+    "date", "minimum temperature", "maximum temperature", "minimum humidity",
+    "maximum humidity", "radiation", "wind", "sunshine"};
+
+// The boxes every opening checks first: assigned, "0" allowed.
+constexpr ColumnBox kCheckedFirst[] = {ColumnBox::Date,  ColumnBox::Tmin,  ColumnBox::Tmax,
+                                       ColumnBox::RHmin, ColumnBox::RHmax, ColumnBox::Wind};
+
+// The boxes an opening needs available beyond the first checks. The combination
+// dialog's opening with radiation alone also asks for no sunshine; another opening of
+// the same methods takes sunshine as well, so only what is missing is counted.
+std::vector<ColumnBox> NeededByOpening(Openings opening)
+{
+    switch (opening) {
+    case kCombinationBoth: return {ColumnBox::Radiation, ColumnBox::Sunshine};
+    case kCombinationRadiation:
+    case kStandardRadiation: return {ColumnBox::Radiation};
+    case kCombinationSunshine: return {ColumnBox::Sunshine};
+    default: return {};
+    }
+}
+
+std::string Joined(const std::vector<std::string>& parts, const char* last)
+{
+    std::string text;
+    for (std::size_t i = 0; i < parts.size(); ++i)
+        text += (i == 0 ? "" : i + 1 == parts.size() ? last : ", ") + parts[i];
+    return text;
+}
+
+} // namespace
+
+std::string ColumnsNeededText(Method method, const ColumnMap& columns)
+{
+    std::vector<ColumnBox> missing;
+    for (const ColumnBox box : kCheckedFirst)
+        if (!columns.assigned(box)) missing.push_back(box);
+    // Of the openings that enable the method, the one that asks for the fewest boxes.
+    std::vector<ColumnBox> fewest;
+    bool found = false;
+    for (Openings opening = 1; opening <= kEveryOpening; opening <<= 1) {
+        if (!(Info(method).enabledBy & opening)) continue;
+        std::vector<ColumnBox> needed;
+        for (const ColumnBox box : NeededByOpening(opening))
+            if (!columns.available(box)) needed.push_back(box);
+        if (!found || needed.size() < fewest.size()) fewest = needed;
+        found = true;
+    }
+    missing.insert(missing.end(), fewest.begin(), fewest.end());
+    // Every opening needs radiation or sunshine.
+    const bool either = fewest.empty() && !columns.available(ColumnBox::Radiation) &&
+                        !columns.available(ColumnBox::Sunshine);
+    if (missing.empty() && !either) return {};
+
+    std::vector<std::string> names;
+    std::vector<std::string> boxes;
+    for (const ColumnBox box : missing) {
+        names.emplace_back(kVariableNames[box]);
+        boxes.push_back(std::string("\"") + kVariableCaptions[box] + "\" (now \"" + columns.text[box] + "\")");
+    }
+    if (either) {
+        names.emplace_back("radiation or sunshine");
+        boxes.push_back(std::string("\"Rad.\" or \"Suns. dur.\" (now \"") + columns.text[ColumnBox::Radiation] +
+                        "\" and \"" + columns.text[ColumnBox::Sunshine] + "\")");
+    }
+    const bool one = names.size() == 1;
+    return "Needs the " + Joined(names, " and ") + (one ? " column" : " columns") + ": type " +
+           (one ? "its number in the box " : "their numbers in the boxes ") + Joined(boxes, " and ") + ".";
+}
 
 ColumnCheck OpenMethodDialog(MethodDialog dialog, const ColumnMap& columns, MethodSelection& methods)
 {

@@ -1,6 +1,8 @@
 #pragma once
 // What opening a method dialog checks and enables, and what its "OK" needs, without
 // the dialog: the desktop program and the batch tool share these rules.
+#include <string>
+
 #include "base/Messages.h"
 #include "base/Outcome.h"
 #include "et/Methods.h"
@@ -19,6 +21,11 @@ enum class ColumnCheck {
 // Checks the column boxes; when they pass, enables the boxes the data allow (never
 // disables one). A failed check enables nothing.
 ColumnCheck OpenMethodDialog(MethodDialog dialog, const ColumnMap& columns, MethodSelection& methods);
+
+// What a method's check box needs of the column boxes before an opening of a method
+// dialog can enable it, as its tooltip says it: the boxes to fill and what they hold
+// now ("Needs the sunshine column: ..."). Empty when the boxes already allow it.
+std::string ColumnsNeededText(Method method, const ColumnMap& columns);
 
 // "OK": done when at least one of the dialog's own boxes is checked; refused with
 // kSelectOneMethod otherwise.

@@ -72,7 +72,8 @@ std::vector<CreamsLine> CreamsMonthlyLines(const MeteoSheet& sheet, const Column
         const std::string_view dateText = sheet.cellText(r, dateColumn);
         const auto date = DateParts(dateText);
         if (!date)
-            throw RefusedInput("The date in row " + std::to_string(r) + " is not a date: \"" + std::string(dateText) + "\"");
+            throw RefusedInput("The date in row " + std::to_string(r) + " is not a date: \"" + std::string(dateText) +
+                               "\"." + kDateAdvice);
         if (r > 2 && date->Year != previousYear) ++year;
         previousYear = date->Year;
         lastMonth = 12 * year + date->Month;

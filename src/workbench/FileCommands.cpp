@@ -38,7 +38,8 @@ bool ImportText(Workbench& workbench, const std::string& name, UserInterface& ui
     }
     if (!file) {
         // Nothing is cleared: the sheet keeps what it held.
-        ui.message("The file " + name + " cannot be read: " + reason + ".", kApplicationTitle, Icon::Critical);
+        ui.message("The file " + name + " cannot be read: " + reason + ". " + kOpenAnotherFile, kApplicationTitle,
+                   Icon::Critical);
         return false;
     }
     ClearSheet(workbench.sheet);
@@ -99,10 +100,12 @@ bool ImportWorkbook(Workbench& workbench, const std::string& name, FileFormat fo
     }
     double index = 0;
     if (names->size() >= 2) {
-        const auto answer = ui.inputText(SheetPrompt(*names), kSheetChoiceTitle, kSheetChoiceDefault);
+        const auto answer = ui.chooseFromList(SheetPrompt(*names), kSheetChoiceTitle, *names, kSheetChoiceDefault);
         if (!answer || answer->empty()) return false;
         if (!IsNumberText(*answer)) {
-            ui.message("The sheet number is not a number: \"" + *answer + "\"", kApplicationTitle, Icon::Critical);
+            ui.message("The sheet number is not a number: \"" + *answer +
+                           "\". Give the number of one of its sheets, 1 for the first.",
+                       kApplicationTitle, Icon::Critical);
             return false;
         }
         index = std::max(NumericValue(*answer) - 1, 0.0);

@@ -1,5 +1,6 @@
 #include "workbench/MethodCommands.h"
 
+#include <algorithm>
 #include <variant>
 
 #include "analysis/HargreavesCalibration.h"
@@ -33,6 +34,16 @@ bool ConfirmMethods(const Workbench& workbench, MethodDialog dialog, UserInterfa
 
 ComputeOutcome ComputeResults(Workbench& workbench, UserInterface& ui)
 {
+    // Nothing to run, or nothing to run it on: said before anything else is asked.
+    const auto& checked = workbench.methods.checked;
+    if (std::none_of(checked.begin(), checked.end(), [](bool ticked) { return ticked; })) {
+        ui.message(kNoMethodTicked, kApplicationTitle, Icon::Exclamation);
+        return ComputeOutcome::Refused;
+    }
+    if (workbench.sheet.lastNonEmptyRow() == 0) { // no file open, nothing typed
+        ui.message(kNoDataToCompute, kApplicationTitle, Icon::Exclamation);
+        return ComputeOutcome::Refused;
+    }
     auto busy = ui.busy(Pointer::Busy);
     const ComputeSettings settings{workbench.columns, workbench.units, workbench.station, workbench.methods,
                                    workbench.hargreaves, workbench.estimates, workbench.methodOptions};

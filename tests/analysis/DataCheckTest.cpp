@@ -11,7 +11,7 @@ namespace etp {
 
 namespace {
 
-Workbench Station(std::initializer_list<std::string> days)
+Workbench Station(const std::vector<std::string>& days)
 {
     Workbench workbench;
     std::string text = std::string(testing::kStationTitles) + "\r\n";
@@ -49,7 +49,7 @@ TEST(CheckData, FindsEachKindOfProblemWithItsFirstRows)
         {"T° min", "empty cell: missing", 1, {3}},
         {"T° max", "no number: missing", 1, {4}},
         {"U.R. min", "code -9999: missing", 1, {8}},
-        {"Wind", "not a number, read as 2", 1, {8}},
+        {"Wind", "not a number, read as its leading number (\"2,5\" as 2)", 1, {8}},
         {"Date", "days missing", 2, {4, 8}},
         {"Date", "the same date", 1, {5}},
         {"T° min", "above T° max", 1, {5}},
@@ -58,7 +58,7 @@ TEST(CheckData, FindsEachKindOfProblemWithItsFirstRows)
         {"Date", "earlier than the row before", 1, {6}},
         {"Rad.", "negative", 1, {6}},
         {"Wind", "negative", 1, {6}},
-        {"Suns. dur.", "above the day's daylight hours", 1, {6}},
+        {"Suns. dur.", "above the day's daylight hours (15.2 h)", 1, {6}},
         {"Date", "not a date", 1, {7}},
         {"Rad.", "above the clear-sky radiation", 1, {8}},
     };
@@ -81,10 +81,17 @@ TEST(CheckData, NotesUnitsWindHeightAndPolarDaysOrTheMissingDateColumn)
     EXPECT_NE(Find(report, "Wind", "WIND read as m s^-1: mean 2.0 m s-1"), nullptr);
     EXPECT_NE(Find(report, "Wind", "measured at 10 m: converted to 2 m"), nullptr);
 
-    const DataCheckReport noDate = CheckData(Workbench{});
+    Workbench noDateColumn = workbench;
+    noDateColumn.columns.text[ColumnBox::Date] = "?";
+    const DataCheckReport noDate = CheckData(noDateColumn);
     ASSERT_EQ(noDate.findings.size(), 1u);
     EXPECT_EQ(noDate.findings[0].variable, "Date");
+    EXPECT_TRUE(noDate.findings[0].rows.empty()); // no row to select, and none shown as row 0
     EXPECT_TRUE(noDate.hasProblems());
+    // No file open: nothing to check, and the report says what to do.
+    const DataCheckReport empty = CheckData(Workbench{});
+    EXPECT_TRUE(empty.findings.empty());
+    EXPECT_EQ(CheckReportText(empty), "No data to check: open a station file first (File > Open).\n");
 
     // The desktop program selects the cells of a finding: its variable's column (the box, not
     // the order of the names, decides), none for the station.
@@ -92,6 +99,29 @@ TEST(CheckData, NotesUnitsWindHeightAndPolarDaysOrTheMissingDateColumn)
     const std::pair<const char*, int> cases[] = {{"Date", 1}, {"T° max", 5}, {"Suns. dur.", 8}, {"Station", 0}, {"RAIN", 0}};
     for (const auto& [variable, column] : cases)
         EXPECT_EQ(FindingColumn({variable, "", 0, {}, true}, workbench.columns), column) << variable;
+}
+
+// A problem of many rows is one line: the count, the first five rows, and every row for
+// the desktop program to select; details of one row only where it is the only one.
+TEST(CheckData, OneLinePerKindAndVariable)
+{
+    std::vector<std::string> days;
+    for (int day = 1; day <= 8; ++day)
+        days.push_back((day < 10 ? "0" : "") + std::to_string(day) + "/06/95\t12\t28\t40\t90\t22\t2,5\t17\t0");
+    const DataCheckReport report = CheckData(Station(days));
+    for (const auto& [variable, problem] : {std::pair{"Suns. dur.", "above the day's daylight hours"},
+                                            std::pair{"Wind", "not a number, read as its leading number"}}) {
+        int lines = 0;
+        for (const auto& finding : report.findings)
+            if (finding.variable == variable && finding.problem.starts_with(problem)) {
+                ++lines;
+                EXPECT_EQ(finding.problem, problem); // no one day's details
+                EXPECT_EQ(finding.count, 8);
+                EXPECT_EQ(finding.firstRows, (std::vector<int>{2, 3, 4, 5, 6}));
+                EXPECT_EQ(finding.rows, (std::vector<int>{2, 3, 4, 5, 6, 7, 8, 9}));
+            }
+        EXPECT_EQ(lines, 1) << problem << "\n" << CheckReportText(report);
+    }
 }
 
 TEST(CheckData, SilentOnTheSampleStation)

@@ -92,6 +92,19 @@ private slots:
         QVERIFY(app_->ui.messages.empty());
     }
 
+    // A file opened after another starts at its first day and first column, wherever the
+    // grid was left.
+    void openShowsTheTopLeftCell()
+    {
+        app_->openSample(app_->path("days.txt"), 400);
+        QTableView* grid = app_->grid();
+        grid->scrollTo(grid->model()->index(300, 29));
+        QVERIFY(grid->horizontalScrollBar()->value() > 0 && grid->verticalScrollBar()->value() > 0);
+        app_->open(app_->path("days.txt"));
+        QCOMPARE(grid->horizontalScrollBar()->value(), 0);
+        QCOMPARE(grid->verticalScrollBar()->value(), 0);
+    }
+
     // "&Exit" and the close box each ask their own question; only "Yes" closes.
     void leavingAsksFirst()
     {

@@ -30,6 +30,39 @@ private slots:
         QVERIFY(!model.setData(model.index(0, 0), QStringLiteral("x"), Qt::DisplayRole));
     }
 
+    // Every column header is numbered, as the column boxes take them: the load step writes
+    // 1 to 20, the grid goes on from 21; a caption of its own stays. Cells that read as a
+    // number (the results' lone "." is 0) line up right, any other text left.
+    void headersNumberEveryColumnAndNumbersAlignRight()
+    {
+        MeteoSheet sheet;
+        for (int c = 0; c <= 20; ++c) sheet.setCaption(c, std::to_string(c));
+        sheet.setCaption(2, "T");
+        ReadTextLines(sheet, "DATE\tTMIN\tNOTE\r01/01/2001\t-3.5\tn.d.\r02/01/2001\t.\t12,5\r03/01/2001\t1E3\t\r");
+        MeteoSheetModel model(sheet);
+        const auto header = [&model](int column) { return model.headerData(column - 1, Qt::Horizontal).toString(); };
+        QCOMPARE(header(1), QStringLiteral("1"));
+        QCOMPARE(header(2), QStringLiteral("T"));
+        QCOMPARE(header(20), QStringLiteral("20"));
+        QCOMPARE(header(21), QStringLiteral("21"));
+        QCOMPARE(header(30), QStringLiteral("30"));
+
+        const auto right = [&model](int row, int column) {
+            const auto alignment = model.index(row - 1, column - 1).data(Qt::TextAlignmentRole).value<Qt::Alignment>();
+            return (alignment & Qt::AlignHorizontal_Mask) == Qt::AlignRight;
+        };
+        const std::tuple<int, int, bool> cells[] = {{1, 2, false}, {2, 1, false}, {2, 2, true}, {2, 3, false},
+                                                    {3, 2, true},  {3, 3, false}, {4, 2, true}};
+        for (const auto& [row, column, expected] : cells)
+            QVERIFY2(right(row, column) == expected, qPrintable(QStringLiteral("row %1 column %2").arg(row).arg(column)));
+
+        // An edit that makes a number of a text realigns it.
+        QSignalSpy changed(&model, &QAbstractItemModel::dataChanged);
+        QVERIFY(model.setData(model.index(2, 2), QStringLiteral("12.5")));
+        QVERIFY(right(3, 3));
+        QVERIFY(changed.at(0).at(2).value<QList<int>>().contains(Qt::TextAlignmentRole));
+    }
+
     // A command that grows the sheet beyond its first 32000 rows: one reset, every row shown.
     void rewriteIsOneResetAndShowsTheGrownSheet()
     {

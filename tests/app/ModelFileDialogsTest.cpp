@@ -2,6 +2,7 @@
 // monthly table built at each opening, each button's files, the LEACHM texts, options and
 // ET column handed to the files. The files' layouts are the core tests'.
 #include "AppSession.h"
+#include "base/Messages.h"
 #include "workbench/ModelFileCommands.h"
 
 using namespace etp;
@@ -37,7 +38,7 @@ private slots:
         dialog->hide();
         app_->workbench.sheet.setCellText(10, 1, "31/02/2001");
         app_->triggerAction(QStringLiteral("creams"));
-        QCOMPARE(app_->lastMessage(), QStringLiteral("ETP computation|The date in row 10 is not a date: \"31/02/2001\""));
+        QCOMPARE(app_->lastMessage(), QStringLiteral("ETP computation|The date in row 10 is not a date: \"31/02/2001\".") + QString::fromLatin1(kDateAdvice));
         QVERIFY(!dialog->isVisible());
         QCOMPARE(shown(2, 1), QString());
         QCOMPARE(shown(1, 1), QStringLiteral("Tmean F°"));

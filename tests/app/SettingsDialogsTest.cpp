@@ -301,6 +301,26 @@ private slots:
         QVERIFY(app_->ui.messages.empty());
     }
 
+    // A disabled box says in its tooltip which column boxes it needs. While a dialog is up,
+    // a typed column enables what the columns now allow, as its opening would, with no
+    // message; a hidden dialog waits for its opening.
+    void disabledBoxesSayWhatTheyNeedAndFollowTheTypedColumns()
+    {
+        setColumns(QStringLiteral("6"), QStringLiteral("0"));
+        open("combination", "Form2");
+        QVERIFY(!check("Form2", 2)->isEnabled());
+        QCOMPARE(check("Form2", 2)->toolTip(),
+                 QStringLiteral("Needs the sunshine column: type its number in the box \"Suns. dur.\" (now \"0\")."));
+        QVERIFY(check("Form2", 3)->isEnabled() && check("Form2", 3)->toolTip().isEmpty());
+
+        app_->type(QStringLiteral("Text1_7"), QStringLiteral("8"));
+        QVERIFY(check("Form2", 2)->isEnabled() && check("Form2", 2)->toolTip().isEmpty());
+        QVERIFY(app_->ui.messages.empty());
+        QVERIFY(!check("frmOthermet", 1)->isEnabled()); // Hargreaves: its dialog is hidden
+        QCOMPARE(check("frmOthermet", 1)->toolTip(),
+                 QStringLiteral("Open this dialog again from the Etp methods menu to enable it."));
+    }
+
 private:
     // The eight column boxes hold 1..8, radiation and sunshine as given.
     void setColumns(const QString& radiation, const QString& sunshine)

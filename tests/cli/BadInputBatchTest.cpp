@@ -44,16 +44,16 @@ TEST(BadInput, EndsWithTheStatusAndMessage)
         int status;
         std::string message; // what stderr starts with (after the folder, for a file's name); "" for none
     } rows[] = {
-        {"empty file", "", {}, 1, "in.txt cannot be read: it is empty.\n"},
+        {"empty file", "", {}, 1, "in.txt cannot be read: it is empty. Open a text file of days"},
         {"only titles", kTitles, {}, 0, ""},
-        {"binary garbage", binary, {}, 1, "in.txt cannot be read: it is not a text file.\n"},
+        {"binary garbage", binary, {}, 1, "in.txt cannot be read: it is not a text file. Open"},
         {"50 MB of one long word a line", kTitles + Repeat(std::string(1023, 'x') + "\r\n", 50 << 10), {}, 1, notADate + "\"xxx"},
         {"10,000 fields in a line", Day("21/06/95", "12", Repeat("\t5", 10000)), {}, 0,
          "9909 fields beyond column 100 in 1 lines were not imported."},
         {"TMIN 1e308", Day("21/06/95", "1e308"), {}, 1, "Arithmetic error in row 2: overflow in T min"},
         {"TMIN -237.3", Day("21/06/95", "-237.3"), {}, 1,
          "Arithmetic error in row 2, method PenMon: overflow in SaturationVapourPressure"},
-        {"date 31/02/95", Day("31/02/95"), {}, 1, notADate + "\"31/02/95\"\n"},
+        {"date 31/02/95", Day("31/02/95"), {}, 1, notADate + "\"31/02/95\". Write it as day/month/year"},
         {"empty date", Day(""), {}, 0, ""},
         {"wind height 1e999", worked, {"--wind-height", "1e999"}, 2, "etp: --wind-height takes a number: \"1e999\""},
         {"wind height 0", worked, {"--wind-height", "0"}, 1, "Wind speed measurement high (m) must be at least 0.1: \"0\""},

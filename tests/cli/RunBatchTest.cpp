@@ -121,7 +121,8 @@ TEST(RunBatch, MessagesAndTheirStatus)
         {{worked, "--lat", "45", "--col", "rad=0", "--method", "ASCE short"},
          1, "method ASCE short is not available with these columns\n"},
         {{xls, "--sheet", "9"}, 1, "Import did not succeed. Reason: the workbook has no sheet 9.\n"},
-        {{xls, "--sheet", "second"}, 1, "The sheet number is not a number: \"second\"\n"},
+        {{xls, "--sheet", "second"}, 1,
+         "The sheet number is not a number: \"second\". Give the number of one of its sheets, 1 for the first.\n"},
     };
     for (const auto& [args, status, message] : cases) {
         const auto run = Etp(args);

@@ -246,7 +246,8 @@ TEST_F(ComputeTest, StopsAndRefusals)
     station = {"45", "100", "2"};
     columns.text[ColumnBox::Date] = "1";
     columns.text[ColumnBox::Tmax] = "A";
-    EXPECT_EQ(run(one).message, "The column box of T° max holds no column number from 1 to 100, nor 0: \"A\"");
+    EXPECT_EQ(run(one).message, "The column box of T° max holds no column number from 1 to 100, nor 0: \"A\". Type the "
+                                "number of its column in the sheet, or 0 when the sheet has none.");
     columns.text[ColumnBox::Tmax] = "3";
 
     // Stopped before its first value: no labels of empty result columns are left behind.

@@ -3,6 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
+
+#include "et/MethodTable.h"
 
 namespace etp {
 
@@ -66,6 +69,45 @@ TEST(OpenMethodDialog, WindZeroPassesEnabledBoxesStayEnabledAndConfirmNeedsOwnBo
     EXPECT_TRUE(ConfirmMethodDialog(MethodDialog::Others, methods).done());
     methods.checked[Method::PenFaoSunshine] = true;
     EXPECT_TRUE(ConfirmMethodDialog(MethodDialog::Combination, methods).done());
+}
+
+} // namespace etp
+
+namespace etp {
+
+// A disabled box's tooltip names what it needs: the boxes to fill and what they hold now.
+// It is empty exactly when opening the three dialogs would enable the method.
+TEST(ColumnsNeededText, NamesTheMissingBoxesAndAgreesWithTheOpenings)
+{
+    ColumnMap noDate = Boxes("0", "0", "?");
+    noDate.text[ColumnBox::Date] = "?";
+    const std::tuple<Method, ColumnMap, const char*> cases[] = {
+        {Method::PenFaoNoCorrection, Boxes("6", "0"),
+         "Needs the sunshine column: type its number in the box \"Suns. dur.\" (now \"0\")."},
+        {Method::PenFao, Boxes("0", "?"),
+         "Needs the radiation and sunshine columns: type their numbers in the boxes \"Rad.\" (now \"0\") and "
+         "\"Suns. dur.\" (now \"?\")."},
+        {Method::PenMon, Boxes("0", "8"), "Needs the radiation column: type its number in the box \"Rad.\" (now \"0\")."},
+        {Method::Hargreaves, noDate,
+         "Needs the date, wind and radiation or sunshine columns: type their numbers in the boxes \"Date\" (now \"?\"), "
+         "\"Wind\" (now \"?\") and \"Rad.\" or \"Suns. dur.\" (now \"0\" and \"0\")."},
+        {Method::Turc, Boxes("0", "8"), ""}, // the others dialog enables it whatever the radiation box holds
+    };
+    for (const auto& [method, columns, text] : cases) EXPECT_EQ(ColumnsNeededText(method, columns), text) << text;
+
+    const char* texts[] = {"?", "0", "6"};
+    for (const char* radiation : texts)
+        for (const char* sunshine : texts)
+            for (const char* wind : texts) {
+                const ColumnMap columns = Boxes(radiation, sunshine, wind);
+                MethodSelection opened;
+                opened.enabled = {}; // what the openings enable, PotRad's start aside
+                for (const MethodDialog dialog : {MethodDialog::Combination, MethodDialog::Others, MethodDialog::Standard})
+                    (void)OpenMethodDialog(dialog, columns, opened);
+                for (const MethodInfo& info : kMethods)
+                    EXPECT_EQ(ColumnsNeededText(info.method, columns).empty(), opened.enabled[info.method])
+                        << info.label << " radiation " << radiation << " sunshine " << sunshine << " wind " << wind;
+            }
 }
 
 } // namespace etp

@@ -19,6 +19,7 @@ public:
     std::deque<Answer> answers;
     std::deque<std::optional<std::string>> inputs;
     std::vector<std::string> inputBoxes; // "title|default|prompt" of every input box shown
+    std::vector<std::vector<std::string>> lists; // the items of every list shown (its box is in inputBoxes)
     std::deque<std::optional<std::string>> openFiles;
     std::deque<std::optional<std::string>> saveFiles;
     std::vector<std::string> saveTitles;
@@ -40,6 +41,12 @@ public:
     {
         inputBoxes.push_back(title + "|" + answer + "|" + prompt);
         return next(inputs, "input: " + prompt);
+    }
+    std::optional<std::string> chooseFromList(const std::string& prompt, const std::string& title,
+                                              const std::vector<std::string>& items, const std::string& answer) override
+    {
+        lists.push_back(items);
+        return inputText(prompt, title, answer);
     }
     std::optional<std::string> chooseOpenFile(const std::string&, const std::string&) override { return next(openFiles, "open file"); }
     std::optional<std::string> chooseSaveFile(const std::string& initialName, const std::string& title) override

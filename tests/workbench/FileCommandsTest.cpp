@@ -118,7 +118,7 @@ TEST_F(FileCommandsTest, OpenThatReadsNothingKeepsTheSheet)
     EXPECT_NE(ui.messages.at(1).find("cannot be read"), std::string::npos);
     const auto quote = dir.write("quote.csv", "DATE,T\n\"01/01/95,3\n");
     EXPECT_FALSE(open(quote));
-    EXPECT_EQ(ui.messages.at(2), "ETP computation|The file " + quote + " cannot be read: the quote opened in line 2 is never closed.");
+    EXPECT_EQ(ui.messages.at(2), "ETP computation|The file " + quote + " cannot be read: the quote opened in line 2 is never closed. " + kOpenAnotherFile);
     EXPECT_EQ(workbench.sheet.cellText(1, 1), "kept");
 }
 

@@ -40,6 +40,27 @@ TEST(OpenMethods, EachFailedCheckIsShown)
     }
 }
 
+// Compute with no method ticked, or with no file open, says what to do and asks nothing.
+TEST(ComputeResults, NoMethodOrNoDataSaysWhatToDo)
+{
+    Workbench workbench;
+    workbench.columns.text = {"1", "2", "3", "4", "5", "6", "7", "8"};
+    workbench.station = {"0", "0", "2"}; // no station question either
+    ScriptedUserInterface ui;
+    EXPECT_EQ(ComputeResults(workbench, ui), ComputeOutcome::Refused);
+    workbench.methods.checked[Method::PotentialRadiation] = true;
+    EXPECT_EQ(ComputeResults(workbench, ui), ComputeOutcome::Refused);
+    EXPECT_EQ(ui.messages, (std::vector<std::string>{kTitle + kNoMethodTicked, kTitle + kNoDataToCompute}));
+    EXPECT_TRUE(ui.pointers.empty());
+
+    workbench.sheet = testing::SheetOf({testing::kStationTitles, "21/06/95\t12\t28\t40\t90\t22\t2\t10\t0"});
+    workbench.methods.checked[Method::PotentialRadiation] = false;
+    ui.messages.clear();
+    EXPECT_EQ(ComputeResults(workbench, ui), ComputeOutcome::Refused);
+    EXPECT_EQ(ui.messages, std::vector<std::string>{kTitle + kNoMethodTicked});
+    EXPECT_EQ(workbench.sheet.lastNonEmptyColumn(1), 9);
+}
+
 // A station at 0° and 0 m is asked about before anything is written; a stop is shown with
 // the row.
 TEST(ComputeResults, StationQuestionThenMessages)

@@ -102,7 +102,7 @@ TEST(ModelFileCommands, RefusalsAreShownAndKeepTheOldFile)
     EXPECT_EQ(table.text(2, 1), "");
     EXPECT_FALSE(NewMethodChoice(workbench, opening).enabled);
     const std::string noEt = Message("You dont have computed the ETP!!");
-    EXPECT_EQ(opening.messages, (std::vector<std::string>{Message("The date in row 3 is not a date: \"32/01/95\""), noEt}));
+    EXPECT_EQ(opening.messages, (std::vector<std::string>{Message("The date in row 3 is not a date: \"32/01/95\"." + std::string(kDateAdvice)), noEt}));
     EXPECT_EQ(opening.icons, (std::vector<Icon>{Icon::Critical, Icon::None}));
 
     Workbench dry = YearOfWeather();

@@ -36,6 +36,8 @@ TEST_F(OpenWorkbookTest, ThePromptListsTheSheetsAndTheAnswerBecomesAnIndex)
     EXPECT_EQ(ui.inputBoxes.at(0), "selection of sheet|1|Found 6 sheets\r\r"
                                 "1)  Notes\r2)  Ferrara 1995\r3)  Hidden Ω\r4)  Stazione Ø ∂\r5)  Wide\r6)  Chart\r"
                                 "\r\rplease, select the number of the sheet");
+    // The names are offered as a list too; the answer is the chosen one's number.
+    EXPECT_EQ(ui.lists.at(0), (std::vector<std::string>{"Notes", "Ferrara 1995", "Hidden Ω", "Stazione Ø ∂", "Wide", "Chart"}));
     EXPECT_EQ(ui.messages, std::vector<std::string>{"Result|Import complete."});
     EXPECT_EQ(cell(2, 1), "01/01/95");
     EXPECT_EQ(workbench.sheet.caption(30), "30"); // every column numbered again, beyond the 20 of the load step

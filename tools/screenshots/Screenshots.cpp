@@ -3,15 +3,20 @@
 //
 //   etp-gui-screenshots OUTPUT_DIR [STATION_FILE]
 //
-// Run it on a real display or under Xvfb, so that the pictures use the real fonts.
+// Run it on a real display or under Xvfb, so that the pictures use the real fonts; with
+// QT_SCALE_FACTOR=1.5 for the pictures at 150 %.
 #include <QApplication>
 #include <QDir>
+#include <QPointer>
+#include <QWindow>
+#include <QScreen>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
 #include <cstdio>
 
 #include "AppSession.h"
+#include "app/WindowFit.h"
 
 using namespace etp;
 using namespace etp::testing;
@@ -34,10 +39,17 @@ bool Save(QWidget* window, const QDir& out, const QString& name)
 bool Shoot(AppSession& app, const char* item, const char* name, const QDir& out, bool apply = false)
 {
     app.triggerAction(QString::fromLatin1(item));
-    QWidget* dialog = app.dialog(QString::fromLatin1(name));
+    const QPointer<QWidget> dialog = app.dialog(QString::fromLatin1(name));
     if (!dialog) return false;
     if (apply) app.click(QStringLiteral("Command1"), dialog);
-    const bool saved = QTest::qWaitForWindowExposed(dialog) && Save(dialog, out, QString::fromLatin1(name));
+    // Waits until the window system shows it; a dialog closed meanwhile is no picture.
+    const bool exposed = QTest::qWaitFor(
+        [&dialog] { return !dialog || (dialog->windowHandle() && dialog->windowHandle()->isExposed()); });
+    if (!dialog || !exposed || !dialog->isVisible()) {
+        std::fprintf(stderr, "%s was not shown\n", name);
+        return false;
+    }
+    const bool saved = Save(dialog, out, QString::fromLatin1(name));
     dialog->hide();
     return saved;
 }
@@ -57,6 +69,7 @@ int main(int argc, char* argv[])
     const QTemporaryDir scratch;
     AppSession app;
     app.form->resize(1270, 820);
+    FitWindow(*app.form, app.form->screen()->availableGeometry()); // at 150 % the screen is smaller
     if (argc > 2) {
         app.open(QString::fromLocal8Bit(argv[2]));
         app.click(QStringLiteral("CmdAutoFind"));
@@ -73,6 +86,7 @@ int main(int argc, char* argv[])
     const std::pair<const char*, const char*> dialogs[] = {{"station", "Form3"},
                                                            {"combination", "Form2"},
                                                            {"Other_Methods", "frmOthermet"},
+                                                           {"Standard_Methods", "frmStandard"},
                                                            {"OpzHargr", "FormOpzHarg"},
                                                            {"OpzMissing", "FormMissing"},
                                                            {"about", "frmAbout"},
