@@ -36,7 +36,7 @@ private slots:
         QVERIFY(dialog && dialog->isVisible());
         const QString report = TableText(Child<QTableWidget>(dialog, QStringLiteral("TableStations")));
         QCOMPARE(report.section(QLatin1Char('\n'), 1, 1), QStringLiteral("here\t400\t01/01/2001\t04/02/2002\t2\t0\t0\t0\t2\tdone"));
-        QVERIFY2(report.section(QLatin1Char('\n'), 2, 2).endsWith(QStringLiteral("\trefused: The file ") + app_->path("empty.txt") +
+        QVERIFY2(report.section(QLatin1Char('\n'), 2, 2).contains(QStringLiteral("\trefused: The file ") + app_->path("empty.txt") +
                                                                   QStringLiteral(" cannot be read: it is empty.")),
                  qPrintable(report));
         QCOMPARE(Child<QLabel>(dialog, QStringLiteral("LabelStations"))->text(),

@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <filesystem>
 
+#include "base/Messages.h"
 #include "cli/BatchRun.h"
 #include "cli/StationRunner.h"
 #include "support/SheetBuilder.h"
@@ -114,7 +115,7 @@ TEST(StationsBatch, FilesAreThoseOfSingleRunsAndTheReportCountsThem)
     EXPECT_EQ(Line(report, 2), "South\t730\t01/03/11\t28/02/13\t3\t1\t2\t4\t0\trefused: Row 42, column 3 \"TMAX\": "
                                "no value (empty cell); the LEACHM ETP, temperature and amplitude file was not written.");
     EXPECT_EQ(Line(report, 3), "logger\t0\t\t\t0\t0\t0\t0\t0\trefused: The file " + dir.file("series/logger.bin") +
-                                   " cannot be read: it is not a text file.");
+                                   " cannot be read: it is not a text file. " + std::string(kOpenAnotherFile));
     EXPECT_EQ(Line(report, 4).substr(0, 9), "Mountain\t");
     EXPECT_EQ(run.out.substr(run.out.find("station\t")), report + "4 stations: 2 done, 2 refused\n");
     EXPECT_NE(run.err.find("logger: The file "), std::string::npos) << run.err;
@@ -152,7 +153,7 @@ TEST(StationsBatch, TableErrorsNameTheLineAndRunNothing)
                                                          "\"stations-report\" would be the report"},
         {titles, {}, "etp: stations.csv line 2: no station"},
         {std::string(5000, '\0'), {}, "etp: the table of stations cannot be read: The file " + dir.file("stations.csv") +
-                                          " cannot be read: it is not a text file."},
+                                          " cannot be read: it is not a text file. " + std::string(kOpenAnotherFile)},
     };
     for (const auto& [table, options, problem] : cases) {
         const auto run = Etp(Args({"--stations", dir.write("stations.csv", table), "--out-dir", dir.file("out")}, options));
