@@ -144,7 +144,8 @@ void ChartDialog::ListColumns_Changed(QListWidgetItem*)
 
 void ChartDialog::exportChart(const char* pattern)
 {
-    const auto name = AskSaveName(ui_, {pattern, kExportChartTitle});
+    const SaveDialog dialog{pattern, kExportChartTitle};
+    const auto name = AskSaveName(ui_, dialog, ProposedSaveName(workbench_.workingFile.path, dialog, "-chart"));
     if (!name) return;
     std::string error;
     auto busy = ui_.busy(Pointer::Busy);

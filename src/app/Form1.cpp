@@ -63,8 +63,8 @@ constexpr MenuItem kMenuItems[] = {
     {"&File", "Sa&ve", "save"},
     {"&File", "&Save as", "saveas"},
     {"&File", "&Exit", "exit"},
-    {"&Edit", "&Undo", "undo"},
-    {"&Edit", "&Redo", "redo"},
+    {"E&dit", "&Undo", "undo"}, // Alt+E opens "Etp methods", as it always has
+    {"E&dit", "&Redo", "redo"},
     {nullptr, "&Station", "station"},
     {"&Etp methods", "&Combination", "combination"},
     {"&Etp methods", "&Other methods", "Other_Methods"},

@@ -353,7 +353,7 @@ private slots:
         app_->ui.saveFiles.push_back(file("shown.png").toStdString());
         app_->click(QStringLiteral("CmdExportPng"), dialog);
         QVERIFY(app_->ui.messages.empty());
-        QCOMPARE(app_->ui.saveInitialNames.back(), std::string("*.png"));
+        QCOMPARE(app_->ui.saveInitialNames.back(), std::string("days-chart.png")); // named after the data file
         QCOMPARE(QImage(file("shown.png")).size(), view()->chart()->size().toSize());
 
         app_->ui.saveFiles.push_back(file("shown.svg").toStdString());
