@@ -12,7 +12,8 @@ AppSession::AppSession(Settings settings)
 {
     QStandardPaths::setTestModeEnabled(true);
     QCoreApplication::setOrganizationName(QStringLiteral("etp-tests"));
-    QCoreApplication::setApplicationName(QStringLiteral("etp-gui-tests"));
+    // The application's name stays the test program's own: one settings file a program,
+    // as ctest runs several at once and one's recent files must not show up in another.
     if (settings == Settings::Fresh) QSettings().clear();
     form = std::make_unique<Form1>(workbench, ui);
     form->show();

@@ -62,7 +62,6 @@ private slots:
     {
         QStandardPaths::setTestModeEnabled(true);
         QCoreApplication::setOrganizationName(QStringLiteral("etp-tests"));
-        QCoreApplication::setApplicationName(QStringLiteral("etp-gui-tests"));
         QSettings().clear();
     }
 
