@@ -12,15 +12,10 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 build=${1:-build}
-if [ ! -f "$build/build.ninja" ]; then
-    cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
-fi
-type=$(sed -n 's/^CMAKE_BUILD_TYPE:STRING=//p' "$build/CMakeCache.txt")
-[ "$type" = Release ] || echo "warning: $build is a '$type' build, not Release" >&2
-cmake --build "$build" --target etp_bench etp_gui_bench >/dev/null
+. bench/common.sh
+bench_build "$build" etp_bench etp_gui_bench
 
-work=$(mktemp -d "${TMPDIR:-/tmp}/etp-gui.XXXXXX")
-trap 'rm -rf "$work"' EXIT
+bench_workdir gui
 "$build/bin/etp_bench" --write-station "$work/station-32k.txt" 32000 1900
 # The offscreen platform's notes on window calls it ignores are no news.
 QT_QPA_PLATFORM=offscreen "$build/bin/etp_gui_bench" "$work/station-32k.txt" "${RUNS:-7}" 2>&1 |

@@ -23,17 +23,12 @@ etp_install_missing hyperfine time
 
 build=${1:-build}
 runs=${RUNS:-30}
-if [ ! -f "$build/build.ninja" ]; then
-    cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
-fi
-type=$(sed -n 's/^CMAKE_BUILD_TYPE:STRING=//p' "$build/CMakeCache.txt")
-[ "$type" = Release ] || echo "warning: $build is a '$type' build, not Release" >&2
-cmake --build "$build" --target etp etp_bench >/dev/null
+. bench/common.sh
+bench_build "$build" etp etp_bench
 etp=$(realpath "${ETP:-$build/bin/etp}")
 bench=$(realpath "$build/bin/etp_bench")
 
-work=$(mktemp -d "${TMPDIR:-/tmp}/etp-pipeline.XXXXXX")
-trap 'rm -rf "$work"' EXIT
+bench_workdir pipeline
 "$bench" --write-station "$work/station-32k.txt" 32000 1900
 "$bench" --write-station "$work/station-100k.txt" 100000 from30
 

@@ -15,17 +15,12 @@ cd "$(dirname "$0")/.."
 build=${1:-build}
 runs=${RUNS:-3}
 stations=200
-if [ ! -f "$build/build.ninja" ]; then
-    cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
-fi
-type=$(sed -n 's/^CMAKE_BUILD_TYPE:STRING=//p' "$build/CMakeCache.txt")
-[ "$type" = Release ] || echo "warning: $build is a '$type' build, not Release" >&2
-cmake --build "$build" --target etp etp_bench >/dev/null
+. bench/common.sh
+bench_build "$build" etp etp_bench
 etp=$(realpath "$build/bin/etp")
 bench=$(realpath "$build/bin/etp_bench")
 
-work=$(mktemp -d "${TMPDIR:-/tmp}/etp-stations.XXXXXX")
-trap 'rm -rf "$work"' EXIT
+bench_workdir stations
 mkdir "$work/series"
 "$bench" --write-station "$work/station.txt" 3650 1900
 table="$work/stations.csv"

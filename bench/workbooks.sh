@@ -24,15 +24,12 @@ runs=${RUNS:-10}
 python=/usr/bin/python3
 "$python" -c 'import openpyxl' 2>/dev/null ||
     { echo "openpyxl is missing: sudo apt-get install --no-install-recommends python3-openpyxl" >&2; exit 1; }
-if [ ! -f "$build/build.ninja" ]; then
-    cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
-fi
-cmake --build "$build" --target etp station33k_xls >/dev/null
+. bench/common.sh
+bench_build "$build" etp station33k_xls
 etp=$(realpath "$build/bin/etp")
 data=$(realpath "$build/data")
 
-work=$(mktemp -d "${TMPDIR:-/tmp}/etp-workbooks.XXXXXX")
-trap 'rm -rf "$work"' EXIT
+bench_workdir workbooks
 for format in xlsx ods; do
     [ -f "$data/station33k.$format" ] && continue
     command -v soffice >/dev/null ||
