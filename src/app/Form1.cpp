@@ -462,8 +462,7 @@ void Form1::summary_Click()
 
 void Form1::stations_Click()
 {
-    if (!stations_) stations_ = new StationsDialog(workbench_, ui_, this);
-    stations_->runTable();
+    ShowModeless(stations_, this, workbench_, ui_);
 }
 
 void Form1::selectCells(int column, const QList<int>& rows)

@@ -1,7 +1,10 @@
 #include "app/StationsDialog.h"
 
+#include <QCheckBox>
 #include <QEventLoop>
 #include <QFileInfo>
+#include <QGridLayout>
+#include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
 #include <QProgressDialog>
@@ -26,6 +29,22 @@ constexpr const char* kReportDialogTitle = "Stations - Save the report (the stat
 // The first problems of a table, as etp prints them.
 constexpr std::size_t kProblemsShown = 20;
 
+// The model files a station may get, named NAME.ending beside the report.
+struct StationFile {
+    const char* name;
+    const char* caption;
+    std::string ModelFileOptions::*option;
+    const char* ending;
+};
+constexpr StationFile kStationFiles[] = {
+    {"CheckCreamsTr", "CREAMS temperature and radiation (.creams.tr)", &ModelFileOptions::creamsTr, "creams.tr"},
+    {"CheckCreamsRain", "CREAMS rain (.creams.rn)", &ModelFileOptions::creamsRain, "creams.rn"},
+    {"CheckLeachmRain", "LEACHM rain (.leachm.rn)", &ModelFileOptions::leachmRain, "leachm.rn"},
+    {"CheckLeachmEtp", "LEACHM ET, temperature and amplitude (.leachm.etp)", &ModelFileOptions::leachmEtp, "leachm.etp"},
+    {"CheckMacroRain", "MACRO rain (.macro.rn)", &ModelFileOptions::macroRain, "macro.rn"},
+    {"CheckMacroEtp", "MACRO ET (.macro.etp)", &ModelFileOptions::macroEtp, "macro.etp"},
+};
+
 } // namespace
 
 StationsDialog::StationsDialog(const Workbench& workbench, UserInterface& ui, QWidget* parent)
@@ -33,7 +52,16 @@ StationsDialog::StationsDialog(const Workbench& workbench, UserInterface& ui, QW
 {
     setObjectName(QStringLiteral("StationsDialog"));
     setWindowTitle(QStringLiteral("Stations"));
-    LabelStations = new QLabel(this);
+    auto* files = new QGroupBox(QStringLiteral("Model files of each station (the ET of the last ET column found)"), this);
+    auto* grid = new QGridLayout(files);
+    for (std::size_t i = 0; i < CheckFiles.size(); ++i) {
+        CheckFiles[i] = new QCheckBox(QString::fromLatin1(kStationFiles[i].caption), files);
+        CheckFiles[i]->setObjectName(QString::fromLatin1(kStationFiles[i].name));
+        grid->addWidget(CheckFiles[i], static_cast<int>(i / 2), static_cast<int>(i % 2));
+    }
+    LabelStations = new QLabel(QStringLiteral("Each station's sheet and summary, and the files ticked above, go "
+                                              "beside the report."),
+                               this);
     LabelStations->setObjectName(QStringLiteral("LabelStations"));
     LabelStations->setWordWrap(true);
     TableStations = new QTableWidget(this);
@@ -42,9 +70,12 @@ StationsDialog::StationsDialog(const Workbench& workbench, UserInterface& ui, QW
     TableStations->verticalHeader()->hide();
     TableStations->verticalHeader()->setDefaultSectionSize(TableStations->fontMetrics().height() + 6);
     auto* buttons = new QDialogButtonBox(this);
+    CmdRun = AddButton(*buttons, "CmdRun", QStringLiteral("&Run a table..."), QDialogButtonBox::ActionRole);
+    connect(CmdRun, &QPushButton::clicked, this, &StationsDialog::runTable);
     CmdClose = AddButton(*buttons, "CmdClose", QStringLiteral("Close"), QDialogButtonBox::RejectRole);
     connect(CmdClose, &QPushButton::clicked, this, &QDialog::hide);
     auto* layout = new QVBoxLayout(this);
+    layout->addWidget(files);
     layout->addWidget(LabelStations);
     layout->addWidget(TableStations, 1);
     layout->addWidget(buttons);
@@ -59,7 +90,9 @@ void StationsDialog::runTable()
     if (!report || report->empty()) return;
     const std::string folder = std::filesystem::path(*report).parent_path().string();
 
-    const BatchOptions common = BatchOptionsOf(workbench_);
+    BatchOptions common = BatchOptionsOf(workbench_);
+    for (std::size_t i = 0; i < CheckFiles.size(); ++i)
+        if (CheckFiles[i]->isChecked()) common.modelFiles.*kStationFiles[i].option = kStationFiles[i].ending;
     StationNetwork network;
     {
         auto busy = ui_.busy(Pointer::Busy);

@@ -30,12 +30,13 @@ private slots:
         WriteBytes(app_->path("stations.csv"), "file,name,lat,alt,wind_height\nsample.txt,here,45,100,2\nempty.txt,,0,0,2\n");
         app_->ui.openFiles.push_back(app_->path("stations.csv").toStdString());
         app_->ui.saveFiles.push_back(app_->path("out/stations-report.txt").toStdString());
-        app_->triggerAction(QStringLiteral("stations"));
+        QWidget* dialog = app_->openDialog(QStringLiteral("stations"), QStringLiteral("StationsDialog"));
+        Child<QCheckBox>(dialog, QStringLiteral("CheckLeachmRain"))->setChecked(true);
+        Child<QCheckBox>(dialog, QStringLiteral("CheckMacroEtp"))->setChecked(true);
+        app_->click(QStringLiteral("CmdRun"), dialog);
 
-        QWidget* dialog = app_->dialog(QStringLiteral("StationsDialog"));
-        QVERIFY(dialog && dialog->isVisible());
         const QString report = TableText(Child<QTableWidget>(dialog, QStringLiteral("TableStations")));
-        QCOMPARE(report.section(QLatin1Char('\n'), 1, 1), QStringLiteral("here\t400\t01/01/2001\t04/02/2002\t2\t0\t0\t0\t2\tdone"));
+        QCOMPARE(report.section(QLatin1Char('\n'), 1, 1), QStringLiteral("here\t400\t01/01/2001\t04/02/2002\t2\t0\t0\t0\t4\tdone"));
         QVERIFY2(report.section(QLatin1Char('\n'), 2, 2).contains(QStringLiteral("\trefused: The file ") + app_->path("empty.txt") +
                                                                   QStringLiteral(" cannot be read: it is empty.")),
                  qPrintable(report));
@@ -43,6 +44,8 @@ private slots:
                  QStringLiteral("2 stations: 1 done, 1 refused; their files are in ") + app_->path("out"));
         QCOMPARE(ReadBytes(app_->path("out/here.txt")), QByteArray::fromStdString(SheetAsText(app_->workbench.sheet)));
         QVERIFY(QFile::exists(app_->path("out/stations-report.txt")));
+        for (const char* file : {"out/here.leachm.rn", "out/here.macro.etp"}) QVERIFY2(QFile::exists(app_->path(file)), file);
+        QVERIFY(!QFile::exists(app_->path("out/here.macro.rn")));
         QCOMPARE(app_->ui.saveTitles.back(), std::string("Stations - Save the report (the stations' files go beside it)"));
     }
 
@@ -52,13 +55,16 @@ private slots:
         WriteBytes(app_->path("stations.csv"), "file,name,lat,alt,wind_height\nsample.txt,a,45,100,2\nsample.txt,b,abc,100,2\n");
         app_->ui.openFiles.push_back(app_->path("stations.csv").toStdString());
         app_->ui.saveFiles.push_back(app_->path("out/stations-report.txt").toStdString());
-        app_->triggerAction(QStringLiteral("stations"));
+        QWidget* dialog = app_->openDialog(QStringLiteral("stations"), QStringLiteral("StationsDialog"));
+        app_->click(QStringLiteral("CmdRun"), dialog);
         QCOMPARE(app_->lastMessage(), QStringLiteral("ETP computation|No station was run:\rstations.csv line 3: lat \"abc\" is not a number"));
         QVERIFY(!QFileInfo::exists(app_->path("out")));
 
+        const std::size_t said = app_->ui.messages.size();
         app_->ui.openFiles.push_back(std::nullopt);
-        app_->triggerAction(QStringLiteral("stations"));
-        QVERIFY(!app_->dialog(QStringLiteral("StationsDialog"))->isVisible());
+        app_->click(QStringLiteral("CmdRun"), dialog);
+        QCOMPARE(app_->ui.messages.size(), said);
+        QCOMPARE(Child<QTableWidget>(dialog, QStringLiteral("TableStations"))->rowCount(), 0);
     }
 
 private:

@@ -24,7 +24,7 @@ private slots:
         for (QAction* item : app.form->findChildren<QAction*>()) {
             const QString name = item->objectName();
             if (name.isEmpty() || !item->isEnabled() || item->menu() || name == QStringLiteral("open") ||
-                name == QStringLiteral("saveas") || name == QStringLiteral("exit") || name == QStringLiteral("stations"))
+                name == QStringLiteral("saveas") || name == QStringLiteral("exit"))
                 continue;
             item->trigger();
             for (QWidget* window : QApplication::topLevelWidgets()) {
