@@ -16,6 +16,7 @@
 #include <QScrollBar>
 #include <QStatusBar>
 #include <QTableView>
+#include <QUndoStack>
 #include <QVBoxLayout>
 #include <optional>
 
@@ -152,7 +153,15 @@ Form1::Form1(Workbench& workbench, UserInterface& ui, QWidget* parent)
     Form_Load();
 }
 
-Form1::~Form1() = default;
+Form1::~Form1()
+{
+    // The history clears itself as it goes, telling the window of every step; by the time
+    // QWidget's destructor deletes the children, this window is no Form1 any more.
+    if (undoStack_) {
+        undoStack_->disconnect(this);
+        delete undoStack_;
+    }
+}
 
 QWidget* Form1::buildSettingsPanel()
 {
