@@ -40,21 +40,19 @@ bool SyncFile(std::FILE* file)
 #endif
 }
 
-// The rename itself on the disk: the folder's entry is what names the new file.
-void SyncFolder(const std::filesystem::path& target)
+} // namespace
+
+void SyncFolder(const std::filesystem::path& folder)
 {
 #if !defined(_WIN32)
-    const std::filesystem::path folder = target.has_parent_path() ? target.parent_path() : std::filesystem::path(".");
     const int fd = open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0) return; // the file is renamed already; a folder that cannot be synced is no failure of the write
+    if (fd < 0) return; // what it names is in place already; a folder that cannot be synced fails nothing
     fsync(fd);
     close(fd);
 #else
-    (void)target;
+    (void)folder;
 #endif
 }
-
-} // namespace
 
 std::optional<std::string> WriteFileAtomically(const std::string& path, std::string_view content)
 {
@@ -110,7 +108,7 @@ std::optional<std::string> WriteFileAtomically(const std::string& path,
     if (ok) {
         fs::rename(temporary, target, ec);
         if (!ec) {
-            SyncFolder(target);
+            SyncFolder(target.has_parent_path() ? target.parent_path() : fs::path("."));
             return std::nullopt;
         }
         reason = ec.message();

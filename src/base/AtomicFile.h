@@ -1,4 +1,5 @@
 #pragma once
+#include <filesystem>
 #include <functional>
 #include <optional>
 #include <string>
@@ -19,5 +20,9 @@ std::optional<std::string> WriteFileAtomically(const std::string& path, std::str
 using PieceWriter = std::function<void(std::string_view piece)>;
 std::optional<std::string> WriteFileAtomically(const std::string& path,
                                                const std::function<void(const PieceWriter&)>& produce);
+
+// The entries of a folder on the disk itself, so that a file renamed or moved into it
+// keeps its name after a power cut. A folder that cannot be opened is left as it is.
+void SyncFolder(const std::filesystem::path& folder);
 
 } // namespace etp

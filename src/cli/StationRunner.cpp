@@ -1,14 +1,11 @@
 #include "cli/StationRunner.h"
 
-#if !defined(_WIN32)
-#include <fcntl.h>
-#include <unistd.h>
-#endif
-
 #include <algorithm>
 #include <mutex>
 #include <sstream>
 #include <thread>
+
+#include "base/AtomicFile.h"
 
 namespace etp {
 
@@ -55,20 +52,6 @@ std::string LastLine(std::string text)
 {
     while (!text.empty() && text.back() == '\n') text.pop_back();
     return text.substr(text.rfind('\n') + 1);
-}
-
-// The moves on the disk itself, as every file is written: the folder's entries are what
-// name the station's files there after a power cut.
-void SyncFolder(const fs::path& folder)
-{
-#if !defined(_WIN32)
-    const int fd = open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0) return; // the files are moved already; this is no failure of the station
-    fsync(fd);
-    close(fd);
-#else
-    (void)folder;
-#endif
 }
 
 // Moves what the run wrote into the output folder; the number of files moved, and the
