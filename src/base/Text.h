@@ -15,6 +15,15 @@ inline std::string UpperCase(std::string_view text)
     return upper;
 }
 
+// The text with A-Z turned to a-z; every other byte as it is.
+inline std::string LowerCase(std::string_view text)
+{
+    std::string lower(text);
+    for (char& c : lower)
+        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+    return lower;
+}
+
 // The fields between commas, empty ones included: "a,,b" gives "a", "", "b".
 inline std::vector<std::string> SplitCommas(std::string_view text)
 {

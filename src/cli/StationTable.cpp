@@ -5,6 +5,7 @@
 #include <optional>
 #include <sstream>
 
+#include "base/Text.h"
 #include "cli/ConsoleUserInterface.h"
 #include "sheet/NumericValue.h"
 #include "sheet/Settings.h"
@@ -21,13 +22,6 @@ std::string Trimmed(std::string_view text)
     const auto first = text.find_first_not_of(" \t");
     if (first == std::string_view::npos) return {};
     return std::string(text.substr(first, text.find_last_not_of(" \t") - first + 1));
-}
-
-std::string LowerCase(std::string text)
-{
-    for (char& c : text)
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-    return text;
 }
 
 std::string Quoted(const std::string& text) { return "\"" + text + "\""; }

@@ -10,6 +10,7 @@
 #include <map>
 
 #include "base/AtomicFile.h"
+#include "base/Text.h"
 #include "cli/StationRunner.h"
 
 namespace etp {
@@ -21,13 +22,6 @@ namespace fs = std::filesystem;
 constexpr const char* kReportFile = "stations-report.txt";
 // A table with thousands of bad rows is told by its first ones.
 constexpr std::size_t kProblemsShown = 20;
-
-std::string LowerCase(std::string text)
-{
-    for (char& c : text)
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-    return text;
-}
 
 // The file options take endings; two that are the same would write one file twice.
 std::optional<std::string> CheckEndings(const BatchOptions& common)
