@@ -63,7 +63,7 @@ inline constexpr int kInputColumns = 9;
 inline ColumnMap StationColumns()
 {
     ColumnMap columns;
-    for (const ColumnBox box : kAllColumnBoxes) columns.text[box] = std::to_string(Index(box) + 1);
+    for (std::size_t i = 0; i < kClassicColumnBoxes; ++i) columns.text.values[i] = std::to_string(i + 1);
     return columns;
 }
 

@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <map>
 #include <optional>
+#include <algorithm>
 
 #include "base/ArithmeticError.h"
 #include "base/ToSingle.h"
@@ -13,6 +14,7 @@
 #include "sheet/DateParts.h"
 #include "sheet/DecimalText.h"
 #include "sheet/NumericValue.h"
+#include "sheet/RowDates.h"
 #include "sheet/SheetQueries.h"
 
 namespace etp {
@@ -80,6 +82,57 @@ std::string OneDecimal(double value)
     return text;
 }
 
+// The unit list a box's values are read with; none for the date and its parts.
+std::optional<UnitKind> UnitOfBox(ColumnBox box)
+{
+    switch (box) {
+    case ColumnBox::Tmin:
+    case ColumnBox::Tmax:
+    case ColumnBox::Tdew: return UnitKind::Temperature;
+    case ColumnBox::RHmin:
+    case ColumnBox::RHmax:
+    case ColumnBox::RHmean: return UnitKind::Humidity;
+    case ColumnBox::Radiation: return UnitKind::Radiation;
+    case ColumnBox::Wind: return UnitKind::Wind;
+    case ColumnBox::Sunshine: return UnitKind::Sunshine;
+    case ColumnBox::Ea: return UnitKind::VapourPressure;
+    case ColumnBox::Date:
+    case ColumnBox::Year:
+    case ColumnBox::Month:
+    case ColumnBox::Day:
+    case ColumnBox::Doy: break;
+    }
+    return std::nullopt;
+}
+
+// The lowest and highest value of each box as the cells hold them, before any unit.
+class RawExtremes {
+public:
+    void add(ColumnBox box, double value)
+    {
+        low_[box] = low_[box] ? std::min(*low_[box], value) : value;
+        high_[box] = high_[box] ? std::max(*high_[box], value) : value;
+    }
+    // A temperature series whose extremes in the chosen unit leave -90 to 60 °C, where
+    // no station has measured, is in another unit: the first of the list that brings
+    // them inside. None when the chosen unit fits, or none does.
+    std::optional<std::string> likelyTemperatureUnit(ColumnBox box, const UnitSelection& units) const
+    {
+        if (!low_[box]) return std::nullopt;
+        const auto fits = [&](const UnitEntry& unit) {
+            const auto celsius = [&unit](double t) { return unit.factor * t + unit.offset; };
+            return celsius(*low_[box]) >= -90 && celsius(*high_[box]) <= 60;
+        };
+        if (fits(units.entry(UnitKind::Temperature))) return std::nullopt;
+        for (const UnitEntry& unit : kTemperatureUnits)
+            if (fits(unit)) return std::string(unit.text);
+        return std::nullopt;
+    }
+
+private:
+    PerColumnBox<std::optional<double>> low_{}, high_{};
+};
+
 struct Row {
     PerColumnBox<std::optional<double>> value; // in the internal units; empty when not a number
 };
@@ -105,15 +158,13 @@ DataCheckReport CheckData(const Workbench& workbench)
         report.nothing = "No data to check: open a station file first (File > Open).";
         return report;
     }
-    if (columns.column(ColumnBox::Date) == 0) {
+    if (columns.dateForm() == DateForm::None) {
         findings.note("Date", "no date column assigned: type its number in the Date box, or press Try auto finding",
                       true);
         report.findings = findings.take();
         return report;
     }
-    const double humidity = units.factor(UnitKind::Humidity);
-    const PerColumnBox<double> factor = {1, 1, 1, humidity, humidity, units.factor(UnitKind::Radiation),
-                                         units.factor(UnitKind::Wind), units.factor(UnitKind::Sunshine)};
+    const RowDates dates(sheet, columns);
     const double latitude = NumericValue(workbench.station.latitude);
     const double altitude = NumericValue(workbench.station.altitude);
     const int last = LastDataRow(sheet, columns);
@@ -121,12 +172,14 @@ DataCheckReport CheckData(const Workbench& workbench)
     const StationTerms station(ToSingle(latitude), ToSingle(altitude));
 
     std::optional<long> previousDay;
+    RawExtremes raw;
     PerColumnBox<double> sum{};
     PerColumnBox<int> numbers{};
     for (int r = 2; r <= last; ++r) {
         Row row;
         for (const ColumnBox box : kAllColumnBoxes) {
-            if (box == ColumnBox::Date) continue; // read below, as a date
+            const auto unit = UnitOfBox(box);
+            if (!unit) continue; // a date or a part of it: read below, as a date
             const int column = columns.column(box);
             if (column == 0) continue;
             const std::string_view text = sheet.cellText(r, column);
@@ -141,14 +194,14 @@ DataCheckReport CheckData(const Workbench& workbench)
                 findings.add(kVariableCaptions[box], "not a number, read as its leading number", r,
                              "(\"" + std::string(text) + "\" as " + DecimalText(*value) + ")");
             else {
-                row.value[box] = *value * factor[box];
+                row.value[box] = units.convert(*unit, *value);
+                raw.add(box, *value);
                 sum[box] += *row.value[box];
                 ++numbers[box];
             }
         }
 
-        const std::string_view dateText = sheet.cellText(r, columns.column(ColumnBox::Date));
-        const auto date = DateParts(dateText);
+        const auto date = DateParts(dates.text(r));
         if (!date) {
             findings.add("Date", "not a date", r);
             continue;
@@ -165,7 +218,9 @@ DataCheckReport CheckData(const Workbench& workbench)
         previousDay = day;
 
         const auto& v = row.value;
-        for (const ColumnBox box : {ColumnBox::RHmin, ColumnBox::RHmax})
+        if (v[ColumnBox::Tdew] && v[ColumnBox::Tmax] && *v[ColumnBox::Tdew] > *v[ColumnBox::Tmax])
+            findings.add(kVariableCaptions[ColumnBox::Tdew], "above T° max: no humidity on that day", r);
+        for (const ColumnBox box : {ColumnBox::RHmin, ColumnBox::RHmax, ColumnBox::RHmean})
             if (v[box] && (*v[box] < -kHumidityTolerance || *v[box] > 100 + kHumidityTolerance))
                 findings.add(kVariableCaptions[box], "outside 0-100 %", r);
         if (v[ColumnBox::Tmin] && v[ColumnBox::Tmax] && *v[ColumnBox::Tmin] > *v[ColumnBox::Tmax])
@@ -190,6 +245,11 @@ DataCheckReport CheckData(const Workbench& workbench)
     }
 
     // What the units and the station make of the series.
+    for (const ColumnBox box : {ColumnBox::Tmin, ColumnBox::Tmax, ColumnBox::Tdew})
+        if (const auto likely = raw.likelyTemperatureUnit(box, units))
+            findings.note(kVariableCaptions[box], "unit? read as " + units.text(UnitKind::Temperature) +
+                                                      ", the values leave -90 to 60 °C: likely " + *likely,
+                          true);
     const int radiation = columns.column(ColumnBox::Radiation);
     if (radiation != 0 && numbers[ColumnBox::Radiation] > 0) {
         const double meanMJ = sum[ColumnBox::Radiation] / numbers[ColumnBox::Radiation] / MmPerMJ;

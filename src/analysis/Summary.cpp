@@ -7,6 +7,7 @@
 #include "base/AtomicFile.h"
 #include "et/Estimates.h"
 #include "et/MethodTable.h"
+#include "sheet/RowDates.h"
 #include "sheet/DateParts.h"
 #include "sheet/NumericValue.h"
 #include "sheet/SheetQueries.h"
@@ -70,10 +71,10 @@ Summary Summarize(const Workbench& workbench)
 
     std::map<std::string, SummaryLine> months, years;
     const std::size_t n = summary.columns.size();
-    const int dateColumn = workbench.columns.column(ColumnBox::Date);
+    const RowDates dates(sheet, workbench.columns);
     const int last = LastDataRow(sheet, workbench.columns);
     for (int r = 2; r <= last; ++r) {
-        const auto date = DateParts(sheet.cellText(r, dateColumn));
+        const auto date = DateParts(dates.text(r));
         if (!date) continue;
         char month[16];
         std::snprintf(month, sizeof month, "%04d-%02d", date->Year, date->Month);

@@ -81,6 +81,7 @@ constexpr MenuItem kMenuItems[] = {
     {"&Option", "&Turc", "OpzTurc"},
     {"&Option", "&Hargreaves", "OpzHargr"},
     {"&Option", "&Potential Radiation", "OpzPotRad"},
+    {"&Option", "&ASCE clear-sky radiation", "OpzAsceRso"},
     {"&Option", "&Missing data...", "OpzMissing"},
     {"&Tools", "Check &data...", "checkdata"},
     {"&Tools", "&Chart...", "chart"},
@@ -97,7 +98,9 @@ std::optional<UnitKind> UnitKindOfBox(ColumnBox box)
     case ColumnBox::Radiation: return UnitKind::Radiation;
     case ColumnBox::Wind: return UnitKind::Wind;
     case ColumnBox::Sunshine: return UnitKind::Sunshine;
-    case ColumnBox::RHmax: return UnitKind::Humidity; // one list for both humidity boxes
+    case ColumnBox::RHmax: return UnitKind::Humidity; // one list for every humidity box
+    case ColumnBox::Tmin: return UnitKind::Temperature; // one list for T min, T max and the dew point
+    case ColumnBox::Ea: return UnitKind::VapourPressure;
     default: return std::nullopt;
     }
 }
@@ -248,6 +251,7 @@ void Form1::buildMenus()
     connect(menuItem("OpzPt"), &QAction::triggered, this, &Form1::OpzPt_Click);
     connect(menuItem("OpzTurc"), &QAction::triggered, this, &Form1::OpzTurc_Click);
     connect(menuItem("OpzPotRad"), &QAction::triggered, this, &Form1::OpzPotRad_Click);
+    connect(menuItem("OpzAsceRso"), &QAction::triggered, this, &Form1::OpzAsceRso_Click);
     connect(menuItem("helph"), &QAction::triggered, this, &Form1::helph_Click);
     QAction* csymba = menuItem("CSYMBA");
     csymba->setEnabled(false);
@@ -406,6 +410,12 @@ void Form1::OpzPotRad_Click()
     formOpzPotRad_->open();
 }
 
+void Form1::OpzAsceRso_Click()
+{
+    if (!formOpzAsceRso_) formOpzAsceRso_ = new FormOpzAsceRso(workbench_, this);
+    formOpzAsceRso_->open();
+}
+
 void Form1::helph_Click()
 {
     if (!formHelp_) {
@@ -513,6 +523,7 @@ void Form1::CmdAutoFind_Click()
     TryAutoFinding(workbench_, ui_);
     showColumnMap();
     showUnits();
+    showStatusPanels();
     columnsChanged();
 }
 

@@ -35,6 +35,7 @@ class FormOpzPenmon;
 class FormOpzPt;
 class FormOpzTurc;
 class FormOpzPotRad;
+class FormOpzAsceRso;
 class FormHelp;
 class frmAbout;
 class frmOthermet;
@@ -80,6 +81,7 @@ private:
     void OpzPt_Click();
     void OpzTurc_Click();
     void OpzPotRad_Click();
+    void OpzAsceRso_Click();
     void helph_Click();
     void about_Click();
     void creams_Click();
@@ -124,7 +126,7 @@ private:
     QTableView* Grid1 = nullptr;
     QGroupBox* Frame1 = nullptr;
     PerColumnBox<QLineEdit*> Text1{};
-    PerUnitKind<QComboBox*> Combo{}; // Combo1 radiation, Combo2 wind, Combo3 sunshine
+    PerUnitKind<QComboBox*> Combo{}; // Combo1 radiation, Combo2 wind, Combo3 sunshine, Combo4 humidity, Combo5 temperature, Combo6 vapour pressure
     QLabel* Label8 = nullptr;
     QPushButton* Command1 = nullptr;
     QPushButton* CmdAutoFind = nullptr;
@@ -140,6 +142,7 @@ private:
     QPointer<FormOpzPt> formOpzPt_;
     QPointer<FormOpzTurc> formOpzTurc_;
     QPointer<FormOpzPotRad> formOpzPotRad_;
+    QPointer<FormOpzAsceRso> formOpzAsceRso_;
     QPointer<FormHelp> formHelp_;
     QPointer<frmAbout> frmAbout_;
     QPointer<Form4> form4_;

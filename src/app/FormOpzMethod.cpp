@@ -62,6 +62,16 @@ FormOpzChoice::Choice PotRadChoice()
             }};
 }
 
+FormOpzChoice::Choice AsceRsoChoice()
+{
+    return {"FormOpzAsceRso", "ASCE Clear-Sky Radiation Options", "Rso = (0.75 + 2e-5 z) Ra (ASCE-EWRI 2005 Eq. 19)",
+            "Rso from pressure, precipitable water and sun angle (ASCE-EWRI 2005 Appendix D)",
+            [](const Workbench& wb) { return wb.methodOptions.asceClearSky == AsceClearSky::Full; },
+            [](Workbench& wb, bool second) {
+                wb.methodOptions.asceClearSky = second ? AsceClearSky::Full : AsceClearSky::Simple;
+            }};
+}
+
 } // namespace
 
 FormOpzPenmon::FormOpzPenmon(Workbench& workbench, QWidget* parent) : FormOpzChoice(workbench, PenMonChoice(), parent) {}
@@ -69,6 +79,8 @@ FormOpzPenmon::FormOpzPenmon(Workbench& workbench, QWidget* parent) : FormOpzCho
 FormOpzTurc::FormOpzTurc(Workbench& workbench, QWidget* parent) : FormOpzChoice(workbench, TurcChoice(), parent) {}
 
 FormOpzPotRad::FormOpzPotRad(Workbench& workbench, QWidget* parent) : FormOpzChoice(workbench, PotRadChoice(), parent) {}
+
+FormOpzAsceRso::FormOpzAsceRso(Workbench& workbench, QWidget* parent) : FormOpzChoice(workbench, AsceRsoChoice(), parent) {}
 
 FormOpzChoice::FormOpzChoice(Workbench& workbench, Choice choice, QWidget* parent)
     : QDialog(parent), workbench_(workbench), choice_(std::move(choice))

@@ -86,4 +86,11 @@ public:
     FormOpzPotRad(Workbench& workbench, QWidget* parent);
 };
 
+// "ASCE clear-sky radiation": Rso of the standardized references.
+class FormOpzAsceRso final : public FormOpzChoice {
+    Q_OBJECT
+public:
+    FormOpzAsceRso(Workbench& workbench, QWidget* parent);
+};
+
 } // namespace etp

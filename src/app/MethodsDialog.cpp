@@ -62,8 +62,10 @@ void MethodsDialog::showSelection()
         Check[i]->setChecked(workbench_.methods.checked[methods_[i]]);
         Check[i]->setEnabled(enabled);
         QString why;
-        if (!enabled) {
-            why = QString::fromStdString(ColumnsNeededText(methods_[i], workbench_.columns));
+        if (enabled) {
+            why = QString::fromStdString(EstimatesUsedText(methods_[i], workbench_.columns, workbench_.estimates));
+        } else {
+            why = QString::fromStdString(ColumnsNeededText(methods_[i], workbench_.columns, workbench_.estimates));
             // The boxes allow it, but no dialog has checked them since they changed.
             if (why.isEmpty()) why = QStringLiteral("Open this dialog again from the Etp methods menu to enable it.");
         }
@@ -74,7 +76,7 @@ void MethodsDialog::showSelection()
 void MethodsDialog::columnsChanged()
 {
     if (!isVisible()) return;
-    OpenMethodDialog(kind_, workbench_.columns, workbench_.methods);
+    OpenMethodDialog(kind_, workbench_.columns, workbench_.methods, workbench_.estimates);
     showSelection();
 }
 

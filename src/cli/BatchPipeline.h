@@ -18,12 +18,13 @@ struct BatchOptions {
     std::string input;
     std::string sheet = "1";
     std::vector<std::string> columns; // VAR=TEXT
-    std::string radiationUnit, windUnit, sunshineUnit, humidityUnit;
-    std::string latitude = "0", altitude = "0", windHeight = "2";
+    PerUnitKind<std::string> units; // as --rad-unit ... --ea-unit give them; "" not given
+    // Empty when not given: a file's header or titles may then give them, else 0, 0 and 2.
+    std::string latitude, altitude, windHeight;
     std::vector<std::string> methods;
     std::string hargreaves;
     std::string estimateMissing, angstrom, krs, k0;
-    std::string penMonG, ptAlpha, ptExtradKrs, turcHumidity, potRadUnit;
+    std::string penMonG, ptAlpha, ptExtradKrs, turcHumidity, potRadUnit, asceRso;
     bool calibrateHargreaves = false;
     IrrigationOptions irrigation;
     ModelFileOptions modelFiles;

@@ -30,9 +30,13 @@ namespace {
 
 using Options = BatchOptions;
 
-const std::map<std::string, ColumnBox> kColumnNames = {
-    {"date", ColumnBox::Date}, {"tmin", ColumnBox::Tmin}, {"tmax", ColumnBox::Tmax}, {"rhmin", ColumnBox::RHmin},
-    {"rhmax", ColumnBox::RHmax}, {"rad", ColumnBox::Radiation}, {"wind", ColumnBox::Wind}, {"sun", ColumnBox::Sunshine}};
+// The box of a --col name.
+std::optional<ColumnBox> BoxOfName(const std::string& name)
+{
+    for (const ColumnBox box : kAllColumnBoxes)
+        if (name == kColumnBoxNames[box]) return box;
+    return std::nullopt;
+}
 
 // The result labels, as --method takes them.
 std::string ResultLabels()
@@ -76,6 +80,9 @@ std::optional<std::string> PlanMethodOptions(const Options& options, MethodOptio
     if (options.potRadUnit == "mm") chosen.potentialRadiationUnit = PotentialRadiationUnit::MillimetresPerDay;
     else if (!options.potRadUnit.empty() && options.potRadUnit != "MJ")
         return "--potrad-unit takes MJ or mm: \"" + options.potRadUnit + "\"";
+    if (options.asceRso == "full") chosen.asceClearSky = AsceClearSky::Full;
+    else if (!options.asceRso.empty() && options.asceRso != "simple")
+        return "--asce-rso takes simple or full: \"" + options.asceRso + "\"";
     return std::nullopt;
 }
 
@@ -120,31 +127,24 @@ std::optional<std::string> MakePlan(const Options& options, Plan& plan)
 {
     for (const auto& assignment : options.columns) {
         const auto equals = assignment.find('=');
-        const auto name = assignment.substr(0, equals);
-        const auto found = kColumnNames.find(name);
-        if (equals == std::string::npos || found == kColumnNames.end())
-            return "--col takes VAR=TEXT with VAR one of date, tmin, tmax, rhmin, rhmax, rad, wind, sun: \"" + assignment +
-                   "\"";
-        plan.columns.emplace_back(found->second, assignment.substr(equals + 1));
+        const auto box = equals == std::string::npos ? std::nullopt : BoxOfName(assignment.substr(0, equals));
+        if (!box) return "--col takes VAR=TEXT with VAR one of " + ColumnBoxNameList(", ") + ": \"" + assignment + "\"";
+        plan.columns.emplace_back(*box, assignment.substr(equals + 1));
     }
-    const PerUnitKind<std::pair<const char*, const std::string*>> units = {
-        {{{"--rad-unit", &options.radiationUnit},
-          {"--wind-unit", &options.windUnit},
-          {"--sun-unit", &options.sunshineUnit},
-          {"--rh-unit", &options.humidityUnit}}}};
     for (const UnitKind kind : kAllUnitKinds) {
-        const auto& [option, text] = units[kind];
-        if (text->empty()) continue;
+        const std::string& text = options.units[kind];
+        if (text.empty()) continue;
         const UnitList list = UnitSelection::list(kind);
-        if (IndexOf(list, *text) < 0)
-            return std::string(option) + " must be one of " + UnitChoices(list) + ": \"" + *text + "\"";
-        plan.units[kind] = *text;
+        if (IndexOf(list, text) < 0)
+            return "--" + std::string(kUnitOptionNames[kind]) + "-unit must be one of " + UnitChoices(list) + ": \"" +
+                   text + "\"";
+        plan.units[kind] = text;
     }
     // The station as the desktop's station dialog takes it: numbers, and finite ones.
     const std::array<std::pair<const char*, const std::string*>, 3> station = {
         {{"--lat", &options.latitude}, {"--alt", &options.altitude}, {"--wind-height", &options.windHeight}}};
     for (const auto& [name, text] : station)
-        if (!IsFiniteNumberText(*text))
+        if (!text->empty() && !IsFiniteNumberText(*text))
             return std::string(name) + " takes a number: \"" + *text + "\"";
     if (!options.hargreaves.empty()) {
         const auto parts = SplitCommas(options.hargreaves);
@@ -190,6 +190,12 @@ int RunPipeline(const Options& options, const Plan& plan, Workbench& workbench, 
     ui.setOpenFile(options.input);
     ui.setSheetAnswer(options.sheet);
 
+    // 4 first: the station values given, which a file's header or titles never replace.
+    workbench.stationGiven = {!options.latitude.empty(), !options.altitude.empty(), !options.windHeight.empty()};
+    if (!options.latitude.empty()) workbench.station.latitude = options.latitude;
+    if (!options.altitude.empty()) workbench.station.altitude = options.altitude;
+    if (!options.windHeight.empty()) workbench.station.windHeight = options.windHeight;
+
     // 1. Open; 2. auto finding; 3. overrides.
     if (!OpenFile(workbench, ui)) return 1;
     TryAutoFinding(workbench, ui);
@@ -197,8 +203,7 @@ int RunPipeline(const Options& options, const Plan& plan, Workbench& workbench, 
     for (const UnitKind kind : kAllUnitKinds)
         if (const auto& unit = plan.units[kind]) workbench.units.select(kind, *unit);
 
-    // 4. Station.
-    workbench.station = {options.latitude, options.altitude, options.windHeight};
+    // 4. Station: as given, else from the file, else the defaults.
     ShowStationInStatusBar(workbench);
 
     // What Compute is about to read.
@@ -278,15 +283,22 @@ int RunBatch(const std::vector<std::string>& args, std::ostream& out, std::ostre
     app.add_option("INPUT", options.input, "weather series: text (TAB, CSV) or a workbook (.xls, .xlsx, .ods), told by its content");
     app.add_option("--sheet", options.sheet, "sheet number to import from a workbook with several sheets (default 1)");
     app.add_option("--col", options.columns,
-                   "VAR=TEXT: put TEXT into the column box of VAR (date, tmin, tmax, rhmin, rhmax, rad, wind, sun) "
-                   "after auto finding; repeatable");
-    app.add_option("--rad-unit", options.radiationUnit, "radiation unit: " + UnitChoices(kRadiationUnits));
-    app.add_option("--wind-unit", options.windUnit, "wind unit: " + UnitChoices(kWindUnits));
-    app.add_option("--sun-unit", options.sunshineUnit, "sunshine unit: " + UnitChoices(kSunshineUnits));
-    app.add_option("--rh-unit", options.humidityUnit, "relative humidity unit: " + UnitChoices(kHumidityUnits));
-    app.add_option("--lat", options.latitude, "station latitude, decimal degrees (default 0)");
-    app.add_option("--alt", options.altitude, "station altitude, m a.s.l. (default 0)");
-    app.add_option("--wind-height", options.windHeight, "height of the wind measurement, m (default 2)");
+                   "VAR=TEXT: put TEXT into the column box of VAR (" + ColumnBoxNameList(", ") +
+                       ") after auto finding; a date comes from one date column or from year with month and day, or "
+                       "year with doy; humidity from ea, else tdew, else rhmax with rhmin, else rhmax, else rhmean; "
+                       "repeatable");
+    const PerUnitKind<const char*> unitHelp = {"radiation unit", "wind unit", "sunshine unit",
+                                               "relative humidity unit (every RH column)",
+                                               "temperature unit of T min, T max and the dew point",
+                                               "actual vapour pressure unit"};
+    for (const UnitKind kind : kAllUnitKinds)
+        app.add_option("--" + std::string(kUnitOptionNames[kind]) + "-unit", options.units[kind],
+                       std::string(unitHelp[kind]) + ": " + UnitChoices(UnitSelection::list(kind)));
+    app.add_option("--lat", options.latitude,
+                   "station latitude, decimal degrees (default: the file header's, else 0)");
+    app.add_option("--alt", options.altitude, "station altitude, m a.s.l. (default: the file header's elevation, else 0)");
+    app.add_option("--wind-height", options.windHeight,
+                   "height of the wind measurement, m (default: the wind column's title's, as WS10M, else 2)");
     app.add_option("--method", options.methods, "compute a method by its result label: " + ResultLabels() + "; repeatable");
     app.add_option("--hargreaves", options.hargreaves, "A,B,C: the Hargreaves coefficients (default 0.0023,17.8,.5)");
     app.add_option("--estimate-missing", options.estimateMissing,
@@ -304,6 +316,9 @@ int RunBatch(const std::vector<std::string>& args, std::ostream& out, std::ostre
     app.add_option("--turc-humidity", options.turcHumidity,
                    "Turc's humidity correction: below50 (default: Turc 1961, x (1 + (50 - RHmean) / 70) when the mean "
                    "humidity is 50 % or less) or off");
+    app.add_option("--asce-rso", options.asceRso,
+                   "the clear-sky radiation of \"ASCE short\" and \"ASCE tall\": simple (default, (0.75 + 2e-5 z) Ra, "
+                   "ASCE-EWRI 2005 Eq. 19) or full (Appendix D: from pressure, precipitable water and sun angle)");
     app.add_option("--potrad-unit", options.potRadUnit,
                    "the unit of PotRad: MJ (default, MJ m-2 d-1) or mm (its evaporation equivalent, x 0.408)");
     app.add_flag("--calibrate-hargreaves", options.calibrateHargreaves,

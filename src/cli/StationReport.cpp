@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "et/Estimates.h"
+#include "sheet/RowDates.h"
 #include "sheet/SheetQueries.h"
 
 namespace etp {
@@ -14,10 +15,10 @@ StationCounts CountStation(const Workbench& workbench, const std::vector<std::st
     const MeteoSheet& sheet = workbench.sheet;
     const int lastRow = LastDataRow(sheet, workbench.columns);
     if (lastRow >= 2) {
-        const int date = workbench.columns.column(ColumnBox::Date);
+        const RowDates dates(sheet, workbench.columns);
         counts.days = lastRow - 1;
-        counts.firstDate = sheet.cellText(2, date);
-        counts.lastDate = sheet.cellText(lastRow, date);
+        counts.firstDate = dates.text(2);
+        counts.lastDate = dates.text(lastRow);
     }
     // Compute writes its columns right of the titles found before it, so the last column
     // of a label is the one this run wrote.

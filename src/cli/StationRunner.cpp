@@ -27,12 +27,8 @@ BatchOptions StationOptions(const StationRow& row, const BatchOptions& common, c
     options.latitude = row.latitude;
     options.altitude = row.altitude;
     options.windHeight = row.windHeight;
-    const std::pair<std::string*, const std::string*> units[] = {{&options.radiationUnit, &row.radiationUnit},
-                                                                  {&options.windUnit, &row.windUnit},
-                                                                  {&options.sunshineUnit, &row.sunshineUnit},
-                                                                  {&options.humidityUnit, &row.humidityUnit}};
-    for (const auto& [option, unit] : units)
-        if (!unit->empty()) *option = *unit;
+    for (const UnitKind kind : kAllUnitKinds)
+        if (!row.units[kind].empty()) options.units[kind] = row.units[kind];
     options.columns.insert(options.columns.end(), row.columns.begin(), row.columns.end());
     const auto file = [&](const std::string& ending) { return (folder / (row.name + "." + ending)).string(); };
     options.output = file("txt");

@@ -15,7 +15,7 @@ namespace etp {
 
 namespace {
 
-const char* const kColumnVariables[] = {"date", "tmin", "tmax", "rhmin", "rhmax", "rad", "wind", "sun"};
+
 
 std::string Trimmed(std::string_view text)
 {
@@ -54,11 +54,10 @@ Titles ReadTitles(const MeteoSheet& sheet)
     for (int c = 1; c <= sheet.lastNonEmptyColumn(1); ++c) {
         const std::string title = LowerCase(Trimmed(sheet.cellText(1, c)));
         if (title.empty()) continue;
-        if (title.starts_with("col_") &&
-            std::none_of(std::begin(kColumnVariables), std::end(kColumnVariables),
-                         [&](const char* var) { return title.substr(4) == var; })) {
+        if (title.starts_with("col_") && std::none_of(kColumnBoxNames.begin(), kColumnBoxNames.end(),
+                                                      [&](const char* var) { return title.substr(4) == var; })) {
             titles.problems.push_back("line 1: " + Quoted(title) +
-                                      " is not a column override: col_ takes date, tmin, tmax, rhmin, rhmax, rad, wind or sun");
+                                      " is not a column override: col_ takes " + ColumnBoxNameList());
             continue;
         }
         if (!titles.columns.emplace(title, c).second)
@@ -123,23 +122,21 @@ StationTable ReadStationTable(const std::string& path)
             {"lat", &row.latitude}, {"alt", &row.altitude}, {"wind_height", &row.windHeight}};
         for (const auto& [title, value] : numbers) {
             *value = cell(r, title);
-            if (!IsFiniteNumberText(*value)) problem(at + title + " " + Quoted(*value) + " is not a number");
+            if (!value->empty() && !IsFiniteNumberText(*value))
+                problem(at + title + " " + Quoted(*value) + " is not a number");
         }
-        const std::pair<const char*, std::string*> units[] = {{"rad_unit", &row.radiationUnit},
-                                                               {"wind_unit", &row.windUnit},
-                                                               {"sun_unit", &row.sunshineUnit},
-                                                               {"rh_unit", &row.humidityUnit}};
-        for (std::size_t k = 0; k < kAllUnitKinds.size(); ++k) {
-            const auto& [title, value] = units[k];
-            *value = cell(r, title);
-            const UnitList list = UnitSelection::list(kAllUnitKinds[k]);
+        for (const UnitKind kind : kAllUnitKinds) {
+            const std::string title = std::string(kUnitOptionNames[kind]) + "_unit";
+            std::string* value = &row.units[kind];
+            *value = cell(r, title.c_str());
+            const UnitList list = UnitSelection::list(kind);
             if (!value->empty() && IndexOf(list, *value) < 0) {
                 std::string choices;
                 for (const UnitEntry& entry : list) choices += (choices.empty() ? "" : ", ") + Quoted(entry.text);
                 problem(at + title + " " + Quoted(*value) + " is not one of " + choices);
             }
         }
-        for (const char* var : kColumnVariables) {
+        for (const char* var : kColumnBoxNames) {
             const std::string text = cell(r, ("col_" + std::string(var)).c_str());
             if (!text.empty()) row.columns.push_back(std::string(var) + "=" + text);
         }

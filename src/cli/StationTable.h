@@ -1,12 +1,15 @@
 #pragma once
 // The table of `etp --stations`: a title line, then one station a line. Columns (titles
 // in any case): file (relative to the table's folder), name (default: the file's name
-// without its extension), lat, alt, wind_height, and optionally rad_unit, wind_unit,
-// sun_unit, rh_unit and col_VAR (VAR as --col takes it), which take the values of the
-// options of the same name for that station. Other columns are left for the reader.
+// without its extension), lat, alt, wind_height (an empty cell: from the file's header
+// when it has one, else the default), and optionally rad_unit, wind_unit, sun_unit,
+// rh_unit, temp_unit, ea_unit and col_VAR (VAR as --col takes it), which take the values
+// of the options of the same name for that station. Other columns are left for the reader.
 #include <filesystem>
 #include <string>
 #include <vector>
+
+#include "sheet/Settings.h"
 
 namespace etp {
 
@@ -16,7 +19,7 @@ struct StationRow {
     std::string name;
     std::string latitude, altitude, windHeight;
     // "" where the table says nothing: the batch option stands.
-    std::string radiationUnit, windUnit, sunshineUnit, humidityUnit;
+    PerUnitKind<std::string> units;
     std::vector<std::string> columns; // VAR=TEXT, after the batch options' --col
 };
 

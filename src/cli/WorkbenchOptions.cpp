@@ -39,6 +39,7 @@ BatchOptions BatchOptionsOf(const Workbench& workbench)
     options.ptExtradKrs = Exact(m.ptExtradKrs);
     options.turcHumidity = m.turcHumidity == TurcHumidity::Off ? "off" : "below50";
     options.potRadUnit = m.potentialRadiationUnit == PotentialRadiationUnit::MillimetresPerDay ? "mm" : "MJ";
+    options.asceRso = m.asceClearSky == AsceClearSky::Full ? "full" : "simple";
     return options;
 }
 

@@ -51,6 +51,21 @@ double AsceExtraterrestrialRadiation(int J, double latitude)
                   "AsceExtraterrestrialRadiation");
 }
 
+double AsceClearSkyFull(double Ra, double P, double ea, int J, double latitude)
+{
+    constexpr const char* what = "AsceClearSkyFull";
+    const double phi = latitude * pi / 180; // [rad]
+    // Sine of the sun's angle above the horizon, averaged over the day weighted by Ra,
+    // Eq. D.5; kept at 0.1 or more, as the standard advises for high latitudes in winter.
+    const double sinBeta = std::max(std::sin(0.85 + 0.3 * phi * std::sin(2 * pi / 365 * J - 1.39) - 0.42 * phi * phi), 0.1);
+    const double W = 0.14 * ea * P + 2.1; // precipitable water [mm], Eq. D.3
+    const double KT = 1;                  // turbidity, clean air
+    // Clearness index of the direct beam [-], Eq. D.2.
+    const double KB = 0.98 * Exponential(-0.00146 * P / (KT * sinBeta) - 0.075 * Power(W / sinBeta, 0.4, what), what);
+    const double KD = KB >= 0.15 ? 0.35 - 0.36 * KB : 0.18 + 0.82 * KB; // diffuse index [-], Eq. D.4
+    return (KB + KD) * Ra;                                               // Eq. D.1
+}
+
 double AsceCloudiness(double Rs, double Rso)
 {
     const double ratio = std::clamp(Divide(Rs, Rso, "AsceCloudiness"), 0.3, 1.0); // Rs / Rso [-]
@@ -65,20 +80,23 @@ double AsceNetLongwave(double Tmin, double Tmax, double ea, double fcd)
            (Power(Tmax + 273.16, 4, what) + Power(Tmin + 273.16, 4, what)) / 2;
 }
 
-double AsceStandardized(const DailyWeather& D, const SiteDay& S, AsceSurface surface)
+double AsceStandardized(const DailyWeather& D, const SiteDay& S, AsceSurface surface, AsceClearSky clearSky)
 {
     constexpr const char* what = "AsceStandardized";
     const double Tmin = D.Tmin, Tmax = D.Tmax;                                      // [°C]
     const double T = (Tmin + Tmax) / 2;                                             // [°C], Eq. 2
-    const double gamma = 0.000665 * AscePressure(S.Altitude);                       // [kPa °C-1], Eq. 4
+    const double P = AscePressure(S.Altitude);                                      // [kPa], Eq. 3
+    const double gamma = 0.000665 * P;                                              // [kPa °C-1], Eq. 4
     const double delta = AsceSlope(T);                                              // [kPa °C-1]
     const double e0Tmin = SaturationVapourPressure(Tmin);                           // [kPa], Eq. 7
     const double e0Tmax = SaturationVapourPressure(Tmax);                           // [kPa]
     const double es = (e0Tmin + e0Tmax) / 2;                                        // [kPa], Eq. 6
     const double ea = ActualVapourPressure(e0Tmin, e0Tmax, D);                      // [kPa], Eq. 11
     const double Rs = double(D.Radiation) / MmPerMJ;                                // mm -> MJ m-2 d-1
-    const double Ra = AsceExtraterrestrialRadiation(CalendarDayOfYear(S), S.Latitude); // [MJ m-2 d-1]
-    const double Rso = (0.75 + 2e-5 * S.Altitude) * Ra;                             // [MJ m-2 d-1], Eq. 19
+    const int J = CalendarDayOfYear(S);
+    const double Ra = AsceExtraterrestrialRadiation(J, S.Latitude);                 // [MJ m-2 d-1]
+    const double Rso = clearSky == AsceClearSky::Full ? AsceClearSkyFull(Ra, P, ea, J, S.Latitude)
+                                                      : ClearSkyRadiation(Ra, S.Altitude, ClearSkyCoefficient::Fao56); // Eq. 19
     const double Rns = (1 - 0.23) * Rs;                                             // [MJ m-2 d-1], Eq. 16
     const double Rnl = AsceNetLongwave(Tmin, Tmax, ea, AsceCloudiness(Rs, Rso));    // [MJ m-2 d-1]
     const double Rn = Rns - Rnl;                                                    // [MJ m-2 d-1], Eq. 15

@@ -3,6 +3,7 @@
 // constants (exact pi, 2e-5 per metre in Rso, exponent 5.26, 0.000665 P, 4.901e-9, a bounded
 // Rs / Rso, G = 0). The program's older Penman terms keep their historical constants and are
 // not used here.
+#include "et/MethodOptions.h"
 #include "et/Records.h"
 
 namespace etp {
@@ -26,6 +27,10 @@ double AsceSlope(double T);
 // Extraterrestrial radiation Ra [MJ m-2 d-1] on calendar day J at a latitude [degrees],
 // ASCE-EWRI Eqs. 21-27.
 double AsceExtraterrestrialRadiation(int J, double latitude);
+// Clear-sky radiation Rso [MJ m-2 d-1], ASCE-EWRI Appendix D (Eqs. D.1-D.5, daily), from Ra
+// [MJ m-2 d-1], the air pressure P [kPa], the actual vapour pressure ea [kPa], calendar day J
+// and latitude [degrees], for clean air (KT = 1).
+double AsceClearSkyFull(double Ra, double P, double ea, int J, double latitude);
 // Cloudiness function fcd [-] from Rs and Rso [MJ m-2 d-1], ASCE-EWRI Eq. 18.
 double AsceCloudiness(double Rs, double Rso);
 // Net long-wave radiation Rnl [MJ m-2 d-1], ASCE-EWRI Eq. 17.
@@ -33,6 +38,7 @@ double AsceNetLongwave(double Tmin, double Tmax, double ea, double fcd);
 
 // Standardized reference ET [mm d-1] of a surface, ASCE-EWRI Eq. 1, from the day's
 // temperatures, humidities, radiation and wind at 2 m. Not clipped at zero.
-double AsceStandardized(const DailyWeather& D, const SiteDay& S, AsceSurface surface);
+double AsceStandardized(const DailyWeather& D, const SiteDay& S, AsceSurface surface,
+                        AsceClearSky clearSky = AsceClearSky::Simple);
 
 } // namespace etp

@@ -37,7 +37,7 @@ double BlaneyCriddleAdjusted(double f, double RHmin, double nN, double Ud)
 
 bool BlaneyCriddleAdjusts(const ColumnMap& columns)
 {
-    return columns.available(ColumnBox::RHmin) && columns.available(ColumnBox::Sunshine) &&
+    return (columns.available(ColumnBox::RHmin) || columns.humidityGiven()) && columns.available(ColumnBox::Sunshine) &&
            columns.available(ColumnBox::Wind);
 }
 

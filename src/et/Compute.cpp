@@ -11,6 +11,7 @@
 #include "base/ToSingle.h"
 #include "et/DayTerms.h"
 #include "et/Fao56Terms.h"
+#include "et/Humidity.h"
 #include "et/MethodAvailability.h"
 #include "et/MethodTable.h"
 #include "et/MonthlyTable.h"
@@ -18,6 +19,7 @@
 #include "et/ResultFormat.h"
 #include "sheet/DateParts.h"
 #include "sheet/NumericValue.h"
+#include "sheet/RowDates.h"
 #include "sheet/SheetQueries.h"
 
 namespace etp {
@@ -38,38 +40,40 @@ struct RowGaps {
 // their numbers are read once.
 class RowReader {
 public:
-    RowReader(const MeteoSheet& sheet, const ComputeSettings& settings) : sheet_(sheet)
+    RowReader(const MeteoSheet& sheet, const ComputeSettings& settings)
+        : sheet_(sheet), units_(settings.units), dates_(sheet, settings.columns), humidity_(HumiditySourceOf(settings.columns))
     {
         for (const ColumnBox box : kAllColumnBoxes) column_[box] = settings.columns.column(box);
-        radiationFactor_ = settings.units.factor(UnitKind::Radiation);
-        windFactor_ = settings.units.factor(UnitKind::Wind);
-        sunshineFactor_ = settings.units.factor(UnitKind::Sunshine);
-        humidityFactor_ = settings.units.factor(UnitKind::Humidity);
         windHeight_ = NumericValue(settings.station.windHeight);
+        // A variable the sheet has no column of is missing on every day when its
+        // estimate is on, and is estimated as an empty cell is.
+        const EstimateSettings& estimates = settings.estimates;
+        if (estimates.humidity && humidity_ == HumiditySource::None) absent_ |= kHumidityInputs;
+        if (estimates.radiation && column_[ColumnBox::Radiation] == 0) absent_ |= kRadiationInput;
+        if (estimates.wind && column_[ColumnBox::Wind] == 0) absent_ |= kWindInput;
     }
 
     // Inputs in the order the driver reads them. A missing cell reads as 0 and is
-    // reported; a variable without a column reads as 0 and is not missing.
+    // reported; a variable without a column reads as 0 and is not missing, unless its
+    // estimate is on.
     RowGaps read(int r, DailyWeather& D, SiteDay& S) const
     {
-        RowGaps gaps;
-        D.Tmin = value(r, ColumnBox::Tmin, 1, "T min", kTemperatureInputs, gaps);
-        D.Tmax = value(r, ColumnBox::Tmax, 1, "T max", kTemperatureInputs, gaps);
-        D.RHmin = value(r, ColumnBox::RHmin, humidityFactor_, "U.R. min", kHumidityInputs, gaps);
-        D.RHmax = value(r, ColumnBox::RHmax, humidityFactor_, "U.R. max", kHumidityInputs, gaps);
-        D.Radiation = value(r, ColumnBox::Radiation, radiationFactor_, "radiation", kRadiationInput, gaps);
-        D.Wind = value(r, ColumnBox::Wind, windFactor_, "wind", kWindInput, gaps);
+        RowGaps gaps{.missing = absent_};
+        D.Tmin = value(r, ColumnBox::Tmin, UnitKind::Temperature, "T min", kTemperatureInputs, gaps);
+        D.Tmax = value(r, ColumnBox::Tmax, UnitKind::Temperature, "T max", kTemperatureInputs, gaps);
+        readHumidity(r, D, gaps);
+        D.Radiation = value(r, ColumnBox::Radiation, UnitKind::Radiation, "radiation", kRadiationInput, gaps);
+        D.Wind = value(r, ColumnBox::Wind, UnitKind::Wind, "wind", kWindInput, gaps);
         if (windHeight_ != 2) D.Wind = ToSingleChecked(WindAt2m(D.Wind, windHeight_), "the wind height conversion");
         if (column_[ColumnBox::Sunshine] != 0) {
-            D.Sunshine = value(r, ColumnBox::Sunshine, sunshineFactor_, "sunshine", kSunshineInput, gaps);
+            D.Sunshine = value(r, ColumnBox::Sunshine, UnitKind::Sunshine, "sunshine", kSunshineInput, gaps);
             gaps.sunshineMeasured = (gaps.missing & kSunshineInput) == 0;
         }
 
-        const std::string_view dateText = sheet_.cellText(r, column_[ColumnBox::Date]);
+        const std::string dateText = dates_.text(r);
         const auto date = DateParts(dateText);
         if (!date)
-            throw RowError{"The date in row " + std::to_string(r) + " is not a date: \"" + std::string(dateText) + "\"." +
-                           kDateAdvice};
+            throw RowError{"The date in row " + std::to_string(r) + " is not a date: \"" + dateText + "\"." + kDateAdvice};
         S.Day = ToSingle(date->Day);
         S.Month = ToSingle(date->Month);
         S.Year = ToSingle(date->Year);
@@ -77,20 +81,72 @@ public:
     }
 
 private:
-    float value(int r, ColumnBox box, double factor, const char* what, Inputs input, RowGaps& gaps) const
+    float value(int r, ColumnBox box, UnitKind unit, const char* what, Inputs input, RowGaps& gaps) const
     {
-        if (column_[box] == 0) return 0;
-        const auto v = MeasuredValue(sheet_.cellText(r, column_[box]));
+        const auto v = measured(r, box, unit);
         if (!v) {
-            gaps.missing |= input;
+            if (column_[box] != 0) gaps.missing |= input;
             return 0;
         }
-        return ToSingleChecked(*v * factor, what);
+        return ToSingleChecked(*v, what);
+    }
+
+    // The cell of a box in the program's unit; empty when the box names no column or
+    // the cell holds no measurement.
+    std::optional<double> measured(int r, ColumnBox box, UnitKind unit) const
+    {
+        if (column_[box] == 0) return std::nullopt;
+        const auto v = MeasuredValue(sheet_.cellText(r, column_[box]));
+        if (!v) return std::nullopt;
+        return units_.convert(unit, *v);
+    }
+
+    // RH max and RH min from the first source the boxes name. A source other than the
+    // extremes needs the day's temperatures; a dew point above T max is no humidity.
+    void readHumidity(int r, DailyWeather& D, RowGaps& gaps) const
+    {
+        if (humidity_ == HumiditySource::Extremes || humidity_ == HumiditySource::None) {
+            D.RHmin = value(r, ColumnBox::RHmin, UnitKind::Humidity, "U.R. min", kHumidityInputs, gaps);
+            D.RHmax = value(r, ColumnBox::RHmax, UnitKind::Humidity, "U.R. max", kHumidityInputs, gaps);
+            return;
+        }
+        std::optional<double> ea; // [kPa]
+        if (!(gaps.missing & kTemperatureInputs)) {
+            const double Tmin = D.Tmin, Tmax = D.Tmax;
+            switch (humidity_) {
+            case HumiditySource::VapourPressure:
+                ea = measured(r, ColumnBox::Ea, UnitKind::VapourPressure);
+                break;
+            case HumiditySource::DewPoint:
+                if (const auto Tdew = measured(r, ColumnBox::Tdew, UnitKind::Temperature); Tdew && *Tdew <= Tmax)
+                    ea = VapourPressureFromDewPoint(*Tdew);
+                break;
+            case HumiditySource::MaximumOnly:
+                if (const auto RHmax = measured(r, ColumnBox::RHmax, UnitKind::Humidity))
+                    ea = VapourPressureFromMaximumHumidity(Tmin, *RHmax);
+                break;
+            case HumiditySource::Mean:
+                if (const auto RHmean = measured(r, ColumnBox::RHmean, UnitKind::Humidity))
+                    ea = VapourPressureFromMeanHumidity(Tmin, Tmax, *RHmean);
+                break;
+            case HumiditySource::Extremes:
+            case HumiditySource::None: break;
+            }
+        }
+        if (!ea || !std::isfinite(*ea) || *ea < 0) {
+            D.RHmin = D.RHmax = 0;
+            gaps.missing |= kHumidityInputs;
+            return;
+        }
+        SetHumiditiesOfVapourPressure(D, *ea);
     }
 
     const MeteoSheet& sheet_;
+    const UnitSelection& units_;
+    const RowDates dates_;
+    const HumiditySource humidity_;
     PerColumnBox<int> column_{};
-    double radiationFactor_ = 1, windFactor_ = 1, sunshineFactor_ = 1, humidityFactor_ = 1;
+    Inputs absent_ = 0;     // variables without a column whose estimate is on
     double windHeight_ = 2; // [m]
 };
 
@@ -153,8 +209,8 @@ std::optional<std::string> CheckColumnsAndFirstDay(const MeteoSheet& sheet, cons
                "\". Type the number of its column in the sheet, or 0 when the sheet has none.";
     }
     if (LastDataRow(sheet, columns) < 2) return std::nullopt;
-    const std::string_view first = sheet.cellText(2, columns.column(ColumnBox::Date));
-    if (!DateParts(first)) return "The date in row 2 is not a date: \"" + std::string(first) + "\"." + kDateAdvice;
+    const std::string first = RowDates(sheet, columns).text(2);
+    if (!DateParts(first)) return "The date in row 2 is not a date: \"" + first + "\"." + kDateAdvice;
     return std::nullopt;
 }
 
@@ -163,7 +219,7 @@ std::optional<std::string> CheckColumnsAndFirstDay(const MeteoSheet& sheet, cons
 Outcome CheckComputeSettings(const ComputeSettings& settings)
 {
     // Without a date column there are no days to compute.
-    if (settings.columns.column(ColumnBox::Date) == 0) return Outcome::Refused(kProblemsInVariables);
+    if (settings.columns.dateForm() == DateForm::None) return Outcome::Refused(kProblemsInVariables);
     if (const auto problem = CheckStation(settings.station)) return Outcome::Refused(problem->message);
     try {
         SiteDay S;
@@ -190,10 +246,10 @@ Outcome Compute(MeteoSheet& sheet, const ComputeSettings& settings, double& Prev
     // series is saved when it is not chosen.
     MonthlyTemperatureRange table;
     if (settings.methods.checked[Method::PriestleyTaylorExtrad])
-        BuildMonthlyTemperatureRange(sheet, settings.columns, table);
+        BuildMonthlyTemperatureRange(sheet, settings.columns, table, settings.units);
     // Thornthwaite's monthly means and heat indices, likewise.
     ThornthwaiteYears thornthwaite;
-    if (settings.methods.checked[Method::Thornthwaite]) thornthwaite = BuildThornthwaiteYears(sheet, settings.columns);
+    if (settings.methods.checked[Method::Thornthwaite]) thornthwaite = BuildThornthwaiteYears(sheet, settings.columns, settings.units);
     BlaneyCriddleRun blaneyCriddle{.adjusted = BlaneyCriddleAdjusts(settings.columns), .annualDaylightHours = {}};
 
     std::vector<const MethodInfo*> chosen;

@@ -3,6 +3,7 @@
 #include "base/CheckedMath.h"
 #include "base/ToSingle.h"
 #include "et/Fao56Terms.h"
+#include "et/Humidity.h"
 #include "et/SolarGeometry.h"
 #include "et/Units.h"
 #include "sheet/DecimalText.h"
@@ -62,9 +63,7 @@ Inputs EstimateMissing(DailyWeather& D, const SiteDay& S, const StationTerms& st
     }
     if ((missing & kHumidityInputs) && settings.humidity && temperatures) {
         // The humidities that give back ea through Eq. 17, so every method reads the same air.
-        const double ea = SaturationVapourPressure(double(D.Tmin) - settings.k0); // [kPa], Eq. 48
-        D.RHmax = ToSingle(100 * ea / SaturationVapourPressure(D.Tmin));
-        D.RHmin = ToSingle(100 * ea / SaturationVapourPressure(D.Tmax));
+        SetHumiditiesOfVapourPressure(D, SaturationVapourPressure(double(D.Tmin) - settings.k0)); // [kPa], Eq. 48
         missing &= ~kHumidityInputs;
         say(kVapourPressureFromTmin);
     }

@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "et/Humidity.h"
 #include "et/MethodTable.h"
 
 namespace etp {
@@ -31,6 +32,25 @@ std::vector<ColumnBox> NeededByOpening(Openings opening)
     }
 }
 
+// What the boxes and the estimates give of the variables the openings look at.
+struct Present {
+    bool date = false;      // a date box assigned, or the parts of a date
+    bool humidity = false;  // both extremes' boxes assigned, another humidity box naming a column, or its estimate
+    bool radiation = false; // the radiation box naming a column, or its estimate
+    bool wind = false;      // the wind box assigned, or its estimate
+};
+
+Present PresentOf(const ColumnMap& columns, const EstimateSettings& estimates)
+{
+    return {
+        .date = columns.assigned(ColumnBox::Date) || columns.dateForm() != DateForm::None,
+        .humidity = (columns.assigned(ColumnBox::RHmin) && columns.assigned(ColumnBox::RHmax)) ||
+                    columns.humidityGiven() || estimates.humidity,
+        .radiation = columns.available(ColumnBox::Radiation) || estimates.radiation,
+        .wind = columns.assigned(ColumnBox::Wind) || estimates.wind,
+    };
+}
+
 std::string Joined(const std::vector<std::string>& parts, const char* last)
 {
     std::string text;
@@ -41,11 +61,17 @@ std::string Joined(const std::vector<std::string>& parts, const char* last)
 
 } // namespace
 
-std::string ColumnsNeededText(Method method, const ColumnMap& columns)
+std::string ColumnsNeededText(Method method, const ColumnMap& columns, const EstimateSettings& estimates)
 {
+    const Present present = PresentOf(columns, estimates);
     std::vector<ColumnBox> missing;
-    for (const ColumnBox box : kCheckedFirst)
-        if (!columns.assigned(box)) missing.push_back(box);
+    for (const ColumnBox box : kCheckedFirst) {
+        const bool there = box == ColumnBox::Date                                      ? present.date
+                           : box == ColumnBox::RHmin || box == ColumnBox::RHmax        ? present.humidity
+                           : box == ColumnBox::Wind                                    ? present.wind
+                                                                                       : columns.assigned(box);
+        if (!there) missing.push_back(box);
+    }
     // Of the openings that enable the method, the one that asks for the fewest boxes.
     std::vector<ColumnBox> fewest;
     bool found = false;
@@ -53,14 +79,13 @@ std::string ColumnsNeededText(Method method, const ColumnMap& columns)
         if (!(Info(method).enabledBy & opening)) continue;
         std::vector<ColumnBox> needed;
         for (const ColumnBox box : NeededByOpening(opening))
-            if (!columns.available(box)) needed.push_back(box);
+            if (box == ColumnBox::Radiation ? !present.radiation : !columns.available(box)) needed.push_back(box);
         if (!found || needed.size() < fewest.size()) fewest = needed;
         found = true;
     }
     missing.insert(missing.end(), fewest.begin(), fewest.end());
     // Every opening needs radiation or sunshine.
-    const bool either = fewest.empty() && !columns.available(ColumnBox::Radiation) &&
-                        !columns.available(ColumnBox::Sunshine);
+    const bool either = fewest.empty() && !present.radiation && !columns.available(ColumnBox::Sunshine);
     if (missing.empty() && !either) return {};
 
     std::vector<std::string> names;
@@ -79,14 +104,30 @@ std::string ColumnsNeededText(Method method, const ColumnMap& columns)
            (one ? "its number in the box " : "their numbers in the boxes ") + Joined(boxes, " and ") + ".";
 }
 
-ColumnCheck OpenMethodDialog(MethodDialog dialog, const ColumnMap& columns, MethodSelection& methods)
+std::string EstimatesUsedText(Method method, const ColumnMap& columns, const EstimateSettings& estimates)
 {
-    for (const ColumnBox box : {ColumnBox::Date, ColumnBox::Tmin, ColumnBox::Tmax, ColumnBox::RHmin, ColumnBox::RHmax})
-        if (!columns.assigned(box)) return ColumnCheck::VariableMissing;
-    const bool radiation = columns.available(ColumnBox::Radiation);
+    const Inputs inputs = Info(method).inputs;
+    std::vector<std::string> words;
+    if ((inputs & kRadiationInput) && estimates.radiation && !columns.available(ColumnBox::Radiation))
+        words.emplace_back(columns.available(ColumnBox::Sunshine) ? "radiation from the sunshine"
+                                                                   : "radiation from the temperature range");
+    if ((inputs & kHumidityInputs) && estimates.humidity && HumiditySourceOf(columns) == HumiditySource::None)
+        words.emplace_back("humidity from T min");
+    if ((inputs & kWindInput) && estimates.wind && !columns.available(ColumnBox::Wind)) words.emplace_back("wind 2 m/s");
+    if (words.empty()) return {};
+    return "Estimated on every day (Option > Missing data): " + Joined(words, " and ") + ".";
+}
+
+ColumnCheck OpenMethodDialog(MethodDialog dialog, const ColumnMap& columns, MethodSelection& methods,
+                             const EstimateSettings& estimates)
+{
+    const Present present = PresentOf(columns, estimates);
+    if (!present.date || !columns.assigned(ColumnBox::Tmin) || !columns.assigned(ColumnBox::Tmax) || !present.humidity)
+        return ColumnCheck::VariableMissing;
+    const bool radiation = present.radiation;
     const bool sunshine = columns.available(ColumnBox::Sunshine);
     if (!radiation && !sunshine) return ColumnCheck::NoRadiationOrSunshine;
-    if (!columns.assigned(ColumnBox::Wind)) return ColumnCheck::WindMissing;
+    if (!present.wind) return ColumnCheck::WindMissing;
 
     const Openings opening = dialog == MethodDialog::Others   ? kOthersAny
                              : dialog == MethodDialog::Standard ? (radiation ? kStandardRadiation : 0)

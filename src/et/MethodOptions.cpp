@@ -36,6 +36,8 @@ std::vector<std::string> ChangedOptionLines(const MethodOptions& options)
         lines.emplace_back("Turc humidity correction: off");
     if (options.potentialRadiationUnit != kDefaultMethodOptions.potentialRadiationUnit)
         lines.emplace_back("PotRad unit: mm/day (Ra x 0.408)");
+    if (options.asceClearSky != kDefaultMethodOptions.asceClearSky)
+        lines.emplace_back("ASCE clear-sky radiation: full (ASCE-EWRI 2005 Appendix D)");
     return lines;
 }
 

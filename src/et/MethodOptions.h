@@ -26,6 +26,12 @@ enum class PotentialRadiationUnit {
     MillimetresPerDay,           // its evaporation equivalent, Ra x 0.408 [mm d-1]
 };
 
+// The clear-sky radiation Rso of the ASCE standardized references.
+enum class AsceClearSky {
+    Simple, // (0.75 + 2e-5 z) Ra, ASCE-EWRI (2005) Eq. 19
+    Full,   // (KB + KD) Ra from pressure, precipitable water and sun angle, ASCE-EWRI (2005) Appendix D
+};
+
 struct MethodOptions {
     SoilHeatFlux penMonSoilHeat = SoilHeatFlux::PreviousDayMean;
     double priestleyTaylorAlpha = 1.26; // [-]
@@ -34,6 +40,7 @@ struct MethodOptions {
     // "P-T extrad": kRs of its radiation from the month's temperature range [°C-0.5],
     // FAO-56 Eq. 50: 0.16 inland, 0.19 on the coast.
     double ptExtradKrs = 0.16;
+    AsceClearSky asceClearSky = AsceClearSky::Simple;
 };
 
 inline constexpr MethodOptions kDefaultMethodOptions{};

@@ -139,13 +139,13 @@ inline constexpr std::array<MethodInfo, kMethodCount> kMethods = {{
      }},
     {Method::AsceShort, "ASCE short", "ASCE short reference (grass)", MethodDialog::Standard, kStandardRadiation,
      ResultUnit::MillimetresPerDay, kPenmanInputs,
-     [](const DailyWeather& D, const SiteDay& S, MethodContext&) -> std::optional<double> {
-         return AsceStandardized(D, S, kAsceShort);
+     [](const DailyWeather& D, const SiteDay& S, MethodContext& c) -> std::optional<double> {
+         return AsceStandardized(D, S, kAsceShort, c.options.asceClearSky);
      }},
     {Method::AsceTall, "ASCE tall", "ASCE tall reference (alfalfa)", MethodDialog::Standard, kStandardRadiation,
      ResultUnit::MillimetresPerDay, kPenmanInputs,
-     [](const DailyWeather& D, const SiteDay& S, MethodContext&) -> std::optional<double> {
-         return AsceStandardized(D, S, kAsceTall);
+     [](const DailyWeather& D, const SiteDay& S, MethodContext& c) -> std::optional<double> {
+         return AsceStandardized(D, S, kAsceTall, c.options.asceClearSky);
      }},
 }};
 

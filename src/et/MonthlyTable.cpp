@@ -5,20 +5,22 @@
 
 #include "base/ArithmeticError.h"
 #include "base/ToSingle.h"
+#include "sheet/RowDates.h"
 #include "sheet/DateParts.h"
 #include "sheet/NumericValue.h"
 #include "sheet/SheetQueries.h"
 
 namespace etp {
 
-void BuildMonthlyTemperatureRange(const MeteoSheet& sheet, const ColumnMap& columns, MonthlyTemperatureRange& table)
+void BuildMonthlyTemperatureRange(const MeteoSheet& sheet, const ColumnMap& columns, MonthlyTemperatureRange& table,
+                                  const UnitSelection& units)
 {
     table.entry.fill(0);
     table.FirstYear = 0;
     const int last = LastDataRow(sheet, columns);
     if (last < 2) return;
-    const int dateColumn = columns.column(ColumnBox::Date);
-    const auto first = DateParts(sheet.cellText(2, dateColumn));
+    const RowDates dates(sheet, columns);
+    const auto first = DateParts(dates.text(2));
     if (!first) return;
     table.FirstYear = ToSingle(first->Year);
 
@@ -26,15 +28,15 @@ void BuildMonthlyTemperatureRange(const MeteoSheet& sheet, const ColumnMap& colu
     const int tmaxColumn = columns.column(ColumnBox::Tmax);
     std::vector<int> count(MonthlyTemperatureRange::kEntries, 0);
     for (int r = 2; r <= last; ++r) {
-        const auto date = DateParts(sheet.cellText(r, dateColumn));
+        const auto date = DateParts(dates.text(r));
         if (!date) continue;
         const int m = (date->Year - first->Year) * 12 + date->Month;
         if (m < 0 || m >= MonthlyTemperatureRange::kEntries) continue;
         const std::string_view tminText = sheet.cellText(r, tminColumn);
         const std::string_view tmaxText = sheet.cellText(r, tmaxColumn);
         if (!IsNumberText(tminText) || !IsNumberText(tmaxText)) continue;
-        const double tmin = NumericValue(tminText);
-        const double tmax = NumericValue(tmaxText);
+        const double tmin = units.convert(UnitKind::Temperature, NumericValue(tminText)); // [°C]
+        const double tmax = units.convert(UnitKind::Temperature, NumericValue(tmaxText)); // [°C]
         if (!(std::fabs(tmin) < 3.4e38 && std::fabs(tmax) < 3.4e38)) continue;
         const float range = ToSingle(double(ToSingle(tmax)) - ToSingle(tmin)); // [°C]
         auto& entry = table.entry[m];

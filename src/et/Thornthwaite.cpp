@@ -6,6 +6,7 @@
 #include "base/ArithmeticError.h"
 #include "base/ToSingle.h"
 #include "et/DayTerms.h"
+#include "sheet/RowDates.h"
 #include "sheet/DateParts.h"
 #include "sheet/NumericValue.h"
 #include "sheet/SheetQueries.h"
@@ -40,32 +41,34 @@ namespace {
 
 // The temperature of a cell as the computation reads it: none when it is missing or
 // beyond 32 bits (the computation stops at such a row).
-std::optional<double> Temperature(const MeteoSheet& sheet, int r, int column)
+std::optional<double> Temperature(const MeteoSheet& sheet, int r, int column, const UnitSelection& units)
 {
     if (column == 0) return 0.0;
     const auto v = MeasuredValue(sheet.cellText(r, column));
-    if (!v || !(std::fabs(*v) < 3.4e38)) return std::nullopt;
-    return double(ToSingle(*v));
+    if (!v) return std::nullopt;
+    const double T = units.convert(UnitKind::Temperature, *v); // [°C]
+    if (!(std::fabs(T) < 3.4e38)) return std::nullopt;
+    return double(ToSingle(T));
 }
 
 } // namespace
 
-ThornthwaiteYears BuildThornthwaiteYears(const MeteoSheet& sheet, const ColumnMap& columns)
+ThornthwaiteYears BuildThornthwaiteYears(const MeteoSheet& sheet, const ColumnMap& columns, const UnitSelection& units)
 {
     struct Sum {
         double total = 0; // [°C]
         int days = 0;
     };
     std::map<int, std::array<Sum, 12>> sums;
-    const int dateColumn = columns.column(ColumnBox::Date);
+    const RowDates dates(sheet, columns);
     const int tminColumn = columns.column(ColumnBox::Tmin);
     const int tmaxColumn = columns.column(ColumnBox::Tmax);
     const int last = LastDataRow(sheet, columns);
     for (int r = 2; r <= last; ++r) {
-        const auto date = DateParts(sheet.cellText(r, dateColumn));
+        const auto date = DateParts(dates.text(r));
         if (!date || date->Month < 1 || date->Month > 12) continue;
-        const auto Tmin = Temperature(sheet, r, tminColumn);
-        const auto Tmax = Temperature(sheet, r, tmaxColumn);
+        const auto Tmin = Temperature(sheet, r, tminColumn, units);
+        const auto Tmax = Temperature(sheet, r, tmaxColumn, units);
         if (!Tmin || !Tmax) continue;
         const DailyWeather D{.Tmin = ToSingle(*Tmin), .Tmax = ToSingle(*Tmax)};
         Sum& sum = sums[date->Year][static_cast<std::size_t>(date->Month - 1)];

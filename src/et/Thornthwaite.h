@@ -32,7 +32,8 @@ using ThornthwaiteYears = std::map<int, ThornthwaiteYear>;
 // daily means (Tmin + Tmax) / 2 over the days with both temperatures. Rows without a
 // date are left out; a temperature column whose box holds no column reads 0, as the
 // computation reads it.
-ThornthwaiteYears BuildThornthwaiteYears(const MeteoSheet& sheet, const ColumnMap& columns);
+ThornthwaiteYears BuildThornthwaiteYears(const MeteoSheet& sheet, const ColumnMap& columns,
+                                         const UnitSelection& units = {});
 
 // A line per year with fewer than twelve months, for the closing message; empty otherwise.
 std::string ThornthwaiteNotes(const ThornthwaiteYears& years);

@@ -5,6 +5,8 @@
 #include <span>
 #include <vector>
 
+#include "import/HeaderLines.h"
+
 namespace etp {
 
 namespace {
@@ -231,7 +233,8 @@ std::optional<std::string> TextImportProblem(std::string_view bytes)
 {
     if (bytes.empty()) return "it is empty";
     if (bytes.substr(0, kTextCheckBytes).find('\0') != std::string_view::npos) return "it is not a text file";
-    const std::string_view text = WithoutByteOrderMark(bytes);
+    const HeaderLines header = ReadHeaderLines(WithoutByteOrderMark(bytes));
+    const std::string_view text = WithoutByteOrderMark(bytes).substr(header.length);
     const char separator = Separator(text);
     // Without a quote no quote can be left open.
     if (separator == '\t' || text.find('"') == std::string_view::npos) return std::nullopt;
@@ -240,14 +243,19 @@ std::optional<std::string> TextImportProblem(std::string_view bytes)
     std::vector<std::size_t> ends;
     while (!records.atEnd())
         if (!records.next(fields, ends))
-            return "the quote opened in line " + std::to_string(records.openQuoteLine()) + " is never closed";
+            return "the quote opened in line " + std::to_string(header.lines + records.openQuoteLine()) +
+                   " is never closed";
     return std::nullopt;
 }
 
 TextImportReport ReadTextLines(MeteoSheet& sheet, std::string_view bytes)
 {
     TextImportReport report;
-    const std::string_view text = WithoutByteOrderMark(bytes);
+    const HeaderLines header = ReadHeaderLines(WithoutByteOrderMark(bytes));
+    report.headerLines = header.lines;
+    report.latitude = header.latitude;
+    report.elevation = header.elevation;
+    const std::string_view text = WithoutByteOrderMark(bytes).substr(header.length);
     const char separator = Separator(text);
     if (separator == '\t')
         ReadTabLines(sheet, text, report);

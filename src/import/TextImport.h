@@ -17,13 +17,16 @@ struct TextImportReport {
     int droppedFields = 0;       // non-empty fields beyond column 100
     int linesWithDroppedFields = 0;
     int decimalCommas = 0;       // numbers of a ";" file stored with a point for their comma
+    int headerLines = 0;         // lines before the titles set aside (HeaderLines.h)
+    std::optional<std::string> latitude, elevation; // the station, as the header writes it
 };
 
 // Why the bytes cannot be imported, or nullopt: "it is empty", "it is not a text file" (a
 // NUL byte in the first 64 KiB), or a CSV quote that is never closed, naming its line.
 std::optional<std::string> TextImportProblem(std::string_view bytes);
 
-// Puts every line (CSV record) into one row from row 1 on, field k into column k. The
+// Puts every line (CSV record) after any header lines (HeaderLines.h) into one row from
+// row 1 on, field k into column k. The
 // sheet grows to hold every line and up to 100 columns; fields beyond column 100 are
 // dropped and counted. In a ";" file a number written with a decimal comma ("12,5") is
 // stored with a point ("12.5"). A quote never closed takes the rest of the file.

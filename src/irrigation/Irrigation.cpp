@@ -9,6 +9,7 @@
 #include "sheet/DecimalText.h"
 #include "sheet/NumericValue.h"
 #include "sheet/PositionalDate.h"
+#include "sheet/RowDates.h"
 #include "sheet/SheetQueries.h"
 
 namespace etp {
@@ -59,16 +60,16 @@ private:
 constexpr double kNoUpperLimit = 1e300;
 
 // Day of year of a row's date cell, read by position; none for a month beyond 0..12.
-std::optional<double> RowDayOfYear(const MeteoSheet& sheet, int row, int dateColumn)
+std::optional<double> RowDayOfYear(const RowDates& dates, int row)
 {
-    const PositionalDate date = ReadDateByPosition(sheet.cellText(row, dateColumn));
+    const PositionalDate date = ReadDateByPosition(dates.text(row));
     return PositionalDayOfYear(date.day, date.month);
 }
 
-IrrigationApplication Water(MeteoSheet& sheet, int row, int rainColumn, int dateColumn, double rain, double amount)
+IrrigationApplication Water(MeteoSheet& sheet, int row, int rainColumn, const RowDates& dates, double rain, double amount)
 {
     sheet.setCellText(row, rainColumn, DecimalText(rain + amount));
-    return {row, std::string(sheet.cellText(row, dateColumn)), amount};
+    return {row, dates.text(row), amount};
 }
 
 struct TurnedSchedule {
@@ -122,12 +123,12 @@ IrrigationRun Refused(const TextCheck& check) { return {Outcome::Refused(*check.
 
 // The first cell without a value among `read` on the days of the period, where
 // inPeriod(day of year) holds; the schedule reads no other.
-std::optional<MissingCell> FirstMissingInPeriod(const MeteoSheet& sheet, int last, int dateColumn,
+std::optional<MissingCell> FirstMissingInPeriod(const MeteoSheet& sheet, int last, const RowDates& dates,
                                                 std::initializer_list<ReadColumn> read,
                                                 const std::function<bool(double)>& inPeriod)
 {
     for (int r = 2; r <= last; ++r) {
-        const auto d = RowDayOfYear(sheet, r, dateColumn);
+        const auto d = RowDayOfYear(dates, r);
         if (!d || !inPeriod(*d)) continue;
         if (auto cell = FirstMissingCell(sheet, read, r, r)) return cell;
     }
@@ -158,10 +159,10 @@ IrrigationRun ApplyTurnedIrrigation(MeteoSheet& sheet, const ColumnMap& columns,
     if (check.problem()) return Refused(check);
 
     const int last = LastDataRow(sheet, columns);
-    const int dateColumn = columns.column(ColumnBox::Date);
+    const RowDates dates(sheet, columns);
     const int F = schedule.frequency;
     const auto inPeriod = [&](double d) { return schedule.start < d && d <= schedule.end; };
-    if (const auto gap = FirstMissingInPeriod(sheet, last, dateColumn, {{rainColumn, true}}, inPeriod))
+    if (const auto gap = FirstMissingInPeriod(sheet, last, dates, {{rainColumn, true}}, inPeriod))
         return {Outcome::Refused(MissingCellMessage(sheet, *gap, kTurnedIrrigationNotApplied)), {}};
 
     IrrigationRun run;
@@ -170,7 +171,7 @@ IrrigationRun ApplyTurnedIrrigation(MeteoSheet& sheet, const ColumnMap& columns,
     int count = 0; // counted days since the start or the last application day; runs on across years
     for (int r = 2; r <= last; ++r) {
         const double rain = NumericValue(sheet.cellText(r, rainColumn)); // [mm]
-        const auto d = RowDayOfYear(sheet, r, dateColumn);
+        const auto d = RowDayOfYear(dates, r);
         if (!d || !inPeriod(*d)) continue;
         ++count;
         RainHistory[count] = rain;
@@ -178,7 +179,7 @@ IrrigationRun ApplyTurnedIrrigation(MeteoSheet& sheet, const ColumnMap& columns,
         double rainSum = 0; // the application day and the n days before it [mm]
         for (int k = count; k >= count - schedule.window; --k) rainSum += RainHistory[k];
         if (rainSum < schedule.threshold)
-            applications.push_back(Water(sheet, r, rainColumn, dateColumn, rain, schedule.amount));
+            applications.push_back(Water(sheet, r, rainColumn, dates, rain, schedule.amount));
         count = 0; // a skipped application restarts the count too
     }
     return run;
@@ -192,22 +193,22 @@ IrrigationRun ApplyOnDemandIrrigation(MeteoSheet& sheet, const ColumnMap& column
     if (check.problem()) return Refused(check);
 
     const int last = LastDataRow(sheet, columns);
-    const int dateColumn = columns.column(ColumnBox::Date);
+    const RowDates dates(sheet, columns);
     const auto inPeriod = [&](double d) { return schedule.start <= d && d <= schedule.end; };
-    if (const auto gap = FirstMissingInPeriod(sheet, last, dateColumn, {{rainColumn, true}, {etColumn}}, inPeriod))
+    if (const auto gap = FirstMissingInPeriod(sheet, last, dates, {{rainColumn, true}, {etColumn}}, inPeriod))
         return {Outcome::Refused(MissingCellMessage(sheet, *gap, kOnDemandIrrigationNotApplied)), {}};
 
     IrrigationRun run;
     std::vector<IrrigationApplication>& applications = run.applications;
     double Deficit = 0; // accumulated ET - rain [mm]; no lower bound, carried across years
     for (int r = 2; r <= last; ++r) {
-        const auto d = RowDayOfYear(sheet, r, dateColumn);
+        const auto d = RowDayOfYear(dates, r);
         if (!d || !inPeriod(*d)) continue;
         const double rain = NumericValue(sheet.cellText(r, rainColumn)); // [mm]
         const double et = NumericValue(sheet.cellText(r, etColumn));     // [mm]
         Deficit += et - rain;
         if (Deficit > schedule.limit) {
-            applications.push_back(Water(sheet, r, rainColumn, dateColumn, rain, Deficit * schedule.restoring / 100));
+            applications.push_back(Water(sheet, r, rainColumn, dates, rain, Deficit * schedule.restoring / 100));
             Deficit = 0;
         }
     }

@@ -5,8 +5,10 @@
 #include "base/ArithmeticError.h"
 #include "base/Messages.h"
 #include "base/ToSingle.h"
+#include "et/Units.h"
 #include "models/FixedWidth.h"
 #include "models/ModelFile.h"
+#include "sheet/RowDates.h"
 #include "sheet/DateParts.h"
 #include "sheet/SheetQueries.h"
 
@@ -14,15 +16,10 @@ namespace etp {
 
 namespace {
 
-// Mean daily radiation in the sheet's unit -> langleys (cal cm-2 d-1).
-double LangleyFactor(const UnitSelection& units)
-{
-    const std::string unit = units.text(UnitKind::Radiation);
-    if (unit == "watt m^-2") return 2.0296;
-    if (unit == "kJ m^-2") return 0.024072;
-    if (unit == "MJ m^-2") return 24.072;
-    return 1; // "Cal cm^-2 d^-1"
-}
+// Mean daily radiation in the sheet's unit -> langleys (cal cm-2 d-1): the unit table's
+// evaporation equivalent [mm] at 59 cal cm-2 per mm, so the same energy gives the same
+// langleys in every unit.
+double LangleyFactor(const UnitSelection& units) { return units.factor(UnitKind::Radiation) * CalPerMm; }
 
 struct Month {
     int days = 0;
@@ -59,7 +56,7 @@ std::vector<CreamsLine> CreamsMonthlyLines(const MeteoSheet& sheet, const Column
     if (last - 1 > kCreamsMaxDays)
         throw RefusedInput("The CREAMS table holds at most " + std::to_string(kCreamsMaxDays) + " days; the data sheet has " +
                            std::to_string(last - 1) + ".");
-    const int dateColumn = columns.column(ColumnBox::Date);
+    const RowDates dates(sheet, columns);
     const int tminColumn = columns.column(ColumnBox::Tmin);
     const int tmaxColumn = columns.column(ColumnBox::Tmax);
     const int radiationColumn = columns.column(ColumnBox::Radiation);
@@ -69,21 +66,23 @@ std::vector<CreamsLine> CreamsMonthlyLines(const MeteoSheet& sheet, const Column
     std::vector<Month> months(kCreamsMaxMonths + 1); // index = month number
     int lastMonth = 0, year = 0, previousYear = 0;
     for (int r = 2; r <= last; ++r) {
-        const std::string_view dateText = sheet.cellText(r, dateColumn);
+        const std::string dateText = dates.text(r);
         const auto date = DateParts(dateText);
         if (!date)
-            throw RefusedInput("The date in row " + std::to_string(r) + " is not a date: \"" + std::string(dateText) +
+            throw RefusedInput("The date in row " + std::to_string(r) + " is not a date: \"" + dateText +
                                "\"." + kDateAdvice);
         if (r > 2 && date->Year != previousYear) ++year;
         previousYear = date->Year;
         lastMonth = 12 * year + date->Month;
         if (lastMonth > kCreamsMaxMonths)
             throw RefusedInput("The CREAMS table holds at most " + std::to_string(kCreamsMaxMonths) +
-                               " months (100 years); row " + std::to_string(r) + " (\"" + std::string(dateText) +
+                               " months (100 years); row " + std::to_string(r) + " (\"" + dateText +
                                "\") falls in month " + std::to_string(lastMonth) + ".");
         Month& month = months[lastMonth];
         try {
-            const double mean = (FiniteCellValue(sheet, r, tminColumn) + FiniteCellValue(sheet, r, tmaxColumn)) / 2;
+            const double mean = (units.convert(UnitKind::Temperature, FiniteCellValue(sheet, r, tminColumn)) +
+                                 units.convert(UnitKind::Temperature, FiniteCellValue(sheet, r, tmaxColumn))) /
+                                2;
             month.temperature = ToSingleChecked(double(month.temperature) + mean, "the monthly temperature sum");
             month.radiation = ToSingleChecked(double(month.radiation) + FiniteCellValue(sheet, r, radiationColumn),
                                               "the monthly radiation sum");

@@ -3,6 +3,7 @@
 #include "base/Messages.h"
 #include "models/FixedWidth.h"
 #include "models/ModelFile.h"
+#include "sheet/RowDates.h"
 #include "sheet/PositionalDate.h"
 #include "sheet/NumericValue.h"
 #include "sheet/SheetQueries.h"
@@ -63,7 +64,7 @@ std::string CreamsRainText(const MeteoSheet& sheet, const ColumnMap& columns, in
 {
     const int last = LastDataRow(sheet, columns);
     RefuseMissingCells(sheet, {{rainColumn, true}}, last, kCreamsRainNotWritten);
-    const int dateColumn = columns.column(ColumnBox::Date);
+    const RowDates dates(sheet, columns);
     const NumberPattern inches("00.00");
     const std::string filler = FixedWidthText("00.00");
 
@@ -76,16 +77,17 @@ std::string CreamsRainText(const MeteoSheet& sheet, const ColumnMap& columns, in
         text += kExplicitCrLineEnd;
         text += kRainLineStart;
     };
-    const double firstYear = ReadDateByPosition(sheet.cellText(2, dateColumn)).year;
+    const double firstYear = ReadDateByPosition(dates.text(2)).year;
     int previousDay = 0;
     for (int r = 2; r <= last; ++r) {
         // A year passing from 99 to 00 only makes the day numbers go back: no filler.
-        const int day = RowDayNumber(sheet, r, dateColumn, firstYear, false);
+        const std::string dateText = dates.text(r);
+        const int day = RowDayNumber(dateText, r, firstYear, false);
         if (r > 2 && day - previousDay > 1) {
             if (fields + (day - previousDay - 1) > kCreamsMaxRainFields)
                 throw RefusedInput("The CREAMS rain file would hold more than " + std::to_string(kCreamsMaxRainFields) +
                                    " days: the dates jump at row " + std::to_string(r) + " (\"" +
-                                   std::string(sheet.cellText(r, dateColumn)) + "\").");
+                                   dateText + "\").");
             for (int missing = previousDay + 1; missing < day; ++missing) {
                 text += filler;
                 endField();

@@ -1,3 +1,4 @@
+#include "sheet/RowDates.h"
 #include "models/LeachmWriter.h"
 
 #include <algorithm>
@@ -31,7 +32,7 @@ std::string RowText(int row) { return "row " + std::to_string(row); }
 
 } // namespace
 
-std::string LeachmRainText(const MeteoSheet& sheet, const ColumnMap& columns, int rainColumn, LeachmDateFormat dates,
+std::string LeachmRainText(const MeteoSheet& sheet, const ColumnMap& columns, int rainColumn, LeachmDateFormat dateFormat,
                            const std::array<double, 3>& nitrogen)
 {
     for (const double concentration : nitrogen)
@@ -47,8 +48,8 @@ std::string LeachmRainText(const MeteoSheet& sheet, const ColumnMap& columns, in
 
     const int last = LastDataRow(sheet, columns);
     RefuseMissingCells(sheet, {{rainColumn, true}}, last, kLeachmRainNotWritten);
-    const int dateColumn = columns.column(ColumnBox::Date);
-    const double firstYear = ReadDateByPosition(sheet.cellText(2, dateColumn)).year;
+    const RowDates dates(sheet, columns);
+    const double firstYear = ReadDateByPosition(dates.text(2)).year;
     const NumberPattern twoDigits("00"), dayNumber("000000"), millimetres("000.0");
     // Room for a line on every day: only the part the rainy days fill is ever touched.
     const std::size_t lineBytes = 14 + 3 + 2 * (kGap.size() + 5) + kGap.size() + concentrations.size();
@@ -62,14 +63,14 @@ std::string LeachmRainText(const MeteoSheet& sheet, const ColumnMap& columns, in
             throw RefusedInput("The rain in " + RowText(r) + " is too large to be written three times: \"" +
                                std::string(sheet.cellText(r, rainColumn)) + "\"");
         ++rainyDays;
-        if (dates == LeachmDateFormat::Ddmmaa) {
-            const PositionalDate date = ReadDateByPosition(sheet.cellText(r, dateColumn));
+        if (dateFormat == LeachmDateFormat::Ddmmaa) {
+            const PositionalDate date = ReadDateByPosition(dates.text(r));
             twoDigits.append(text, std::nearbyint(date.day));
             twoDigits.append(text, std::nearbyint(date.month));
             twoDigits.append(text, std::nearbyint(date.year));
             text += "     ";
         } else {
-            dayNumber.appendFixedWidth(text, RowDayNumber(sheet, r, dateColumn, firstYear, true));
+            dayNumber.appendFixedWidth(text, RowDayNumber(dates.text(r), r, firstYear, true));
             text += "        ";
         }
         text += "0.2";
@@ -87,24 +88,25 @@ std::string LeachmRainText(const MeteoSheet& sheet, const ColumnMap& columns, in
     return text;
 }
 
-std::string LeachmEtpText(const MeteoSheet& sheet, const ColumnMap& columns, int etColumn)
+std::string LeachmEtpText(const MeteoSheet& sheet, const ColumnMap& columns, int etColumn, const UnitSelection& units)
 {
     const int last = LastDataRow(sheet, columns);
     if (last - 1 > kLeachmMaxDays)
         throw RefusedInput("The LEACHM weekly file takes at most " + std::to_string(kLeachmMaxDays) +
                            " days; the data sheet has " + std::to_string(last - 1) + ".");
-    const int dateColumn = columns.column(ColumnBox::Date);
+    const RowDates dates(sheet, columns);
     const int tminColumn = columns.column(ColumnBox::Tmin);
     const int tmaxColumn = columns.column(ColumnBox::Tmax);
     RefuseMissingCells(sheet, {{tminColumn}, {tmaxColumn}, {etColumn}}, last, kLeachmEtpNotWritten);
-    const double firstYear = ReadDateByPosition(sheet.cellText(2, dateColumn)).year;
+    const double firstYear = ReadDateByPosition(dates.text(2)).year;
 
     std::vector<int> weekOfRow(static_cast<std::size_t>(std::max(last + 1, 2)));
     for (int r = 2; r <= last; ++r) {
-        const int w = WeekNumber(RowDayNumber(sheet, r, dateColumn, firstYear, true));
+        const std::string dateText = dates.text(r);
+        const int w = WeekNumber(RowDayNumber(dateText, r, firstYear, true));
         if (w < 1 || w > kLeachmMaxWeeks)
             throw RefusedInput("The LEACHM weekly file has weeks 1 to " + std::to_string(kLeachmMaxWeeks) +
-                               " only; the date in " + RowText(r) + " (\"" + std::string(sheet.cellText(r, dateColumn)) +
+                               " only; the date in " + RowText(r) + " (\"" + dateText +
                                "\") falls in week " + std::to_string(w) + ".");
         weekOfRow[r] = w;
     }
@@ -113,8 +115,8 @@ std::string LeachmEtpText(const MeteoSheet& sheet, const ColumnMap& columns, int
     std::vector<Week> table(kLeachmMaxWeeks + 1); // index = week number
     for (int r = 2; r <= last; ++r) {
         Week& week = table[weekOfRow[r]];
-        const double Tmin = FiniteCellValue(sheet, r, tminColumn); // [°C]
-        const double Tmax = FiniteCellValue(sheet, r, tmaxColumn); // [°C]
+        const double Tmin = units.convert(UnitKind::Temperature, FiniteCellValue(sheet, r, tminColumn)); // [°C]
+        const double Tmax = units.convert(UnitKind::Temperature, FiniteCellValue(sheet, r, tmaxColumn)); // [°C]
         const double ET = FiniteCellValue(sheet, r, etColumn);     // [mm d-1]
         try {
             week.temperature = ToSingleChecked(double(week.temperature) + (Tmin + Tmax) / 2, "the weekly temperature sum");

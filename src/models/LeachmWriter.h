@@ -35,7 +35,8 @@ std::string LeachmRainText(const MeteoSheet& sheet, const ColumnMap& columns, in
 // day: seven times the mean daily ET, 0, the mean temperature and the mean daily range,
 // or "No data for this week!". Refuses more than 5300 weeks or 32766 days, and years
 // that go back.
-std::string LeachmEtpText(const MeteoSheet& sheet, const ColumnMap& columns, int etColumn);
+std::string LeachmEtpText(const MeteoSheet& sheet, const ColumnMap& columns, int etColumn,
+                          const UnitSelection& units = {});
 
 // The three concentrations of the settings' texts, as LeachmRainText takes them.
 std::array<double, 3> LeachmNitrogen(const LeachmSettings& settings);

@@ -6,6 +6,7 @@
 #include "base/Messages.h"
 #include "models/FixedWidth.h"
 #include "models/ModelFile.h"
+#include "sheet/RowDates.h"
 #include "sheet/PositionalDate.h"
 #include "sheet/SheetQueries.h"
 
@@ -18,14 +19,14 @@ std::string MacroDailyText(const MeteoSheet& sheet, const ColumnMap& columns, in
         RefuseMissingCells(sheet, {{valueColumn, true}}, last, kMacroRainNotWritten);
     else
         RefuseMissingCells(sheet, {{valueColumn}}, last, kMacroEtpNotWritten);
-    const int dateColumn = columns.column(ColumnBox::Date);
+    const RowDates dates(sheet, columns);
     const NumberPattern twoDigits("00"), millimetres("000.0");
     // Every line is 'yymmdd', two blanks, 000.0, four blanks and the line end.
     constexpr std::size_t kLineBytes = 8 + 2 + 5 + 4 + kLineEnd.size();
     std::string text;
     text.reserve(static_cast<std::size_t>(std::max(last - 1, 0)) * kLineBytes);
     for (int r = 2; r <= last; ++r) {
-        const PositionalDate date = ReadDateByPosition(sheet.cellText(r, dateColumn));
+        const PositionalDate date = ReadDateByPosition(dates.text(r));
         text += '\'';
         twoDigits.append(text, std::nearbyint(date.year));
         twoDigits.append(text, std::nearbyint(date.month));

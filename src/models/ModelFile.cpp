@@ -25,9 +25,8 @@ double FiniteCellValue(const MeteoSheet& sheet, int row, int column)
     return value;
 }
 
-int RowDayNumber(const MeteoSheet& sheet, int row, int dateColumn, double firstYear, bool refuseEarlierYear)
+int RowDayNumber(std::string_view text, int row, double firstYear, bool refuseEarlierYear)
 {
-    const std::string_view text = sheet.cellText(row, dateColumn);
     const PositionalDate date = ReadDateByPosition(text);
     if (refuseEarlierYear && std::nearbyint(date.year) < std::nearbyint(firstYear))
         throw RefusedInput("The dates go back to an earlier year at row " + std::to_string(row) + " (\"" +

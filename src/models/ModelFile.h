@@ -32,10 +32,10 @@ void RefuseMissingCells(const MeteoSheet& sheet, std::initializer_list<ReadColum
 // NumericValue of a cell, refused when it is beyond the double range (a text like 1e999).
 double FiniteCellValue(const MeteoSheet& sheet, int row, int column);
 
-// DayNumber of the date of `row`, read by position from `dateColumn`. A month beyond
+// DayNumber of the date of `row`, its text read by position. A month beyond
 // 0..12 is refused with a message naming the row; so is, with `refuseEarlierYear`, a
 // year before the first year (a series passing from 99 to 00), which would turn day
 // and week numbers negative.
-int RowDayNumber(const MeteoSheet& sheet, int row, int dateColumn, double firstYear, bool refuseEarlierYear);
+int RowDayNumber(std::string_view text, int row, double firstYear, bool refuseEarlierYear);
 
 } // namespace etp

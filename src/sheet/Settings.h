@@ -13,12 +13,17 @@
 
 namespace etp {
 
-// The eight column boxes, in the order the main window shows them.
-enum class ColumnBox { Date, Tmin, Tmax, RHmin, RHmax, Radiation, Wind, Sunshine };
-inline constexpr std::size_t kColumnBoxes = 8;
+// The column boxes, in the order the main window shows them: the eight of every
+// series, then the other ways a source gives humidity (mean RH, dew point, actual vapour
+// pressure) and the date (year with month and day, or year with day of year).
+enum class ColumnBox { Date, Tmin, Tmax, RHmin, RHmax, Radiation, Wind, Sunshine, RHmean, Tdew, Ea, Year, Month, Day, Doy };
+inline constexpr std::size_t kColumnBoxes = 15;
 inline constexpr std::array<ColumnBox, kColumnBoxes> kAllColumnBoxes = {
-    ColumnBox::Date,  ColumnBox::Tmin,      ColumnBox::Tmax, ColumnBox::RHmin,
-    ColumnBox::RHmax, ColumnBox::Radiation, ColumnBox::Wind, ColumnBox::Sunshine};
+    ColumnBox::Date,     ColumnBox::Tmin,   ColumnBox::Tmax, ColumnBox::RHmin, ColumnBox::RHmax,
+    ColumnBox::Radiation, ColumnBox::Wind,  ColumnBox::Sunshine, ColumnBox::RHmean, ColumnBox::Tdew,
+    ColumnBox::Ea,       ColumnBox::Year,   ColumnBox::Month, ColumnBox::Day, ColumnBox::Doy};
+// The first eight: a new sheet's boxes hold "?" there and "0" in the others.
+inline constexpr std::size_t kClassicColumnBoxes = 8;
 
 // One value per column box, indexed by ColumnBox.
 template <typename T>
@@ -26,11 +31,27 @@ using PerColumnBox = EnumArray<ColumnBox, T, kColumnBoxes>;
 
 // The caption beside each box, also the variable's name in the data check.
 inline constexpr PerColumnBox<const char*> kVariableCaptions = {
-    "Date", "T° min", "T° max", "U.R. min", "U.R. max", "Rad.", "Wind", "Suns. dur."};
+    "Date",    "T° min",    "T° max", "U.R. min", "U.R. max", "Rad.", "Wind", "Suns. dur.",
+    "U.R. mean", "T° dew", "Vap. pr.", "Year",  "Month", "Day",  "Day of year"};
+
+// The name of each box in etp's --col and a station table's col_ columns.
+inline constexpr PerColumnBox<const char*> kColumnBoxNames = {
+    "date", "tmin", "tmax", "rhmin", "rhmax", "rad", "wind", "sun", "rhmean", "tdew", "ea", "year", "month", "day", "doy"};
+
+// "date, tmin, ... or doy": the names for a message.
+std::string ColumnBoxNameList(const char* last = " or ");
+
+// How a series gives each day's date.
+enum class DateForm {
+    None,          // no date column, nor the parts of one
+    Column,        // one date column
+    YearMonthDay,  // year, month and day columns
+    YearDayOfYear, // year and day-of-year columns
+};
 
 struct ColumnMap {
     // "?" not assigned, "0" not available, otherwise a column number.
-    PerColumnBox<std::string> text{"?", "?", "?", "?", "?", "?", "?", "?"};
+    PerColumnBox<std::string> text{"?", "?", "?", "?", "?", "?", "?", "?", "0", "0", "0", "0", "0", "0", "0"};
 
     // Column of a variable: NumericValue of its box rounded to a whole number (halves to
     // even); 0 for "?", "0", any text without a leading number, and anything beyond
@@ -39,42 +60,68 @@ struct ColumnMap {
     // Assigned: not "?". Available: neither "?" nor "0". Literal comparisons.
     bool assigned(ColumnBox box) const { return text[box] != "?"; }
     bool available(ColumnBox box) const { return text[box] != "?" && text[box] != "0"; }
+    // The date column when it names one; else the year with month and day, else with
+    // day of year, when those boxes name columns.
+    DateForm dateForm() const;
+    // The column that holds a cell for every day: the date column, or the year column of
+    // the parts; 0 when no date form is complete.
+    int daysColumn() const;
+    // Some way of telling the day's humidity: a vapour pressure, a dew point, RH max (with
+    // or without RH min) or mean RH names a column.
+    bool humidityGiven() const;
 };
 
-// One entry of a drop-down list of units, with its factor to the internal unit.
+// One entry of a drop-down list of units: internal value = factor x value + offset.
 struct UnitEntry {
     const char* text;
     double factor;
+    double offset = 0;
 };
 using UnitList = std::span<const UnitEntry>;
 
 // Position of the entry with exactly this text; -1 when there is none.
 int IndexOf(UnitList list, std::string_view text);
 
-// Radiation -> mm d-1 (evaporation equivalent), wind -> km d-1, sunshine -> h, relative
-// humidity (both boxes) -> %.
-extern const UnitList kRadiationUnits; // "Cal cm^-2 d^-1", "watt m^-2", "kJ m^-2", "MJ m^-2"
-extern const UnitList kWindUnits;      // "km d^-1", "m s^-1"
-extern const UnitList kSunshineUnits;  // "hours", "min"
-extern const UnitList kHumidityUnits;  // "%", "fraction 0-1"
+// The program's one table of units (Settings.cpp names the source of each factor):
+// radiation -> mm d-1 (evaporation equivalent), wind -> km d-1, sunshine -> h, relative
+// humidity (every RH box) -> %, temperature (T min, T max, dew point) -> °C, actual
+// vapour pressure -> kPa.
+extern const UnitList kRadiationUnits;   // "Cal cm^-2 d^-1", "watt m^-2", "kJ m^-2", "MJ m^-2", "kWh m^-2"
+extern const UnitList kWindUnits;        // "km d^-1", "m s^-1", "km h^-1", "mph"
+extern const UnitList kSunshineUnits;    // "hours", "min"
+extern const UnitList kHumidityUnits;    // "%", "fraction 0-1"
+extern const UnitList kTemperatureUnits; // "°C", "°F", "K"
+extern const UnitList kVapourPressureUnits; // "kPa", "hPa"
 
-// The unit lists, in the order of their drop-downs Combo1 .. Combo4.
-enum class UnitKind { Radiation, Wind, Sunshine, Humidity };
-inline constexpr std::size_t kUnitKinds = 4;
+// The unit lists, in the order of their drop-downs Combo1 .. Combo6.
+enum class UnitKind { Radiation, Wind, Sunshine, Humidity, Temperature, VapourPressure };
+inline constexpr std::size_t kUnitKinds = 6;
 inline constexpr std::array<UnitKind, kUnitKinds> kAllUnitKinds = {UnitKind::Radiation, UnitKind::Wind,
-                                                                   UnitKind::Sunshine, UnitKind::Humidity};
+                                                                   UnitKind::Sunshine,  UnitKind::Humidity,
+                                                                   UnitKind::Temperature, UnitKind::VapourPressure};
 
 // One value per unit list, indexed by UnitKind.
 template <typename T>
 using PerUnitKind = EnumArray<UnitKind, T, kUnitKinds>;
 
+// The unit options of etp ("--rad-unit") and columns of a station table ("rad_unit").
+inline constexpr PerUnitKind<const char*> kUnitOptionNames = {"rad", "wind", "sun", "rh", "temp", "ea"};
+
 struct UnitSelection {
     // Current entry of each list; the lists accept only their own entries.
-    PerUnitKind<int> index{0, 0, 0, 0};
+    PerUnitKind<int> index{0, 0, 0, 0, 0, 0};
 
     static UnitList list(UnitKind kind);
     std::string text(UnitKind kind) const { return list(kind)[index[kind]].text; }
     double factor(UnitKind kind) const { return list(kind)[index[kind]].factor; }
+    const UnitEntry& entry(UnitKind kind) const { return list(kind)[index[kind]]; }
+    // A value of this kind in the internal unit. No offset is added where there is none,
+    // so a "-0" cell stays -0 as the formulas have always read it.
+    double convert(UnitKind kind, double value) const
+    {
+        const UnitEntry& e = entry(kind);
+        return e.offset == 0 ? e.factor * value : e.factor * value + e.offset;
+    }
     // Selects the entry with exactly this text; false, and no change, when there is none.
     bool select(UnitKind kind, std::string_view text);
 };

@@ -3,13 +3,14 @@
 #include <string>
 
 #include "base/Text.h"
+#include "sheet/AutoFind.h"
 #include "sheet/NumericValue.h"
 
 namespace etp {
 
 int LastDataRow(const MeteoSheet& sheet, const ColumnMap& columns)
 {
-    const int c = columns.column(ColumnBox::Date);
+    const int c = columns.daysColumn();
     if (c == 0) return 0;
     int row = 1;
     while (row <= sheet.rowCount() && !sheet.cellText(row, c).empty()) ++row;
@@ -27,7 +28,7 @@ int FindRainColumn(const MeteoSheet& sheet)
     for (int c = 1; c <= kTitleScanColumns; ++c) {
         const std::string title = UpperCase(sheet.cellText(1, c));
         if (title.find("PRE") != std::string::npos || title.find("PIO") != std::string::npos ||
-            title.find("RAI") != std::string::npos)
+            title.find("RAI") != std::string::npos || IsKnownRainTitle(title))
             return c;
     }
     return 0;

@@ -9,9 +9,9 @@
 
 namespace etp {
 
-// Row of the last day: the row above the first empty cell of the date column, from
-// row 1 down. 0 when the title is empty (or the date box names no column), 1 with a
-// title and no days.
+// Row of the last day: the row above the first empty cell of the date column (of the
+// year column, when the date comes in parts), from row 1 down. 0 when the title is
+// empty (or the boxes name no date), 1 with a title and no days.
 int LastDataRow(const MeteoSheet& sheet, const ColumnMap& columns);
 
 // Column of the last non-empty title among columns 1..100 (empty titles before it
@@ -21,7 +21,8 @@ int UsedColumnCount(const MeteoSheet& sheet);
 // The look-ups of the rain and ET columns read titles 1..30.
 inline constexpr int kTitleScanColumns = 30;
 
-// First column of 1..30 whose upper-cased title contains "PRE", "PIO" or "RAI"; 0 when none.
+// First column of 1..30 whose upper-cased title contains "PRE", "PIO" or "RAI", or is a
+// source's code for rain ("PRCP"); 0 when none.
 int FindRainColumn(const MeteoSheet& sheet);
 
 // A column a writer or scheduler reads; a rain column reads its cells by RainValue.

@@ -10,7 +10,12 @@ namespace etp {
 void TryAutoFinding(Workbench& workbench, UserInterface& ui)
 {
     auto busy = ui.busy(Pointer::Busy);
-    AutoFind(workbench.sheet, kResultLabels, workbench.columns, workbench.units);
+    const AutoFindResult found = AutoFind(workbench.sheet, kResultLabels, workbench.columns, workbench.units);
+    // A wind column whose title names its height (NASA POWER's WS10M) measures there.
+    if (found.windHeight && !workbench.stationGiven.windHeight && workbench.station.windHeight != found.windHeight) {
+        workbench.station.windHeight = found.windHeight;
+        ShowStationInStatusBar(workbench);
+    }
 }
 
 std::string NumberText(double value)

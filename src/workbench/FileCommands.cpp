@@ -9,6 +9,7 @@
 #include "import/FileFormat.h"
 #include "import/TextImport.h"
 #include "import/WorkbookReader.h"
+#include "workbench/Commands.h"
 #include "sheet/NumericValue.h"
 #include "workbench/SaveTextFile.h"
 
@@ -24,6 +25,30 @@ bool IsTabSeparated(std::string_view bytes)
 {
     const std::string_view first = bytes.substr(0, bytes.find_first_of("\r\n"));
     return first.find('\t') != std::string_view::npos || first.find_first_of(";,") == std::string_view::npos;
+}
+
+// What the import says of the lines before the titles, after taking from them the
+// station values the person has not given.
+std::string HeaderMessage(Workbench& workbench, const TextImportReport& report)
+{
+    std::string text = std::to_string(report.headerLines) +
+                       (report.headerLines == 1 ? " line" : " lines") + " before the titles (a header) set aside.";
+    std::vector<std::string> taken;
+    if (report.latitude && IsFiniteNumberText(*report.latitude) && !workbench.stationGiven.latitude) {
+        workbench.station.latitude = *report.latitude;
+        taken.push_back("latitude " + *report.latitude + "°");
+    }
+    if (report.elevation && IsFiniteNumberText(*report.elevation) && !workbench.stationGiven.altitude) {
+        workbench.station.altitude = *report.elevation;
+        taken.push_back("altitude " + *report.elevation + " m");
+    }
+    if (!taken.empty()) {
+        text += " The station's ";
+        for (std::size_t i = 0; i < taken.size(); ++i) text += (i == 0 ? "" : " and ") + taken[i];
+        text += taken.size() == 1 ? " is taken from it." : " are taken from it.";
+        ShowStationInStatusBar(workbench);
+    }
+    return text;
 }
 
 bool ImportText(Workbench& workbench, const std::string& name, UserInterface& ui)
@@ -43,12 +68,14 @@ bool ImportText(Workbench& workbench, const std::string& name, UserInterface& ui
         return false;
     }
     ClearSheet(workbench.sheet);
-    workbench.workingFile.writable = IsTabSeparated(file->bytes());
     TextImportReport report;
     {
         auto busy = ui.busy(Pointer::BusyArrow);
         report = ReadTextLines(workbench.sheet, file->bytes());
     }
+    // Saving over a file with a header would lose the header.
+    workbench.workingFile.writable = report.headerLines == 0 && IsTabSeparated(file->bytes());
+    if (report.headerLines > 0) ui.message(HeaderMessage(workbench, report), kApplicationTitle, Icon::Information);
     if (report.droppedFields > 0)
         ui.message(std::to_string(report.droppedFields) + " fields beyond column " +
                        std::to_string(MeteoSheet::kMaxColumns) + " in " + std::to_string(report.linesWithDroppedFields) +

@@ -11,7 +11,7 @@ namespace etp {
 
 bool OpenMethods(Workbench& workbench, MethodDialog dialog, UserInterface& ui)
 {
-    switch (OpenMethodDialog(dialog, workbench.columns, workbench.methods)) {
+    switch (OpenMethodDialog(dialog, workbench.columns, workbench.methods, workbench.estimates)) {
     case ColumnCheck::Passed: return true;
     case ColumnCheck::VariableMissing: ui.message(kProblemsInVariables, kApplicationTitle, Icon::Critical); break;
     // The two questions have OK and Cancel; the answer makes no difference.

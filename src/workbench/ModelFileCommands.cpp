@@ -90,7 +90,7 @@ Saved SaveLeachmRainFile(const Workbench& workbench, const LeachmSettings& setti
 Saved SaveLeachmEtpFile(const Workbench& workbench, const LeachmSettings& settings, UserInterface& ui)
 {
     return SaveEtFile(workbench, settings.methods, kLeachmEtpDialog, ui,
-                      [&](int etColumn) { return LeachmEtpText(workbench.sheet, workbench.columns, etColumn); });
+                      [&](int etColumn) { return LeachmEtpText(workbench.sheet, workbench.columns, etColumn, workbench.units); });
 }
 
 Saved SaveMacroRainFile(const Workbench& workbench, UserInterface& ui)

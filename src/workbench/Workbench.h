@@ -29,6 +29,11 @@ struct Workbench {
     ColumnMap columns;
     UnitSelection units;
     StationParameters station;
+    // The station values the person gave for this run (etp's --lat, --alt, --wind-height,
+    // a station table's columns): a file's header or titles never replace them.
+    struct StationGiven {
+        bool latitude = false, altitude = false, windHeight = false;
+    } stationGiven;
     MethodSelection methods;
     HargreavesCoefficients hargreaves;
     // What Compute may estimate of a day missing a measurement (Option menu); nothing by default.

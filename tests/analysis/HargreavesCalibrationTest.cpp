@@ -14,6 +14,7 @@
 #include "import/TextImport.h"
 #include "sheet/NumericValue.h"
 #include "sheet/SheetQueries.h"
+#include "support/SheetBuilder.h"
 
 namespace etp {
 
@@ -95,8 +96,7 @@ TEST(CalibrateHargreaves, CountsTheCommonDaysOnly)
         text += line;
     }
     ReadTextLines(workbench.sheet, text);
-    const char* boxes[] = {"1", "2", "3", "4", "5", "6", "7", "0"};
-    for (const ColumnBox box : kAllColumnBoxes) workbench.columns.text[box] = boxes[Index(box)];
+    workbench.columns = testing::BoxesOf({"1", "2", "3", "4", "5", "6", "7", "0"});
     workbench.units.select(UnitKind::Radiation, "MJ m^-2");
     workbench.units.select(UnitKind::Wind, "m s^-1");
     workbench.station = {"45", "100", "2"};
@@ -126,7 +126,7 @@ TEST(CalibrateHargreaves, TheFittedCoefficientIsItsOwnFit)
     Workbench workbench;
     std::ifstream in(file, std::ios::binary);
     ReadTextLines(workbench.sheet, std::string{std::istreambuf_iterator<char>(in), {}});
-    for (const ColumnBox box : kAllColumnBoxes) workbench.columns.text[box] = std::to_string(Index(box) + 1);
+    workbench.columns = testing::FirstEightColumns();
     workbench.units.select(UnitKind::Radiation, "MJ m^-2");
     workbench.units.select(UnitKind::Wind, "m s^-1");
     workbench.station = {"52.1", "1.9", "10"};

@@ -138,15 +138,16 @@ TEST(StationsBatch, TableErrorsNameTheLineAndRunNothing)
         std::string problem; // the first line of stderr
     } cases[] = {
         {titles + "a.txt,,52,2,10\nb.txt,,abc,2,10\n", {}, "etp: stations.csv line 3: lat \"abc\" is not a number"},
-        {titles + "a.txt,,52,2,\n", {}, "etp: stations.csv line 2: wind_height \"\" is not a number"},
+        {titles + "a.txt,,52,2,x\n", {}, "etp: stations.csv line 2: wind_height \"x\" is not a number"},
         {titles + "a.txt,,52,2,10\n\nc.txt,,52,2,10\n", {}, "etp: stations.csv line 4: the file \"c.txt\" does not exist"},
         {titles + "a.txt,,52,2,10\nb.txt,A,52,2,10\n", {}, "etp: stations.csv line 3: name \"A\" is also on line 2"},
         {titles + "a.txt,../a,52,2,10\n", {}, "etp: stations.csv line 2: name \"../a\" cannot name files"},
         {"file,lat,alt\na.txt,52,2\n", {}, "etp: stations.csv line 1: no column \"wind_height\""},
         {"file,lat,alt,wind_height,col_rain\na.txt,52,2,10,9\n", {}, "etp: stations.csv line 1: \"col_rain\" is not a column override: "
-                                                                       "col_ takes date, tmin, tmax, rhmin, rhmax, rad, wind or sun"},
+                                                                       "col_ takes date, tmin, tmax, rhmin, rhmax, rad, wind, sun, rhmean, "
+                                                                       "tdew, ea, year, month, day or doy"},
         {"file,lat,alt,wind_height,rad_unit\na.txt,52,2,10,MJ\n", {}, "etp: stations.csv line 2: rad_unit \"MJ\" is not one of "
-                                                                       "\"Cal cm^-2 d^-1\", \"watt m^-2\", \"kJ m^-2\", \"MJ m^-2\""},
+                                                                       "\"Cal cm^-2 d^-1\", \"watt m^-2\", \"kJ m^-2\", \"MJ m^-2\", \"kWh m^-2\""},
         {titles + "a.txt,x,52,2,10\nb.txt,x.creams,52,2,10\n", {"--creams-rain", "creams.rn", "--macro-rain", "rn"},
          "etp: stations.csv line 3: the file x.creams.rn of \"x.creams\" is also written for \"x\" (line 2)"},
         {titles + "a.txt,stations-report,52,2,10\n", {}, "etp: stations.csv line 2: the file stations-report.txt of "

@@ -49,16 +49,18 @@ TEST(BlaneyCriddleAdjusted, Frevert1983Regression)
 // columns; a missing cell of a column that is there empties the day, of one that is not, never.
 TEST(BlaneyCriddle, AdjustedOnlyWithHumiditySunshineAndWindColumns)
 {
-    // The box set to the text; the date box set to "1" changes nothing. A NaN: no value.
-    struct Case { ColumnBox box; const char* text; const char* wind; double expected; };
+    // The box set to the text, and the RH max box to its own; the date box set to "1"
+    // changes nothing. Without either humidity box there is no humidity. A NaN: no value.
+    struct Case { ColumnBox box; const char* text; const char* wind; double expected; const char* rhMax = "5"; };
     const Case cases[] = {{ColumnBox::Date, "1", "2", 5.914},     {ColumnBox::Sunshine, "0", "2", 6.103},
-                          {ColumnBox::RHmin, "?", "2", 6.103},    {ColumnBox::Wind, "0", "", 6.103},
+                          {ColumnBox::RHmin, "?", "2", 6.103, "?"}, {ColumnBox::Wind, "0", "", 6.103},
                           {ColumnBox::Date, "1", "", std::nan("")}};
     for (const auto& c : cases) {
         MeteoSheet sheet = testing::SheetOf({testing::kStationTitles, std::string("21/06/95\t12\t28\t40\t90\t22\t") + c.wind + "\t10\t0"});
         ColumnMap columns;
-        for (const ColumnBox box : kAllColumnBoxes) columns.text[box] = std::to_string(Index(box) + 1);
+        columns = testing::FirstEightColumns();
         columns.text[c.box] = c.text;
+        columns.text[ColumnBox::RHmax] = c.rhMax;
         UnitSelection units;
         units.select(UnitKind::Wind, "m s^-1");
         const StationParameters station{"45", "100", "2"};

@@ -25,7 +25,7 @@ class ComputeTest : public ::testing::Test {
 protected:
     ComputeTest()
     {
-        for (const ColumnBox box : kAllColumnBoxes) columns.text[box] = std::to_string(Index(box) + 1);
+        columns = testing::FirstEightColumns();
         units.select(UnitKind::Radiation, "MJ m^-2");
         units.select(UnitKind::Wind, "m s^-1");
     }
@@ -158,11 +158,11 @@ TEST_F(ComputeTest, BoxesAndWindHeightReachTheMethods)
 }
 
 // A radiation of 100 in each unit reaches Turc as mm d-1 of evaporation: at 20 °C and 65 %,
-// Turc = 0.013 * 20 / 35 * (59 Rs + 50). 100 cal cm-2 d-1 is 100 / 59 mm; 100 W m-2 is
-// 3.44 mm (0.0344, not 0.408 * 0.0864); 100 kJ m-2 is 0.0408 mm and 100 MJ m-2 40.8 mm.
+// Turc = 0.013 * 20 / 35 * (59 Rs + 50). 100 cal cm-2 d-1 is 100 / 59 mm; 100 W m-2 over a
+// day is 8.64 MJ m-2, 3.52512 mm; 100 kJ m-2 is 0.0408 mm and 100 MJ m-2 40.8 mm.
 TEST_F(ComputeTest, RadiationUnitsReachTheMethods)
 {
-    const std::pair<const char*, const char*> cases[] = {{"Cal cm^-2 d^-1", "1.11"}, {"watt m^-2", "1.88"}, {"kJ m^-2", ".39"}, {"MJ m^-2", "18.25"}};
+    const std::pair<const char*, const char*> cases[] = {{"Cal cm^-2 d^-1", "1.11"}, {"watt m^-2", "1.92"}, {"kJ m^-2", ".39"}, {"MJ m^-2", "18.25"}};
     check({Method::Turc});
     for (const auto& [unit, expected] : cases) {
         MeteoSheet sheet = SheetOf({kStationTitles, "21/06/95\t20\t20\t65\t65\t100\t2\t10\t0"});

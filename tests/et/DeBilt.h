@@ -31,7 +31,7 @@ inline MeteoSheet DeBiltSheet()
 struct DeBiltSettings {
     ColumnMap columns = [] {
         ColumnMap map;
-        for (const ColumnBox box : kAllColumnBoxes) map.text[box] = std::to_string(Index(box) + 1);
+        map = testing::FirstEightColumns();
         return map;
     }();
     UnitSelection units = [] {

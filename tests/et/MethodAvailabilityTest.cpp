@@ -6,6 +6,7 @@
 #include <tuple>
 
 #include "et/MethodTable.h"
+#include "support/SheetBuilder.h"
 
 namespace etp {
 
@@ -14,7 +15,7 @@ namespace {
 ColumnMap Boxes(const char* radiation, const char* sunshine, const char* wind = "7")
 {
     ColumnMap columns;
-    columns.text = {"1", "2", "3", "4", "5", radiation, wind, sunshine};
+    columns = testing::BoxesOf({"1", "2", "3", "4", "5", radiation, wind, sunshine});
     return columns;
 }
 

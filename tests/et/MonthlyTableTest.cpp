@@ -14,7 +14,7 @@ namespace etp {
 TEST(BuildMonthlyTemperatureRange, MeansOfEachMonthFromTheFirstYearSkippingUnreadableRows)
 {
     ColumnMap columns;
-    columns.text = {"1", "2", "3"}; // DATE, T min, T max
+    columns = testing::BoxesOf({"1", "2", "3"}); // DATE, T min, T max
     const MeteoSheet sheet = testing::SheetOf({"DATE\tTMIN\tTMAX", "30/03/95\t0\t10", "31/03/95\t2\t8", "01/04/95\t1\t2",
                                                "01/01/96\t-5\t-1", "02/01/96\t-5\t0"});
     MonthlyTemperatureRange table;

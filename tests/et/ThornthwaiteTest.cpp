@@ -38,7 +38,7 @@ TEST(BuildThornthwaiteYears, MeansOfTheDaysWithTemperatures)
     const MeteoSheet sheet = SheetOf({testing::kStationTitles, "30/11/95\t2\t8", "01/12/95\t-9999\t8", "02/12/95\t-6\t0",
                                       "03/12/95\t-2\t0", "04/12/95\t\t3"});
     ColumnMap columns;
-    for (const ColumnBox box : kAllColumnBoxes) columns.text[box] = std::to_string(Index(box) + 1);
+    columns = testing::FirstEightColumns();
     const ThornthwaiteYears years = BuildThornthwaiteYears(sheet, columns);
     ASSERT_EQ(years.size(), 1u);
     const ThornthwaiteYear& y = years.at(1995);
@@ -55,7 +55,7 @@ TEST(Thornthwaite, DeBilt2018MonthlySums)
     if (!std::filesystem::exists(test::kDeBilt)) GTEST_SKIP() << "no shared station data";
     MeteoSheet sheet = test::DeBiltSheet();
     ColumnMap columns;
-    for (const ColumnBox box : kAllColumnBoxes) columns.text[box] = std::to_string(Index(box) + 1);
+    columns = testing::FirstEightColumns();
     UnitSelection units;
     const StationParameters station{"52.1", "1.9", "10"};
     MethodSelection methods;

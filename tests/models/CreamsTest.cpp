@@ -85,9 +85,11 @@ TEST(CreamsMonthlyLines, MonthsCountFromJanuaryOfTheFirstYear)
     EXPECT_EQ(LinesOf(noDecember)[11], (CreamsLine{"no data", "no data", "-", "1"}));
 }
 
+// A mean of 20 in each unit: 20 MJ m-2 is 20 x 24.072 langleys (0.408 mm per MJ at 59
+// cal cm-2 per mm); 20 W m-2 over a day is 1.728 MJ m-2, 41.6 langleys.
 TEST(CreamsMonthlyLines, RadiationInLangleysByUnit)
 {
-    const std::pair<const char*, const char*> cases[] = {{"MJ m^-2", "481.4"}, {"watt m^-2", "40.6"}, {"kJ m^-2", ".5"}, {"Cal cm^-2 d^-1", "20."}};
+    const std::pair<const char*, const char*> cases[] = {{"MJ m^-2", "481.4"}, {"watt m^-2", "41.6"}, {"kJ m^-2", ".5"}, {"Cal cm^-2 d^-1", "20."}};
     const auto days = Weather(year_month_day{1995y / January / 1}, 30, [](int) { return 0; }, [](int i) { return i % 2 ? 19.0 : 21.0; }); // a mean of 20
     for (const auto& [unit, langleys] : cases) EXPECT_EQ(LinesOf(days, unit).at(0)[1], langleys) << unit;
 }

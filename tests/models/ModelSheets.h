@@ -19,7 +19,7 @@ namespace etp::testing {
 inline ColumnMap StationColumns()
 {
     ColumnMap columns;
-    columns.text = {"1", "2", "3", "4", "5", "6", "7", "8"};
+    columns = testing::BoxesOf({"1", "2", "3", "4", "5", "6", "7", "8"});
     return columns;
 }
 

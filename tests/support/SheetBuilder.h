@@ -7,8 +7,21 @@
 
 #include "sheet/MeteoSheet.h"
 #include "import/TextImport.h"
+#include "sheet/Settings.h"
 
 namespace etp::testing {
+
+// Column boxes holding the given texts from the date box on, the others as a new sheet
+// has them.
+inline ColumnMap BoxesOf(std::initializer_list<std::string> texts)
+{
+    ColumnMap columns;
+    std::size_t i = 0;
+    for (const std::string& text : texts) columns.text.values[i++] = text;
+    return columns;
+}
+// The eight classic boxes naming columns 1 to 8.
+inline ColumnMap FirstEightColumns() { return BoxesOf({"1", "2", "3", "4", "5", "6", "7", "8"}); }
 
 inline MeteoSheet SheetOf(std::initializer_list<std::string> lines)
 {

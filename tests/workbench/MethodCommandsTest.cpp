@@ -30,7 +30,7 @@ TEST(OpenMethods, EachFailedCheckIsShown)
     };
     for (const auto& c : cases) {
         Workbench workbench;
-        workbench.columns.text = {"1", "2", c.tmax, "4", "5", c.radiation, c.wind, "0"};
+        workbench.columns = testing::BoxesOf({"1", "2", c.tmax, "4", "5", c.radiation, c.wind, "0"});
         ScriptedUserInterface ui;
         if (c.asks) ui.answers.push_back(Answer::Ok);
         EXPECT_FALSE(OpenMethods(workbench, MethodDialog::Combination, ui));
@@ -44,7 +44,7 @@ TEST(OpenMethods, EachFailedCheckIsShown)
 TEST(ComputeResults, NoMethodOrNoDataSaysWhatToDo)
 {
     Workbench workbench;
-    workbench.columns.text = {"1", "2", "3", "4", "5", "6", "7", "8"};
+    workbench.columns = testing::BoxesOf({"1", "2", "3", "4", "5", "6", "7", "8"});
     workbench.station = {"0", "0", "2"}; // no station question either
     ScriptedUserInterface ui;
     EXPECT_EQ(ComputeResults(workbench, ui), ComputeOutcome::Refused);
@@ -67,7 +67,7 @@ TEST(ComputeResults, StationQuestionThenMessages)
 {
     Workbench workbench;
     workbench.sheet = testing::SheetOf({testing::kStationTitles, "21/06/95\t12\t28\t40\t90\t22\t2\t10\t0"});
-    workbench.columns.text = {"1", "2", "3", "4", "5", "6", "7", "8"};
+    workbench.columns = testing::BoxesOf({"1", "2", "3", "4", "5", "6", "7", "8"});
     workbench.methods.checked[Method::PenMon] = true;
     workbench.station = {"0", "0.0", "2"};
     ScriptedUserInterface ui;
