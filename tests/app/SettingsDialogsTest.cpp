@@ -64,6 +64,23 @@ private slots:
         QCOMPARE(text(station, "Text1"), QStringLiteral("45.5"));
     }
 
+    // A decimal comma is a decimal mark in the three boxes: "1,9" is 1.9 m.
+    void stationBoxesTakeADecimalComma()
+    {
+        QWidget* station = open("station", "Form3");
+        app_->type(QStringLiteral("Text1"), QStringLiteral("-33,25"), station);
+        app_->type(QStringLiteral("Text2"), QStringLiteral("250"), station);
+        app_->type(QStringLiteral("Text3"), QStringLiteral("1,9"), station);
+        app_->click(QStringLiteral("Command1"), station);
+        QVERIFY(app_->ui.messages.empty());
+        QVERIFY(!station->isVisible());
+        QCOMPARE(app_->workbench.station.latitude, std::string("-33.25"));
+        QCOMPARE(app_->panel(2), QStringLiteral("Latitude:-33.25°"));
+        QCOMPARE(app_->panel(4), QStringLiteral("Wind speed measurement hight: 1.9 m"));
+        QVERIFY(open("station", "Form3") == station);
+        QCOMPARE(text(station, "Text3"), QStringLiteral("1.9"));
+    }
+
     // "Restore defaults" changes the boxes only; "OK" with three numbers changes the
     // coefficients, and the boxes keep what was typed.
     void hargreavesOnlyOkChangesTheCoefficients()
