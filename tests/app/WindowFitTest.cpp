@@ -135,7 +135,8 @@ private:
                 if (text.isEmpty() || text.contains(QLatin1Char('\n'))) continue;
                 QFont font = view.font();
                 if (const QVariant shown = index.data(Qt::FontRole); shown.isValid()) font = shown.value<QFont>().resolve(font);
-                if (view.columnWidth(column) >= QFontMetrics(font).horizontalAdvance(text) + margins) continue;
+                // Fractional widths: at 150 % a text a pixel fraction wider than its cell is elided.
+                if (view.columnWidth(column) >= QFontMetricsF(font).horizontalAdvance(text) + margins) continue;
                 if (!index.data(Qt::ToolTipRole).toString().contains(text))
                     cut << where + QStringLiteral(" cell %1,%2 \"%3\"").arg(row + 1).arg(column + 1).arg(text);
             }
