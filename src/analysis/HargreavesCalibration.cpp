@@ -64,6 +64,11 @@ CalibrationResult FitHargreavesCoefficient(std::span<const double> P, std::span<
 
 CalibrationResult CalibrateHargreaves(const Workbench& workbench)
 {
+    return CalibrateHargreaves(workbench, workbench.hargreaves);
+}
+
+CalibrationResult CalibrateHargreaves(const Workbench& workbench, const HargreavesCoefficients& coefficients)
+{
     MethodSelection methods;
     if (OpenMethodDialog(MethodDialog::Combination, workbench.columns, methods) != ColumnCheck::Passed ||
         !methods.enabled[Method::PenMon])
@@ -74,7 +79,7 @@ CalibrationResult CalibrateHargreaves(const Workbench& workbench)
     MeteoSheet scratch = workbench.sheet;
     const EstimateSettings measuredOnly;
     const ComputeSettings settings{workbench.columns, workbench.units,      workbench.station,
-                                   methods,           workbench.hargreaves, measuredOnly,
+                                   methods,           coefficients,         measuredOnly,
                                    workbench.methodOptions};
     // PenMon's memory starts as on a series' first day, whatever the last Compute left.
     double previous = 0;
@@ -91,7 +96,7 @@ CalibrationResult CalibrateHargreaves(const Workbench& workbench)
         P.push_back(*p);
         H.push_back(*h);
     }
-    return FitHargreavesCoefficient(P, H, workbench.hargreaves.a);
+    return FitHargreavesCoefficient(P, H, coefficients.a);
 }
 
 std::string CalibrationText(const HargreavesFit& fit)

@@ -34,8 +34,10 @@ using CalibrationResult = std::variant<HargreavesFit, std::string>;
 CalibrationResult FitHargreavesCoefficient(std::span<const double> P, std::span<const double> H, double a);
 
 // Computes PenMon and Hargreaves into a copy of the workbench's sheet, with its columns,
-// units, station, coefficients and method options and without estimates, and fits a on
-// the days both have a value. The workbench is left as it was.
+// units, station and method options, the given Hargreaves coefficients and without
+// estimates, and fits a on the days both have a value. The workbench is left as it was.
+CalibrationResult CalibrateHargreaves(const Workbench& workbench, const HargreavesCoefficients& coefficients);
+// The same with the workbench's own coefficients.
 CalibrationResult CalibrateHargreaves(const Workbench& workbench);
 
 // The fit in a few lines, for a message box or the terminal.

@@ -149,7 +149,7 @@ void ChartDialog::exportChart(const char* pattern)
     if (!name) return;
     std::string error;
     auto busy = ui_.busy(Pointer::Busy);
-    if (!WriteChart(*ChartView1->chart(), ChartView1->chart()->size().toSize(), *name, error))
+    if (!WriteChart(*ChartView1->chart(), ChartView1->chart()->size().toSize(), ChartTitle(workbench_), *name, error))
         ui_.message("The chart was not exported: " + error + ".", kApplicationTitle, Icon::Critical);
 }
 

@@ -4,7 +4,8 @@
 #include <QBuffer>
 #include <QChart>
 #include <QDateTime>
-#include <QDateTimeAxis>
+#include <QCategoryAxis>
+#include <QFileInfo>
 #include <QGraphicsLayout>
 #include <QGraphicsScene>
 #include <QImage>
@@ -27,6 +28,7 @@
 #include "base/AtomicFile.h"
 #include "et/MethodTable.h"
 #include "sheet/DateParts.h"
+#include "sheet/DecimalText.h"
 #include "sheet/NumericValue.h"
 #include "sheet/SheetQueries.h"
 #include "workbench/Workbench.h"
@@ -36,6 +38,7 @@ namespace etp {
 namespace {
 
 constexpr qint64 kDay = 24 * 3600 * 1000; // [ms]
+constexpr int kLegendBelowAtMost = 6;     // entries
 
 bool HoldsValue(const MeteoSheet& sheet, int column, int last)
 {
@@ -211,9 +214,10 @@ std::unique_ptr<QChart> BuildChart(const Workbench& workbench, const ChartOption
         return chart;
     }
 
-    QDateTimeAxis* dates = DateAxis(rows.front().midnight, rows.back().midnight + kDay);
+    QCategoryAxis* dates = DateAxis(rows.front().midnight, rows.back().midnight + kDay);
     chart->addAxis(dates, Qt::AlignBottom);
     auto* screen = new ScreenSeries(*chart, *dates, options.width); // the chart's child
+    auto legendEntries = static_cast<int>(lines.size()); // one a column, the pieces after a gap have none
 
     if (rainColumn != 0) { // first, so that the lines are drawn over the bars
         double high = 0;
@@ -225,6 +229,7 @@ std::unique_ptr<QChart> BuildChart(const Workbench& workbench, const ChartOption
         // One pixel, like the lines: the theme's two-pixel border is outlined and filled.
         bars->setPen(QPen(QColor(40, 70, 120), 1));
         chart->addSeries(bars);
+        ++legendEntries;
         screen->setRain(*bars, std::move(days));
         // Hanging from the top, down to half the height at most, clear of the ET lines.
         QValueAxis* axis = RoundValueAxis(QStringLiteral("rain and irrigation (mm)"), 0, lines.empty() ? high : 2 * high);
@@ -240,6 +245,7 @@ std::unique_ptr<QChart> BuildChart(const Workbench& workbench, const ChartOption
             band->setColor(QColor(150, 150, 150, 60));
             band->setPen(QPen(QColor(150, 150, 150, 60), 1));
             chart->addSeries(band);
+            ++legendEntries;
             screen->setMissingRain(*band, std::move(missing), axis->max());
             band->attachAxis(dates);
             band->attachAxis(axis);
@@ -292,10 +298,23 @@ std::unique_ptr<QChart> BuildChart(const Workbench& workbench, const ChartOption
                 for (QLegendMarker* marker : chart->legend()->markers(addPiece(k, p))) marker->setVisible(false);
     }
     screen->update();
+    // Past six entries a legend below the plot wraps into rows and cuts its labels short;
+    // beside the plot each entry has a line of its own.
+    if (legendEntries > kLegendBelowAtMost) chart->legend()->setAlignment(Qt::AlignRight);
     return chart;
 }
 
-bool WriteChart(QChart& chart, const QSize& size, const std::string& path, std::string& error)
+QString ChartTitle(const Workbench& workbench)
+{
+    const std::string& path = workbench.workingFile.path;
+    const QString file = path.empty() ? QStringLiteral("New sheet") : QFileInfo(QString::fromStdString(path)).fileName();
+    const StationParameters& station = workbench.station;
+    return file + QStringLiteral(" - station at latitude %1°, altitude %2 m")
+                      .arg(QString::fromStdString(DecimalText(NumericValue(station.latitude))),
+                           QString::fromStdString(DecimalText(NumericValue(station.altitude))));
+}
+
+bool WriteChart(QChart& chart, const QSize& size, const QString& title, const std::string& path, std::string& error)
 {
     const bool png = EndsWith(path, ".png"), svg = EndsWith(path, ".svg");
     if (!png && !svg) {
@@ -310,6 +329,10 @@ bool WriteChart(QChart& chart, const QSize& size, const std::string& path, std::
         chart.resize(size);
         chart.layout()->activate();
     }
+    // The title for the file only: the window shows the chart without one.
+    const QString shownTitle = chart.title();
+    chart.setTitle(title);
+    chart.layout()->activate();
     const QRectF source = chart.sceneBoundingRect();
     const QRectF target(QPointF(0, 0), QSizeF(size));
 
@@ -332,6 +355,8 @@ bool WriteChart(QChart& chart, const QSize& size, const std::string& path, std::
         QPainter painter(&generator);
         chart.scene()->render(&painter, target, source);
     }
+    chart.setTitle(shownTitle);
+    chart.layout()->activate();
     if (ownScene) scene.removeItem(&chart);
 
     if (const auto failure = WriteFileAtomically(path, std::string_view(bytes.data().constData(),
@@ -346,7 +371,7 @@ bool RenderChart(const Workbench& workbench, const std::string& path, const Char
 {
     const std::unique_ptr<QChart> chart = BuildChart(workbench, options, error);
     if (!error.empty()) return false;
-    return WriteChart(*chart, QSize(options.width, options.height), path, error);
+    return WriteChart(*chart, QSize(options.width, options.height), ChartTitle(workbench), path, error);
 }
 
 } // namespace etp

@@ -9,6 +9,7 @@
 #include <vector>
 
 class QChart;
+class QString;
 class QSize;
 
 namespace etp {
@@ -42,9 +43,13 @@ struct ChartOptions {
 // draw, the chart is empty, its title says why and so does `problem`.
 std::unique_ptr<QChart> BuildChart(const Workbench& workbench, const ChartOptions& options, std::string& problem);
 
-// Writes a chart as it stands (zoom included) at that size, PNG or SVG by the ending of
-// path, atomically. False, with the reason, when it could not.
-bool WriteChart(QChart& chart, const QSize& size, const std::string& path, std::string& error);
+// The title of a chart written to a file: the data file's name and where its station is,
+// "station.txt - station at latitude 45.5°, altitude 250 m".
+QString ChartTitle(const Workbench& workbench);
+
+// Writes a chart as it stands (zoom included) at that size, under `title`, PNG or SVG by
+// the ending of path, atomically. False, with the reason, when it could not.
+bool WriteChart(QChart& chart, const QSize& size, const QString& title, const std::string& path, std::string& error);
 
 // The chart written straight to path (the batch tool's --chart FILE), with no window
 // shown. The program needs a QApplication.

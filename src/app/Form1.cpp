@@ -31,6 +31,7 @@
 #include "app/FormHelp.h"
 #include "app/FormMissing.h"
 #include "app/FormOpzHarg.h"
+#include "app/SheetView.h"
 #include "app/FormOpzMethod.h"
 #include "app/MeteoSheetModel.h"
 #include "app/QtUserInterface.h"
@@ -117,7 +118,7 @@ Form1::Form1(Workbench& workbench, UserInterface& ui, QWidget* parent)
     setWindowIcon(AppIcon());
 
     model_ = new MeteoSheetModel(workbench_.sheet, this);
-    Grid1 = new QTableView(this);
+    Grid1 = new SheetView(this); // the title row frozen above the days
     Grid1->setObjectName(QStringLiteral("Grid1"));
     Grid1->setModel(model_);
     // 32000 rows of one height: no per-row measuring, so scrolling stays smooth.

@@ -6,6 +6,7 @@
 #include <QVBoxLayout>
 
 #include "app/DialogButtons.h"
+#include "sheet/NumericValue.h"
 #include "workbench/Commands.h"
 #include "workbench/Workbench.h"
 
@@ -34,7 +35,9 @@ Form3::Form3(Workbench& workbench, UserInterface& ui, QWidget* parent)
         box.edit->setObjectName(QString::fromLatin1(box.name));
         form->addRow(QString::fromUtf8(box.label), box.edit);
         connect(box.edit, &QLineEdit::textEdited, this,
-                [this, text = box.text](const QString& typed) { workbench_.station.*text = typed.toStdString(); });
+                [this, text = box.text](const QString& typed) {
+                    workbench_.station.*text = WithDecimalPoint(typed.toStdString()); // "1,9" is 1.9
+                });
     }
 
     auto* buttons = new QDialogButtonBox(this);

@@ -9,6 +9,7 @@
 #include "app/DialogButtons.h"
 #include "app/QtUserInterface.h"
 #include "sheet/DecimalText.h"
+#include "sheet/NumericValue.h"
 #include "workbench/Commands.h"
 #include "workbench/MethodCommands.h"
 #include "workbench/Workbench.h"
@@ -54,23 +55,60 @@ FormOpzHarg::FormOpzHarg(Workbench& workbench, UserInterface& ui, QWidget* paren
     auto* buttons = new QDialogButtonBox(this);
     Command1 = AddButton(*buttons, "Command1", QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
     Command2 = AddButton(*buttons, "Command2", QStringLiteral("Restore defaults"), QDialogButtonBox::ResetRole);
-    connect(Command1, &QPushButton::clicked, this, &FormOpzHarg::Command1_Click);
+    Command3 = AddButton(*buttons, "Command3", QStringLiteral("Cancel"), QDialogButtonBox::RejectRole);
     CmdCalibrate = AddButton(*buttons, "CmdCalibrate", QStringLiteral("Calibrate against PenMon"), QDialogButtonBox::ActionRole);
+    connect(Command1, &QPushButton::clicked, this, &FormOpzHarg::Command1_Click);
     connect(Command2, &QPushButton::clicked, this, &FormOpzHarg::Command2_Click);
+    connect(Command3, &QPushButton::clicked, this, &FormOpzHarg::Command3_Click);
     connect(CmdCalibrate, &QPushButton::clicked, this, &FormOpzHarg::CmdCalibrate_Click);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(Label1);
     layout->addLayout(form);
     layout->addWidget(buttons);
-    // No cancel button; the close box hides the dialog and leaves a, b and c alone.
+    // The close box and Escape are "Cancel": QDialog::reject hides the dialog, and the
+    // next showing puts the coefficients back into the boxes.
+}
+
+void FormOpzHarg::showEvent(QShowEvent* event)
+{
+    showCoefficients();
+    QDialog::showEvent(event);
+}
+
+std::array<std::string, 3> FormOpzHarg::texts() const
+{
+    std::array<std::string, 3> typed;
+    for (std::size_t i = 0; i < typed.size(); ++i) typed[i] = Text[i]->text().toStdString();
+    return typed;
+}
+
+// A box that reads as its coefficient keeps its text (".5" stays ".5"); the others show
+// the coefficient.
+void FormOpzHarg::showCoefficients()
+{
+    const HargreavesCoefficients& shown = workbench_.hargreaves;
+    const std::array<double, 3> values = {shown.a, shown.b, shown.c};
+    for (std::size_t i = 0; i < Text.size(); ++i) {
+        const std::string text = Text[i]->text().toStdString();
+        if (!IsFiniteNumberText(text) || NumericValue(text) != values[i])
+            Text[i]->setText(QString::fromStdString(DecimalText(values[i])));
+    }
+}
+
+void FormOpzHarg::focusBox(int box)
+{
+    QLineEdit* wrong = Text[static_cast<std::size_t>(box)];
+    wrong->setFocus(Qt::OtherFocusReason);
+    wrong->selectAll();
 }
 
 void FormOpzHarg::Command1_Click()
 {
-    std::array<std::string, 3> texts;
-    for (std::size_t i = 0; i < texts.size(); ++i) texts[i] = Text[i]->text().toStdString();
-    if (ApplyHargreaves(workbench_, texts, ui_)) hide();
+    if (const auto wrong = ApplyHargreaves(workbench_, texts(), ui_))
+        focusBox(static_cast<int>(*wrong));
+    else
+        hide();
 }
 
 void FormOpzHarg::Command2_Click()
@@ -78,11 +116,18 @@ void FormOpzHarg::Command2_Click()
     for (std::size_t i = 0; i < Text.size(); ++i) Text[i]->setText(QString::fromLatin1(kHargreavesDefaultTexts[i]));
 }
 
-// A taken a shows in its box; b and c keep what was typed.
+void FormOpzHarg::Command3_Click() { reject(); }
+
+// The fit uses the boxes as they stand; a taken a shows in its box.
 void FormOpzHarg::CmdCalibrate_Click()
 {
-    if (CalibrateHargreavesCommand(workbench_, ui_))
-        Text[0]->setText(QString::fromStdString(DecimalText(workbench_.hargreaves.a)));
+    HargreavesBox wrong{};
+    switch (CalibrateHargreavesCommand(workbench_, texts(), wrong, ui_)) {
+    case CalibrationOutcome::WrongBox: focusBox(static_cast<int>(wrong)); break;
+    case CalibrationOutcome::Taken: Text[0]->setText(QString::fromStdString(DecimalText(workbench_.hargreaves.a))); break;
+    case CalibrationOutcome::NoFit:
+    case CalibrationOutcome::Declined: break;
+    }
 }
 
 } // namespace etp

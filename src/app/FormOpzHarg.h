@@ -1,8 +1,10 @@
 #pragma once
-// "Hargreaves Options": the three coefficients of the Hargreaves-Samani formula. The
-// boxes keep what was typed for the whole run; only "OK" changes the coefficients.
+// "Hargreaves Options": the three coefficients of the Hargreaves-Samani formula. Only "OK"
+// (with three numbers in their ranges) and a calibration taken change the coefficients;
+// "Cancel" and the close box leave them, and each showing starts from them.
 #include <QDialog>
 #include <array>
+#include <string>
 
 class QLabel;
 class QLineEdit;
@@ -18,10 +20,17 @@ class FormOpzHarg final : public QDialog {
 public:
     FormOpzHarg(Workbench& workbench, UserInterface& ui, QWidget* parent);
 
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private:
     void Command1_Click(); // "OK"
     void Command2_Click(); // "Restore defaults"
+    void Command3_Click(); // "Cancel"
     void CmdCalibrate_Click();
+    std::array<std::string, 3> texts() const;
+    void showCoefficients();
+    void focusBox(int box);
 
     Workbench& workbench_;
     UserInterface& ui_;
@@ -29,6 +38,7 @@ private:
     std::array<QLineEdit*, 3> Text{}; // Text1 a, Text2 b, Text3 c
     QPushButton* Command1 = nullptr;
     QPushButton* Command2 = nullptr;
+    QPushButton* Command3 = nullptr;
     QPushButton* CmdCalibrate = nullptr;
 };
 

@@ -11,6 +11,7 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <cmath>
 
 #include "analysis/Summary.h"
 #include "workbench/ToolsCommands.h"
@@ -31,14 +32,18 @@ void FitColumnsToLongestText(QTableWidget& table, int months)
                        (table.showGrid() ? 1 : 0);
     QFont boldFont = table.font();
     boldFont.setBold(true);
-    const QFontMetrics normal(table.font()), bold(boldFont);
+    // Fractional widths, rounded up: at 150 % a text a pixel fraction wider than its cell
+    // is elided ("2019-...").
+    const QFontMetricsF normal(table.font()), bold(boldFont);
     for (int k = 0; k < table.columnCount(); ++k) {
         QString longest[2]; // of the months, of the years
         for (int line = 0; line < table.rowCount(); ++line) {
             QString& kept = longest[line < months ? 0 : 1];
             if (const QString text = table.item(line, k)->text(); text.size() > kept.size()) kept = text;
         }
-        const int cells = std::max(normal.horizontalAdvance(longest[0]), bold.horizontalAdvance(longest[1])) + margin;
+        const int cells =
+            static_cast<int>(std::ceil(std::max(normal.horizontalAdvance(longest[0]), bold.horizontalAdvance(longest[1])))) +
+            margin + 1;
         table.setColumnWidth(k, std::max(cells, table.horizontalHeader()->sectionSizeHint(k)));
     }
 }

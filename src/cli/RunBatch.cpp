@@ -212,7 +212,7 @@ int RunPipeline(const Options& options, const Plan& plan, Workbench& workbench, 
 
     // 5. Compute.
     const bool hargreavesRead = !plan.methods.empty() || options.calibrateHargreaves;
-    if (hargreavesRead && plan.hargreaves && !ApplyHargreaves(workbench, *plan.hargreaves, ui)) return 1;
+    if (hargreavesRead && plan.hargreaves && ApplyHargreaves(workbench, *plan.hargreaves, ui)) return 1;
     workbench.methodOptions = plan.methodOptions;
     if (!plan.methods.empty()) {
         workbench.estimates = plan.estimates;

@@ -35,7 +35,15 @@ bool RunChartProgram(const std::filesystem::path& program, const std::string& fo
         return false;
     }
     const std::string dateColumn = std::to_string(workbench.columns.column(etp::ColumnBox::Date));
-    const char* argv[] = {program.c_str(), sheet.c_str(), dateColumn.c_str(), path.c_str(), nullptr};
+    const etp::StationParameters& station = workbench.station;
+    const char* argv[] = {program.c_str(),
+                          sheet.c_str(),
+                          dateColumn.c_str(),
+                          path.c_str(),
+                          workbench.workingFile.path.c_str(),
+                          station.latitude.c_str(),
+                          station.altitude.c_str(),
+                          nullptr};
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
     posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, reason.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
@@ -66,8 +74,8 @@ bool RunChartProgram(const std::filesystem::path& program, const std::string& fo
 // itself does not load Qt: a whole 32,000-day PenMon run takes about 21 ms, and loading
 // Qt's libraries would add more than 10 ms to every run, chart or not. A program of its
 // own keeps Qt out of etp and shares no C++ object with it: etp-chart reads the sheet
-// from a temporary file, in the form File > Save writes, and the date column from its
-// command line, which is all the chart reads of the workbench.
+// from a temporary file, in the form File > Save writes, and the date column, the file's
+// name and the station from its command line, which is all the chart reads of the workbench.
 bool DrawChart(const std::filesystem::path& program, const etp::Workbench& workbench, const std::string& path,
                std::string& error)
 {

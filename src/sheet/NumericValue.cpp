@@ -161,6 +161,20 @@ bool IsNumberText(std::string_view text)
 
 bool IsFiniteNumberText(std::string_view text) { return IsNumberText(text) && std::isfinite(NumericValue(text)); }
 
+std::string WithDecimalPoint(std::string_view text)
+{
+    const auto first = std::find_if_not(text.begin(), text.end(), IsSkipped);
+    const auto end = std::find_if_not(text.rbegin(), std::make_reverse_iterator(first), IsSkipped).base();
+    auto digits = first;
+    if (digits != end && (*digits == '-' || *digits == '+')) ++digits;
+    const auto comma = std::find(digits, end, ',');
+    const bool decimalComma = comma != end && end - digits >= 2 && std::all_of(digits, comma, IsDigit) &&
+                              std::all_of(comma + 1, end, IsDigit);
+    std::string written(text);
+    if (decimalComma) written[static_cast<std::size_t>(comma - text.begin())] = '.';
+    return written;
+}
+
 std::optional<double> MeasuredValue(std::string_view text)
 {
     double value = 0;

@@ -1,5 +1,6 @@
 #pragma once
 #include <optional>
+#include <string>
 #include <string_view>
 
 namespace etp {
@@ -17,6 +18,11 @@ bool IsNumberText(std::string_view text);
 // What a box that takes a number accepts: a number text whose value is within the
 // double range.
 bool IsFiniteNumberText(std::string_view text);
+
+// A number typed with a decimal comma, as a person used to it types into a box ("1,9",
+// " -0,5 "): the same text with a point. Any other text comes back as it is, so that a
+// check still quotes it ("1,9,2", "1.000,5", "1,9 m").
+std::string WithDecimalPoint(std::string_view text);
 
 // A measurement nobody made: an empty cell, a text without a leading number ("n.d.",
 // "NA", "-"), or a logger's missing-value code, a number of exactly -999 or -9999.

@@ -42,17 +42,45 @@ std::optional<StationBox> ApplyStation(Workbench& workbench, UserInterface& ui)
     return std::nullopt;
 }
 
-bool ApplyHargreaves(Workbench& workbench, const std::array<std::string, 3>& texts, UserInterface& ui)
+std::optional<HargreavesCoefficients> ReadHargreaves(const HargreavesTexts& texts, HargreavesBox& wrong,
+                                                     UserInterface& ui)
 {
-    static constexpr std::array<const char*, 3> kNames = {"a", "b", "c"};
-    for (std::size_t i = 0; i < texts.size(); ++i)
+    struct Box {
+        const char* name;
+        double least, most;
+        const char* range;
+    };
+    // Wide enough for every published variant and for a fit against PenMon (about 0.0015 to
+    // 0.004 for a); a 0 or negative a, or an exponent of 2, is a typing slip.
+    static constexpr std::array<Box, 3> kBoxes = {{{"a", 0.0001, 0.01, "from 0.0001 to 0.01"},
+                                                   {"b", 0, 40, "from 0 to 40"},
+                                                   {"c", 0.1, 1, "from 0.1 to 1"}}};
+    std::array<double, 3> values{};
+    for (std::size_t i = 0; i < texts.size(); ++i) {
+        const Box& box = kBoxes[i];
+        std::string problem;
         if (!IsFiniteNumberText(texts[i])) {
-            ui.message(std::string("The value of ") + kNames[i] + " is not a number: \"" + texts[i] + "\"",
-                       kApplicationTitle, Icon::Critical);
-            return false;
+            problem = " is not a number: \"";
+        } else {
+            values[i] = NumericValue(texts[i]);
+            if (values[i] < box.least || values[i] > box.most) problem = std::string(" must be ") + box.range + ": \"";
         }
-    workbench.hargreaves = {NumericValue(texts[0]), NumericValue(texts[1]), NumericValue(texts[2])};
-    return true;
+        if (!problem.empty()) {
+            ui.message(std::string("The value of ") + box.name + problem + texts[i] + "\"", kApplicationTitle, Icon::Critical);
+            wrong = static_cast<HargreavesBox>(i);
+            return std::nullopt;
+        }
+    }
+    return HargreavesCoefficients{values[0], values[1], values[2]};
+}
+
+std::optional<HargreavesBox> ApplyHargreaves(Workbench& workbench, const HargreavesTexts& texts, UserInterface& ui)
+{
+    HargreavesBox wrong{};
+    const auto coefficients = ReadHargreaves(texts, wrong, ui);
+    if (!coefficients) return wrong;
+    workbench.hargreaves = *coefficients;
+    return std::nullopt;
 }
 
 namespace {

@@ -24,9 +24,18 @@ void ShowStationInStatusBar(Workbench& workbench);
 // not negative ("45.5" -> " 45.5", "-33" -> "-33").
 std::string NumberText(double value);
 
-// "OK" of the Hargreaves dialog: the three texts become a, b and c, or a message and
-// false (coefficients unchanged) when one is not a number.
-bool ApplyHargreaves(Workbench& workbench, const std::array<std::string, 3>& texts, UserInterface& ui);
+// The Hargreaves dialog's boxes, in order: a, b and c.
+enum class HargreavesBox { A, B, C };
+using HargreavesTexts = std::array<std::string, 3>;
+
+// The three texts as coefficients, or none after a message naming the first box that is
+// not a number or lies outside what the formula is meant for (a from 0.0001 to 0.01, b
+// from 0 to 40, c from 0.1 to 1); `wrong` is then that box.
+std::optional<HargreavesCoefficients> ReadHargreaves(const HargreavesTexts& texts, HargreavesBox& wrong,
+                                                     UserInterface& ui);
+// "OK" of the Hargreaves dialog: the three texts become a, b and c; otherwise the message
+// and the box to correct (coefficients unchanged, the dialog stays).
+std::optional<HargreavesBox> ApplyHargreaves(Workbench& workbench, const HargreavesTexts& texts, UserInterface& ui);
 inline constexpr std::array<const char*, 3> kHargreavesDefaultTexts = {"0.0023", "17.8", ".5"};
 
 // The number boxes of the "Missing data" dialog, and the settings they edit, in box order.

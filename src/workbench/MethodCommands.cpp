@@ -63,22 +63,27 @@ ComputeOutcome ComputeResults(Workbench& workbench, UserInterface& ui)
     return ComputeOutcome::Stopped;
 }
 
-bool CalibrateHargreavesCommand(Workbench& workbench, UserInterface& ui)
+CalibrationOutcome CalibrateHargreavesCommand(Workbench& workbench, const HargreavesTexts& texts, HargreavesBox& wrong,
+                                              UserInterface& ui)
 {
+    const auto shown = ReadHargreaves(texts, wrong, ui);
+    if (!shown) return CalibrationOutcome::WrongBox;
     CalibrationResult result;
     {
         auto busy = ui.busy(Pointer::Busy);
-        result = CalibrateHargreaves(workbench);
+        result = CalibrateHargreaves(workbench, *shown);
     }
     if (const auto* refusal = std::get_if<std::string>(&result)) {
         ui.message(*refusal, kApplicationTitle, Icon::Exclamation);
-        return false;
+        return CalibrationOutcome::NoFit;
     }
     const auto& fit = std::get<HargreavesFit>(result);
     const std::string question = CalibrationText(fit) + "\nUse the fitted a in the Hargreaves coefficients?";
-    if (ui.question(question, kApplicationTitle, Icon::Question, Buttons::YesNo) != Answer::Yes) return false;
+    if (ui.question(question, kApplicationTitle, Icon::Question, Buttons::YesNo) != Answer::Yes)
+        return CalibrationOutcome::Declined;
+    workbench.hargreaves = *shown;
     workbench.hargreaves.a = fit.fittedA;
-    return true;
+    return CalibrationOutcome::Taken;
 }
 
 std::optional<int> ApplyPriestleyTaylorOptions(Workbench& workbench, const std::string& alpha, const std::string& krs,

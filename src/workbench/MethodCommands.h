@@ -4,6 +4,7 @@
 #include "base/Messages.h"
 #include "base/UserInterface.h"
 #include "et/Methods.h"
+#include "workbench/Commands.h"
 #include "workbench/Workbench.h"
 
 namespace etp {
@@ -26,9 +27,18 @@ enum class ComputeOutcome {
 // "Compute", with the busy pointer; a station at 0° and 0 m is asked about first.
 ComputeOutcome ComputeResults(Workbench& workbench, UserInterface& ui);
 
-// "Calibrate against PenMon" of the Hargreaves dialog: shows the fit (or why there is
-// none) and asks whether the fitted a replaces the coefficient. True when it did.
-bool CalibrateHargreavesCommand(Workbench& workbench, UserInterface& ui);
+enum class CalibrationOutcome {
+    WrongBox, // a box of the dialog was refused (ReadHargreaves): nothing was fitted
+    NoFit,    // said why there is none
+    Declined, // the fit was shown and the person kept the coefficients
+    Taken,    // the fitted a, with the b and c shown, are now the coefficients
+};
+
+// "Calibrate against PenMon" of the Hargreaves dialog, with the coefficients its boxes
+// show, as "OK" reads them (`wrong` is the box to correct): shows the fit, or why there
+// is none, and asks whether the fitted a with the b and c shown become the coefficients.
+CalibrationOutcome CalibrateHargreavesCommand(Workbench& workbench, const HargreavesTexts& texts, HargreavesBox& wrong,
+                                              UserInterface& ui);
 
 // "OK" of the Priestley-Taylor options: the alpha of "P-T" and the kRs of "P-T extrad"
 // become the methods' own, both or neither. On a refusal, a message and the box to

@@ -43,6 +43,14 @@ int main(int argc, char** argv)
         for (int x = 0; x < image.width(); x += 3) colours.insert(image.pixel(x, y));
     check(colours.size() > 10, QStringLiteral("blank chart"));
 
+    // The file carries a title: the data file's name and the station.
+    const QString svg = dir.filePath(QStringLiteral("chart.svg"));
+    const auto [titled, titledErr] = etp(svg);
+    check(titled == 0, QStringLiteral("etp --chart .svg: status %1, %2").arg(titled).arg(titledErr));
+    check(QString::fromUtf8(etp::testing::ReadBytes(svg)).contains(
+              QStringLiteral("<title>series.txt - station at latitude 45°, altitude 0 m</title>")),
+          QStringLiteral("no title naming series.txt and the station in the SVG"));
+
     const QString unwritable = dir.filePath(QStringLiteral("no such folder/chart.svg"));
     const auto [failed, told] = etp(unwritable);
     check(failed == 1, QStringLiteral("etp --chart into a missing folder: status %1").arg(failed));

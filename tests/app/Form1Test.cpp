@@ -146,7 +146,9 @@ private slots:
             QVERIFY2(dialog.isNull() == discards, name);
             QWidget* again = app_->openDialog(item, name);
             QVERIFY(again->isVisible());
-            if (hasBox) QCOMPARE(firstBox(again)->text(), discards ? initial : QStringLiteral("7"));
+            // The Hargreaves dialog's close box is its "Cancel": the coefficient shows again.
+            const bool typedStays = !discards && QLatin1String(name) != QLatin1String("FormOpzHarg");
+            if (hasBox) QCOMPARE(firstBox(again)->text(), typedStays ? QStringLiteral("7") : initial);
             again->hide();
         }
         QCOMPARE(app_->ui.messages, std::vector<std::string>());

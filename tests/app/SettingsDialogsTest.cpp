@@ -64,6 +64,23 @@ private slots:
         QCOMPARE(text(station, "Text1"), QStringLiteral("45.5"));
     }
 
+    // A decimal comma is a decimal mark in the three boxes: "1,9" is 1.9 m.
+    void stationBoxesTakeADecimalComma()
+    {
+        QWidget* station = open("station", "Form3");
+        app_->type(QStringLiteral("Text1"), QStringLiteral("-33,25"), station);
+        app_->type(QStringLiteral("Text2"), QStringLiteral("250"), station);
+        app_->type(QStringLiteral("Text3"), QStringLiteral("1,9"), station);
+        app_->click(QStringLiteral("Command1"), station);
+        QVERIFY(app_->ui.messages.empty());
+        QVERIFY(!station->isVisible());
+        QCOMPARE(app_->workbench.station.latitude, std::string("-33.25"));
+        QCOMPARE(app_->panel(2), QStringLiteral("Latitude:-33.25°"));
+        QCOMPARE(app_->panel(4), QStringLiteral("Wind speed measurement hight: 1.9 m"));
+        QVERIFY(open("station", "Form3") == station);
+        QCOMPARE(text(station, "Text3"), QStringLiteral("1.9"));
+    }
+
     // "Restore defaults" changes the boxes only; "OK" with three numbers changes the
     // coefficients, and the boxes keep what was typed.
     void hargreavesOnlyOkChangesTheCoefficients()
@@ -85,6 +102,37 @@ private slots:
         QCOMPARE(coefficients.a, 0.0022); // until "OK"
         app_->click(QStringLiteral("Command1"), dialog);
         QVERIFY(coefficients.a == 0.0023 && coefficients.c == 0.5);
+    }
+
+    // A box out of its range is refused by name, with the cursor in it; "Cancel" and the
+    // close box change nothing, and the next showing starts from the coefficients.
+    void hargreavesOkChecksEachBoxAndCancelChangesNothing()
+    {
+        QWidget* dialog = open("OpzHargr", "FormOpzHarg");
+        app_->type(QStringLiteral("Text1"), QStringLiteral("-5"), dialog);
+        app_->click(QStringLiteral("Command1"), dialog);
+        QCOMPARE(app_->ui.messages, std::vector<std::string>{"ETP computation|The value of a must be from 0.0001 to 0.01: \"-5\""});
+        QVERIFY(dialog->isVisible());
+        QCOMPARE(dialog->focusWidget()->objectName(), QStringLiteral("Text1"));
+        app_->type(QStringLiteral("Text1"), QStringLiteral("0.002"), dialog);
+        app_->type(QStringLiteral("Text3"), QStringLiteral("5"), dialog);
+        app_->click(QStringLiteral("Command1"), dialog);
+        QCOMPARE(app_->ui.messages.size(), std::size_t(2));
+        QCOMPARE(dialog->focusWidget()->objectName(), QStringLiteral("Text3"));
+        QCOMPARE(app_->workbench.hargreaves.a, 0.0023);
+
+        app_->click(QStringLiteral("Command3"), dialog); // Cancel
+        QVERIFY(!dialog->isVisible());
+        QCOMPARE(app_->workbench.hargreaves.a, 0.0023);
+        QVERIFY(open("OpzHargr", "FormOpzHarg") == dialog);
+        QCOMPARE(text(dialog, "Text1"), QStringLiteral("0.0023"));
+        QCOMPARE(text(dialog, "Text3"), QStringLiteral("0.5")); // the coefficient, not the "5" typed
+        app_->type(QStringLiteral("Text2"), QStringLiteral("20"), dialog);
+        dialog->close(); // the close box
+        QCOMPARE(app_->workbench.hargreaves.b, 17.8);
+        open("OpzHargr", "FormOpzHarg");
+        QCOMPARE(text(dialog, "Text2"), QStringLiteral("17.8"));
+        QCOMPARE(app_->ui.messages.size(), std::size_t(2));
     }
 
     // A refused "OK" keeps the dialog open with the cursor in the box to correct; "Cancel"
@@ -169,22 +217,39 @@ private slots:
         QCOMPARE(options.ptExtradKrs, 0.19);
     }
 
-    // "Calibrate against PenMon" on 60 sample days: the fit is shown as a question, and "Yes"
-    // puts the fitted a into the coefficients and its box.
-    void hargreavesCalibrationTakesTheFittedA()
+    // "Calibrate against PenMon" on 60 sample days fits the a the box shows, also after
+    // "Restore defaults" has put back another than the coefficient's; the fit is shown as a
+    // question, and "Yes" makes the fitted a, with the b and c shown, the coefficients. A
+    // wrong box is refused as "OK" refuses it, before anything is fitted.
+    void hargreavesCalibrationUsesTheBoxesAsShown()
     {
         app_->openSample(app_->path("sample.txt"), 60);
         app_->ui.messages.clear();
         QWidget* dialog = open("OpzHargr", "FormOpzHarg");
+        app_->type(QStringLiteral("Text1"), QStringLiteral("0.003"), dialog);
+        app_->click(QStringLiteral("Command1"), dialog);
+        open("OpzHargr", "FormOpzHarg");
+        app_->click(QStringLiteral("Command2"), dialog); // Restore defaults: a = 0.0023 shown
         app_->ui.answers.push_back(Answer::No);
         app_->click(QStringLiteral("CmdCalibrate"), dialog);
-        QVERIFY(app_->lastMessage().startsWith(QStringLiteral("ETP computation|Hargreaves against PenMon over 60 days\n")));
-        QCOMPARE(app_->workbench.hargreaves.a, 0.0023);
+        QVERIFY(app_->lastMessage().startsWith(QStringLiteral("ETP computation|Hargreaves against PenMon over 60 days\na = 0.0023 fitted: a = ")));
+        QCOMPARE(app_->workbench.hargreaves.a, 0.003);
+
+        app_->type(QStringLiteral("Text3"), QStringLiteral("0.6"), dialog);
         app_->ui.answers.push_back(Answer::Yes);
         app_->click(QStringLiteral("CmdCalibrate"), dialog);
-        QVERIFY(app_->workbench.hargreaves.a != 0.0023);
-        QCOMPARE(text(dialog, "Text1"), QString::fromStdString(DecimalText(app_->workbench.hargreaves.a)));
-        QVERIFY(app_->lastMessage().contains(QString::fromStdString("fitted: a = ")));
+        const HargreavesCoefficients& taken = app_->workbench.hargreaves;
+        QVERIFY(taken.a != 0.003 && taken.a != 0.0023);
+        QVERIFY(taken.b == 17.8 && taken.c == 0.6);
+        QCOMPARE(text(dialog, "Text1"), QString::fromStdString(DecimalText(taken.a)));
+        QVERIFY(app_->lastMessage().contains(QStringLiteral("fitted: a = ") + QString::fromStdString(DecimalText(taken.a).substr(0, 6))));
+
+        const std::size_t shown = app_->ui.messages.size();
+        app_->type(QStringLiteral("Text2"), QStringLiteral("-1"), dialog);
+        app_->click(QStringLiteral("CmdCalibrate"), dialog); // no question queued: none may be asked
+        QCOMPARE(app_->ui.messages.size(), shown + 1);
+        QCOMPARE(app_->lastMessage(), QStringLiteral("ETP computation|The value of b must be from 0 to 40: \"-1\""));
+        QCOMPARE(dialog->focusWidget()->objectName(), QStringLiteral("Text2"));
     }
 
     // Help > help shows the guide; CSYMBA, which has no file layout, cannot be chosen.

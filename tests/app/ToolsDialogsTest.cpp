@@ -9,6 +9,7 @@
 #include "analysis/DataCheck.h"
 #include "analysis/Summary.h"
 #include "app/ChartRenderer.h"
+#include "app/chart/ChartScales.h"
 #include "import/TextImport.h"
 
 using namespace etp;
@@ -75,6 +76,18 @@ QStringList TickLabels(const QChart& chart, Qt::Orientation orientation)
     QStringList texts;
     for (const auto& label : labels) texts << label.second;
     return texts;
+}
+
+// The centre, along the date axis, of the label below the plot reading `text`.
+double LabelCentre(const QChart& chart, const QString& text)
+{
+    const QRectF plot = chart.plotArea();
+    for (const QGraphicsItem* item : chart.scene()->items()) {
+        const auto* label = dynamic_cast<const QGraphicsTextItem*>(item);
+        if (label && label->isVisible() && label->toPlainText() == text && label->sceneBoundingRect().top() >= plot.bottom() - 1)
+            return label->sceneBoundingRect().center().x();
+    }
+    return -1e9;
 }
 
 // Labels at equal steps of 1, 2 or 5 times a power of ten, each a multiple of the step.
@@ -300,18 +313,84 @@ private slots:
         app_->click(QStringLiteral("CmdClose"), dialog);
     }
 
-    // A band over four months of four years: no two date ticks read alike.
-    void dateTicksNeverRepeatAfterABandZoom()
+    // The date ticks of a span, from the calendar: months from January while at most
+    // eight fit, else years at round steps; days from each month's first on a span with
+    // fewer than three month starts, the last days of a month left out before the next first.
+    void dateTicksStandOnCalendarBoundaries()
+    {
+        const auto midnight = [](int y, int m, int d) { return QDate(y, m, d).startOfDay().toMSecsSinceEpoch(); };
+        const struct {
+            qint64 min, max;
+            QStringList labels;
+        } rows[] = {
+            {midnight(2001, 1, 1), midnight(2001, 12, 31), {"Jan 2001", "Mar 2001", "May 2001", "Jul 2001", "Sep 2001", "Nov 2001"}},
+            {midnight(2001, 1, 15), midnight(2001, 4, 20), {"Feb 2001", "Mar 2001", "Apr 2001"}},
+            {midnight(2001, 1, 1), midnight(2005, 1, 1), {"2001", "2002", "2003", "2004", "2005"}},
+            {midnight(1981, 1, 1), midnight(2010, 12, 31), {"1985", "1990", "1995", "2000", "2005", "2010"}},
+            {midnight(2020, 2, 10), midnight(2020, 2, 25),
+             {"11/02/20", "13/02/20", "15/02/20", "17/02/20", "19/02/20", "21/02/20", "23/02/20", "25/02/20"}},
+            {midnight(2001, 1, 20), midnight(2001, 3, 10), {"21/01/01", "01/02/01", "11/02/01", "01/03/01"}},
+        };
+        for (const auto& row : rows) {
+            QStringList labels;
+            for (const DateTick& tick : DateTicks(row.min, row.max, 8)) {
+                labels << tick.label;
+                const QDateTime at = QDateTime::fromMSecsSinceEpoch(tick.at);
+                QCOMPARE(at.time(), QTime(0, 0));
+                const QDate date = at.date();
+                const QString expected = tick.label.size() == 4          ? QString::number(date.year())
+                                         : tick.label.contains(QLatin1Char('/')) ? date.toString(QStringLiteral("dd/MM/yy"))
+                                                                               : date.toString(QStringLiteral("MMM yyyy"));
+                QCOMPARE(tick.label, expected);
+            }
+            QCOMPARE(labels, row.labels);
+        }
+    }
+
+    // Zoomed by a band to about four months of four years, by the wheel and back: the
+    // labels the scene shows are those ticks, each centred on the midnight it names, and
+    // the grid moves with them.
+    void dateTicksFollowTheZoomOnMonthStarts()
     {
         const LaidOutChart shown(ResultSheet(4 * 365, {"PenMon"}));
-        QStringList labels = TickLabels(*shown.chart, Qt::Horizontal);
-        QCOMPARE(labels.size(), 8);
+        auto* dates = qobject_cast<QCategoryAxis*>(shown.chart->axes(Qt::Horizontal).constFirst());
+        QVERIFY(dates);
+        const QAbstractSeries* line = shown.chart->series().constLast();
+        const auto check = [&](const QStringList& expected) {
+            shown.chart->layout()->activate();
+            const QStringList labels = TickLabels(*shown.chart, Qt::Horizontal);
+            QCOMPARE(labels, dates->categoriesLabels());
+            if (!expected.isEmpty()) QCOMPARE(labels, expected);
+            QVERIFY2(labels.size() >= 3 && labels.size() <= 8, qPrintable(labels.join(' ')));
+            const std::vector<DateTick> ticks = DateTicks(qint64(std::ceil(dates->min())), qint64(dates->max()), 8);
+            QCOMPARE(qsizetype(ticks.size()), labels.size());
+            for (const DateTick& tick : ticks) {
+                QCOMPARE(dates->endValue(tick.label), double(tick.at));
+                const double x = shown.chart->mapToPosition(QPointF(double(tick.at), 0), const_cast<QAbstractSeries*>(line)).x();
+                QVERIFY2(std::abs(LabelCentre(*shown.chart, tick.label) - x) < 1.5, qPrintable(tick.label));
+            }
+        };
+        check({"Jan 2001", "Jul 2001", "Jan 2002", "Jul 2002", "Jan 2003", "Jul 2003", "Jan 2004", "Jul 2004"});
         const QRectF plot = shown.chart->plotArea();
         shown.chart->zoomIn(QRectF(plot.left() + plot.width() * 0.4, plot.top(), plot.width() * 0.085, plot.height()));
-        shown.chart->layout()->activate();
-        labels = TickLabels(*shown.chart, Qt::Horizontal);
-        QCOMPARE(labels.size(), 8);
-        QCOMPARE(QSet<QString>(labels.begin(), labels.end()).size(), labels.size());
+        check({});
+        for (const QString& label : dates->categoriesLabels())
+            QVERIFY2(QDate::fromString(label, QStringLiteral("MMM yyyy")).isValid(), qPrintable(label));
+        shown.chart->zoom(4);
+        check({});
+        shown.chart->scroll(plot.width() / 3, 0);
+        check({});
+        shown.chart->zoomReset();
+        check({"Jan 2001", "Jul 2001", "Jan 2002", "Jul 2002", "Jan 2003", "Jul 2003", "Jan 2004", "Jul 2004"});
+    }
+
+    // Six entries stay under the plot; a seventh puts the legend beside it.
+    void aLongLegendStandsBesideThePlot()
+    {
+        const QByteArray text = ResultSheet(30, {"PenMon", "Hargr.", "Turc", "P-T", "PFAOrad", "PenFAO"});
+        const LaidOutChart withRain(text), without(text, {.columns = {}, .rain = false});
+        QCOMPARE(withRain.chart->legend()->alignment(), Qt::AlignRight);
+        QCOMPARE(without.chart->legend()->alignment(), Qt::AlignBottom);
     }
 
     // 20,000 days on a plot of some 700 pixel columns: each column's lowest and highest,
@@ -358,7 +437,11 @@ private slots:
 
         app_->ui.saveFiles.push_back(file("shown.svg").toStdString());
         app_->click(QStringLiteral("CmdExportSvg"), dialog);
-        QVERIFY(ReadBytes(file("shown.svg")).contains("<svg"));
+        // The file's title names the data file and the station; the window shows none.
+        const QString title = QString::fromUtf8(ReadBytes(file("shown.svg")));
+        QVERIFY(title.contains(QStringLiteral("<title>days.txt - station at latitude 45°, altitude 100 m</title>")));
+        QVERIFY(title.contains(QStringLiteral(">days.txt - station at latitude 45°, altitude 100 m<")));
+        QVERIFY(view()->chart()->title().isEmpty());
 
         app_->ui.saveFiles.push_back(file("nowhere/shown.png").toStdString());
         app_->click(QStringLiteral("CmdExportPng"), dialog);

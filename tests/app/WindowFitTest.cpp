@@ -1,6 +1,8 @@
 // Every window on a 1600 x 1000 screen at 150 % (QT_SCALE_FACTOR=1.5, 1067 x 667 in
-// Qt's units): the main window and each dialog of the menus open inside the screen, and
-// each dialog is wide enough for its whole title.
+// Qt's units): the main window and each dialog of the menus open inside the screen, each
+// dialog is wide enough for its whole title, and no text in it is cut: labels, buttons,
+// group titles and column headers show all of their text, and a table cell that shows
+// less than its text has the whole text as its tooltip.
 #include "AppSession.h"
 #include "app/WindowFit.h"
 #include "et/MethodTable.h"
@@ -15,11 +17,19 @@ private slots:
     {
         AppSession app;
         app.openSample(app.path("days.txt"), 400);
-        app.computeOnly(Method::PenMon);
+        // Every method, twice, with estimates: the longest titles, the "Estimated" cells and
+        // a legend of more than six entries.
+        app.workbench.estimates.radiation = app.workbench.estimates.humidity = app.workbench.estimates.wind = true;
+        for (const MethodInfo& info : kMethods) app.tick(info.method);
+        app.click(QStringLiteral("Command1"));
+        app.click(QStringLiteral("Command1"));
+        app.ui.messages.clear();
         const QRect screen = app.form->screen()->availableGeometry();
         QCOMPARE(screen.size(), QSize(1067, 667));
         QVERIFY2(screen.contains(app.form->frameGeometry()), qPrintable(Describe(*app.form)));
 
+        QCoreApplication::processEvents(); // the status bar takes its new texts' widths
+        QStringList cut = CutTexts(*app.form);
         int dialogs = 0;
         // A menu item may rebuild others (Save, the recent files): each is looked up by name
         // when its turn comes.
@@ -37,10 +47,14 @@ private slots:
                 ++dialogs;
                 QVERIFY2(screen.contains(dialog->frameGeometry()), qPrintable(name + ": " + Describe(*dialog)));
                 QVERIFY2(dialog->width() >= TitleBarWidth(*dialog), qPrintable(name + ": " + Describe(*dialog)));
+                QCoreApplication::processEvents(); // lay out what the dialog filled as it opened
+                for (const QString& text : CutTexts(*dialog)) cut << name + ": " + text;
                 dialog->hide();
             }
         }
         QVERIFY(dialogs >= 15);
+        cut.removeDuplicates();
+        QVERIFY2(cut.isEmpty(), qPrintable(QStringLiteral("cut:\n") + cut.join(QLatin1Char('\n'))));
         QVERIFY(app.ui.messages.empty());
     }
 
@@ -57,6 +71,79 @@ private slots:
     }
 
 private:
+    // The texts of a shown window that do not fit where they stand, one line each.
+    static QStringList CutTexts(const QWidget& window)
+    {
+        QStringList cut;
+        const auto where = [](const QWidget& widget) {
+            return widget.metaObject()->className() + QStringLiteral(" ") + widget.objectName();
+        };
+        for (const QWidget* widget : window.findChildren<QWidget*>()) {
+            if (!widget->isVisible() || widget->width() <= 1) continue;
+            if (const auto* label = qobject_cast<const QLabel*>(widget); label && !label->text().isEmpty()) {
+                const bool fits = label->wordWrap() ? label->height() >= label->heightForWidth(label->width())
+                                                    : label->width() >= label->sizeHint().width() &&
+                                                          label->height() >= label->sizeHint().height();
+                if (!fits) cut << where(*label) + QStringLiteral(" \"%1\"").arg(label->text());
+            } else if (const auto* button = qobject_cast<const QAbstractButton*>(widget); button && !button->text().isEmpty()) {
+                if (button->width() < button->sizeHint().width())
+                    cut << where(*button) + QStringLiteral(" \"%1\" %2 < %3").arg(button->text()).arg(button->width()).arg(button->sizeHint().width());
+            } else if (const auto* group = qobject_cast<const QGroupBox*>(widget); group && !group->title().isEmpty()) {
+                if (group->width() < group->fontMetrics().horizontalAdvance(group->title()) + 16)
+                    cut << where(*group) + QStringLiteral(" \"%1\"").arg(group->title());
+            } else if (const auto* header = qobject_cast<const QHeaderView*>(widget)) {
+                cut << CutHeaderTexts(*header, where(*header->parentWidget()));
+            } else if (const auto* view = qobject_cast<const QTableView*>(widget)) {
+                cut << CutCellTexts(*view, where(*view));
+            }
+        }
+        return cut;
+    }
+
+    // A header section narrower than its text and the style's margins.
+    static QStringList CutHeaderTexts(const QHeaderView& header, const QString& where)
+    {
+        QStringList cut;
+        if (header.orientation() != Qt::Horizontal || !header.model()) return cut;
+        const int margins = 2 * header.style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, &header);
+        for (int section = 0; section < header.count(); ++section) {
+            if (header.isSectionHidden(section)) continue;
+            const QString text = header.model()->headerData(section, Qt::Horizontal).toString();
+            if (header.sectionSize(section) < header.fontMetrics().horizontalAdvance(text) + margins)
+                cut << where + QStringLiteral(" header \"%1\"").arg(text);
+        }
+        return cut;
+    }
+
+    // A cell in view narrower than its text and the item's margins, without the whole
+    // text as its tooltip.
+    static QStringList CutCellTexts(const QTableView& view, const QString& where)
+    {
+        QStringList cut;
+        const QAbstractItemModel* model = view.model();
+        if (!model) return cut;
+        const int margins = 2 * (view.style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, &view) + 1);
+        const int top = std::max(view.rowAt(0), 0);
+        const int bottom = view.rowAt(view.viewport()->height() - 1) < 0 ? model->rowCount() - 1
+                                                                         : view.rowAt(view.viewport()->height() - 1);
+        for (int row = top; row <= bottom && row < model->rowCount(); ++row) {
+            if (view.isRowHidden(row)) continue;
+            for (int column = 0; column < model->columnCount(); ++column) {
+                if (view.isColumnHidden(column)) continue;
+                const QModelIndex index = model->index(row, column);
+                const QString text = index.data().toString();
+                if (text.isEmpty() || text.contains(QLatin1Char('\n'))) continue;
+                QFont font = view.font();
+                if (const QVariant shown = index.data(Qt::FontRole); shown.isValid()) font = shown.value<QFont>().resolve(font);
+                // Fractional widths: at 150 % a text a pixel fraction wider than its cell is elided.
+                if (view.columnWidth(column) >= QFontMetricsF(font).horizontalAdvance(text) + margins) continue;
+                if (!index.data(Qt::ToolTipRole).toString().contains(text))
+                    cut << where + QStringLiteral(" cell %1,%2 \"%3\"").arg(row + 1).arg(column + 1).arg(text);
+            }
+        }
+        return cut;
+    }
+
     static QString Describe(const QWidget& window)
     {
         const QRect r = window.frameGeometry();

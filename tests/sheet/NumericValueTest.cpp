@@ -49,6 +49,18 @@ TEST(IsNumberText, WholeTextMustBeOneNumber)
     for (const char* text : {"1e309", "-1e999", "45N"}) EXPECT_FALSE(IsFiniteNumberText(text)) << text;
 }
 
+// The station dialog takes "1,9" as 1.9; a comma that is not one decimal mark between
+// digits stays, so that the box's check quotes the text as typed.
+TEST(WithDecimalPoint, OnlyANumberWithOneCommaChanges)
+{
+    const std::pair<const char*, const char*> cases[] = {
+        {"1,9", "1.9"},   {"-0,5", "-0.5"}, {" +12,25 ", " +12.25 "}, {",5", ".5"},       {"5,", "5."},
+        {"45.5", "45.5"}, {"1,9,2", "1,9,2"}, {"1.000,5", "1.000,5"},  {"1,9 m", "1,9 m"}, {",", ","},
+        {"-,", "-,"},     {"", ""},           {"a,5", "a,5"},          {"1, 9", "1, 9"}};
+    for (const auto& [typed, written] : cases) EXPECT_EQ(WithDecimalPoint(typed), written) << '"' << typed << '"';
+    EXPECT_DOUBLE_EQ(NumericValue(WithDecimalPoint("1,9")), 1.9);
+}
+
 // Cells that are only a sign, digits and a point (nearly all of a station file) take a
 // shorter road than texts with blanks, exponents or trailing words; both must give the
 // nearest double, its sign included: hard cases, then many decimals of 1 to 17 digits

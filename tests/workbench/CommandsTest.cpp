@@ -47,14 +47,42 @@ TEST_F(CommandsTest, StationOkShowsNumberTextsAndRefusesTextsThatAreNoNumbersOrO
     for (const auto& [value, text] : cases) EXPECT_EQ(NumberText(value), text) << value;
 }
 
-TEST_F(CommandsTest, HargreavesTextsBecomeCoefficientsOnlyWhenAllAreNumbers)
+// Each box in turn: a number within its range, or a message naming the box, which the
+// dialog puts the cursor in; the coefficients change only when all three pass.
+TEST_F(CommandsTest, HargreavesBoxesAreCheckedInOrderWithTheirRanges)
 {
-    EXPECT_FALSE(ApplyHargreaves(workbench, {"0.0022", "abc", ".5"}, ui));
+    const struct {
+        HargreavesTexts texts;
+        HargreavesBox box;
+        const char* message;
+    } wrong[] = {
+        {{"-5", "17.8", ".5"}, HargreavesBox::A, "The value of a must be from 0.0001 to 0.01: \"-5\""},
+        {{"0", "17.8", ".5"}, HargreavesBox::A, "The value of a must be from 0.0001 to 0.01: \"0\""},
+        {{"0.011", "17.8", ".5"}, HargreavesBox::A, "The value of a must be from 0.0001 to 0.01: \"0.011\""},
+        {{"0.0022", "abc", ".5"}, HargreavesBox::B, "The value of b is not a number: \"abc\""},
+        {{"0.0022", "-0.1", ".5"}, HargreavesBox::B, "The value of b must be from 0 to 40: \"-0.1\""},
+        {{"0.0022", "40.5", "x"}, HargreavesBox::B, "The value of b must be from 0 to 40: \"40.5\""},
+        {{"0.0022", "17.8", "2"}, HargreavesBox::C, "The value of c must be from 0.1 to 1: \"2\""},
+        {{"0.0022", "17.8", "0.09"}, HargreavesBox::C, "The value of c must be from 0.1 to 1: \"0.09\""},
+        {{"0.0022", "17.8", "0,5"}, HargreavesBox::C, "The value of c is not a number: \"0,5\""},
+    };
+    for (const auto& w : wrong) {
+        ui.messages.clear();
+        EXPECT_EQ(ApplyHargreaves(workbench, w.texts, ui), w.box) << w.message;
+        EXPECT_EQ(ui.messages, std::vector<std::string>{std::string("ETP computation|") + w.message});
+    }
     EXPECT_EQ(workbench.hargreaves.a, 0.0023);
-    EXPECT_EQ(ui.messages, (std::vector<std::string>{"ETP computation|The value of b is not a number: \"abc\""}));
-    EXPECT_TRUE(ApplyHargreaves(workbench, {"0.0022", "17", ".5"}, ui));
+    EXPECT_EQ(workbench.hargreaves.b, 17.8);
+    EXPECT_EQ(workbench.hargreaves.c, 0.5);
+
+    ui.messages.clear();
+    EXPECT_EQ(ApplyHargreaves(workbench, {"0.0001", "0", "0.1"}, ui), std::nullopt); // the ends are in
+    EXPECT_EQ(ApplyHargreaves(workbench, {"0.01", "40", "1"}, ui), std::nullopt);
+    EXPECT_EQ(ApplyHargreaves(workbench, {"0.0022", "17", ".6"}, ui), std::nullopt);
+    EXPECT_TRUE(ui.messages.empty());
     EXPECT_EQ(workbench.hargreaves.a, 0.0022);
     EXPECT_EQ(workbench.hargreaves.b, 17);
+    EXPECT_EQ(workbench.hargreaves.c, 0.6);
 }
 
 // "OK" of the "Missing data" dialog: each refusal puts the cursor in the box its message

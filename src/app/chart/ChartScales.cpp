@@ -1,7 +1,8 @@
 #include "app/chart/ChartScales.h"
 
+#include <QCategoryAxis>
 #include <QDateTime>
-#include <QDateTimeAxis>
+#include <QTimeZone>
 #include <QValueAxis>
 #include <array>
 #include <cmath>
@@ -12,8 +13,6 @@ namespace {
 
 constexpr int kValueTicks = 8;   // at most, on a value axis
 constexpr int kDateTicks = 8;
-constexpr qint64 kHour = 3600 * 1000; // [ms]
-constexpr qint64 kDay = 24 * kHour;
 
 // Keeps the axis's ticks on multiples of a round step of its current range.
 void KeepTicksRound(QValueAxis* axis, qreal min, qreal max)
@@ -51,25 +50,96 @@ QValueAxis* RoundValueAxis(const QString& title, double low, double high)
     return axis;
 }
 
-QString DateFormatForSpacing(qint64 spacing)
+namespace {
+
+// The calendar days from the day of min to the day of max for which `take` holds, as
+// ticks at their local midnights within [min, max]; empty once there are more than `most`.
+template <typename Take>
+std::vector<DateTick> TicksWhere(qint64 min, qint64 max, int most, const QString& format, int stepDays, Take take)
 {
-    // An hour to spare: a day of 25 hours when the clocks go back.
-    if (spacing >= 366 * kDay + kHour) return QStringLiteral("yyyy");
-    if (spacing >= 31 * kDay + kHour) return QStringLiteral("MMM yyyy");
-    if (spacing >= kDay + kHour) return QStringLiteral("dd/MM/yy");
-    if (spacing >= 60 * 1000) return QStringLiteral("dd/MM/yy hh:mm");
-    return QStringLiteral("dd/MM/yy hh:mm:ss.zzz");
+    const QTimeZone zone = QTimeZone::systemTimeZone();
+    std::vector<DateTick> ticks;
+    const QDate last = QDateTime::fromMSecsSinceEpoch(max, zone).date();
+    for (QDate day = QDateTime::fromMSecsSinceEpoch(min, zone).date(); day <= last; day = day.addDays(stepDays)) {
+        if (!take(day)) continue;
+        const qint64 at = day.startOfDay(zone).toMSecsSinceEpoch();
+        if (at < min || at > max) continue;
+        if (static_cast<int>(ticks.size()) == most) return {};
+        ticks.push_back({at, day.toString(format)});
+    }
+    return ticks;
 }
 
-QDateTimeAxis* DateAxis(qint64 first, qint64 last)
+// The first of each month whose number from January is a multiple of `step`.
+std::vector<DateTick> MonthTicks(qint64 min, qint64 max, int most, int step)
 {
-    auto* axis = new QDateTimeAxis;
-    axis->setTickCount(kDateTicks);
-    const auto follow = [axis](const QDateTime& min, const QDateTime& max) {
-        axis->setFormat(DateFormatForSpacing((max.toMSecsSinceEpoch() - min.toMSecsSinceEpoch()) / (kDateTicks - 1)));
+    std::vector<DateTick> ticks;
+    const QTimeZone zone = QTimeZone::systemTimeZone();
+    const QDate first = QDateTime::fromMSecsSinceEpoch(min, zone).date();
+    const QDate last = QDateTime::fromMSecsSinceEpoch(max, zone).date();
+    for (QDate month(first.year(), first.month(), 1); month <= last; month = month.addMonths(1)) {
+        if ((month.month() - 1) % step != 0) continue;
+        const qint64 at = month.startOfDay(zone).toMSecsSinceEpoch();
+        if (at < min || at > max) continue;
+        if (static_cast<int>(ticks.size()) == most) return {};
+        ticks.push_back({at, month.toString(QStringLiteral("MMM yyyy"))});
+    }
+    return ticks;
+}
+
+} // namespace
+
+std::vector<DateTick> DateTicks(qint64 min, qint64 max, int most)
+{
+    if (!(max > min)) return {};
+    const QTimeZone zone = QTimeZone::systemTimeZone();
+    const int firstYear = QDateTime::fromMSecsSinceEpoch(min, zone).date().year();
+    const int lastYear = QDateTime::fromMSecsSinceEpoch(max, zone).date().year();
+
+    // Months, as many as fit; when not even every 6th fits, years.
+    const std::vector<DateTick> everyMonth = MonthTicks(min, max, 1 << 20, 1);
+    if (static_cast<int>(everyMonth.size()) >= 3) {
+        for (const int step : {1, 2, 3, 6}) {
+            std::vector<DateTick> ticks = MonthTicks(min, max, most, step);
+            if (!ticks.empty()) return ticks;
+        }
+        for (int decade = 1;; decade *= 10)
+            for (const int multiple : {1, 2, 5}) {
+                const int step = multiple * decade;
+                std::vector<DateTick> ticks;
+                for (int year = (firstYear + step - 1) / step * step; year <= lastYear; year += step) {
+                    const qint64 at = QDate(year, 1, 1).startOfDay(zone).toMSecsSinceEpoch();
+                    if (at >= min && at <= max) ticks.push_back({at, QString::number(year)});
+                }
+                if (static_cast<int>(ticks.size()) <= most) return ticks;
+            }
+    }
+    // A few weeks: days from each month's first, the last few days of a month left out
+    // when the next first would crowd them.
+    for (const int step : {1, 2, 5, 10}) {
+        std::vector<DateTick> ticks = TicksWhere(min, max, most, QStringLiteral("dd/MM/yy"), 1, [step](const QDate& day) {
+            return (day.day() - 1) % step == 0 && (day.day() == 1 || day.day() + step - 1 <= day.daysInMonth());
+        });
+        if (!ticks.empty()) return ticks;
+    }
+    return everyMonth;
+}
+
+QCategoryAxis* DateAxis(qint64 first, qint64 last)
+{
+    auto* axis = new QCategoryAxis;
+    axis->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
+    const auto follow = [axis](qreal min, qreal max) {
+        const std::vector<DateTick> ticks = DateTicks(static_cast<qint64>(std::ceil(min)), static_cast<qint64>(max), kDateTicks);
+        QSignalBlocker quiet(axis); // one change for the chart, not one per label
+        for (const QString& label : axis->categoriesLabels()) axis->remove(label);
+        axis->setStartValue(min);
+        for (const DateTick& tick : ticks) axis->append(tick.label, static_cast<qreal>(tick.at));
+        quiet.unblock();
+        emit axis->categoriesChanged();
     };
-    QObject::connect(axis, &QDateTimeAxis::rangeChanged, axis, follow);
-    axis->setRange(QDateTime::fromMSecsSinceEpoch(first), QDateTime::fromMSecsSinceEpoch(last));
+    QObject::connect(axis, &QValueAxis::rangeChanged, axis, follow);
+    axis->setRange(static_cast<qreal>(first), static_cast<qreal>(last));
     follow(axis->min(), axis->max());
     return axis;
 }

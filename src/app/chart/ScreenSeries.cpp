@@ -3,7 +3,7 @@
 #include <QAreaSeries>
 #include <QChart>
 #include <QDateTime>
-#include <QDateTimeAxis>
+#include <QValueAxis>
 #include <QLineSeries>
 #include <algorithm>
 #include <cmath>
@@ -115,10 +115,10 @@ QList<QPointF> MissingOutline(const std::vector<std::pair<double, double>>& runs
     return outline;
 }
 
-ScreenSeries::ScreenSeries(QChart& chart, QDateTimeAxis& dates, int width)
+ScreenSeries::ScreenSeries(QChart& chart, QValueAxis& dates, int width)
     : QObject(&chart), chart_(chart), dates_(dates), width_(width)
 {
-    connect(&dates, &QDateTimeAxis::rangeChanged, this, &ScreenSeries::update);
+    connect(&dates, &QValueAxis::rangeChanged, this, &ScreenSeries::update);
     connect(&chart, &QChart::plotAreaChanged, this, &ScreenSeries::update);
 }
 
@@ -142,8 +142,8 @@ void ScreenSeries::setMissingRain(QAreaSeries& band, std::vector<std::pair<doubl
 
 void ScreenSeries::update()
 {
-    const auto x0 = static_cast<double>(dates_.min().toMSecsSinceEpoch());
-    const auto x1 = static_cast<double>(dates_.max().toMSecsSinceEpoch());
+    const double x0 = dates_.min();
+    const double x1 = dates_.max();
     const int plot = static_cast<int>(chart_.plotArea().width());
     const int columns = plot > 0 ? plot : width_;
     if (columns <= 0) return; // a window's chart, not laid out yet

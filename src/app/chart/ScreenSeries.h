@@ -14,8 +14,8 @@
 
 class QAreaSeries;
 class QChart;
-class QDateTimeAxis;
 class QLineSeries;
+class QValueAxis;
 
 namespace etp {
 
@@ -43,7 +43,7 @@ QList<QPointF> MissingOutline(const std::vector<std::pair<double, double>>& runs
 // Keeps the chart's series at screen resolution; a child of the chart, gone with it.
 class ScreenSeries final : public QObject {
 public:
-    ScreenSeries(QChart& chart, QDateTimeAxis& dates, int width);
+    ScreenSeries(QChart& chart, QValueAxis& dates, int width);
 
     void addLine(QLineSeries& series, std::vector<QPointF> piece);
     void setRain(QAreaSeries& bars, std::vector<RainDay> days);
@@ -58,7 +58,7 @@ private:
         std::vector<QPointF> piece;
     };
     QChart& chart_;
-    QDateTimeAxis& dates_;
+    QValueAxis& dates_; // [ms since the epoch]
     int width_; // [px] of the plot until the chart is laid out; 0: no points until then
     std::vector<Line> lines_;
     QAreaSeries* bars_ = nullptr;

@@ -1,6 +1,7 @@
-// etp-chart SHEET DATE_COLUMN CHART: the chart of etp's --chart, drawn by the desktop
-// program's renderer into CHART (.png or .svg). SHEET is the data sheet as File > Save
-// writes it, DATE_COLUMN the column of the dates (0: none). etp runs it for a chart and
+// etp-chart SHEET DATE_COLUMN CHART [FILE LATITUDE ALTITUDE]: the chart of etp's --chart,
+// drawn by the desktop program's renderer into CHART (.png or .svg). SHEET is the data
+// sheet as File > Save writes it, DATE_COLUMN the column of the dates (0: none); FILE and
+// the station's LATITUDE and ALTITUDE make the chart's title. etp runs it for a chart and
 // waits; the reason of a failure goes to standard output, for etp's message, and the
 // exit status is then 1.
 #include <QApplication>
@@ -16,9 +17,16 @@
 
 namespace {
 
-bool Draw(const char* sheetPath, const char* dateColumn, const std::string& chartPath, std::string& error)
+bool Draw(char** argv, int argc, std::string& error)
 {
+    const char* sheetPath = argv[1];
+    const std::string chartPath = argv[3];
     etp::Workbench workbench;
+    if (argc == 7) {
+        workbench.workingFile.path = argv[4];
+        workbench.station.latitude = argv[5];
+        workbench.station.altitude = argv[6];
+    }
     QFile sheet(QString::fromLocal8Bit(sheetPath));
     if (!sheet.open(QIODevice::ReadOnly)) {
         error = "the sheet " + std::string(sheetPath) + " cannot be read: " + sheet.errorString().toStdString();
@@ -26,7 +34,7 @@ bool Draw(const char* sheetPath, const char* dateColumn, const std::string& char
     }
     const QByteArray bytes = sheet.readAll();
     etp::ReadTextLines(workbench.sheet, std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
-    workbench.columns.text[etp::ColumnBox::Date] = dateColumn;
+    workbench.columns.text[etp::ColumnBox::Date] = argv[2];
     return etp::RenderChart(workbench, chartPath, etp::ChartOptions{}, error);
 }
 
@@ -34,8 +42,8 @@ bool Draw(const char* sheetPath, const char* dateColumn, const std::string& char
 
 int main(int argc, char** argv)
 {
-    if (argc != 4) {
-        std::cerr << "usage: etp-chart SHEET DATE_COLUMN CHART\n";
+    if (argc != 4 && argc != 7) {
+        std::cerr << "usage: etp-chart SHEET DATE_COLUMN CHART [FILE LATITUDE ALTITUDE]\n";
         return 2;
     }
     // No window is shown: the offscreen platform draws the same file with or without a display.
@@ -46,7 +54,7 @@ int main(int argc, char** argv)
 
     std::string error;
     try {
-        if (Draw(argv[1], argv[2], argv[3], error)) return 0;
+        if (Draw(argv, argc, error)) return 0;
     } catch (const std::exception& failure) {
         error = failure.what();
     }
