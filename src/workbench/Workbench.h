@@ -42,6 +42,8 @@ struct Workbench {
     // What the last "Apply" of each irrigation added to the rain column.
     std::vector<IrrigationApplication> turnedApplications;
     std::vector<IrrigationApplication> onDemandApplications;
+    // What the crop water balance's last "Add irrigation to rain" added.
+    std::vector<IrrigationApplication> cropApplications;
 };
 
 } // namespace etp
