@@ -3,7 +3,9 @@
 // in any case): file (relative to the table's folder), name (default: the file's name
 // without its extension), lat, alt, wind_height, and optionally rad_unit, wind_unit,
 // sun_unit, rh_unit and col_VAR (VAR as --col takes it), which take the values of the
-// options of the same name for that station. Other columns are left for the reader.
+// options of the same name for that station, and crop, a crop description (relative to the
+// table's folder) whose balance the station gets as with --crop. Other columns are left
+// for the reader.
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -18,6 +20,7 @@ struct StationRow {
     // "" where the table says nothing: the batch option stands.
     std::string radiationUnit, windUnit, sunshineUnit, humidityUnit;
     std::vector<std::string> columns; // VAR=TEXT, after the batch options' --col
+    std::filesystem::path crop;       // empty: --crop, if given, stands
 };
 
 struct StationTable {
