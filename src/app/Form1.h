@@ -44,6 +44,7 @@ class Form5;
 class form6;
 class TurnedIrri;
 class Domirr;
+class CropBalanceDialog;
 class DataCheckDialog;
 class ChartDialog;
 class StationsDialog;
@@ -87,6 +88,7 @@ private:
     void macro_Click();
     void turned_Click();
     void domanda_Click();
+    void cropbalance_Click();
     void checkdata_Click();
     void chart_Click();
     void summary_Click();
@@ -147,6 +149,7 @@ private:
     QPointer<form6> form6_;
     QPointer<TurnedIrri> turnedIrri_;
     QPointer<Domirr> domirr_;
+    QPointer<CropBalanceDialog> cropBalance_;
     QPointer<DataCheckDialog> dataCheck_;
     QPointer<ChartDialog> chart_;
     QPointer<SummaryDialog> summary_;

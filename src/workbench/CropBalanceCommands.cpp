@@ -2,7 +2,11 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
+#include <string_view>
+#include <vector>
 
+#include "base/FileBytes.h"
 #include "base/Messages.h"
 #include "base/Text.h"
 #include "et/Fao56Terms.h"
@@ -78,6 +82,74 @@ IrrigationPlan Plan(const CropBalanceTexts& texts)
     return plan;
 }
 
+// The description the boxes make: crop and soil first, then a line for each box that holds
+// text; the key of each line, so that a problem names its box.
+struct BoxDescription {
+    std::string text;
+    std::vector<std::string_view> lineKeys;
+};
+
+BoxDescription DescriptionOfBoxes(const CropBalanceForm& form)
+{
+    BoxDescription d;
+    const auto add = [&d](std::string_view key, const std::string& value) {
+        d.text += std::string(key) + " = " + value + "\n";
+        d.lineKeys.push_back(key);
+    };
+    if (!form.crop.empty()) add("crop", form.crop);
+    if (!form.soil.empty()) add("soil", form.soil);
+    for (const std::string_view key : CropBoxKeys()) {
+        const auto box = form.keys.find(key);
+        if (box != form.keys.end() && box->second.find_first_not_of(" \t") != std::string::npos) add(key, box->second);
+    }
+    return d;
+}
+
+// A problem of the description, "line 9: p must be ..." or "the key planting is missing",
+// told by the box: "The box p: p must be ...", "The box planting is empty.".
+std::string BoxProblem(const std::string& problem, const std::vector<std::string_view>& lineKeys)
+{
+    constexpr std::string_view missingStart = "the key ", missingEnd = " is missing";
+    if (problem.starts_with(missingStart) && problem.ends_with(missingEnd))
+        return "The box " + problem.substr(missingStart.size(), problem.size() - missingStart.size() - missingEnd.size()) +
+               " is empty.";
+    const auto colon = problem.find(": ");
+    const int line = problem.starts_with("line ") ? std::atoi(problem.c_str() + 5) : 0;
+    if (colon != std::string::npos && line >= 1 && static_cast<std::size_t>(line) <= lineKeys.size())
+        return "The box " + std::string(lineKeys[static_cast<std::size_t>(line) - 1]) + ": " + problem.substr(colon + 2);
+    return problem;
+}
+
+// The irrigation choice as texts; false after a message.
+bool IrrigationTexts(const CropBalanceForm& form, CropBalanceTexts& texts, CropBalanceNames& names, UserInterface& ui)
+{
+    texts.efficiency = form.efficiency;
+    names.trigger = "Fraction of TAW";
+    switch (form.irrigation) {
+    case CropIrrigationChoice::None: break;
+    case CropIrrigationChoice::Given: {
+        if (form.irrigationFile.empty()) return Refuse(ui, "The box Irrigation file is empty.");
+        std::string reason;
+        const auto bytes = FileBytes::open(form.irrigationFile, reason);
+        if (!bytes) return Refuse(ui, "The file " + form.irrigationFile + " cannot be read: " + reason + ".", Icon::Critical);
+        texts.irrigations = bytes->bytes();
+        names.irrigations = form.irrigationFile;
+        break;
+    }
+    case CropIrrigationChoice::Raw:
+        texts.trigger = "raw";
+        texts.depth = form.depth;
+        break;
+    case CropIrrigationChoice::FractionOfTaw:
+        // An empty trigger means no automatic irrigation, which is not what was chosen.
+        if (form.fraction.empty()) return Refuse(ui, "The box Fraction of TAW is empty.");
+        texts.trigger = form.fraction;
+        texts.depth = form.depth;
+        break;
+    }
+    return true;
+}
+
 } // namespace
 
 std::optional<std::string> CropIrrigationTextProblem(const CropBalanceTexts& texts, const CropBalanceNames& names)
@@ -136,6 +208,21 @@ bool SaveCropBalanceFiles(const Workbench& workbench, const CropBalance& balance
     if (!summary) return false;
     auto busy = ui.busy(Pointer::Busy);
     return WriteCropBalanceFiles(ui, balance, *table, *summary);
+}
+
+bool RunCropBalanceForm(Workbench& workbench, UserInterface& ui)
+{
+    CropBalanceForm& form = workbench.cropBalance;
+    form.balance.reset();
+    const BoxDescription boxes = DescriptionOfBoxes(form);
+    if (const CropDescriptionRead read = ReadCropDescription(boxes.text); !read.description)
+        return Refuse(ui, BoxProblem(read.problem, boxes.lineKeys));
+    CropBalanceTexts texts;
+    texts.description = boxes.text;
+    CropBalanceNames names;
+    if (!IrrigationTexts(form, texts, names, ui)) return false;
+    form.balance = RunCropBalance(workbench, texts, names, ui);
+    return form.balance.has_value();
 }
 
 bool AddCropIrrigationToRain(Workbench& workbench, const CropBalance& balance, UserInterface& ui)

@@ -7,6 +7,7 @@
 
 #include "base/UserInterface.h"
 #include "irrigation/CropWaterBalance.h"
+#include "workbench/CropBalanceForm.h"
 #include "workbench/Workbench.h"
 
 namespace etp {
@@ -50,5 +51,10 @@ bool SaveCropBalanceFiles(const Workbench& workbench, const CropBalance& balance
 // Adds each day's applied (gross) irrigation, to 0.01 mm, to the day's rain, kept in
 // workbench.cropApplications. False, nothing changed, when the sheet has no rain column.
 bool AddCropIrrigationToRain(Workbench& workbench, const CropBalance& balance, UserInterface& ui);
+
+// Run of the dialog: the boxes of workbench.cropBalance checked, each refusal naming its
+// box, then RunCropBalance; the balance is kept in workbench.cropBalance.balance, which a
+// refusal leaves empty. False after a message.
+bool RunCropBalanceForm(Workbench& workbench, UserInterface& ui);
 
 } // namespace etp
