@@ -12,8 +12,15 @@ namespace {
 // from Table 17, the maximum height from Table 12, the maximum root depth (the middle of
 // the range) and p from Table 22. Where a table gives a range for a coefficient the
 // middle is taken, except Kc mid and Kcb mid, taken at the upper end (full cover under
-// irrigation). Annual crops start with roots of 0.15 m (FAO-56 chapter 8: 0.15 to
-// 0.20 m); perennials have their full roots from the first day.
+// irrigation), and the end values of maize, wheat and barley, taken for a crop left to dry
+// in the field and harvested by machine (Tables 12 and 17 give maize 0.60 or 0.35, Kcb
+// 0.50 or 0.15, and wheat 0.25 to 0.40, Kcb 0.15 to 0.30, the higher values for a crop
+// harvested moist or by hand). Annual crops start with roots of 0.15 m (FAO-56 chapter 8:
+// 0.15 to 0.20 m); perennials have their full roots from the first day. The rows taken:
+// maize "Field (grain)", wheat "Spring", grass "Grazing Pasture, rotated grazing" (no row
+// in Table 11: its stages are ours), alfalfa "Hay, averaged cutting effects" with the
+// stages of its first cutting cycle, grapes "Table or Raisin", citrus "no ground cover,
+// 70 % canopy", olives "40 to 60 % ground cover".
 #define ETP_CROP(name, lIni, lDev, lMid, lLate, kcIni, kcMid, kcEnd, kcbIni, kcbMid, kcbEnd, h, zrIni, zrMax, p)  \
     constexpr PresetKey name[] = {                                                                                 \
         {"l_ini", lIni},     {"l_dev", lDev},     {"l_mid", lMid},     {"l_late", lLate}, {"kc_ini", kcIni},      \
