@@ -22,6 +22,7 @@
 
 #include "app/AppIcon.h"
 #include "app/ChartDialog.h"
+#include "app/CropBalanceDialog.h"
 #include "app/DataCheckDialog.h"
 #include "app/Domirr.h"
 #include "app/Form2.h"
@@ -77,6 +78,7 @@ constexpr MenuItem kMenuItems[] = {
     {"&Models meteo files", "&MACRO", "macro"},
     {"&Irrigation", "&Turned irrigation", "turned"},
     {"&Irrigation", "&On demand", "domanda"},
+    {"&Irrigation", "&Crop water balance...", "cropbalance"},
     {"&Option", "&PenmanMonteith", "OpzPenmon"},
     {"&Option", "&Priestley-Taylor", "OpzPt"},
     {"&Option", "&Turc", "OpzTurc"},
@@ -263,6 +265,7 @@ void Form1::buildMenus()
     connect(menuItem("macro"), &QAction::triggered, this, &Form1::macro_Click);
     connect(menuItem("turned"), &QAction::triggered, this, &Form1::turned_Click);
     connect(menuItem("domanda"), &QAction::triggered, this, &Form1::domanda_Click);
+    connect(menuItem("cropbalance"), &QAction::triggered, this, &Form1::cropbalance_Click);
     connect(menuItem("checkdata"), &QAction::triggered, this, &Form1::checkdata_Click);
     connect(menuItem("chart"), &QAction::triggered, this, &Form1::chart_Click);
     connect(menuItem("summary"), &QAction::triggered, this, &Form1::summary_Click);
@@ -462,6 +465,16 @@ void Form1::domanda_Click()
     connect(&dialog, &Domirr::applying, this, &Form1::beginSheetEdit);
     connect(&dialog, &Domirr::sheetChanged, model_, &MeteoSheetModel::cellsRewritten);
     connect(&dialog, &Domirr::sheetChanged, this, [this] { endSheetEdit(QStringLiteral("On-demand irrigation")); });
+}
+
+void Form1::cropbalance_Click()
+{
+    const bool created = !cropBalance_;
+    CropBalanceDialog& dialog = ShowModeless(cropBalance_, this, workbench_, ui_);
+    if (!created) return;
+    connect(&dialog, &CropBalanceDialog::applying, this, &Form1::beginSheetEdit);
+    connect(&dialog, &CropBalanceDialog::sheetChanged, model_, &MeteoSheetModel::cellsRewritten);
+    connect(&dialog, &CropBalanceDialog::sheetChanged, this, [this] { endSheetEdit(QStringLiteral("Crop irrigation")); });
 }
 
 void Form1::checkdata_Click()

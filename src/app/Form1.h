@@ -45,6 +45,7 @@ class Form5;
 class form6;
 class TurnedIrri;
 class Domirr;
+class CropBalanceDialog;
 class DataCheckDialog;
 class ChartDialog;
 class StationsDialog;
@@ -89,6 +90,7 @@ private:
     void macro_Click();
     void turned_Click();
     void domanda_Click();
+    void cropbalance_Click();
     void checkdata_Click();
     void chart_Click();
     void summary_Click();
@@ -150,6 +152,7 @@ private:
     QPointer<form6> form6_;
     QPointer<TurnedIrri> turnedIrri_;
     QPointer<Domirr> domirr_;
+    QPointer<CropBalanceDialog> cropBalance_;
     QPointer<DataCheckDialog> dataCheck_;
     QPointer<ChartDialog> chart_;
     QPointer<SummaryDialog> summary_;

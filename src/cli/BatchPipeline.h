@@ -8,6 +8,7 @@
 
 #include "analysis/DataCheck.h"
 #include "cli/AnalysisStep.h"
+#include "cli/CropStep.h"
 #include "cli/IrrigationStep.h"
 #include "cli/ModelFilesStep.h"
 #include "workbench/Workbench.h"
@@ -27,6 +28,7 @@ struct BatchOptions {
     std::string penMonG, ptAlpha, ptExtradKrs, turcHumidity, potRadUnit, asceRso;
     bool calibrateHargreaves = false;
     IrrigationOptions irrigation;
+    CropOptions crop;
     ModelFileOptions modelFiles;
     AnalysisOptions analysis;
     std::string output;

@@ -234,6 +234,9 @@ int RunPipeline(const Options& options, const Plan& plan, Workbench& workbench, 
     // 6, 7. Irrigation.
     if (!ApplyIrrigation(workbench, options.irrigation, out, ui)) return 1;
 
+    // 7a. The crop water balance.
+    if (!RunCropStep(workbench, options.crop, out, ui)) return 1;
+
     // 8. Model files.
     if (!WriteModelFiles(workbench, options.modelFiles, ui)) return 1;
 
@@ -249,6 +252,7 @@ std::optional<std::string> CheckPlan(const Options& options, Plan& plan, bool ca
 {
     auto problem = MakePlan(options, plan);
     if (!problem) problem = CheckIrrigationOptions(options.irrigation);
+    if (!problem) problem = CheckCropOptions(options.crop);
     if (!problem) problem = CheckModelFileOptions(options.modelFiles);
     if (!problem) problem = CheckAnalysisOptions(options.analysis, canDrawCharts);
     return problem;
@@ -326,6 +330,7 @@ int RunBatch(const std::vector<std::string>& args, std::ostream& out, std::ostre
                  "the fit: days, a and the fitted a, bias, RMSE and R2 before and after. Runs after --method's Compute "
                  "on PenMon and Hargreaves of its own, in a copy of the sheet: no column is added, a is not changed");
     AddIrrigationOptions(app, options.irrigation);
+    AddCropOptions(app, options.crop);
     AddModelFileOptions(app, options.modelFiles);
     AddAnalysisOptions(app, options.analysis);
     app.add_option("-o,--output", options.output, "write the data sheet after all steps as a TAB-separated text file");

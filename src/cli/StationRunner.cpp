@@ -35,6 +35,12 @@ BatchOptions StationOptions(const StationRow& row, const BatchOptions& common, c
     options.analysis.summary = file("summary.txt");
     for (std::string* option : EndingOptions(options))
         if (!option->empty()) *option = file(*option);
+    // A station's crop balance writes its two files under the station's name.
+    if (!row.crop.empty()) options.crop.crop = row.crop.string();
+    if (!options.crop.crop.empty()) {
+        options.crop.out = file("crop.txt");
+        options.crop.summary = file("crop-summary.txt");
+    }
     return options;
 }
 
@@ -115,7 +121,7 @@ StationResult RunStation(const StationRow& row, const StationRunSettings& settin
 std::vector<std::string> StationFileEndings(const BatchOptions& common)
 {
     BatchOptions options = common;
-    std::vector<std::string> endings = {"txt", "summary.txt"};
+    std::vector<std::string> endings = {"txt", "summary.txt", "crop.txt", "crop-summary.txt"};
     for (const std::string* option : EndingOptions(options))
         if (!option->empty()) endings.push_back(*option);
     return endings;

@@ -136,6 +136,10 @@ StationTable ReadStationTable(const std::string& path)
                 problem(at + title + " " + Quoted(*value) + " is not one of " + choices);
             }
         }
+        if (const std::string crop = cell(r, "crop"); !crop.empty()) {
+            row.crop = folder / crop;
+            if (!std::filesystem::is_regular_file(row.crop, ec)) problem(at + "the crop file " + Quoted(crop) + " is not a file");
+        }
         for (const char* var : kColumnBoxNames) {
             const std::string text = cell(r, ("col_" + std::string(var)).c_str());
             if (!text.empty()) row.columns.push_back(std::string(var) + "=" + text);

@@ -4,7 +4,9 @@
 // without its extension), lat, alt, wind_height (an empty cell: from the file's header
 // when it has one, else the default), and optionally rad_unit, wind_unit, sun_unit,
 // rh_unit, temp_unit, ea_unit and col_VAR (VAR as --col takes it), which take the values
-// of the options of the same name for that station. Other columns are left for the reader.
+// of the options of the same name for that station, and crop, a crop description (relative
+// to the table's folder) whose balance the station gets as with --crop. Other columns are
+// left for the reader.
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -21,6 +23,7 @@ struct StationRow {
     // "" where the table says nothing: the batch option stands.
     PerUnitKind<std::string> units;
     std::vector<std::string> columns; // VAR=TEXT, after the batch options' --col
+    std::filesystem::path crop;       // empty: --crop, if given, stands
 };
 
 struct StationTable {

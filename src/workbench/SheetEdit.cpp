@@ -45,7 +45,7 @@ void SheetEdit::Cells::add(std::string_view text)
 SheetEdit::Kept SheetEdit::KeptOf(const Workbench& workbench)
 {
     return {workbench.sheet.revision(), workbench.previousMeanTemperature, workbench.turnedApplications,
-            workbench.onDemandApplications};
+            workbench.onDemandApplications, workbench.cropApplications};
 }
 
 SheetEdit::SheetEdit(const Workbench& before) : start_(before.sheet), before_(KeptOf(before)) {}
@@ -78,7 +78,8 @@ bool SheetEdit::finish(Workbench& after)
     start_.reset();
     const bool keptChanged = after_.previousMeanTemperature != before_.previousMeanTemperature ||
                              !SameApplications(after_.turned, before_.turned) ||
-                             !SameApplications(after_.onDemand, before_.onDemand);
+                             !SameApplications(after_.onDemand, before_.onDemand) ||
+                             !SameApplications(after_.crop, before_.crop);
     if (spans_.empty()) {
         after.sheet.restoreRevision(before_.revision);
         after_.revision = before_.revision;
@@ -110,6 +111,7 @@ void SheetEdit::put(Workbench& workbench, const Kept& kept, bool after) const
     workbench.previousMeanTemperature = kept.previousMeanTemperature;
     workbench.turnedApplications = kept.turned;
     workbench.onDemandApplications = kept.onDemand;
+    workbench.cropApplications = kept.crop;
 }
 
 } // namespace etp

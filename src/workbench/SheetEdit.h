@@ -54,7 +54,7 @@ private:
     struct Kept {
         std::uint64_t revision = 0;
         double previousMeanTemperature = 0;
-        std::vector<IrrigationApplication> turned, onDemand;
+        std::vector<IrrigationApplication> turned, onDemand, crop;
     };
 
     SheetEdit() = default;

@@ -11,6 +11,7 @@
 #include "et/Methods.h"
 #include "et/OtherMethods.h"
 #include "irrigation/Irrigation.h"
+#include "workbench/CropBalanceForm.h"
 #include "sheet/MeteoSheet.h"
 #include "sheet/Settings.h"
 #include "workbench/WorkingFile.h"
@@ -47,6 +48,10 @@ struct Workbench {
     // What the last "Apply" of each irrigation added to the rain column.
     std::vector<IrrigationApplication> turnedApplications;
     std::vector<IrrigationApplication> onDemandApplications;
+    // What the crop water balance's last "Add irrigation to rain" added.
+    std::vector<IrrigationApplication> cropApplications;
+    // Irrigation > Crop water balance: its boxes and choices, and the last balance run.
+    CropBalanceForm cropBalance;
 };
 
 } // namespace etp
