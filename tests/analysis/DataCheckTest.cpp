@@ -138,3 +138,37 @@ TEST(CheckData, SilentOnTheSampleStation)
 }
 
 } // namespace etp
+
+namespace etp {
+
+// A dew point above T max is no humidity on its day; a temperature series whose extremes
+// leave -90 to 60 °C in the unit chosen is reported with the unit that fits. Year and
+// day-of-year columns are checked as a date.
+TEST(CheckData, DewPointAndTheTemperatureUnit)
+{
+    Workbench workbench;
+    ReadTextLines(workbench.sheet, "YEAR\tDOY\tMN\tMX\tYM\r\n2020\t1\t23\t41\t30\r\n2020\t2\t25\t44\t45\r\n"
+                                   "2020\t4\t30\t95\t28\r\n");
+    testing::ScriptedUserInterface ui;
+    TryAutoFinding(workbench, ui); // AgriMet's codes: °F
+    const DataCheckReport agrimet = CheckData(workbench);
+    EXPECT_FALSE(Find(agrimet, "T° max", "unit?"));
+    const CheckFinding* dew = Find(agrimet, "T° dew", "above T° max");
+    ASSERT_TRUE(dew);
+    EXPECT_EQ(dew->rows, (std::vector<int>{3}));
+    EXPECT_TRUE(Find(agrimet, "Date", "days missing"));
+
+    workbench.units.select(UnitKind::Temperature, "°C"); // 95 °C: no station has seen it
+    const DataCheckReport celsius = CheckData(workbench);
+    const CheckFinding* unit = Find(celsius, "T° max", "unit? read as °C");
+    ASSERT_TRUE(unit);
+    EXPECT_NE(unit->problem.find("likely °F"), std::string::npos) << unit->problem;
+    EXPECT_TRUE(unit->isProblem);
+    EXPECT_FALSE(Find(celsius, "T° min", "unit?")); // 23 to 30 fits °C
+    workbench.units.select(UnitKind::Temperature, "K"); // 23 K is -250 °C
+    const DataCheckReport kelvin = CheckData(workbench);
+    ASSERT_TRUE(Find(kelvin, "T° min", "unit?"));
+    EXPECT_NE(Find(kelvin, "T° min", "unit?")->problem.find("likely °C"), std::string::npos);
+}
+
+} // namespace etp

@@ -56,7 +56,8 @@ TEST(RunBatch, UsageErrorsExitTwoBeforeAnythingIsRead)
         {"--leachm-n", "0,a,1"}, {"--leachm-n", "0,0.1,1,2"}, {"--creams-tr", dir.file("*.tr")},
         {"--leachm-rain", "a?.rn"}, {"--macro-etp"}, {"--lat"}, {"--estimate-missing", "rain"}, {"--angstrom", "0.25"},
         {"--angstrom", "0.6,0.5"}, {"--krs", "abc"}, {"--k0", "-1"}, {"--penmon-g", "none"}, {"--pt-alpha", "2.5"},
-        {"--pt-alpha", "x"}, {"--turc-humidity", "on"}, {"--potrad-unit", "W"}, {"--ptextrad-krs", "0.5"}};
+        {"--pt-alpha", "x"}, {"--turc-humidity", "on"}, {"--potrad-unit", "W"}, {"--ptextrad-krs", "0.5"},
+        {"--temp-unit", "F"}, {"--ea-unit", "mbar"}, {"--wind-unit", "mi/h"}, {"--col", "dew=4"}, {"--asce-rso", "exact"}};
     for (const auto& options : cases) {
         std::vector<std::string> args = {dir.file("missing.txt"), "-o", output};
         args.insert(args.end(), options.begin(), options.end());
@@ -265,6 +266,77 @@ TEST(RunBatch, CheckPrintsTheTableAndStrictStopsWithThree)
     run = Etp({input, "--lat", "45", "--check", "--strict", "--method", "PenMon", "-o", output});
     EXPECT_EQ(run.status, 3);
     EXPECT_FALSE(std::filesystem::exists(output));
+}
+
+} // namespace etp
+
+namespace etp {
+
+// The three sources as their exports come, through the batch tool alone: a NASA POWER file
+// gives the station from its header (and an option given stands), an AgriMet file in °F,
+// langleys and mph computes, a Meteostat file without humidity or radiation computes once
+// their estimates are on, and is refused before.
+TEST(RunBatch, ThreeSourcesAsTheyExport)
+{
+    TempDir dir;
+    const std::string power = dir.write("power.csv",
+        "-BEGIN HEADER-\nNASA/POWER Daily Data\nLocation: Latitude  52.1   Longitude 5.18\n"
+        "Elevation from MERRA-2: Average for 0.5 x 0.625 degree lat/lon region = 1.9 meters\n-END HEADER-\n"
+        "YEAR,DOY,T2M_MAX,T2M_MIN,RH2M,T2MDEW,WS10M,ALLSKY_SFC_SW_DWN,PRECTOTCORR\n"
+        "2018,172,24.1,12.3,70.2,11.5,3.1,25.3,0.0\n2018,173,25.0,13.1,68.0,-999,3.0,26.1,1.2\n");
+    auto run = Etp({power, "--method", "PenMon", "-o", dir.file("out.txt")});
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_NE(run.err.find("5 lines before the titles (a header) set aside. The station's latitude 52.1° and altitude "
+                           "1.9 m are taken from it."),
+              std::string::npos)
+        << run.err;
+    const std::string fromHeader = testing::ReadFile(dir.file("out.txt"));
+    EXPECT_NE(Field(fromHeader, 1, 9), "");
+    // The dew point, first of the humidities, is missing on the second day (-999): that day
+    // has no humidity, as a missing RH cell of a series of RH min and max.
+    EXPECT_EQ(Field(fromHeader, 2, 9), "");
+    run = Etp({power, "--method", "PenMon", "--lat", "52.1", "--alt", "1.9", "--wind-height", "10", "-o", dir.file("out.txt")});
+    EXPECT_EQ(testing::ReadFile(dir.file("out.txt")), fromHeader); // WS10M: measured at 10 m
+    run = Etp({power, "--method", "PenMon", "--lat", "40", "-o", dir.file("out.txt")});
+    EXPECT_NE(run.err.find("The station's altitude 1.9 m is taken from it."), std::string::npos) << run.err;
+    EXPECT_NE(testing::ReadFile(dir.file("out.txt")), fromHeader);
+
+    const std::string agrimet = dir.write("agrimet.csv", "YEAR,MONTH,DAY,MN,MX,SR,YM,UA\n2020,6,21,50.1,84.2,690,45.3,4.5\n");
+    run = Etp({agrimet, "--lat", "46", "--alt", "800", "--wind-height", "3", "--method", "PenMon", "--method", "ASCE short",
+               "-o", dir.file("out.txt")});
+    ASSERT_EQ(run.status, 0) << run.err;
+    const std::string saved = testing::ReadFile(dir.file("out.txt"));
+    EXPECT_EQ(Field(saved, 0, 8), "PenMon");
+    EXPECT_GT(std::stod(Field(saved, 1, 9)), 5.0); // a clear summer day: about 6 mm
+    EXPECT_LT(std::stod(Field(saved, 1, 9)), 8.0);
+
+    const std::string meteostat = dir.write("meteostat.csv", "time,tavg,tmin,tmax,prcp,snow,wdir,wspd,wpgt,pres,tsun\n"
+                                                             "2020-06-21,18.2,11.0,25.3,0.0,,250,12.2,30.1,1015.2,540\n");
+    run = Etp({meteostat, "--lat", "50", "--method", "PenMon", "-o", dir.file("out.txt")});
+    EXPECT_EQ(run.status, 1);
+    run = Etp({meteostat, "--lat", "50", "--method", "PenMon", "--estimate-missing", "radiation,humidity",
+               "-o", dir.file("out.txt")});
+    ASSERT_EQ(run.status, 0) << run.err;
+    const std::string estimated = testing::ReadFile(dir.file("out.txt"));
+    EXPECT_NE(Field(estimated, 1, 11), "");
+    EXPECT_EQ(Field(estimated, 1, 12), "Rs from sunshine, ea from Tmin");
+}
+
+// The full clear-sky radiation changes the two ASCE columns and no other.
+TEST(RunBatch, AsceFullClearSkyChangesOnlyTheAsceColumns)
+{
+    TempDir dir;
+    const std::vector<std::string> args = {dir.write("day.txt", kWorked), "--lat", "45", "--method", "PenMon",
+                                           "--method", "ASCE short", "--method", "ASCE tall", "-o", dir.file("out.txt")};
+    ASSERT_EQ(Etp(args).status, 0);
+    const std::string simple = testing::ReadFile(dir.file("out.txt"));
+    auto full = args;
+    full.insert(full.end(), {"--asce-rso", "full"});
+    ASSERT_EQ(Etp(full).status, 0);
+    const std::string withFull = testing::ReadFile(dir.file("out.txt"));
+    EXPECT_EQ(Field(withFull, 1, 9), Field(simple, 1, 9));
+    EXPECT_NE(Field(withFull, 1, 10), Field(simple, 1, 10));
+    EXPECT_NE(Field(withFull, 1, 11), Field(simple, 1, 11));
 }
 
 } // namespace etp

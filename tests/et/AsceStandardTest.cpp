@@ -164,3 +164,24 @@ TEST(AsceStandardized, DeBilt2018MatchesTheEquations)
 }
 
 } // namespace etp
+
+namespace etp {
+
+// ASCE-EWRI (2005) Appendix D, daily, worked by hand for 1 July (J = 182) at 40.41° N with
+// Ra = 41.67 MJ m-2 d-1, P = 85.17 kPa and ea = 1.27 kPa:
+//   sin(beta24) = sin(0.85 + 0.3 phi sin(2 pi 182 / 365 - 1.39) - 0.42 phi^2) = 0.75097  (D.5)
+//   W  = 0.14 x 1.27 x 85.17 + 2.1 = 17.2432 mm                                          (D.3)
+//   KB = 0.98 exp(-0.00146 x 85.17 / 0.75097 - 0.075 (17.2432 / 0.75097)^0.4) = 0.63860 (D.2)
+//   KD = 0.35 - 0.36 x 0.63860 = 0.12011                                                  (D.4)
+//   Rso = (0.63860 + 0.12011) x 41.67 = 31.615 MJ m-2 d-1, against 32.47 by Eq. 19.
+// At 60° N on 21 December the sun's mean angle gives sin(beta24) = 0.075, held at 0.1:
+//   W = 0.14 x 0.5 x 101.3 + 2.1 = 9.191; KB = 0.98 exp(-0.00146 x 101.3 / 0.1 - 0.075 (9.191 / 0.1)^0.4)
+//   = 0.14132 < 0.15,
+//   so KD = 0.18 + 0.82 KB = 0.29589, and Rso = 0.43721 x 4 = 1.7488.
+TEST(AsceClearSkyFull, WorkedDaysOfAppendixD)
+{
+    EXPECT_NEAR(AsceClearSkyFull(41.67, 85.17, 1.27, 182, 40.41), 31.615, 0.001);
+    EXPECT_NEAR(AsceClearSkyFull(4.0, 101.3, 0.5, 355, 60), 1.7488, 0.0005);
+}
+
+} // namespace etp

@@ -112,3 +112,33 @@ TEST(ColumnsNeededText, NamesTheMissingBoxesAndAgreesWithTheOpenings)
 }
 
 } // namespace etp
+
+namespace etp {
+
+// A variable the sheet has no column of counts as there when its estimate is on, and the
+// check box says what will be estimated; humidity counts as there from any of its boxes.
+TEST(OpenMethodDialog, EstimatesAndOtherHumiditiesEnableMethods)
+{
+    ColumnMap meteostat = Boxes("0", "8");
+    meteostat.text[ColumnBox::RHmin] = meteostat.text[ColumnBox::RHmax] = "?";
+    MethodSelection methods;
+    EXPECT_EQ(OpenMethodDialog(MethodDialog::Combination, meteostat, methods), ColumnCheck::VariableMissing);
+    EstimateSettings estimates;
+    estimates.humidity = estimates.radiation = true;
+    EXPECT_EQ(OpenMethodDialog(MethodDialog::Combination, meteostat, methods, estimates), ColumnCheck::Passed);
+    EXPECT_TRUE(methods.enabled[Method::PenMon]);
+    EXPECT_EQ(EstimatesUsedText(Method::PenMon, meteostat, estimates),
+              "Estimated on every day (Option > Missing data): radiation from the sunshine and humidity from T min.");
+    EXPECT_EQ(EstimatesUsedText(Method::Hargreaves, meteostat, estimates), "");
+    EXPECT_EQ(ColumnsNeededText(Method::PenMon, meteostat, estimates), "");
+
+    ColumnMap dewPoint = Boxes("6", "0");
+    dewPoint.text[ColumnBox::RHmin] = dewPoint.text[ColumnBox::RHmax] = "?";
+    dewPoint.text[ColumnBox::Tdew] = "9";
+    MethodSelection fromDewPoint;
+    EXPECT_EQ(OpenMethodDialog(MethodDialog::Standard, dewPoint, fromDewPoint), ColumnCheck::Passed);
+    EXPECT_TRUE(fromDewPoint.enabled[Method::AsceShort]);
+    EXPECT_EQ(EstimatesUsedText(Method::AsceShort, dewPoint, estimates), "");
+}
+
+} // namespace etp

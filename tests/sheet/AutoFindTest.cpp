@@ -5,7 +5,9 @@
 #include <algorithm>
 #include <array>
 #include <string>
+#include <vector>
 
+#include "sheet/SheetQueries.h"
 #include "support/SheetBuilder.h"
 
 namespace etp {
@@ -118,6 +120,53 @@ TEST(ColumnMap, ColumnNumbersFromTheBoxTexts)
     columns.text[ColumnBox::Wind] = "0";
     EXPECT_TRUE(columns.assigned(ColumnBox::Wind));
     EXPECT_FALSE(columns.available(ColumnBox::Wind));
+}
+
+} // namespace etp
+
+namespace etp {
+
+// The three sources whose titles are codes, in any case: each code sets its box and its
+// unit whatever the values' size, and WS10M the wind height. The other titles of these
+// files (T2M, tavg, snow, wdir, wpgt, pres) take no box.
+TEST(AutoFind, TheCodesOfThreeSources)
+{
+    struct Case {
+        const char* titles;
+        std::vector<std::pair<ColumnBox, const char*>> boxes;
+        std::vector<std::pair<UnitKind, const char*>> units;
+        const char* windHeight;
+    };
+    const Case cases[] = {
+        {"YEAR\tDOY\tT2M\tT2M_MAX\tT2M_MIN\tRH2M\tT2MDEW\tWS10M\tALLSKY_SFC_SW_DWN\tPRECTOTCORR",
+         {{ColumnBox::Date, "0"}, {ColumnBox::Year, "1"}, {ColumnBox::Doy, "2"}, {ColumnBox::Tmax, "4"}, {ColumnBox::Tmin, "5"},
+          {ColumnBox::RHmean, "6"}, {ColumnBox::Tdew, "7"}, {ColumnBox::Wind, "8"}, {ColumnBox::Radiation, "9"},
+          {ColumnBox::RHmin, "0"}, {ColumnBox::RHmax, "0"}, {ColumnBox::Sunshine, "0"}},
+         {{UnitKind::Wind, "m s^-1"}, {UnitKind::Radiation, "MJ m^-2"}, {UnitKind::Temperature, "°C"}},
+         "10"},
+        {"year\tmonth\tday\tmn\tmx\tsr\tym\tua",
+         {{ColumnBox::Year, "1"}, {ColumnBox::Month, "2"}, {ColumnBox::Day, "3"}, {ColumnBox::Tmin, "4"}, {ColumnBox::Tmax, "5"},
+          {ColumnBox::Radiation, "6"}, {ColumnBox::Tdew, "7"}, {ColumnBox::Wind, "8"}},
+         {{UnitKind::Temperature, "°F"}, {UnitKind::Radiation, "Cal cm^-2 d^-1"}, {UnitKind::Wind, "mph"}},
+         nullptr},
+        {"time\ttavg\ttmin\ttmax\tprcp\tsnow\twdir\twspd\twpgt\tpres\ttsun",
+         {{ColumnBox::Date, "1"}, {ColumnBox::Tmin, "3"}, {ColumnBox::Tmax, "4"}, {ColumnBox::Wind, "8"},
+          {ColumnBox::Sunshine, "11"}, {ColumnBox::RHmin, "?"}, {ColumnBox::RHmax, "?"}, {ColumnBox::Radiation, "?"}},
+         {{UnitKind::Wind, "km h^-1"}, {UnitKind::Sunshine, "min"}},
+         nullptr},
+    };
+    for (const Case& c : cases) {
+        // Values that the keyword rules would read as other units: 2 km/h, 3 minutes, 20 langleys.
+        const MeteoSheet sheet = testing::SheetOf({c.titles, "1\t2\t3\t2\t3\t20\t3\t2\t20\t3\t3"});
+        ColumnMap columns;
+        UnitSelection units;
+        const AutoFindResult found = AutoFind(sheet, {}, columns, units);
+        for (const auto& [box, text] : c.boxes) EXPECT_EQ(columns.text[box], text) << c.titles << " " << kColumnBoxNames[box];
+        for (const auto& [kind, text] : c.units) EXPECT_EQ(units.text(kind), text) << c.titles;
+        EXPECT_EQ(found.windHeight ? std::string(found.windHeight) : "", c.windHeight ? c.windHeight : "") << c.titles;
+    }
+    EXPECT_EQ(FindRainColumn(testing::SheetOf({"time\ttavg\tprcp"})), 3);
+    EXPECT_EQ(FindRainColumn(testing::SheetOf({"YEAR\tPRECTOTCORR"})), 2);
 }
 
 } // namespace etp
