@@ -82,6 +82,8 @@ struct Shape {
     std::function<std::vector<std::string>(const Day&)> cells;
     std::vector<std::string> options;
     std::string header; // lines before the titles; they give the station, which the options then do not
+    // The same inputs in the program's units: the model files come out byte for byte the same.
+    bool sameFiles = false;
 };
 
 // The plain cells with some replaced.
@@ -157,7 +159,7 @@ std::vector<Shape> Shapes(const std::string& latitude, const std::string& altitu
              cells.insert(cells.begin(), {std::to_string(year), std::to_string(DayOfYear(day, month, year))});
              return cells;
          },
-         {}, {}},
+         {}, {}, true},
         {"YEAR/MONTH/DAY",
          {"YEAR", "MONTH", "DAY", "TMIN", "TMAX", "RHMIN", "RHMAX", "RAD", "WIND", "ELIOF", "RAIN"},
          [](const Day& d) {
@@ -166,10 +168,11 @@ std::vector<Shape> Shapes(const std::string& latitude, const std::string& altitu
              cells.insert(cells.begin(), {std::to_string(year), std::to_string(month), std::to_string(day)});
              return cells;
          },
-         {}, {}},
+         {}, {}, true},
         {"POWER header", Plain(), [](const Day& d) { return d.cells; }, {},
          "-BEGIN HEADER-\nNASA/POWER Daily Data\nLocation: Latitude  " + latitude + "   Longitude 5.18\n"
-         "Elevation from MERRA-2: Average for 0.5 x 0.625 degree lat/lon region = " + altitude + " meters\n-END HEADER-\n"},
+         "Elevation from MERRA-2: Average for 0.5 x 0.625 degree lat/lon region = " + altitude + " meters\n-END HEADER-\n",
+         true},
     };
 }
 
@@ -208,8 +211,16 @@ void ExpectShapesAgree(const std::filesystem::path& plain, const std::string& la
     ASSERT_EQ(series.titles, Plain());
     TempDir dir;
     const std::vector<std::string> methods = {"--method", "PenMon", "--method", "ASCE short"};
+    const std::vector<std::string> modelFiles = {"--macro-rain", "m.rn", "--macro-etp", "m.etp", "--leachm-rain", "l.rn",
+                                                 "--leachm-etp", "l.etp", "--creams-tr", "c.tr", "--creams-rain", "c.rn"};
+    const auto files = [&] {
+        std::string all;
+        for (std::size_t k = 1; k < modelFiles.size(); k += 2) all += testing::ReadFile(dir.file(modelFiles[k])) + "\n--\n";
+        return all;
+    };
     const auto run = [&](const std::string& input, std::vector<std::string> options, bool station) {
         std::vector<std::string> args = {input, "-o", dir.file("out.txt"), "--wind-height", windHeight};
+        for (std::size_t k = 0; k < modelFiles.size(); ++k) args.push_back(k % 2 ? dir.file(modelFiles[k]) : modelFiles[k]);
         if (station) args.insert(args.end(), {"--lat", latitude, "--alt", altitude});
         args.insert(args.end(), methods.begin(), methods.end());
         args.insert(args.end(), options.begin(), options.end());
@@ -218,11 +229,14 @@ void ExpectShapesAgree(const std::filesystem::path& plain, const std::string& la
         return testing::ReadFile(dir.file("out.txt"));
     };
     const std::string expected = run(plain.string(), {}, true);
+    const std::string expectedFiles = files();
+    ASSERT_GT(expectedFiles.size(), 10000U);
     for (const Shape& shape : Shapes(latitude, altitude)) {
         std::string text = shape.header + Joined(shape.titles);
         for (const Day& day : series.days) text += Joined(shape.cells(day));
         const std::string input = dir.write("shape.txt", text);
         const std::string saved = run(input, shape.options, shape.header.empty());
+        if (shape.sameFiles) EXPECT_EQ(files(), expectedFiles) << shape.name;
         for (const char* method : {"PenMon", "ASCE short"}) {
             const auto want = ResultColumn(expected, method), got = ResultColumn(saved, method);
             ASSERT_EQ(got.size(), want.size()) << shape.name << " " << method;
