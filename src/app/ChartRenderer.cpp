@@ -27,6 +27,7 @@
 #include "app/chart/ScreenSeries.h"
 #include "base/AtomicFile.h"
 #include "et/MethodTable.h"
+#include "sheet/RowDates.h"
 #include "sheet/DateParts.h"
 #include "sheet/DecimalText.h"
 #include "sheet/NumericValue.h"
@@ -56,14 +57,14 @@ struct DatedRow {
 std::vector<DatedRow> DatedRows(const Workbench& workbench)
 {
     std::vector<DatedRow> rows;
-    const int dateColumn = workbench.columns.column(ColumnBox::Date);
-    if (dateColumn == 0) return rows;
+    const RowDates dates(workbench.sheet, workbench.columns);
+    if (dates.form() == DateForm::None) return rows;
     const int last = LastDataRow(workbench.sheet, workbench.columns);
     // Local time through the zone's own table: QDateTime's local time asks the C library,
     // which looks at the zone file again for each of 32,000 days.
     const QTimeZone zone = QTimeZone::systemTimeZone();
     for (int r = 2; r <= last; ++r)
-        if (const auto date = DateParts(workbench.sheet.cellText(r, dateColumn)))
+        if (const auto date = DateParts(dates.text(r)))
             rows.push_back({r, QDate(date->Year, date->Month, date->Day).startOfDay(zone).toMSecsSinceEpoch()});
     return rows;
 }

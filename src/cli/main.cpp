@@ -34,7 +34,11 @@ bool RunChartProgram(const std::filesystem::path& program, const std::string& fo
         error = "the sheet could not be handed to the chart program: " + *failure;
         return false;
     }
-    const std::string dateColumn = std::to_string(workbench.columns.column(etp::ColumnBox::Date));
+    // The date's boxes, as etp-chart takes them: date, year, month, day, day of year.
+    std::string dateColumn;
+    for (const etp::ColumnBox box : {etp::ColumnBox::Date, etp::ColumnBox::Year, etp::ColumnBox::Month,
+                                     etp::ColumnBox::Day, etp::ColumnBox::Doy})
+        dateColumn += (dateColumn.empty() ? "" : ",") + std::to_string(workbench.columns.column(box));
     const etp::StationParameters& station = workbench.station;
     const char* argv[] = {program.c_str(),
                           sheet.c_str(),

@@ -6,6 +6,7 @@
 // exit status is then 1.
 #include <QApplication>
 #include <QFile>
+#include <algorithm>
 #include <exception>
 #include <iostream>
 #include <string>
@@ -34,7 +35,16 @@ bool Draw(char** argv, int argc, std::string& error)
     }
     const QByteArray bytes = sheet.readAll();
     etp::ReadTextLines(workbench.sheet, std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
-    workbench.columns.text[etp::ColumnBox::Date] = argv[2];
+    // The date's boxes: date, year, month, day and day of year, separated by commas.
+    const std::string boxes = argv[2];
+    const etp::ColumnBox dateBoxes[] = {etp::ColumnBox::Date, etp::ColumnBox::Year, etp::ColumnBox::Month,
+                                        etp::ColumnBox::Day, etp::ColumnBox::Doy};
+    std::size_t from = 0;
+    for (const etp::ColumnBox box : dateBoxes) {
+        const std::size_t comma = std::min(boxes.find(',', from), boxes.size());
+        workbench.columns.text[box] = from <= boxes.size() ? boxes.substr(from, comma - from) : "0";
+        from = comma + 1;
+    }
     return etp::RenderChart(workbench, chartPath, etp::ChartOptions{}, error);
 }
 
@@ -43,7 +53,7 @@ bool Draw(char** argv, int argc, std::string& error)
 int main(int argc, char** argv)
 {
     if (argc != 4 && argc != 7) {
-        std::cerr << "usage: etp-chart SHEET DATE_COLUMN CHART [FILE LATITUDE ALTITUDE]\n";
+        std::cerr << "usage: etp-chart SHEET DATE[,YEAR,MONTH,DAY,DOY] CHART [FILE LATITUDE ALTITUDE]\n";
         return 2;
     }
     // No window is shown: the offscreen platform draws the same file with or without a display.
