@@ -244,3 +244,31 @@ TEST(StationsBatch, CancelLetsTheRunningStationFinish)
 }
 
 } // namespace etp
+
+namespace etp {
+
+// A station table gives each station its own units and boxes of the newer shapes: a
+// station in °F with its dew point and year/day-of-year dates, and no latitude or altitude
+// in the table, which its NASA POWER header gives, computes as the same station in °C.
+TEST(StationsBatch, TemperatureUnitDatePartsAndHeaderPerStation)
+{
+    TempDir dir;
+    dir.write("celsius.txt", "DATE\tTMIN\tTMAX\tTDEW\tRAD\tWIND\r\n21/06/20\t12\t28\t10\t22\t2\r\n22/06/20\t13\t27\t11\t21\t3\r\n");
+    dir.write("fahrenheit.txt", "-BEGIN HEADER-\r\nLocation: Latitude 45 Longitude 5\r\n"
+                                "Elevation from MERRA-2: Average = 100 meters\r\n-END HEADER-\r\n"
+                                "YEAR\tDOY\tMN\tMX\tDEW\tRAD\tWIND\r\n2020\t173\t53.6\t82.4\t50\t22\t2\r\n2020\t174\t55.4\t80.6\t51.8\t21\t3\r\n");
+    const std::string table = dir.write("stations.csv", "file,name,lat,alt,wind_height,temp_unit,col_tdew,col_rhmin,col_rhmax\n"
+                                                        "celsius.txt,c,45,100,2,,4,0,0\n"
+                                                        "fahrenheit.txt,f,,,2,°F,5,0,0\n");
+    const auto run = Etp({"--stations", table, "--out-dir", dir.file("out"), "--method", "PenMon", "--method", "ASCE short"});
+    ASSERT_EQ(run.status, 0) << run.err;
+    const std::string celsius = ReadFile(dir.file("out/c.txt")), fahrenheit = ReadFile(dir.file("out/f.txt"));
+    for (int day = 1; day <= 2; ++day)
+        for (int k = 0; k < 2; ++k) {
+            const std::string c = testing::Field(celsius, day, 6 + k), f = testing::Field(fahrenheit, day, 7 + k);
+            ASSERT_FALSE(c.empty()) << day;
+            EXPECT_NEAR(std::stod(f), std::stod(c), 0.0100001) << day << " " << k;
+        }
+}
+
+} // namespace etp
