@@ -34,6 +34,7 @@ struct RowError {
 struct RowGaps {
     Inputs missing = 0;
     bool sunshineMeasured = false;
+    std::string date; // the row's date as the sheet gives it, for the messages
 };
 
 // Nothing can change the boxes, lists or station texts while the command runs, so
@@ -70,10 +71,10 @@ public:
             gaps.sunshineMeasured = (gaps.missing & kSunshineInput) == 0;
         }
 
-        const std::string dateText = dates_.text(r);
-        const auto date = DateParts(dateText);
+        gaps.date = dates_.text(r);
+        const auto date = DateParts(gaps.date);
         if (!date)
-            throw RowError{"The date in row " + std::to_string(r) + " is not a date: \"" + dateText + "\"." + kDateAdvice};
+            throw RowError{"The date in row " + std::to_string(r) + " is not a date: \"" + gaps.date + "\"." + kDateAdvice};
         S.Day = ToSingle(date->Day);
         S.Month = ToSingle(date->Month);
         S.Year = ToSingle(date->Year);
@@ -150,37 +151,43 @@ private:
     double windHeight_ = 2; // [m]
 };
 
-// The days each method could not compute for want of an input, for the closing note.
+// The days each method could not compute for want of an input, and those it computed from
+// an estimate, for the closing note.
 class SkippedDays {
 public:
-    void add(Method method, int row)
+    void add(Method method, int row, const std::string& date)
     {
         auto& rows = rows_[method];
         ++count_[method];
-        if (rows.size() < kRowsShown) rows.push_back(row);
+        if (rows.size() < kRowsShown) rows.push_back(std::to_string(row) + " (" + date + ")");
     }
-    // "PenMon: 12 days not computed, inputs missing: rows 45, 46, 311, ...", a line per method.
+    void addEstimated(Method method) { ++estimated_[method]; }
+    // "PenMon: 12 days not computed, inputs missing: rows 45 (14/02/18), 46 (15/02/18), ...",
+    // then "PenMon: 30 days computed from estimates", a line per method.
     std::string text() const
     {
         std::string lines;
+        const auto append = [&lines](const std::string& line) { lines += (lines.empty() ? "" : "\n") + line; };
         for (const MethodInfo& info : kMethods) {
             const int count = count_[info.method];
             if (count == 0) continue;
-            std::string line = std::string(info.label) + ": " + std::to_string(count) +
-                               (count == 1 ? " day" : " days") + " not computed, inputs missing: " +
+            std::string line = std::string(info.label) + ": " + Days(count) + " not computed, inputs missing: " +
                                (count == 1 ? "row " : "rows ");
-            for (std::size_t k = 0; k < rows_[info.method].size(); ++k)
-                line += (k == 0 ? "" : ", ") + std::to_string(rows_[info.method][k]);
+            for (std::size_t k = 0; k < rows_[info.method].size(); ++k) line += (k == 0 ? "" : ", ") + rows_[info.method][k];
             if (count > static_cast<int>(kRowsShown)) line += ", ...";
-            lines += (lines.empty() ? "" : "\n") + line;
+            append(line);
         }
+        for (const MethodInfo& info : kMethods)
+            if (const int count = estimated_[info.method]; count > 0)
+                append(std::string(info.label) + ": " + Days(count) + " computed from estimates");
         return lines;
     }
 
 private:
+    static std::string Days(int count) { return std::to_string(count) + (count == 1 ? " day" : " days"); }
     static constexpr std::size_t kRowsShown = 10;
-    PerMethod<int> count_{};
-    PerMethod<std::vector<int>> rows_{};
+    PerMethod<int> count_{}, estimated_{};
+    PerMethod<std::vector<std::string>> rows_{};
 };
 
 // Altitude and latitude as the day records hold them; a number beyond 32 bits throws.
@@ -315,10 +322,11 @@ Outcome Compute(MeteoSheet& sheet, const ComputeSettings& settings, double& Prev
                 running = info;
                 std::optional<double> value;
                 if (info->inputs & missing) {
-                    skipped.add(info->method, r);
+                    skipped.add(info->method, r, gaps.date);
                     if (info->method == Method::PenMon) ForgetMeanTemperature(D, missing, PreviousMeanTemperature);
                 } else {
                     value = info->compute(D, S, context);
+                    if (info->inputs & EstimatedInputs(estimated)) skipped.addEstimated(info->method);
                 }
                 if (value && !std::isfinite(*value)) throw ArithmeticError(std::string("overflow in ") + info->label);
                 char* text = texts.data() + static_cast<std::ptrdiff_t>(done) * kResultBufferSize;

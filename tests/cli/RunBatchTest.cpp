@@ -143,7 +143,7 @@ TEST(RunBatch, MissingDaysAndEstimates)
     const auto output = dir.file("out.txt");
     auto run = Etp({input, "--lat", "45", "--method", "PenMon", "--method", "Hargr.", "-o", output});
     EXPECT_EQ(run.status, 0);
-    EXPECT_EQ(run.err, "PenMon: 1 day not computed, inputs missing: row 2\n");
+    EXPECT_EQ(run.err, "PenMon: 1 day not computed, inputs missing: row 2 (01/06/95)\n");
     EXPECT_EQ(Field(ReadFile(output), 1, 9), "");
     EXPECT_NE(Field(ReadFile(output), 1, 10), "");
     // The gap in the ET column stops the file that reads it, and on-demand irrigation.
@@ -159,7 +159,7 @@ TEST(RunBatch, MissingDaysAndEstimates)
     run = Etp({input, "--lat", "45", "--method", "PenMon", "--estimate-missing", "radiation,wind", "--angstrom", "0.2,0.5",
                "--macro-etp", macro, "--macro-et", "PenMon", "--on-demand", "PenMon,01/06,09/09,50,75", "-o", output});
     EXPECT_EQ(run.status, 0) << run.err;
-    EXPECT_EQ(run.err, "");
+    EXPECT_EQ(run.err, "PenMon: 1 day computed from estimates\n"); // Hargreaves reads no radiation
     EXPECT_TRUE(std::filesystem::exists(macro));
     EXPECT_EQ(run.out.rfind("on-demand irrigation: ", 0), 0u) << run.out;
     EXPECT_EQ(Field(ReadFile(output), 0, 10), "Estimated");

@@ -91,11 +91,12 @@ TEST_F(MissingData, GapsLeaveTheirRowsEmptyAndEveryOtherValueExact)
     for (const auto& [row, gap] : gaps) gapped.setCellText(row, gap.first, gap.second);
     const Outcome outcome = run(gapped);
     EXPECT_EQ(outcome.kind, Outcome::Kind::Done);
-    EXPECT_EQ(outcome.message, "PenFAO: 6 days not computed, inputs missing: rows 10, 20, 30, 40, 50, 60\n"
-                               "PenMon: 5 days not computed, inputs missing: rows 10, 20, 30, 40, 60\n"
-                               "P-T: 4 days not computed, inputs missing: rows 10, 20, 40, 60\n"
-                               "Hargr.: 2 days not computed, inputs missing: rows 10, 60\n"
-                               "Turc: 3 days not computed, inputs missing: rows 10, 20, 60");
+    // Each row with its date: the series starts on 01/01/18 in row 2.
+    EXPECT_EQ(outcome.message, "PenFAO: 6 days not computed, inputs missing: rows 10 (09/01/18), 20 (19/01/18), 30 (29/01/18), 40 (08/02/18), 50 (18/02/18), 60 (28/02/18)\n"
+                               "PenMon: 5 days not computed, inputs missing: rows 10 (09/01/18), 20 (19/01/18), 30 (29/01/18), 40 (08/02/18), 60 (28/02/18)\n"
+                               "P-T: 4 days not computed, inputs missing: rows 10 (09/01/18), 20 (19/01/18), 40 (08/02/18), 60 (28/02/18)\n"
+                               "Hargr.: 2 days not computed, inputs missing: rows 10 (09/01/18), 60 (28/02/18)\n"
+                               "Turc: 3 days not computed, inputs missing: rows 10 (09/01/18), 20 (19/01/18), 60 (28/02/18)");
 
     // The inputs each gap's column stands for.
     const std::map<int, Inputs> input = {{2, kTemperatureInputs}, {3, kTemperatureInputs}, {4, kHumidityInputs},
