@@ -13,11 +13,13 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QScrollBar>
 #include <QStatusBar>
 #include <QTableView>
 #include <QUndoStack>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <optional>
 
 #include "app/AppIcon.h"
@@ -108,6 +110,24 @@ std::optional<UnitKind> UnitKindOfBox(ColumnBox box)
     }
 }
 
+// The column boxes, scrolling when the window is shorter than they are; as tall as its
+// boxes otherwise, so that the buttons stand right below the last one.
+class ColumnBoxesArea final : public QScrollArea {
+public:
+    using QScrollArea::QScrollArea;
+    QSize sizeHint() const override
+    {
+        const QSize boxes = widget()->sizeHint();
+        const int height = widget()->hasHeightForWidth() ? widget()->heightForWidth(boxes.width()) : boxes.height();
+        return {boxes.width() + verticalScrollBar()->sizeHint().width(), height};
+    }
+};
+
+// What each unit list beside a box applies to, as its tooltip.
+constexpr PerUnitKind<const char*> kUnitListCovers = {
+    "Unit of Rad.", "Unit of Wind", "Unit of Suns. dur.", "Unit of U.R. min, U.R. max and U.R. mean",
+    "Unit of T° min, T° max and T° dew", "Unit of Vap. pr."};
+
 } // namespace
 
 Form1::Form1(Workbench& workbench, UserInterface& ui, QWidget* parent)
@@ -171,22 +191,35 @@ Form1::~Form1()
 
 QWidget* Form1::buildSettingsPanel()
 {
-    auto* panel = new QWidget(this);
-    Frame1 = new QGroupBox(QStringLiteral("Parameters in columns"), panel);
+    // The classic eight boxes in Frame1; the other forms of humidity and the date in parts
+    // in a group of their own, so that a person sees which boxes belong together.
+    auto* boxes = new QWidget(this);
+    Frame1 = new QGroupBox(QStringLiteral("Parameters in columns"), boxes);
     Frame1->setObjectName(QStringLiteral("Frame1"));
-    auto* grid = new QGridLayout(Frame1);
+    Frame2 = new QGroupBox(QStringLiteral("Other forms of humidity and date"), boxes);
+    Frame2->setObjectName(QStringLiteral("Frame2"));
+    auto* classic = new QGridLayout(Frame1);
+    auto* other = new QGridLayout(Frame2);
     const int boxWidth = fontMetrics().horizontalAdvance(QStringLiteral("00000")) + 12;
+    // Both groups' captions as wide as the widest, so that their boxes stand in one column.
+    int captionWidth = 0;
+    for (const ColumnBox box : kAllColumnBoxes)
+        captionWidth = std::max(captionWidth, fontMetrics().horizontalAdvance(QString::fromUtf8(kVariableCaptions[box])));
     for (const ColumnBox box : kAllColumnBoxes) {
         const int i = static_cast<int>(Index(box));
-        auto* caption = new QLabel(QString::fromUtf8(kVariableCaptions[box]), Frame1);
+        const bool isClassic = Index(box) < kClassicColumnBoxes;
+        QGroupBox* group = isClassic ? Frame1 : Frame2;
+        QGridLayout* grid = isClassic ? classic : other;
+        const int row = isClassic ? i : i - static_cast<int>(kClassicColumnBoxes);
+        auto* caption = new QLabel(QString::fromUtf8(kVariableCaptions[box]), group);
         caption->setObjectName(QStringLiteral("Label1_%1").arg(i));
         QLineEdit*& edit = Text1[box];
-        edit = new QLineEdit(Frame1);
+        edit = new QLineEdit(group);
         edit->setObjectName(QStringLiteral("Text1_%1").arg(i));
         edit->setFixedWidth(boxWidth);
         caption->setBuddy(edit);
-        grid->addWidget(caption, i, 0);
-        grid->addWidget(edit, i, 1);
+        grid->addWidget(caption, row, 0);
+        grid->addWidget(edit, row, 1);
         connect(edit, &QLineEdit::textEdited, this, [this, box](const QString& text) {
             workbench_.columns.text[box] = text.toStdString();
             columnsChanged();
@@ -195,27 +228,47 @@ QWidget* Form1::buildSettingsPanel()
         const std::optional<UnitKind> kind = UnitKindOfBox(box);
         if (!kind) continue;
         QComboBox*& combo = Combo[*kind];
-        combo = new QComboBox(Frame1);
+        combo = new QComboBox(group);
         combo->setObjectName(QStringLiteral("Combo%1").arg(Index(*kind) + 1));
         for (const UnitEntry& entry : UnitSelection::list(*kind)) combo->addItem(QString::fromUtf8(entry.text));
-        grid->addWidget(combo, i, 2);
+        combo->setToolTip(QString::fromUtf8(kUnitListCovers[*kind]));
+        grid->addWidget(combo, row, 2);
         connect(combo, &QComboBox::activated, this,
                 [this, kind = *kind](int entry) { workbench_.units.index[kind] = entry; });
+    }
+    for (QGridLayout* grid : {classic, other}) {
+        grid->setColumnMinimumWidth(0, captionWidth);
+        grid->setColumnStretch(2, 1);
     }
     Label8 = new QLabel(QStringLiteral("WARNING! If some data is not available, type 0."), Frame1);
     Label8->setObjectName(QStringLiteral("Label8"));
     Label8->setWordWrap(true);
-    grid->addWidget(Label8, static_cast<int>(kColumnBoxes), 0, 1, 3);
-    grid->setColumnStretch(2, 1);
+    classic->addWidget(Label8, static_cast<int>(kClassicColumnBoxes), 0, 1, 3);
 
-    Command1 = new QPushButton(QStringLiteral("Compute"), panel);
+    auto* boxesLayout = new QVBoxLayout(boxes);
+    boxesLayout->setContentsMargins(0, 0, 0, 0);
+    boxesLayout->addWidget(Frame1);
+    boxesLayout->addWidget(Frame2);
+
+    // On a short screen (a laptop at 150 or 200 %) the boxes scroll; the buttons stay in sight.
+    auto* scroll = new ColumnBoxesArea(this);
+    scroll->setObjectName(QStringLiteral("ColumnBoxesArea"));
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    scroll->setWidgetResizable(true);
+    scroll->setWidget(boxes);
+    scroll->setMinimumWidth(boxes->sizeHint().width() + scroll->verticalScrollBar()->sizeHint().width());
+    scroll->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Preferred); // the room left goes below the buttons
+
+    Command1 = new QPushButton(QStringLiteral("Compute"), this);
     Command1->setObjectName(QStringLiteral("Command1"));
-    CmdAutoFind = new QPushButton(QStringLiteral("Try auto finding"), panel);
+    CmdAutoFind = new QPushButton(QStringLiteral("Try auto finding"), this);
     CmdAutoFind->setObjectName(QStringLiteral("CmdAutoFind"));
 
+    auto* panel = new QWidget(this);
     auto* layout = new QVBoxLayout(panel);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(Frame1);
+    layout->addWidget(scroll);
     layout->addWidget(CmdAutoFind);
     layout->addWidget(Command1);
     layout->addStretch(1);

@@ -126,7 +126,8 @@ private:
     MeteoSheetModel* model_ = nullptr;
 
     QTableView* Grid1 = nullptr;
-    QGroupBox* Frame1 = nullptr;
+    QGroupBox* Frame1 = nullptr; // the classic eight boxes
+    QGroupBox* Frame2 = nullptr; // U.R. mean, T° dew, Vap. pr. and the date in parts
     PerColumnBox<QLineEdit*> Text1{};
     PerUnitKind<QComboBox*> Combo{}; // Combo1 radiation, Combo2 wind, Combo3 sunshine, Combo4 humidity, Combo5 temperature, Combo6 vapour pressure
     QLabel* Label8 = nullptr;

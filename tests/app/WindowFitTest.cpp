@@ -29,6 +29,13 @@ private slots:
         QVERIFY2(screen.contains(app.form->frameGeometry()), qPrintable(Describe(*app.form)));
 
         QCoreApplication::processEvents(); // the status bar takes its new texts' widths
+        // On this screen all fifteen column boxes are in sight without scrolling.
+        const auto* area = Child<QScrollArea>(app.form.get(), QStringLiteral("ColumnBoxesArea"));
+        for (int i = 0; i < 15; ++i) {
+            const auto* box = Child<QLineEdit>(app.form.get(), QStringLiteral("Text1_%1").arg(i));
+            const QRect inView(box->mapTo(area->viewport(), QPoint(0, 0)), box->size());
+            QVERIFY2(area->viewport()->rect().contains(inView), qPrintable(box->objectName()));
+        }
         QStringList cut = CutTexts(*app.form);
         int dialogs = 0;
         // A menu item may rebuild others (Save, the recent files): each is looked up by name
@@ -56,6 +63,34 @@ private slots:
         cut.removeDuplicates();
         QVERIFY2(cut.isEmpty(), qPrintable(QStringLiteral("cut:\n") + cut.join(QLatin1Char('\n'))));
         QVERIFY(app.ui.messages.empty());
+    }
+
+    // A window shorter than the column boxes (a laptop screen at 200 %): the boxes keep their
+    // height and scroll, and both buttons stay whole and in sight below them.
+    void columnBoxesScrollInAShortWindow()
+    {
+        AppSession app;
+        app.form->resize(700, 330);
+        QVERIFY(QTest::qWaitFor([&app] { return app.form->height() == 330; }));
+        QCoreApplication::processEvents();
+        auto* area = Child<QScrollArea>(app.form.get(), QStringLiteral("ColumnBoxesArea"));
+        QVERIFY(area->verticalScrollBar()->isVisible());
+        for (const char* name : {"CmdAutoFind", "Command1"}) {
+            const auto* button = Child<QPushButton>(app.form.get(), QString::fromLatin1(name));
+            const QRect inWindow(button->mapTo(app.form.get(), QPoint(0, 0)), button->size());
+            QVERIFY2(app.form->rect().contains(inWindow), name);
+            QVERIFY2(button->height() >= button->sizeHint().height(), name);
+            QVERIFY2(inWindow.top() >= area->mapTo(app.form.get(), QPoint(0, area->height())).y(), name);
+        }
+        for (int i = 0; i < 15; ++i) {
+            auto* box = Child<QLineEdit>(app.form.get(), QStringLiteral("Text1_%1").arg(i));
+            QVERIFY2(box->height() >= box->sizeHint().height(), qPrintable(box->objectName()));
+        }
+        // The last box comes into sight by scrolling.
+        auto* last = Child<QLineEdit>(app.form.get(), QStringLiteral("Text1_14"));
+        area->ensureWidgetVisible(last);
+        const QRect inView(last->mapTo(area->viewport(), QPoint(0, 0)), last->size());
+        QVERIFY(area->viewport()->rect().contains(inView));
     }
 
     // Before it is shown, a window that is too wide shrinks by an estimate of the frame
