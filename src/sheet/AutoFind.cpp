@@ -27,16 +27,18 @@ struct KnownTitle {
     std::optional<ColumnBox> box; // none: the rain column
     std::optional<TitleUnit> unit;
     const char* windHeight = nullptr; // [m]
+    // A code no one writes as an ordinary title: the file is that source's export.
+    bool sourceCode = true;
 };
 
 // The daily exports of three sources whose titles are codes: NASA POWER, AgriMet and
 // Meteostat, each with the units its documentation gives.
 const KnownTitle kKnownTitles[] = {
     // Dates in parts (NASA POWER, AgriMet).
-    {"YEAR", ColumnBox::Year, {}},
-    {"MONTH", ColumnBox::Month, {}},
+    {"YEAR", ColumnBox::Year, {}, nullptr, false},
+    {"MONTH", ColumnBox::Month, {}, nullptr, false},
     {"MO", ColumnBox::Month, {}},
-    {"DAY", ColumnBox::Day, {}},
+    {"DAY", ColumnBox::Day, {}, nullptr, false},
     {"DY", ColumnBox::Day, {}},
     {"DOY", ColumnBox::Doy, {}},
     // NASA POWER daily point data.
@@ -55,9 +57,9 @@ const KnownTitle kKnownTitles[] = {
     {"UA", ColumnBox::Wind, TitleUnit{UnitKind::Wind, "mph"}},
     {"SR", ColumnBox::Radiation, TitleUnit{UnitKind::Radiation, "Cal cm^-2 d^-1"}},
     // Meteostat daily data.
-    {"TIME", ColumnBox::Date, {}},
-    {"TMIN", ColumnBox::Tmin, TitleUnit{UnitKind::Temperature, "°C"}},
-    {"TMAX", ColumnBox::Tmax, TitleUnit{UnitKind::Temperature, "°C"}},
+    {"TIME", ColumnBox::Date, {}, nullptr, false},
+    {"TMIN", ColumnBox::Tmin, TitleUnit{UnitKind::Temperature, "°C"}, nullptr, false},
+    {"TMAX", ColumnBox::Tmax, TitleUnit{UnitKind::Temperature, "°C"}, nullptr, false},
     {"WSPD", ColumnBox::Wind, TitleUnit{UnitKind::Wind, "km h^-1"}},
     {"TSUN", ColumnBox::Sunshine, TitleUnit{UnitKind::Sunshine, "min"}},
     {"PRCP", std::nullopt, {}},
@@ -112,7 +114,7 @@ AutoFindResult AutoFind(const MeteoSheet& sheet, std::span<const std::string_vie
     for (const ColumnBox box : kAllColumnBoxes)
         columns.text[box] = Index(box) < kClassicColumnBoxes ? "?" : "0";
     PerUnitKind<bool> unitFromTitle{};
-    bool sunshineFound = false;
+    bool sunshineFound = false, sourceFile = false;
     for (int c = 1; c <= n; ++c) {
         if (std::ranges::find(resultTitles, sheet.cellText(1, c)) != resultTitles.end()) continue;
         const std::string title = UpperCase(sheet.cellText(1, c));
@@ -123,6 +125,7 @@ AutoFindResult AutoFind(const MeteoSheet& sheet, std::span<const std::string_vie
             sunshineFound = sunshineFound || *known->box == ColumnBox::Sunshine;
             if (known->unit) unitFromTitle[known->unit->kind] = units.select(known->unit->kind, known->unit->text);
             if (known->windHeight) result.windHeight = known->windHeight;
+            sourceFile = sourceFile || known->sourceCode;
             continue;
         }
         if (Contains(title, "DAT")) columns.text[ColumnBox::Date] = number;
@@ -138,6 +141,10 @@ AutoFindResult AutoFind(const MeteoSheet& sheet, std::span<const std::string_vie
         }
     }
     if (!sunshineFound) columns.text[ColumnBox::Sunshine] = "0";
+    // A file of a known source has what its codes name and nothing else.
+    if (sourceFile)
+        for (std::size_t i = 0; i < kClassicColumnBoxes; ++i)
+            if (columns.text.values[i] == "?") columns.text.values[i] = "0";
     // A date in parts stands for the date column.
     if (!columns.assigned(ColumnBox::Date) && columns.dateForm() != DateForm::None) columns.text[ColumnBox::Date] = "0";
     // A source without the humidity extremes has none of them.

@@ -16,7 +16,8 @@ struct AutoFindResult {
 // "Try auto finding": column boxes from the titles of row 1, then the radiation, wind
 // and sunshine units from the largest value of each column. A title that is exactly one
 // of a data source's codes (NASA POWER, AgriMet, Meteostat; any case) sets its box and
-// the unit the source uses; every other title goes by keywords. A column titled exactly
+// the unit the source uses, and the boxes such a file leaves unfound hold "0" (it has no
+// such column); every other title goes by keywords. A column titled exactly
 // with one of resultTitles (Compute's result labels: "PotRad" holds no radiation
 // measured) is never taken. Shows no message.
 AutoFindResult AutoFind(const MeteoSheet& sheet, std::span<const std::string_view> resultTitles, ColumnMap& columns,

@@ -151,7 +151,7 @@ TEST(AutoFind, TheCodesOfThreeSources)
          nullptr},
         {"time\ttavg\ttmin\ttmax\tprcp\tsnow\twdir\twspd\twpgt\tpres\ttsun",
          {{ColumnBox::Date, "1"}, {ColumnBox::Tmin, "3"}, {ColumnBox::Tmax, "4"}, {ColumnBox::Wind, "8"},
-          {ColumnBox::Sunshine, "11"}, {ColumnBox::RHmin, "?"}, {ColumnBox::RHmax, "?"}, {ColumnBox::Radiation, "?"}},
+          {ColumnBox::Sunshine, "11"}, {ColumnBox::RHmin, "0"}, {ColumnBox::RHmax, "0"}, {ColumnBox::Radiation, "0"}},
          {{UnitKind::Wind, "km h^-1"}, {UnitKind::Sunshine, "min"}},
          nullptr},
     };
