@@ -59,7 +59,8 @@ public:
     // estimate is on.
     RowGaps read(int r, DailyWeather& D, SiteDay& S) const
     {
-        RowGaps gaps{.missing = absent_};
+        RowGaps gaps;
+        gaps.missing = absent_;
         D.Tmin = value(r, ColumnBox::Tmin, UnitKind::Temperature, "T min", kTemperatureInputs, gaps);
         D.Tmax = value(r, ColumnBox::Tmax, UnitKind::Temperature, "T max", kTemperatureInputs, gaps);
         readHumidity(r, D, gaps);

@@ -236,7 +236,9 @@ void ExpectShapesAgree(const std::filesystem::path& plain, const std::string& la
         for (const Day& day : series.days) text += Joined(shape.cells(day));
         const std::string input = dir.write("shape.txt", text);
         const std::string saved = run(input, shape.options, shape.header.empty());
-        if (shape.sameFiles) EXPECT_EQ(files(), expectedFiles) << shape.name;
+        if (shape.sameFiles) {
+            EXPECT_EQ(files(), expectedFiles) << shape.name;
+        }
         for (const char* method : {"PenMon", "ASCE short"}) {
             const auto want = ResultColumn(expected, method), got = ResultColumn(saved, method);
             ASSERT_EQ(got.size(), want.size()) << shape.name << " " << method;
