@@ -500,34 +500,33 @@ void Form1::leachm_Click() { ShowModeless(form5_, this, workbench_, ui_); }
 
 void Form1::macro_Click() { ShowModeless(form6_, this, workbench_, ui_); }
 
+template <class Dialog>
+void Form1::recordSheetEdits(Dialog& dialog, const QString& command)
+{
+    connect(&dialog, &Dialog::applying, this, &Form1::beginSheetEdit);
+    connect(&dialog, &Dialog::sheetChanged, model_, &MeteoSheetModel::cellsRewritten);
+    connect(&dialog, &Dialog::sheetChanged, this, [this, command] { endSheetEdit(command); });
+}
+
 void Form1::turned_Click()
 {
     const bool created = !turnedIrri_;
     TurnedIrri& dialog = ShowModeless(turnedIrri_, this, workbench_, ui_);
-    if (!created) return;
-    connect(&dialog, &TurnedIrri::applying, this, &Form1::beginSheetEdit);
-    connect(&dialog, &TurnedIrri::sheetChanged, model_, &MeteoSheetModel::cellsRewritten);
-    connect(&dialog, &TurnedIrri::sheetChanged, this, [this] { endSheetEdit(QStringLiteral("Turned irrigation")); });
+    if (created) recordSheetEdits(dialog, QStringLiteral("Turned irrigation"));
 }
 
 void Form1::domanda_Click()
 {
     const bool created = !domirr_;
     Domirr& dialog = ShowModeless(domirr_, this, workbench_, ui_);
-    if (!created) return;
-    connect(&dialog, &Domirr::applying, this, &Form1::beginSheetEdit);
-    connect(&dialog, &Domirr::sheetChanged, model_, &MeteoSheetModel::cellsRewritten);
-    connect(&dialog, &Domirr::sheetChanged, this, [this] { endSheetEdit(QStringLiteral("On-demand irrigation")); });
+    if (created) recordSheetEdits(dialog, QStringLiteral("On-demand irrigation"));
 }
 
 void Form1::cropbalance_Click()
 {
     const bool created = !cropBalance_;
     CropBalanceDialog& dialog = ShowModeless(cropBalance_, this, workbench_, ui_);
-    if (!created) return;
-    connect(&dialog, &CropBalanceDialog::applying, this, &Form1::beginSheetEdit);
-    connect(&dialog, &CropBalanceDialog::sheetChanged, model_, &MeteoSheetModel::cellsRewritten);
-    connect(&dialog, &CropBalanceDialog::sheetChanged, this, [this] { endSheetEdit(QStringLiteral("Crop irrigation")); });
+    if (created) recordSheetEdits(dialog, QStringLiteral("Crop irrigation"));
 }
 
 void Form1::checkdata_Click()

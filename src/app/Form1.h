@@ -102,6 +102,9 @@ private:
     void buildHistory();
     void beginSheetEdit();
     void endSheetEdit(const QString& command);
+    // Makes each "Apply" of a dialog that writes into the sheet one step of the history.
+    template <class Dialog>
+    void recordSheetEdits(Dialog& dialog, const QString& command);
     void cellEdited(int row, int column, const QByteArray& before, quint64 revisionBefore);
     void showModified();
     void showRecentFiles();
