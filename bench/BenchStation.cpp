@@ -163,11 +163,9 @@ Workbench PreparedWorkbench(int days, DateStyle style, const std::vector<const c
     TryAutoFinding(workbench, ui);
     workbench.station = {"44.5", "120", "10"};
     if (methods.empty()) return workbench;
-    for (const MethodDialog dialog : {MethodDialog::Combination, MethodDialog::Others, MethodDialog::Standard})
-        OpenMethodDialog(dialog, workbench.columns, workbench.methods);
     for (const char* label : methods) {
         const auto method = MethodOfLabel(label);
-        if (!method || !workbench.methods.enabled[*method])
+        if (!method || !MethodAvailability(*method, workbench.columns).available)
             throw std::runtime_error(std::string("method not available: ") + label);
         workbench.methods.checked[*method] = true;
     }

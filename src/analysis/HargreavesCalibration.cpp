@@ -69,10 +69,9 @@ CalibrationResult CalibrateHargreaves(const Workbench& workbench)
 
 CalibrationResult CalibrateHargreaves(const Workbench& workbench, const HargreavesCoefficients& coefficients)
 {
-    MethodSelection methods;
-    if (OpenMethodDialog(MethodDialog::Combination, workbench.columns, methods) != ColumnCheck::Passed ||
-        !methods.enabled[Method::PenMon])
+    if (workbench.columns.dateForm() == DateForm::None || !MethodAvailability(Method::PenMon, workbench.columns).available)
         return std::string("The calibration needs the columns PenMon reads: temperatures, humidities, radiation and wind.");
+    MethodSelection methods;
     methods.checked[Method::PenMon] = true;
     methods.checked[Method::Hargreaves] = true;
 

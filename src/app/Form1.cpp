@@ -33,6 +33,7 @@
 #include "app/Form5.h"
 #include "app/FormHelp.h"
 #include "app/FormMissing.h"
+#include "et/MethodAvailability.h"
 #include "app/FormOpzHarg.h"
 #include "app/SheetView.h"
 #include "app/FormOpzMethod.h"
@@ -418,11 +419,14 @@ void Form1::openMethodDialog(MethodsDialog& dialog)
         if (each) each->showSelection();
 }
 
+// The method boxes follow the column boxes and the estimates as they change, the hidden
+// dialogs' too, as their opening would set them, without its messages.
 void Form1::columnsChanged()
 {
-    for (MethodsDialog* each : methodDialogs())
-        if (each) each->columnsChanged();
-    for (MethodsDialog* each : methodDialogs())
+    const auto dialogs = methodDialogs();
+    if (std::none_of(dialogs.begin(), dialogs.end(), [](MethodsDialog* each) { return each != nullptr; })) return;
+    (void)OpenMethodDialog(workbench_.columns, workbench_.methods, workbench_.estimates);
+    for (MethodsDialog* each : dialogs)
         if (each) each->showSelection();
 }
 
@@ -438,7 +442,10 @@ void Form1::OpzHargr_Click() { ShowModeless(formOpzHarg_, this, workbench_, ui_)
 // settles them before going on. open() returns at once; the dialog keeps Form1 blocked.
 void Form1::OpzMissing_Click()
 {
-    if (!formMissing_) formMissing_ = new FormMissing(workbench_, ui_, this);
+    if (!formMissing_) {
+        formMissing_ = new FormMissing(workbench_, ui_, this);
+        connect(formMissing_, &QDialog::accepted, this, &Form1::columnsChanged);
+    }
     formMissing_->open();
 }
 

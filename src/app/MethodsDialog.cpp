@@ -51,7 +51,7 @@ MethodsDialog::MethodsDialog(MethodDialog kind, const QString& title, const QStr
 
 void MethodsDialog::checkColumns()
 {
-    if (!OpenMethods(workbench_, kind_, ui_)) hide();
+    if (!OpenMethods(workbench_, ui_)) hide();
     showSelection();
 }
 
@@ -66,18 +66,9 @@ void MethodsDialog::showSelection()
             why = QString::fromStdString(EstimatesUsedText(methods_[i], workbench_.columns, workbench_.estimates));
         } else {
             why = QString::fromStdString(ColumnsNeededText(methods_[i], workbench_.columns, workbench_.estimates));
-            // The boxes allow it, but no dialog has checked them since they changed.
-            if (why.isEmpty()) why = QStringLiteral("Open this dialog again from the Etp methods menu to enable it.");
         }
         Check[i]->setToolTip(why);
     }
-}
-
-void MethodsDialog::columnsChanged()
-{
-    if (!isVisible()) return;
-    OpenMethodDialog(kind_, workbench_.columns, workbench_.methods, workbench_.estimates);
-    showSelection();
 }
 
 void MethodsDialog::Check_Click(Method method, bool checked) { workbench_.methods.checked[method] = checked; }

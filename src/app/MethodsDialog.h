@@ -23,9 +23,6 @@ public:
     // Ticks and enabled flags as the workbench holds them; a disabled box says in its
     // tooltip which column boxes it needs.
     void showSelection();
-    // The column boxes changed: while shown, the dialog enables what they now allow, as
-    // its opening would, without the opening's messages.
-    void columnsChanged();
 
 protected:
     // intro: a text above the frame, none when empty.

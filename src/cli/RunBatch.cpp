@@ -163,24 +163,11 @@ std::optional<std::string> MakePlan(const Options& options, Plan& plan)
     return std::nullopt;
 }
 
-// The method dialogs decide which labels may be chosen: each dialog that holds a
-// requested label is opened (its checks run), then every label must be enabled.
-bool ChooseMethods(Workbench& workbench, const std::vector<Method>& methods, UserInterface& ui)
+// Every requested method is ticked; Compute leaves out, and names, those the columns
+// do not give every input, and computes the others.
+void ChooseMethods(Workbench& workbench, const std::vector<Method>& methods)
 {
-    for (const MethodDialog dialog : {MethodDialog::Combination, MethodDialog::Others, MethodDialog::Standard}) {
-        const bool wanted =
-            std::any_of(methods.begin(), methods.end(), [&](Method method) { return Info(method).dialog == dialog; });
-        if (wanted && !OpenMethods(workbench, dialog, ui)) return false;
-    }
-    for (const Method method : methods) {
-        if (!workbench.methods.enabled[method]) {
-            ui.message(std::string("method ") + Info(method).label + " is not available with these columns",
-                       kApplicationTitle, Icon::Critical);
-            return false;
-        }
-        workbench.methods.checked[method] = true;
-    }
-    return true;
+    for (const Method method : methods) workbench.methods.checked[method] = true;
 }
 
 int RunPipeline(const Options& options, const Plan& plan, Workbench& workbench, std::ostream& out, std::ostream& err,
@@ -216,7 +203,7 @@ int RunPipeline(const Options& options, const Plan& plan, Workbench& workbench, 
     workbench.methodOptions = plan.methodOptions;
     if (!plan.methods.empty()) {
         workbench.estimates = plan.estimates;
-        if (!ChooseMethods(workbench, plan.methods, ui)) return 1;
+        ChooseMethods(workbench, plan.methods);
         if (ComputeResults(workbench, ui) != ComputeOutcome::Completed) return 1;
     }
 

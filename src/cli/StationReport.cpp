@@ -3,6 +3,8 @@
 #include <algorithm>
 
 #include "et/Estimates.h"
+#include "et/MethodAvailability.h"
+#include "et/MethodTable.h"
 #include "sheet/RowDates.h"
 #include "sheet/SheetQueries.h"
 
@@ -32,6 +34,11 @@ StationCounts CountStation(const Workbench& workbench, const std::vector<std::st
             results.push_back(c);
     }
     counts.methods = static_cast<int>(results.size());
+    for (const std::string& label : methodLabels)
+        if (const auto method = MethodOfLabel(label))
+            if (const Availability availability = MethodAvailability(*method, workbench.columns, workbench.estimates);
+                !availability.available)
+                counts.notAvailable.push_back(label + " (" + availability.reason + ")");
     for (int r = 2; r <= lastRow; ++r) {
         if (std::any_of(results.begin(), results.end(), [&](int c) { return sheet.cellText(r, c).empty(); }))
             ++counts.notComputed;
@@ -51,7 +58,11 @@ std::string StationReportText(const std::vector<StationReportLine>& lines)
                 std::to_string(n.methods) + '\t' + std::to_string(n.notComputed) + '\t' + std::to_string(n.estimated) +
                 '\t' + std::to_string(n.problems) + '\t' + std::to_string(line.filesWritten) + '\t';
         switch (line.status) {
-        case StationStatus::Done: text += "done"; break;
+        case StationStatus::Done:
+            text += "done";
+            for (std::size_t i = 0; i < n.notAvailable.size(); ++i)
+                text += (i == 0 ? "; not available: " : ", ") + n.notAvailable[i];
+            break;
         case StationStatus::Refused: text += "refused: " + line.refusal; break;
         case StationStatus::NotRun: text += "not run"; break;
         }

@@ -17,6 +17,9 @@ struct StationCounts {
     int notComputed = 0; // days with an empty cell in one of them (an input missing)
     int estimated = 0;   // days with something estimated
     int problems = 0;    // findings of the data check that are problems, not notes
+    // The methods asked for that the station's columns do not allow, with the reason:
+    // "PenFAO (needs the sunshine column; box Suns. dur. is 0)".
+    std::vector<std::string> notAvailable;
 };
 
 StationCounts CountStation(const Workbench& workbench, const std::vector<std::string>& methodLabels,
@@ -33,7 +36,8 @@ struct StationReportLine {
 };
 
 // A title line, then a line per station; TAB between the fields, LF after each line.
-// Status is "done", "refused: MESSAGE" or "not run" (the run was cancelled before it).
+// Status is "done", "done; not available: PenFAO (needs ...), ...", "refused: MESSAGE" or
+// "not run" (the run was cancelled before it).
 std::string StationReportText(const std::vector<StationReportLine>& lines);
 
 } // namespace etp

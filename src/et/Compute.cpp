@@ -260,17 +260,25 @@ Outcome Compute(MeteoSheet& sheet, const ComputeSettings& settings, double& Prev
     if (settings.methods.checked[Method::Thornthwaite]) thornthwaite = BuildThornthwaiteYears(sheet, settings.columns, settings.units);
     BlaneyCriddleRun blaneyCriddle{.adjusted = BlaneyCriddleAdjusts(settings.columns), .annualDaylightHours = {}};
 
+    // A ticked method the columns do not give every input is left out, and said why.
     std::vector<const MethodInfo*> chosen;
+    std::string unavailable;
     Inputs needed = 0; // what the chosen methods read
-    for (const MethodInfo& info : kMethods)
-        if (settings.methods.checked[info.method]) {
-            chosen.push_back(&info);
-            needed |= info.inputs;
-        }
     const EstimateSettings& estimates = settings.estimates;
+    for (const MethodInfo& info : kMethods) {
+        if (!settings.methods.checked[info.method]) continue;
+        if (const Availability availability = MethodAvailability(info.method, settings.columns, estimates);
+            !availability.available) {
+            unavailable += (unavailable.empty() ? "" : "\n") + std::string(info.label) + ": " + availability.reason;
+            continue;
+        }
+        chosen.push_back(&info);
+        needed |= info.inputs;
+    }
     if (estimates.any())
         if (const auto problem = CheckEstimateSettings(estimates)) return Outcome::Refused(*problem);
     if (const auto problem = CheckColumnsAndFirstDay(sheet, settings.columns)) return Outcome::Refused(*problem);
+    if (chosen.empty()) return Outcome::Refused(unavailable, Icon::Exclamation);
     const int count = static_cast<int>(chosen.size()) + (estimates.any() ? 1 : 0);
     const int used = UsedColumnCount(sheet);
     if (used + count > MeteoSheet::kMaxColumns)
@@ -303,8 +311,10 @@ Outcome Compute(MeteoSheet& sheet, const ComputeSettings& settings, double& Prev
     auto stop = [&](int r, const std::string& message) {
         if (!anyValue)
             for (int c = firstResultColumn; c <= column; ++c) sheet.setCellText(1, c, "");
-        const std::string gaps = skipped.text();
-        return Outcome::StoppedAt(r, gaps.empty() ? message : message + "\n" + gaps);
+        std::string text = message;
+        for (const std::string& notes : {unavailable, skipped.text()})
+            if (!notes.empty()) text += "\n" + notes;
+        return Outcome::StoppedAt(r, text);
     };
     for (int r = 2; r <= last; ++r) {
         const MethodInfo* running = nullptr;
@@ -347,7 +357,8 @@ Outcome Compute(MeteoSheet& sheet, const ComputeSettings& settings, double& Prev
             return stop(r, error.text);
         }
     }
-    std::string notes = skipped.text();
+    std::string notes = unavailable;
+    if (const std::string gaps = skipped.text(); !gaps.empty()) notes += (notes.empty() ? "" : "\n") + gaps;
     if (const std::string years = ThornthwaiteNotes(thornthwaite); !years.empty())
         notes += (notes.empty() ? "" : "\n") + years;
     return Outcome::Done(notes, Icon::Exclamation);

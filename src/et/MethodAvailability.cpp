@@ -1,5 +1,6 @@
 #include "et/MethodAvailability.h"
 
+#include <algorithm>
 #include <vector>
 
 #include "et/Humidity.h"
@@ -18,18 +19,52 @@ constexpr PerColumnBox<const char*> kVariableNames = {
 constexpr ColumnBox kCheckedFirst[] = {ColumnBox::Date,  ColumnBox::Tmin,  ColumnBox::Tmax,
                                        ColumnBox::RHmin, ColumnBox::RHmax, ColumnBox::Wind};
 
-// The boxes an opening needs available beyond the first checks. The combination
-// dialog's opening with radiation alone also asks for no sunshine; another opening of
-// the same methods takes sunshine as well, so only what is missing is counted.
-std::vector<ColumnBox> NeededByOpening(Openings opening)
+std::string Joined(const std::vector<std::string>& parts, const char* last)
 {
-    switch (opening) {
-    case kCombinationBoth: return {ColumnBox::Radiation, ColumnBox::Sunshine};
-    case kCombinationRadiation:
-    case kStandardRadiation: return {ColumnBox::Radiation};
-    case kCombinationSunshine: return {ColumnBox::Sunshine};
-    default: return {};
+    std::string text;
+    for (std::size_t i = 0; i < parts.size(); ++i)
+        text += (i == 0 ? "" : i + 1 == parts.size() ? last : ", ") + parts[i];
+    return text;
+}
+
+// The boxes of the variables a method needs that neither the columns nor the estimates
+// give, in box order; humidity names the extremes' boxes that have no column.
+std::vector<ColumnBox> NeedsNotGiven(Method method, const ColumnMap& columns, const EstimateSettings& estimates)
+{
+    const Inputs needs = Needs(Info(method));
+    const auto lacks = [&columns](ColumnBox box) { return columns.column(box) == 0; };
+    std::vector<ColumnBox> boxes;
+    for (const ColumnBox box : {ColumnBox::Tmin, ColumnBox::Tmax, ColumnBox::RHmin, ColumnBox::RHmax,
+                                ColumnBox::Radiation, ColumnBox::Wind, ColumnBox::Sunshine}) {
+        bool missing = false;
+        switch (box) {
+        case ColumnBox::Tmin:
+        case ColumnBox::Tmax: missing = (needs & kTemperatureInputs) && lacks(box); break;
+        case ColumnBox::RHmin:
+        case ColumnBox::RHmax:
+            missing = (needs & kHumidityInputs) && !estimates.humidity &&
+                      HumiditySourceOf(columns) == HumiditySource::None && lacks(box);
+            break;
+        case ColumnBox::Radiation: missing = (needs & kRadiationInput) && !estimates.radiation && lacks(box); break;
+        case ColumnBox::Wind: missing = (needs & kWindInput) && !estimates.wind && lacks(box); break;
+        case ColumnBox::Sunshine: missing = (needs & kSunshineInput) && lacks(box); break;
+        default: break;
+        }
+        if (missing) boxes.push_back(box);
     }
+    return boxes;
+}
+
+// The variables of these boxes as a sentence names them, humidity once.
+std::vector<std::string> VariableNames(const std::vector<ColumnBox>& boxes)
+{
+    std::vector<std::string> names;
+    for (const ColumnBox box : boxes) {
+        const bool humidity = box == ColumnBox::RHmin || box == ColumnBox::RHmax;
+        if (humidity && !names.empty() && names.back() == "humidity") continue;
+        names.emplace_back(humidity ? "humidity" : kVariableNames[box]);
+    }
+    return names;
 }
 
 // What the boxes and the estimates give of the variables the openings look at.
@@ -51,18 +86,26 @@ Present PresentOf(const ColumnMap& columns, const EstimateSettings& estimates)
     };
 }
 
-std::string Joined(const std::vector<std::string>& parts, const char* last)
-{
-    std::string text;
-    for (std::size_t i = 0; i < parts.size(); ++i)
-        text += (i == 0 ? "" : i + 1 == parts.size() ? last : ", ") + parts[i];
-    return text;
-}
-
 } // namespace
+
+Availability MethodAvailability(Method method, const ColumnMap& columns, const EstimateSettings& estimates)
+{
+    const std::vector<ColumnBox> boxes = NeedsNotGiven(method, columns, estimates);
+    if (boxes.empty()) return {};
+    const std::vector<std::string> names = VariableNames(boxes);
+    std::string reason = "needs the " + Joined(names, " and ") + (names.size() == 1 ? " column; " : " columns; ");
+    for (std::size_t i = 0; i < boxes.size(); ++i) {
+        const std::string& text = columns.text[boxes[i]];
+        reason += std::string(i == 0 ? "" : ", ") + "box " + kVariableCaptions[boxes[i]] + " is " +
+                  (text.empty() ? "empty" : text);
+    }
+    return {.available = false, .reason = reason};
+}
 
 std::string ColumnsNeededText(Method method, const ColumnMap& columns, const EstimateSettings& estimates)
 {
+    if (Needs(Info(method)) == 0) return {}; // PotRad: enabled whatever the boxes hold
+    // What the opening checks first, then what the method needs besides.
     const Present present = PresentOf(columns, estimates);
     std::vector<ColumnBox> missing;
     for (const ColumnBox box : kCheckedFirst) {
@@ -72,20 +115,12 @@ std::string ColumnsNeededText(Method method, const ColumnMap& columns, const Est
                                                                                        : columns.assigned(box);
         if (!there) missing.push_back(box);
     }
-    // Of the openings that enable the method, the one that asks for the fewest boxes.
-    std::vector<ColumnBox> fewest;
-    bool found = false;
-    for (Openings opening = 1; opening <= kEveryOpening; opening <<= 1) {
-        if (!(Info(method).enabledBy & opening)) continue;
-        std::vector<ColumnBox> needed;
-        for (const ColumnBox box : NeededByOpening(opening))
-            if (box == ColumnBox::Radiation ? !present.radiation : !columns.available(box)) needed.push_back(box);
-        if (!found || needed.size() < fewest.size()) fewest = needed;
-        found = true;
-    }
-    missing.insert(missing.end(), fewest.begin(), fewest.end());
+    for (const ColumnBox box : NeedsNotGiven(method, columns, estimates))
+        if (std::find(missing.begin(), missing.end(), box) == missing.end()) missing.push_back(box);
     // Every opening needs radiation or sunshine.
-    const bool either = fewest.empty() && !present.radiation && !columns.available(ColumnBox::Sunshine);
+    const bool either = !present.radiation && !columns.available(ColumnBox::Sunshine) &&
+                        std::find(missing.begin(), missing.end(), ColumnBox::Radiation) == missing.end() &&
+                        std::find(missing.begin(), missing.end(), ColumnBox::Sunshine) == missing.end();
     if (missing.empty() && !either) return {};
 
     std::vector<std::string> names;
@@ -118,9 +153,10 @@ std::string EstimatesUsedText(Method method, const ColumnMap& columns, const Est
     return "Estimated on every day (Option > Missing data): " + Joined(words, " and ") + ".";
 }
 
-ColumnCheck OpenMethodDialog(MethodDialog dialog, const ColumnMap& columns, MethodSelection& methods,
+ColumnCheck OpenMethodDialog(const ColumnMap& columns, MethodSelection& methods,
                              const EstimateSettings& estimates)
 {
+    methods.enabled = MethodSelection{}.enabled;
     const Present present = PresentOf(columns, estimates);
     if (!present.date || !columns.assigned(ColumnBox::Tmin) || !columns.assigned(ColumnBox::Tmax) || !present.humidity)
         return ColumnCheck::VariableMissing;
@@ -129,13 +165,8 @@ ColumnCheck OpenMethodDialog(MethodDialog dialog, const ColumnMap& columns, Meth
     if (!radiation && !sunshine) return ColumnCheck::NoRadiationOrSunshine;
     if (!present.wind) return ColumnCheck::WindMissing;
 
-    const Openings opening = dialog == MethodDialog::Others   ? kOthersAny
-                             : dialog == MethodDialog::Standard ? (radiation ? kStandardRadiation : 0)
-                             : radiation && sunshine          ? kCombinationBoth
-                             : radiation                      ? kCombinationRadiation
-                                                              : kCombinationSunshine;
     for (const MethodInfo& info : kMethods)
-        if (info.enabledBy & opening) methods.enabled[info.method] = true;
+        methods.enabled[info.method] = MethodAvailability(info.method, columns, estimates).available;
     return ColumnCheck::Passed;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
-// What opening a method dialog checks and enables, and what its "OK" needs, without
-// the dialog: the desktop program and the batch tool share these rules.
+// Which methods the columns allow, what opening a method dialog checks and enables, and
+// what its "OK" needs, without the dialog: the dialogs, Compute, etp and the station
+// runner share these rules.
 #include <string>
 
 #include "base/Messages.h"
@@ -19,11 +20,22 @@ enum class ColumnCheck {
     WindMissing,           // wind not assigned
 };
 
-// Checks the column boxes; when they pass, enables the boxes the data allow (never
-// disables one). A failed check enables nothing. Humidity counts as there when any of
-// its boxes names a column; radiation, humidity and wind also when their estimate is on
-// (the sheet has no column of them, and Compute estimates them on every day).
-ColumnCheck OpenMethodDialog(MethodDialog dialog, const ColumnMap& columns, MethodSelection& methods,
+// Whether the columns give a method every input it needs (MethodTable.h's Needs): the
+// temperatures and sunshine from their columns, humidity from any of its sources
+// (Humidity.h), radiation and wind from their column or, when their estimate is on,
+// from the estimate Compute makes on every day. Otherwise the reason, which names
+// the variables and what their boxes hold: "needs the sunshine column; box Suns. dur. is 0".
+struct Availability {
+    bool available = true;
+    std::string reason; // empty when available
+};
+Availability MethodAvailability(Method method, const ColumnMap& columns, const EstimateSettings& estimates = {});
+
+// Checks the column boxes as the dialog's opening always has (the messages of
+// ColumnCheck); when they pass, each method's box is enabled exactly when the method is
+// available, the other dialogs' boxes too. A failed check leaves enabled only what a new
+// run starts with (PotRad).
+ColumnCheck OpenMethodDialog(const ColumnMap& columns, MethodSelection& methods,
                              const EstimateSettings& estimates = {});
 
 // What a method's check box needs of the column boxes before an opening of a method

@@ -1,6 +1,6 @@
 #pragma once
 // The one place that knows the methods: per method its result label, its check box,
-// the openings that enable the box, the unit of its result and the function that
+// the inputs it reads, the unit of its result and the function that
 // computes it. Compute, the dialogs, the chart and etp read it; a new method is a row
 // here and its formula.
 #include <array>
@@ -42,18 +42,6 @@ struct MethodContext {
 // The day's result; no value leaves the cell empty.
 using MethodFunction = std::optional<double> (*)(const DailyWeather&, const SiteDay&, MethodContext&);
 
-// The openings of a method dialog that enable a method's box. The combination dialog
-// tells apart what the radiation and sunshine boxes hold; the others dialog enables
-// whatever they hold; the standard dialog needs radiation, with or without sunshine.
-using Openings = unsigned;
-inline constexpr Openings kCombinationBoth = 1;      // radiation and sunshine
-inline constexpr Openings kCombinationRadiation = 2; // radiation without sunshine
-inline constexpr Openings kCombinationSunshine = 4;  // sunshine without radiation
-inline constexpr Openings kOthersAny = 8;
-inline constexpr Openings kStandardRadiation = 16;   // radiation
-inline constexpr Openings kEveryOpening =
-    kCombinationBoth | kCombinationRadiation | kCombinationSunshine | kOthersAny | kStandardRadiation;
-
 enum class ResultUnit {
     MillimetresPerDay,           // ET
     MegajoulesPerSquareMetreDay, // extraterrestrial radiation, not converted to mm
@@ -64,86 +52,80 @@ struct MethodInfo {
     const char* label;   // title of the result column
     const char* caption; // of the check box
     MethodDialog dialog; // the dialog holding the check box
-    Openings enabledBy;
     ResultUnit unit;
     Inputs inputs; // a day missing one of them gets no value
     MethodFunction compute;
+    // Inputs read only when the sheet has a column of them: the method is available
+    // without them (see MethodAvailability.h).
+    Inputs optional = 0;
 };
+
+// What a method cannot do without: it is available when the columns, or the estimates
+// switched on, give each of these.
+constexpr Inputs Needs(const MethodInfo& info) { return info.inputs & ~info.optional; }
 
 // What the Penman family reads.
 inline constexpr Inputs kPenmanInputs = kTemperatureInputs | kHumidityInputs | kRadiationInput | kWindInput;
 
 inline constexpr std::array<MethodInfo, kMethodCount> kMethods = {{
-    {Method::PenFao, "PenFAO", "Penman FAO (n 24)", MethodDialog::Combination, kCombinationBoth,
-     ResultUnit::MillimetresPerDay, kPenmanInputs | kSunshineInput,
+    {Method::PenFao, "PenFAO", "Penman FAO (n 24)", MethodDialog::Combination, ResultUnit::MillimetresPerDay, kPenmanInputs | kSunshineInput,
      [](const DailyWeather&, const SiteDay&, MethodContext& c) -> std::optional<double> { return PenFao(c.day); }},
-    {Method::PenFaoNoCorrection, "PFAOnocorr", "Penman FAO no correction", MethodDialog::Combination,
-     kCombinationBoth, ResultUnit::MillimetresPerDay, kPenmanInputs,
+    {Method::PenFaoNoCorrection, "PFAOnocorr", "Penman FAO no correction", MethodDialog::Combination, ResultUnit::MillimetresPerDay, kPenmanInputs,
      [](const DailyWeather&, const SiteDay&, MethodContext& c) -> std::optional<double> {
          return PenFaoNoCorrection(c.day);
      }},
-    {Method::PenMon, "PenMon", "Penman Monteith grass (FAO 56)", MethodDialog::Combination,
-     kCombinationBoth | kCombinationRadiation, ResultUnit::MillimetresPerDay, kPenmanInputs,
+    {Method::PenMon, "PenMon", "Penman Monteith grass (FAO 56)", MethodDialog::Combination, ResultUnit::MillimetresPerDay, kPenmanInputs,
      [](const DailyWeather&, const SiteDay&, MethodContext& c) -> std::optional<double> {
          return PenMon(c.day, c.previousMeanTemperature, c.options.penMonSoilHeat);
      }},
-    {Method::PriestleyTaylor, "P-T", "Priestley-Taylor", MethodDialog::Combination,
-     kCombinationBoth | kCombinationRadiation, ResultUnit::MillimetresPerDay, kTemperatureInputs | kHumidityInputs | kRadiationInput,
+    {Method::PriestleyTaylor, "P-T", "Priestley-Taylor", MethodDialog::Combination, ResultUnit::MillimetresPerDay, kTemperatureInputs | kHumidityInputs | kRadiationInput,
      [](const DailyWeather&, const SiteDay&, MethodContext& c) -> std::optional<double> {
          return PriestleyTaylor(c.day, c.options.priestleyTaylorAlpha);
      }},
-    {Method::PenFaoRadiation, "PFAOrad", "Pen-FAO rad only", MethodDialog::Combination,
-     kCombinationBoth | kCombinationRadiation, ResultUnit::MillimetresPerDay, kPenmanInputs,
+    {Method::PenFaoRadiation, "PFAOrad", "Pen-FAO rad only", MethodDialog::Combination, ResultUnit::MillimetresPerDay, kPenmanInputs,
      [](const DailyWeather&, const SiteDay&, MethodContext& c) -> std::optional<double> {
          return PenFaoRadiation(c.day);
      }},
-    {Method::PenFaoSunshine, "PFAOsun", "Pen-FAO sunsh. only", MethodDialog::Combination,
-     kCombinationBoth | kCombinationSunshine, ResultUnit::MillimetresPerDay,
+    {Method::PenFaoSunshine, "PFAOsun", "Pen-FAO sunsh. only", MethodDialog::Combination, ResultUnit::MillimetresPerDay,
      kTemperatureInputs | kHumidityInputs | kWindInput | kSunshineInput,
      [](const DailyWeather&, const SiteDay&, MethodContext& c) -> std::optional<double> {
          return PenFaoSunshine(c.day);
      }},
-    {Method::Hargreaves, "Hargr.", "Hargreaves", MethodDialog::Others, kOthersAny, ResultUnit::MillimetresPerDay, kTemperatureInputs,
+    {Method::Hargreaves, "Hargr.", "Hargreaves", MethodDialog::Others, ResultUnit::MillimetresPerDay, kTemperatureInputs,
      [](const DailyWeather&, const SiteDay&, MethodContext& c) -> std::optional<double> {
          return Hargreaves(c.day, c.hargreaves);
      }},
-    // The combination dialog enables Turc and "P-T extrad" with radiation but no
-    // sunshine; the others dialog's test on radiation passes whatever the box holds.
-    {Method::Turc, "Turc", "Turc", MethodDialog::Others, kCombinationRadiation | kOthersAny,
-     ResultUnit::MillimetresPerDay, kTemperatureInputs | kRadiationInput,
+    {Method::Turc, "Turc", "Turc", MethodDialog::Others, ResultUnit::MillimetresPerDay, kTemperatureInputs | kRadiationInput,
      [](const DailyWeather& D, const SiteDay& S, MethodContext& c) -> std::optional<double> {
          return Turc(D, S, c.options.turcHumidity);
      }},
-    {Method::Thornthwaite, "Thornt.", "Thorntwaite", MethodDialog::Others, kOthersAny, ResultUnit::MillimetresPerDay,
+    {Method::Thornthwaite, "Thornt.", "Thorntwaite", MethodDialog::Others, ResultUnit::MillimetresPerDay,
      kTemperatureInputs,
      [](const DailyWeather&, const SiteDay& S, MethodContext& c) -> std::optional<double> {
          return Thornthwaite(c.thornthwaite, S, c.day.DaylightHours());
      }},
-    {Method::PriestleyTaylorExtrad, "P-T extrad", "Priestley-Taylor (with extimated radiation)", MethodDialog::Others,
-     kCombinationRadiation | kOthersAny, ResultUnit::MillimetresPerDay, kTemperatureInputs,
+    {Method::PriestleyTaylorExtrad, "P-T extrad", "Priestley-Taylor (with extimated radiation)", MethodDialog::Others, ResultUnit::MillimetresPerDay, kTemperatureInputs,
      [](const DailyWeather&, const SiteDay&, MethodContext& c) -> std::optional<double> {
          return PriestleyTaylorExtrad(c.day, c.monthlyRange, c.options.ptExtradKrs);
      }},
-    // A column that is not there is never missing: humidity, sunshine and wind count
-    // only where the sheet has them.
-    {Method::BlaneyCriddle, "Bl-Cr", "Blaney-Criddle", MethodDialog::Others, kOthersAny, ResultUnit::MillimetresPerDay,
+    // The plain FAO-24 form reads the temperatures only; humidity, sunshine and wind
+    // count where the sheet has them (the adjusted form).
+    {Method::BlaneyCriddle, "Bl-Cr", "Blaney-Criddle", MethodDialog::Others, ResultUnit::MillimetresPerDay,
      kTemperatureInputs | kHumidityInputs | kSunshineInput | kWindInput,
      [](const DailyWeather&, const SiteDay&, MethodContext& c) -> std::optional<double> {
          return BlaneyCriddle(c.day, c.blaneyCriddle);
-     }},
-    {Method::PotentialRadiation, "PotRad", "Print potential radiation", MethodDialog::Others, kEveryOpening,
-     ResultUnit::MegajoulesPerSquareMetreDay, 0,
+     },
+     kHumidityInputs | kSunshineInput | kWindInput},
+    {Method::PotentialRadiation, "PotRad", "Print potential radiation", MethodDialog::Others, ResultUnit::MegajoulesPerSquareMetreDay, 0,
      [](const DailyWeather&, const SiteDay&, MethodContext& c) -> std::optional<double> {
          const bool mm = c.options.potentialRadiationUnit == PotentialRadiationUnit::MillimetresPerDay;
          return mm ? PotentialRadiation(c.day) * MmPerMJ : PotentialRadiation(c.day);
      }},
-    {Method::AsceShort, "ASCE short", "ASCE short reference (grass)", MethodDialog::Standard, kStandardRadiation,
-     ResultUnit::MillimetresPerDay, kPenmanInputs,
+    {Method::AsceShort, "ASCE short", "ASCE short reference (grass)", MethodDialog::Standard, ResultUnit::MillimetresPerDay, kPenmanInputs,
      [](const DailyWeather& D, const SiteDay& S, MethodContext& c) -> std::optional<double> {
          return AsceStandardized(D, S, kAsceShort, c.options.asceClearSky);
      }},
-    {Method::AsceTall, "ASCE tall", "ASCE tall reference (alfalfa)", MethodDialog::Standard, kStandardRadiation,
-     ResultUnit::MillimetresPerDay, kPenmanInputs,
+    {Method::AsceTall, "ASCE tall", "ASCE tall reference (alfalfa)", MethodDialog::Standard, ResultUnit::MillimetresPerDay, kPenmanInputs,
      [](const DailyWeather& D, const SiteDay& S, MethodContext& c) -> std::optional<double> {
          return AsceStandardized(D, S, kAsceTall, c.options.asceClearSky);
      }},

@@ -9,9 +9,9 @@
 
 namespace etp {
 
-bool OpenMethods(Workbench& workbench, MethodDialog dialog, UserInterface& ui)
+bool OpenMethods(Workbench& workbench, UserInterface& ui)
 {
-    switch (OpenMethodDialog(dialog, workbench.columns, workbench.methods, workbench.estimates)) {
+    switch (OpenMethodDialog(workbench.columns, workbench.methods, workbench.estimates)) {
     case ColumnCheck::Passed: return true;
     case ColumnCheck::VariableMissing: ui.message(kProblemsInVariables, kApplicationTitle, Icon::Critical); break;
     // The two questions have OK and Cancel; the answer makes no difference.

@@ -11,7 +11,7 @@ namespace etp {
 
 // Opening a method dialog by its menu item: enables what the column boxes allow, or
 // says why not and answers false (the dialog is then hidden).
-bool OpenMethods(Workbench& workbench, MethodDialog dialog, UserInterface& ui);
+bool OpenMethods(Workbench& workbench, UserInterface& ui);
 
 // "OK" of a method dialog: true (hide the dialog) when one of its own boxes is checked;
 // otherwise the message, and the dialog stays.

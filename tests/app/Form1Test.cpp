@@ -51,6 +51,41 @@ private slots:
             QStringLiteral("|Thornt.: 2001 has 1 month of temperatures; its heat index uses that month")));
     }
 
+    // A station with sunshine, then one without, in one run of the program: the second
+    // computes no sunshine method, says why, and its dialog shows their boxes disabled.
+    void aStationWithoutSunshineAfterOneWithComputesNoSunshineMethod()
+    {
+        app_->openSample(app_->path("sunny.txt"), 5);
+        for (const Method method : MethodsOf(MethodDialog::Combination)) app_->tick(method);
+        app_->click(QStringLiteral("Command1"));
+        QCOMPARE(app_->cell(1, 10), QStringLiteral("PenFAO"));
+
+        QByteArray withoutSunshine;
+        for (const QByteArray& line : SampleSeries(5).split('\n')) {
+            if (line.isEmpty()) continue;
+            QList<QByteArray> fields = line.split('\t');
+            fields.removeAt(7); // ELIOF
+            withoutSunshine += fields.join('\t') + '\n';
+        }
+        WriteBytes(app_->path("cloudy.txt"), withoutSunshine);
+        app_->ui.answers = {Answer::Discard}; // the first station's results
+        app_->open(app_->path("cloudy.txt"));
+        app_->click(QStringLiteral("CmdAutoFind"));
+        app_->setStation(QStringLiteral("45"), QStringLiteral("100"));
+        app_->click(QStringLiteral("Command1"));
+        QStringList titles;
+        for (int c = 8; !app_->cell(1, c).isEmpty(); ++c) titles << app_->cell(1, c);
+        QCOMPARE(titles, QStringList({"RAIN", "PFAOnocorr", "PenMon", "P-T", "PFAOrad"}));
+        const QString box = app_->box(static_cast<int>(Index(ColumnBox::Sunshine)));
+        QVERIFY2(app_->lastMessage().contains(QStringLiteral("PenFAO: needs the sunshine column; box Suns. dur. is ") + box),
+                 qPrintable(app_->lastMessage()));
+        QVERIFY(app_->lastMessage().contains(QStringLiteral("PFAOsun: needs the sunshine column")));
+
+        QWidget* dialog = app_->openDialog(QStringLiteral("combination"), QStringLiteral("Form2"));
+        QVERIFY(!Child<QCheckBox>(dialog, QStringLiteral("Check1"))->isEnabled());
+        QVERIFY(Child<QCheckBox>(dialog, QStringLiteral("Check3"))->isEnabled());
+    }
+
     // "Cancel" shows the station dialog with the focus in its first box (it was left with
     // the focus elsewhere) and computes nothing; "OK" computes at the default station.
     void computeWithoutAStationAsksFirst()

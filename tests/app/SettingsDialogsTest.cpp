@@ -296,8 +296,8 @@ private slots:
         const struct {
             const char *radiation, *sunshine, *item, *dialog, *enabled, *message;
         } rows[] = {{"0", "0", "combination", "Form2", "000000000001", kNoRadiationOrSunshine},
-                    {"6", "0", "combination", "Form2", "001110010101", ""},
-                    {"0", "8", "Other_Methods", "frmOthermet", "001110111111", ""}};
+                    {"6", "0", "combination", "Form2", "011110111111", ""},
+                    {"0", "8", "Other_Methods", "frmOthermet", "000001101111", ""}};
         for (const auto& row : rows) {
             app_->ui.messages.clear();
             setColumns(QString::fromLatin1(row.radiation), QString::fromLatin1(row.sunshine));
@@ -354,7 +354,7 @@ private slots:
         QCOMPARE(check("frmStandard", 1)->text(), QStringLiteral("ASCE short reference (grass)"));
         QCOMPARE(check("frmStandard", 2)->text(), QStringLiteral("ASCE tall reference (alfalfa)"));
         QVERIFY(!check("frmStandard", 1)->isEnabled() && !check("frmStandard", 2)->isEnabled());
-        QCOMPARE(enabledFlags(), QStringLiteral("000000000001")); // the other dialogs' boxes stay as they were
+        QCOMPARE(enabledFlags(), QStringLiteral("000001101111")); // the other dialogs' boxes follow
 
         setColumns(QStringLiteral("6"), QStringLiteral("8"));
         QVERIFY(open("Standard_Methods", "frmStandard") == standard);
@@ -366,24 +366,26 @@ private slots:
         QVERIFY(app_->ui.messages.empty());
     }
 
-    // A disabled box says in its tooltip which column boxes it needs. While a dialog is up,
-    // a typed column enables what the columns now allow, as its opening would, with no
-    // message; a hidden dialog waits for its opening.
+    // A disabled box says in its tooltip which column boxes it needs. A typed column
+    // enables what the columns now allow and disables what they no longer allow, in the
+    // shown dialog and the hidden ones, with no message.
     void disabledBoxesSayWhatTheyNeedAndFollowTheTypedColumns()
     {
         setColumns(QStringLiteral("6"), QStringLiteral("0"));
         open("combination", "Form2");
-        QVERIFY(!check("Form2", 2)->isEnabled());
-        QCOMPARE(check("Form2", 2)->toolTip(),
+        QVERIFY(!check("Form2", 1)->isEnabled());
+        QCOMPARE(check("Form2", 1)->toolTip(),
                  QStringLiteral("Needs the sunshine column: type its number in the box \"Suns. dur.\" (now \"0\")."));
         QVERIFY(check("Form2", 3)->isEnabled() && check("Form2", 3)->toolTip().isEmpty());
 
         app_->type(QStringLiteral("Text1_7"), QStringLiteral("8"));
-        QVERIFY(check("Form2", 2)->isEnabled() && check("Form2", 2)->toolTip().isEmpty());
+        QVERIFY(check("Form2", 1)->isEnabled() && check("Form2", 1)->toolTip().isEmpty());
+        QVERIFY(check("frmOthermet", 1)->isEnabled()); // Hargreaves, its dialog hidden
+        app_->type(QStringLiteral("Text1_5"), QStringLiteral("0"));
+        QVERIFY(!check("Form2", 3)->isEnabled()); // PenMon without radiation
+        QCOMPARE(check("frmOthermet", 2)->toolTip(),
+                 QStringLiteral("Needs the radiation column: type its number in the box \"Rad.\" (now \"0\")."));
         QVERIFY(app_->ui.messages.empty());
-        QVERIFY(!check("frmOthermet", 1)->isEnabled()); // Hargreaves: its dialog is hidden
-        QCOMPARE(check("frmOthermet", 1)->toolTip(),
-                 QStringLiteral("Open this dialog again from the Etp methods menu to enable it."));
     }
 
 private:

@@ -10,6 +10,9 @@
 #include "base/Messages.h"
 #include "cli/BatchRun.h"
 #include "cli/StationRunner.h"
+#include "et/MethodAvailability.h"
+#include "et/MethodTable.h"
+#include "support/AvailabilityCases.h"
 #include "support/SheetBuilder.h"
 #include "support/TempDir.h"
 
@@ -269,6 +272,52 @@ TEST(StationsBatch, TemperatureUnitDatePartsAndHeaderPerStation)
             ASSERT_FALSE(c.empty()) << day;
             EXPECT_NEAR(std::stod(f), std::stod(c), 0.0100001) << day << " " << k;
         }
+}
+
+} // namespace etp
+
+namespace etp {
+
+// Every method asked of each station of the availability table (those without an
+// estimate): each station is done, its available methods computed and the others
+// named in its status with the reason.
+TEST(StationsBatch, EachStationComputesWhatItsColumnsAllow)
+{
+    TempDir dir;
+    dir.write("day.txt", std::string(testing::kStationTitles) + "\r\n20/06/95\t12\t28\t40\t90\t22\t2\t10\t0\r\n");
+    std::string table = "file,name,lat,alt,wind_height";
+    for (std::size_t b = 0; b <= Index(ColumnBox::Tdew); ++b) table += std::string(",col_") + kColumnBoxNames.values[b];
+    table += '\n';
+    std::vector<testing::AvailabilityCase> cases;
+    for (const testing::AvailabilityCase& c : testing::AvailabilityCases()) {
+        if (c.estimates.any()) continue;
+        table += "day.txt,s" + std::to_string(cases.size()) + ",45,100,2";
+        for (std::size_t b = 0; b <= Index(ColumnBox::Tdew); ++b) table += ',' + c.columns.text.values[b];
+        table += '\n';
+        cases.push_back(c);
+    }
+    std::vector<std::string> args = {"--stations", dir.write("stations.csv", table), "--out-dir", dir.file("out")};
+    for (const MethodInfo& info : kMethods) args.insert(args.end(), {"--method", info.label});
+    const auto run = Etp(args);
+    ASSERT_EQ(run.status, 0) << run.err;
+
+    const std::string report = ReadFile(dir.file("out/stations-report.txt"));
+    for (std::size_t i = 0; i < cases.size(); ++i) {
+        const std::string line = Line(report, static_cast<int>(i) + 1);
+        const std::string status = line.substr(line.rfind('\t') + 1);
+        std::string expected = "done";
+        int computed = 0;
+        for (const MethodInfo& info : kMethods) {
+            if (cases[i].available[Index(info.method)] == '1') {
+                ++computed;
+                continue;
+            }
+            expected += (expected == "done" ? "; not available: " : ", ") + std::string(info.label) + " (" +
+                        MethodAvailability(info.method, cases[i].columns).reason + ")";
+        }
+        EXPECT_EQ(status, expected) << cases[i].name;
+        EXPECT_EQ(testing::Field(line + "\n", 0, 4), std::to_string(computed)) << cases[i].name;
+    }
 }
 
 } // namespace etp

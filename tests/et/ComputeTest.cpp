@@ -8,6 +8,7 @@
 
 #include "et/MethodTable.h"
 #include "sheet/NumericValue.h"
+#include "support/AvailabilityCases.h"
 #include "support/SheetBuilder.h"
 
 namespace etp {
@@ -137,8 +138,7 @@ TEST_F(ComputeTest, EachMethodOptionChangesItsMethodOnly)
 }
 
 // 3 m s-1 measured at 10 m is 3 * 4.87 / ln(672.58) = 2.2444 m s-1 at 2 m (FAO-56 Eq. 47);
-// "2.00" is exactly 2 and converts nothing. Sunshine box 0 means no sunshine;
-// the humidity boxes are not checked for order.
+// "2.00" is exactly 2 and converts nothing. The humidity boxes are not checked for order.
 TEST_F(ComputeTest, BoxesAndWindHeightReachTheMethods)
 {
     MeteoSheet sheet = SheetOf({kStationTitles, "21/06/95\t12\t28\t40\t90\t20\t3\t10\t0"});
@@ -151,10 +151,12 @@ TEST_F(ComputeTest, BoxesAndWindHeightReachTheMethods)
         EXPECT_EQ(cell(sheet, 2, column++), expected) << "wind at " << height << " m";
     }
     station.windHeight = "2";
-    columns.text[ColumnBox::Sunshine] = "0";
+    MeteoSheet swapped = SheetOf({kStationTitles, "21/06/95\t12\t28\t90\t40\t20\t3\t10\t0"});
+    run(swapped);
     std::swap(columns.text[ColumnBox::RHmin], columns.text[ColumnBox::RHmax]); // RHmin now reads 90, RHmax 40
     run(sheet);
-    EXPECT_EQ(cell(sheet, 2, column), "5.33");
+    EXPECT_EQ(cell(sheet, 2, column), cell(swapped, 2, 10));
+    EXPECT_NE(cell(sheet, 2, column), "5.65");
 }
 
 // A radiation of 100 in each unit reaches Turc as mm d-1 of evaporation: at 20 °C and 65 %,
@@ -257,6 +259,49 @@ TEST_F(ComputeTest, StopsAndRefusals)
     columns.text[ColumnBox::Date] = "1";
     EXPECT_EQ(run(sheet).row, 2);
     EXPECT_EQ(sheet.lastNonEmptyColumn(1), 9);
+}
+
+} // namespace etp
+
+namespace etp {
+
+// Every method ticked on each case of the availability table: the available ones get a
+// column and a value, each other one a line of the closing note saying why, and nothing
+// is computed from a column that is not there.
+TEST_F(ComputeTest, LeavesOutTheMethodsTheColumnsDoNotAllow)
+{
+    for (const MethodInfo& info : kMethods) check({info.method});
+    for (const testing::AvailabilityCase& c : testing::AvailabilityCases()) {
+        columns = c.columns;
+        MeteoSheet sheet = SheetOf({kStationTitles, kDayBefore, kWorkedDay});
+        const Outcome outcome = Compute(sheet, ComputeSettings{columns, units, station, methods, HargreavesCoefficients{},
+                                                               c.estimates, options},
+                                        previous);
+        ASSERT_TRUE(outcome.done()) << c.name << ": " << outcome.message;
+        int column = 10;
+        for (const MethodInfo& info : kMethods) {
+            const bool available = c.available[Index(info.method)] == '1';
+            const std::string line = std::string(info.label) + ": needs the ";
+            EXPECT_EQ(outcome.message.find(line) == std::string::npos, available) << c.name << ' ' << info.label;
+            if (!available) continue;
+            EXPECT_EQ(cell(sheet, 1, column), info.label) << c.name;
+            EXPECT_FALSE(cell(sheet, 3, column).empty()) << c.name << ' ' << info.label;
+            ++column;
+        }
+    }
+}
+
+// Nothing ticked is available: nothing is written, and the reasons are the refusal.
+TEST_F(ComputeTest, RefusesWhenNoTickedMethodIsAvailable)
+{
+    columns.text[ColumnBox::Sunshine] = "0";
+    check({Method::PenFao, Method::PenFaoSunshine});
+    MeteoSheet sheet = SheetOf({kStationTitles, kWorkedDay});
+    const Outcome outcome = run(sheet);
+    EXPECT_EQ(outcome.kind, Outcome::Kind::Refused);
+    EXPECT_EQ(outcome.message, "PenFAO: needs the sunshine column; box Suns. dur. is 0\n"
+                               "PFAOsun: needs the sunshine column; box Suns. dur. is 0");
+    EXPECT_EQ(cell(sheet, 1, 10), "");
 }
 
 } // namespace etp

@@ -6,6 +6,7 @@
 #include <tuple>
 
 #include "et/MethodTable.h"
+#include "support/AvailabilityCases.h"
 #include "support/SheetBuilder.h"
 
 namespace etp {
@@ -29,40 +30,47 @@ std::string Enabled(const MethodSelection& methods)
 
 } // namespace
 
-// The boxes enabled by the radiation and sunshine columns; a failed check enables only PotRad.
-TEST(OpenMethodDialog, EnablesByRadiationAndSunshine)
+// The one rule: the columns and the estimates switched on give a method every input.
+// Opening a method dialog enables exactly those methods, the other dialogs' too; an
+// opening that does not pass its first checks enables PotRad alone.
+TEST(MethodAvailability, FollowsTheColumnsAndEstimatesInEveryDialog)
 {
-    ColumnMap noTmax = Boxes("6", "8");
-    noTmax.text[ColumnBox::Tmax] = "?";
-    struct Case { MethodDialog dialog; ColumnMap columns; ColumnCheck check; const char* enabled; };
-    const Case cases[] = {
-        {MethodDialog::Combination, Boxes("6", "8"), ColumnCheck::Passed, "11111100000100"}, // all six and PotRad
-        {MethodDialog::Combination, Boxes("0", "8"), ColumnCheck::Passed, "00000100000100"}, // PFAOsun and PotRad
-        {MethodDialog::Others, Boxes("0", "8"), ColumnCheck::Passed, "00000011111100"},     // its own boxes whatever the radiation
-        {MethodDialog::Combination, noTmax, ColumnCheck::VariableMissing, "00000000000100"},
-        {MethodDialog::Others, Boxes("0", "0"), ColumnCheck::NoRadiationOrSunshine, "00000000000100"},
-        {MethodDialog::Others, Boxes("6", "8", "?"), ColumnCheck::WindMissing, "00000000000100"},
-        {MethodDialog::Standard, Boxes("6", "0"), ColumnCheck::Passed, "00000000000111"}, // radiation: its two boxes
-        {MethodDialog::Standard, Boxes("0", "8"), ColumnCheck::Passed, "00000000000100"}, // sunshine alone: none
-    };
-    for (const auto& c : cases) {
+    for (const testing::AvailabilityCase& c : testing::AvailabilityCases()) {
+        std::string available;
+        for (const MethodInfo& info : kMethods) {
+            const Availability a = MethodAvailability(info.method, c.columns, c.estimates);
+            available += a.available ? '1' : '0';
+            EXPECT_EQ(a.reason.empty(), a.available) << c.name << ' ' << info.label;
+        }
+        EXPECT_EQ(available, c.available) << c.name;
+
         MethodSelection methods;
-        EXPECT_EQ(OpenMethodDialog(c.dialog, c.columns, methods), c.check) << c.enabled;
-        EXPECT_EQ(Enabled(methods), c.enabled) << c.columns.text[ColumnBox::Radiation] << ' ' << c.columns.text[ColumnBox::Sunshine];
+        for (bool& on : methods.enabled) on = true; // left by an earlier station
+        const ColumnCheck check = OpenMethodDialog(c.columns, methods, c.estimates);
+        EXPECT_EQ(check == ColumnCheck::Passed, c.dialogOpens) << c.name;
+        EXPECT_EQ(Enabled(methods), c.dialogOpens ? c.available : "00000000000100") << c.name;
     }
 }
 
-TEST(OpenMethodDialog, WindZeroPassesEnabledBoxesStayEnabledAndConfirmNeedsOwnBox)
+// The reason names the variables and what their boxes hold.
+TEST(MethodAvailability, ReasonNamesTheVariablesAndTheirBoxes)
+{
+    const std::tuple<Method, ColumnMap, const char*> cases[] = {
+        {Method::PenFao, Boxes("6", "0"), "needs the sunshine column; box Suns. dur. is 0"},
+        {Method::PenFao, Boxes("?", "?"), "needs the radiation and sunshine columns; box Rad. is ?, box Suns. dur. is ?"},
+        {Method::PenMon, Boxes("6", "8", ""), "needs the wind column; box Wind is empty"},
+        {Method::AsceShort, testing::Classic({{ColumnBox::RHmin, "0"}, {ColumnBox::RHmax, "?"}}),
+         "needs the humidity column; box U.R. min is 0, box U.R. max is ?"},
+        {Method::Hargreaves, testing::Classic({{ColumnBox::Tmin, "?"}}),
+         "needs the minimum temperature column; box T° min is ?"},
+    };
+    for (const auto& [method, columns, reason] : cases)
+        EXPECT_EQ(MethodAvailability(method, columns).reason, reason);
+}
+
+TEST(ConfirmMethodDialog, NeedsOneOfTheDialogsOwnBoxes)
 {
     MethodSelection methods;
-    EXPECT_EQ(OpenMethodDialog(MethodDialog::Combination, Boxes("6", "0", "0"), methods), ColumnCheck::Passed);
-    EXPECT_EQ(Enabled(methods), "00111001010100"); // PFAOrad, PenMon, P-T; Turc, P-T extrad
-    EXPECT_EQ(OpenMethodDialog(MethodDialog::Combination, Boxes("6", "8"), methods), ColumnCheck::Passed);
-    EXPECT_EQ(Enabled(methods), "11111101010100");
-    EXPECT_EQ(OpenMethodDialog(MethodDialog::Combination, Boxes("0", "8"), methods), ColumnCheck::Passed);
-    EXPECT_EQ(Enabled(methods), "11111101010100");
-
-    // Confirming needs one of the dialog's own boxes.
     methods.checked[Method::Hargreaves] = true;
     const Outcome refused = ConfirmMethodDialog(MethodDialog::Combination, methods);
     EXPECT_EQ(refused.kind, Outcome::Kind::Refused);
@@ -77,14 +85,15 @@ TEST(OpenMethodDialog, WindZeroPassesEnabledBoxesStayEnabledAndConfirmNeedsOwnBo
 namespace etp {
 
 // A disabled box's tooltip names what it needs: the boxes to fill and what they hold now.
-// It is empty exactly when opening the three dialogs would enable the method.
-TEST(ColumnsNeededText, NamesTheMissingBoxesAndAgreesWithTheOpenings)
+// It is empty exactly when opening a method dialog enables the method.
+TEST(ColumnsNeededText, NamesTheMissingBoxesAndAgreesWithTheOpening)
 {
     ColumnMap noDate = Boxes("0", "0", "?");
     noDate.text[ColumnBox::Date] = "?";
     const std::tuple<Method, ColumnMap, const char*> cases[] = {
-        {Method::PenFaoNoCorrection, Boxes("6", "0"),
+        {Method::PenFaoSunshine, Boxes("6", "0"),
          "Needs the sunshine column: type its number in the box \"Suns. dur.\" (now \"0\")."},
+        {Method::PenFaoNoCorrection, Boxes("6", "0"), ""},
         {Method::PenFao, Boxes("0", "?"),
          "Needs the radiation and sunshine columns: type their numbers in the boxes \"Rad.\" (now \"0\") and "
          "\"Suns. dur.\" (now \"?\")."},
@@ -92,7 +101,7 @@ TEST(ColumnsNeededText, NamesTheMissingBoxesAndAgreesWithTheOpenings)
         {Method::Hargreaves, noDate,
          "Needs the date, wind and radiation or sunshine columns: type their numbers in the boxes \"Date\" (now \"?\"), "
          "\"Wind\" (now \"?\") and \"Rad.\" or \"Suns. dur.\" (now \"0\" and \"0\")."},
-        {Method::Turc, Boxes("0", "8"), ""}, // the others dialog enables it whatever the radiation box holds
+        {Method::Turc, Boxes("0", "8"), "Needs the radiation column: type its number in the box \"Rad.\" (now \"0\")."},
     };
     for (const auto& [method, columns, text] : cases) EXPECT_EQ(ColumnsNeededText(method, columns), text) << text;
 
@@ -102,9 +111,7 @@ TEST(ColumnsNeededText, NamesTheMissingBoxesAndAgreesWithTheOpenings)
             for (const char* wind : texts) {
                 const ColumnMap columns = Boxes(radiation, sunshine, wind);
                 MethodSelection opened;
-                opened.enabled = {}; // what the openings enable, PotRad's start aside
-                for (const MethodDialog dialog : {MethodDialog::Combination, MethodDialog::Others, MethodDialog::Standard})
-                    (void)OpenMethodDialog(dialog, columns, opened);
+                (void)OpenMethodDialog(columns, opened);
                 for (const MethodInfo& info : kMethods)
                     EXPECT_EQ(ColumnsNeededText(info.method, columns).empty(), opened.enabled[info.method])
                         << info.label << " radiation " << radiation << " sunshine " << sunshine << " wind " << wind;
@@ -122,10 +129,10 @@ TEST(OpenMethodDialog, EstimatesAndOtherHumiditiesEnableMethods)
     ColumnMap meteostat = Boxes("0", "8");
     meteostat.text[ColumnBox::RHmin] = meteostat.text[ColumnBox::RHmax] = "?";
     MethodSelection methods;
-    EXPECT_EQ(OpenMethodDialog(MethodDialog::Combination, meteostat, methods), ColumnCheck::VariableMissing);
+    EXPECT_EQ(OpenMethodDialog(meteostat, methods), ColumnCheck::VariableMissing);
     EstimateSettings estimates;
     estimates.humidity = estimates.radiation = true;
-    EXPECT_EQ(OpenMethodDialog(MethodDialog::Combination, meteostat, methods, estimates), ColumnCheck::Passed);
+    EXPECT_EQ(OpenMethodDialog(meteostat, methods, estimates), ColumnCheck::Passed);
     EXPECT_TRUE(methods.enabled[Method::PenMon]);
     EXPECT_EQ(EstimatesUsedText(Method::PenMon, meteostat, estimates),
               "Estimated on every day (Option > Missing data): radiation from the sunshine and humidity from T min.");
@@ -136,7 +143,7 @@ TEST(OpenMethodDialog, EstimatesAndOtherHumiditiesEnableMethods)
     dewPoint.text[ColumnBox::RHmin] = dewPoint.text[ColumnBox::RHmax] = "?";
     dewPoint.text[ColumnBox::Tdew] = "9";
     MethodSelection fromDewPoint;
-    EXPECT_EQ(OpenMethodDialog(MethodDialog::Standard, dewPoint, fromDewPoint), ColumnCheck::Passed);
+    EXPECT_EQ(OpenMethodDialog(dewPoint, fromDewPoint), ColumnCheck::Passed);
     EXPECT_TRUE(fromDewPoint.enabled[Method::AsceShort]);
     EXPECT_EQ(EstimatesUsedText(Method::AsceShort, dewPoint, estimates), "");
 }

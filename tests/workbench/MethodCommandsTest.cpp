@@ -33,7 +33,7 @@ TEST(OpenMethods, EachFailedCheckIsShown)
         workbench.columns = testing::BoxesOf({"1", "2", c.tmax, "4", "5", c.radiation, c.wind, "0"});
         ScriptedUserInterface ui;
         if (c.asks) ui.answers.push_back(Answer::Ok);
-        EXPECT_FALSE(OpenMethods(workbench, MethodDialog::Combination, ui));
+        EXPECT_FALSE(OpenMethods(workbench, ui));
         EXPECT_EQ(ui.messages, std::vector<std::string>{kTitle + c.message});
         EXPECT_EQ(ui.icons, std::vector<Icon>{Icon::Critical});
         EXPECT_TRUE(ui.answers.empty()) << c.message;
