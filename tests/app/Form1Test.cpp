@@ -38,12 +38,10 @@ private slots:
         app_->openSample(app_->path("days.txt"), 5);
         for (const MethodInfo& info : kMethods) app_->tick(info.method);
         app_->click(QStringLiteral("Command1"));
-        QStringList titles, labels;
-        for (std::size_t k = 0; k < kMethods.size(); ++k) {
-            titles << app_->cell(1, 10 + int(k));
-            labels << QString::fromUtf8(kMethods[k].label);
-        }
-        QCOMPARE(titles, labels);
+        QStringList titles;
+        for (std::size_t k = 0; k < kMethods.size(); ++k) titles << app_->cell(1, 10 + int(k));
+        QCOMPARE(titles, QStringList({"PenFAO", "PFAOnocorr", "PenMon", "P-T", "PFAOrad", "PFAOsun", "Hargr.", "Turc",
+                                      "Thornt.", "P-T extrad", "Bl-Cr", "PotRad", "ASCE short", "ASCE tall"}));
         QVERIFY(!app_->cell(6, 21).isEmpty());
         // Five days of January: Thornthwaite's heat index has one month to go on.
         QCOMPARE(app_->ui.messages.size(), std::size_t(1));
