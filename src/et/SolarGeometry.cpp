@@ -7,6 +7,7 @@
 #include "base/ArithmeticError.h"
 #include "base/CheckedMath.h"
 #include "et/Constants.h"
+#include "sheet/DateParts.h"
 
 namespace etp {
 
@@ -20,11 +21,9 @@ double ArcCos(double x)
     return std::atan(-x / std::sqrt(r)) + HalfPi;
 }
 
-// Ordinal day J [day] in a year of 365 days: February always has 28 days.
+// Ordinal day J [day] in the calendar of 365 days (kMonthLengths365).
 int DayOfYear(const SiteDay& S)
 {
-    // Days before the first of each month.
-    static constexpr std::array<int, 12> kDaysBefore{0, 31, 59, 90, 120, 151, 181, 212, 243, 273, 304, 334};
     const double month = S.Month;
     const double day = S.Day;
     // The month indexes the table, so a date that is not a date has no day of year.
@@ -32,7 +31,7 @@ int DayOfYear(const SiteDay& S)
         throw ArithmeticError("DayOfYear: month not a whole number in 1..12");
     if (!(day >= 1 && day <= 31 && day == std::floor(day)))
         throw ArithmeticError("DayOfYear: day not a whole number in 1..31");
-    return kDaysBefore[static_cast<std::size_t>(month) - 1] + static_cast<int>(day);
+    return DaysBefore365(static_cast<int>(month)) + static_cast<int>(day);
 }
 
 // Daylight hours N [h], FAO-24; declination with 0.4093 and 1.405, its own constants.

@@ -6,6 +6,7 @@
 #include <initializer_list>
 
 #include "base/Messages.h"
+#include "sheet/DateParts.h"
 #include "sheet/DecimalText.h"
 #include "sheet/NumericValue.h"
 #include "sheet/PositionalDate.h"
@@ -24,13 +25,13 @@ public:
     // A day/month in the two-digit form dd/mm of a real day (29/02 allowed).
     std::optional<double> dayOfYear(const std::string& label, const std::string& text)
     {
-        static constexpr int kMonthLength[] = {31, 29, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+        constexpr int kLeapYear = 2000; // 29/02 is a day of any schedule
         const bool shaped = text.size() == 5 && text[2] == '/' && IsDigit(text[0]) && IsDigit(text[1]) &&
                             IsDigit(text[3]) && IsDigit(text[4]);
         if (shaped) {
             const int day = (text[0] - '0') * 10 + (text[1] - '0');
             const int month = (text[3] - '0') * 10 + (text[4] - '0');
-            if (month >= 1 && month <= 12 && day >= 1 && day <= kMonthLength[month - 1])
+            if (month >= 1 && month <= 12 && day >= 1 && day <= DaysInMonth(month, kLeapYear))
                 return PositionalDayOfYear(day, month);
         }
         refuse(label + " must be a day and month written dd/mm, for example 06/07: \"" + text + "\"");

@@ -23,8 +23,7 @@ int ReadNumber(std::string_view text, std::size_t& i, std::size_t maxDigits, std
 
 int DaysInMonth(int month, int year)
 {
-    static constexpr int kDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    return month == 2 && IsLeapYear(year) ? 29 : kDays[month - 1];
+    return month == 2 && IsLeapYear(year) ? 29 : kMonthLengths365[static_cast<std::size_t>(month - 1)];
 }
 
 std::optional<CalendarDate> DateParts(std::string_view text)

@@ -1,4 +1,5 @@
 #pragma once
+#include <array>
 #include <optional>
 #include <string_view>
 
@@ -18,5 +19,18 @@ std::optional<CalendarDate> DateParts(std::string_view text);
 
 // 28 to 31 days of month 1..12 in the proleptic Gregorian calendar.
 int DaysInMonth(int month, int year);
+
+// The calendar of 365 days, February always of 28: the day of the year of the solar terms
+// (so of PenMon and every other method) and of the dates read by character position
+// counts in it, and 1 March is day 60 in every year.
+inline constexpr std::array<int, 12> kMonthLengths365 = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+
+// Days of the 365-day calendar before the first of month 0..12 (0 and 1: none).
+constexpr int DaysBefore365(int month)
+{
+    int days = 0;
+    for (int m = 1; m < month; ++m) days += kMonthLengths365[static_cast<std::size_t>(m - 1)];
+    return days;
+}
 
 } // namespace etp

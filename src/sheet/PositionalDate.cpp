@@ -26,12 +26,9 @@ PositionalDate ReadDateByPosition(std::string_view text)
 
 std::optional<double> PositionalDayOfYear(double day, double month)
 {
-    static constexpr int kMonthLength[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
     const double whole = std::nearbyint(month);
     if (!(whole >= 0 && whole <= 12)) return std::nullopt;
-    double J = day;
-    for (int m = 1; m < static_cast<int>(whole); ++m) J += kMonthLength[m - 1];
-    return J;
+    return day + DaysBefore365(static_cast<int>(whole));
 }
 
 } // namespace etp
