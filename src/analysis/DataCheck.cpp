@@ -30,13 +30,18 @@ constexpr double kClearSkyTolerance = 1.1; // radiation up to 10 % above clear s
 // hours) shows them when it is the only row of its kind.
 class Findings {
 public:
+    explicit Findings(const RowDates& dates) : dates_(dates) {}
+
     void add(const std::string& variable, const std::string& problem, int row, const std::string& details = {})
     {
         const std::size_t line = find(variable, problem);
         CheckFinding& finding = list_[line];
         if (finding.count == 0) details_[line] = details;
         ++finding.count;
-        if (finding.firstRows.size() < kFirstRowsShown) finding.firstRows.push_back(row);
+        if (finding.firstRows.size() < kFirstRowsShown) {
+            finding.firstRows.push_back(row);
+            finding.firstDates.push_back(dates_.text(row));
+        }
         finding.rows.push_back(row);
     }
     void note(const std::string& variable, const std::string& text, bool isProblem = false)
@@ -62,6 +67,7 @@ private:
         return it->second;
     }
 
+    const RowDates& dates_;
     std::vector<CheckFinding> list_;
     std::vector<std::string> details_; // per line: its first row's own details
     std::map<std::string, std::size_t> index_;
@@ -151,7 +157,8 @@ DataCheckReport CheckData(const Workbench& workbench)
     const MeteoSheet& sheet = workbench.sheet;
     const ColumnMap& columns = workbench.columns;
     const UnitSelection& units = workbench.units;
-    Findings findings;
+    const RowDates dates(sheet, columns);
+    Findings findings(dates);
     DataCheckReport report;
 
     if (sheet.lastNonEmptyRow() == 0) {
@@ -164,7 +171,6 @@ DataCheckReport CheckData(const Workbench& workbench)
         report.findings = findings.take();
         return report;
     }
-    const RowDates dates(sheet, columns);
     const double latitude = NumericValue(workbench.station.latitude);
     const double altitude = NumericValue(workbench.station.altitude);
     const int last = LastDataRow(sheet, columns);
@@ -278,15 +284,22 @@ int FindingColumn(const CheckFinding& finding, const ColumnMap& columns)
     return 0;
 }
 
+std::string FirstRowsText(const CheckFinding& finding)
+{
+    std::string text;
+    for (std::size_t k = 0; k < finding.firstRows.size(); ++k)
+        text += (k == 0 ? "" : ", ") +
+                RowWithDate(finding.firstRows[k], k < finding.firstDates.size() ? finding.firstDates[k] : std::string());
+    return text;
+}
+
 std::string CheckReportText(const DataCheckReport& report)
 {
     if (!report.nothing.empty()) return report.nothing + "\n";
     std::string text = "variable\tproblem\tcount\tfirst rows\n";
     for (const auto& finding : report.findings) {
-        std::string rows;
-        for (const int r : finding.firstRows) rows += (rows.empty() ? "" : " ") + std::to_string(r);
         text += finding.variable + '\t' + finding.problem + '\t' + (finding.isProblem ? std::to_string(finding.count) : "") +
-                '\t' + rows + '\n';
+                '\t' + FirstRowsText(finding) + '\n';
     }
     text += std::to_string(report.rows) + " days checked, " +
             (report.hasProblems() ? std::string("problems found") : std::string("no problems found")) + "\n";

@@ -18,6 +18,7 @@ struct CheckFinding {
     std::vector<int> firstRows; // the first few sheet rows concerned
     bool isProblem = true;      // false: a note, such as what a unit implies
     std::vector<int> rows = {}; // every sheet row concerned, in sheet order
+    std::vector<std::string> firstDates = {}; // the dates of firstRows
 };
 
 struct DataCheckReport {
@@ -32,6 +33,9 @@ DataCheckReport CheckData(const Workbench& workbench);
 // The sheet column a finding is about: the column assigned to its variable, 0 for the
 // station (and for a variable without a column).
 int FindingColumn(const CheckFinding& finding, const ColumnMap& columns);
+
+// "45 (14/02/18), 46 (15/02/18)": the first rows of a finding with their dates.
+std::string FirstRowsText(const CheckFinding& finding);
 
 // The report as a table: variable, problem, count, first rows; TAB between the fields.
 // With nothing to look at, that one line.

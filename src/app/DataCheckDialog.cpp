@@ -12,17 +12,6 @@
 
 namespace etp {
 
-namespace {
-
-QString RowList(const std::vector<int>& rows)
-{
-    QStringList list;
-    for (const int row : rows) list << QString::number(row);
-    return list.join(QLatin1Char(' '));
-}
-
-} // namespace
-
 DataCheckDialog::DataCheckDialog(const Workbench& workbench, UserInterface& ui, QWidget* parent)
     : QDialog(parent), workbench_(workbench), ui_(ui)
 {
@@ -76,7 +65,7 @@ void DataCheckDialog::refresh()
     int line = 0;
     for (const CheckFinding& finding : report.findings) {
         const QString texts[] = {ShownText(finding.variable), ShownText(finding.problem),
-                                 finding.isProblem ? QString::number(finding.count) : QString(), RowList(finding.firstRows)};
+                                 finding.isProblem ? QString::number(finding.count) : QString(), QString::fromStdString(FirstRowsText(finding))};
         for (int k = 0; k < 4; ++k) {
             auto* item = new QTableWidgetItem(texts[k]);
             if (!finding.isProblem) { // a note, not a fault

@@ -66,8 +66,8 @@ inline constexpr SaveDialog kLeachmEtpDialog{"*.etp", "LEACHW - Save ETP, T and 
 inline constexpr SaveDialog kMacroRainDialog{"*.rn", "MACRO - Save rain"};
 inline constexpr SaveDialog kMacroEtpDialog{"*.etp", "MACRO - Save ETP"};
 
-// The end of the refusal over a cell that holds no value (MissingCellMessage): what was
-// not written or applied.
+// The end of the refusal over days without a value (MissingDays): what was not written
+// or applied.
 inline constexpr const char* kCreamsTemperatureRadiationNotWritten =
     "the CREAMS temperature and radiation file was not written";
 inline constexpr const char* kCreamsRainNotWritten = "the CREAMS rain file was not written";
@@ -75,6 +75,10 @@ inline constexpr const char* kLeachmRainNotWritten = "the LEACHM rain file was n
 inline constexpr const char* kLeachmEtpNotWritten = "the LEACHM ETP, temperature and amplitude file was not written";
 inline constexpr const char* kMacroRainNotWritten = "the MACRO rain file was not written";
 inline constexpr const char* kMacroEtpNotWritten = "the MACRO ETP file was not written";
+// The files whose days may carry estimates, as the line counting them names them.
+inline constexpr const char* kCreamsTemperatureRadiationFile = "CREAMS temperature and radiation";
+inline constexpr const char* kLeachmEtpFile = "LEACHM ETP";
+inline constexpr const char* kMacroEtpFile = "MACRO ETP";
 inline constexpr const char* kTurnedIrrigationNotApplied = "the turned irrigation was not applied";
 inline constexpr const char* kOnDemandIrrigationNotApplied = "the on-demand irrigation was not applied";
 

@@ -9,6 +9,7 @@
 
 #include "base/ArithmeticError.h"
 #include "base/ToSingle.h"
+#include "et/DayReader.h"
 #include "et/DayTerms.h"
 #include "et/Fao56Terms.h"
 #include "et/Humidity.h"
@@ -26,132 +27,6 @@ namespace etp {
 
 namespace {
 
-struct RowError {
-    std::string text;
-};
-
-// What a row's reading found missing: the inputs no estimate has filled in.
-struct RowGaps {
-    Inputs missing = 0;
-    bool sunshineMeasured = false;
-    std::string date; // the row's date as the sheet gives it, for the messages
-};
-
-// Nothing can change the boxes, lists or station texts while the command runs, so
-// their numbers are read once.
-class RowReader {
-public:
-    RowReader(const MeteoSheet& sheet, const ComputeSettings& settings)
-        : sheet_(sheet), units_(settings.units), dates_(sheet, settings.columns), humidity_(HumiditySourceOf(settings.columns))
-    {
-        for (const ColumnBox box : kAllColumnBoxes) column_[box] = settings.columns.column(box);
-        windHeight_ = NumericValue(settings.station.windHeight);
-        // A variable the sheet has no column of is missing on every day when its
-        // estimate is on, and is estimated as an empty cell is.
-        const EstimateSettings& estimates = settings.estimates;
-        if (estimates.humidity && humidity_ == HumiditySource::None) absent_ |= kHumidityInputs;
-        if (estimates.radiation && column_[ColumnBox::Radiation] == 0) absent_ |= kRadiationInput;
-        if (estimates.wind && column_[ColumnBox::Wind] == 0) absent_ |= kWindInput;
-    }
-
-    // Inputs in the order the driver reads them. A missing cell reads as 0 and is
-    // reported; a variable without a column reads as 0 and is not missing, unless its
-    // estimate is on.
-    RowGaps read(int r, DailyWeather& D, SiteDay& S) const
-    {
-        RowGaps gaps;
-        gaps.missing = absent_;
-        D.Tmin = value(r, ColumnBox::Tmin, UnitKind::Temperature, "T min", kTemperatureInputs, gaps);
-        D.Tmax = value(r, ColumnBox::Tmax, UnitKind::Temperature, "T max", kTemperatureInputs, gaps);
-        readHumidity(r, D, gaps);
-        D.Radiation = value(r, ColumnBox::Radiation, UnitKind::Radiation, "radiation", kRadiationInput, gaps);
-        D.Wind = value(r, ColumnBox::Wind, UnitKind::Wind, "wind", kWindInput, gaps);
-        if (windHeight_ != 2) D.Wind = ToSingleChecked(WindAt2m(D.Wind, windHeight_), "the wind height conversion");
-        if (column_[ColumnBox::Sunshine] != 0) {
-            D.Sunshine = value(r, ColumnBox::Sunshine, UnitKind::Sunshine, "sunshine", kSunshineInput, gaps);
-            gaps.sunshineMeasured = (gaps.missing & kSunshineInput) == 0;
-        }
-
-        gaps.date = dates_.text(r);
-        const auto date = DateParts(gaps.date);
-        if (!date)
-            throw RowError{"The date in row " + std::to_string(r) + " is not a date: \"" + gaps.date + "\"." + kDateAdvice};
-        S.Day = ToSingle(date->Day);
-        S.Month = ToSingle(date->Month);
-        S.Year = ToSingle(date->Year);
-        return gaps;
-    }
-
-private:
-    float value(int r, ColumnBox box, UnitKind unit, const char* what, Inputs input, RowGaps& gaps) const
-    {
-        const auto v = measured(r, box, unit);
-        if (!v) {
-            if (column_[box] != 0) gaps.missing |= input;
-            return 0;
-        }
-        return ToSingleChecked(*v, what);
-    }
-
-    // The cell of a box in the program's unit; empty when the box names no column or
-    // the cell holds no measurement.
-    std::optional<double> measured(int r, ColumnBox box, UnitKind unit) const
-    {
-        if (column_[box] == 0) return std::nullopt;
-        const auto v = MeasuredValue(sheet_.cellText(r, column_[box]));
-        if (!v) return std::nullopt;
-        return units_.convert(unit, *v);
-    }
-
-    // RH max and RH min from the first source the boxes name. A source other than the
-    // extremes needs the day's temperatures; a dew point above T max is no humidity.
-    void readHumidity(int r, DailyWeather& D, RowGaps& gaps) const
-    {
-        if (humidity_ == HumiditySource::Extremes || humidity_ == HumiditySource::None) {
-            D.RHmin = value(r, ColumnBox::RHmin, UnitKind::Humidity, "U.R. min", kHumidityInputs, gaps);
-            D.RHmax = value(r, ColumnBox::RHmax, UnitKind::Humidity, "U.R. max", kHumidityInputs, gaps);
-            return;
-        }
-        std::optional<double> ea; // [kPa]
-        if (!(gaps.missing & kTemperatureInputs)) {
-            const double Tmin = D.Tmin, Tmax = D.Tmax;
-            switch (humidity_) {
-            case HumiditySource::VapourPressure:
-                ea = measured(r, ColumnBox::Ea, UnitKind::VapourPressure);
-                break;
-            case HumiditySource::DewPoint:
-                if (const auto Tdew = measured(r, ColumnBox::Tdew, UnitKind::Temperature); Tdew && *Tdew <= Tmax)
-                    ea = VapourPressureFromDewPoint(*Tdew);
-                break;
-            case HumiditySource::MaximumOnly:
-                if (const auto RHmax = measured(r, ColumnBox::RHmax, UnitKind::Humidity))
-                    ea = VapourPressureFromMaximumHumidity(Tmin, *RHmax);
-                break;
-            case HumiditySource::Mean:
-                if (const auto RHmean = measured(r, ColumnBox::RHmean, UnitKind::Humidity))
-                    ea = VapourPressureFromMeanHumidity(Tmin, Tmax, *RHmean);
-                break;
-            case HumiditySource::Extremes:
-            case HumiditySource::None: break;
-            }
-        }
-        if (!ea || !std::isfinite(*ea) || *ea < 0) {
-            D.RHmin = D.RHmax = 0;
-            gaps.missing |= kHumidityInputs;
-            return;
-        }
-        SetHumiditiesOfVapourPressure(D, *ea);
-    }
-
-    const MeteoSheet& sheet_;
-    const UnitSelection& units_;
-    const RowDates dates_;
-    const HumiditySource humidity_;
-    PerColumnBox<int> column_{};
-    Inputs absent_ = 0;     // variables without a column whose estimate is on
-    double windHeight_ = 2; // [m]
-};
-
 // The days each method could not compute for want of an input, and those it computed from
 // an estimate, for the closing note.
 class SkippedDays {
@@ -160,7 +35,7 @@ public:
     {
         auto& rows = rows_[method];
         ++count_[method];
-        if (rows.size() < kRowsShown) rows.push_back(std::to_string(row) + " (" + date + ")");
+        if (rows.size() < kRowsShown) rows.push_back(RowWithDate(row, date));
     }
     void addEstimated(Method method) { ++estimated_[method]; }
     // "PenMon: 12 days not computed, inputs missing: rows 45 (14/02/18), 46 (15/02/18), ...",
@@ -190,13 +65,6 @@ private:
     PerMethod<int> count_{}, estimated_{};
     PerMethod<std::vector<std::string>> rows_{};
 };
-
-// Altitude and latitude as the day records hold them; a number beyond 32 bits throws.
-void ReadStation(const StationParameters& station, SiteDay& S)
-{
-    S.Altitude = ToSingleChecked(NumericValue(station.altitude), "the altitude");
-    S.Latitude = ToSingleChecked(NumericValue(station.latitude), "the latitude");
-}
 
 // PenMon's memory when it skips a day: the day's mean temperature when both were
 // measured; without them, the next day starts as a series' first day does.
@@ -293,7 +161,7 @@ Outcome Compute(MeteoSheet& sheet, const ComputeSettings& settings, double& Prev
     for (const MethodInfo* info : chosen) sheet.setCellText(1, ++column, info->label);
     if (estimates.any()) sheet.setCellText(1, ++column, kEstimatedLabel);
 
-    const RowReader reader(sheet, settings);
+    const DayReader reader(sheet, settings.columns, settings.units, settings.station, estimates);
     const StationTerms station(S.Latitude, S.Altitude);
     const int last = LastDataRow(sheet, settings.columns);
     std::array<char, kMethodCount * kResultBufferSize> texts;
@@ -320,12 +188,8 @@ Outcome Compute(MeteoSheet& sheet, const ComputeSettings& settings, double& Prev
         const MethodInfo* running = nullptr;
         done = 0;
         try {
-            const RowGaps gaps = reader.read(r, D, S);
-            estimated.clear();
-            const Inputs missing = estimates.any() && (gaps.missing & needed)
-                                     ? EstimateMissing(D, S, station, gaps.missing & needed, gaps.sunshineMeasured,
-                                                       estimates, estimated)
-                                     : gaps.missing;
+            const DayGaps gaps = reader.read(r, D, S);
+            const Inputs missing = reader.estimate(gaps, needed, D, S, station, estimated);
             DayTerms day(D, S, &station);
             MethodContext context{day, settings.hargreaves, table, PreviousMeanTemperature, settings.options,
                                   thornthwaite, blaneyCriddle};
@@ -352,7 +216,7 @@ Outcome Compute(MeteoSheet& sheet, const ComputeSettings& settings, double& Prev
             std::string where = "Arithmetic error in row " + std::to_string(r);
             if (running) where += std::string(", method ") + running->label;
             return stop(r, where + ": " + error.what());
-        } catch (const RowError& error) {
+        } catch (const UnreadableDate& error) {
             writeRow(r);
             return stop(r, error.text);
         }

@@ -8,6 +8,7 @@
 #include "base/Messages.h"
 #include "sheet/DateParts.h"
 #include "sheet/DecimalText.h"
+#include "sheet/MissingDays.h"
 #include "sheet/NumericValue.h"
 #include "sheet/PositionalDate.h"
 #include "sheet/RowDates.h"
@@ -122,18 +123,21 @@ OnDemandSchedule ParseOnDemand(const OnDemandIrrigationTexts& texts, TextCheck& 
 
 IrrigationRun Refused(const TextCheck& check) { return {Outcome::Refused(*check.problem(), Icon::Exclamation), {}}; }
 
-// The first cell without a value among `read` on the days of the period, where
-// inPeriod(day of year) holds; the schedule reads no other.
-std::optional<MissingCell> FirstMissingInPeriod(const MeteoSheet& sheet, int last, const RowDates& dates,
-                                                std::initializer_list<ReadColumn> read,
-                                                const std::function<bool(double)>& inPeriod)
+// The refusal over the days of the period (where inPeriod(day of year) holds) without a
+// value in the rain column or the ET column (0: none read); the schedule reads no other day.
+std::optional<std::string> MissingInPeriod(const MeteoSheet& sheet, int last, const RowDates& dates, int rainColumn,
+                                           int etColumn, const std::function<bool(double)>& inPeriod,
+                                           std::string_view notApplied)
 {
+    MissingDays gaps(dates);
     for (int r = 2; r <= last; ++r) {
         const auto d = RowDayOfYear(dates, r);
         if (!d || !inPeriod(*d)) continue;
-        if (auto cell = FirstMissingCell(sheet, read, r, r)) return cell;
+        gaps.addCells(sheet, {rainColumn, true}, sheet.cellText(1, rainColumn), GapRemedy::Fill, r, r);
+        gaps.addCells(sheet, {etColumn}, sheet.cellText(1, etColumn), GapRemedy::ComputeAgain, r, r);
     }
-    return std::nullopt;
+    if (gaps.empty()) return std::nullopt;
+    return gaps.message(notApplied);
 }
 
 } // namespace
@@ -163,8 +167,8 @@ IrrigationRun ApplyTurnedIrrigation(MeteoSheet& sheet, const ColumnMap& columns,
     const RowDates dates(sheet, columns);
     const int F = schedule.frequency;
     const auto inPeriod = [&](double d) { return schedule.start < d && d <= schedule.end; };
-    if (const auto gap = FirstMissingInPeriod(sheet, last, dates, {{rainColumn, true}}, inPeriod))
-        return {Outcome::Refused(MissingCellMessage(sheet, *gap, kTurnedIrrigationNotApplied)), {}};
+    if (auto gaps = MissingInPeriod(sheet, last, dates, rainColumn, 0, inPeriod, kTurnedIrrigationNotApplied))
+        return {Outcome::Refused(std::move(*gaps)), {}};
 
     IrrigationRun run;
     std::vector<IrrigationApplication>& applications = run.applications;
@@ -196,8 +200,8 @@ IrrigationRun ApplyOnDemandIrrigation(MeteoSheet& sheet, const ColumnMap& column
     const int last = LastDataRow(sheet, columns);
     const RowDates dates(sheet, columns);
     const auto inPeriod = [&](double d) { return schedule.start <= d && d <= schedule.end; };
-    if (const auto gap = FirstMissingInPeriod(sheet, last, dates, {{rainColumn, true}, {etColumn}}, inPeriod))
-        return {Outcome::Refused(MissingCellMessage(sheet, *gap, kOnDemandIrrigationNotApplied)), {}};
+    if (auto gaps = MissingInPeriod(sheet, last, dates, rainColumn, etColumn, inPeriod, kOnDemandIrrigationNotApplied))
+        return {Outcome::Refused(std::move(*gaps)), {}};
 
     IrrigationRun run;
     std::vector<IrrigationApplication>& applications = run.applications;

@@ -42,8 +42,8 @@ std::optional<std::string> TurnedIrrigationTextProblem(const TurnedIrrigationTex
 std::optional<std::string> OnDemandIrrigationTextProblem(const OnDemandIrrigationTexts& texts);
 
 // What one "Apply" did: refused with nothing changed, with the message for the first text
-// out of range (icon Exclamation) or for the first cell without a value the period reads
-// (icon Critical; an empty rain cell is a dry day), or done with the applications made,
+// out of range (icon Exclamation) or for the days of the period without a value, per
+// column (MissingDays; icon Critical; an empty rain cell is a dry day), or done with the applications made,
 // possibly none.
 struct IrrigationRun {
     Outcome outcome;

@@ -1,15 +1,20 @@
 #include "models/CreamsTable.h"
 
+#include <algorithm>
+#include <optional>
 #include <utility>
 
 #include "base/ArithmeticError.h"
 #include "base/Messages.h"
 #include "base/ToSingle.h"
+#include "et/DayReader.h"
 #include "et/Units.h"
 #include "models/FixedWidth.h"
 #include "models/ModelFile.h"
 #include "sheet/RowDates.h"
 #include "sheet/DateParts.h"
+#include "sheet/MissingDays.h"
+#include "sheet/NumericValue.h"
 #include "sheet/SheetQueries.h"
 
 namespace etp {
@@ -27,6 +32,72 @@ struct Month {
     float radiation = 0;   // sum [sheet unit]
 };
 
+std::string ArithmeticRefusal(int r, const ArithmeticError& error)
+{
+    return "Arithmetic error in row " + std::to_string(r) + ": " + error.what();
+}
+
+// The radiation of each row 2..last in the sheet's unit: the cell's value, or with the
+// estimates on, Compute's estimate for a day without it (index = row). Days without T min,
+// T max or a radiation are refused together, per column; `estimated` counts the others.
+std::vector<std::optional<double>> DailyRadiation(const MeteoSheet& sheet, const ColumnMap& columns,
+                                                  const UnitSelection& units, const RowDates& dates,
+                                                  const ModelEstimates* estimates, EstimatedDays* estimated)
+{
+    const int last = LastDataRow(sheet, columns);
+    const int radiationColumn = columns.column(ColumnBox::Radiation);
+    MissingDays gaps(dates);
+    for (const ColumnBox box : {ColumnBox::Tmin, ColumnBox::Tmax})
+        gaps.addCells(sheet, {columns.column(box)}, kVariableCaptions[box], GapRemedy::Fill, 2, last);
+
+    const bool estimating = estimates && estimates->settings.radiation;
+    // Made at the first day to estimate: complete data need no station.
+    std::optional<DayReader> reader;
+    SiteDay S;
+    std::optional<StationTerms> station;
+    const auto startEstimates = [&] {
+        if (const auto problem = CheckStation(estimates->station)) throw RefusedInput(problem->message);
+        if (const auto problem = CheckEstimateSettings(estimates->settings)) throw RefusedInput(*problem);
+        try {
+            ReadStation(estimates->station, S);
+        } catch (const ArithmeticError& error) {
+            throw RefusedInput(std::string("Arithmetic error: ") + error.what());
+        }
+        reader.emplace(sheet, columns, units, estimates->station, estimates->settings);
+        station.emplace(S.Latitude, S.Altitude);
+    };
+    std::vector<std::optional<double>> radiation(static_cast<std::size_t>(std::max(last + 1, 2)));
+    std::string words;
+    for (int r = 2; r <= last; ++r) {
+        auto& value = radiation[static_cast<std::size_t>(r)];
+        if (radiationColumn == 0 && !estimating) {
+            value = 0; // no radiation measured reads as 0
+        } else if (radiationColumn != 0 && !IsMissingValue(sheet.cellText(r, radiationColumn))) {
+            value = FiniteCellValue(sheet, r, radiationColumn);
+        } else if (estimating) {
+            if (!reader) startEstimates();
+            DailyWeather D;
+            try {
+                const DayGaps day = reader->read(r, D, S);
+                if (!(reader->estimate(day, kTemperatureInputs | kRadiationInput, D, S, *station, words) & kRadiationInput)) {
+                    value = double(D.Radiation) / units.factor(UnitKind::Radiation); // mm d-1 -> the sheet's unit
+                    if (estimated) {
+                        ++estimated->count;
+                        estimated->inputs |= kRadiationInput;
+                    }
+                }
+            } catch (const UnreadableDate& date) {
+                throw RefusedInput(date.text);
+            } catch (const ArithmeticError& error) {
+                throw RefusedInput(ArithmeticRefusal(r, error));
+            }
+        }
+        if (!value) gaps.add(kVariableCaptions[ColumnBox::Radiation], GapRemedy::Estimate, r);
+    }
+    if (!gaps.empty()) throw MissingInput(gaps.message(kCreamsTemperatureRadiationNotWritten));
+    return radiation;
+}
+
 } // namespace
 
 std::string_view CreamsTable::text(int row, int column) const
@@ -35,13 +106,14 @@ std::string_view CreamsTable::text(int row, int column) const
     return cells_[row - 1][column - 1];
 }
 
-void CreamsTable::fill(const std::vector<CreamsLine>& lines)
+void CreamsTable::fill(const std::vector<CreamsLine>& lines, EstimatedDays estimated)
 {
     for (auto& row : cells_)
         for (auto& cell : row) cell.clear();
     for (std::size_t c = 0; c < kColumns; ++c) cells_[0][c] = kCreamsHeaders[c];
     for (std::size_t i = 0; i < lines.size() && i + 1 < cells_.size(); ++i) cells_[i + 1] = lines[i];
     refusal_.clear();
+    estimated_ = estimated;
 }
 
 void CreamsTable::refuse(std::string missingValue)
@@ -50,7 +122,8 @@ void CreamsTable::refuse(std::string missingValue)
     refusal_ = std::move(missingValue);
 }
 
-std::vector<CreamsLine> CreamsMonthlyLines(const MeteoSheet& sheet, const ColumnMap& columns, const UnitSelection& units)
+std::vector<CreamsLine> CreamsMonthlyLines(const MeteoSheet& sheet, const ColumnMap& columns, const UnitSelection& units,
+                                           const ModelEstimates* estimates, EstimatedDays* estimated)
 {
     const int last = LastDataRow(sheet, columns);
     if (last - 1 > kCreamsMaxDays)
@@ -59,9 +132,7 @@ std::vector<CreamsLine> CreamsMonthlyLines(const MeteoSheet& sheet, const Column
     const RowDates dates(sheet, columns);
     const int tminColumn = columns.column(ColumnBox::Tmin);
     const int tmaxColumn = columns.column(ColumnBox::Tmax);
-    const int radiationColumn = columns.column(ColumnBox::Radiation);
-    RefuseMissingCells(sheet, {{tminColumn}, {tmaxColumn}, {radiationColumn}}, last,
-                       kCreamsTemperatureRadiationNotWritten);
+    const std::vector<std::optional<double>> radiation = DailyRadiation(sheet, columns, units, dates, estimates, estimated);
 
     std::vector<Month> months(kCreamsMaxMonths + 1); // index = month number
     int lastMonth = 0, year = 0, previousYear = 0;
@@ -84,10 +155,10 @@ std::vector<CreamsLine> CreamsMonthlyLines(const MeteoSheet& sheet, const Column
                                  units.convert(UnitKind::Temperature, FiniteCellValue(sheet, r, tmaxColumn))) /
                                 2;
             month.temperature = ToSingleChecked(double(month.temperature) + mean, "the monthly temperature sum");
-            month.radiation = ToSingleChecked(double(month.radiation) + FiniteCellValue(sheet, r, radiationColumn),
+            month.radiation = ToSingleChecked(double(month.radiation) + *radiation[static_cast<std::size_t>(r)],
                                               "the monthly radiation sum");
         } catch (const ArithmeticError& error) {
-            throw RefusedInput("Arithmetic error in row " + std::to_string(r) + ": " + error.what());
+            throw RefusedInput(ArithmeticRefusal(r, error));
         }
         ++month.days;
     }

@@ -63,7 +63,7 @@ bool CreamsRainLineBreak(long fields)
 std::string CreamsRainText(const MeteoSheet& sheet, const ColumnMap& columns, int rainColumn)
 {
     const int last = LastDataRow(sheet, columns);
-    RefuseMissingCells(sheet, {{rainColumn, true}}, last, kCreamsRainNotWritten);
+    RefuseMissingDays(sheet, columns, RainFileColumns(sheet, rainColumn), kCreamsRainNotWritten);
     const RowDates dates(sheet, columns);
     const NumberPattern inches("00.00");
     const std::string filler = FixedWidthText("00.00");

@@ -47,7 +47,7 @@ std::string LeachmRainText(const MeteoSheet& sheet, const ColumnMap& columns, in
     concentrations += kLineEnd;
 
     const int last = LastDataRow(sheet, columns);
-    RefuseMissingCells(sheet, {{rainColumn, true}}, last, kLeachmRainNotWritten);
+    RefuseMissingDays(sheet, columns, RainFileColumns(sheet, rainColumn), kLeachmRainNotWritten);
     const RowDates dates(sheet, columns);
     const double firstYear = ReadDateByPosition(dates.text(2)).year;
     const NumberPattern twoDigits("00"), dayNumber("000000"), millimetres("000.0");
@@ -97,7 +97,7 @@ std::string LeachmEtpText(const MeteoSheet& sheet, const ColumnMap& columns, int
     const RowDates dates(sheet, columns);
     const int tminColumn = columns.column(ColumnBox::Tmin);
     const int tmaxColumn = columns.column(ColumnBox::Tmax);
-    RefuseMissingCells(sheet, {{tminColumn}, {tmaxColumn}, {etColumn}}, last, kLeachmEtpNotWritten);
+    RefuseMissingDays(sheet, columns, LeachmEtpColumns(sheet, columns, etColumn), kLeachmEtpNotWritten);
     const double firstYear = ReadDateByPosition(dates.text(2)).year;
 
     std::vector<int> weekOfRow(static_cast<std::size_t>(std::max(last + 1, 2)));

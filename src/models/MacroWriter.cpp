@@ -16,9 +16,9 @@ std::string MacroDailyText(const MeteoSheet& sheet, const ColumnMap& columns, in
 {
     const int last = LastDataRow(sheet, columns);
     if (file == MacroFile::Rain)
-        RefuseMissingCells(sheet, {{valueColumn, true}}, last, kMacroRainNotWritten);
+        RefuseMissingDays(sheet, columns, RainFileColumns(sheet, valueColumn), kMacroRainNotWritten);
     else
-        RefuseMissingCells(sheet, {{valueColumn}}, last, kMacroEtpNotWritten);
+        RefuseMissingDays(sheet, columns, MacroEtpColumns(sheet, valueColumn), kMacroEtpNotWritten);
     const RowDates dates(sheet, columns);
     const NumberPattern twoDigits("00"), millimetres("000.0");
     // Every line is 'yymmdd', two blanks, 000.0, four blanks and the line end.

@@ -1,18 +1,86 @@
 #include "models/ModelFile.h"
 
+#include <algorithm>
 #include <cmath>
+#include <utility>
+
+#include "et/MethodTable.h"
 
 #include "models/DayNumbers.h"
 #include "sheet/NumericValue.h"
 #include "sheet/PositionalDate.h"
+#include "sheet/RowDates.h"
 
 namespace etp {
 
-void RefuseMissingCells(const MeteoSheet& sheet, std::initializer_list<ReadColumn> columns, int lastRow,
-                        std::string_view notWritten)
+std::vector<FileColumn> RainFileColumns(const MeteoSheet& sheet, int rainColumn)
 {
-    if (const auto cell = FirstMissingCell(sheet, columns, 2, lastRow))
-        throw MissingInput(MissingCellMessage(sheet, *cell, notWritten));
+    return {{{rainColumn, true}, std::string(sheet.cellText(1, rainColumn)), GapRemedy::Fill}};
+}
+
+std::vector<FileColumn> LeachmEtpColumns(const MeteoSheet& sheet, const ColumnMap& columns, int etColumn)
+{
+    return {{{columns.column(ColumnBox::Tmin)}, kVariableCaptions[ColumnBox::Tmin], GapRemedy::Fill},
+            {{columns.column(ColumnBox::Tmax)}, kVariableCaptions[ColumnBox::Tmax], GapRemedy::Fill},
+            {{etColumn}, std::string(sheet.cellText(1, etColumn)), GapRemedy::ComputeAgain}};
+}
+
+std::vector<FileColumn> MacroEtpColumns(const MeteoSheet& sheet, int etColumn)
+{
+    return {{{etColumn}, std::string(sheet.cellText(1, etColumn)), GapRemedy::ComputeAgain}};
+}
+
+std::optional<std::string> MissingDaysRefusal(const MeteoSheet& sheet, const ColumnMap& columns,
+                                              const std::vector<FileColumn>& read, std::string_view notWritten)
+{
+    const RowDates dates(sheet, columns);
+    MissingDays gaps(dates);
+    const int last = LastDataRow(sheet, columns);
+    for (const FileColumn& column : read) gaps.addCells(sheet, column.read, column.name, column.remedy, 2, last);
+    if (gaps.empty()) return std::nullopt;
+    return gaps.message(notWritten);
+}
+
+void RefuseMissingDays(const MeteoSheet& sheet, const ColumnMap& columns, const std::vector<FileColumn>& read,
+                       std::string_view notWritten)
+{
+    if (auto refusal = MissingDaysRefusal(sheet, columns, read, notWritten)) throw MissingInput(*refusal);
+}
+
+EstimatedDays EstimatedEtDays(const MeteoSheet& sheet, int etColumn, int lastRow)
+{
+    const auto method = std::find_if(kMethods.begin(), kMethods.end(), [&](const MethodInfo& info) {
+        return sheet.cellText(1, etColumn) == info.label;
+    });
+    if (method == kMethods.end()) return {};
+    // Compute writes the labels of one run side by side, then its "Estimated" column.
+    int estimated = 0;
+    for (int c = etColumn + 1; c <= MeteoSheet::kMaxColumns && estimated == 0; ++c) {
+        const std::string_view title = sheet.cellText(1, c);
+        if (title == kEstimatedLabel)
+            estimated = c;
+        else if (std::none_of(kMethods.begin(), kMethods.end(), [&](const MethodInfo& info) { return title == info.label; }))
+            break;
+    }
+    EstimatedDays days;
+    if (estimated == 0) return days;
+    for (int r = 2; r <= lastRow; ++r)
+        if (const Inputs inputs = EstimatedInputs(sheet.cellText(r, estimated)) & method->inputs; inputs != 0) {
+            ++days.count;
+            days.inputs |= inputs;
+        }
+    return days;
+}
+
+std::string EstimatedDaysLine(std::string_view file, const EstimatedDays& days)
+{
+    std::string line = std::string(file) + ": " + std::to_string(days.count) + (days.count == 1 ? " day" : " days") +
+                       " estimated";
+    std::string what;
+    for (const auto& [input, name] : {std::pair{kRadiationInput, "radiation"}, std::pair{kHumidityInputs, "humidity"},
+                                      std::pair{kWindInput, "wind"}})
+        if (days.inputs & input) what += (what.empty() ? "" : ", ") + std::string(name);
+    return what.empty() ? line : line + " (" + what + ")";
 }
 
 double FiniteCellValue(const MeteoSheet& sheet, int row, int column)

@@ -37,6 +37,13 @@ RowDates::RowDates(const MeteoSheet& sheet, const ColumnMap& columns) : sheet_(s
     doy_ = columns.column(ColumnBox::Doy);
 }
 
+std::string RowWithDate(int row, std::string_view date)
+{
+    std::string text = std::to_string(row);
+    if (!date.empty()) text += " (" + std::string(date) + ")";
+    return text;
+}
+
 std::optional<CalendarDate> DateOfDayOfYear(int year, int J)
 {
     if (J < 1) return std::nullopt;

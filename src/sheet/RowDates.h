@@ -4,12 +4,17 @@
 // the model files, the irrigation, the checks) takes the date of a row from here.
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "sheet/DateParts.h"
 #include "sheet/MeteoSheet.h"
 #include "sheet/Settings.h"
 
 namespace etp {
+
+// "45 (14/02/18)": a sheet row with the date of its day beside it, as every message that
+// lists rows gives them; the row alone when the day has no date text.
+std::string RowWithDate(int row, std::string_view date);
 
 class RowDates {
 public:
@@ -21,6 +26,8 @@ public:
     // none come back as they stand, joined by " / " ("2018 / 400"), so a message quotes
     // what the sheet holds; no date form gives "".
     std::string text(int row) const;
+    // "row 45 (14/02/18)": a row as the messages name it.
+    std::string row(int row) const { return "row " + RowWithDate(row, text(row)); }
 
 private:
     const MeteoSheet& sheet_;

@@ -34,32 +34,6 @@ int FindRainColumn(const MeteoSheet& sheet)
     return 0;
 }
 
-std::optional<MissingCell> FirstMissingCell(const MeteoSheet& sheet, std::initializer_list<ReadColumn> columns,
-                                            int firstRow, int lastRow)
-{
-    for (int r = firstRow; r <= lastRow; ++r)
-        for (const ReadColumn& read : columns) {
-            if (read.column == 0) continue;
-            const std::string_view text = sheet.cellText(r, read.column);
-            if (read.rain ? !RainValue(text) : IsMissingValue(text)) return MissingCell{r, read.column};
-        }
-    return std::nullopt;
-}
-
-std::string MissingCellMessage(const MeteoSheet& sheet, const MissingCell& cell, std::string_view notDone)
-{
-    const std::string_view text = sheet.cellText(cell.row, cell.column);
-    std::string kind;
-    if (text.empty())
-        kind = "empty cell";
-    else if (IsNumberText(text))
-        kind = "missing-value code " + std::string(text);
-    else
-        kind = "\"" + std::string(text) + "\"";
-    return "Row " + std::to_string(cell.row) + ", column " + std::to_string(cell.column) + " \"" +
-           std::string(sheet.cellText(1, cell.column)) + "\": no value (" + kind + "); " + std::string(notDone) + ".";
-}
-
 std::optional<double> RainValue(std::string_view text)
 {
     if (text.empty()) return 0.0;

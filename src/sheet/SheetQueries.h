@@ -1,5 +1,4 @@
 #pragma once
-#include <initializer_list>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -30,21 +29,6 @@ struct ReadColumn {
     int column = 0; // 0: the variable is not available and reads as 0, never missing
     bool rain = false;
 };
-
-struct MissingCell {
-    int row = 0;
-    int column = 0;
-};
-
-// The first cell, row by row from firstRow to lastRow and left to right in the order
-// given, that holds no measurement (IsMissingValue; RainValue in a rain column); none
-// when every cell does.
-std::optional<MissingCell> FirstMissingCell(const MeteoSheet& sheet, std::initializer_list<ReadColumn> columns,
-                                            int firstRow, int lastRow);
-
-// What a refusal over a missing cell says: `Row 45, column 3 "Tmax": no value (empty
-// cell); ` followed by notDone (what was not written or applied) and a full stop.
-std::string MissingCellMessage(const MeteoSheet& sheet, const MissingCell& cell, std::string_view notDone);
 
 // A day's rain [mm] from its cell. Rain is commonly recorded by leaving the cell of a
 // dry day empty, so an empty cell is 0 mm; a text or a logger's missing-value code is

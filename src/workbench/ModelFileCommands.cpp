@@ -24,14 +24,34 @@ std::string Proposed(const Workbench& workbench, const SaveDialog& dialog)
     return ProposedSaveName(workbench.workingFile.path, dialog);
 }
 
-// A rain file: the file is asked for first, then the rain column is looked for ("No
-// rain in data sheet" and nothing written when there is none).
-Saved SaveRainFile(const Workbench& workbench, const SaveDialog& dialog, UserInterface& ui,
+// Days without a value in the columns a file reads refuse it before its file is asked for.
+bool RefusedForGaps(const Workbench& workbench, const std::vector<FileColumn>& read, const char* notWritten,
+                    UserInterface& ui)
+{
+    const auto refusal = MissingDaysRefusal(workbench.sheet, workbench.columns, read, notWritten);
+    if (refusal) ui.message(*refusal, kApplicationTitle, Icon::Critical);
+    return refusal.has_value();
+}
+
+// After a file that may hold estimated days: how many it holds, when the estimates are on
+// or some are there.
+void TellEstimatedDays(const Workbench& workbench, std::string_view file, const EstimatedDays& days, UserInterface& ui)
+{
+    if (days.count > 0 || workbench.estimates.any())
+        ui.message(EstimatedDaysLine(file, days), kApplicationTitle, Icon::Information);
+}
+
+// A rain file: the rain column is looked for and its gaps refuse the file before it is
+// asked for. Without a rain column the file is asked for first, then "No rain in data
+// sheet" ends the save with nothing written.
+Saved SaveRainFile(const Workbench& workbench, const SaveDialog& dialog, const char* notWritten, UserInterface& ui,
                    const std::function<std::string(int rainColumn)>& build)
 {
+    const int rainColumn = FindRainColumn(workbench.sheet);
+    if (rainColumn != 0 && RefusedForGaps(workbench, RainFileColumns(workbench.sheet, rainColumn), notWritten, ui))
+        return Saved::Failed;
     const auto path = AskSaveName(ui, dialog, Proposed(workbench, dialog));
     if (!path) return Saved::Cancelled;
-    const int rainColumn = FindRainColumn(workbench.sheet);
     if (rainColumn == 0) {
         ui.message(kNoRainMessage, kApplicationTitle);
         return Saved::Failed;
@@ -39,15 +59,22 @@ Saved SaveRainFile(const Workbench& workbench, const SaveDialog& dialog, UserInt
     return Written(WriteTextFile(ui, *path, [&] { return build(rainColumn); }));
 }
 
-// An ET file: the ET column is chosen before the file is asked for.
-Saved SaveEtFile(const Workbench& workbench, const MethodChoice& methods, const SaveDialog& dialog, UserInterface& ui,
+// An ET file: the ET column is chosen and its gaps (and those of `columnsOf` it) refuse
+// the file before the file is asked for. Once written, the file's estimated days are told.
+Saved SaveEtFile(const Workbench& workbench, const MethodChoice& methods, const SaveDialog& dialog,
+                 const char* notWritten, const char* file, UserInterface& ui,
+                 const std::function<std::vector<FileColumn>(int etColumn)>& columnsOf,
                  const std::function<std::string(int etColumn)>& build)
 {
     const int etColumn = ChosenEtColumn(methods, workbench.sheet, ui);
     if (etColumn == 0) return Saved::Failed;
+    if (RefusedForGaps(workbench, columnsOf(etColumn), notWritten, ui)) return Saved::Failed;
     const auto path = AskSaveName(ui, dialog, Proposed(workbench, dialog));
     if (!path) return Saved::Cancelled;
-    return Written(WriteTextFile(ui, *path, [&] { return build(etColumn); }));
+    if (!WriteTextFile(ui, *path, [&] { return build(etColumn); })) return Saved::Failed;
+    TellEstimatedDays(workbench, file,
+                      EstimatedEtDays(workbench.sheet, etColumn, LastDataRow(workbench.sheet, workbench.columns)), ui);
+    return Saved::Written;
 }
 
 // "Save all" saves the first file, then the second unless the first was cancelled; then
@@ -71,40 +98,45 @@ Saved SaveCreamsTr(const Workbench& workbench, const CreamsTable& table, UserInt
     const auto path = AskSaveName(ui, kCreamsTemperatureRadiationDialog,
                                   Proposed(workbench, kCreamsTemperatureRadiationDialog));
     if (!path) return Saved::Cancelled;
-    return Written(WriteTextFile(ui, *path, [&] { return CreamsTemperatureRadiationText(table); }));
+    if (!WriteTextFile(ui, *path, [&] { return CreamsTemperatureRadiationText(table); })) return Saved::Failed;
+    TellEstimatedDays(workbench, kCreamsTemperatureRadiationFile, table.estimated(), ui);
+    return Saved::Written;
 }
 
 Saved SaveCreamsRainFile(const Workbench& workbench, UserInterface& ui)
 {
-    return SaveRainFile(workbench, kCreamsRainDialog, ui,
+    return SaveRainFile(workbench, kCreamsRainDialog, kCreamsRainNotWritten, ui,
                         [&](int rainColumn) { return CreamsRainText(workbench.sheet, workbench.columns, rainColumn); });
 }
 
 Saved SaveLeachmRainFile(const Workbench& workbench, const LeachmSettings& settings, UserInterface& ui)
 {
-    return SaveRainFile(workbench, kLeachmRainDialog, ui, [&](int rainColumn) {
+    return SaveRainFile(workbench, kLeachmRainDialog, kLeachmRainNotWritten, ui, [&](int rainColumn) {
         return LeachmRainText(workbench.sheet, workbench.columns, rainColumn, settings.dates, LeachmNitrogen(settings));
     });
 }
 
 Saved SaveLeachmEtpFile(const Workbench& workbench, const LeachmSettings& settings, UserInterface& ui)
 {
-    return SaveEtFile(workbench, settings.methods, kLeachmEtpDialog, ui,
-                      [&](int etColumn) { return LeachmEtpText(workbench.sheet, workbench.columns, etColumn, workbench.units); });
+    return SaveEtFile(
+        workbench, settings.methods, kLeachmEtpDialog, kLeachmEtpNotWritten, kLeachmEtpFile, ui,
+        [&](int etColumn) { return LeachmEtpColumns(workbench.sheet, workbench.columns, etColumn); },
+        [&](int etColumn) { return LeachmEtpText(workbench.sheet, workbench.columns, etColumn, workbench.units); });
 }
 
 Saved SaveMacroRainFile(const Workbench& workbench, UserInterface& ui)
 {
-    return SaveRainFile(workbench, kMacroRainDialog, ui, [&](int rainColumn) {
+    return SaveRainFile(workbench, kMacroRainDialog, kMacroRainNotWritten, ui, [&](int rainColumn) {
         return MacroDailyText(workbench.sheet, workbench.columns, rainColumn, MacroFile::Rain);
     });
 }
 
 Saved SaveMacroEtpFile(const Workbench& workbench, const MethodChoice& methods, UserInterface& ui)
 {
-    return SaveEtFile(workbench, methods, kMacroEtpDialog, ui, [&](int etColumn) {
-        return MacroDailyText(workbench.sheet, workbench.columns, etColumn, MacroFile::Etp);
-    });
+    return SaveEtFile(
+        workbench, methods, kMacroEtpDialog, kMacroEtpNotWritten, kMacroEtpFile, ui,
+        [&](int etColumn) { return MacroEtpColumns(workbench.sheet, etColumn); },
+        [&](int etColumn) { return MacroDailyText(workbench.sheet, workbench.columns, etColumn, MacroFile::Etp); });
 }
 
 } // namespace
@@ -113,7 +145,10 @@ bool BuildCreamsTable(const Workbench& workbench, CreamsTable& table, UserInterf
 {
     auto busy = ui.busy(Pointer::Busy);
     try {
-        table.fill(CreamsMonthlyLines(workbench.sheet, workbench.columns, workbench.units));
+        const ModelEstimates estimates{workbench.station, workbench.estimates};
+        EstimatedDays estimated;
+        auto lines = CreamsMonthlyLines(workbench.sheet, workbench.columns, workbench.units, &estimates, &estimated);
+        table.fill(lines, estimated);
         return true;
     } catch (const MissingInput& gap) {
         table.refuse(gap.what());

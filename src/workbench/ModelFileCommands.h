@@ -2,8 +2,11 @@
 // The commands of the CREAMS, LEACHM and MACRO dialogs over the workbench. The dialogs
 // hold their own state (the CREAMS table, the LEACHM texts and options, the MACRO
 // method choice) for as long as they exist; the commands read the sheet and the column
-// boxes afresh at every press. Each save asks for its file, builds the text with the
-// writer of models/ and writes it through WriteTextFile.
+// boxes afresh at every press. Each save refuses days without a value in the columns it
+// reads (MissingDaysRefusal) before it asks for its file, then builds the text with the
+// writer of models/ and writes it through WriteTextFile. A file that may carry estimated
+// days (CREAMS temperature and radiation, the ET files) is followed by the count of them
+// (EstimatedDaysLine) when there are some or the estimates are on.
 #include "base/UserInterface.h"
 #include "models/CreamsTable.h"
 #include "models/LeachmWriter.h"
@@ -12,13 +15,14 @@
 
 namespace etp {
 
-// "&CREAMS": the monthly table, before the dialog shows. On a refusal the message names
-// the row, the cell without a value or the limit, and the table keeps its headers only.
+// "&CREAMS": the monthly table, before the dialog shows, with the radiation estimates of
+// Option > Missing data. On a refusal the message names the days without a value, the row
+// or the limit, and the table keeps its headers only.
 // False after a message.
 bool BuildCreamsTable(const Workbench& workbench, CreamsTable& table, UserInterface& ui);
 // "Save T and Rad", "Save Rain", "Save all" (each with its own file dialog, proposing the
 // data file's name with the model file's extension). True when the file was written;
-// false when cancelled or after a message. A table refused for a cell without a value
+// false when cancelled or after a message. A table refused for days without a value
 // repeats that message and asks for no file. A "Save all" whose first file is cancelled
 // writes no second file and says so.
 bool SaveCreamsTemperatureRadiation(const Workbench& workbench, const CreamsTable& table, UserInterface& ui);

@@ -101,8 +101,8 @@ TEST(CheckData, NotesUnitsWindHeightAndPolarDaysOrTheMissingDateColumn)
         EXPECT_EQ(FindingColumn({variable, "", 0, {}, true}, workbench.columns), column) << variable;
 }
 
-// A problem of many rows is one line: the count, the first five rows, and every row for
-// the desktop program to select; details of one row only where it is the only one.
+// A problem of many rows is one line: the count, the first five rows with their dates,
+// and every row for the desktop program to select; details of one row only where it is the only one.
 TEST(CheckData, OneLinePerKindAndVariable)
 {
     std::vector<std::string> days;
@@ -118,6 +118,7 @@ TEST(CheckData, OneLinePerKindAndVariable)
                 EXPECT_EQ(finding.problem, problem); // no one day's details
                 EXPECT_EQ(finding.count, 8);
                 EXPECT_EQ(finding.firstRows, (std::vector<int>{2, 3, 4, 5, 6}));
+                EXPECT_EQ(FirstRowsText(finding), "2 (01/06/95), 3 (02/06/95), 4 (03/06/95), 5 (04/06/95), 6 (05/06/95)");
                 EXPECT_EQ(finding.rows, (std::vector<int>{2, 3, 4, 5, 6, 7, 8, 9}));
             }
         EXPECT_EQ(lines, 1) << problem << "\n" << CheckReportText(report);

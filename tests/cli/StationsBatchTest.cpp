@@ -115,8 +115,10 @@ TEST(StationsBatch, FilesAreThoseOfSingleRunsAndTheReportCountsThem)
     const std::string report = ReadFile(out + "/stations-report.txt");
     EXPECT_EQ(Line(report, 0), "station\tdays\tfirst\tlast\tmethods\tnot computed\testimated\tproblems\tfiles\tstatus");
     EXPECT_EQ(Line(report, 1), "north\t730\t01/03/11\t28/02/13\t3\t0\t0\t2\t7\tdone");
-    EXPECT_EQ(Line(report, 2), "South\t730\t01/03/11\t28/02/13\t3\t1\t2\t4\t0\trefused: Row 42, column 3 \"TMAX\": "
-                               "no value (empty cell); the LEACHM ETP, temperature and amplitude file was not written.");
+    EXPECT_EQ(Line(report, 2), "South\t730\t01/03/11\t28/02/13\t3\t1\t2\t4\t0\trefused: T° max: 1 day missing: row 42 (10/04/11) "
+                               "P-T: 1 day missing: row 42 (10/04/11) The LEACHM ETP, temperature and amplitude file was "
+                               "not written: compute the ET again with the estimates of Option > Missing data, or fill the "
+                               "cells.");
     EXPECT_EQ(Line(report, 3), "logger\t0\t\t\t0\t0\t0\t0\t0\trefused: The file " + dir.file("series/logger.bin") +
                                    " cannot be read: it is not a text file. " + std::string(kOpenAnotherFile));
     EXPECT_EQ(Line(report, 4).substr(0, 9), "Mountain\t");

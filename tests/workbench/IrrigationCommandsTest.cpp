@@ -102,9 +102,9 @@ TEST(IrrigationCommands, RefusalsAreShownAndChangeNothing)
     EXPECT_EQ(workbench.turnedApplications.size(), 1u);
 }
 
-// A cell without a value on a day of the period refuses the Apply with no cell changed and
-// the last applications kept; a day outside the period (the turned start day is not
-// counted) is not read. A text or a logger code in the rain is refused too.
+// Days without a value in the period refuse the Apply, named with their dates, with no
+// cell changed and the last applications kept; a day outside the period (the turned start
+// day is not counted) is not read. A text or a logger code in the rain is refused too.
 TEST(IrrigationCommands, AGapInThePeriodRefusesWithNoCellChanged)
 {
     const auto turned = [](Workbench& w, UserInterface& ui) { return ApplyTurned(w, {}, ui); };
@@ -115,11 +115,16 @@ TEST(IrrigationCommands, AGapInThePeriodRefusesWithNoCellChanged)
         std::function<bool(Workbench&, UserInterface&)> apply;
         std::string refusal; // empty: applied
     } cases[] = {
-        {41, 2, "n.d.", turned, "Row 41, column 2 \"RAIN\": no value (\"n.d.\"); the turned irrigation was not applied."},
+        {41, 2, "n.d.", turned,
+         "RAIN: 1 day missing: row 41 (10/07/95)\nThe turned irrigation was not applied: fill the cells (temperatures "
+         "and rain are never estimated)."},
         {32, 2, "n.d.", turned, ""}, // 1 July
-        {7, 3, "", onDemand, "Row 7, column 3 \"PenMon\": no value (empty cell); the on-demand irrigation was not applied."},
+        {7, 3, "", onDemand,
+         "PenMon: 1 day missing: row 7 (06/06/95)\nThe on-demand irrigation was not applied: compute the ET again with "
+         "the estimates of Option > Missing data, or fill the cells."},
         {101, 2, "-9999", onDemand,
-         "Row 101, column 2 \"RAIN\": no value (missing-value code -9999); the on-demand irrigation was not applied."},
+         "RAIN: 1 day missing: row 101 (08/09/95)\nThe on-demand irrigation was not applied: fill the cells "
+         "(temperatures and rain are never estimated)."},
         {6, 3, "n.d.", onDemand, ""}, // 5 June
     };
     for (const auto& c : cases) {

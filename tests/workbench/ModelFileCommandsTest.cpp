@@ -9,6 +9,8 @@
 #include "models/CreamsWriter.h"
 #include "models/MacroWriter.h"
 #include "models/ModelSheets.h"
+#include "et/Units.h"
+#include "sheet/NumericValue.h"
 #include "support/ScriptedUserInterface.h"
 #include "workbench/MethodCommands.h"
 
@@ -127,16 +129,19 @@ TEST(ModelFileCommands, RefusalsAreShownAndKeepTheOldFile)
     }
 }
 
-// A cell without a value in a column a save reads refuses that file before any file is
-// made, naming the first such cell row by row; the CREAMS table is refused as it is built
-// and its save repeats why. A text or a logger code in the rain is refused too.
-TEST(ModelFileCommands, AGapRefusesTheFileNamingItsFirstCell)
+// Days without a value in the columns a save reads refuse that file before its file is
+// asked for: per column, how many days and the first five with their dates, and the way
+// on. The CREAMS table is refused as it is built and its save repeats why. A text or a
+// logger code in the rain is a gap too.
+TEST(ModelFileCommands, GapsRefuseTheFileBeforeItIsAskedFor)
 {
     struct Gap { int row, column; const char* text; };
     const auto creamsTr = [](const Workbench& w, UserInterface& ui) {
         CreamsTable table;
         return BuildCreamsTable(w, table, ui) || SaveCreamsTemperatureRadiation(w, table, ui);
     };
+    const std::string fill = ": fill the cells (temperatures and rain are never estimated).";
+    const std::string computeAgain = ": compute the ET again with the estimates of Option > Missing data, or fill the cells.";
     const struct {
         std::vector<Gap> gaps;
         std::function<bool(const Workbench&, UserInterface&)> press;
@@ -144,22 +149,26 @@ TEST(ModelFileCommands, AGapRefusesTheFileNamingItsFirstCell)
         std::size_t shown; // times the message is shown
     } cases[] = {
         {{{45, 3, ""}}, creamsTr,
-         "Row 45, column 3 \"TMAX\": no value (empty cell); the CREAMS temperature and radiation file was not written.", 2},
+         "T° max: 1 day missing: row 45 (13/02/95)\nThe CREAMS temperature and radiation file was not written" + fill, 2},
         {{{300, 6, "n.d."}, {301, 2, "-999"}}, creamsTr,
-         "Row 300, column 6 \"RAD\": no value (\"n.d.\"); the CREAMS temperature and radiation file was not written.", 2},
+         "T° min: 1 day missing: row 301 (27/10/95)\nRad.: 1 day missing: row 300 (26/10/95)\n"
+         "The CREAMS temperature and radiation file was not written: estimate them in Option > Missing data, or fill "
+         "the cells.", 2},
         {{{10, 9, "n.d."}}, [](const Workbench& w, UserInterface& ui) { return SaveCreamsRain(w, ui); },
-         "Row 10, column 9 \"RAIN\": no value (\"n.d.\"); the CREAMS rain file was not written.", 1},
+         "RAIN: 1 day missing: row 10 (09/01/95)\nThe CREAMS rain file was not written" + fill, 1},
         {{{366, 9, "-9999"}},
          [](const Workbench& w, UserInterface& ui) { return SaveLeachmRain(w, NewLeachmSettings(w, ui), ui); },
-         "Row 366, column 9 \"RAIN\": no value (missing-value code -9999); the LEACHM rain file was not written.", 1},
+         "RAIN: 1 day missing: row 366 (31/12/95)\nThe LEACHM rain file was not written" + fill, 1},
         {{{50, 2, ""}, {20, 10, "n.d."}},
          [](const Workbench& w, UserInterface& ui) { return SaveLeachmEtp(w, NewLeachmSettings(w, ui), ui); },
-         "Row 20, column 10 \"PenMon\": no value (\"n.d.\"); the LEACHM ETP, temperature and amplitude file was not "
-         "written.", 1},
+         "T° min: 1 day missing: row 50 (18/02/95)\nPenMon: 1 day missing: row 20 (19/01/95)\n"
+         "The LEACHM ETP, temperature and amplitude file was not written" + computeAgain, 1},
         {{{2, 9, "-"}}, [](const Workbench& w, UserInterface& ui) { return SaveMacroRain(w, ui); },
-         "Row 2, column 9 \"RAIN\": no value (\"-\"); the MACRO rain file was not written.", 1},
-        {{{200, 10, ""}}, [](const Workbench& w, UserInterface& ui) { return SaveMacroEtp(w, NewMethodChoice(w, ui), ui); },
-         "Row 200, column 10 \"PenMon\": no value (empty cell); the MACRO ETP file was not written.", 1},
+         "RAIN: 1 day missing: row 2 (01/01/95)\nThe MACRO rain file was not written" + fill, 1},
+        {{{200, 10, ""}, {90, 10, ""}, {91, 10, "n.d."}, {92, 10, ""}, {93, 10, ""}, {94, 10, ""}, {95, 10, ""}},
+         [](const Workbench& w, UserInterface& ui) { return SaveMacroEtp(w, NewMethodChoice(w, ui), ui); },
+         "PenMon: 7 days missing: row 90 (30/03/95), row 91 (31/03/95), row 92 (01/04/95), row 93 (02/04/95), "
+         "row 94 (03/04/95), ...\nThe MACRO ETP file was not written" + computeAgain, 1},
     };
     for (const auto& c : cases) {
         Workbench workbench = YearOfWeather();
@@ -170,8 +179,56 @@ TEST(ModelFileCommands, AGapRefusesTheFileNamingItsFirstCell)
         EXPECT_FALSE(c.press(workbench, ui)) << c.message;
         EXPECT_EQ(ui.messages, std::vector<std::string>(c.shown, Message(c.message)));
         EXPECT_EQ(ui.icons, std::vector<Icon>(c.shown, Icon::Critical)) << c.message;
+        EXPECT_TRUE(ui.saveTitles.empty()) << c.message;
         EXPECT_TRUE(dir.names().empty()) << c.message;
     }
+}
+
+// With the radiation estimate on, a day without its radiation takes Compute's estimate of
+// it. The MACRO ET file writes the PenMon Compute made of the day from that estimate; the
+// CREAMS month holding only that day carries a radiation that, measured, gives Compute's
+// PenMon back. Each file says how many of its days were estimated. A temperature is never
+// estimated: its gap still refuses the file.
+TEST(ModelFileCommands, EstimatedDaysTakeComputesEstimates)
+{
+    const auto station = [](const std::string& radiation, bool estimate) {
+        Workbench w;
+        w.sheet = testing::SheetOf({testing::kStationTitles, "31/01/95\t2\t12\t40\t90\t8\t2\t5\t0",
+                                    "01/02/95\t3\t14\t35\t85\t" + radiation + "\t3\t6\t1.5"});
+        w.columns = testing::StationColumns();
+        w.station = {"45", "100", "2"};
+        w.methods.checked[Method::PenMon] = true;
+        w.estimates.radiation = estimate;
+        ScriptedUserInterface ui;
+        EXPECT_EQ(ComputeResults(w, ui), ComputeOutcome::Completed);
+        return w;
+    };
+    Workbench w = station("n.d.", true);
+    ASSERT_EQ(w.sheet.cellText(3, 11), "Rs from sunshine");
+    const double estimatedPenMon = NumericValue(w.sheet.cellText(3, 10));
+
+    TempDir dir;
+    ScriptedUserInterface ui;
+    ui.saveFiles = {dir.file("macro.etp"), dir.file("creams.tr")};
+    ASSERT_TRUE(SaveMacroEtp(w, NewMethodChoice(w, ui), ui)) << ::testing::PrintToString(ui.messages);
+    const auto lines = testing::Lines(ReadFile(dir.file("macro.etp")), "\r\n");
+    EXPECT_NEAR(NumericValue(lines.at(1).substr(10)), estimatedPenMon, 0.05) << lines[1];
+    CreamsTable table;
+    ASSERT_TRUE(BuildCreamsTable(w, table, ui));
+    ASSERT_TRUE(SaveCreamsTemperatureRadiation(w, table, ui));
+    EXPECT_EQ(ui.messages, (std::vector<std::string>{Message("MACRO ETP: 1 day estimated (radiation)"),
+                                                     Message("CREAMS temperature and radiation: 1 day estimated (radiation)")}));
+
+    const double langleys = NumericValue(table.text(3, 2)); // February [cal cm-2 d-1]
+    const Workbench measured = station(std::to_string(langleys / (w.units.factor(UnitKind::Radiation) * CalPerMm)), false);
+    EXPECT_NEAR(NumericValue(measured.sheet.cellText(3, 10)), estimatedPenMon, 0.011); // a 0.1 langley step, "##.##"
+
+    w.sheet.setCellText(3, 3, "");
+    ScriptedUserInterface refused;
+    EXPECT_FALSE(BuildCreamsTable(w, table, refused));
+    EXPECT_EQ(refused.messages, std::vector<std::string>{Message(
+                                    "T° max: 1 day missing: row 3 (01/02/95)\nThe CREAMS temperature and radiation file was "
+                                    "not written: fill the cells (temperatures and rain are never estimated).")});
 }
 
 // Rain is commonly left empty on dry days: an empty rain cell writes what 0 does. A column
