@@ -174,14 +174,16 @@ Form1::Form1(Workbench& workbench, UserInterface& ui, QWidget* parent)
         if (i == 0) panel->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
         bar->addWidget(panel, i == 0 ? 1 : 0);
         if (i == 0) {
-            // Before the station panels, taking the room of the file's name while it speaks.
+            // Before the station panels, whole while there is room: the file's name gives way
+            // first. Narrowed below its text only when the window is.
             SheetNote = new QLabel(bar);
             SheetNote->setObjectName(QStringLiteral("SheetNote"));
             SheetNote->setContentsMargins(4, 0, 4, 0);
-            SheetNote->setStyleSheet(QStringLiteral("QLabel { color: #8a1c00; font-weight: bold; }"));
-            SheetNote->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+            // The amber of a result's title cell out of date (MeteoSheetModel).
+            SheetNote->setStyleSheet(QStringLiteral("QLabel { color: #5a0000; background: #ffc45c; }"));
+            SheetNote->setMinimumWidth(SheetNote->fontMetrics().averageCharWidth() * 8);
             SheetNote->hide();
-            bar->addWidget(SheetNote, 2);
+            bar->addWidget(SheetNote);
         }
     }
     setStatusBar(bar);
@@ -371,15 +373,16 @@ void Form1::showStatusPanels()
     showSheetNote();
 }
 
+// One line, the text just typed first; the tooltip holds both.
 void Form1::showSheetNote()
 {
     QStringList parts;
-    if (const std::string stale = OutOfDateText(workbench_); !stale.empty()) parts << QString::fromStdString(stale);
     if (const auto typed = NotANumberText(workbench_, typedRow_, typedColumn_)) parts << ShownText(*typed);
-    const QString note = parts.join(QStringLiteral(";  "));
-    SheetNote->setText(note);
-    SheetNote->setToolTip(note);
-    SheetNote->setVisible(!note.isEmpty());
+    if (const std::string stale = OutOfDateText(workbench_); !stale.empty()) parts << QString::fromStdString(stale);
+    SheetNote->setText(parts.value(0));
+    SheetNote->setToolTip(parts.join(QLatin1Char('\n')));
+    SheetNote->setVisible(!parts.isEmpty());
+    StatusBar1[0]->setVisible(parts.isEmpty()); // the working file gives way
 }
 
 void Form1::rememberStation()

@@ -98,10 +98,10 @@ std::optional<std::string> NotANumberText(const Workbench& workbench, int row, i
     std::string where = "Row " + std::to_string(row);
     if (const std::string date = RowDates(workbench.sheet, workbench.columns).text(row); !date.empty())
         where += " (" + date + ")";
-    where += ", col " + std::to_string(column) + " (" + kVariableCaptions[*NumberBoxOf(workbench.columns, column)] + ")";
+    where += std::string(", ") + kVariableCaptions[*NumberBoxOf(workbench.columns, column)];
     const auto value = MeasuredValue(text);
-    return where + ": \"" + text + "\" is not a number; Compute reads it as " +
-           (value ? DecimalText(*value) : std::string("a missing value"));
+    return where + ": \"" + text + "\" is not a number (Compute reads " +
+           (value ? DecimalText(*value) : std::string("it as missing")) + ")";
 }
 
 } // namespace etp

@@ -37,7 +37,8 @@ bool IsOutOfDate(const Workbench& workbench, int column);
 std::string OutOfDateText(const Workbench& workbench);
 
 // A data cell of a numeric input column (every box but the date) holding a text that is no
-// number, as typed: what the cell holds and how Compute reads it, for the status bar.
+// number: the cell, what it holds and how Compute reads it, for the status bar
+// ("Row 3 (02/01/2001), U.R. min: "8o" is not a number (Compute reads 8)").
 // None for a number, an empty cell, a lone "." (0), and for cells of other columns.
 bool IsNotANumberInput(const Workbench& workbench, int row, int column);
 std::optional<std::string> NotANumberText(const Workbench& workbench, int row, int column);

@@ -141,12 +141,13 @@ private slots:
         app_->setCell(3, 4, QStringLiteral("8o"));
         QVERIFY(marked(rh));
         QVERIFY(marked(model->index(0, 10)));
-        QCOMPARE(note->text(), QStringLiteral("PenMon (col 11) out of date: inputs edited since Compute;  Row 3 (02/01/2001), "
-                                              "col 4 (U.R. min): \"8o\" is not a number; Compute reads it as 8"));
+        QCOMPARE(note->text(), QStringLiteral("Row 3 (02/01/2001), U.R. min: \"8o\" is not a number (Compute reads 8)"));
+        QCOMPARE(note->toolTip(), note->text() + QStringLiteral("\nPenMon (col 11) out of date: inputs edited since Compute"));
         app_->triggerAction(QStringLiteral("undo"));
         QCOMPARE(app_->cell(3, 4), was);
         QVERIFY(!marked(rh) && !marked(model->index(0, 10)));
         QVERIFY(!note->isVisible());
+        QVERIFY(Child<QLabel>(app_->form.get(), QStringLiteral("StatusBar1_1"))->isVisible());
     }
 
     // The reading and writing themselves are the core's; the window chooses the files,

@@ -95,9 +95,9 @@ TEST(ComputedColumns, NotANumberInputSaysHowComputeReadsIt)
         const char* text;
         const char* said; // empty: nothing said
     } cases[] = {
-        {2, 5, "8o", "Row 2 (21/06/95), col 5 (U.R. max): \"8o\" is not a number; Compute reads it as 8"},
-        {3, 2, "n.d.", "Row 3 (22/06/95), col 2 (T° min): \"n.d.\" is not a number; Compute reads it as a missing value"},
-        {2, 7, "1,5", "Row 2 (21/06/95), col 7 (Wind): \"1,5\" is not a number; Compute reads it as 1"},
+        {2, 5, "8o", "Row 2 (21/06/95), U.R. max: \"8o\" is not a number (Compute reads 8)"},
+        {3, 2, "n.d.", "Row 3 (22/06/95), T° min: \"n.d.\" is not a number (Compute reads it as missing)"},
+        {2, 7, "1,5", "Row 2 (21/06/95), Wind: \"1,5\" is not a number (Compute reads 1)"},
         {2, 5, " 80 ", ""},
         {2, 6, ".", ""},
         {2, 6, "", ""},
