@@ -23,6 +23,7 @@
 #include <optional>
 
 #include "app/AppIcon.h"
+#include "app/AppSettings.h"
 #include "app/ChartDialog.h"
 #include "app/CropBalanceDialog.h"
 #include "app/DataCheckDialog.h"
@@ -50,6 +51,7 @@
 #include "app/frmStandard.h"
 #include "sheet/SheetQueries.h"
 #include "workbench/Commands.h"
+#include "workbench/ComputedColumns.h"
 #include "workbench/MethodCommands.h"
 #include "workbench/FileCommands.h"
 #include "workbench/SheetEdit.h"
@@ -140,7 +142,10 @@ Form1::Form1(Workbench& workbench, UserInterface& ui, QWidget* parent)
     setWindowTitle(QStringLiteral("[*]") + QString::fromLatin1(kApplicationTitle));
     setWindowIcon(AppIcon());
 
+    // The station belongs to the file: each file opens with the one last given for it.
+    KeepStationsPerFile(workbench_);
     model_ = new MeteoSheetModel(workbench_.sheet, this);
+    model_->markFrom(workbench_);
     Grid1 = new SheetView(this); // the title row frozen above the days
     Grid1->setObjectName(QStringLiteral("Grid1"));
     Grid1->setModel(model_);
@@ -169,6 +174,18 @@ Form1::Form1(Workbench& workbench, UserInterface& ui, QWidget* parent)
         // A long file path is cut at the window's edge rather than widening the window.
         if (i == 0) panel->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
         bar->addWidget(panel, i == 0 ? 1 : 0);
+        if (i == 0) {
+            // Before the station panels, whole while there is room: the file's name gives way
+            // first. Narrowed below its text only when the window is.
+            SheetNote = new QLabel(bar);
+            SheetNote->setObjectName(QStringLiteral("SheetNote"));
+            SheetNote->setContentsMargins(4, 0, 4, 0);
+            // The amber of a result's title cell out of date (MeteoSheetModel).
+            SheetNote->setStyleSheet(QStringLiteral("QLabel { color: #5a0000; background: #ffc45c; }"));
+            SheetNote->setMinimumWidth(SheetNote->fontMetrics().averageCharWidth() * 8);
+            SheetNote->hide();
+            bar->addWidget(SheetNote);
+        }
     }
     setStatusBar(bar);
 
@@ -352,12 +369,33 @@ void Form1::showStatusPanels()
     for (std::size_t i = 0; i < StatusBar1.size(); ++i) {
         StatusBar1[i]->setText(ShownText(workbench_.statusPanels[i]));
         StatusBar1[i]->setToolTip(StatusBar1[i]->text());
+        StatusBar1[i]->setVisible(i == 0 || !StatusBar1[i]->text().isEmpty()); // a station not set: one panel
     }
+    showSheetNote();
+}
+
+// One line, the text just typed first; the tooltip holds both.
+void Form1::showSheetNote()
+{
+    QStringList parts;
+    if (const auto typed = NotANumberText(workbench_, typedRow_, typedColumn_)) parts << ShownText(*typed);
+    if (const std::string stale = OutOfDateText(workbench_); !stale.empty()) parts << QString::fromStdString(stale);
+    SheetNote->setText(parts.value(0));
+    SheetNote->setToolTip(parts.join(QLatin1Char('\n')));
+    SheetNote->setVisible(!parts.isEmpty());
+    StatusBar1[0]->setVisible(parts.isEmpty()); // the working file gives way
+}
+
+void Form1::rememberStation()
+{
+    if (workbench_.stationSet && !workbench_.workingFile.path.empty())
+        SetFileStation(QString::fromStdString(workbench_.workingFile.path), workbench_.station);
 }
 
 void Form1::open_Click()
 {
     if (!SaveChangesFirst(workbench_, kUnsavedBeforeOpen, ui_)) return showStatusPanels();
+    rememberStation(); // as the file being left had it last
     if (model_->rewrite([this] { return OpenFile(workbench_, ui_); })) sheetOpened();
     showStatusPanels();
     // A new file starts at its first day and first column.
@@ -404,6 +442,7 @@ Form3& Form1::showStation()
 {
     Form3& dialog = ShowModeless(form3_, this, workbench_, ui_);
     connect(&dialog, &Form3::applied, this, &Form1::showStatusPanels, Qt::UniqueConnection);
+    connect(&dialog, &Form3::applied, this, &Form1::rememberStation, Qt::UniqueConnection);
     return dialog;
 }
 
@@ -423,6 +462,8 @@ void Form1::openMethodDialog(MethodsDialog& dialog)
 // dialogs' too, as their opening would set them, without its messages.
 void Form1::columnsChanged()
 {
+    model_->marksChanged(); // which cells are inputs
+    showSheetNote();
     const auto dialogs = methodDialogs();
     if (std::none_of(dialogs.begin(), dialogs.end(), [](MethodsDialog* each) { return each != nullptr; })) return;
     (void)OpenMethodDialog(workbench_.columns, workbench_.methods, workbench_.estimates);
@@ -580,12 +621,14 @@ void Form1::Command1_Click()
 {
     const int titlesBefore = UsedColumnCount(workbench_.sheet);
     beginSheetEdit();
-    const ComputeOutcome outcome = model_->rewrite([this] { return ComputeResults(workbench_, ui_); });
+    const ComputeOutcome outcome = model_->rewrite([this] { return ComputeAndRecord(workbench_, ui_); });
     endSheetEdit(QStringLiteral("Compute"));
+    showSheetNote();
     if (outcome == ComputeOutcome::StationRequested) {
         showStation().focusLatitude();
         return;
     }
+    rememberStation();
     // Bring the new result columns into view.
     const int titlesAfter = UsedColumnCount(workbench_.sheet);
     if (titlesAfter > titlesBefore) Grid1->scrollTo(model_->index(Grid1->rowAt(0) < 0 ? 0 : Grid1->rowAt(0), titlesAfter - 1));
@@ -594,6 +637,7 @@ void Form1::Command1_Click()
 void Form1::CmdAutoFind_Click()
 {
     TryAutoFinding(workbench_, ui_);
+    rememberStation(); // a wind height read from a title
     showColumnMap();
     showUnits();
     showStatusPanels();

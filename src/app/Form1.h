@@ -116,6 +116,11 @@ private:
     void showColumnMap();
     void showUnits();
     void showStatusPanels();
+    // The status bar's note beside the panels: results out of date, an input typed that is
+    // no number; hidden when there is nothing to say.
+    void showSheetNote();
+    // The station goes with the working file (AppSettings), once it is set.
+    void rememberStation();
     Form3& showStation();
     void openMethodDialog(MethodsDialog& dialog);
     std::array<MethodsDialog*, 3> methodDialogs() const;
@@ -137,6 +142,9 @@ private:
     QPushButton* Command1 = nullptr;
     QPushButton* CmdAutoFind = nullptr;
     std::array<QLabel*, 4> StatusBar1{}; // panels StatusBar1_1 .. StatusBar1_4
+    QLabel* SheetNote = nullptr;
+    // The cell typed last (sheet numbering), while the note speaks of it.
+    int typedRow_ = 0, typedColumn_ = 0;
 
     QPointer<Form2> form2_;
     QPointer<frmOthermet> frmOthermet_;

@@ -11,6 +11,7 @@
 #include "app/Form1.h"
 #include "app/MeteoSheetModel.h"
 #include "app/SheetUndoCommand.h"
+#include "workbench/ComputedColumns.h"
 #include "workbench/FileCommands.h"
 #include "workbench/SheetEdit.h"
 
@@ -44,6 +45,7 @@ void Form1::buildHistory()
     connect(undoStack_, &QUndoStack::redoTextChanged, redo,
             [redo](const QString& text) { redo->setText(text.isEmpty() ? QStringLiteral("&Redo") : QStringLiteral("&Redo ") + text); });
     connect(undoStack_, &QUndoStack::indexChanged, this, &Form1::showModified);
+    connect(undoStack_, &QUndoStack::indexChanged, this, &Form1::showSheetNote); // undo takes marks back too
     connect(model_, &MeteoSheetModel::cellEdited, this, &Form1::cellEdited);
 
     menuItem("save")->setShortcut(QKeySequence::Save);
@@ -70,8 +72,14 @@ void Form1::endSheetEdit(const QString& command)
 void Form1::cellEdited(int row, int column, const QByteArray& before, quint64 revisionBefore)
 {
     const std::string_view text(before.constData(), static_cast<std::size_t>(before.size()));
-    undoStack_->push(new SheetUndoCommand(QStringLiteral("Typing"), SheetEdit::OfCell(workbench_, row, column, text, revisionBefore),
+    const ComputedColumns computedBefore = workbench_.computed;
+    if (MarkResultsOutOfDate(workbench_, row, column)) model_->marksChanged();
+    undoStack_->push(new SheetUndoCommand(QStringLiteral("Typing"),
+                                          SheetEdit::OfCell(workbench_, row, column, text, revisionBefore, computedBefore),
                                           workbench_, *model_));
+    typedRow_ = row;
+    typedColumn_ = column;
+    showSheetNote();
 }
 
 void Form1::showModified() { setWindowModified(HasUnsavedChanges(workbench_)); }
@@ -94,6 +102,7 @@ void Form1::openRecentFile(const QString& path)
     if (!SaveChangesFirst(workbench_, kUnsavedBeforeOpen, ui_)) return showStatusPanels();
     // A file moved or deleted since leaves the list (after "il file non esiste").
     if (!QFileInfo::exists(path)) RemoveRecentFile(path);
+    rememberStation(); // as the file being left had it last
     if (model_->rewrite([&] { return OpenNamedFile(workbench_, path.toStdString(), ui_); })) sheetOpened();
     showRecentFiles();
     showStatusPanels();
@@ -102,7 +111,11 @@ void Form1::openRecentFile(const QString& path)
 void Form1::sheetOpened()
 {
     undoStack_->clear();
+    typedRow_ = typedColumn_ = 0;
+    showColumnMap(); // found afresh for this file
+    columnsChanged();
     AddRecentFile(QString::fromStdString(workbench_.workingFile.path));
+    rememberStation(); // kept, or named by the file's header
     showRecentFiles();
     showModified();
 }
@@ -111,6 +124,7 @@ void Form1::sheetSaved()
 {
     undoStack_->setClean();
     AddRecentFile(QString::fromStdString(workbench_.workingFile.path));
+    rememberStation();
     showRecentFiles();
     showModified();
 }

@@ -1,13 +1,29 @@
 #include "app/MeteoSheetModel.h"
 
+#include <QApplication>
+#include <QBrush>
+#include <QColor>
 #include <QFont>
+#include <QStyle>
 #include <string>
 
 #include "app/Utf8Text.h"
 #include "et/MethodTable.h"
 #include "sheet/NumericValue.h"
+#include "workbench/ComputedColumns.h"
+#include "workbench/Workbench.h"
 
 namespace etp {
+
+namespace {
+
+// Amber behind a result out of date, pink behind an input that is no number: both read
+// at a glance against the white cells and the blue of a selection.
+const QColor kOutOfDateBackground(255, 196, 92);
+const QColor kNotANumberBackground(255, 170, 170);
+const QColor kMarkedText(90, 0, 0);
+
+} // namespace
 
 MeteoSheetModel::MeteoSheetModel(MeteoSheet& sheet, QObject* parent) : QAbstractTableModel(parent), sheet_(sheet)
 {
@@ -31,6 +47,21 @@ QVariant MeteoSheetModel::data(const QModelIndex& index, int role) const
         const std::string_view text = sheet_.cellText(index.row() + 1, index.column() + 1);
         const bool number = text == "." || IsNumberText(text);
         return QVariant::fromValue(Qt::AlignVCenter | (number ? Qt::AlignRight : Qt::AlignLeft));
+    }
+    if (workbench_ && (role == Qt::BackgroundRole || role == Qt::ForegroundRole || role == Qt::DecorationRole ||
+                       role == Qt::ToolTipRole)) {
+        const int row = index.row() + 1, column = index.column() + 1;
+        if (row == 1 && IsOutOfDate(*workbench_, column)) {
+            if (role == Qt::BackgroundRole) return QBrush(kOutOfDateBackground);
+            if (role == Qt::ForegroundRole) return QBrush(kMarkedText);
+            if (role == Qt::DecorationRole) return QApplication::style()->standardIcon(QStyle::SP_MessageBoxWarning);
+            return QStringLiteral("Out of date: inputs edited since Compute");
+        }
+        if (row > 1 && role != Qt::DecorationRole && IsNotANumberInput(*workbench_, row, column)) {
+            if (role == Qt::BackgroundRole) return QBrush(kNotANumberBackground);
+            if (role == Qt::ForegroundRole) return QBrush(kMarkedText);
+            return FromBytes(*NotANumberText(*workbench_, row, column));
+        }
     }
     if (role == Qt::FontRole && index.row() == 0) { // the title row
         QFont bold;
@@ -88,7 +119,9 @@ bool MeteoSheetModel::setData(const QModelIndex& index, const QVariant& value, i
     const QByteArray previous(current.data(), static_cast<qsizetype>(current.size()));
     const std::uint64_t revisionBefore = sheet_.revision();
     if (!sheet_.setCellText(index.row() + 1, index.column() + 1, text)) return false;
-    emit dataChanged(index, index, {Qt::DisplayRole, Qt::EditRole, Qt::TextAlignmentRole});
+    emit dataChanged(index, index,
+                     {Qt::DisplayRole, Qt::EditRole, Qt::TextAlignmentRole, Qt::BackgroundRole, Qt::ForegroundRole,
+                      Qt::ToolTipRole});
     const QList<int> estimateRoles = {Qt::FontRole, Qt::ToolTipRole};
     if (index.row() == 0) {
         // A title made or unmade a result or "Estimated" column: whole columns may change.
@@ -107,7 +140,21 @@ void MeteoSheetModel::cellsRewritten()
 {
     findEstimatedColumns();
     emit dataChanged(index(0, 0), index(rowCount() - 1, columnCount() - 1),
-                     {Qt::DisplayRole, Qt::EditRole, Qt::TextAlignmentRole, Qt::FontRole, Qt::ToolTipRole});
+                     {Qt::DisplayRole, Qt::EditRole, Qt::TextAlignmentRole, Qt::FontRole, Qt::ToolTipRole,
+                      Qt::BackgroundRole, Qt::ForegroundRole, Qt::DecorationRole});
+}
+
+void MeteoSheetModel::markFrom(const Workbench& workbench)
+{
+    workbench_ = &workbench;
+    marksChanged();
+}
+
+void MeteoSheetModel::marksChanged()
+{
+    if (rowCount() == 0 || columnCount() == 0) return;
+    emit dataChanged(index(0, 0), index(rowCount() - 1, columnCount() - 1),
+                     {Qt::BackgroundRole, Qt::ForegroundRole, Qt::DecorationRole, Qt::ToolTipRole});
 }
 
 Qt::ItemFlags MeteoSheetModel::flags(const QModelIndex& index) const

@@ -4,6 +4,9 @@
 // horizontal header, the row numbers the vertical one. Cells are bytes, shown as UTF-8.
 // A result computed from an estimated input shows in italics, with what was estimated
 // as its tooltip, read from the sheet alone so that it survives saving and opening.
+// Given the workbench, it also marks, on screen only, the title cell of a result left out
+// of date by an input typed since Compute, and an input cell holding a text that is no
+// number.
 #include <QAbstractTableModel>
 #include <vector>
 
@@ -11,6 +14,8 @@
 #include "sheet/MeteoSheet.h"
 
 namespace etp {
+
+struct Workbench;
 
 class MeteoSheetModel final : public QAbstractTableModel {
     Q_OBJECT
@@ -34,6 +39,11 @@ public:
 
     // A command rewrote cells and kept the sheet's size (irrigation, undo): views repaint them.
     void cellsRewritten();
+    // The column boxes and the record of the results of this workbench (whose sheet this
+    // model shows) mark cells from now on.
+    void markFrom(const Workbench& workbench);
+    // The column boxes or the record changed: views repaint the marks.
+    void marksChanged();
 
 signals:
     // setData changed a cell (sheet numbering): its text and the sheet's revision before.
@@ -72,6 +82,7 @@ private:
     bool isEstimatedColumn(int column) const;
 
     MeteoSheet& sheet_;
+    const Workbench* workbench_ = nullptr;
     std::vector<EstimatedSource> estimated_; // per model column
 };
 

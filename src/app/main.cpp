@@ -5,6 +5,7 @@
 
 #include <clocale>
 
+#include "app/AppSettings.h"
 #include "app/Form1.h"
 #include "app/QtUserInterface.h"
 #include "workbench/FileCommands.h"
@@ -79,6 +80,7 @@ int main(int argc, char* argv[])
 
     etp::Workbench workbench;
     etp::QtUserInterface ui;
+    etp::KeepStationsPerFile(workbench); // the file named here too
     if (!parser.positionalArguments().isEmpty()) {
         StartFileUserInterface start(ui, parser.positionalArguments().constFirst().toStdString());
         etp::OpenFile(workbench, start);

@@ -26,6 +26,12 @@ std::string NumberText(double value)
 
 void ShowStationInStatusBar(Workbench& workbench)
 {
+    if (!workbench.stationSet) {
+        workbench.statusPanels[1] = kStationNotSet;
+        workbench.statusPanels[2].clear();
+        workbench.statusPanels[3].clear();
+        return;
+    }
     const StationParameters& station = workbench.station;
     workbench.statusPanels[1] = "Latitude:" + NumberText(NumericValue(station.latitude)) + "°";
     workbench.statusPanels[2] = "Altitude a.s.l.:" + NumberText(NumericValue(station.altitude)) + " m";
@@ -38,6 +44,7 @@ std::optional<StationBox> ApplyStation(Workbench& workbench, UserInterface& ui)
         ui.message(problem->message, kApplicationTitle, Icon::Critical);
         return problem->box;
     }
+    workbench.stationSet = true;
     ShowStationInStatusBar(workbench);
     return std::nullopt;
 }

@@ -15,11 +15,13 @@ namespace etp {
 // "Try auto finding".
 void TryAutoFinding(Workbench& workbench, UserInterface& ui);
 
-// "OK" of the station dialog: checks the three boxes (CheckStation) and shows them in the
-// status panels; otherwise says what is wrong and answers the box to correct (the dialog
+// "OK" of the station dialog: checks the three boxes (CheckStation), the station is then
+// set, and shows them in the status panels; otherwise says what is wrong and answers the box to correct (the dialog
 // stays).
 std::optional<StationBox> ApplyStation(Workbench& workbench, UserInterface& ui);
+// The station in panels 2 to 4; a station not set yet in panel 2 alone.
 void ShowStationInStatusBar(Workbench& workbench);
+inline constexpr const char* kStationNotSet = "Station: not set (menu Station)";
 // A number as the status panels write it: "." as decimal mark, a leading blank when
 // not negative ("45.5" -> " 45.5", "-33" -> "-33").
 std::string NumberText(double value);

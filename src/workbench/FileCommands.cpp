@@ -28,17 +28,18 @@ bool IsTabSeparated(std::string_view bytes)
 }
 
 // What the import says of the lines before the titles, after taking from them the
-// station values the person has not given.
-std::string HeaderMessage(Workbench& workbench, const TextImportReport& report)
+// station values the person has not given, nor kept for this file.
+std::string HeaderMessage(Workbench& workbench, const TextImportReport& report, bool stationKept)
 {
     std::string text = std::to_string(report.headerLines) +
                        (report.headerLines == 1 ? " line" : " lines") + " before the titles (a header) set aside.";
     std::vector<std::string> taken;
-    if (report.latitude && IsFiniteNumberText(*report.latitude) && !workbench.stationGiven.latitude) {
+    if (report.latitude && IsFiniteNumberText(*report.latitude) && !workbench.stationGiven.latitude && !stationKept) {
         workbench.station.latitude = *report.latitude;
+        workbench.stationSet = true; // the header names the place
         taken.push_back("latitude " + *report.latitude + "°");
     }
-    if (report.elevation && IsFiniteNumberText(*report.elevation) && !workbench.stationGiven.altitude) {
+    if (report.elevation && IsFiniteNumberText(*report.elevation) && !workbench.stationGiven.altitude && !stationKept) {
         workbench.station.altitude = *report.elevation;
         taken.push_back("altitude " + *report.elevation + " m");
     }
@@ -51,7 +52,7 @@ std::string HeaderMessage(Workbench& workbench, const TextImportReport& report)
     return text;
 }
 
-bool ImportText(Workbench& workbench, const std::string& name, UserInterface& ui)
+bool ImportText(Workbench& workbench, const std::string& name, bool stationKept, UserInterface& ui)
 {
     std::string reason;
     auto file = FileBytes::open(name, reason);
@@ -75,7 +76,7 @@ bool ImportText(Workbench& workbench, const std::string& name, UserInterface& ui
     }
     // Saving over a file with a header would lose the header.
     workbench.workingFile.writable = report.headerLines == 0 && IsTabSeparated(file->bytes());
-    if (report.headerLines > 0) ui.message(HeaderMessage(workbench, report), kApplicationTitle, Icon::Information);
+    if (report.headerLines > 0) ui.message(HeaderMessage(workbench, report, stationKept), kApplicationTitle, Icon::Information);
     if (report.droppedFields > 0)
         ui.message(std::to_string(report.droppedFields) + " fields beyond column " +
                        std::to_string(MeteoSheet::kMaxColumns) + " in " + std::to_string(report.linesWithDroppedFields) +
@@ -206,10 +207,29 @@ bool OpenNamedFile(Workbench& workbench, const std::string& name, UserInterface&
     if (format != named && !told)
         ui.message("The file " + name + " is " + FormatName(format) + " and is read as one, whatever its name says.",
                    kApplicationTitle, Icon::Information);
-    // A file that cannot be opened leaves the sheet and the working file as they were.
-    const bool opened = format == FileFormat::Text ? ImportText(workbench, name, ui)
+    // The desktop program's station goes with the file: the one kept for it, or none yet
+    // (a header naming the place fills it).
+    const StationParameters stationBefore = workbench.station;
+    const bool stationSetBefore = workbench.stationSet;
+    std::optional<StationParameters> kept;
+    if (workbench.stationOfFile) {
+        kept = workbench.stationOfFile(name);
+        workbench.station = kept.value_or(StationParameters{});
+        workbench.stationSet = kept.has_value();
+    }
+    // A file that cannot be opened leaves the sheet, the station and the working file as they were.
+    const bool opened = format == FileFormat::Text ? ImportText(workbench, name, kept.has_value(), ui)
                                                    : ImportWorkbook(workbench, name, format, ui);
-    if (!opened) return false;
+    if (!opened) {
+        workbench.station = stationBefore;
+        workbench.stationSet = stationSetBefore;
+        return false;
+    }
+    if (workbench.stationOfFile) ShowStationInStatusBar(workbench);
+    // Nothing of the file before applies to this one: the boxes are found afresh, and no
+    // result column is known yet.
+    workbench.columns = ColumnMap{};
+    workbench.computed.clear();
     workbench.statusPanels[0] = "working file: " + name;
     workbench.workingFile.path = name;
     workbench.workingFile.savedRevision = workbench.sheet.revision();

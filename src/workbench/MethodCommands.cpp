@@ -44,6 +44,8 @@ ComputeOutcome ComputeResults(Workbench& workbench, UserInterface& ui)
         ui.message(kNoDataToCompute, kApplicationTitle, Icon::Exclamation);
         return ComputeOutcome::Refused;
     }
+    // A file opened for the first time: its station is asked for (the station dialog) first.
+    if (!workbench.stationSet) return ComputeOutcome::StationRequested;
     auto busy = ui.busy(Pointer::Busy);
     const ComputeSettings settings{workbench.columns, workbench.units, workbench.station, workbench.methods,
                                    workbench.hargreaves, workbench.estimates, workbench.methodOptions};

@@ -19,12 +19,13 @@ bool ConfirmMethods(const Workbench& workbench, MethodDialog dialog, UserInterfa
 
 enum class ComputeOutcome {
     Completed,
-    StationRequested, // the person cancelled the latitude/altitude question: show the station dialog
+    StationRequested, // no station yet, or the person cancelled the latitude/altitude question: show the station dialog
     Refused,          // nothing was written
     Stopped,          // an error ended the command at a row; what was written stays
 };
 
-// "Compute", with the busy pointer; a station at 0° and 0 m is asked about first.
+// "Compute", with the busy pointer; a station not set yet is asked for, and a station at
+// 0° and 0 m is asked about, first.
 ComputeOutcome ComputeResults(Workbench& workbench, UserInterface& ui);
 
 enum class CalibrationOutcome {

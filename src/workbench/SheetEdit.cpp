@@ -45,7 +45,7 @@ void SheetEdit::Cells::add(std::string_view text)
 SheetEdit::Kept SheetEdit::KeptOf(const Workbench& workbench)
 {
     return {workbench.sheet.revision(), workbench.previousMeanTemperature, workbench.turnedApplications,
-            workbench.onDemandApplications, workbench.cropApplications};
+            workbench.onDemandApplications, workbench.cropApplications, workbench.computed};
 }
 
 SheetEdit::SheetEdit(const Workbench& before) : start_(before.sheet), before_(KeptOf(before)) {}
@@ -79,7 +79,7 @@ bool SheetEdit::finish(Workbench& after)
     const bool keptChanged = after_.previousMeanTemperature != before_.previousMeanTemperature ||
                              !SameApplications(after_.turned, before_.turned) ||
                              !SameApplications(after_.onDemand, before_.onDemand) ||
-                             !SameApplications(after_.crop, before_.crop);
+                             !SameApplications(after_.crop, before_.crop) || after_.computed != before_.computed;
     if (spans_.empty()) {
         after.sheet.restoreRevision(before_.revision);
         after_.revision = before_.revision;
@@ -88,11 +88,12 @@ bool SheetEdit::finish(Workbench& after)
 }
 
 SheetEdit SheetEdit::OfCell(const Workbench& after, int row, int column, std::string_view before,
-                            std::uint64_t revisionBefore)
+                            std::uint64_t revisionBefore, const ComputedColumns& computedBefore)
 {
     SheetEdit edit;
     edit.before_ = edit.after_ = KeptOf(after);
     edit.before_.revision = revisionBefore;
+    edit.before_.computed = computedBefore;
     Span& span = edit.spans_.emplace_back();
     span.column = column;
     span.firstRow = row;
@@ -112,6 +113,7 @@ void SheetEdit::put(Workbench& workbench, const Kept& kept, bool after) const
     workbench.turnedApplications = kept.turned;
     workbench.onDemandApplications = kept.onDemand;
     workbench.cropApplications = kept.crop;
+    workbench.computed = kept.computed;
 }
 
 } // namespace etp

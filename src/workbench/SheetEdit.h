@@ -1,6 +1,7 @@
 #pragma once
 // What one command did to the sheet and to the values kept beside it (PenMon's previous
-// mean temperature, the waterings of the last irrigation), so that Edit > Undo and Redo
+// mean temperature, the waterings of the last irrigation, the record of the results and
+// their inputs), so that Edit > Undo and Redo
 // can put either side back exactly, the sheet's revision included. Only the changed rows
 // of the changed columns are kept: a Compute over 32,000 days keeps its result columns,
 // a cell typed over one cell.
@@ -22,9 +23,10 @@ public:
     // cells and the kept values as they were; the sheet then gets its revision back, so an
     // unchanged sheet does not count as unsaved work.
     bool finish(Workbench& after);
-    // One cell typed over, the workbench already holding the new text.
+    // One cell typed over, the workbench already holding the new text (and the results
+    // it left out of date); computedBefore is the record of the results before.
     static SheetEdit OfCell(const Workbench& after, int row, int column, std::string_view before,
-                            std::uint64_t revisionBefore);
+                            std::uint64_t revisionBefore, const ComputedColumns& computedBefore);
 
     void undo(Workbench& workbench) const { put(workbench, before_, false); }
     void redo(Workbench& workbench) const { put(workbench, after_, true); }
@@ -55,6 +57,7 @@ private:
         std::uint64_t revision = 0;
         double previousMeanTemperature = 0;
         std::vector<IrrigationApplication> turned, onDemand, crop;
+        ComputedColumns computed;
     };
 
     SheetEdit() = default;

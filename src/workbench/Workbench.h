@@ -2,7 +2,9 @@
 // The whole state of one run of the program: the sheet and every setting the windows
 // show. Widgets display and edit it; commands are functions over it.
 #include <array>
+#include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "base/Version.h"
@@ -11,6 +13,7 @@
 #include "et/Methods.h"
 #include "et/OtherMethods.h"
 #include "irrigation/Irrigation.h"
+#include "workbench/ComputedColumns.h"
 #include "workbench/CropBalanceForm.h"
 #include "sheet/MeteoSheet.h"
 #include "sheet/Settings.h"
@@ -35,6 +38,13 @@ struct Workbench {
     struct StationGiven {
         bool latitude = false, altitude = false, windHeight = false;
     } stationGiven;
+    // False while the sheet belongs to a file whose station nobody has given yet (neither
+    // kept from an earlier opening, nor named by the file's header, nor confirmed in the
+    // station dialog): Compute then asks for it. Batch runs never clear it.
+    bool stationSet = true;
+    // The desktop program keeps each file's station: set, Open asks it for the station
+    // last given for that file (none the first time) and the station goes with the file.
+    std::function<std::optional<StationParameters>(const std::string& path)> stationOfFile;
     MethodSelection methods;
     HargreavesCoefficients hargreaves;
     // What Compute may estimate of a day missing a measurement (Option menu); nothing by default.
@@ -43,6 +53,8 @@ struct Workbench {
     MethodOptions methodOptions;
     // PenMon's mean temperature of the row it computed last; kept for the whole run.
     double previousMeanTemperature = 0;
+    // The result columns of the Computes on this sheet and the columns they read.
+    ComputedColumns computed;
     // Panels 1..4 of the status bar.
     std::array<std::string, 4> statusPanels;
     // What the last "Apply" of each irrigation added to the rain column.

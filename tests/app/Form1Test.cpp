@@ -3,6 +3,7 @@
 
 #include "AppSession.h"
 #include "et/MethodTable.h"
+#include "workbench/Commands.h"
 #include "workbench/MethodCommands.h"
 
 using namespace etp;
@@ -84,18 +85,30 @@ private slots:
         QVERIFY(Child<QCheckBox>(dialog, QStringLiteral("Check3"))->isEnabled());
     }
 
-    // "Cancel" shows the station dialog with the focus in its first box (it was left with
-    // the focus elsewhere) and computes nothing; "OK" computes at the default station.
+    // A file opened for the first time has no station: the status bar says so in one panel,
+    // and Compute shows the station dialog and computes nothing. Set at 0° and 0 m, Compute
+    // asks whether that was meant: "Cancel" shows the station dialog with the focus in its
+    // first box (it was left with the focus elsewhere) and computes nothing; "OK" computes.
     void computeWithoutAStationAsksFirst()
     {
         WriteBytes(app_->path("days.txt"), SampleSeries(5));
         app_->open(app_->path("days.txt"));
+        QCOMPARE(app_->panel(2), QString::fromLatin1(kStationNotSet));
+        QVERIFY(!Child<QLabel>(app_->form.get(), QStringLiteral("StatusBar1_3"))->isVisible());
         app_->click(QStringLiteral("CmdAutoFind"));
         app_->tick(Method::PotentialRadiation);
-        QWidget* station = app_->openDialog(QStringLiteral("station"), QStringLiteral("Form3"));
+        app_->click(QStringLiteral("Command1"));
+        QWidget* station = app_->dialog(QStringLiteral("Form3"));
+        QVERIFY(station && station->isVisible());
+        QVERIFY(app_->ui.messages.empty());
+        QCOMPARE(app_->cell(1, 10), QString());
+        app_->setStation(QStringLiteral("0"), QStringLiteral("0"));
+        QCOMPARE(app_->panel(2), QStringLiteral("Latitude: 0°"));
+        QVERIFY(Child<QLabel>(app_->form.get(), QStringLiteral("StatusBar1_3"))->isVisible());
+
+        app_->openDialog(QStringLiteral("station"), QStringLiteral("Form3"));
         Child<QWidget>(station, QStringLiteral("Text3"))->setFocus();
         station->close();
-
         app_->ui.answers = {Answer::Cancel, Answer::Ok};
         app_->click(QStringLiteral("Command1"));
         QCOMPARE(app_->lastMessage(), QString::fromLatin1(kApplicationTitle) + "|" + QString::fromUtf8(kStationQuestion));
@@ -106,6 +119,68 @@ private slots:
         app_->click(QStringLiteral("Command1"));
         QCOMPARE(app_->ui.messages.size(), std::size_t(2));
         QCOMPARE(app_->cell(1, 10), QStringLiteral("PotRad"));
+    }
+
+    // The station belongs to the file: given for A, unset for a new B (whose boxes are found
+    // afresh), A's again when A is opened again, in this run and in the next.
+    void eachFileOpensWithItsOwnStation()
+    {
+        const QString a = app_->path("a.txt"), b = app_->path("b.txt");
+        app_->openSample(a, 5);
+        app_->setStation(QStringLiteral("52.1"), QStringLiteral("2"));
+        QCOMPARE(app_->box(7), QStringLiteral("8"));
+        WriteBytes(b, SampleSeries(5));
+        app_->open(b);
+        QCOMPARE(app_->panel(2), QString::fromLatin1(kStationNotSet));
+        QCOMPARE(app_->box(7), QStringLiteral("?"));
+        app_->open(a);
+        QCOMPARE(app_->panel(2), QStringLiteral("Latitude: 52.1°"));
+        QCOMPARE(app_->panel(3), QStringLiteral("Altitude a.s.l.: 2 m"));
+
+        app_->open(b);
+        const std::unique_ptr<AppSession> lastRun = std::move(app_); // keeps its folder
+        lastRun->form->hide();
+        app_ = std::make_unique<AppSession>(Settings::KeptFromTheLastRun);
+        app_->triggerAction(QStringLiteral("recentFile2")); // a.txt, behind b.txt
+        QCOMPARE(app_->panel(1), QStringLiteral("working file: ") + a);
+        QCOMPARE(app_->panel(2), QStringLiteral("Latitude: 52.1°"));
+    }
+
+    // After Compute, a number typed over in an input column marks the result's title cell
+    // (its text unchanged) and says so in the status bar, until the method is computed
+    // again. A text that is no number is coloured and named in the status bar as soon as it
+    // is typed; Undo takes it back, marks and all.
+    void typedInputsMarkResultsAndTextsThatAreNoNumber()
+    {
+        app_->openSample(app_->path("days.txt"), 5);
+        app_->computeOnly(Method::PenMon);
+        const QAbstractItemModel* model = app_->grid()->model();
+        const QModelIndex title = model->index(0, 9), rh = model->index(2, 3);
+        auto* note = Child<QLabel>(app_->form.get(), QStringLiteral("SheetNote"));
+        const auto marked = [](const QModelIndex& cell) { return cell.data(Qt::BackgroundRole).canConvert<QBrush>(); };
+        QVERIFY(!marked(title) && !note->isVisible());
+
+        app_->setCell(2, 2, QStringLiteral("3.5"));
+        QVERIFY(marked(title));
+        QVERIFY(!title.data(Qt::DecorationRole).value<QIcon>().isNull());
+        QCOMPARE(title.data().toString(), QStringLiteral("PenMon"));
+        QVERIFY(note->isVisible());
+        QCOMPARE(note->text(), QStringLiteral("PenMon (col 10) out of date: inputs edited since Compute"));
+        app_->computeOnly(Method::PenMon);
+        QVERIFY(!marked(title) && !marked(model->index(0, 10)));
+        QVERIFY(!note->isVisible());
+
+        const QString was = app_->cell(3, 4);
+        app_->setCell(3, 4, QStringLiteral("8o"));
+        QVERIFY(marked(rh));
+        QVERIFY(marked(model->index(0, 10)));
+        QCOMPARE(note->text(), QStringLiteral("Row 3 (02/01/2001), U.R. min: \"8o\" is not a number (Compute reads 8)"));
+        QCOMPARE(note->toolTip(), note->text() + QStringLiteral("\nPenMon (col 11) out of date: inputs edited since Compute"));
+        app_->triggerAction(QStringLiteral("undo"));
+        QCOMPARE(app_->cell(3, 4), was);
+        QVERIFY(!marked(rh) && !marked(model->index(0, 10)));
+        QVERIFY(!note->isVisible());
+        QVERIFY(Child<QLabel>(app_->form.get(), QStringLiteral("StatusBar1_1"))->isVisible());
     }
 
     // The reading and writing themselves are the core's; the window chooses the files,

@@ -7,11 +7,14 @@
 #include <gsf/gsf-utils.h>
 
 #include <filesystem>
+#include <map>
 
 #include "base/Messages.h"
 #include "support/ScriptedUserInterface.h"
 #include "support/SheetBuilder.h"
 #include "support/TempDir.h"
+#include "workbench/Commands.h"
+#include "workbench/MethodCommands.h"
 
 namespace etp {
 
@@ -120,6 +123,71 @@ TEST_F(FileCommandsTest, OpenThatReadsNothingKeepsTheSheet)
     EXPECT_FALSE(open(quote));
     EXPECT_EQ(ui.messages.at(2), "ETP computation|The file " + quote + " cannot be read: the quote opened in line 2 is never closed. " + kOpenAnotherFile);
     EXPECT_EQ(workbench.sheet.cellText(1, 1), "kept");
+}
+
+// The desktop program's station goes with the file: a file it knows opens with its
+// station, one it does not with the station unset (Compute asks for it) unless a header
+// names the place; a file it cannot open leaves the station as it was. Without the
+// per-file station (etp), the station stays set and is the one given.
+TEST_F(FileCommandsTest, TheStationGoesWithTheFile)
+{
+    const std::string series = std::string(testing::kStationTitles) + "\r\n21/06/95\t12\t28\t40\t90\t22\t2\t10\t0\r\n";
+    const auto known = dir.write("known.txt", series);
+    const auto unknown = dir.write("new.txt", series);
+    const auto power = dir.write("power.csv", "-BEGIN HEADER-\r\nLocation: Latitude  -33.25   Longitude 5.18\r\n"
+                                              "Elevation from MERRA-2: Average = 1.9 meters\r\n-END HEADER-\r\n"
+                                              "YEAR,DOY,T2M_MAX\r\n2018,1,8.8\r\n");
+    std::map<std::string, StationParameters> kept = {{known, {"52.1", "2", "10"}}, {power, {"-33", "5", "2"}}};
+    workbench.station = {"45", "100", "2"};
+    ASSERT_TRUE(open(unknown)); // before the desktop program keeps stations
+    EXPECT_TRUE(workbench.stationSet);
+    EXPECT_EQ(workbench.station.latitude, "45");
+
+    workbench.stationOfFile = [&kept](const std::string& path) -> std::optional<StationParameters> {
+        const auto found = kept.find(path);
+        return found == kept.end() ? std::nullopt : std::optional(found->second);
+    };
+    ASSERT_TRUE(open(unknown));
+    EXPECT_FALSE(workbench.stationSet);
+    EXPECT_EQ(workbench.station.latitude, "0");
+    EXPECT_EQ(workbench.statusPanels[1], kStationNotSet);
+    EXPECT_EQ(workbench.statusPanels[2], "");
+    workbench.columns = testing::FirstEightColumns();
+    workbench.methods.checked[Method::PenMon] = true;
+    ui.messages.clear();
+    EXPECT_EQ(ComputeResults(workbench, ui), ComputeOutcome::StationRequested);
+    EXPECT_TRUE(ui.messages.empty());
+    EXPECT_EQ(workbench.sheet.lastNonEmptyColumn(1), 9);
+
+    EXPECT_FALSE(open(dir.file("missing.txt")));
+    EXPECT_FALSE(workbench.stationSet);
+    ASSERT_TRUE(open(known));
+    EXPECT_TRUE(workbench.stationSet);
+    EXPECT_EQ(workbench.station.latitude, "52.1");
+    EXPECT_EQ(workbench.statusPanels[3], "Wind speed measurement hight: 10 m");
+    EXPECT_FALSE(open(dir.file("missing.txt")));
+    EXPECT_EQ(workbench.station.latitude, "52.1");
+
+    // A header fills a station not kept; a kept one stays as the person left it.
+    ASSERT_TRUE(open(power));
+    EXPECT_EQ(workbench.station.latitude, "-33");
+    kept.clear();
+    ASSERT_TRUE(open(power));
+    EXPECT_TRUE(workbench.stationSet);
+    EXPECT_EQ(workbench.station.latitude, "-33.25");
+    EXPECT_EQ(workbench.station.altitude, "1.9");
+    EXPECT_EQ(workbench.statusPanels[1], "Latitude:-33.25°");
+}
+
+// Each file's column boxes are found afresh: nothing is left of the file before.
+TEST_F(FileCommandsTest, OpenResetsTheColumnBoxes)
+{
+    workbench.columns = testing::FirstEightColumns();
+    workbench.columns.text[ColumnBox::Tdew] = "9";
+    workbench.computed.push_back({Method::PenMon, 10, {1, 2}, true});
+    ASSERT_TRUE(open(dir.write("next.txt", "DATE\tTMIN\r\n01/01/95\t3\r\n")));
+    EXPECT_EQ(workbench.columns.text, ColumnMap{}.text);
+    EXPECT_TRUE(workbench.computed.empty());
 }
 
 TEST_F(FileCommandsTest, SaveAsWritesWhatOpenReadsBackAndALongSheetWhole)

@@ -73,7 +73,7 @@ TEST(SheetEdit, OneTypedCell)
     Workbench w = SixtyDays();
     const std::uint64_t revision = w.sheet.revision();
     w.sheet.setCellText(20, 2, "-3.5");
-    const SheetEdit edit = SheetEdit::OfCell(w, 20, 2, "10", revision);
+    const SheetEdit edit = SheetEdit::OfCell(w, 20, 2, "10", revision, w.computed);
     edit.undo(w);
     EXPECT_EQ(w.sheet.cellText(20, 2), "10");
     EXPECT_FALSE(HasUnsavedChanges(w));
