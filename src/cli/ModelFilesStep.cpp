@@ -37,7 +37,7 @@ bool ChooseEt(MethodChoice& methods, const Workbench& workbench, const std::stri
 {
     methods = NewMethodChoice(workbench, ui);
     if (!methods.enabled) return false;
-    if (label.empty() || methods.selectCaption(label)) return true;
+    if (label.empty() || methods.selectLabel(label)) return true;
     ui.message(kNoEtMessage, kApplicationTitle);
     return false;
 }
