@@ -54,7 +54,7 @@ bool SaveTo(const std::string& path, ConsoleUserInterface& ui, Save save)
 
 void AddModelFileOptions(CLI::App& app, ModelFileOptions& options)
 {
-    const std::string et = " (" + EtLabelList() + "; default: the last found)";
+    const std::string et = " (" + EtLabelList() + "; default: the last found of the first eight, else the last found)";
     app.add_option("--creams-tr", options.creamsTr, "write the CREAMS monthly temperature and radiation file");
     app.add_option("--creams-rain", options.creamsRain, "write the CREAMS daily rain file");
     app.add_option("--leachm-rain", options.leachmRain, "write the LEACHM rain file");

@@ -195,6 +195,15 @@ inline constexpr auto kEtLabels = [] {
     return labels;
 }();
 
+// How many of kEtLabels lead (the eight of the combination and standard dialogs): a
+// choice left to itself reads the last column of these, as it did before the others joined.
+inline constexpr int kLeadingEtLabels = [] {
+    int n = 0;
+    for (const MethodInfo& info : kMethods)
+        n += info.dialog == MethodDialog::Combination || info.dialog == MethodDialog::Standard ? 1 : 0;
+    return n;
+}();
+
 struct EtColumns {
     int count = 0;                                  // matches, one per column
     std::vector<int> labels;                        // label number (1..13) of each match, in column order

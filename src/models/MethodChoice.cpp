@@ -43,6 +43,7 @@ bool FillMethodChoice(MethodChoice& choice, const MeteoSheet& sheet)
     for (int i = 0; i < found.count; ++i) titled.push_back({kEtLabels[found.labels[i] - 1], found.columns[i]});
     const std::vector<std::string> names = ColumnNames(titled);
     choice.enabled = true;
+    int selected = 0;
     for (std::size_t i = 0; i < choice.options.size(); ++i) {
         MethodOption& option = choice.options[i];
         option.visible = i < titled.size();
@@ -50,8 +51,9 @@ bool FillMethodChoice(MethodChoice& choice, const MeteoSheet& sheet)
         option.label = titled[i].label;
         option.column = titled[i].column;
         option.caption = names[i];
-        choice.select(static_cast<int>(i));
+        if (found.labels[i] <= kLeadingEtLabels || found.labels[selected] > kLeadingEtLabels) selected = static_cast<int>(i);
     }
+    choice.select(selected);
     return true;
 }
 

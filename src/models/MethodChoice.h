@@ -38,7 +38,8 @@ struct MethodChoice {
 };
 
 // Runs when a dialog holding a choice is created: the ET columns of the title row
-// (FindEtColumns) in sheet order, one visible option each, the last one selected. With
+// (FindEtColumns) in sheet order, one visible option each, the last one of the leading
+// labels selected (kLeadingEtLabels), or the last one when none of them is there. With
 // none: a disabled group showing the labels of kEtLabels. Answers whether a column was
 // found.
 bool FillMethodChoice(MethodChoice& choice, const MeteoSheet& sheet);

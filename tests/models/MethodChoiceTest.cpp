@@ -50,6 +50,13 @@ TEST(FillMethodChoice, ListsTheEtColumnsInSheetOrderAndSelectsTheLastAfresh)
     EXPECT_TRUE(choice.selectLabel("P-T"));
     EXPECT_EQ(choice.selectedIndex(), 3);
 
+    // Left to itself it reads the last of the eight labels it had before the others
+    // joined, so an ET file written without a choice stays what it was.
+    FillMethodChoice(choice, SheetOf({"DATE\tHargr.\tPenMon\tTurc\tBl-Cr"}));
+    EXPECT_EQ(choice.selectedIndex(), 1);
+    FillMethodChoice(choice, SheetOf({"DATE\tHargr.\tTurc"}));
+    EXPECT_EQ(choice.selectedIndex(), 1);
+
     // Filled again, it scans afresh: nothing of the earlier fill stays.
     FillMethodChoice(choice, SheetOf({"DATE\tPenMon"}));
     EXPECT_EQ(VisibleCaptions(choice), std::vector<std::string>{"PenMon"});
