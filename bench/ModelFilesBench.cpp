@@ -147,7 +147,7 @@ void ModelFilesAllSixWritten(benchmark::State& state)
         SaveCreamsAll(w, table, ui);
         LeachmSettings leachm;
         leachm.methods.enabled = true;
-        leachm.methods.options[0] = {"PenMon", true, true};
+        leachm.methods.options[0] = {.label = "PenMon", .caption = "PenMon", .selected = true}; // column 0: the rightmost PenMon
         SaveLeachmAll(w, leachm, ui);
         SaveMacroAll(w, leachm.methods, ui);
     }

@@ -68,6 +68,9 @@ Summary Summarize(const Workbench& workbench)
         }
         if (title == kEstimatedLabel) summary.estimatedColumn = c;
     }
+    std::vector<TitledColumn> titled;
+    for (std::size_t k = 0; k < summary.columns.size(); ++k) titled.push_back({summary.labels[k], summary.columns[k]});
+    summary.labels = ColumnNames(titled);
 
     std::map<std::string, SummaryLine> months, years;
     const std::size_t n = summary.columns.size();

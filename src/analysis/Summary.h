@@ -18,7 +18,9 @@ struct SummaryLine {
 };
 
 struct Summary {
-    std::vector<std::string> labels; // "RAIN", "PenMon", ... as titled in the sheet
+    // "RAIN", "PenMon", ... as titled in the sheet; a repeated label with its column,
+    // "PenMon (col 12)" (ColumnNames).
+    std::vector<std::string> labels;
     std::vector<int> columns;
     int estimatedColumn = 0;         // the rightmost column titled "Estimated"; 0 when none
     std::vector<SummaryLine> months;

@@ -178,11 +178,13 @@ std::vector<ChartColumn> ChartColumns(const MeteoSheet& sheet)
         const auto method = MethodOfLabel(label);
         if (method) columns.push_back({c, label, label, IsEt(*method)});
     }
+    std::vector<TitledColumn> titled;
+    for (const ChartColumn& column : columns) titled.push_back({column.label, column.column});
+    const std::vector<std::string> names = ColumnNames(titled);
     for (auto column = columns.begin(); column != columns.end(); ++column) {
         const auto sameLabel = [&](const ChartColumn& other) { return other.label == column->label; };
         const bool newest = std::none_of(column + 1, columns.end(), sameLabel);
-        if (std::count_if(columns.begin(), columns.end(), sameLabel) > 1)
-            column->name += " (col " + std::to_string(column->column) + ")";
+        column->name = names[static_cast<std::size_t>(column - columns.begin())];
         column->drawnByDefault = column->drawnByDefault && newest && HoldsValue(sheet, column->column, last);
     }
     return columns;

@@ -21,8 +21,8 @@ class MeteoSheet;
 struct ChartColumn {
     int column = 0;
     std::string label;
-    // In the list and the legend: the label, and the column when another column has the
-    // same label (Compute run twice adds a second set), "PenMon (col 12)".
+    // In the list and the legend (ColumnNames): the label, and the column when another
+    // column has the same label (Compute run twice adds a second set), "PenMon (col 12)".
     std::string name;
     // The newest ET column of its label, holding a value: drawn unless the person chooses
     // otherwise. PotRad is not ET in mm a day.

@@ -1,6 +1,7 @@
 #pragma once
-// A frame of eight option buttons, Option3_0 .. Option3_7, showing a MethodChoice: the
-// ET columns a dialog may read, one of them selected. A click selects in the choice.
+// A frame of option buttons, Option3_0 .. Option3_29, showing a MethodChoice: the ET
+// columns a dialog may read, one of them selected. A click selects in the choice. The
+// buttons run down in columns of thirteen, one for each ET label a disabled group shows.
 #include <QGroupBox>
 #include <array>
 

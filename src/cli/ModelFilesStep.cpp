@@ -37,7 +37,7 @@ bool ChooseEt(MethodChoice& methods, const Workbench& workbench, const std::stri
 {
     methods = NewMethodChoice(workbench, ui);
     if (!methods.enabled) return false;
-    if (label.empty() || methods.selectCaption(label)) return true;
+    if (label.empty() || methods.selectLabel(label)) return true;
     ui.message(kNoEtMessage, kApplicationTitle);
     return false;
 }
@@ -54,7 +54,7 @@ bool SaveTo(const std::string& path, ConsoleUserInterface& ui, Save save)
 
 void AddModelFileOptions(CLI::App& app, ModelFileOptions& options)
 {
-    const std::string et = " (" + EtLabelList() + "; default: the last found)";
+    const std::string et = " (" + EtLabelList() + "; default: the last found of the first eight, else the last found)";
     app.add_option("--creams-tr", options.creamsTr, "write the CREAMS monthly temperature and radiation file");
     app.add_option("--creams-rain", options.creamsRain, "write the CREAMS daily rain file");
     app.add_option("--leachm-rain", options.leachmRain, "write the LEACHM rain file");

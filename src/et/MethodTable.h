@@ -154,13 +154,15 @@ std::optional<Method> MethodOfLabel(std::string_view label);
 // The methods of a dialog's check boxes, in table order.
 std::vector<Method> MethodsOf(MethodDialog dialog);
 
-// The labels of the daily ET methods that the model files and on-demand irrigation may
-// read, in this order (label number 1..8): the six combination methods, then the two
-// standardized references.
+// The labels of the daily ET methods that the model files, on-demand irrigation and the
+// crop balance may read, in this order (label number 1..13): the six combination methods
+// and the two standardized references, numbered as they were before the others joined,
+// then the other methods in mm a day. PotRad is radiation, not ET.
 inline constexpr auto kEtLabels = [] {
-    constexpr auto isEt = [](const MethodInfo& info) {
+    constexpr auto first = [](const MethodInfo& info) {
         return info.dialog == MethodDialog::Combination || info.dialog == MethodDialog::Standard;
     };
+    constexpr auto isEt = [](const MethodInfo& info) { return info.unit == ResultUnit::MillimetresPerDay; };
     constexpr auto count = [isEt] {
         std::size_t n = 0;
         for (const MethodInfo& info : kMethods) n += isEt(info) ? 1 : 0;
@@ -169,19 +171,42 @@ inline constexpr auto kEtLabels = [] {
     std::array<const char*, count> labels{};
     std::size_t i = 0;
     for (const MethodInfo& info : kMethods)
-        if (isEt(info)) labels[i++] = info.label;
+        if (isEt(info) && first(info)) labels[i++] = info.label;
+    for (const MethodInfo& info : kMethods)
+        if (isEt(info) && !first(info)) labels[i++] = info.label;
     return labels;
 }();
 
+// How many of kEtLabels lead (the eight of the combination and standard dialogs): a
+// choice left to itself reads the last column of these, as it did before the others joined.
+inline constexpr int kLeadingEtLabels = [] {
+    int n = 0;
+    for (const MethodInfo& info : kMethods)
+        n += info.dialog == MethodDialog::Combination || info.dialog == MethodDialog::Standard ? 1 : 0;
+    return n;
+}();
+
 struct EtColumns {
-    int count = 0;                                  // matches kept (at most kEtLabels.size())
-    std::vector<int> labels;                        // label numbers 1..8, in column order
+    int count = 0;                                  // matches, one per column
+    std::vector<int> labels;                        // label number (1..13) of each match, in column order
+    std::vector<int> columns;                       // column of each match, in column order
     std::array<int, kEtLabels.size() + 1> column{}; // column of each label number (rightmost match), 0 when absent
 };
 
-// Columns 1..30 of row 1 whose title equals one of kEtLabels exactly. Matches beyond
-// the eighth (one per option button) are ignored.
+// Columns 1..30 of row 1 whose title equals one of kEtLabels exactly.
 EtColumns FindEtColumns(const MeteoSheet& sheet);
+
+// A result column where columns are listed, chosen or shown: "PenMon (col 12)".
+std::string ColumnName(std::string_view label, int column);
+
+struct TitledColumn {
+    std::string label;
+    int column = 0;
+};
+
+// The names of listed columns: the label alone where no other listed column carries it,
+// ColumnName where it repeats (Compute run twice adds a second set of columns).
+std::vector<std::string> ColumnNames(const std::vector<TitledColumn>& columns);
 
 // kEtLabels as the help texts list them: "PenFAO, PFAOnocorr, ..., ASCE tall".
 std::string EtLabelList();

@@ -1,6 +1,6 @@
 #include "models/MethodChoice.h"
 
-#include "sheet/SheetQueries.h"
+#include <algorithm>
 
 namespace etp {
 
@@ -13,10 +13,10 @@ bool MethodChoice::select(int index)
     return true;
 }
 
-bool MethodChoice::selectCaption(std::string_view label)
+bool MethodChoice::selectLabel(std::string_view label)
 {
-    for (std::size_t i = 0; i < options.size(); ++i)
-        if (options[i].visible && options[i].caption == label) return select(static_cast<int>(i));
+    for (std::size_t i = options.size(); i-- > 0;)
+        if (options[i].visible && options[i].label == label) return select(static_cast<int>(i));
     return false;
 }
 
@@ -30,17 +30,30 @@ std::optional<int> MethodChoice::selectedIndex() const
 bool FillMethodChoice(MethodChoice& choice, const MeteoSheet& sheet)
 {
     choice = MethodChoice{};
-    for (std::size_t i = 0; i < choice.options.size(); ++i) choice.options[i].caption = kEtLabels[i];
     const EtColumns found = FindEtColumns(sheet);
-    if (found.count == 0) return false;
+    if (found.count == 0) {
+        for (std::size_t i = 0; i < choice.options.size(); ++i) {
+            MethodOption& option = choice.options[i];
+            option.visible = i < kEtLabels.size();
+            if (option.visible) option.label = option.caption = kEtLabels[i];
+        }
+        return false;
+    }
+    std::vector<TitledColumn> titled;
+    for (int i = 0; i < found.count; ++i) titled.push_back({kEtLabels[found.labels[i] - 1], found.columns[i]});
+    const std::vector<std::string> names = ColumnNames(titled);
     choice.enabled = true;
+    int selected = 0;
     for (std::size_t i = 0; i < choice.options.size(); ++i) {
         MethodOption& option = choice.options[i];
-        option.visible = i < found.labels.size();
+        option.visible = i < titled.size();
         if (!option.visible) continue;
-        option.caption = kEtLabels[found.labels[i] - 1];
-        choice.select(static_cast<int>(i));
+        option.label = titled[i].label;
+        option.column = titled[i].column;
+        option.caption = names[i];
+        if (found.labels[i] <= kLeadingEtLabels || found.labels[selected] > kLeadingEtLabels) selected = static_cast<int>(i);
     }
+    choice.select(selected);
     return true;
 }
 
@@ -49,10 +62,18 @@ std::vector<int> ChosenEtColumns(const MethodChoice& choice, const MeteoSheet& s
     std::vector<int> columns;
     const auto index = choice.selectedIndex();
     if (!index || !choice.enabled) return columns;
-    const std::string& label = choice.options[*index].caption;
+    const std::string& label = choice.options[*index].label;
     for (int c = 1; c <= kTitleScanColumns; ++c)
         if (sheet.cellText(1, c) == label) columns.push_back(c);
     return columns;
+}
+
+int SelectedEtColumn(const MethodChoice& choice, const MeteoSheet& sheet)
+{
+    const std::vector<int> columns = ChosenEtColumns(choice, sheet);
+    if (columns.empty()) return 0;
+    const int own = choice.options[*choice.selectedIndex()].column;
+    return std::find(columns.begin(), columns.end(), own) != columns.end() ? own : columns.back();
 }
 
 } // namespace etp

@@ -215,7 +215,7 @@ int ChosenEtColumn(const MethodChoice& choice, const MeteoSheet& sheet, UserInte
         ui.message(kNoEtMessage, kApplicationTitle);
         return 0;
     }
-    return columns.back();
+    return SelectedEtColumn(choice, sheet);
 }
 
 bool SaveMacroRain(const Workbench& workbench, UserInterface& ui)

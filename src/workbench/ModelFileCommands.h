@@ -40,9 +40,9 @@ void SaveLeachmAll(const Workbench& workbench, const LeachmSettings& settings, U
 // The method choice of a MACRO (or on-demand irrigation) dialog being created; "You
 // dont have computed the ETP!!" when the title row has no ET column.
 MethodChoice NewMethodChoice(const Workbench& workbench, UserInterface& ui);
-// The column to read daily ET from: the rightmost column carrying the caption of the
-// selected option, with one beep for every column that does. 0, after "You dont have
-// computed the ETP!!", when there is none.
+// The column to read daily ET from: the selected option's (SelectedEtColumn), with one
+// beep for every column carrying its label. 0, after "You dont have computed the
+// ETP!!", when there is none.
 int ChosenEtColumn(const MethodChoice& choice, const MeteoSheet& sheet, UserInterface& ui);
 // "Save rain data", "Save ETP data" (its ET column from the dialog's own choice) and
 // "Save all", which runs both as the LEACHM dialog does, a cancel included.

@@ -38,6 +38,20 @@ TEST(Summarize, MonthlyAndAnnualSumsAndMeans)
     EXPECT_NE(table.find("1995-01\t31\t24.00\t0.77\t49.60\t1.60\t\t\t31\n"), std::string::npos) << table;
 }
 
+// Two Computes leave two "PenMon" columns: the summary names each by its column, in the
+// window and in the saved text alike.
+TEST(Summarize, RepeatedLabelsAreNamedByTheirColumns)
+{
+    Workbench workbench;
+    workbench.columns.text[ColumnBox::Date] = "1";
+    ReadTextLines(workbench.sheet, "DATE\tPenMon\tRAIN\tP-T\tPenMon\r\n30/01/95\t1\t0\t2\t3\r\n");
+    const Summary summary = Summarize(workbench);
+    EXPECT_EQ(summary.labels, (std::vector<std::string>{"RAIN", "PenMon (col 2)", "P-T", "PenMon (col 5)"}));
+    const std::string table = SummaryText(summary);
+    EXPECT_EQ(table.substr(0, table.find('\n')), "period\tdays\tRAIN sum\tRAIN mean\tPenMon (col 2) sum\tPenMon (col 2) mean\t"
+                                                 "P-T sum\tP-T mean\tPenMon (col 5) sum\tPenMon (col 5) mean");
+}
+
 // Rain recorded by leaving dry days empty: an empty rain cell is 0 mm, not a gap, and
 // the mean stays over the cells holding a number. "n.d.", -999 and -9999 are gaps, in
 // rain as in a result column. Estimated days are counted in the rightmost "Estimated"

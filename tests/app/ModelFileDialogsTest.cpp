@@ -1,6 +1,6 @@
 // The model file dialogs "&CREAMS" (Form4), "&LEACHM" (Form5) and "&MACRO" (form6): the
 // monthly table built at each opening, each button's files, the LEACHM texts, options and
-// ET column handed to the files. The files' layouts are the core tests'.
+// ET column handed to the files, a repeated ET label told apart by its column. The files' layouts are the core tests'.
 #include "AppSession.h"
 #include "base/Messages.h"
 #include "workbench/ModelFileCommands.h"
@@ -108,13 +108,36 @@ private slots:
         QVERIFY(files[0] != files[1]);
     }
 
-    // The eight labels, none to choose.
+    // The thirteen ET labels, none to choose: the first eight in their old places.
     void withoutEtColumnsTheChoiceIsDisabled()
     {
         QWidget* dialog = open(QStringLiteral("leachm"));
         QCOMPARE(app_->lastMessage(), QStringLiteral("ETP computation|You dont have computed the ETP!!"));
         QVERIFY(!Child<QGroupBox>(dialog, QStringLiteral("Frame2"))->isEnabled());
-        QCOMPARE(options(dialog), (QStringList{"PenFAO", "PFAOnocorr", "PenMon", "P-T", "PFAOrad", "PFAOsun", "ASCE short", "ASCE tall"}));
+        QCOMPARE(options(dialog), (QStringList{"PenFAO", "PFAOnocorr", "PenMon", "P-T", "PFAOrad", "PFAOsun", "ASCE short",
+                                               "ASCE tall", "Hargr.", "Turc", "Thornt.", "P-T extrad", "Bl-Cr"}));
+    }
+
+    // Two Computes of PenMon give two "PenMon" columns: the MACRO dialog lists both by
+    // their columns, and its ET file reads the one clicked, not the rightmost.
+    void macroListsRepeatedLabelsByColumnAndReadsTheChosenOne()
+    {
+        app_->computeOnly(Method::PenMon);
+        app_->computeOnly(Method::PenMon);
+        QCOMPARE(app_->cell(1, 10), QStringLiteral("PenMon"));
+        QCOMPARE(app_->cell(1, 11), QStringLiteral("PenMon"));
+        app_->setCell(2, 10, QStringLiteral("8.8"));
+        QWidget* dialog = open(QStringLiteral("macro"));
+        QCOMPARE(options(dialog), (QStringList{"PenMon (col 10)", "PenMon (col 11)*"}));
+        const auto firstLine = [&](const char* name) {
+            app_->ui.saveFiles.push_back(app_->path(name).toStdString());
+            app_->click(QStringLiteral("Command3"), dialog);
+            return ReadBytes(app_->path(name)).left(19);
+        };
+        QVERIFY(firstLine("right.etp") != "'010101'    8.8    ");
+        ClickIndicator(Child<QRadioButton>(dialog, QStringLiteral("Option3_0")));
+        QCOMPARE(options(dialog), (QStringList{"PenMon (col 10)*", "PenMon (col 11)"}));
+        QCOMPARE(firstLine("left.etp"), QByteArray("'010101'    8.8    "));
     }
 
 private:
@@ -124,10 +147,8 @@ private:
     QStringList options(QWidget* dialog) const
     {
         QStringList captions;
-        for (int i = 0; i < 8; ++i) {
-            const auto* option = Child<QRadioButton>(dialog, QStringLiteral("Option3_%1").arg(i));
+        for (int i = 0; const auto* option = dialog->findChild<QRadioButton*>(QStringLiteral("Option3_%1").arg(i)); ++i)
             if (!option->isHidden()) captions << option->text() + (option->isChecked() ? "*" : "");
-        }
         return captions;
     }
 

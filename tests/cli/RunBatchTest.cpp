@@ -50,9 +50,9 @@ TEST(RunBatch, UsageErrorsExitTwoBeforeAnythingIsRead)
     const std::vector<std::vector<std::string>> cases = {
         {"--frobnicate"}, {"--method", "Penman"}, {"--method", "penmon"}, {"--col", "rain=9"}, {"--col", "tmin"},
         {"--rad-unit", "MJ"}, {"--wind-unit", "m/s"}, {"--rh-unit", "percent"}, {"--hargreaves", "1,2"}, {"--hargreaves", "0.0023,abc,.5"},
-        {"--turned", "01/07,30/08,15,50,50"}, {"--on-demand", "Hargr.,06/06,09/09,50,75"}, {"--strict"},
+        {"--turned", "01/07,30/08,15,50,50"}, {"--on-demand", "PotRad,06/06,09/09,50,75"}, {"--strict"},
         {"--chart", dir.file("c.png")}, // no renderer in this build
-        {"--leachm-et", "Hargr."}, {"--macro-et", "penmon"}, {"--leachm-dates", "yymmdd"}, {"--leachm-n", "0,0.1"},
+        {"--leachm-et", "PotRad"}, {"--macro-et", "penmon"}, {"--leachm-dates", "yymmdd"}, {"--leachm-n", "0,0.1"},
         {"--leachm-n", "0,a,1"}, {"--leachm-n", "0,0.1,1,2"}, {"--creams-tr", dir.file("*.tr")},
         {"--leachm-rain", "a?.rn"}, {"--macro-etp"}, {"--lat"}, {"--estimate-missing", "rain"}, {"--angstrom", "0.25"},
         {"--angstrom", "0.6,0.5"}, {"--krs", "abc"}, {"--k0", "-1"}, {"--penmon-g", "none"}, {"--pt-alpha", "2.5"},

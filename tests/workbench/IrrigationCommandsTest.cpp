@@ -60,7 +60,7 @@ TEST(IrrigationCommands, OnDemandKeepsTheApplicationsOfTheLastApply)
         testing::SetRow(workbench.sheet, day + 1, (day < 10 ? "0" : "") + std::to_string(day) + "/06/95\t0\t2\t1\t5");
     MethodChoice choice;
     ASSERT_TRUE(FillMethodChoice(choice, workbench.sheet));
-    ASSERT_TRUE(choice.selectCaption("PenMon"));
+    ASSERT_TRUE(choice.selectLabel("PenMon"));
     EXPECT_TRUE(ApplyOnDemand(workbench, choice, {}, ui));
     EXPECT_EQ(ui.beeps, 2);
     ASSERT_EQ(workbench.onDemandApplications.size(), 2u); // 5 mm a day: 16 and 27 June
@@ -73,7 +73,7 @@ TEST(IrrigationCommands, OnDemandKeepsTheApplicationsOfTheLastApply)
     EXPECT_EQ(ui.messages, (std::vector<std::string>{"ETP computation|You dont have computed the ETP!!"}));
     EXPECT_EQ(workbench.onDemandApplications.size(), 2u);
 
-    ASSERT_TRUE(choice.selectCaption("P-T"));
+    ASSERT_TRUE(choice.selectLabel("P-T"));
     EXPECT_TRUE(ApplyOnDemand(workbench, choice, {}, ui)); // 1 mm a day: no water by 30 June
     EXPECT_TRUE(workbench.onDemandApplications.empty());
 }

@@ -278,4 +278,34 @@ TEST(ModelFileCommands, ComputedPfaoSunIsWritten)
     EXPECT_EQ(ReadFile(dir.file("macro.etp")), MacroDailyText(w.sheet, w.columns, 10, MacroFile::Etp));
 }
 
+// Each of the thirteen ET labels is a column the MACRO ET file reads: a sheet with one
+// column of each, 10 + k mm in the column of label k, writes those millimetres, whichever
+// label the choice names. A label alone chooses its rightmost column: the first "PenMon"
+// column, left of the others, stays unread.
+TEST(ModelFileCommands, EveryEtLabelIsWrittenToTheMacroEtFile)
+{
+    const std::string labels[] = {"PenFAO", "PFAOnocorr", "PenMon", "P-T", "PFAOrad", "PFAOsun", "ASCE short",
+                                  "ASCE tall", "Hargr.", "Turc", "Thornt.", "P-T extrad", "Bl-Cr"};
+    Workbench w;
+    w.columns = testing::StationColumns();
+    std::string titles = std::string(testing::kStationTitles) + "\tPenMon", day1 = "20/06/95\t12\t28\t40\t90\t20\t2\t10\t0\t99",
+                day2 = "21/06/95\t14\t30\t35\t85\t22\t3\t12\t1.5\t99";
+    for (std::size_t k = 0; k < std::size(labels); ++k) {
+        titles += "\t" + labels[k];
+        day1 += "\t" + std::to_string(10 + k);
+        day2 += "\t" + std::to_string(10 + k) + ".5";
+    }
+    w.sheet = testing::SheetOf({titles, day1, day2});
+    for (std::size_t k = 0; k < std::size(labels); ++k) {
+        ScriptedUserInterface ui;
+        MethodChoice macro = NewMethodChoice(w, ui);
+        ASSERT_TRUE(macro.selectLabel(labels[k])) << labels[k];
+        TempDir dir;
+        ui.saveFiles = {dir.file("macro.etp")};
+        ASSERT_TRUE(SaveMacroEtp(w, macro, ui)) << labels[k] << ::testing::PrintToString(ui.messages);
+        const std::string mm = std::to_string(10 + k);
+        EXPECT_EQ(ReadFile(dir.file("macro.etp")), "'950620'   " + mm + ".0    \r\n'950621'   " + mm + ".5    \r\n") << labels[k];
+    }
+}
+
 } // namespace etp

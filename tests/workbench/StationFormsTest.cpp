@@ -113,7 +113,7 @@ void RunStation(const std::string& path, StationRun& run)
     // The dialogs start with PFAOsun, the last ET column; PenMon is the one written here.
     LeachmSettings leachm = NewLeachmSettings(workbench, ui);
     MethodChoice macro = NewMethodChoice(workbench, ui);
-    ASSERT_TRUE(leachm.methods.selectCaption("PenMon") && macro.selectCaption("PenMon"));
+    ASSERT_TRUE(leachm.methods.selectLabel("PenMon") && macro.selectLabel("PenMon"));
     const char* names[] = {"creams.tr", "creams.rn", "leachm.rn", "leachm.etp", "macro.rn", "macro.etp"};
     TempDir dir;
     for (const char* name : names) ui.saveFiles.push_back(dir.file(name));
