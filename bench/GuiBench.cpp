@@ -27,7 +27,7 @@
 #include <vector>
 
 #include "base/UserInterface.h"
-#include "app/Form1.h"
+#include "app/MainWindow.h"
 #include "workbench/Workbench.h"
 
 namespace {
@@ -147,7 +147,7 @@ int main(int argc, char** argv)
     try {
         etp::Workbench workbench;
         BenchUserInterface ui(argv[1]);
-        etp::Form1 form(workbench, ui);
+        etp::MainWindow form(workbench, ui);
         form.show();
         if (!QTest::qWaitForWindowExposed(&form)) throw std::runtime_error("the main window was not shown");
         auto* grid = Child<QTableView>(&form, QStringLiteral("Grid1"));

@@ -2,7 +2,7 @@
 # bench/gui.sh [BUILD_DIR]
 #
 # Times the desktop program on the generated 32,000-day station (01/01/1900 on, the
-# station of bench/pipeline.sh): etp_gui_bench drives Form1 and its dialogs through their
+# station of bench/pipeline.sh): etp_gui_bench drives MainWindow and its dialogs through their
 # objectNames on the offscreen platform and prints, as its last line, the medians of
 # RUNS (default 7, at least 5) runs of each stage:
 #   open N ms, compute N ms, chart N ms, summary N ms

@@ -22,15 +22,15 @@
 #include <optional>
 #include <utility>
 
-#include "app/Utf8Text.h"
 #include "app/chart/ChartScales.h"
 #include "app/chart/ScreenSeries.h"
+#include "app/Utf8Text.h"
 #include "base/AtomicFile.h"
 #include "et/MethodTable.h"
-#include "sheet/RowDates.h"
 #include "sheet/DateParts.h"
 #include "sheet/DecimalText.h"
 #include "sheet/NumericValue.h"
+#include "sheet/RowDates.h"
 #include "sheet/SheetQueries.h"
 #include "workbench/Workbench.h"
 

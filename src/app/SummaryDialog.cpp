@@ -14,9 +14,9 @@
 #include <cmath>
 
 #include "analysis/Summary.h"
-#include "workbench/ToolsCommands.h"
 #include "app/DialogButtons.h"
 #include "app/QtUserInterface.h"
+#include "workbench/ToolsCommands.h"
 
 namespace etp {
 

@@ -6,7 +6,7 @@
 #include <clocale>
 
 #include "app/AppSettings.h"
-#include "app/Form1.h"
+#include "app/MainWindow.h"
 #include "app/QtUserInterface.h"
 #include "workbench/FileCommands.h"
 #include "workbench/Workbench.h"
@@ -85,7 +85,7 @@ int main(int argc, char* argv[])
         StartFileUserInterface start(ui, parser.positionalArguments().constFirst().toStdString());
         etp::OpenFile(workbench, start);
     }
-    etp::Form1 window(workbench, ui);
+    etp::MainWindow window(workbench, ui);
     ui.setMainWindow(&window);
     window.show();
     return app.exec();

@@ -15,7 +15,7 @@ AppSession::AppSession(Settings settings)
     // The application's name stays the test program's own: one settings file a program,
     // as ctest runs several at once and one's recent files must not show up in another.
     if (settings == Settings::Fresh) QSettings().clear();
-    form = std::make_unique<Form1>(workbench, ui);
+    form = std::make_unique<MainWindow>(workbench, ui);
     form->show();
     if (!QTest::qWaitForWindowExposed(form.get())) throw std::runtime_error("the main window was not shown");
 }

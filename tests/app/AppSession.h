@@ -7,7 +7,7 @@
 #include <memory>
 #include <stdexcept>
 
-#include "app/Form1.h"
+#include "app/MainWindow.h"
 #include "et/Methods.h"
 #include "support/ScriptedUserInterface.h"
 #include "workbench/Workbench.h"
@@ -90,7 +90,7 @@ public:
     QTemporaryDir scratch;
     Workbench workbench;
     ScriptedUserInterface ui;
-    std::unique_ptr<Form1> form;
+    std::unique_ptr<MainWindow> form;
 };
 
 } // namespace etp::testing

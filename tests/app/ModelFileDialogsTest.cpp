@@ -1,4 +1,4 @@
-// The model file dialogs "&CREAMS" (Form4), "&LEACHM" (Form5) and "&MACRO" (form6): the
+// The model file dialogs "&CREAMS" (CreamsFilesDialog), "&LEACHM" (LeachmFilesDialog) and "&MACRO" (MacroFilesDialog): the
 // monthly table built at each opening, each button's files, the LEACHM texts, options and
 // ET column handed to the files, a repeated ET label told apart by its column. The files' layouts are the core tests'.
 #include "AppSession.h"

@@ -1,6 +1,6 @@
-// The settings dialogs: the station (Form3), "Hargreaves Options" (FormOpzHarg), the
-// About box (frmAbout), "Combination methods" (Form2), "others methods" (frmOthermet)
-// and "Standard methods" (frmStandard). What their boxes and buttons hand to the workbench and the status bar,
+// The settings dialogs: the station (StationDialog), "Hargreaves Options" (HargreavesOptionsDialog), the
+// About box (AboutDialog), "Combination methods" (CombinationMethodsDialog), "others methods" (OtherMethodsDialog)
+// and "Standard methods" (StandardMethodsDialog). What their boxes and buttons hand to the workbench and the status bar,
 // the About box's own "OK", the method boxes enabled at each opening as the column
 // assignment allows, and what "OK" and "annulla" do. Which texts are refused:
 // tests/workbench.
