@@ -60,45 +60,6 @@ namespace etp {
 
 namespace {
 
-// The menu tree in menu order; a null menu is an item of the menu bar itself.
-struct MenuItem {
-    const char* menu;
-    const char* caption;
-    const char* name;
-};
-constexpr MenuItem kMenuItems[] = {
-    {"&File", "&Open", "open"},
-    {"&File", "Sa&ve", "save"},
-    {"&File", "&Save as", "saveas"},
-    {"&File", "&Exit", "exit"},
-    {"E&dit", "&Undo", "undo"}, // Alt+E opens "Etp methods", as it always has
-    {"E&dit", "&Redo", "redo"},
-    {nullptr, "&Station", "station"},
-    {"&Etp methods", "&Combination", "combination"},
-    {"&Etp methods", "&Other methods", "Other_Methods"},
-    {"&Etp methods", "&Standard methods", "Standard_Methods"},
-    {"&Models meteo files", "&CREAMS", "creams"},
-    {"&Models meteo files", "&LEACHM", "leachm"},
-    {"&Models meteo files", "CS&YMBA", "CSYMBA"},
-    {"&Models meteo files", "&MACRO", "macro"},
-    {"&Irrigation", "&Turned irrigation", "turned"},
-    {"&Irrigation", "&On demand", "domanda"},
-    {"&Irrigation", "&Crop water balance...", "cropbalance"},
-    {"&Option", "&PenmanMonteith", "OpzPenmon"},
-    {"&Option", "&Priestley-Taylor", "OpzPt"},
-    {"&Option", "&Turc", "OpzTurc"},
-    {"&Option", "&Hargreaves", "OpzHargr"},
-    {"&Option", "&Potential Radiation", "OpzPotRad"},
-    {"&Option", "&ASCE clear-sky radiation", "OpzAsceRso"},
-    {"&Option", "&Missing data...", "OpzMissing"},
-    {"&Tools", "Check &data...", "checkdata"},
-    {"&Tools", "&Chart...", "chart"},
-    {"&Tools", "&Summary...", "summary"},
-    {"&Tools", "S&tations...", "stations"},
-    {"&Help", "&help", "helph"},
-    {"&Help", "&about", "about"},
-};
-
 // Unit list beside a column box, if it has one.
 std::optional<UnitKind> UnitKindOfBox(ColumnBox box)
 {
@@ -296,10 +257,51 @@ QWidget* MainWindow::buildSettingsPanel()
 
 void MainWindow::buildMenus()
 {
+    // The menu tree in menu order; a null menu is an item of the menu bar itself. An item
+    // without a slot is wired by buildHistory (Undo, Redo) or stays disabled (CSYMBA).
+    struct MenuItem {
+        const char* menu;
+        const char* caption;
+        const char* name; // the action's objectName
+        void (MainWindow::*slot)();
+    };
+    static constexpr MenuItem kMenuItems[] = {
+        {"&File", "&Open", "open", &MainWindow::open_Click},
+        {"&File", "Sa&ve", "save", &MainWindow::save_Click},
+        {"&File", "&Save as", "saveas", &MainWindow::saveas_Click},
+        {"&File", "&Exit", "exit", &MainWindow::exit_Click},
+        {"E&dit", "&Undo", "undo", nullptr}, // Alt+E opens "Etp methods", as it always has
+        {"E&dit", "&Redo", "redo", nullptr},
+        {nullptr, "&Station", "station", &MainWindow::station_Click},
+        {"&Etp methods", "&Combination", "combination", &MainWindow::combination_Click},
+        {"&Etp methods", "&Other methods", "Other_Methods", &MainWindow::Other_Methods_Click},
+        {"&Etp methods", "&Standard methods", "Standard_Methods", &MainWindow::Standard_Methods_Click},
+        {"&Models meteo files", "&CREAMS", "creams", &MainWindow::creams_Click},
+        {"&Models meteo files", "&LEACHM", "leachm", &MainWindow::leachm_Click},
+        {"&Models meteo files", "CS&YMBA", "CSYMBA", nullptr},
+        {"&Models meteo files", "&MACRO", "macro", &MainWindow::macro_Click},
+        {"&Irrigation", "&Turned irrigation", "turned", &MainWindow::turned_Click},
+        {"&Irrigation", "&On demand", "domanda", &MainWindow::domanda_Click},
+        {"&Irrigation", "&Crop water balance...", "cropbalance", &MainWindow::cropbalance_Click},
+        {"&Option", "&PenmanMonteith", "OpzPenmon", &MainWindow::OpzPenmon_Click},
+        {"&Option", "&Priestley-Taylor", "OpzPt", &MainWindow::OpzPt_Click},
+        {"&Option", "&Turc", "OpzTurc", &MainWindow::OpzTurc_Click},
+        {"&Option", "&Hargreaves", "OpzHargr", &MainWindow::OpzHargr_Click},
+        {"&Option", "&Potential Radiation", "OpzPotRad", &MainWindow::OpzPotRad_Click},
+        {"&Option", "&ASCE clear-sky radiation", "OpzAsceRso", &MainWindow::OpzAsceRso_Click},
+        {"&Option", "&Missing data...", "OpzMissing", &MainWindow::OpzMissing_Click},
+        {"&Tools", "Check &data...", "checkdata", &MainWindow::checkdata_Click},
+        {"&Tools", "&Chart...", "chart", &MainWindow::chart_Click},
+        {"&Tools", "&Summary...", "summary", &MainWindow::summary_Click},
+        {"&Tools", "S&tations...", "stations", &MainWindow::stations_Click},
+        {"&Help", "&help", "helph", &MainWindow::helph_Click},
+        {"&Help", "&about", "about", &MainWindow::about_Click},
+    };
     QMenu* menu = nullptr;
     for (const MenuItem& item : kMenuItems) {
         auto* action = new QAction(QString::fromLatin1(item.caption), this);
         action->setObjectName(QString::fromLatin1(item.name));
+        if (item.slot) connect(action, &QAction::triggered, this, item.slot);
         if (!item.menu) {
             menuBar()->addAction(action);
             continue;
@@ -310,37 +312,9 @@ void MainWindow::buildMenus()
         }
         menu->addAction(action);
     }
-    // An item not connected here is shown and can be clicked, and does nothing.
-    connect(menuItem("open"), &QAction::triggered, this, &MainWindow::open_Click);
-    connect(menuItem("save"), &QAction::triggered, this, &MainWindow::save_Click);
-    connect(menuItem("saveas"), &QAction::triggered, this, &MainWindow::saveas_Click);
-    connect(menuItem("exit"), &QAction::triggered, this, &MainWindow::exit_Click);
-    connect(menuItem("station"), &QAction::triggered, this, &MainWindow::station_Click);
-    connect(menuItem("combination"), &QAction::triggered, this, &MainWindow::combination_Click);
-    connect(menuItem("Other_Methods"), &QAction::triggered, this, &MainWindow::Other_Methods_Click);
-    connect(menuItem("Standard_Methods"), &QAction::triggered, this, &MainWindow::Standard_Methods_Click);
-    connect(menuItem("OpzHargr"), &QAction::triggered, this, &MainWindow::OpzHargr_Click);
-    connect(menuItem("OpzMissing"), &QAction::triggered, this, &MainWindow::OpzMissing_Click);
-    connect(menuItem("OpzPenmon"), &QAction::triggered, this, &MainWindow::OpzPenmon_Click);
-    connect(menuItem("OpzPt"), &QAction::triggered, this, &MainWindow::OpzPt_Click);
-    connect(menuItem("OpzTurc"), &QAction::triggered, this, &MainWindow::OpzTurc_Click);
-    connect(menuItem("OpzPotRad"), &QAction::triggered, this, &MainWindow::OpzPotRad_Click);
-    connect(menuItem("OpzAsceRso"), &QAction::triggered, this, &MainWindow::OpzAsceRso_Click);
-    connect(menuItem("helph"), &QAction::triggered, this, &MainWindow::helph_Click);
     QAction* csymba = menuItem("CSYMBA");
     csymba->setEnabled(false);
     csymba->setToolTip(QStringLiteral("No file layout is defined for this model."));
-    connect(menuItem("about"), &QAction::triggered, this, &MainWindow::about_Click);
-    connect(menuItem("creams"), &QAction::triggered, this, &MainWindow::creams_Click);
-    connect(menuItem("leachm"), &QAction::triggered, this, &MainWindow::leachm_Click);
-    connect(menuItem("macro"), &QAction::triggered, this, &MainWindow::macro_Click);
-    connect(menuItem("turned"), &QAction::triggered, this, &MainWindow::turned_Click);
-    connect(menuItem("domanda"), &QAction::triggered, this, &MainWindow::domanda_Click);
-    connect(menuItem("cropbalance"), &QAction::triggered, this, &MainWindow::cropbalance_Click);
-    connect(menuItem("checkdata"), &QAction::triggered, this, &MainWindow::checkdata_Click);
-    connect(menuItem("chart"), &QAction::triggered, this, &MainWindow::chart_Click);
-    connect(menuItem("summary"), &QAction::triggered, this, &MainWindow::summary_Click);
-    connect(menuItem("stations"), &QAction::triggered, this, &MainWindow::stations_Click);
     buildHistory();
 }
 
