@@ -152,11 +152,11 @@ bool DataCheckReport::hasProblems() const
     return false;
 }
 
-DataCheckReport CheckData(const Workbench& workbench)
+DataCheckReport CheckData(const StationSeries& series)
 {
-    const MeteoSheet& sheet = workbench.sheet;
-    const ColumnMap& columns = workbench.columns;
-    const UnitSelection& units = workbench.units;
+    const MeteoSheet& sheet = series.sheet;
+    const ColumnMap& columns = series.columns;
+    const UnitSelection& units = series.units;
     const RowDates dates(sheet, columns);
     Findings findings(dates);
     DataCheckReport report;
@@ -171,8 +171,8 @@ DataCheckReport CheckData(const Workbench& workbench)
         report.findings = findings.take();
         return report;
     }
-    const double latitude = NumericValue(workbench.station.latitude);
-    const double altitude = NumericValue(workbench.station.altitude);
+    const double latitude = NumericValue(series.station.latitude);
+    const double altitude = NumericValue(series.station.altitude);
     const int last = LastDataRow(sheet, columns);
     report.rows = last >= 2 ? last - 1 : 0;
     const StationTerms station(ToSingle(latitude), ToSingle(altitude));
@@ -267,7 +267,7 @@ DataCheckReport CheckData(const Workbench& workbench)
         findings.note("Wind", std::string(sheet.cellText(1, wind)) + " read as " + units.text(UnitKind::Wind) + ": mean " +
                                   OneDecimal(sum[ColumnBox::Wind] / numbers[ColumnBox::Wind] / KmPerDayPerMetrePerSecond) +
                                   " m s-1");
-    const double height = NumericValue(workbench.station.windHeight);
+    const double height = NumericValue(series.station.windHeight);
     findings.note("Wind", height == 2 ? "measured at 2 m: used as it is"
                                       : "measured at " + DecimalText(height) + " m: converted to 2 m");
     if (latitude == 0 && altitude == 0)

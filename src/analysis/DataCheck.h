@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "workbench/Workbench.h"
+#include "analysis/StationSeries.h"
 
 namespace etp {
 
@@ -28,7 +28,7 @@ struct DataCheckReport {
     bool hasProblems() const;
 };
 
-DataCheckReport CheckData(const Workbench& workbench);
+DataCheckReport CheckData(const StationSeries& series);
 
 // The sheet column a finding is about: the column assigned to its variable, 0 for the
 // station (and for a variable without a column).

@@ -62,24 +62,24 @@ CalibrationResult FitHargreavesCoefficient(std::span<const double> P, std::span<
     return fit;
 }
 
-CalibrationResult CalibrateHargreaves(const Workbench& workbench)
+CalibrationResult CalibrateHargreaves(const StationSeries& series)
 {
-    return CalibrateHargreaves(workbench, workbench.hargreaves);
+    return CalibrateHargreaves(series, series.hargreaves);
 }
 
-CalibrationResult CalibrateHargreaves(const Workbench& workbench, const HargreavesCoefficients& coefficients)
+CalibrationResult CalibrateHargreaves(const StationSeries& series, const HargreavesCoefficients& coefficients)
 {
-    if (workbench.columns.dateForm() == DateForm::None || !MethodAvailability(Method::PenMon, workbench.columns).available)
+    if (series.columns.dateForm() == DateForm::None || !MethodAvailability(Method::PenMon, series.columns).available)
         return std::string("The calibration needs the columns PenMon reads: temperatures, humidities, radiation and wind.");
     MethodSelection methods;
     methods.checked[Method::PenMon] = true;
     methods.checked[Method::Hargreaves] = true;
 
-    MeteoSheet scratch = workbench.sheet;
+    MeteoSheet scratch = series.sheet;
     const EstimateSettings measuredOnly;
-    const ComputeSettings settings{workbench.columns, workbench.units,      workbench.station,
+    const ComputeSettings settings{series.columns, series.units,      series.station,
                                    methods,           coefficients,         measuredOnly,
-                                   workbench.methodOptions};
+                                   series.methodOptions};
     // PenMon's memory starts as on a series' first day, whatever the last Compute left.
     double previous = 0;
     const int penMon = UsedColumnCount(scratch) + 1; // Hargreaves follows, in table order
@@ -87,7 +87,7 @@ CalibrationResult CalibrateHargreaves(const Workbench& workbench, const Hargreav
     if (!outcome.done()) return outcome.message;
 
     std::vector<double> P, H;
-    const int last = LastDataRow(scratch, workbench.columns);
+    const int last = LastDataRow(scratch, series.columns);
     for (int r = 2; r <= last; ++r) {
         const auto p = MeasuredValue(scratch.cellText(r, penMon));
         const auto h = MeasuredValue(scratch.cellText(r, penMon + 1));

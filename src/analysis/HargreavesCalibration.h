@@ -6,7 +6,7 @@
 #include <string>
 #include <variant>
 
-#include "workbench/Workbench.h"
+#include "analysis/StationSeries.h"
 
 namespace etp {
 
@@ -33,12 +33,12 @@ using CalibrationResult = std::variant<HargreavesFit, std::string>;
 // a' = a sum(P H) / sum(H H) over pairs of PenMon P and Hargreaves H computed with a.
 CalibrationResult FitHargreavesCoefficient(std::span<const double> P, std::span<const double> H, double a);
 
-// Computes PenMon and Hargreaves into a copy of the workbench's sheet, with its columns,
+// Computes PenMon and Hargreaves into a copy of the series' sheet, with its columns,
 // units, station and method options, the given Hargreaves coefficients and without
-// estimates, and fits a on the days both have a value. The workbench is left as it was.
-CalibrationResult CalibrateHargreaves(const Workbench& workbench, const HargreavesCoefficients& coefficients);
-// The same with the workbench's own coefficients.
-CalibrationResult CalibrateHargreaves(const Workbench& workbench);
+// estimates, and fits a on the days both have a value. The sheet is left as it was.
+CalibrationResult CalibrateHargreaves(const StationSeries& series, const HargreavesCoefficients& coefficients);
+// The same with the series' own coefficients.
+CalibrationResult CalibrateHargreaves(const StationSeries& series);
 
 // The fit in a few lines, for a message box or the terminal.
 std::string CalibrationText(const HargreavesFit& fit);

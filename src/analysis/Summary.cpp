@@ -50,11 +50,11 @@ std::string TwoDecimals(double value)
 
 } // namespace
 
-Summary Summarize(const Workbench& workbench)
+Summary Summarize(const StationSeries& series)
 {
-    const MeteoSheet& sheet = workbench.sheet;
+    const MeteoSheet& sheet = series.sheet;
     Summary summary;
-    summary.options = ChangedOptionLines(workbench.methodOptions);
+    summary.options = ChangedOptionLines(series.methodOptions);
     const int rainColumn = FindRainColumn(sheet);
     if (rainColumn != 0) {
         summary.labels.emplace_back(sheet.cellText(1, rainColumn));
@@ -74,8 +74,8 @@ Summary Summarize(const Workbench& workbench)
 
     std::map<std::string, SummaryLine> months, years;
     const std::size_t n = summary.columns.size();
-    const RowDates dates(sheet, workbench.columns);
-    const int last = LastDataRow(sheet, workbench.columns);
+    const RowDates dates(sheet, series.columns);
+    const int last = LastDataRow(sheet, series.columns);
     for (int r = 2; r <= last; ++r) {
         const auto date = DateParts(dates.text(r));
         if (!date) continue;

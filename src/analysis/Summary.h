@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "workbench/Workbench.h"
+#include "analysis/StationSeries.h"
 
 namespace etp {
 
@@ -30,7 +30,7 @@ struct Summary {
 
 // Every column titled with a result label, and the rain column; rows with a date
 // (calendar date of the date column) from row 2 to the last day.
-Summary Summarize(const Workbench& workbench);
+Summary Summarize(const StationSeries& series);
 
 // TAB-separated: a line "option<TAB>..." for each method option that differs from its
 // default, then period, days, then sum and mean of each column; months first, then

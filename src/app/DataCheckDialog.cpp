@@ -9,6 +9,7 @@
 #include "analysis/DataCheck.h"
 #include "app/DialogButtons.h"
 #include "app/QtUserInterface.h"
+#include "workbench/Workbench.h"
 
 namespace etp {
 

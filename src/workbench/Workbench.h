@@ -7,6 +7,7 @@
 #include <optional>
 #include <string>
 
+#include "analysis/StationSeries.h"
 #include "base/Version.h"
 #include "et/Estimates.h"
 #include "et/MethodOptions.h"
@@ -26,6 +27,8 @@ struct Workbench {
     // first unit of each list, default Hargreaves coefficients, only "Print potential
     // radiation" enabled, the station values in the status panels.
     Workbench();
+    // What the analyses (data check, summary, Hargreaves calibration) read of it.
+    operator StationSeries() const { return {sheet, columns, units, station, methodOptions, hargreaves}; }
 
     MeteoSheet sheet;
     // The file the sheet was opened from or last saved to.

@@ -15,6 +15,7 @@
 #include "sheet/NumericValue.h"
 #include "sheet/SheetQueries.h"
 #include "support/SheetBuilder.h"
+#include "workbench/Workbench.h"
 
 namespace etp {
 

@@ -5,6 +5,7 @@
 #include <cstdio>
 
 #include "import/TextImport.h"
+#include "workbench/Workbench.h"
 
 namespace etp {
 
