@@ -15,10 +15,12 @@
 #include <QRadioButton>
 #include <QTableWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <cmath>
 
 #include "app/CropBalanceChart.h"
 #include "app/DialogButtons.h"
+#include "et/MethodTable.h"
 #include "irrigation/CropPresets.h"
 #include "sheet/DecimalText.h"
 #include "workbench/CropBalanceCommands.h"
@@ -117,11 +119,20 @@ QWidget* CropBalanceDialog::buildCropFrame()
     soilLabel->setBuddy(ComboSoil);
     connect(ComboCrop, &QComboBox::activated, this, &CropBalanceDialog::ComboCrop_Activated);
     connect(ComboSoil, &QComboBox::activated, this, &CropBalanceDialog::ComboSoil_Activated);
+    ComboEt = new QComboBox(frame);
+    ComboEt->setObjectName(QStringLiteral("ComboEt"));
+    ComboEt->setToolTip(QStringLiteral("The reference ET column the crop coefficients multiply"));
+    auto* etLabel = new QLabel(QStringLiteral("&ET"), frame);
+    etLabel->setObjectName(QStringLiteral("LabelEt"));
+    etLabel->setBuddy(ComboEt);
+    connect(ComboEt, &QComboBox::activated, this, &CropBalanceDialog::ComboEt_Activated);
     auto* layout = new QHBoxLayout(frame);
     layout->addWidget(cropLabel);
     layout->addWidget(ComboCrop, 1);
     layout->addWidget(soilLabel);
     layout->addWidget(ComboSoil, 1);
+    layout->addWidget(etLabel);
+    layout->addWidget(ComboEt, 1);
     return frame;
 }
 
@@ -218,6 +229,13 @@ void CropBalanceDialog::showForm()
     const CropBalanceForm& form = workbench_.cropBalance;
     ComboCrop->setCurrentText(Text(form.crop));
     ComboSoil->setCurrentText(Text(form.soil));
+    // The ET labels of the sheet as it is now, the chosen one kept when it is gone.
+    ComboEt->clear();
+    ComboEt->addItem(QStringLiteral("ASCE short or PenMon"), QString());
+    const EtColumns found = FindEtColumns(workbench_.sheet);
+    for (std::size_t k = 0; k < kEtLabels.size(); ++k)
+        if (found.column[k + 1] != 0 || form.etLabel == kEtLabels[k]) ComboEt->addItem(Text(kEtLabels[k]), Text(kEtLabels[k]));
+    ComboEt->setCurrentIndex(std::max(0, ComboEt->findData(Text(form.etLabel))));
     for (const auto& [key, box] : Text_) box->setText(Text(form.keys.at(key)));
     irrigationChoice_->button(static_cast<int>(form.irrigation))->setChecked(true);
     TextIrrigationFile->setText(Text(form.irrigationFile));
@@ -299,6 +317,11 @@ void CropBalanceDialog::ComboSoil_Activated(int index)
 {
     ChooseSoilPreset(workbench_.cropBalance, ComboSoil->itemText(index).toStdString());
     showForm();
+}
+
+void CropBalanceDialog::ComboEt_Activated(int index)
+{
+    workbench_.cropBalance.etLabel = ComboEt->itemData(index).toString().toStdString();
 }
 
 void CropBalanceDialog::CmdBrowse_Click()

@@ -27,6 +27,9 @@ class CropBalanceDialog final : public QDialog {
     Q_OBJECT
 public:
     CropBalanceDialog(Workbench& workbench, UserInterface& ui, QWidget* parent);
+    // The boxes, lists and choices from the workbench, the ET list from the sheet as it
+    // is now: at each opening.
+    void showForm();
 
 signals:
     // "Add irrigation to rain" is about to run; sheetChanged follows when it rewrote rain
@@ -39,12 +42,12 @@ private:
     QWidget* buildKeysFrame();
     QWidget* buildIrrigationFrame();
     QLineEdit* textBox(const char* name, std::string& text, QWidget* parent);
-    // The boxes, lists and choices from the workbench; the result of the last Run.
-    void showForm();
+    // The result of the last Run.
     void showBalance();
 
     void ComboCrop_Activated(int index);
     void ComboSoil_Activated(int index);
+    void ComboEt_Activated(int index);
     void CmdBrowse_Click();
     void CmdRun_Click();
     void CmdSave_Click();
@@ -55,6 +58,7 @@ private:
 
     QComboBox* ComboCrop = nullptr;
     QComboBox* ComboSoil = nullptr;
+    QComboBox* ComboEt = nullptr; // the ET column the balance reads
     std::map<std::string, QLineEdit*, std::less<>> Text_; // Text_<key>, one a key
     QButtonGroup* irrigationChoice_ = nullptr;
     QRadioButton* OptionNone = nullptr;

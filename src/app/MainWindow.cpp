@@ -549,6 +549,7 @@ void MainWindow::cropbalance_Click()
     const bool created = !cropBalance_;
     CropBalanceDialog& dialog = ShowModeless(cropBalance_, this, workbench_, ui_);
     if (created) recordSheetEdits(dialog, QStringLiteral("Crop irrigation"));
+    dialog.showForm();
 }
 
 void MainWindow::checkdata_Click()

@@ -220,6 +220,7 @@ bool RunCropBalanceForm(Workbench& workbench, UserInterface& ui)
         return Refuse(ui, BoxProblem(read.problem, boxes.lineKeys));
     CropBalanceTexts texts;
     texts.description = boxes.text;
+    texts.etLabel = form.etLabel;
     CropBalanceNames names;
     if (!IrrigationTexts(form, texts, names, ui)) return false;
     form.balance = RunCropBalance(workbench, texts, names, ui);

@@ -22,6 +22,7 @@ struct CropBalanceForm {
     CropBalanceForm();
 
     std::string crop, soil;                                // built-in names
+    std::string etLabel;                                   // of kEtLabels; empty: the rightmost of "ASCE short" and "PenMon"
     std::map<std::string, std::string, std::less<>> keys;  // each box's text, by key
     CropIrrigationChoice irrigation = CropIrrigationChoice::None;
     std::string irrigationFile;                            // for Given

@@ -86,6 +86,26 @@ private slots:
         QCOMPARE(BoxBesideCaption(again, QStringLiteral("planting"))->text(), QStringLiteral("01/05/2019"));
     }
 
+    // The ET list holds the ET columns of the sheet at each opening; the balance reads the
+    // one chosen: Hargreaves computed after the dialog was first shown, its season's ETref
+    // is the sum of its column over the 150 days, not PenMon's 625.45.
+    void theChosenEtColumnIsRead()
+    {
+        auto* list = Child<QComboBox>(dialog_, QStringLiteral("ComboEt"));
+        QCOMPARE(list->count(), 2); // the default, PenMon
+        dialog_->close();
+        app_->computeOnly(Method::Hargreaves);
+        dialog_ = app_->openDialog(QStringLiteral("cropbalance"), QStringLiteral("CropBalanceDialog"));
+        QCOMPARE(list->itemText(2), QStringLiteral("Hargr."));
+        Choose(list, QStringLiteral("Hargr."));
+        runMaize();
+        double sum = 0;
+        for (int row = RowOf(2019, 4, 20); row <= RowOf(2019, 9, 16); ++row) sum += app_->cell(row, 11).toDouble();
+        QCOMPARE(app_->cell(1, 11), QStringLiteral("Hargr."));
+        QCOMPARE(SummaryValue(dialog_, QStringLiteral("ETref")), QString::number(sum, 'f', 2));
+        QVERIFY(SummaryValue(dialog_, QStringLiteral("ETref")) != QStringLiteral("625.45"));
+    }
+
     // Maize from 20 April 2019 on a sandy loam, rain only: the season of the user guide,
     // 30 + 40 + 50 + 30 days to 16 September, and its summary as the guide prints it.
     void presetRunOnTheSample()
