@@ -38,10 +38,12 @@ struct BatchOptions {
 std::optional<std::string> CheckBatchOptions(const BatchOptions& options, bool canDrawCharts);
 
 // Runs the steps over `workbench` (a new one) with options CheckBatchOptions accepted;
-// the exit status of RunBatch. Messages go to err one per line, the data check, the
-// irrigation and the calibration to out. When `check` is given it receives the data
-// check of what Compute is about to read, asked for or not.
+// the exit status of RunBatch. Messages go to err, each line of each a line, the data
+// check, the irrigation and the calibration to out. When `check` is given it receives the
+// data check of what Compute is about to read, asked for or not; `lastMessage` receives
+// the last message whole (the refusal of a run that stopped).
 int RunBatchPipeline(const BatchOptions& options, Workbench& workbench, std::ostream& out, std::ostream& err,
-                     const ChartRenderer& renderChart, DataCheckReport* check = nullptr);
+                     const ChartRenderer& renderChart, DataCheckReport* check = nullptr,
+                     std::string* lastMessage = nullptr);
 
 } // namespace etp

@@ -4,13 +4,16 @@ namespace etp {
 
 namespace {
 
-// A message box breaks lines at CR; on a terminal that would overwrite the line.
-std::string OneLine(const std::string& text)
+// The lines of a message as the message box shows them, each a line of the terminal: a
+// CR, which would overwrite the line, and a CR LF end a line as LF does.
+std::string Lines(const std::string& text)
 {
-    std::string line = text;
-    for (char& c : line)
-        if (c == '\r' || c == '\n') c = ' ';
-    return line;
+    std::string lines;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') continue;
+        lines += text[i] == '\r' ? '\n' : text[i];
+    }
+    return lines;
 }
 
 } // namespace
@@ -18,13 +21,15 @@ std::string OneLine(const std::string& text)
 void ConsoleUserInterface::message(const std::string& text, const std::string&, Icon)
 {
     ++messages_;
-    err_ << OneLine(text) << '\n' << std::flush;
+    last_ = text;
+    err_ << Lines(text) << '\n' << std::flush;
 }
 
 Answer ConsoleUserInterface::question(const std::string& text, const std::string&, Icon, Buttons buttons)
 {
     ++messages_;
-    err_ << OneLine(text) << '\n' << std::flush;
+    last_ = text;
+    err_ << Lines(text) << '\n' << std::flush;
     return buttons == Buttons::YesNo ? Answer::Yes : Answer::Ok;
 }
 

@@ -17,6 +17,8 @@ public:
     void setSheetAnswer(std::string answer) { sheetAnswer_ = std::move(answer); }
     void queueSaveFile(std::string path) { saveFiles_.push_back(std::move(path)); }
     int messageCount() const { return messages_; }
+    // The text of the last message or question, all its lines; empty before the first.
+    const std::string& lastMessage() const { return last_; }
 
     void message(const std::string& text, const std::string& title, Icon icon) override;
     Answer question(const std::string& text, const std::string& title, Icon icon, Buttons buttons) override;
@@ -39,6 +41,7 @@ private:
     std::string sheetAnswer_ = "1";
     std::deque<std::string> saveFiles_;
     int messages_ = 0;
+    std::string last_;
 };
 
 } // namespace etp

@@ -170,10 +170,9 @@ void ChooseMethods(Workbench& workbench, const std::vector<Method>& methods)
     for (const Method method : methods) workbench.methods.checked[method] = true;
 }
 
-int RunPipeline(const Options& options, const Plan& plan, Workbench& workbench, std::ostream& out, std::ostream& err,
-                const ChartRenderer& renderChart, DataCheckReport* check)
+int RunSteps(const Options& options, const Plan& plan, Workbench& workbench, std::ostream& out, ConsoleUserInterface& ui,
+             const ChartRenderer& renderChart, DataCheckReport* check)
 {
-    ConsoleUserInterface ui(err);
     ui.setOpenFile(options.input);
     ui.setSheetAnswer(options.sheet);
 
@@ -235,6 +234,17 @@ int RunPipeline(const Options& options, const Plan& plan, Workbench& workbench, 
     return 0;
 }
 
+// The steps with their messages on err; lastMessage, when given, receives the last one
+// whole (the refusal of a run that stopped).
+int RunPipeline(const Options& options, const Plan& plan, Workbench& workbench, std::ostream& out, std::ostream& err,
+                const ChartRenderer& renderChart, DataCheckReport* check, std::string* lastMessage = nullptr)
+{
+    ConsoleUserInterface ui(err);
+    const int status = RunSteps(options, plan, workbench, out, ui, renderChart, check);
+    if (lastMessage) *lastMessage = ui.lastMessage();
+    return status;
+}
+
 std::optional<std::string> CheckPlan(const Options& options, Plan& plan, bool canDrawCharts)
 {
     auto problem = MakePlan(options, plan);
@@ -254,14 +264,14 @@ std::optional<std::string> CheckBatchOptions(const BatchOptions& options, bool c
 }
 
 int RunBatchPipeline(const BatchOptions& options, Workbench& workbench, std::ostream& out, std::ostream& err,
-                     const ChartRenderer& renderChart, DataCheckReport* check)
+                     const ChartRenderer& renderChart, DataCheckReport* check, std::string* lastMessage)
 {
     Plan plan;
     if (auto problem = CheckPlan(options, plan, static_cast<bool>(renderChart))) {
         err << "etp: " << *problem << '\n';
         return 2;
     }
-    return RunPipeline(options, plan, workbench, out, err, renderChart, check);
+    return RunPipeline(options, plan, workbench, out, err, renderChart, check, lastMessage);
 }
 
 int RunBatch(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,

@@ -50,10 +50,13 @@ void ReplaceAll(std::string& text, const std::string& from, const std::string& t
         text.replace(at, from.size(), to);
 }
 
-std::string LastLine(std::string text)
+// A message as one field of the report: its lines joined by spaces.
+std::string OneLine(std::string text)
 {
-    while (!text.empty() && text.back() == '\n') text.pop_back();
-    return text.substr(text.rfind('\n') + 1);
+    while (!text.empty() && (text.back() == '\n' || text.back() == '\r')) text.pop_back();
+    for (char& c : text)
+        if (c == '\n' || c == '\r') c = ' ';
+    return text;
 }
 
 // Moves what the run wrote into the output folder; the number of files moved, and the
@@ -95,21 +98,24 @@ StationResult RunStation(const StationRow& row, const StationRunSettings& settin
     Workbench workbench;
     DataCheckReport check;
     int status = 2;
+    std::string lastMessage;
     try {
-        status = RunBatchPipeline(options, workbench, out, err, settings.renderChart, &check);
+        status = RunBatchPipeline(options, workbench, out, err, settings.renderChart, &check, &lastMessage);
     } catch (const std::exception& error) {
-        err << "the run stopped: " << error.what() << '\n';
+        lastMessage = std::string("the run stopped: ") + error.what();
+        err << lastMessage << '\n';
     }
     result.out = out.str();
     result.err = err.str();
     ReplaceAll(result.out, folder.string(), settings.outDir.string());
     ReplaceAll(result.err, folder.string(), settings.outDir.string());
+    ReplaceAll(lastMessage, folder.string(), settings.outDir.string());
     report.counts = CountStation(workbench, options.methods, check);
     if (status == 0) {
         report.filesWritten = MoveFiles(folder, settings.outDir, report.refusal);
         if (report.refusal.empty()) report.status = StationStatus::Done;
     } else {
-        report.refusal = status == 3 ? "the data check found problems (--strict)" : LastLine(result.err);
+        report.refusal = status == 3 ? "the data check found problems (--strict)" : OneLine(lastMessage);
         if (report.refusal.empty()) report.refusal = "the run ended with status " + std::to_string(status);
     }
     fs::remove_all(folder, ec);

@@ -141,12 +141,14 @@ Outcome Compute(MeteoSheet& sheet, const ComputeSettings& settings, double& Prev
             continue;
         }
         chosen.push_back(&info);
-        needed |= info.inputs;
+        needed |= DayInputs(info, settings.columns);
     }
     if (estimates.any())
         if (const auto problem = CheckEstimateSettings(estimates)) return Outcome::Refused(*problem);
     if (const auto problem = CheckColumnsAndFirstDay(sheet, settings.columns)) return Outcome::Refused(*problem);
     if (chosen.empty()) return Outcome::Refused(unavailable, Icon::Exclamation);
+    std::vector<Inputs> dayInputs; // of each chosen method
+    for (const MethodInfo* info : chosen) dayInputs.push_back(DayInputs(*info, settings.columns));
     const int count = static_cast<int>(chosen.size()) + (estimates.any() ? 1 : 0);
     const int used = UsedColumnCount(sheet);
     if (used + count > MeteoSheet::kMaxColumns)
@@ -193,15 +195,16 @@ Outcome Compute(MeteoSheet& sheet, const ComputeSettings& settings, double& Prev
             DayTerms day(D, S, &station);
             MethodContext context{day, settings.hargreaves, table, PreviousMeanTemperature, settings.options,
                                   thornthwaite, blaneyCriddle};
-            for (const MethodInfo* info : chosen) {
+            for (std::size_t k = 0; k < chosen.size(); ++k) {
+                const MethodInfo* info = chosen[k];
                 running = info;
                 std::optional<double> value;
-                if (info->inputs & missing) {
+                if (dayInputs[k] & missing) {
                     skipped.add(info->method, r, gaps.date);
                     if (info->method == Method::PenMon) ForgetMeanTemperature(D, missing, PreviousMeanTemperature);
                 } else {
                     value = info->compute(D, S, context);
-                    if (info->inputs & EstimatedInputs(estimated)) skipped.addEstimated(info->method);
+                    if (dayInputs[k] & EstimatedInputs(estimated)) skipped.addEstimated(info->method);
                 }
                 if (value && !std::isfinite(*value)) throw ArithmeticError(std::string("overflow in ") + info->label);
                 char* text = texts.data() + static_cast<std::ptrdiff_t>(done) * kResultBufferSize;

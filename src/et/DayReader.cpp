@@ -88,8 +88,8 @@ std::optional<double> DayReader::measured(int r, ColumnBox box, UnitKind unit) c
 void DayReader::readHumidity(int r, DailyWeather& D, DayGaps& gaps) const
 {
     if (humidity_ == HumiditySource::Extremes || humidity_ == HumiditySource::None) {
-        D.RHmin = value(r, ColumnBox::RHmin, UnitKind::Humidity, "U.R. min", kHumidityInputs, gaps);
-        D.RHmax = value(r, ColumnBox::RHmax, UnitKind::Humidity, "U.R. max", kHumidityInputs, gaps);
+        D.RHmin = value(r, ColumnBox::RHmin, UnitKind::Humidity, "U.R. min", kMinimumHumidityInput, gaps);
+        D.RHmax = value(r, ColumnBox::RHmax, UnitKind::Humidity, "U.R. max", kMaximumHumidityInput, gaps);
         return;
     }
     std::optional<double> ea; // [kPa]

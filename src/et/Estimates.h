@@ -16,11 +16,13 @@ namespace etp {
 
 // The weather a method reads, as flags.
 using Inputs = unsigned;
-inline constexpr Inputs kTemperatureInputs = 1; // T min and T max
-inline constexpr Inputs kHumidityInputs = 2;    // U.R. min and U.R. max
+inline constexpr Inputs kTemperatureInputs = 1;     // T min and T max
+inline constexpr Inputs kMinimumHumidityInput = 2;  // U.R. min
 inline constexpr Inputs kRadiationInput = 4;
 inline constexpr Inputs kWindInput = 8;
 inline constexpr Inputs kSunshineInput = 16;
+inline constexpr Inputs kMaximumHumidityInput = 32; // U.R. max
+inline constexpr Inputs kHumidityInputs = kMinimumHumidityInput | kMaximumHumidityInput;
 
 struct EstimateSettings {
     bool radiation = false;   // Rs, when its cell is missing

@@ -6,6 +6,12 @@
 
 namespace etp {
 
+Inputs DayInputs(const MethodInfo& info, const ColumnMap& columns)
+{
+    if (info.method == Method::BlaneyCriddle && !BlaneyCriddleAdjusts(columns)) return kTemperatureInputs;
+    return info.inputs;
+}
+
 std::optional<Method> MethodOfLabel(std::string_view label)
 {
     for (const MethodInfo& info : kMethods)

@@ -108,14 +108,14 @@ inline constexpr std::array<MethodInfo, kMethodCount> kMethods = {{
      [](const DailyWeather&, const SiteDay&, MethodContext& c) -> std::optional<double> {
          return PriestleyTaylorExtrad(c.day, c.monthlyRange, c.options.ptExtradKrs);
      }},
-    // The plain FAO-24 form reads the temperatures only; humidity, sunshine and wind
-    // count where the sheet has them (the adjusted form).
+    // The plain FAO-24 form reads the temperatures only; the adjusted form, with a
+    // sunshine column, also RH min, sunshine and wind (DayInputs).
     {Method::BlaneyCriddle, "Bl-Cr", "Blaney-Criddle", MethodDialog::Others, ResultUnit::MillimetresPerDay,
-     kTemperatureInputs | kHumidityInputs | kSunshineInput | kWindInput,
+     kTemperatureInputs | kMinimumHumidityInput | kSunshineInput | kWindInput,
      [](const DailyWeather&, const SiteDay&, MethodContext& c) -> std::optional<double> {
          return BlaneyCriddle(c.day, c.blaneyCriddle);
      },
-     kHumidityInputs | kSunshineInput | kWindInput},
+     kMinimumHumidityInput | kSunshineInput | kWindInput},
     {Method::PotentialRadiation, "PotRad", "Print potential radiation", MethodDialog::Others, ResultUnit::MegajoulesPerSquareMetreDay, 0,
      [](const DailyWeather&, const SiteDay&, MethodContext& c) -> std::optional<double> {
          const bool mm = c.options.potentialRadiationUnit == PotentialRadiationUnit::MillimetresPerDay;
@@ -147,6 +147,11 @@ static_assert(
         return true;
     }(),
     "kMethods lists every method once, in the order of Method");
+
+// What a method reads on each day with these columns, so what a day must have for a
+// value: the inputs of its row, but the plain Blaney-Criddle form (without the columns
+// of its adjustment, BlaneyCriddleAdjusts) reads the temperatures only.
+Inputs DayInputs(const MethodInfo& info, const ColumnMap& columns);
 
 // The method whose result label is exactly this text.
 std::optional<Method> MethodOfLabel(std::string_view label);

@@ -32,11 +32,11 @@ void BuildMonthlyTemperatureRange(const MeteoSheet& sheet, const ColumnMap& colu
         if (!date) continue;
         const int m = (date->Year - first->Year) * 12 + date->Month;
         if (m < 0 || m >= MonthlyTemperatureRange::kEntries) continue;
-        const std::string_view tminText = sheet.cellText(r, tminColumn);
-        const std::string_view tmaxText = sheet.cellText(r, tmaxColumn);
-        if (!IsNumberText(tminText) || !IsNumberText(tmaxText)) continue;
-        const double tmin = units.convert(UnitKind::Temperature, NumericValue(tminText)); // [°C]
-        const double tmax = units.convert(UnitKind::Temperature, NumericValue(tmaxText)); // [°C]
+        const auto tminCell = MeasuredValue(sheet.cellText(r, tminColumn));
+        const auto tmaxCell = MeasuredValue(sheet.cellText(r, tmaxColumn));
+        if (!tminCell || !tmaxCell) continue; // a missing day, a logger's code too
+        const double tmin = units.convert(UnitKind::Temperature, *tminCell); // [°C]
+        const double tmax = units.convert(UnitKind::Temperature, *tmaxCell); // [°C]
         if (!(std::fabs(tmin) < 3.4e38 && std::fabs(tmax) < 3.4e38)) continue;
         const float range = ToSingle(double(ToSingle(tmax)) - ToSingle(tmin)); // [°C]
         auto& entry = table.entry[m];

@@ -305,3 +305,48 @@ TEST_F(ComputeTest, RefusesWhenNoTickedMethodIsAvailable)
 }
 
 } // namespace etp
+
+namespace etp {
+
+// One input of the worked day blanked, or coded -999 by a logger, at a time: exactly
+// the methods whose formula reads it leave that day empty. All columns are there, so
+// Blaney-Criddle takes its adjusted form (RH min, sunshine and wind); Turc reads the
+// humidity only for its correction, PotRad nothing.
+TEST_F(ComputeTest, AMissingInputEmptiesExactlyTheMethodsThatReadIt)
+{
+    for (const MethodInfo& info : kMethods) check({info.method});
+    // Per column 2..8 (T min .. sunshine), the fourteen methods in table order: 1 empty.
+    const std::pair<int, const char*> cases[] = {
+        {2, "11111111111011"}, {3, "11111111111011"}, // T min, T max
+        {4, "11111100001011"},                        // RH min
+        {5, "11111100000011"},                        // RH max
+        {6, "11111001000011"},                        // radiation
+        {7, "11101100001011"},                        // wind
+        {8, "10000100001000"},                        // sunshine
+    };
+    for (const auto& [field, empty] : cases)
+        for (const char* blank : {"", "-999"}) {
+            MeteoSheet sheet = SheetOf({kStationTitles, kDayBefore, kWorkedDay});
+            sheet.setCellText(3, field, blank);
+            previous = 0;
+            ASSERT_TRUE(run(sheet).done()) << field;
+            std::string emptied;
+            for (int k = 0; k < kMethodCount; ++k) emptied += cell(sheet, 3, 10 + k).empty() ? '1' : '0';
+            EXPECT_EQ(emptied, empty) << "column " << field << " \"" << blank << "\"";
+        }
+}
+
+// Without a sunshine column the plain FAO-24 form reads the temperatures only: a day
+// missing RH min, RH max or wind still has its Blaney-Criddle value.
+TEST_F(ComputeTest, PlainBlaneyCriddleNeedsTheTemperaturesOnly)
+{
+    columns.text[ColumnBox::Sunshine] = "0";
+    check({Method::BlaneyCriddle});
+    MeteoSheet sheet = SheetOf({kStationTitles, kWorkedDay, "22/06/95\t12\t28\t\t90\t22\t2\t10\t0",
+                                "23/06/95\t12\t28\t40\t\t22\t2\t10\t0", "24/06/95\t12\t28\t40\t90\t22\t-999\t10\t0"});
+    ASSERT_TRUE(run(sheet).done());
+    for (int row = 2; row <= 5; ++row) EXPECT_EQ(cell(sheet, row, 10), cell(sheet, 2, 10)) << row;
+    EXPECT_FALSE(cell(sheet, 2, 10).empty());
+}
+
+} // namespace etp

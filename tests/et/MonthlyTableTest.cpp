@@ -25,9 +25,11 @@ TEST(BuildMonthlyTemperatureRange, MeansOfEachMonthFromTheFirstYearSkippingUnrea
     EXPECT_EQ(table.entry[4], 1);
     EXPECT_EQ(table.entry[13], 4.5); // the last row's month counts too
 
-    // Unreadable rows are skipped, split months averaged, and every build starts empty.
+    // Rows without a date or a measurement (empty, a text, a logger's -999 or -9999) are
+    // skipped, split months averaged, and every build starts empty.
     BuildMonthlyTemperatureRange(testing::SheetOf({"DATE\tTMIN\tTMAX", "01/05/95\t10\t20", "02/05/95\t\t30",
-                                                   "03/05/95\t12,5\t30", "not a date\t0\t99", "01/06/95\t10\t14",
+                                                   "03/05/95\t-999\t30", "05/05/95\tn.d.\t30", "06/05/95\t10\t-9999",
+                                                   "not a date\t0\t99", "01/06/95\t10\t14",
                                                    "04/05/95\t10\t16", "01/01/1800\t0\t50"}),
                                  columns, table);
     EXPECT_EQ(table.entry[3], 0);
