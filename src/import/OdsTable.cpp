@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <charconv>
 #include <cstdint>
+#include <limits>
 #include <vector>
 
 namespace etp {
@@ -109,6 +110,7 @@ private:
             rowRepeat_ = Count(xml_.attribute("number-rows-repeated"));
             rowStyle_ = xml_.attribute("default-cell-style-name");
             column_ = 0;
+            pastLast_ = false;
             runs_.clear();
             rowText_.clear();
         } else if (name == "table-column") {
@@ -209,7 +211,11 @@ private:
 
     void endCell()
     {
-        if (!cell_.empty()) {
+        // Columns past the last a workbook may have count as one dropped column: one run
+        // of them is all a row keeps, however many cells the file lists there.
+        const bool pastLast = column_ >= SheetWriter::kMaxColumns;
+        if (!cell_.empty() && !(pastLast && pastLast_)) {
+            pastLast_ = pastLast_ || pastLast;
             runs_.push_back({column_, cellRepeat_, rowText_.size(), cell_.size()});
             rowText_ += cell_;
         }
@@ -225,12 +231,19 @@ private:
             row_ = std::min(row_ + rowRepeat_, kFar);
             return true;
         }
-        if (row_ + rowRepeat_ > SheetWriter::kMaxRows) {
-            // Refused at once rather than after a million rows: the writer says why.
-            writer_.add(SheetWriter::kMaxRows, 0, "x");
+        // A row repeated past the last row, or past the cells an import may hold, is
+        // refused at once rather than after a million rows.
+        const std::uint64_t last = std::min<std::uint64_t>(row_ + rowRepeat_ - 1, SheetWriter::kMaxRows);
+        if (!writer_.reach(static_cast<std::uint32_t>(last), MeteoSheet::kMaxColumns)) { // the row alone
             failure_ = writer_.failure();
             return false;
         }
+        for (const Run& run : runs_)
+            for (std::uint64_t c = run.first; c < std::min<std::uint64_t>(run.first + run.count, MeteoSheet::kMaxColumns); ++c)
+                if (!writer_.reach(static_cast<std::uint32_t>(last), static_cast<std::uint32_t>(c))) {
+                    failure_ = writer_.failure();
+                    return false;
+                }
         for (std::uint64_t k = 0; k < rowRepeat_; ++k)
             for (const Run& run : runs_)
                 if (!writeRun(static_cast<std::uint32_t>(row_ + k), run, k == 0)) return false;
@@ -279,14 +292,13 @@ private:
     }
 
     // All the text the cells are built of, columns past the sheet's reach included, has
-    // the writer's budget: a few bytes of <text:s text:c="..."/> must not build gigabytes.
+    // a budget: a few bytes of <text:s text:c="..."/> must not build gigabytes.
     bool spend(std::uint64_t bytes)
     {
-        if (bytes > SheetWriter::kTextBudget - built_) {
-            failure_ = "the sheet holds more text than an import may";
+        if (bytes > std::numeric_limits<std::size_t>::max() || !writer_.build(static_cast<std::size_t>(bytes))) {
+            failure_ = writer_.failure();
             return false;
         }
-        built_ += bytes;
         return true;
     }
 
@@ -304,6 +316,7 @@ private:
     std::string rowStyle_;
     std::vector<Run> runs_;
     std::string rowText_;
+    bool pastLast_ = false; // a run past the last column is kept
 
     std::uint64_t column_ = 0;
     int cellDepth_ = 0;
@@ -313,8 +326,6 @@ private:
     int paragraphs_ = 0;
     int paragraphDepth_ = 0;
     int skipDepth_ = 0;
-
-    std::uint64_t built_ = 0;
 };
 
 } // namespace

@@ -93,10 +93,11 @@ class OdsWorkbookReader final : public KeptWorkbookReader<OdsBook> {
         if (!content || !styles.read(*content, failure)) return std::nullopt;
         OdsBook book;
         bool spreadsheet = false;
+        ImportBudget budget; // every table is read now, so they share one
         const auto table = [&](bool empty) {
             OdsBook::Table& read = book.tables.emplace_back();
             read.name = content->attribute("name");
-            SheetWriter writer(read.cells);
+            SheetWriter writer(read.cells, budget);
             if (!ReadOdsTable(*content, empty, styles, writer, failure)) return false;
             read.dropped = writer.finish();
             return true;

@@ -4,24 +4,56 @@
 
 namespace etp {
 
-bool SheetWriter::add(std::uint32_t row, std::uint32_t column, std::string_view text)
+namespace {
+constexpr const char* kTextFailure = "the sheet holds more text than an import may (128 MB)";
+static_assert(ImportBudget::kCells == 20'000'000 && ImportBudget::kText == std::size_t{128} << 20,
+              "the failures name the limits");
+} // namespace
+
+bool SheetWriter::reach(std::uint32_t lastRow, std::uint32_t column)
 {
-    if (text.empty()) return true;
-    if (row >= kMaxRows) {
+    if (lastRow >= kMaxRows) {
         failure_ = "the sheet has more rows than a workbook may (1048576)";
         return false;
     }
+    if (column >= MeteoSheet::kMaxColumns) return true;
+    if (reach_.size() <= column) reach_.resize(column + std::size_t{1});
+    const std::uint32_t rows = lastRow + 1;
+    if (rows <= reach_[column]) return true;
+    if (rows - reach_[column] > budget_.cells) {
+        failure_ = "the sheet holds more cells than an import may (20000000)";
+        return false;
+    }
+    budget_.cells -= rows - reach_[column];
+    reach_[column] = rows;
+    return true;
+}
+
+bool SheetWriter::build(std::size_t bytes)
+{
+    if (bytes > budget_.built) {
+        failure_ = kTextFailure;
+        return false;
+    }
+    budget_.built -= bytes;
+    return true;
+}
+
+bool SheetWriter::add(std::uint32_t row, std::uint32_t column, std::string_view text)
+{
+    if (text.empty()) return true;
+    if (!reach(row, column)) return false;
     if (column >= MeteoSheet::kMaxColumns) {
         column = std::min(column, kMaxColumns);
         if (dropped_.size() <= column) dropped_.resize(column + std::size_t{1});
         dropped_[column] = true;
         return true;
     }
-    if (text.size() > budget_ - used_) {
-        failure_ = "the sheet holds more text than an import may";
+    if (text.size() > budget_.text) {
+        failure_ = kTextFailure;
         return false;
     }
-    used_ += text.size();
+    budget_.text -= text.size();
     if (row < row_ || (row == row_ && column < ends_.size())) {
         late_.push_back({row, column, static_cast<std::uint32_t>(lateText_.size()), static_cast<std::uint32_t>(text.size())});
         lateText_ += text;

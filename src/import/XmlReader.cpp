@@ -1,6 +1,7 @@
 #include "import/XmlReader.h"
 
 #include <cstring>
+#include <string>
 #include <vector>
 
 #include "import/GsfLibrary.h"
@@ -16,6 +17,8 @@ std::string_view View(const xmlChar* text)
 
 // Bytes handed to the parser at a time.
 constexpr int kChunk = 64 << 10;
+// Elements open at once: a workbook nests a dozen; the parser keeps a note for each.
+constexpr int kMaxDepth = 256;
 
 } // namespace
 
@@ -40,6 +43,8 @@ struct XmlReader::State {
     xmlParserCtxtPtr parser = nullptr;
     std::string error;        // libxml2's first complaint
     bool documentType = false;
+    int depth = 0;            // elements open
+    bool tooDeep = false;
     bool ended = false;       // the source is read to its end
     std::vector<Event> events;
     std::vector<Attribute> attributes;
@@ -53,6 +58,11 @@ struct XmlReader::State {
                              int count, int, const xmlChar** values)
     {
         State& state = Of(context);
+        if (++state.depth > kMaxDepth) {
+            state.tooDeep = true;
+            LoadedGsf().xmlStopParser(state.parser);
+            return;
+        }
         const auto first = static_cast<std::uint32_t>(state.attributes.size());
         // Five pointers an attribute: local name, prefix, URI, value and its end.
         for (int i = 0; i < count; ++i, values += 5) {
@@ -65,6 +75,7 @@ struct XmlReader::State {
     static void EndElement(void* context, const xmlChar* localName, const xmlChar*, const xmlChar*)
     {
         State& state = Of(context);
+        --state.depth;
         // <x/> and <x></x> are one Start, marked empty.
         if (!state.events.empty() && state.events.back().kind == Node::Start && !state.events.back().empty) {
             state.events.back().empty = true;
@@ -100,6 +111,27 @@ struct XmlReader::State {
         }
     }
 
+    // Lets go of every note but the one handed out last (a Start), with its attributes.
+    void keepOnlyCurrent()
+    {
+        if (next == 0) return;
+        Event current = events[next];
+        std::vector<Attribute> kept(attributes.begin() + current.first, attributes.begin() + current.last);
+        std::string values;
+        for (Attribute& attribute : kept) {
+            const auto begin = static_cast<std::uint32_t>(values.size());
+            values.append(arena, attribute.begin, attribute.end - attribute.begin);
+            attribute.begin = begin;
+            attribute.end = static_cast<std::uint32_t>(values.size());
+        }
+        current.first = 0;
+        current.last = static_cast<std::uint32_t>(kept.size());
+        events.assign(1, current);
+        attributes = std::move(kept);
+        arena = std::move(values);
+        next = 0;
+    }
+
     // Parses the next chunk; false when the document failed.
     bool feed()
     {
@@ -107,7 +139,7 @@ struct XmlReader::State {
         const int n = source->read(chunk.data(), static_cast<int>(chunk.size()));
         if (n < 0) return false;
         ended = n == 0;
-        return lib.xmlParseChunk(parser, chunk.data(), n, ended ? 1 : 0) == 0 && !documentType;
+        return lib.xmlParseChunk(parser, chunk.data(), n, ended ? 1 : 0) == 0 && !documentType && !tooDeep;
     }
 };
 
@@ -153,6 +185,7 @@ XmlReader::Node XmlReader::next()
         if (state.feed()) return true;
         if (!state.source->failure.empty()) fail(state.source->failure);
         else if (state.documentType) fail("declares a document type, which no workbook does");
+        else if (state.tooDeep) fail("nests elements deeper than a workbook does (" + std::to_string(kMaxDepth) + ")");
         else fail(state.error.empty() ? "is damaged" : "is damaged (" + state.error + ")");
         return false;
     };
@@ -167,9 +200,14 @@ XmlReader::Node XmlReader::next()
             if (!feed()) return Node::Failed;
         if (state.events.empty()) return Node::Done;
     }
-    // A Start at the end of the notes: parse on, so that an End at once marks it empty.
-    while (state.next + 1 == state.events.size() && state.events[state.next].kind == Node::Start && !state.ended)
+    // A Start at the end of the notes, not yet known to be empty: parse on, so that an End
+    // at once marks it empty. The notes handed out before it are let go first, or a row
+    // of a million cells would be held whole.
+    while (state.next + 1 == state.events.size() && state.events[state.next].kind == Node::Start &&
+           !state.events[state.next].empty && !state.ended) {
+        state.keepOnlyCurrent();
         if (!feed()) return Node::Failed;
+    }
     return state.events[state.next].kind;
 }
 

@@ -54,6 +54,13 @@ std::string OneTable(std::string_view rows)
     return Package(kHead + kBody + "<table:table table:name=\"T\">" + std::string(rows) + "</table:table>" + kTail);
 }
 
+std::string Repeat(std::string_view text, int times)
+{
+    std::string repeated;
+    for (int i = 0; i < times; ++i) repeated += text;
+    return repeated;
+}
+
 std::string TextCell(std::string_view text)
 {
     return "<table:table-cell office:value-type=\"string\"><text:p>" + std::string(text) + "</text:p></table:table-cell>";
@@ -185,7 +192,16 @@ TEST(OdsWorkbookReader, RefusesWithTheReason)
          "its part content.xml would inflate to more than a workbook can hold"},
         {dir.write("spaces.ods", OneTable("<table:table-row><table:table-cell><text:p><text:s text:c=\"300000000\"/>"
                                           "</text:p></table:table-cell></table:table-row>")),
-         "the sheet holds more text than an import may"},
+         "the sheet holds more text than an import may (128 MB)"},
+        // One cell repeated along a whole row, and the row down the whole sheet: refused
+        // before a row is written.
+        {dir.write("repeats.ods", OneTable("<table:table-row table:number-rows-repeated=\"1048576\"><table:table-cell "
+                                           "table:number-columns-repeated=\"16384\" office:value-type=\"float\" "
+                                           "office:value=\"1\"/></table:table-row>")),
+         "the sheet holds more cells than an import may (20000000)"},
+        {dir.write("deep.ods", OneTable("<table:table-row><table:table-cell><text:p>" + Repeat("<text:span>", 300) +
+                                        Repeat("</text:span>", 300) + "</text:p></table:table-cell></table:table-row>")),
+         "its part content.xml nests elements deeper than a workbook does (256)"},
     };
     for (const auto& [path, reason] : cases) {
         const Sheet sheet = Import(path);
