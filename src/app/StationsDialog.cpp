@@ -18,8 +18,8 @@
 #include "app/DialogButtons.h"
 #include "app/QtUserInterface.h"
 #include "base/Messages.h"
-#include "cli/StationsBatch.h"
-#include "cli/WorkbenchOptions.h"
+#include "pipeline/StationsBatch.h"
+#include "pipeline/WorkbenchOptions.h"
 
 namespace etp {
 

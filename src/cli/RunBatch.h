@@ -1,7 +1,7 @@
 #pragma once
 #include <ostream>
 
-#include "cli/AnalysisStep.h"
+#include "pipeline/AnalysisStep.h"
 #include <string>
 #include <vector>
 

@@ -9,7 +9,7 @@
 
 #include "base/Messages.h"
 #include "cli/BatchRun.h"
-#include "cli/StationRunner.h"
+#include "pipeline/StationRunner.h"
 #include "et/MethodAvailability.h"
 #include "et/MethodTable.h"
 #include "support/AvailabilityCases.h"

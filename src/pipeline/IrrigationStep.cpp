@@ -1,4 +1,4 @@
-#include "cli/IrrigationStep.h"
+#include "pipeline/IrrigationStep.h"
 
 #include <algorithm>
 #include <vector>
@@ -31,16 +31,6 @@ void Print(std::ostream& out, const char* kind, const std::vector<IrrigationAppl
 }
 
 } // namespace
-
-void AddIrrigationOptions(CLI::App& app, IrrigationOptions& options)
-{
-    app.add_option("--turned", options.turned,
-                   "START,END,FREQUENCY,AMOUNT,THRESHOLD,DAYS: turned irrigation into the rain column, e.g. "
-                   "01/07,30/08,15,50,50,4");
-    app.add_option("--on-demand", options.onDemand,
-                   "ET,START,END,LIMIT,RESTORING: on-demand irrigation with the ET column labelled ET (" + EtLabelList() +
-                       "), e.g. PenMon,06/06,09/09,50,75");
-}
 
 std::optional<std::string> CheckIrrigationOptions(const IrrigationOptions& options)
 {

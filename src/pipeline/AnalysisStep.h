@@ -6,8 +6,6 @@
 #include <ostream>
 #include <string>
 
-#include <CLI/CLI.hpp>
-
 #include "base/UserInterface.h"
 #include "workbench/Workbench.h"
 
@@ -23,7 +21,6 @@ struct AnalysisOptions {
     std::string chart;   // file
 };
 
-void AddAnalysisOptions(CLI::App& app, AnalysisOptions& options);
 std::optional<std::string> CheckAnalysisOptions(const AnalysisOptions& options, bool canDrawCharts);
 
 // The data check on standard output. False when --strict and problems were found.

@@ -10,9 +10,9 @@
 #include <string>
 #include <vector>
 
-#include "cli/BatchPipeline.h"
-#include "cli/StationReport.h"
-#include "cli/StationTable.h"
+#include "pipeline/BatchPipeline.h"
+#include "pipeline/StationReport.h"
+#include "pipeline/StationTable.h"
 
 namespace etp {
 

@@ -1,6 +1,4 @@
-#include "cli/StationsBatch.h"
-
-#include <unistd.h>
+#include "pipeline/StationsBatch.h"
 
 #include <algorithm>
 #include <chrono>
@@ -11,7 +9,7 @@
 
 #include "base/AtomicFile.h"
 #include "base/Text.h"
-#include "cli/StationRunner.h"
+#include "pipeline/StationRunner.h"
 
 namespace etp {
 
@@ -125,25 +123,6 @@ void PrintNamed(const std::string& name, const std::string& text, std::ostream& 
 }
 
 } // namespace
-
-void AddStationsOptions(CLI::App& app, StationsRequest& request)
-{
-    auto* stations = app.add_option(
-        "--stations", request.table,
-        "TABLE: run every station of a table (text, CSV or workbook) with a title line and the columns file, name, "
-        "lat, alt, wind_height, and optionally rad_unit, wind_unit, sun_unit, rh_unit and col_VAR; each station's "
-        "files go to --out-dir as NAME.txt, NAME.summary.txt and NAME.ENDING, where the model file options and "
-        "--chart give the ENDING (--macro-rain macro.rn)");
-    auto* outDir = app.add_option("--out-dir", request.outDir, "DIR: the folder of the stations' files and of stations-report.txt");
-    auto* jobs = app.add_option("--jobs", request.jobs, "N: stations run at once (default: the number of processors)")
-                     ->check(CLI::PositiveNumber);
-    stations->needs(outDir);
-    outDir->needs(stations);
-    jobs->needs(stations);
-    for (const char* single : {"INPUT", "-o", "--summary", "--lat", "--alt", "--wind-height"}) stations->excludes(single);
-}
-
-bool IsTerminal(const std::ostream& stream) { return &stream == &std::cerr && isatty(STDERR_FILENO) == 1; }
 
 StationNetwork PrepareStationNetwork(const BatchOptions& common, const std::string& table, const std::string& outDir,
                                      bool canDrawCharts)

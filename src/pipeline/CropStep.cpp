@@ -1,4 +1,4 @@
-#include "cli/CropStep.h"
+#include "pipeline/CropStep.h"
 
 #include <algorithm>
 #include <cmath>
@@ -41,29 +41,6 @@ bool ReadText(const std::string& path, std::string& text, UserInterface& ui)
 }
 
 } // namespace
-
-void AddCropOptions(CLI::App& app, CropOptions& options)
-{
-    app.add_option("--crop", options.crop,
-                   "FILE: the crop water balance (FAO-56 chapters 6 to 8) of the crop and soil described in FILE "
-                   "(key = value lines), over the season from its planting date");
-    app.add_option("--crop-et", options.et,
-                   "LABEL: the reference ET column of the crop balance (" + EtLabelList() +
-                       "; default the rightmost of ASCE short and PenMon)");
-    app.add_option("--crop-irrigation", options.irrigation,
-                   "FILE: irrigations given to the crop, one a line: date<TAB>depth mm[<TAB>fw]");
-    app.add_option("--crop-auto", options.trigger,
-                   "TRIGGER: irrigate the crop when the depletion at the start of a day reaches RAW (raw) or a "
-                   "fraction of TAW (such as 0.5)");
-    app.add_option("--crop-depth", options.depth,
-                   "MM: the net depth of each automatic irrigation (default: back to field capacity)");
-    app.add_option("--crop-efficiency", options.efficiency,
-                   "PCT: the application efficiency, net / gross in % (default 100)");
-    app.add_option("--crop-out", options.out, "FILE: write the crop balance's daily table (TAB text)");
-    app.add_option("--crop-summary", options.summary, "FILE: write the crop balance's seasonal totals");
-    app.add_flag("--crop-into-rain", options.intoRain,
-                 "add the crop's irrigations (gross depths) to the rain column, before the model files and -o");
-}
 
 std::optional<std::string> CheckCropOptions(const CropOptions& options)
 {

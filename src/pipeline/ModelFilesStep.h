@@ -4,9 +4,7 @@
 #include <optional>
 #include <string>
 
-#include <CLI/CLI.hpp>
-
-#include "cli/ConsoleUserInterface.h"
+#include "pipeline/ConsoleUserInterface.h"
 #include "workbench/Workbench.h"
 
 namespace etp {
@@ -16,8 +14,6 @@ struct ModelFileOptions {
     std::string leachmRain, leachmEtp, leachmEt, leachmDates = "ddmmaa", leachmN = "0,0.1,1";
     std::string macroRain, macroEtp, macroEt;
 };
-
-void AddModelFileOptions(CLI::App& app, ModelFileOptions& options);
 
 // What is wrong with the options (a usage error), before anything is read.
 std::optional<std::string> CheckModelFileOptions(const ModelFileOptions& options);

@@ -1,4 +1,4 @@
-#include "cli/StationReport.h"
+#include "pipeline/StationReport.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "cli/ConsoleUserInterface.h"
+#include "pipeline/ConsoleUserInterface.h"
 
 namespace etp {
 

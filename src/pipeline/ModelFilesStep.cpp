@@ -1,4 +1,4 @@
-#include "cli/ModelFilesStep.h"
+#include "pipeline/ModelFilesStep.h"
 
 #include <algorithm>
 #include <vector>
@@ -51,22 +51,6 @@ bool SaveTo(const std::string& path, ConsoleUserInterface& ui, Save save)
 }
 
 } // namespace
-
-void AddModelFileOptions(CLI::App& app, ModelFileOptions& options)
-{
-    const std::string et = " (" + EtLabelList() + "; default: the last found of the first eight, else the last found)";
-    app.add_option("--creams-tr", options.creamsTr, "write the CREAMS monthly temperature and radiation file");
-    app.add_option("--creams-rain", options.creamsRain, "write the CREAMS daily rain file");
-    app.add_option("--leachm-rain", options.leachmRain, "write the LEACHM rain file");
-    app.add_option("--leachm-etp", options.leachmEtp, "write the LEACHM weekly ET, temperature and amplitude file");
-    app.add_option("--leachm-et", options.leachmEt, "ET column of the LEACHM weekly file by its label" + et);
-    app.add_option("--leachm-dates", options.leachmDates, "dates of the LEACHM rain file: ddmmaa or day (default ddmmaa)");
-    app.add_option("--leachm-n", options.leachmN,
-                   "UREA,AMMONIUM,NITRATE: nitrogen in rain for the LEACHM rain file, mg/l (default 0,0.1,1)");
-    app.add_option("--macro-rain", options.macroRain, "write the MACRO daily rain file");
-    app.add_option("--macro-etp", options.macroEtp, "write the MACRO daily ET file");
-    app.add_option("--macro-et", options.macroEt, "ET column of the MACRO ET file by its label" + et);
-}
 
 std::optional<std::string> CheckModelFileOptions(const ModelFileOptions& options)
 {

@@ -1,4 +1,4 @@
-#include "cli/StationTable.h"
+#include "pipeline/StationTable.h"
 
 #include <algorithm>
 #include <map>
@@ -6,7 +6,7 @@
 #include <sstream>
 
 #include "base/Text.h"
-#include "cli/ConsoleUserInterface.h"
+#include "pipeline/ConsoleUserInterface.h"
 #include "sheet/NumericValue.h"
 #include "sheet/Settings.h"
 #include "workbench/FileCommands.h"

@@ -6,8 +6,6 @@
 #include <ostream>
 #include <string>
 
-#include <CLI/CLI.hpp>
-
 #include "base/UserInterface.h"
 #include "workbench/Workbench.h"
 
@@ -23,8 +21,6 @@ struct CropOptions {
     std::string out, summary;   // the daily table and the summary
     bool intoRain = false;
 };
-
-void AddCropOptions(CLI::App& app, CropOptions& options);
 
 // What is wrong with the options (a usage error, named by its option), before anything is read.
 std::optional<std::string> CheckCropOptions(const CropOptions& options);

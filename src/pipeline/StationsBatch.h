@@ -5,10 +5,8 @@
 #include <string>
 #include <vector>
 
-#include <CLI/CLI.hpp>
-
-#include "cli/BatchPipeline.h"
-#include "cli/StationRunner.h"
+#include "pipeline/BatchPipeline.h"
+#include "pipeline/StationRunner.h"
 
 namespace etp {
 
@@ -19,13 +17,6 @@ struct StationsRequest {
     // One line on stderr, rewritten as stations end: for a terminal.
     bool showProgress = false;
 };
-
-// --stations, --out-dir and --jobs, added after INPUT and the options they exclude
-// (-o, --summary, --lat, --alt, --wind-height: each station has its own).
-void AddStationsOptions(CLI::App& app, StationsRequest& request);
-
-// Whether the stream is the standard error of a terminal.
-bool IsTerminal(const std::ostream& stream);
 
 // The table read and checked as a whole against the options (CheckBatchOptions and the
 // endings of the files), and the output folder made: the stations to run, or every

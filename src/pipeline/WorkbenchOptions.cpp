@@ -1,4 +1,4 @@
-#include "cli/WorkbenchOptions.h"
+#include "pipeline/WorkbenchOptions.h"
 
 #include <charconv>
 

@@ -1,4 +1,4 @@
-#include "cli/AnalysisStep.h"
+#include "pipeline/AnalysisStep.h"
 
 #include "analysis/DataCheck.h"
 #include "analysis/Summary.h"
@@ -14,17 +14,6 @@ bool EndsWith(const std::string& text, const std::string& ending)
 }
 
 } // namespace
-
-void AddAnalysisOptions(CLI::App& app, AnalysisOptions& options)
-{
-    app.add_flag("--check", options.check,
-                 "check the data before computing and print what was found (empty or non-numeric cells, dates, "
-                 "values out of range, what the units imply)");
-    app.add_flag("--strict", options.strict, "with --check: stop with exit status 3 when problems were found");
-    app.add_option("--summary", options.summary,
-                   "write monthly and annual sums and means of the result columns and rain (TAB-separated) to FILE");
-    app.add_option("--chart", options.chart, "draw the ET columns and rain into FILE (.png or .svg)");
-}
 
 std::optional<std::string> CheckAnalysisOptions(const AnalysisOptions& options, bool canDrawCharts)
 {

@@ -5,8 +5,6 @@
 #include <ostream>
 #include <string>
 
-#include <CLI/CLI.hpp>
-
 #include "base/UserInterface.h"
 #include "workbench/Workbench.h"
 
@@ -16,8 +14,6 @@ struct IrrigationOptions {
     std::string turned;   // START,END,FREQUENCY,AMOUNT,THRESHOLD,DAYS
     std::string onDemand; // ET,START,END,LIMIT,RESTORING
 };
-
-void AddIrrigationOptions(CLI::App& app, IrrigationOptions& options);
 
 // What is wrong with the options (a usage error), before anything is read.
 std::optional<std::string> CheckIrrigationOptions(const IrrigationOptions& options);

@@ -1,4 +1,4 @@
-#include "cli/StationRunner.h"
+#include "pipeline/StationRunner.h"
 
 #include <algorithm>
 #include <mutex>
