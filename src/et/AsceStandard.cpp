@@ -97,7 +97,7 @@ double AsceStandardized(const DailyWeather& D, const SiteDay& S, AsceSurface sur
     const double Ra = AsceExtraterrestrialRadiation(J, S.Latitude);                 // [MJ m-2 d-1]
     const double Rso = clearSky == AsceClearSky::Full ? AsceClearSkyFull(Ra, P, ea, J, S.Latitude)
                                                       : ClearSkyRadiation(Ra, S.Altitude, ClearSkyCoefficient::Fao56); // Eq. 19
-    const double Rns = (1 - 0.23) * Rs;                                             // [MJ m-2 d-1], Eq. 16
+    const double Rns = (1 - kGrassAlbedo) * Rs;                                     // [MJ m-2 d-1], Eq. 16
     const double Rnl = AsceNetLongwave(Tmin, Tmax, ea, AsceCloudiness(Rs, Rso));    // [MJ m-2 d-1]
     const double Rn = Rns - Rnl;                                                    // [MJ m-2 d-1], Eq. 15
     const double G = 0;                                                             // daily, Eq. 30

@@ -77,7 +77,7 @@ double PenFaoSunshine(DayTerms& day)
     // that estimate's default coefficients, "PenFAO" gives this method's value.
     const double N = DaylightHoursFao56(DayOfYear(S), S.Latitude);      // [h]
     const double Ra = day.ExtraterrestrialRadiation();                  // [MJ m-2 d-1]
-    const double Rs = (0.25 + 0.50 * Divide(D.Sunshine, N, what)) * Ra; // [MJ m-2 d-1]
+    const double Rs = AngstromRadiation(0.25, 0.50, D.Sunshine, N, Ra, what); // [MJ m-2 d-1]
     D.Radiation = ToSingleChecked(Rs * MmPerMJ, what); // MJ m-2 d-1 -> mm d-1, held as a measured value is
     const double c = AdjustmentFactor(D);               // [-], on the estimated Rs
     return Finite(c * PenmanFao24(day, D, NetLongwaveFao24(day)), what); // may be negative
@@ -99,7 +99,7 @@ double PriestleyTaylorExtrad(DayTerms& day, const MonthlyTemperatureRange& table
     const double f = CloudinessFactor(Rs, Rso, what);                // [-]
     const double ePrime = NetEmissivity(ea, what);                   // [-]
     const double Rnl = NetLongwaveRadiation(D.Tmin, D.Tmax, ePrime, f, what) * MmPerMJ; // MJ m-2 d-1 -> mm
-    const double Rns = (1 - 0.25) * Rs * MmPerMJ;                    // [mm d-1], albedo 0.25
+    const double Rns = (1 - kFao24Albedo) * Rs * MmPerMJ;            // [mm d-1]
     const double W = day.WeightingFactor();                          // [-]
     const double ET = Finite(1.26 * W * (Rns - Rnl), what);
     return ET < 0 ? 0.01 : ET; // a negative day shows as 0.01, as in "P-T"

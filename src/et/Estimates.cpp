@@ -37,7 +37,7 @@ std::optional<std::string> CheckEstimateSettings(const EstimateSettings& setting
 
 double RadiationFromSunshine(double n, double N, double Ra, const EstimateSettings& settings)
 {
-    return (settings.angstromA + settings.angstromB * Divide(n, N, "the radiation from sunshine")) * Ra;
+    return AngstromRadiation(settings.angstromA, settings.angstromB, n, N, Ra, "the radiation from sunshine");
 }
 
 double RadiationFromTemperatureRange(double Tmin, double Tmax, double Ra, const EstimateSettings& settings)

@@ -36,10 +36,10 @@ double WeightingFactor(const DailyWeather& D, const SiteDay& S)
     return Divide(delta, Finite(delta + gamma, what), what);
 }
 
-// Net shortwave radiation Rns [mm d-1], FAO-24, albedo 0.25.
+// Net shortwave radiation Rns [mm d-1], FAO-24.
 double NetShortwaveFao24(const DailyWeather& D)
 {
-    return (1 - 0.25) * D.Radiation;
+    return (1 - kFao24Albedo) * D.Radiation;
 }
 
 // Net longwave radiation Rnl [mm d-1], FAO-24, f(T) f(ed) f(n/N) from the sunshine duration.

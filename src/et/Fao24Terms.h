@@ -7,7 +7,10 @@ namespace etp {
 
 // Vapour pressure deficit ea - ed [mbar].
 double VapourPressureDeficitMbar(const DailyWeather& D);
-// Net shortwave radiation Rns [mm d-1], albedo 0.25.
+// The albedo of FAO-24's Penman [-].
+inline constexpr double kFao24Albedo = 0.25;
+
+// Net shortwave radiation Rns [mm d-1], albedo kFao24Albedo.
 double NetShortwaveFao24(const DailyWeather& D);
 // Net longwave radiation from sunshine Rnl [mm d-1]; the day's daylight hours N come from its terms.
 double NetLongwaveFao24(const DayTerms& day);

@@ -27,6 +27,11 @@ double PsychrometricConstant(double z)
 }
 
 // Clear-sky radiation Rso [MJ m-2 d-1], FAO-56 Eq. 37.
+double AngstromRadiation(double a, double b, double n, double N, double Ra, const char* what)
+{
+    return (a + b * Divide(n, N, what)) * Ra;
+}
+
 double ClearSkyRadiation(double Ra, double z, ClearSkyCoefficient coefficient)
 {
     // The methods take 1e-4 per metre, not FAO-56's 2e-5; the data check takes the book's.

@@ -11,6 +11,13 @@ double SaturationVapourPressure(double T);
 // Actual vapour pressure ea [kPa] from e0(Tmin), e0(Tmax) and the day's humidity extremes, FAO-56 Eq. 17.
 double ActualVapourPressure(double e0Tmin, double e0Tmax, const DailyWeather& D);
 
+// The albedo of the grass reference surface [-], FAO-56 Eq. 38 (and ASCE-EWRI 2005 Eq. 16).
+inline constexpr double kGrassAlbedo = 0.23;
+
+// Global radiation Rs from the sunshine duration, Angstrom's (a + b n/N) Ra, FAO-56 Eq. 35:
+// n and N [h], Ra in Rs's unit; what names the caller in an error.
+double AngstromRadiation(double a, double b, double n, double N, double Ra, const char* what);
+
 // The altitude coefficient of the clear-sky radiation: the methods' 1e-4 per metre, or FAO-56's 2e-5.
 enum class ClearSkyCoefficient { Methods, Fao56 };
 // Clear-sky radiation Rso [MJ m-2 d-1] from Ra [MJ m-2 d-1] at altitude z [m], FAO-56 Eq. 37.

@@ -25,7 +25,7 @@ double PenMon(const DayTerms& day, double& PreviousMeanTemperature, SoilHeatFlux
     const double delta = Divide(4098 * es, Power(T + 237.3, 2, what), what); // [kPa °C-1]
     const double Ea = Divide(Divide(gamma, delta + gammaStar, what) * 900, T + 273, what)
                     * u2 * (es - ea);                               // aerodynamic term [mm d-1]
-    const double Rns = 0.77 * D.Radiation / MmPerMJ;                // albedo 0.23, mm -> MJ m-2 d-1
+    const double Rns = (1 - kGrassAlbedo) * D.Radiation / MmPerMJ;  // mm -> MJ m-2 d-1
     const double Ra = day.ExtraterrestrialRadiation();              // [MJ m-2 d-1]
     const double Rso = ClearSkyRadiation(Ra, S.Altitude, ClearSkyCoefficient::Methods); // [MJ m-2 d-1]
     // The emissivity is checked before the cloudiness here, the other way round in
