@@ -13,7 +13,7 @@
 #include <string>
 
 #include "FuzzSupport.h"
-#include "base/ArithmeticError.h"
+#include "base/Refusal.h"
 #include "models/FixedWidth.h"
 
 namespace {

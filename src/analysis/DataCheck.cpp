@@ -6,7 +6,7 @@
 #include <optional>
 #include <algorithm>
 
-#include "base/ArithmeticError.h"
+#include "base/Refusal.h"
 #include "base/ToSingle.h"
 #include "et/DayTerms.h"
 #include "et/Fao56Terms.h"

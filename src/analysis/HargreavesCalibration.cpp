@@ -39,19 +39,24 @@ std::string Number(const char* format, double value)
 
 } // namespace
 
-CalibrationResult FitHargreavesCoefficient(std::span<const double> P, std::span<const double> H, double a)
+std::optional<HargreavesFit> FitHargreavesCoefficient(std::span<const double> P, std::span<const double> H, double a,
+                                                      std::string& failure)
 {
     const auto n = static_cast<int>(P.size());
-    if (n < kMinCalibrationDays)
-        return "The calibration needs at least " + std::to_string(kMinCalibrationDays) +
-               " days with both PenMon and Hargreaves; the sheet has " + std::to_string(n) + ".";
+    if (n < kMinCalibrationDays) {
+        failure = "The calibration needs at least " + std::to_string(kMinCalibrationDays) +
+                  " days with both PenMon and Hargreaves; the sheet has " + std::to_string(n) + ".";
+        return std::nullopt;
+    }
     double PH = 0, HH = 0;
     for (std::size_t i = 0; i < P.size(); ++i) {
         PH += P[i] * H[i];
         HH += H[i] * H[i];
     }
-    if (!(HH > 0) || !(PH > 0))
-        return std::string("Hargreaves is 0 on every common day or opposite to PenMon: there is no coefficient to fit.");
+    if (!(HH > 0) || !(PH > 0)) {
+        failure = "Hargreaves is 0 on every common day or opposite to PenMon: there is no coefficient to fit.";
+        return std::nullopt;
+    }
     HargreavesFit fit;
     fit.days = n;
     fit.a = a;
@@ -62,15 +67,18 @@ CalibrationResult FitHargreavesCoefficient(std::span<const double> P, std::span<
     return fit;
 }
 
-CalibrationResult CalibrateHargreaves(const StationSeries& series)
+std::optional<HargreavesFit> CalibrateHargreaves(const StationSeries& series, std::string& failure)
 {
-    return CalibrateHargreaves(series, series.hargreaves);
+    return CalibrateHargreaves(series, series.hargreaves, failure);
 }
 
-CalibrationResult CalibrateHargreaves(const StationSeries& series, const HargreavesCoefficients& coefficients)
+std::optional<HargreavesFit> CalibrateHargreaves(const StationSeries& series, const HargreavesCoefficients& coefficients,
+                                                 std::string& failure)
 {
-    if (series.columns.dateForm() == DateForm::None || !MethodAvailability(Method::PenMon, series.columns).available)
-        return std::string("The calibration needs the columns PenMon reads: temperatures, humidities, radiation and wind.");
+    if (series.columns.dateForm() == DateForm::None || !MethodAvailability(Method::PenMon, series.columns).available) {
+        failure = "The calibration needs the columns PenMon reads: temperatures, humidities, radiation and wind.";
+        return std::nullopt;
+    }
     MethodSelection methods;
     methods.checked[Method::PenMon] = true;
     methods.checked[Method::Hargreaves] = true;
@@ -84,7 +92,10 @@ CalibrationResult CalibrateHargreaves(const StationSeries& series, const Hargrea
     double previous = 0;
     const int penMon = UsedColumnCount(scratch) + 1; // Hargreaves follows, in table order
     const Outcome outcome = Compute(scratch, settings, previous);
-    if (!outcome.done()) return outcome.message;
+    if (!outcome.done()) {
+        failure = outcome.message;
+        return std::nullopt;
+    }
 
     std::vector<double> P, H;
     const int last = LastDataRow(scratch, series.columns);
@@ -95,7 +106,7 @@ CalibrationResult CalibrateHargreaves(const StationSeries& series, const Hargrea
         P.push_back(*p);
         H.push_back(*h);
     }
-    return FitHargreavesCoefficient(P, H, coefficients.a);
+    return FitHargreavesCoefficient(P, H, coefficients.a, failure);
 }
 
 std::string CalibrationText(const HargreavesFit& fit)

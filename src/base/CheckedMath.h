@@ -4,7 +4,7 @@
 // operation checks its own domain and throws ArithmeticError naming what failed.
 #include <cmath>
 
-#include "base/ArithmeticError.h"
+#include "base/Refusal.h"
 
 namespace etp {
 

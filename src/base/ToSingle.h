@@ -2,7 +2,7 @@
 #include <cmath>
 #include <limits>
 
-#include "base/ArithmeticError.h"
+#include "base/Refusal.h"
 
 namespace etp {
 

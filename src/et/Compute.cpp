@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "base/ArithmeticError.h"
+#include "base/Refusal.h"
 #include "base/ToSingle.h"
 #include "et/DayReader.h"
 #include "et/DayTerms.h"
@@ -221,7 +221,7 @@ Outcome Compute(MeteoSheet& sheet, const ComputeSettings& settings, double& Prev
             return stop(r, where + ": " + error.what());
         } catch (const UnreadableDate& error) {
             writeRow(r);
-            return stop(r, error.text);
+            return stop(r, error.what());
         }
     }
     std::string notes = unavailable;

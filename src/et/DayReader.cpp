@@ -48,7 +48,7 @@ DayGaps DayReader::read(int r, DailyWeather& D, SiteDay& S) const
     gaps.date = dates_.text(r);
     const auto date = DateParts(gaps.date);
     if (!date)
-        throw UnreadableDate{"The date in row " + std::to_string(r) + " is not a date: \"" + gaps.date + "\"." + kDateAdvice};
+        throw UnreadableDate("The date in row " + std::to_string(r) + " is not a date: \"" + gaps.date + "\"." + kDateAdvice);
     S.Day = ToSingle(date->Day);
     S.Month = ToSingle(date->Month);
     S.Year = ToSingle(date->Year);

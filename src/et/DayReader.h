@@ -4,6 +4,7 @@
 // that read a variable Compute may estimate: both get the same numbers for the same day.
 #include <string>
 
+#include "base/Refusal.h"
 #include "et/DayTerms.h"
 #include "et/Estimates.h"
 #include "et/Humidity.h"
@@ -19,11 +20,6 @@ struct DayGaps {
     Inputs missing = 0;
     bool sunshineMeasured = false;
     std::string date; // the row's date as the sheet gives it, for the messages
-};
-
-// A row whose date is not a date; the text is the message.
-struct UnreadableDate {
-    std::string text;
 };
 
 // Altitude and latitude as the day records hold them; a number beyond 32 bits throws

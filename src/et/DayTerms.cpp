@@ -2,7 +2,7 @@
 
 #include <cstddef>
 
-#include "base/ArithmeticError.h"
+#include "base/Refusal.h"
 #include "et/Fao24Terms.h"
 #include "et/Fao56Terms.h"
 #include "et/SolarGeometry.h"

@@ -3,7 +3,7 @@
 #include <cmath>
 #include <vector>
 
-#include "base/ArithmeticError.h"
+#include "base/Refusal.h"
 #include "base/ToSingle.h"
 #include "sheet/RowDates.h"
 #include "sheet/DateParts.h"

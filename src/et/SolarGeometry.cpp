@@ -4,7 +4,7 @@
 #include <cmath>
 #include <cstddef>
 
-#include "base/ArithmeticError.h"
+#include "base/Refusal.h"
 #include "base/CheckedMath.h"
 #include "et/Constants.h"
 #include "sheet/DateParts.h"

@@ -3,7 +3,7 @@
 #include <cmath>
 #include <cstddef>
 
-#include "base/ArithmeticError.h"
+#include "base/Refusal.h"
 #include "base/ToSingle.h"
 #include "et/DayTerms.h"
 #include "sheet/RowDates.h"

@@ -4,7 +4,7 @@
 #include <optional>
 #include <utility>
 
-#include "base/ArithmeticError.h"
+#include "base/Refusal.h"
 #include "base/Messages.h"
 #include "base/ToSingle.h"
 #include "et/DayReader.h"
@@ -87,7 +87,7 @@ std::vector<std::optional<double>> DailyRadiation(const MeteoSheet& sheet, const
                     }
                 }
             } catch (const UnreadableDate& date) {
-                throw RefusedInput(date.text);
+                throw RefusedInput(date.what());
             } catch (const ArithmeticError& error) {
                 throw RefusedInput(ArithmeticRefusal(r, error));
             }

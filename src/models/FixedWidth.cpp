@@ -5,7 +5,7 @@
 #include <cmath>
 #include <stdexcept>
 
-#include "base/ArithmeticError.h"
+#include "base/Refusal.h"
 #include "sheet/DecimalText.h"
 #include "sheet/NumericValue.h"
 

@@ -5,7 +5,7 @@
 #include <cmath>
 #include <vector>
 
-#include "base/ArithmeticError.h"
+#include "base/Refusal.h"
 #include "base/Messages.h"
 #include "base/ToSingle.h"
 #include "models/DayNumbers.h"

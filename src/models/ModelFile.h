@@ -1,12 +1,12 @@
 #pragma once
-// What the writers of the model files share: the refusal of data a layout cannot
-// hold, and the cell values and day numbers read with that refusal.
+// What the writers of the model files share: the cell values and day numbers, read with
+// the refusal (RefusedInput, base/Refusal.h) of data a layout cannot hold.
 #include <optional>
-#include <stdexcept>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "base/Refusal.h"
 #include "et/Estimates.h"
 #include "sheet/MeteoSheet.h"
 #include "sheet/MissingDays.h"
@@ -14,18 +14,6 @@
 #include "sheet/SheetQueries.h"
 
 namespace etp {
-
-// Data a layout cannot hold; the text is the message for the person. Nothing is written.
-class RefusedInput : public std::runtime_error {
-public:
-    explicit RefusedInput(const std::string& text) : std::runtime_error(text) {}
-};
-
-// A cell the file reads holds no value (IsMissingValue); the text names the cell.
-class MissingInput : public RefusedInput {
-public:
-    using RefusedInput::RefusedInput;
-};
 
 // A column a file reads, as its refusal over missing days names it.
 struct FileColumn {

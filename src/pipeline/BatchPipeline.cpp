@@ -4,7 +4,6 @@
 #include <array>
 #include <map>
 #include <optional>
-#include <variant>
 
 #include "analysis/DataCheck.h"
 #include "analysis/HargreavesCalibration.h"
@@ -199,12 +198,13 @@ int RunSteps(const Options& options, const Plan& plan, Workbench& workbench, std
     // 5a. Hargreaves against PenMon, on the sheet as read: the result columns of step 5 are
     // not read, and the fitted a is only printed.
     if (options.calibrateHargreaves) {
-        const CalibrationResult fit = CalibrateHargreaves(workbench);
-        if (const auto* refusal = std::get_if<std::string>(&fit)) {
-            ui.message(*refusal, kApplicationTitle, Icon::Critical);
+        std::string refusal;
+        const auto fit = CalibrateHargreaves(workbench, refusal);
+        if (!fit) {
+            ui.message(refusal, kApplicationTitle, Icon::Critical);
             return 1;
         }
-        out << CalibrationText(std::get<HargreavesFit>(fit));
+        out << CalibrationText(*fit);
     }
 
     // 6, 7. Irrigation.

@@ -1,7 +1,6 @@
 #include "workbench/MethodCommands.h"
 
 #include <algorithm>
-#include <variant>
 
 #include "analysis/HargreavesCalibration.h"
 #include "et/Compute.h"
@@ -70,21 +69,21 @@ CalibrationOutcome CalibrateHargreavesCommand(Workbench& workbench, const Hargre
 {
     const auto shown = ReadHargreaves(texts, wrong, ui);
     if (!shown) return CalibrationOutcome::WrongBox;
-    CalibrationResult result;
+    std::optional<HargreavesFit> fit;
+    std::string refusal;
     {
         auto busy = ui.busy(Pointer::Busy);
-        result = CalibrateHargreaves(workbench, *shown);
+        fit = CalibrateHargreaves(workbench, *shown, refusal);
     }
-    if (const auto* refusal = std::get_if<std::string>(&result)) {
-        ui.message(*refusal, kApplicationTitle, Icon::Exclamation);
+    if (!fit) {
+        ui.message(refusal, kApplicationTitle, Icon::Exclamation);
         return CalibrationOutcome::NoFit;
     }
-    const auto& fit = std::get<HargreavesFit>(result);
-    const std::string question = CalibrationText(fit) + "\nUse the fitted a in the Hargreaves coefficients?";
+    const std::string question = CalibrationText(*fit) + "\nUse the fitted a in the Hargreaves coefficients?";
     if (ui.question(question, kApplicationTitle, Icon::Question, Buttons::YesNo) != Answer::Yes)
         return CalibrationOutcome::Declined;
     workbench.hargreaves = *shown;
-    workbench.hargreaves.a = fit.fittedA;
+    workbench.hargreaves.a = fit->fittedA;
     return CalibrationOutcome::Taken;
 }
 

@@ -2,7 +2,7 @@
 
 #include <filesystem>
 
-#include "base/ArithmeticError.h"
+#include "base/Refusal.h"
 #include "models/ModelFile.h"
 
 namespace etp {

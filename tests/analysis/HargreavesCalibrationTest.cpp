@@ -6,7 +6,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
-#include <variant>
+#include <optional>
 #include <vector>
 
 #include "et/Compute.h"
@@ -34,10 +34,11 @@ std::vector<double> HargreavesSeries(int days)
     return H;
 }
 
-const HargreavesFit& Fit(const CalibrationResult& result)
+// The fit, or an empty one and a test failure naming the refusal.
+HargreavesFit Fit(const std::optional<HargreavesFit>& fit, const std::string& failure)
 {
-    if (const auto* refusal = std::get_if<std::string>(&result)) ADD_FAILURE() << *refusal;
-    return std::get<HargreavesFit>(result);
+    if (!fit) ADD_FAILURE() << failure;
+    return fit.value_or(HargreavesFit{});
 }
 
 } // namespace
@@ -53,7 +54,8 @@ TEST(FitHargreavesCoefficient, FindsTheFactorOfAProportionalSeries)
             P.push_back(k * h);
             meanH += h / 60;
         }
-        const HargreavesFit fit = Fit(FitHargreavesCoefficient(P, H, 0.0023));
+        std::string failure;
+        const HargreavesFit fit = Fit(FitHargreavesCoefficient(P, H, 0.0023, failure), failure);
         EXPECT_EQ(fit.days, 60);
         EXPECT_NEAR(fit.fittedA, 0.0023 * k, 1e-15) << k;
         EXPECT_NEAR(fit.before.bias, (1 - k) * meanH, 1e-12) << k;
@@ -75,13 +77,13 @@ TEST(FitHargreavesCoefficient, RefusesTooFewDaysOrNoHargreaves)
 {
     const std::vector<double> H = HargreavesSeries(30);
     const std::span<const double> all(H);
-    const auto refused = FitHargreavesCoefficient(all.first(29), all.first(29), 0.0023);
-    ASSERT_TRUE(std::holds_alternative<std::string>(refused));
-    EXPECT_EQ(std::get<std::string>(refused),
-              "The calibration needs at least 30 days with both PenMon and Hargreaves; the sheet has 29.");
-    EXPECT_TRUE(std::holds_alternative<HargreavesFit>(FitHargreavesCoefficient(all, all, 0.0023)));
+    std::string failure;
+    EXPECT_FALSE(FitHargreavesCoefficient(all.first(29), all.first(29), 0.0023, failure));
+    EXPECT_EQ(failure, "The calibration needs at least 30 days with both PenMon and Hargreaves; the sheet has 29.");
+    EXPECT_TRUE(FitHargreavesCoefficient(all, all, 0.0023, failure));
     const std::vector<double> zero(30, 0.0);
-    EXPECT_TRUE(std::holds_alternative<std::string>(FitHargreavesCoefficient(all, zero, 0.0023)));
+    EXPECT_FALSE(FitHargreavesCoefficient(all, zero, 0.0023, failure));
+    EXPECT_EQ(failure, "Hargreaves is 0 on every common day or opposite to PenMon: there is no coefficient to fit.");
 }
 
 // On a sheet: the days without humidity have no PenMon and are left out, and the sheet
@@ -102,10 +104,9 @@ TEST(CalibrateHargreaves, CountsTheCommonDaysOnly)
     workbench.units.select(UnitKind::Wind, "m s^-1");
     workbench.station = {"45", "100", "2"};
 
-    const auto refused = CalibrateHargreaves(workbench);
-    ASSERT_TRUE(std::holds_alternative<std::string>(refused));
-    EXPECT_EQ(std::get<std::string>(refused),
-              "The calibration needs at least 30 days with both PenMon and Hargreaves; the sheet has 28.");
+    std::string failure;
+    EXPECT_FALSE(CalibrateHargreaves(workbench, failure));
+    EXPECT_EQ(failure, "The calibration needs at least 30 days with both PenMon and Hargreaves; the sheet has 28.");
     EXPECT_EQ(UsedColumnCount(workbench.sheet), 8);
 
     // Two more days with humidity make 30.
@@ -113,7 +114,7 @@ TEST(CalibrateHargreaves, CountsTheCommonDaysOnly)
         workbench.sheet.setCellText(row, 4, "40");
         workbench.sheet.setCellText(row, 5, "85");
     }
-    EXPECT_EQ(Fit(CalibrateHargreaves(workbench)).days, 30);
+    EXPECT_EQ(Fit(CalibrateHargreaves(workbench, failure), failure).days, 30);
     EXPECT_EQ(UsedColumnCount(workbench.sheet), 8);
     EXPECT_EQ(workbench.hargreaves.a, 0.0023);
 }
@@ -133,14 +134,15 @@ TEST(CalibrateHargreaves, TheFittedCoefficientIsItsOwnFit)
     workbench.station = {"52.1", "1.9", "10"};
     const int used = UsedColumnCount(workbench.sheet);
 
-    const HargreavesFit first = Fit(CalibrateHargreaves(workbench));
+    std::string failure;
+    const HargreavesFit first = Fit(CalibrateHargreaves(workbench, failure), failure);
     EXPECT_GE(first.days, 300);
     EXPECT_EQ(first.a, 0.0023);
     EXPECT_LT(first.after.rmse, first.before.rmse);
     EXPECT_GT(first.after.r2, first.before.r2);
     EXPECT_EQ(UsedColumnCount(workbench.sheet), used);
     workbench.hargreaves.a = first.fittedA;
-    const HargreavesFit second = Fit(CalibrateHargreaves(workbench));
+    const HargreavesFit second = Fit(CalibrateHargreaves(workbench, failure), failure);
     EXPECT_EQ(second.days, first.days);
     EXPECT_NEAR(second.fittedA / first.fittedA, 1, 2e-3);
     EXPECT_NEAR(second.before.rmse, first.after.rmse, 0.01);

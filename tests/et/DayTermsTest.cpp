@@ -4,7 +4,7 @@
 
 #include <optional>
 
-#include "base/ArithmeticError.h"
+#include "base/Refusal.h"
 #include "et/SolarGeometry.h"
 
 namespace etp {

@@ -4,7 +4,7 @@
 
 #include <utility>
 
-#include "base/ArithmeticError.h"
+#include "base/Refusal.h"
 #include "et/DayTerms.h"
 #include "et/WorkedExample.h"
 

@@ -5,7 +5,7 @@
 #include <cstddef>
 #include <limits>
 
-#include "base/ArithmeticError.h"
+#include "base/Refusal.h"
 #include "base/ToSingle.h"
 #include "support/SheetBuilder.h"
 

@@ -4,7 +4,7 @@
 
 #include <cmath>
 
-#include "base/ArithmeticError.h"
+#include "base/Refusal.h"
 #include "et/WorkedExample.h"
 
 namespace etp {

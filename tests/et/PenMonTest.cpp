@@ -2,7 +2,7 @@
 
 #include <utility>
 
-#include "base/ArithmeticError.h"
+#include "base/Refusal.h"
 #include "et/PenMon.h"
 #include "et/WorkedExample.h"
 

@@ -4,7 +4,7 @@
 
 #include <utility>
 
-#include "base/ArithmeticError.h"
+#include "base/Refusal.h"
 #include "et/CombinationMethods.h"
 #include "et/DayTerms.h"
 #include "et/Fao24Terms.h"

@@ -7,7 +7,7 @@
 #include <stdexcept>
 #include <string>
 
-#include "base/ArithmeticError.h"
+#include "base/Refusal.h"
 
 namespace etp {
 

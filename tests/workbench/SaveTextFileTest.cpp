@@ -5,7 +5,7 @@
 #include <filesystem>
 #include <utility>
 
-#include "base/ArithmeticError.h"
+#include "base/Refusal.h"
 #include "models/ModelFile.h"
 #include "support/ScriptedUserInterface.h"
 #include "support/TempDir.h"
