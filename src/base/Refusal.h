@@ -6,14 +6,16 @@
 //    or stopped at a row with the rows before it kept.
 // 2. A check answers std::optional<std::string>, the problem or nullopt. A function that
 //    makes a value (a reader, a fit) answers std::optional<T> with the reason in a
-//    `std::string& failure`; a reader that is an object answers false and keeps its
-//    failure().
+//    `std::string& failure` (bool when it makes no value, as a chart drawn to a file); a
+//    reader that is an object answers false and keeps its failure().
 // 3. A computation deep in a loop over the days that cannot go on throws a Refusal, below.
 //    The operation that owns the loop catches it and answers its Outcome; while a file is
 //    being written, the one save function (workbench/SaveTextFile.h) shows it and keeps
 //    the file that was there. No Refusal reaches a front end.
 //
-// Only workbench/ turns any of them into words for the person, through UserInterface.
+// Only workbench/ turns any of them into words for the person, through UserInterface; a
+// command has told the person by the time it returns, so it answers only how it ended
+// (false, or an enum where a front end does more in one case than in another).
 #include <stdexcept>
 #include <string>
 
