@@ -75,7 +75,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const etp::MeteoSheet before = sheet;
     const int used = etp::UsedColumnCount(sheet);
     double previousMean = 0;
-    const etp::ComputeSettings settings{columns, units, station, methods, hargreaves};
+    const etp::StationValues values = etp::ReadStationValues(station);
+    const etp::ComputeSettings settings{columns, units, values, methods, hargreaves};
     const etp::Outcome outcome = etp::Compute(sheet, settings, previousMean);
 
     ExpectSameCells(before, sheet, used, "an input cell changed at");

@@ -79,6 +79,11 @@ for input in "${inputs[@]}"; do
     run_case "$base calibration" "$input" --lat 45 --alt 100 --calibrate-hargreaves
     run_case "$base bad method" "$input" --method Nope
     run_case "$base bad latitude" "$input" --lat north --method PenMon
+    run_case "$base latitude out of range" "$input" --lat 95.0 --method PenMon
+    run_case "$base wind height out of range" "$input" --lat 45 --wind-height 0.0 --method Hargr. -o sheet.txt
+    run_case "$base calibration, altitude out of range" "$input" --lat 45 --alt 9000.5 --calibrate-hargreaves
+    run_case "$base creams, latitude out of range" "$input" --lat -90.5 --col rad=0 --estimate-missing radiation \
+        --creams-tr c.tr
 done
 echo "$cases cases, $differ differing"
 [ "$differ" -eq 0 ]

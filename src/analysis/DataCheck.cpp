@@ -171,8 +171,9 @@ DataCheckReport CheckData(const StationSeries& series)
         report.findings = findings.take();
         return report;
     }
-    const double latitude = NumericValue(series.station.latitude);
-    const double altitude = NumericValue(series.station.altitude);
+    const StationValues values = ReadStationValues(series.station);
+    const double latitude = values.latitude;
+    const double altitude = values.altitude;
     const int last = LastDataRow(sheet, columns);
     report.rows = last >= 2 ? last - 1 : 0;
     const StationTerms station(ToSingle(latitude), ToSingle(altitude));
@@ -267,7 +268,7 @@ DataCheckReport CheckData(const StationSeries& series)
         findings.note("Wind", std::string(sheet.cellText(1, wind)) + " read as " + units.text(UnitKind::Wind) + ": mean " +
                                   OneDecimal(sum[ColumnBox::Wind] / numbers[ColumnBox::Wind] / KmPerDayPerMetrePerSecond) +
                                   " m s-1");
-    const double height = NumericValue(series.station.windHeight);
+    const double height = values.windHeight;
     findings.note("Wind", height == 2 ? "measured at 2 m: used as it is"
                                       : "measured at " + DecimalText(height) + " m: converted to 2 m");
     if (latitude == 0 && altitude == 0)

@@ -79,13 +79,18 @@ std::optional<HargreavesFit> CalibrateHargreaves(const StationSeries& series, co
         failure = "The calibration needs the columns PenMon reads: temperatures, humidities, radiation and wind.";
         return std::nullopt;
     }
+    if (const auto problem = CheckStation(series.station)) {
+        failure = problem->message;
+        return std::nullopt;
+    }
     MethodSelection methods;
     methods.checked[Method::PenMon] = true;
     methods.checked[Method::Hargreaves] = true;
 
     MeteoSheet scratch = series.sheet;
     const EstimateSettings measuredOnly;
-    const ComputeSettings settings{series.columns, series.units,      series.station,
+    const StationValues station = ReadStationValues(series.station);
+    const ComputeSettings settings{series.columns, series.units,      station,
                                    methods,           coefficients,         measuredOnly,
                                    series.methodOptions};
     // PenMon's memory starts as on a series' first day, whatever the last Compute left.

@@ -97,18 +97,12 @@ Outcome CheckComputeSettings(const ComputeSettings& settings)
     // Without a date column there are no days to compute.
     if (settings.columns.dateForm() == DateForm::None) return Outcome::Refused(kProblemsInVariables);
     if (const auto problem = CheckStation(settings.station)) return Outcome::Refused(problem->message);
-    try {
-        SiteDay S;
-        ReadStation(settings.station, S);
-    } catch (const ArithmeticError& error) {
-        return Outcome::Refused(std::string("Arithmetic error: ") + error.what());
-    }
     return Outcome::Done();
 }
 
-bool StationAtOrigin(const StationParameters& station)
+bool StationAtOrigin(const StationValues& station)
 {
-    return ToSingle(NumericValue(station.altitude)) == 0 && ToSingle(NumericValue(station.latitude)) == 0;
+    return ToSingle(station.altitude) == 0 && ToSingle(station.latitude) == 0;
 }
 
 Outcome Compute(MeteoSheet& sheet, const ComputeSettings& settings, double& PreviousMeanTemperature)

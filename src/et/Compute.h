@@ -12,7 +12,7 @@ namespace etp {
 struct ComputeSettings {
     const ColumnMap& columns;
     const UnitSelection& units;
-    const StationParameters& station;
+    const StationValues& station;
     const MethodSelection& methods;
     const HargreavesCoefficients& hargreaves;
     const EstimateSettings& estimates;
@@ -25,7 +25,7 @@ struct ComputeSettings {
 Outcome CheckComputeSettings(const ComputeSettings& settings);
 
 // A station at 0° and 0 m: the command asks whether that was meant before computing.
-bool StationAtOrigin(const StationParameters& station);
+bool StationAtOrigin(const StationValues& station);
 
 // "Compute": one result column per checked method, after the last title, labelled in
 // row 1, one "##.##" value per day. Refused (nothing written) when CheckComputeSettings

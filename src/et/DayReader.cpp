@@ -11,18 +11,18 @@
 
 namespace etp {
 
-void ReadStation(const StationParameters& station, SiteDay& S)
+void ReadStation(const StationValues& station, SiteDay& S)
 {
-    S.Altitude = ToSingleChecked(NumericValue(station.altitude), "the altitude");
-    S.Latitude = ToSingleChecked(NumericValue(station.latitude), "the latitude");
+    S.Altitude = ToSingle(station.altitude);
+    S.Latitude = ToSingle(station.latitude);
 }
 
 DayReader::DayReader(const MeteoSheet& sheet, const ColumnMap& columns, const UnitSelection& units,
-                     const StationParameters& station, const EstimateSettings& estimates)
+                     const StationValues& station, const EstimateSettings& estimates)
     : sheet_(sheet), units_(units), estimates_(estimates), dates_(sheet, columns), humidity_(HumiditySourceOf(columns))
 {
     for (const ColumnBox box : kAllColumnBoxes) column_[box] = columns.column(box);
-    windHeight_ = NumericValue(station.windHeight);
+    windHeight_ = station.windHeight;
     // A variable the sheet has no column of is missing on every day when its
     // estimate is on, and is estimated as an empty cell is.
     if (estimates.humidity && humidity_ == HumiditySource::None) absent_ |= kHumidityInputs;

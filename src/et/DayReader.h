@@ -22,16 +22,15 @@ struct DayGaps {
     std::string date; // the row's date as the sheet gives it, for the messages
 };
 
-// Altitude and latitude as the day records hold them; a number beyond 32 bits throws
-// ArithmeticError.
-void ReadStation(const StationParameters& station, SiteDay& S);
+// Altitude and latitude as the day records hold them (a checked station fits their 32 bits).
+void ReadStation(const StationValues& station, SiteDay& S);
 
 // Nothing can change the boxes, lists or station texts while a command reads the days,
 // so their numbers are read once.
 class DayReader {
 public:
     DayReader(const MeteoSheet& sheet, const ColumnMap& columns, const UnitSelection& units,
-              const StationParameters& station, const EstimateSettings& estimates);
+              const StationValues& station, const EstimateSettings& estimates);
 
     // Inputs in the order the driver reads them, in the program's units. A missing cell
     // reads as 0 and is reported; a variable without a column reads as 0 and is not

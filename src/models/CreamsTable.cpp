@@ -58,12 +58,9 @@ std::vector<std::optional<double>> DailyRadiation(const MeteoSheet& sheet, const
     const auto startEstimates = [&] {
         if (const auto problem = CheckStation(estimates->station)) throw RefusedInput(problem->message);
         if (const auto problem = CheckEstimateSettings(estimates->settings)) throw RefusedInput(*problem);
-        try {
-            ReadStation(estimates->station, S);
-        } catch (const ArithmeticError& error) {
-            throw RefusedInput(std::string("Arithmetic error: ") + error.what());
-        }
-        reader.emplace(sheet, columns, units, estimates->station, estimates->settings);
+        const StationValues values = ReadStationValues(estimates->station);
+        ReadStation(values, S);
+        reader.emplace(sheet, columns, units, values, estimates->settings);
         station.emplace(S.Latitude, S.Altitude);
     };
     std::vector<std::optional<double>> radiation(static_cast<std::size_t>(std::max(last + 1, 2)));

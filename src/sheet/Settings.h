@@ -145,4 +145,15 @@ struct StationProblem {
 // 0.1 m (the conversion to 2 m has no logarithm below it).
 std::optional<StationProblem> CheckStation(const StationParameters& station);
 
+// The station as the formulas take it. A command reads the boxes into it once, when it
+// starts, after CheckStation found nothing wrong with them.
+struct StationValues {
+    double latitude = 0;   // [decimal degrees]
+    double altitude = 0;   // [m a.s.l.]
+    double windHeight = 2; // [m]
+};
+StationValues ReadStationValues(const StationParameters& station);
+// The same check on values (a caller that made them itself): the message shows the value.
+std::optional<StationProblem> CheckStation(const StationValues& station);
+
 } // namespace etp

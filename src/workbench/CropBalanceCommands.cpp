@@ -65,7 +65,7 @@ std::optional<CropColumns> SheetColumns(const Workbench& wb, const CropDescripti
         c.wind = wb.columns.column(ColumnBox::Wind);
         c.humidityFactor = wb.units.factor(UnitKind::Humidity);
         const double toMetresPerSecond = wb.units.factor(UnitKind::Wind) / 86.4; // cell -> km d-1 -> m s-1
-        c.windFactor = WindAt2m(toMetresPerSecond, NumericValue(wb.station.windHeight));
+        c.windFactor = WindAt2m(toMetresPerSecond, ReadStationValues(wb.station).windHeight);
     }
     return c;
 }

@@ -46,11 +46,16 @@ ComputeOutcome ComputeResults(Workbench& workbench, UserInterface& ui)
     // A file opened for the first time: its station is asked for (the station dialog) first.
     if (!workbench.stationSet) return ComputeOutcome::StationRequested;
     auto busy = ui.busy(Pointer::Busy);
-    const ComputeSettings settings{workbench.columns, workbench.units, workbench.station, workbench.methods,
+    const StationValues station = ReadStationValues(workbench.station);
+    const ComputeSettings settings{workbench.columns, workbench.units, station, workbench.methods,
                                    workbench.hargreaves, workbench.estimates, workbench.methodOptions};
     Outcome outcome = CheckComputeSettings(settings);
+    // A station box is checked as typed, so that its message shows the text; a sheet
+    // without dates is told first.
+    if (const auto problem = CheckStation(workbench.station); problem && workbench.columns.dateForm() != DateForm::None)
+        outcome = Outcome::Refused(problem->message);
     if (outcome.done()) {
-        if (StationAtOrigin(workbench.station) &&
+        if (StationAtOrigin(station) &&
             ui.question(kStationQuestion, kApplicationTitle, Icon::Question, Buttons::OkCancel) == Answer::Cancel)
             return ComputeOutcome::StationRequested;
         outcome = Compute(workbench.sheet, settings, workbench.previousMeanTemperature);

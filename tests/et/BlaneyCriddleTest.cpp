@@ -63,7 +63,7 @@ TEST(BlaneyCriddle, AdjustedOnlyWithHumiditySunshineAndWindColumns)
         columns.text[ColumnBox::RHmax] = c.rhMax;
         UnitSelection units;
         units.select(UnitKind::Wind, "m s^-1");
-        const StationParameters station{"45", "100", "2"};
+        const StationValues station{45, 100, 2};
         MethodSelection methods;
         methods.checked[Method::BlaneyCriddle] = true;
         double previous = 0;

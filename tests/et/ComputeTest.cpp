@@ -33,7 +33,13 @@ protected:
 
     void check(std::initializer_list<Method> methodList) { for (const Method method : methodList) methods.checked[method] = true; }
 
-    Outcome run(MeteoSheet& sheet) { return Compute(sheet, ComputeSettings{columns, units, station, methods, HargreavesCoefficients{}, EstimateSettings{}, options}, previous); }
+    // The station boxes as typed, read as a command reads them.
+    Outcome run(MeteoSheet& sheet)
+    {
+        const StationValues values = ReadStationValues(station);
+        return Compute(sheet, ComputeSettings{columns, units, values, methods, HargreavesCoefficients{}, EstimateSettings{}, options},
+                       previous);
+    }
 
     std::string cell(const MeteoSheet& sheet, int row, int column) { return std::string(sheet.cellText(row, column)); }
 
@@ -274,7 +280,8 @@ TEST_F(ComputeTest, LeavesOutTheMethodsTheColumnsDoNotAllow)
     for (const testing::AvailabilityCase& c : testing::AvailabilityCases()) {
         columns = c.columns;
         MeteoSheet sheet = SheetOf({kStationTitles, kDayBefore, kWorkedDay});
-        const Outcome outcome = Compute(sheet, ComputeSettings{columns, units, station, methods, HargreavesCoefficients{},
+        const StationValues values = ReadStationValues(station);
+        const Outcome outcome = Compute(sheet, ComputeSettings{columns, units, values, methods, HargreavesCoefficients{},
                                                                c.estimates, options},
                                         previous);
         ASSERT_TRUE(outcome.done()) << c.name << ": " << outcome.message;

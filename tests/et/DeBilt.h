@@ -40,7 +40,7 @@ struct DeBiltSettings {
         selection.select(UnitKind::Wind, "m s^-1");
         return selection;
     }();
-    StationParameters station{"52.1", "1.9", "10"};
+    StationValues station{52.1, 1.9, 10};
 };
 
 // Daylight hours N [h], FAO-56 Eqs. 25 and 34 with the library's pi and acos, and the

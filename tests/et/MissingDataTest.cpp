@@ -45,7 +45,7 @@ protected:
     test::DeBiltSettings deBilt; // the boxes and units of the De Bilt layout, also used by the small sheets
     ColumnMap& columns = deBilt.columns;
     UnitSelection& units = deBilt.units;
-    StationParameters& station = deBilt.station;
+    StationValues& station = deBilt.station;
     MethodSelection methods;
     EstimateSettings estimates;
 };
@@ -176,7 +176,7 @@ TEST_F(MissingData, HumidityAndWindEstimatesAndTemperaturesNever)
     columns.text[ColumnBox::Sunshine] = "0";
     MeteoSheet sheet = SheetOf({testing::kStationTitles, "20/06/95\t12\t28\t\tn.d.\t22\t-999\t\t0",
                                 "21/06/95\t12\t\t40\t90\t22\t2\t\t0"});
-    station.windHeight = "2";
+    station.windHeight = 2;
     ASSERT_TRUE(run(sheet).done());
     EXPECT_EQ(testing::RowText(sheet, 1, kFirstResult), "PenMon\tHargr.\tEstimated");
     EXPECT_EQ(Cell(sheet, 2, 12), "ea from Tmin, wind 2 m/s");
@@ -198,7 +198,7 @@ TEST_F(MissingData, BadCoefficientsAndEarlyStopsChangeNothing)
 {
     check({Method::PenMon});
     MeteoSheet sheet = SheetOf({testing::kStationTitles, "21/06/95\t12\t28\t40\t90\t\t2\t10\t0"});
-    station.latitude = "89"; // no sunset on 21 June: no daylight hours for the estimate
+    station.latitude = 89; // no sunset on 21 June: no daylight hours for the estimate
     estimates = {.radiation = true, .angstromA = 0.6, .angstromB = 0.5};
     Outcome outcome = run(sheet);
     EXPECT_EQ(outcome.kind, Outcome::Kind::Refused);

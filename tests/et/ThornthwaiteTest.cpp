@@ -57,7 +57,7 @@ TEST(Thornthwaite, DeBilt2018MonthlySums)
     ColumnMap columns;
     columns = testing::FirstEightColumns();
     UnitSelection units;
-    const StationParameters station{"52.1", "1.9", "10"};
+    const StationValues station{52.1, 1.9, 10};
     MethodSelection methods;
     methods.checked[Method::Thornthwaite] = true;
     double previous = 0;
