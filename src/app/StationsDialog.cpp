@@ -90,7 +90,7 @@ void StationsDialog::runTable()
     if (!report || report->empty()) return;
     const std::string folder = std::filesystem::path(*report).parent_path().string();
 
-    BatchOptions common = BatchOptionsOf(workbench_);
+    BatchOptions common;
     for (std::size_t i = 0; i < CheckFiles.size(); ++i)
         if (CheckFiles[i]->isChecked()) common.modelFiles.*kStationFiles[i].option = kStationFiles[i].ending;
     StationNetwork network;
@@ -124,7 +124,8 @@ void StationsDialog::runTable()
     });
     QEventLoop finished;
     std::vector<StationResult> results;
-    const StationRunSettings settings{common, folder, static_cast<int>(std::max(1u, std::thread::hardware_concurrency())), {}};
+    const StationRunSettings settings{common, folder, static_cast<int>(std::max(1u, std::thread::hardware_concurrency())), {},
+                                      MethodChoicesOf(workbench_)};
     std::jthread worker([&] {
         results = RunStations(
             network.rows, settings,

@@ -139,15 +139,16 @@ std::optional<std::string> MakePlan(const Options& options, Plan& plan)
         const auto parts = SplitCommas(options.hargreaves);
         if (parts.size() != 3 || !std::all_of(parts.begin(), parts.end(), [](const std::string& p) { return IsNumberText(p); }))
             return "--hargreaves takes three numbers A,B,C: \"" + options.hargreaves + "\"";
-        plan.hargreaves = std::array<std::string, 3>{parts[0], parts[1], parts[2]};
+        plan.hargreavesTexts = std::array<std::string, 3>{parts[0], parts[1], parts[2]};
     }
-    if (auto problem = PlanEstimates(options, plan.estimates)) return problem;
-    if (auto problem = PlanMethodOptions(options, plan.methodOptions)) return problem;
+    MethodChoices& choices = plan.choices;
+    if (auto problem = PlanEstimates(options, choices.estimates)) return problem;
+    if (auto problem = PlanMethodOptions(options, choices.methodOptions)) return problem;
     for (const auto& label : options.methods) {
         const auto method = MethodOfLabel(label);
         if (!method) return "--method takes one of " + ResultLabels() + ": \"" + label + "\"";
-        if (std::find(plan.methods.begin(), plan.methods.end(), *method) == plan.methods.end())
-            plan.methods.push_back(*method);
+        if (std::find(choices.methods.begin(), choices.methods.end(), *method) == choices.methods.end())
+            choices.methods.push_back(*method);
     }
     return std::nullopt;
 }
@@ -186,12 +187,14 @@ int RunSteps(const Options& options, const Plan& plan, Workbench& workbench, std
     if (!RunDataCheck(workbench, options.analysis, out)) return 3;
 
     // 5. Compute.
-    const bool hargreavesRead = !plan.methods.empty() || options.calibrateHargreaves;
-    if (hargreavesRead && plan.hargreaves && ApplyHargreaves(workbench, *plan.hargreaves, ui)) return 1;
-    workbench.methodOptions = plan.methodOptions;
-    if (!plan.methods.empty()) {
-        workbench.estimates = plan.estimates;
-        ChooseMethods(workbench, plan.methods);
+    const MethodChoices& choices = plan.choices;
+    const bool hargreavesRead = !choices.methods.empty() || options.calibrateHargreaves;
+    if (hargreavesRead && plan.hargreavesTexts && ApplyHargreaves(workbench, *plan.hargreavesTexts, ui)) return 1;
+    if (choices.hargreaves) workbench.hargreaves = *choices.hargreaves;
+    workbench.methodOptions = choices.methodOptions;
+    if (!choices.methods.empty()) {
+        workbench.estimates = choices.estimates;
+        ChooseMethods(workbench, choices.methods);
         if (ComputeResults(workbench, ui) != ComputeOutcome::Completed) return 1;
     }
 

@@ -37,16 +37,26 @@ struct BatchOptions {
     std::string output;
 };
 
+// The methods Compute runs and their settings, as values. The command line gives them as
+// options, planned below; the desktop program's Tools > Stations takes them from its
+// menus as they stand.
+struct MethodChoices {
+    std::vector<Method> methods;
+    // The Hargreaves coefficients; none: the workbench's own, or the --hargreaves texts.
+    std::optional<HargreavesCoefficients> hargreaves;
+    EstimateSettings estimates;
+    MethodOptions methodOptions;
+};
+
 // What the options of the open, the overrides and Compute say, as values: checked once,
 // before anything is read. The station stays text, as the station boxes hold it, and is
-// read where the desktop program reads its boxes.
+// checked and read where the desktop program reads its boxes; so are --hargreaves's
+// three texts, as the Hargreaves dialog's boxes are.
 struct BatchPlan {
     std::vector<std::pair<ColumnBox, std::string>> columns;
     PerUnitKind<std::optional<std::string>> units;
-    std::optional<std::array<std::string, 3>> hargreaves;
-    std::vector<Method> methods;
-    EstimateSettings estimates;
-    MethodOptions methodOptions;
+    std::optional<std::array<std::string, 3>> hargreavesTexts;
+    MethodChoices choices;
 };
 
 // The plan of the options, and the options of every step checked; what is wrong with

@@ -94,13 +94,25 @@ StationResult RunStation(const StationRow& row, const StationRunSettings& settin
         return result;
     }
     const BatchOptions options = StationOptions(row, settings.common, folder);
+    std::vector<std::string> methodLabels = options.methods;
     std::ostringstream out, err;
     Workbench workbench;
     DataCheckReport check;
     int status = 2;
     std::string lastMessage;
     try {
-        status = RunBatchPipeline(options, workbench, out, err, settings.renderChart, &check, &lastMessage);
+        BatchPlan plan;
+        if (auto problem = MakeBatchPlan(options, static_cast<bool>(settings.renderChart), plan)) {
+            err << "etp: " << *problem << '\n';
+        } else {
+            if (settings.choices) {
+                plan.choices = *settings.choices;
+                plan.hargreavesTexts.reset();
+                methodLabels.clear();
+                for (const Method method : plan.choices.methods) methodLabels.emplace_back(Info(method).label);
+            }
+            status = RunBatchPipeline(options, plan, workbench, out, err, settings.renderChart, &check, &lastMessage);
+        }
     } catch (const std::exception& error) {
         lastMessage = std::string("the run stopped: ") + error.what();
         err << lastMessage << '\n';
@@ -110,7 +122,7 @@ StationResult RunStation(const StationRow& row, const StationRunSettings& settin
     ReplaceAll(result.out, folder.string(), settings.outDir.string());
     ReplaceAll(result.err, folder.string(), settings.outDir.string());
     ReplaceAll(lastMessage, folder.string(), settings.outDir.string());
-    report.counts = CountStation(workbench, options.methods, check);
+    report.counts = CountStation(workbench, methodLabels, check);
     if (status == 0) {
         report.filesWritten = MoveFiles(folder, settings.outDir, report.refusal);
         if (report.refusal.empty()) report.status = StationStatus::Done;

@@ -7,6 +7,7 @@
 #include <atomic>
 #include <filesystem>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -24,6 +25,9 @@ struct StationRunSettings {
     std::filesystem::path outDir;
     int jobs = 1;
     ChartRenderer renderChart;
+    // When given, every station runs these methods and settings, and the common options'
+    // --method, --hargreaves, --estimate-missing and method options are not read.
+    std::optional<MethodChoices> choices;
 };
 
 // The endings of a station's files after "NAME.", the sheet's and the summary's first.

@@ -179,7 +179,7 @@ int RunStationsBatch(const BatchOptions& common, const StationsRequest& request,
         err << '\r' << p.done << '/' << p.total << " stations, " << p.refused << (p.refused == 1 ? " problem, " : " problems, ")
             << Clock(left) << " left\x1b[K" << std::flush;
     };
-    const StationRunSettings settings{common, request.outDir, request.jobs, renderChart};
+    const StationRunSettings settings{common, request.outDir, request.jobs, renderChart, std::nullopt};
     const auto results = RunStations(network.rows, settings, request.showProgress ? show : std::function<void(const StationProgress&)>());
     if (request.showProgress) err << "\r\x1b[K" << std::flush;
 

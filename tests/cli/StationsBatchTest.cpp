@@ -236,7 +236,7 @@ TEST(StationsBatch, CancelLetsTheRunningStationFinish)
     common.methods = {"PenMon"};
     std::atomic<bool> cancel{false};
     std::filesystem::create_directory(dir.path() / "out");
-    const StationRunSettings settings{common, dir.path() / "out", 1, {}};
+    const StationRunSettings settings{common, dir.path() / "out", 1, {}, std::nullopt};
     const auto results = RunStations(rows, settings, [&](const StationProgress&) { cancel = true; }, &cancel);
     ASSERT_EQ(results.size(), 3u);
     EXPECT_EQ(results[0].report.status, StationStatus::Done);
@@ -246,6 +246,40 @@ TEST(StationsBatch, CancelLetsTheRunningStationFinish)
     for (const auto& entry : std::filesystem::directory_iterator(dir.path() / "out")) written.push_back(entry.path().filename().string());
     std::sort(written.begin(), written.end());
     EXPECT_EQ(written, (std::vector<std::string>{"one.summary.txt", "one.txt"}));
+}
+
+// Tools > Stations hands the menus' choices over as values: they run as the same choices
+// written as options do, and in place of any the common options give.
+TEST(StationsBatch, ChoicesAsValuesRunAsTheSameOptions)
+{
+    TempDir dir;
+    StationRow row;
+    row.file = dir.write("north.txt", Blank(Series(0), 5, 5)); // no radiation one day: estimated
+    row.name = "north";
+    row.latitude = "52.1", row.altitude = "2", row.windHeight = "10";
+    const auto run = [&](const char* folder, const BatchOptions& common, std::optional<MethodChoices> choices) {
+        std::filesystem::create_directory(dir.path() / folder);
+        const StationRunSettings settings{common, dir.path() / folder, 1, {}, std::move(choices)};
+        const auto results = RunStations({row}, settings);
+        EXPECT_EQ(results[0].report.status, StationStatus::Done) << results[0].err;
+        return StationReportText({results[0].report}) + ReadFile(dir.file(std::string(folder) + "/north.txt"));
+    };
+    BatchOptions written;
+    written.methods = {"PenMon", "Hargr."};
+    written.hargreaves = "0.0025,17.8,0.5";
+    written.estimateMissing = "radiation";
+    written.penMonG = "zero";
+    MethodChoices choices;
+    choices.methods = {Method::PenMon, Method::Hargreaves};
+    choices.hargreaves = HargreavesCoefficients{0.0025, 17.8, 0.5};
+    choices.estimates.radiation = true;
+    choices.methodOptions.penMonSoilHeat = SoilHeatFlux::Zero;
+    BatchOptions other;
+    other.methods = {"P-T"};
+    other.hargreaves = "0.003,17.8,0.5";
+    const std::string expected = run("written", written, std::nullopt);
+    EXPECT_NE(expected.find("\tPenMon\tHargr.\tEstimated"), std::string::npos) << expected.substr(0, 300);
+    EXPECT_EQ(run("values", other, choices), expected);
 }
 
 } // namespace etp
