@@ -6,9 +6,16 @@
 
 #include <algorithm>
 #include <iostream>
+#include <optional>
+#include <string>
 #include <thread>
+#include <utility>
+#include <vector>
 
 #include "base/Version.h"
+#include "et/Estimates.h"
+#include "et/MethodOptions.h"
+#include "sheet/NumericValue.h"
 #include "cli/StepOptions.h"
 #include "et/MethodTable.h"
 #include "pipeline/BatchPipeline.h"
@@ -20,6 +27,49 @@ namespace {
 
 // Whether the stream is the standard error of a terminal.
 bool IsTerminal(const std::ostream& stream) { return &stream == &std::cerr && isatty(STDERR_FILENO) == 1; }
+
+// A text the station boxes take: a number within the double range.
+CLI::Validator StationNumber()
+{
+    return Checked("NUMBER", [](const std::string& text) -> std::optional<std::string> {
+        if (IsFiniteNumberText(text)) return std::nullopt;
+        return "\"" + text + "\" is not a number";
+    });
+}
+
+// A method option's text, read as its dialog reads it.
+CLI::Validator MethodOption(std::string shown, std::optional<std::string> (*read)(const std::string&, double&))
+{
+    return Checked(std::move(shown), [read](const std::string& text) {
+        double value = 0;
+        return read(text, value);
+    });
+}
+
+// An estimate's coefficient: a number the estimates take, the others at their defaults.
+CLI::Validator EstimateCoefficient(std::string shown, double EstimateSettings::*coefficient)
+{
+    return Checked(std::move(shown), [coefficient](const std::string& text) -> std::optional<std::string> {
+        if (!IsFiniteNumberText(text)) return "\"" + text + "\" is not a number";
+        EstimateSettings settings;
+        settings.*coefficient = NumericValue(text);
+        return CheckEstimateSettings(settings);
+    });
+}
+
+std::vector<std::string> MethodLabels()
+{
+    std::vector<std::string> labels;
+    for (const MethodInfo& info : kMethods) labels.emplace_back(info.label);
+    return labels;
+}
+
+std::vector<std::string> UnitTexts(UnitKind kind)
+{
+    std::vector<std::string> texts;
+    for (const UnitEntry& entry : UnitSelection::list(kind)) texts.emplace_back(entry.text);
+    return texts;
+}
 
 } // namespace
 
@@ -42,35 +92,46 @@ int RunBatch(const std::vector<std::string>& args, std::ostream& out, std::ostre
                                                "temperature unit of T min, T max and the dew point",
                                                "actual vapour pressure unit"};
     for (const UnitKind kind : kAllUnitKinds)
-        app.add_option("--" + std::string(kUnitOptionNames[kind]) + "-unit", options.units[kind],
-                       std::string(unitHelp[kind]) + ": " + UnitChoices(UnitSelection::list(kind)));
-    app.add_option("--lat", options.latitude,
-                   "station latitude, decimal degrees (default: the file header's, else 0)");
-    app.add_option("--alt", options.altitude, "station altitude, m a.s.l. (default: the file header's elevation, else 0)");
+        app.add_option("--" + std::string(kUnitOptionNames[kind]) + "-unit", options.units[kind], unitHelp[kind])
+            ->check(OneOf(UnitTexts(kind)));
+    app.add_option("--lat", options.latitude, "station latitude, decimal degrees (default: the file header's, else 0)")
+        ->check(StationNumber());
+    app.add_option("--alt", options.altitude, "station altitude, m a.s.l. (default: the file header's elevation, else 0)")
+        ->check(StationNumber());
     app.add_option("--wind-height", options.windHeight,
-                   "height of the wind measurement, m (default: the wind column's title's, as WS10M, else 2)");
-    app.add_option("--method", options.methods, "compute a method by its result label: " + ResultLabels() + "; repeatable");
+                   "height of the wind measurement, m (default: the wind column's title's, as WS10M, else 2)")
+        ->check(StationNumber());
+    app.add_option("--method", options.methods, "compute a method by its result label; repeatable")
+        ->check(OneOf(MethodLabels()));
     app.add_option("--hargreaves", options.hargreaves, "A,B,C: the Hargreaves coefficients (default 0.0023,17.8,.5)");
     app.add_option("--estimate-missing", options.estimateMissing,
                    "LIST: estimate what a day lacks, any of radiation,humidity,wind (FAO-56; default none: such days "
                    "get no result from the methods that need them)");
     app.add_option("--angstrom", options.angstrom, "A,B: the Angstrom coefficients of radiation from sunshine (default 0.25,0.50)");
-    app.add_option("--krs", options.krs, "the coefficient of radiation from the temperature range (default 0.16 inland; 0.19 coastal)");
-    app.add_option("--k0", options.k0, "the dew point below T min of the humidity estimate, °C (default 0)");
+    app.add_option("--krs", options.krs, "the coefficient of radiation from the temperature range (default 0.16 inland; 0.19 coastal)")
+        ->check(EstimateCoefficient("NUMBER 0.1 to 0.3", &EstimateSettings::krs));
+    app.add_option("--k0", options.k0, "the dew point below T min of the humidity estimate, °C (default 0)")
+        ->check(EstimateCoefficient("NUMBER 0 to 10", &EstimateSettings::k0));
     app.add_option("--penmon-g", options.penMonG,
                    "PenMon's soil heat flux: previous (default: from the mean temperature of the day before) or zero "
-                   "(FAO-56 for daily steps)");
-    app.add_option("--pt-alpha", options.ptAlpha, "the Priestley-Taylor alpha, a number from 1 to 2 (default 1.26)");
+                   "(FAO-56 for daily steps)")
+        ->check(OneOf({"previous", "zero"}));
+    app.add_option("--pt-alpha", options.ptAlpha, "the Priestley-Taylor alpha (default 1.26)")
+        ->check(MethodOption("NUMBER 1 to 2", ReadPriestleyTaylorAlpha));
     app.add_option("--ptextrad-krs", options.ptExtradKrs,
-                   "kRs of the radiation of \"P-T extrad\" from the temperature range, 0.1 to 0.3 (default 0.16 inland; 0.19 coastal)");
+                   "kRs of the radiation of \"P-T extrad\" from the temperature range (default 0.16 inland; 0.19 coastal)")
+        ->check(MethodOption("NUMBER 0.1 to 0.3", ReadPtExtradKrs));
     app.add_option("--turc-humidity", options.turcHumidity,
                    "Turc's humidity correction: below50 (default: Turc 1961, x (1 + (50 - RHmean) / 70) when the mean "
-                   "humidity is 50 % or less) or off");
+                   "humidity is 50 % or less) or off")
+        ->check(OneOf({"below50", "off"}));
     app.add_option("--asce-rso", options.asceRso,
                    "the clear-sky radiation of \"ASCE short\" and \"ASCE tall\": simple (default, (0.75 + 2e-5 z) Ra, "
-                   "ASCE-EWRI 2005 Eq. 19) or full (Appendix D: from pressure, precipitable water and sun angle)");
+                   "ASCE-EWRI 2005 Eq. 19) or full (Appendix D: from pressure, precipitable water and sun angle)")
+        ->check(OneOf({"simple", "full"}));
     app.add_option("--potrad-unit", options.potRadUnit,
-                   "the unit of PotRad: MJ (default, MJ m-2 d-1) or mm (its evaporation equivalent, x 0.408)");
+                   "the unit of PotRad: MJ (default, MJ m-2 d-1) or mm (its evaporation equivalent, x 0.408)")
+        ->check(OneOf({"MJ", "mm"}));
     app.add_flag("--calibrate-hargreaves", options.calibrateHargreaves,
                  "fit Hargreaves' coefficient a to PenMon over the days both can be computed (at least 30) and print "
                  "the fit: days, a and the fitted a, bias, RMSE and R2 before and after. Runs after --method's Compute "

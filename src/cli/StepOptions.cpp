@@ -1,10 +1,22 @@
 #include "cli/StepOptions.h"
 
 #include <string>
+#include <utility>
 
 #include "et/MethodTable.h"
 
 namespace etp {
+
+CLI::IsMember OneOf(std::vector<std::string> texts) { return CLI::IsMember(std::move(texts)); }
+
+CLI::IsMember OneOfEtLabels() { return OneOf(std::vector<std::string>(kEtLabels.begin(), kEtLabels.end())); }
+
+CLI::Validator Checked(std::string shown, std::function<std::optional<std::string>(const std::string&)> problem)
+{
+    return CLI::Validator(
+        [problem = std::move(problem)](std::string& text) { return problem(text).value_or(std::string()); },
+        std::move(shown));
+}
 
 void AddAnalysisOptions(CLI::App& app, AnalysisOptions& options)
 {
@@ -23,8 +35,8 @@ void AddCropOptions(CLI::App& app, CropOptions& options)
                    "FILE: the crop water balance (FAO-56 chapters 6 to 8) of the crop and soil described in FILE "
                    "(key = value lines), over the season from its planting date");
     app.add_option("--crop-et", options.et,
-                   "LABEL: the reference ET column of the crop balance (" + EtLabelList() +
-                       "; default the rightmost of ASCE short and PenMon)");
+                   "LABEL: the reference ET column of the crop balance (default the rightmost of ASCE short and PenMon)")
+        ->check(OneOfEtLabels());
     app.add_option("--crop-irrigation", options.irrigation,
                    "FILE: irrigations given to the crop, one a line: date<TAB>depth mm[<TAB>fw]");
     app.add_option("--crop-auto", options.trigger,
@@ -52,18 +64,21 @@ void AddIrrigationOptions(CLI::App& app, IrrigationOptions& options)
 
 void AddModelFileOptions(CLI::App& app, ModelFileOptions& options)
 {
-    const std::string et = " (" + EtLabelList() + "; default: the last found of the first eight, else the last found)";
+    const std::string et = " (default: the last found of the first eight, else the last found)";
     app.add_option("--creams-tr", options.creamsTr, "write the CREAMS monthly temperature and radiation file");
     app.add_option("--creams-rain", options.creamsRain, "write the CREAMS daily rain file");
     app.add_option("--leachm-rain", options.leachmRain, "write the LEACHM rain file");
     app.add_option("--leachm-etp", options.leachmEtp, "write the LEACHM weekly ET, temperature and amplitude file");
-    app.add_option("--leachm-et", options.leachmEt, "ET column of the LEACHM weekly file by its label" + et);
-    app.add_option("--leachm-dates", options.leachmDates, "dates of the LEACHM rain file: ddmmaa or day (default ddmmaa)");
+    app.add_option("--leachm-et", options.leachmEt, "ET column of the LEACHM weekly file by its label" + et)
+        ->check(OneOfEtLabels());
+    app.add_option("--leachm-dates", options.leachmDates, "dates of the LEACHM rain file: ddmmaa or day (default ddmmaa)")
+        ->check(OneOf({"ddmmaa", "day"}));
     app.add_option("--leachm-n", options.leachmN,
                    "UREA,AMMONIUM,NITRATE: nitrogen in rain for the LEACHM rain file, mg/l (default 0,0.1,1)");
     app.add_option("--macro-rain", options.macroRain, "write the MACRO daily rain file");
     app.add_option("--macro-etp", options.macroEtp, "write the MACRO daily ET file");
-    app.add_option("--macro-et", options.macroEt, "ET column of the MACRO ET file by its label" + et);
+    app.add_option("--macro-et", options.macroEt, "ET column of the MACRO ET file by its label" + et)
+        ->check(OneOfEtLabels());
 }
 
 void AddStationsOptions(CLI::App& app, StationsRequest& request)

@@ -38,7 +38,16 @@ std::string Summer()
 TEST(RunBatch, VersionAndHelp)
 {
     EXPECT_EQ(Etp({"--version"}).out, "etp 1.0.2\n");
-    EXPECT_NE(Etp({"--help"}).out.find("--leachm-n"), std::string::npos);
+    const std::string help = Etp({"--help"}).out;
+    EXPECT_NE(help.find("--leachm-n"), std::string::npos);
+    // The values an option takes come from the program's own tables.
+    for (const char* listed : {"--penmon-g TEXT:{previous,zero}", "--temp-unit TEXT:{°C,°F,K}", "--pt-alpha TEXT:NUMBER 1 to 2",
+                               "--method TEXT:{PenFAO,PFAOnocorr,PenMon,P-T,PFAOrad,PFAOsun,Hargr.,Turc,Thornt.,P-T extrad,"
+                               "Bl-Cr,PotRad,ASCE short,ASCE tall}",
+                               "--leachm-et TEXT:{PenFAO,PFAOnocorr,PenMon,P-T,PFAOrad,PFAOsun,ASCE short,ASCE tall,"})
+        EXPECT_NE(help.find(listed), std::string::npos) << listed;
+    const auto wrong = Etp({"in.txt", "--turc-humidity", "on"});
+    EXPECT_EQ(wrong.err, "etp: --turc-humidity: on not in {below50,off}\nRun with --help for more information.\n");
 }
 
 // A wrong command line is found before the input is looked at (it does not exist here)
