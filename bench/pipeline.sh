@@ -2,8 +2,9 @@
 # bench/pipeline.sh [BUILD_DIR]
 #
 # Times the batch tool end to end on generated stations of 32,000 and 100,000 days with
-# hyperfine, and its peak memory with GNU time; then runs the stage benchmarks of
-# etp_bench, which give every stage as a multiple of its floor. BUILD_DIR (default
+# hyperfine, and its peak memory with GNU time, beside the cost of starting the process at
+# all (etp --version); then runs the stage benchmarks of etp_bench (read, auto find,
+# compute, format, write), which give every stage as a multiple of its floor. BUILD_DIR (default
 # build) is configured as a Release build when it does not exist yet; etp and etp_bench
 # are built in it. STAGES=0 skips the stage benchmarks, RUNS sets hyperfine's runs, and
 # ETP=PATH times another etp program (an older build, say) on the same stations.
@@ -41,6 +42,7 @@ three_files="--leachm-rain $work/ol.rn --macro-rain $work/om.rn --macro-etp $wor
 
 # name|rows|target ms|command line
 runs_table=(
+    "start (etp --version)|-|-|$etp --version"
     "PenMon, -o|32000|25|$etp $work/station-32k.txt ${station[*]} --method PenMon -o $work/out.txt"
     "12 methods, 6 model files, -o|32000|80|$etp $work/station-32k.txt ${station[*]} $all_methods $six_files -o $work/out.txt"
     "PenMon, -o|100000|-|$etp $work/station-100k.txt ${station[*]} --method PenMon -o $work/out.txt"
