@@ -33,16 +33,22 @@ OFFICE_END = '</table:table></office:spreadsheet></office:body></office:document
 LIMIT = (500 << 20)  # bytes of XML, under the 512 MiB a package may inflate to
 MIME = 'application/vnd.oasis.opendocument.spreadsheet'
 
-def ods(name, content_parts, pad=0):
+def package(name, small_parts, big_name, big_parts, pad):
+    """A zip of small parts, one large part streamed from big_parts(), and pad random bytes
+    stored (they lift the file's size, and so what it may inflate to)."""
     with zipfile.ZipFile(os.path.join(out, name), 'w', compression=zipfile.ZIP_DEFLATED, compresslevel=9) as z:
-        z.writestr(zipfile.ZipInfo('mimetype'), MIME, compress_type=zipfile.ZIP_STORED)
-        info = zipfile.ZipInfo('content.xml', date_time=(2020,1,1,0,0,0))
+        for part, text, method in small_parts:
+            z.writestr(zipfile.ZipInfo(part), text, compress_type=method)
+        info = zipfile.ZipInfo(big_name, date_time=(2020,1,1,0,0,0))
         info.compress_type = zipfile.ZIP_DEFLATED
         with z.open(info, 'w', force_zip64=True) as f:
-            for part in content_parts():
-                f.write(part.encode())
+            for piece in big_parts():
+                f.write(piece.encode())
         if pad:
-            z.writestr(zipfile.ZipInfo('Thumbnails/pad.bin'), os.urandom(pad), compress_type=zipfile.ZIP_STORED)
+            z.writestr(zipfile.ZipInfo('pad.bin'), os.urandom(pad), compress_type=zipfile.ZIP_STORED)
+
+def ods(name, content_parts, pad=0):
+    package(name, [('mimetype', MIME, zipfile.ZIP_STORED)], 'content.xml', content_parts, pad)
 
 def one(text):
     def parts():
@@ -110,19 +116,9 @@ SHEET = '<?xml version="1.0"?><worksheet xmlns="http://schemas.openxmlformats.or
 SHEET_END = '</sheetData></worksheet>'
 
 def xlsx(name, sheet_parts, strings='<sst xmlns="http://schemas.openxmlformats.org/spreadsheetml/2006/main"><si><t>a</t></si></sst>', pad=0):
-    with zipfile.ZipFile(os.path.join(out, name), 'w', compression=zipfile.ZIP_DEFLATED, compresslevel=9) as z:
-        z.writestr('[Content_Types].xml', XLSX_CT)
-        z.writestr('_rels/.rels', RELS)
-        z.writestr('xl/workbook.xml', WB)
-        z.writestr('xl/_rels/workbook.xml.rels', WBRELS)
-        z.writestr('xl/sharedStrings.xml', strings)
-        info = zipfile.ZipInfo('xl/worksheets/sheet1.xml', date_time=(2020,1,1,0,0,0))
-        info.compress_type = zipfile.ZIP_DEFLATED
-        with z.open(info, 'w', force_zip64=True) as f:
-            for part in sheet_parts():
-                f.write(part.encode())
-        if pad:
-            z.writestr(zipfile.ZipInfo('docProps/pad.bin'), os.urandom(pad), compress_type=zipfile.ZIP_STORED)
+    small = [('[Content_Types].xml', XLSX_CT), ('_rels/.rels', RELS), ('xl/workbook.xml', WB),
+             ('xl/_rels/workbook.xml.rels', WBRELS), ('xl/sharedStrings.xml', strings)]
+    package(name, [(part, text, zipfile.ZIP_DEFLATED) for part, text in small], 'xl/worksheets/sheet1.xml', sheet_parts, pad)
 
 # 7. one long shared string in every cell
 def shared():
