@@ -47,25 +47,25 @@ void RefuseMissingDays(const MeteoSheet& sheet, const ColumnMap& columns, const 
     if (auto refusal = MissingDaysRefusal(sheet, columns, read, notWritten)) throw MissingInput(*refusal);
 }
 
-EstimatedDays EstimatedEtDays(const MeteoSheet& sheet, int etColumn, int lastRow)
+int RunEstimatedColumn(const MeteoSheet& sheet, int etColumn)
 {
-    const auto method = std::find_if(kMethods.begin(), kMethods.end(), [&](const MethodInfo& info) {
-        return sheet.cellText(1, etColumn) == info.label;
-    });
-    if (method == kMethods.end()) return {};
     // Compute writes the labels of one run side by side, then its "Estimated" column.
-    int estimated = 0;
-    for (int c = etColumn + 1; c <= MeteoSheet::kMaxColumns && estimated == 0; ++c) {
+    for (int c = etColumn + 1; c <= MeteoSheet::kMaxColumns; ++c) {
         const std::string_view title = sheet.cellText(1, c);
-        if (title == kEstimatedLabel)
-            estimated = c;
-        else if (std::none_of(kMethods.begin(), kMethods.end(), [&](const MethodInfo& info) { return title == info.label; }))
-            break;
+        if (title == kEstimatedLabel) return c;
+        if (!MethodOfLabel(title)) return 0;
     }
+    return 0;
+}
+
+EstimatedDays EstimatedEtDays(const MeteoSheet& sheet, int etColumn, int estimatedColumn, int lastRow)
+{
+    const auto method = MethodOfLabel(sheet.cellText(1, etColumn));
     EstimatedDays days;
-    if (estimated == 0) return days;
+    if (!method || estimatedColumn == 0) return days;
+    const Inputs read = Info(*method).inputs;
     for (int r = 2; r <= lastRow; ++r)
-        if (const Inputs inputs = EstimatedInputs(sheet.cellText(r, estimated)) & method->inputs; inputs != 0) {
+        if (const Inputs inputs = EstimatedInputs(sheet.cellText(r, estimatedColumn)) & read; inputs != 0) {
             ++days.count;
             days.inputs |= inputs;
         }

@@ -53,7 +53,11 @@ struct EstimatedDays {
 
 // The days of ET column etColumn, rows 2 to lastRow, that its method computed from an
 // estimate of one of its inputs, as the "Estimated" column Compute wrote beside it says.
-EstimatedDays EstimatedEtDays(const MeteoSheet& sheet, int etColumn, int lastRow);
+EstimatedDays EstimatedEtDays(const MeteoSheet& sheet, int etColumn, int estimatedColumn, int lastRow);
+// The "Estimated" column of the Compute that wrote etColumn, as a sheet shows it: the first
+// right of the run's labels side by side; 0 when there is none. Two runs side by side
+// look like one, so a caller that knows the run's column takes that instead.
+int RunEstimatedColumn(const MeteoSheet& sheet, int etColumn);
 
 // "MACRO ETP: 12 days estimated (radiation, wind)".
 std::string EstimatedDaysLine(std::string_view file, const EstimatedDays& days);

@@ -43,8 +43,12 @@ ComputeOutcome ComputeAndRecord(Workbench& workbench, UserInterface& ui)
     if (outcome != ComputeOutcome::Completed && outcome != ComputeOutcome::Stopped) return outcome;
     ComputedColumns fresh;
     const int after = UsedColumnCount(workbench.sheet);
+    int estimated = 0;
     for (int c = before + 1; c <= after; ++c)
-        if (const auto method = MethodOfLabel(workbench.sheet.cellText(1, c))) fresh.push_back({*method, c, inputs});
+        if (workbench.sheet.cellText(1, c) == kEstimatedLabel) estimated = c;
+    for (int c = before + 1; c <= after; ++c)
+        if (const auto method = MethodOfLabel(workbench.sheet.cellText(1, c)))
+            fresh.push_back({*method, c, inputs, false, estimated});
     std::erase_if(workbench.computed, [&](const ComputedColumn& kept) {
         return kept.column > before || std::any_of(fresh.begin(), fresh.end(), [&](const ComputedColumn& made) {
                    return made.method == kept.method;

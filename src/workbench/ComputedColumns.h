@@ -20,6 +20,7 @@ struct ComputedColumn {
     int column = 0;          // the result column (sheet numbering)
     std::vector<int> inputs; // the columns the boxes named, date included
     bool outOfDate = false;  // an input cell was typed over since
+    int estimated = 0;       // the run's "Estimated" column; 0 when the run estimated nothing
     bool operator==(const ComputedColumn&) const = default;
 };
 using ComputedColumns = std::vector<ComputedColumn>;

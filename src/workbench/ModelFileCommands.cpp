@@ -1,5 +1,6 @@
 #include "workbench/ModelFileCommands.h"
 
+#include <algorithm>
 #include <functional>
 
 #include "models/CreamsWriter.h"
@@ -72,8 +73,12 @@ Saved SaveEtFile(const Workbench& workbench, const MethodChoice& methods, const 
     const auto path = AskSaveName(ui, dialog, Proposed(workbench, dialog));
     if (!path) return Saved::Cancelled;
     if (!WriteTextFile(ui, *path, [&] { return build(etColumn); })) return Saved::Failed;
+    // The run that wrote the column, as recorded; the sheet's layout for a column read from a file.
+    const auto run = std::find_if(workbench.computed.begin(), workbench.computed.end(),
+                                  [etColumn](const ComputedColumn& c) { return c.column == etColumn; });
+    const int estimated = run != workbench.computed.end() ? run->estimated : RunEstimatedColumn(workbench.sheet, etColumn);
     TellEstimatedDays(workbench, file,
-                      EstimatedEtDays(workbench.sheet, etColumn, LastDataRow(workbench.sheet, workbench.columns)), ui);
+                      EstimatedEtDays(workbench.sheet, etColumn, estimated, LastDataRow(workbench.sheet, workbench.columns)), ui);
     return Saved::Written;
 }
 

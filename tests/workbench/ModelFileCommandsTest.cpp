@@ -12,6 +12,7 @@
 #include "et/Units.h"
 #include "sheet/NumericValue.h"
 #include "support/ScriptedUserInterface.h"
+#include "workbench/ComputedColumns.h"
 #include "workbench/MethodCommands.h"
 
 namespace etp {
@@ -229,6 +230,38 @@ TEST(ModelFileCommands, EstimatedDaysTakeComputesEstimates)
     EXPECT_EQ(refused.messages, std::vector<std::string>{Message(
                                     "T° max: 1 day missing: row 3 (01/02/95)\nThe CREAMS temperature and radiation file was "
                                     "not written: fill the cells (temperatures and rain are never estimated).")});
+}
+
+// Two Computes side by side: PenMon from the measured radiation, then Turc with the radiation
+// box emptied and every day's radiation estimated. The MACRO ET file of PenMon tells no
+// estimated day: the "Estimated" column beside Turc is the second run's, not PenMon's.
+TEST(ModelFileCommands, EstimatedDaysAreThoseOfTheRunThatWroteTheColumn)
+{
+    Workbench w;
+    w.sheet = testing::SheetOf({testing::kStationTitles, "31/01/95\t2\t12\t40\t90\t8\t2\t5\t0",
+                                "01/02/95\t3\t14\t35\t85\t9\t3\t6\t1.5"});
+    w.columns = testing::StationColumns();
+    w.station = {"45", "100", "2"};
+    w.stationSet = true;
+    ScriptedUserInterface ui;
+    w.methods.checked[Method::PenMon] = true;
+    ASSERT_EQ(ComputeAndRecord(w, ui), ComputeOutcome::Completed);
+    w.methods.checked[Method::PenMon] = false;
+    w.methods.checked[Method::Turc] = true;
+    w.columns.text[ColumnBox::Radiation] = "0";
+    w.estimates.radiation = true;
+    ASSERT_EQ(ComputeAndRecord(w, ui), ComputeOutcome::Completed);
+    ASSERT_EQ(testing::RowText(w.sheet, 1, 10, 12), "PenMon\tTurc\tEstimated");
+    ASSERT_EQ(w.sheet.cellText(2, 12), "Rs from sunshine");
+
+    TempDir dir;
+    ScriptedUserInterface save;
+    save.saveFiles = {dir.file("macro.etp")};
+    ASSERT_TRUE(SaveMacroEtp(w, NewMethodChoice(w, save), save)) << ::testing::PrintToString(save.messages);
+    EXPECT_EQ(save.messages, std::vector<std::string>{Message("MACRO ETP: 0 days estimated")});
+    // A sheet read from a file has no record: its layout is all there is to go by.
+    EXPECT_EQ(RunEstimatedColumn(w.sheet, 11), 12);
+    EXPECT_EQ(EstimatedEtDays(w.sheet, 11, 12, 3).count, 2);
 }
 
 // Rain is commonly left empty on dry days: an empty rain cell writes what 0 does. A column
