@@ -32,10 +32,11 @@ for ((i = 0; i < stations; i++)); do
     echo "series/$name.txt,$name,$(awk -v i="$i" 'BEGIN { printf "%.2f", 30 + i * 0.15 }'),$((i * 10)),$((i % 2 ? 2 : 10))" >>"$table"
 done
 
-# Every method, by the labels etp --help lists.
+# Every method, by the labels etp --help lists ("--method TEXT:{PenFAO,...,ASCE tall} ...").
 methods=()
-IFS=',' read -ra labels <<<"$("$etp" --help | sed -n 's/.*compute a method by its result label: \(.*\); repeatable/\1/p')"
-for label in "${labels[@]}"; do methods+=(--method "${label# }"); done
+IFS=',' read -ra labels <<<"$("$etp" --help | sed -n 's/^ *--method TEXT:{\([^}]*\)}.*/\1/p')"
+[ ${#labels[@]} -gt 1 ] || { echo "no method labels in etp --help" >&2; exit 1; }
+for label in "${labels[@]}"; do methods+=(--method "$label"); done
 endings=(creams.tr creams.rn leachm.rn leachm.etp macro.rn macro.etp)
 files() { # PREFIX: the six model file options, the files named PREFIX.ENDING
     echo "--creams-tr $1.creams.tr --creams-rain $1.creams.rn --leachm-rain $1.leachm.rn --leachm-etp $1.leachm.etp" \
