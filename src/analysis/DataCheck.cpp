@@ -182,14 +182,14 @@ DataCheckReport CheckData(const StationSeries& series)
     RawExtremes raw;
     PerColumnBox<double> sum{};
     PerColumnBox<int> numbers{};
+    PerColumnBox<int> column{}; // the boxes read once, not on each row
+    for (const ColumnBox box : kAllColumnBoxes) column[box] = UnitOfBox(box) ? columns.column(box) : 0;
     for (int r = 2; r <= last; ++r) {
         Row row;
         for (const ColumnBox box : kAllColumnBoxes) {
-            const auto unit = UnitOfBox(box);
-            if (!unit) continue; // a date or a part of it: read below, as a date
-            const int column = columns.column(box);
-            if (column == 0) continue;
-            const std::string_view text = sheet.cellText(r, column);
+            if (column[box] == 0) continue; // no column, or a date or a part of it: read below, as a date
+            const UnitKind unit = *UnitOfBox(box);
+            const std::string_view text = sheet.cellText(r, column[box]);
             const auto value = MeasuredValue(text);
             if (text.empty())
                 findings.add(kVariableCaptions[box], "empty cell: missing", r);
@@ -201,7 +201,7 @@ DataCheckReport CheckData(const StationSeries& series)
                 findings.add(kVariableCaptions[box], "not a number, read as its leading number", r,
                              "(\"" + std::string(text) + "\" as " + DecimalText(*value) + ")");
             else {
-                row.value[box] = units.convert(*unit, *value);
+                row.value[box] = units.convert(unit, *value);
                 raw.add(box, *value);
                 sum[box] += *row.value[box];
                 ++numbers[box];
