@@ -19,7 +19,7 @@
 #include "app/QtUserInterface.h"
 #include "base/Messages.h"
 #include "pipeline/StationsBatch.h"
-#include "pipeline/WorkbenchOptions.h"
+#include "pipeline/WorkbenchChoices.h"
 
 namespace etp {
 

@@ -19,6 +19,7 @@
 #include "cli/StepOptions.h"
 #include "et/MethodTable.h"
 #include "pipeline/BatchPipeline.h"
+#include "pipeline/OptionWords.h"
 #include "pipeline/StationsBatch.h"
 
 namespace etp {
@@ -115,7 +116,7 @@ int RunBatch(const std::vector<std::string>& args, std::ostream& out, std::ostre
     app.add_option("--penmon-g", options.penMonG,
                    "PenMon's soil heat flux: previous (default: from the mean temperature of the day before) or zero "
                    "(FAO-56 for daily steps)")
-        ->check(OneOf({"previous", "zero"}));
+        ->check(OneOf(kPenMonGWords.words()));
     app.add_option("--pt-alpha", options.ptAlpha, "the Priestley-Taylor alpha (default 1.26)")
         ->check(MethodOption("NUMBER 1 to 2", ReadPriestleyTaylorAlpha));
     app.add_option("--ptextrad-krs", options.ptExtradKrs,
@@ -124,14 +125,14 @@ int RunBatch(const std::vector<std::string>& args, std::ostream& out, std::ostre
     app.add_option("--turc-humidity", options.turcHumidity,
                    "Turc's humidity correction: below50 (default: Turc 1961, x (1 + (50 - RHmean) / 70) when the mean "
                    "humidity is 50 % or less) or off")
-        ->check(OneOf({"below50", "off"}));
+        ->check(OneOf(kTurcHumidityWords.words()));
     app.add_option("--asce-rso", options.asceRso,
                    "the clear-sky radiation of \"ASCE short\" and \"ASCE tall\": simple (default, (0.75 + 2e-5 z) Ra, "
                    "ASCE-EWRI 2005 Eq. 19) or full (Appendix D: from pressure, precipitable water and sun angle)")
-        ->check(OneOf({"simple", "full"}));
+        ->check(OneOf(kAsceRsoWords.words()));
     app.add_option("--potrad-unit", options.potRadUnit,
                    "the unit of PotRad: MJ (default, MJ m-2 d-1) or mm (its evaporation equivalent, x 0.408)")
-        ->check(OneOf({"MJ", "mm"}));
+        ->check(OneOf(kPotRadUnitWords.words()));
     app.add_flag("--calibrate-hargreaves", options.calibrateHargreaves,
                  "fit Hargreaves' coefficient a to PenMon over the days both can be computed (at least 30) and print "
                  "the fit: days, a and the fitted a, bias, RMSE and R2 before and after. Runs after --method's Compute "

@@ -72,7 +72,7 @@ void AddModelFileOptions(CLI::App& app, ModelFileOptions& options)
     app.add_option("--leachm-et", options.leachmEt, "ET column of the LEACHM weekly file by its label" + et)
         ->check(OneOfEtLabels());
     app.add_option("--leachm-dates", options.leachmDates, "dates of the LEACHM rain file: ddmmaa or day (default ddmmaa)")
-        ->check(OneOf({"ddmmaa", "day"}));
+        ->check(OneOf(kLeachmDatesWords.words()));
     app.add_option("--leachm-n", options.leachmN,
                    "UREA,AMMONIUM,NITRATE: nitrogen in rain for the LEACHM rain file, mg/l (default 0,0.1,1)");
     app.add_option("--macro-rain", options.macroRain, "write the MACRO daily rain file");

@@ -9,10 +9,10 @@
 #include "analysis/HargreavesCalibration.h"
 #include "base/Text.h"
 #include "pipeline/AnalysisStep.h"
-#include "pipeline/BatchPipeline.h"
 #include "pipeline/ConsoleUserInterface.h"
 #include "pipeline/IrrigationStep.h"
 #include "pipeline/ModelFilesStep.h"
+#include "pipeline/OptionWords.h"
 #include "et/MethodTable.h"
 #include "sheet/NumericValue.h"
 #include "workbench/Commands.h"
@@ -55,23 +55,20 @@ namespace {
 // The Option menu's choices of the methods, each from its own option.
 std::optional<std::string> PlanMethodOptions(const Options& options, MethodOptions& chosen)
 {
-    if (options.penMonG == "zero") chosen.penMonSoilHeat = SoilHeatFlux::Zero;
-    else if (!options.penMonG.empty() && options.penMonG != "previous")
-        return "--penmon-g takes previous or zero: \"" + options.penMonG + "\"";
+    bool second = false;
+    if (auto problem = kPenMonGWords.read(options.penMonG, second)) return problem;
+    if (second) chosen.penMonSoilHeat = SoilHeatFlux::Zero;
     if (!options.ptAlpha.empty())
         if (auto problem = ReadPriestleyTaylorAlpha(options.ptAlpha, chosen.priestleyTaylorAlpha))
             return "--pt-alpha: " + *problem;
     if (!options.ptExtradKrs.empty())
         if (auto problem = ReadPtExtradKrs(options.ptExtradKrs, chosen.ptExtradKrs)) return "--ptextrad-krs: " + *problem;
-    if (options.turcHumidity == "off") chosen.turcHumidity = TurcHumidity::Off;
-    else if (!options.turcHumidity.empty() && options.turcHumidity != "below50")
-        return "--turc-humidity takes below50 or off: \"" + options.turcHumidity + "\"";
-    if (options.potRadUnit == "mm") chosen.potentialRadiationUnit = PotentialRadiationUnit::MillimetresPerDay;
-    else if (!options.potRadUnit.empty() && options.potRadUnit != "MJ")
-        return "--potrad-unit takes MJ or mm: \"" + options.potRadUnit + "\"";
-    if (options.asceRso == "full") chosen.asceClearSky = AsceClearSky::Full;
-    else if (!options.asceRso.empty() && options.asceRso != "simple")
-        return "--asce-rso takes simple or full: \"" + options.asceRso + "\"";
+    if (auto problem = kTurcHumidityWords.read(options.turcHumidity, second)) return problem;
+    if (second) chosen.turcHumidity = TurcHumidity::Off;
+    if (auto problem = kPotRadUnitWords.read(options.potRadUnit, second)) return problem;
+    if (second) chosen.potentialRadiationUnit = PotentialRadiationUnit::MillimetresPerDay;
+    if (auto problem = kAsceRsoWords.read(options.asceRso, second)) return problem;
+    if (second) chosen.asceClearSky = AsceClearSky::Full;
     return std::nullopt;
 }
 
@@ -252,17 +249,6 @@ int RunBatchPipeline(const BatchOptions& options, const BatchPlan& plan, Workben
     const int status = RunSteps(options, plan, workbench, out, ui, renderChart, check);
     if (lastMessage) *lastMessage = ui.lastMessage();
     return status;
-}
-
-int RunBatchPipeline(const BatchOptions& options, Workbench& workbench, std::ostream& out, std::ostream& err,
-                     const ChartRenderer& renderChart, DataCheckReport* check, std::string* lastMessage)
-{
-    BatchPlan plan;
-    if (auto problem = MakeBatchPlan(options, static_cast<bool>(renderChart), plan)) {
-        err << "etp: " << *problem << '\n';
-        return 2;
-    }
-    return RunBatchPipeline(options, plan, workbench, out, err, renderChart, check, lastMessage);
 }
 
 } // namespace etp

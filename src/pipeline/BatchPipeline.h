@@ -72,11 +72,6 @@ std::optional<std::string> CheckBatchOptions(const BatchOptions& options, bool c
 int RunBatchPipeline(const BatchOptions& options, const BatchPlan& plan, Workbench& workbench, std::ostream& out,
                      std::ostream& err, const ChartRenderer& renderChart, DataCheckReport* check = nullptr,
                      std::string* lastMessage = nullptr);
-// The same from the options, which are planned first: a usage error is printed on err
-// and answers 2.
-int RunBatchPipeline(const BatchOptions& options, Workbench& workbench, std::ostream& out, std::ostream& err,
-                     const ChartRenderer& renderChart, DataCheckReport* check = nullptr,
-                     std::string* lastMessage = nullptr);
 
 // The result labels, as --method takes them: "PenMon, Hargr., ...".
 std::string ResultLabels();

@@ -57,8 +57,8 @@ std::optional<std::string> CheckModelFileOptions(const ModelFileOptions& options
     for (const auto& [name, label] : {std::pair{"--leachm-et", &options.leachmEt}, std::pair{"--macro-et", &options.macroEt}})
         if (!label->empty() && !IsEtLabel(*label))
             return std::string(name) + " takes one of " + EtLabelList() + ": \"" + *label + "\"";
-    if (options.leachmDates != "ddmmaa" && options.leachmDates != "day")
-        return "--leachm-dates takes ddmmaa or day: \"" + options.leachmDates + "\"";
+    bool day = false;
+    if (auto problem = kLeachmDatesWords.read(options.leachmDates, day, false)) return problem;
     const auto nitrogen = SplitAtCommas(options.leachmN);
     if (nitrogen.size() != 3 || !std::all_of(nitrogen.begin(), nitrogen.end(), [](const std::string& n) { return IsNumberText(n); }))
         return "--leachm-n takes three numbers UREA,AMMONIUM,NITRATE: \"" + options.leachmN + "\"";
@@ -88,7 +88,7 @@ bool WriteModelFiles(const Workbench& workbench, const ModelFileOptions& options
     leachm.urea = nitrogen[0];
     leachm.ammonium = nitrogen[1];
     leachm.nitrate = nitrogen[2];
-    leachm.dates = options.leachmDates == "day" ? LeachmDateFormat::DayNumber : LeachmDateFormat::Ddmmaa;
+    leachm.dates = options.leachmDates == kLeachmDatesWords.second ? LeachmDateFormat::DayNumber : LeachmDateFormat::Ddmmaa;
     if (!SaveTo(options.leachmRain, ui, [&] { return SaveLeachmRain(workbench, leachm, ui); })) return false;
     if (!options.leachmEtp.empty() && !ChooseEt(leachm.methods, workbench, options.leachmEt, ui)) return false;
     if (!SaveTo(options.leachmEtp, ui, [&] { return SaveLeachmEtp(workbench, leachm, ui); })) return false;

@@ -5,13 +5,14 @@
 #include <string>
 
 #include "pipeline/ConsoleUserInterface.h"
+#include "pipeline/OptionWords.h"
 #include "workbench/Workbench.h"
 
 namespace etp {
 
 struct ModelFileOptions {
     std::string creamsTr, creamsRain;
-    std::string leachmRain, leachmEtp, leachmEt, leachmDates = "ddmmaa", leachmN = "0,0.1,1";
+    std::string leachmRain, leachmEtp, leachmEt, leachmDates = kLeachmDatesWords.first, leachmN = "0,0.1,1";
     std::string macroRain, macroEtp, macroEt;
 };
 

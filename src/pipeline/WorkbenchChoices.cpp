@@ -1,4 +1,4 @@
-#include "pipeline/WorkbenchOptions.h"
+#include "pipeline/WorkbenchChoices.h"
 
 #include "et/MethodTable.h"
 
