@@ -200,7 +200,7 @@ QWidget* MainWindow::buildSettingsPanel()
         grid->addWidget(caption, row, 0);
         grid->addWidget(edit, row, 1);
         connect(edit, &QLineEdit::textEdited, this, [this, box](const QString& text) {
-            workbench_.columns.text[box] = text.toStdString();
+            workbench_.columns.set(box, text.toStdString());
             columnsChanged();
         });
 
@@ -330,7 +330,7 @@ void MainWindow::Form_Load()
 void MainWindow::showColumnMap()
 {
     for (const ColumnBox box : kAllColumnBoxes)
-        Text1[box]->setText(QString::fromStdString(workbench_.columns.text[box]));
+        Text1[box]->setText(QString::fromStdString(workbench_.columns.text(box)));
 }
 
 void MainWindow::showUnits()

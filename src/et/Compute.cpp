@@ -78,7 +78,7 @@ void ForgetMeanTemperature(const DailyWeather& D, Inputs missing, double& Previo
 std::optional<std::string> CheckColumnsAndFirstDay(const MeteoSheet& sheet, const ColumnMap& columns)
 {
     for (const ColumnBox box : kAllColumnBoxes) {
-        const std::string& text = columns.text[box];
+        const std::string& text = columns.text(box);
         if (!columns.available(box) || (IsNumberText(text) && columns.column(box) != 0)) continue;
         return std::string("The column box of ") + kVariableCaptions[box] + " holds no column number from 1 to " +
                std::to_string(MeteoSheet::kMaxColumns) + ", nor 0: \"" + text +

@@ -95,7 +95,7 @@ Availability MethodAvailability(Method method, const ColumnMap& columns, const E
     const std::vector<std::string> names = VariableNames(boxes);
     std::string reason = "needs the " + Joined(names, " and ") + (names.size() == 1 ? " column; " : " columns; ");
     for (std::size_t i = 0; i < boxes.size(); ++i) {
-        const std::string& text = columns.text[boxes[i]];
+        const std::string& text = columns.text(boxes[i]);
         reason += std::string(i == 0 ? "" : ", ") + "box " + kVariableCaptions[boxes[i]] + " is " +
                   (text.empty() ? "empty" : text);
     }
@@ -127,12 +127,12 @@ std::string ColumnsNeededText(Method method, const ColumnMap& columns, const Est
     std::vector<std::string> boxes;
     for (const ColumnBox box : missing) {
         names.emplace_back(kVariableNames[box]);
-        boxes.push_back(std::string("\"") + kVariableCaptions[box] + "\" (now \"" + columns.text[box] + "\")");
+        boxes.push_back(std::string("\"") + kVariableCaptions[box] + "\" (now \"" + columns.text(box) + "\")");
     }
     if (either) {
         names.emplace_back("radiation or sunshine");
-        boxes.push_back(std::string("\"Rad.\" or \"Suns. dur.\" (now \"") + columns.text[ColumnBox::Radiation] +
-                        "\" and \"" + columns.text[ColumnBox::Sunshine] + "\")");
+        boxes.push_back(std::string("\"Rad.\" or \"Suns. dur.\" (now \"") + columns.text(ColumnBox::Radiation) +
+                        "\" and \"" + columns.text(ColumnBox::Sunshine) + "\")");
     }
     const bool one = names.size() == 1;
     return "Needs the " + Joined(names, " and ") + (one ? " column" : " columns") + ": type " +

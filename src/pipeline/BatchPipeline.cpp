@@ -172,7 +172,7 @@ int RunSteps(const Options& options, const Plan& plan, Workbench& workbench, std
     // 1. Open; 2. auto finding; 3. overrides.
     if (!OpenFile(workbench, ui)) return 1;
     TryAutoFinding(workbench, ui);
-    for (const auto& [box, text] : plan.columns) workbench.columns.text[box] = text;
+    for (const auto& [box, text] : plan.columns) workbench.columns.set(box, text);
     for (const UnitKind kind : kAllUnitKinds)
         if (const auto& unit = plan.units[kind]) workbench.units.select(kind, *unit);
 

@@ -112,7 +112,7 @@ AutoFindResult AutoFind(const MeteoSheet& sheet, std::span<const std::string_vie
     AutoFindResult result;
     const int n = UsedColumnCount(sheet);
     for (const ColumnBox box : kAllColumnBoxes)
-        columns.text[box] = Index(box) < kClassicColumnBoxes ? "?" : "0";
+        columns.set(box, Index(box) < kClassicColumnBoxes ? "?" : "0");
     PerUnitKind<bool> unitFromTitle{};
     bool sunshineFound = false, sourceFile = false;
     for (int c = 1; c <= n; ++c) {
@@ -121,36 +121,36 @@ AutoFindResult AutoFind(const MeteoSheet& sheet, std::span<const std::string_vie
         const std::string number = std::to_string(c);
         if (const KnownTitle* known = FindKnownTitle(title)) {
             if (!known->box) continue; // a rain column: found by FindRainColumn
-            columns.text[*known->box] = number;
+            columns.set(*known->box, number);
             sunshineFound = sunshineFound || *known->box == ColumnBox::Sunshine;
             if (known->unit) unitFromTitle[known->unit->kind] = units.select(known->unit->kind, known->unit->text);
             if (known->windHeight) result.windHeight = known->windHeight;
             sourceFile = sourceFile || known->sourceCode;
             continue;
         }
-        if (Contains(title, "DAT")) columns.text[ColumnBox::Date] = number;
-        if (Contains(title, "MIN") && Contains(title, "T")) columns.text[ColumnBox::Tmin] = number;
-        if (Contains(title, "MAX") && Contains(title, "T")) columns.text[ColumnBox::Tmax] = number;
-        if (Contains(title, "R") && Contains(title, "MIN")) columns.text[ColumnBox::RHmin] = number;
-        if (Contains(title, "R") && Contains(title, "MAX")) columns.text[ColumnBox::RHmax] = number;
-        if (Contains(title, "RAD")) columns.text[ColumnBox::Radiation] = number;
-        if (Contains(title, "WI") || Contains(title, "VE")) columns.text[ColumnBox::Wind] = number;
+        if (Contains(title, "DAT")) columns.set(ColumnBox::Date, number);
+        if (Contains(title, "MIN") && Contains(title, "T")) columns.set(ColumnBox::Tmin, number);
+        if (Contains(title, "MAX") && Contains(title, "T")) columns.set(ColumnBox::Tmax, number);
+        if (Contains(title, "R") && Contains(title, "MIN")) columns.set(ColumnBox::RHmin, number);
+        if (Contains(title, "R") && Contains(title, "MAX")) columns.set(ColumnBox::RHmax, number);
+        if (Contains(title, "RAD")) columns.set(ColumnBox::Radiation, number);
+        if (Contains(title, "WI") || Contains(title, "VE")) columns.set(ColumnBox::Wind, number);
         if (Contains(title, "ELI")) {
-            columns.text[ColumnBox::Sunshine] = number;
+            columns.set(ColumnBox::Sunshine, number);
             sunshineFound = true;
         }
     }
-    if (!sunshineFound) columns.text[ColumnBox::Sunshine] = "0";
+    if (!sunshineFound) columns.set(ColumnBox::Sunshine, "0");
     // A file of a known source has what its codes name and nothing else.
     if (sourceFile)
         for (std::size_t i = 0; i < kClassicColumnBoxes; ++i)
-            if (columns.text.values[i] == "?") columns.text.values[i] = "0";
+            if (!columns.assigned(kAllColumnBoxes[i])) columns.set(kAllColumnBoxes[i], "0");
     // A date in parts stands for the date column.
-    if (!columns.assigned(ColumnBox::Date) && columns.dateForm() != DateForm::None) columns.text[ColumnBox::Date] = "0";
+    if (!columns.assigned(ColumnBox::Date) && columns.dateForm() != DateForm::None) columns.set(ColumnBox::Date, "0");
     // A source without the humidity extremes has none of them.
     if (columns.humidityGiven())
         for (const ColumnBox box : {ColumnBox::RHmin, ColumnBox::RHmax})
-            if (!columns.assigned(box)) columns.text[box] = "0";
+            if (!columns.assigned(box)) columns.set(box, "0");
 
     // An unassigned radiation or wind box names no column: its unit is not guessed.
     if (const int k = columns.column(ColumnBox::Radiation); k != 0 && !unitFromTitle[UnitKind::Radiation]) {
@@ -175,7 +175,7 @@ AutoFindResult AutoFind(const MeteoSheet& sheet, std::span<const std::string_vie
     const int rhMin = columns.column(ColumnBox::RHmin), rhMax = columns.column(ColumnBox::RHmax);
     if (rhMin != 0 && rhMax != 0 && !unitFromTitle[UnitKind::Humidity])
         units.select(UnitKind::Humidity, fractions(rhMin) && fractions(rhMax) ? "fraction 0-1" : "%");
-    if (columns.text[ColumnBox::Sunshine] != "0" && !unitFromTitle[UnitKind::Sunshine]) {
+    if (columns.text(ColumnBox::Sunshine) != "0" && !unitFromTitle[UnitKind::Sunshine]) {
         if (const int k = columns.column(ColumnBox::Sunshine); k != 0)
             units.select(UnitKind::Sunshine, ScanMaximum(sheet, k, 2, 24) > 24 ? "min" : "hours");
     }

@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <iterator>
+#include <utility>
 
 #include "sheet/DecimalText.h"
 #include "sheet/MeteoSheet.h"
@@ -88,11 +89,11 @@ bool UnitSelection::select(UnitKind kind, std::string_view text)
     return true;
 }
 
-int ColumnMap::column(ColumnBox box) const
+void ColumnMap::set(ColumnBox box, std::string text)
 {
-    const double value = std::nearbyint(NumericValue(text[box]));
-    if (!(value >= 1 && value <= MeteoSheet::kMaxColumns)) return 0;
-    return static_cast<int>(value);
+    const double value = std::nearbyint(NumericValue(text));
+    columns_[box] = value >= 1 && value <= MeteoSheet::kMaxColumns ? static_cast<int>(value) : 0;
+    texts_[box] = std::move(text);
 }
 
 std::string ColumnBoxNameList(const char* last)

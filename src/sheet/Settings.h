@@ -1,7 +1,8 @@
 #pragma once
 // The settings the main window shows beside the sheet: which column holds which
-// variable, the units of four of them, and the station. All held as the texts the
-// person sees; numbers are read with NumericValue when a command runs.
+// variable, the units of four of them, and the station. The boxes are held as the texts
+// the person sees; the column boxes' numbers are read when a text is set, the station's
+// when a command starts (StationValues).
 #include <array>
 #include <cstddef>
 #include <optional>
@@ -49,17 +50,21 @@ enum class DateForm {
     YearDayOfYear, // year and day-of-year columns
 };
 
-struct ColumnMap {
+// The column boxes: the texts the main window shows, and the column each names, read
+// once when its text is set, so the readers of the sheet take a number.
+class ColumnMap {
+public:
+    const std::string& text(ColumnBox box) const { return texts_[box]; }
     // "?" not assigned, "0" not available, otherwise a column number.
-    PerColumnBox<std::string> text{"?", "?", "?", "?", "?", "?", "?", "?", "0", "0", "0", "0", "0", "0", "0"};
+    void set(ColumnBox box, std::string text);
 
     // Column of a variable: NumericValue of its box rounded to a whole number (halves to
     // even); 0 for "?", "0", any text without a leading number, and anything beyond
     // the sheet's reach.
-    int column(ColumnBox box) const;
+    int column(ColumnBox box) const { return columns_[box]; }
     // Assigned: not "?". Available: neither "?" nor "0". Literal comparisons.
-    bool assigned(ColumnBox box) const { return text[box] != "?"; }
-    bool available(ColumnBox box) const { return text[box] != "?" && text[box] != "0"; }
+    bool assigned(ColumnBox box) const { return texts_[box] != "?"; }
+    bool available(ColumnBox box) const { return texts_[box] != "?" && texts_[box] != "0"; }
     // The date column when it names one; else the year with month and day, else with
     // day of year, when those boxes name columns.
     DateForm dateForm() const;
@@ -69,6 +74,12 @@ struct ColumnMap {
     // Some way of telling the day's humidity: a vapour pressure, a dew point, RH max (with
     // or without RH min) or mean RH names a column.
     bool humidityGiven() const;
+
+    friend bool operator==(const ColumnMap&, const ColumnMap&) = default;
+
+private:
+    PerColumnBox<std::string> texts_{"?", "?", "?", "?", "?", "?", "?", "?", "0", "0", "0", "0", "0", "0", "0"};
+    PerColumnBox<int> columns_{}; // what each text names: none of the first texts names a column
 };
 
 // One entry of a drop-down list of units: internal value = factor x value + offset.

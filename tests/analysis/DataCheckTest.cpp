@@ -82,7 +82,7 @@ TEST(CheckData, NotesUnitsWindHeightAndPolarDaysOrTheMissingDateColumn)
     EXPECT_NE(Find(report, "Wind", "measured at 10 m: converted to 2 m"), nullptr);
 
     Workbench noDateColumn = workbench;
-    noDateColumn.columns.text[ColumnBox::Date] = "?";
+    noDateColumn.columns.set(ColumnBox::Date, "?");
     const DataCheckReport noDate = CheckData(noDateColumn);
     ASSERT_EQ(noDate.findings.size(), 1u);
     EXPECT_EQ(noDate.findings[0].variable, "Date");
@@ -95,7 +95,7 @@ TEST(CheckData, NotesUnitsWindHeightAndPolarDaysOrTheMissingDateColumn)
 
     // The desktop program selects the cells of a finding: its variable's column (the box, not
     // the order of the names, decides), none for the station.
-    workbench.columns.text[ColumnBox::Tmax] = "5";
+    workbench.columns.set(ColumnBox::Tmax, "5");
     const std::pair<const char*, int> cases[] = {{"Date", 1}, {"T° max", 5}, {"Suns. dur.", 8}, {"Station", 0}, {"RAIN", 0}};
     for (const auto& [variable, column] : cases)
         EXPECT_EQ(FindingColumn({variable, "", 0, {}, true}, workbench.columns), column) << variable;

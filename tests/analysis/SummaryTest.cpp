@@ -12,7 +12,7 @@ namespace etp {
 TEST(Summarize, MonthlyAndAnnualSumsAndMeans)
 {
     Workbench workbench;
-    workbench.columns.text[ColumnBox::Date] = "1";
+    workbench.columns.set(ColumnBox::Date, "1");
     std::string text = "DATE\tRAIN\tPenMon\tX\tPFAOsun\r\n";
     // 1 January to 28 February 1995, 1.5 mm of rain on odd days (24 in January), ET growing by
     // 0.1 mm a day (0.1 + ... + 5.9 = 177 in all).
@@ -44,7 +44,7 @@ TEST(Summarize, MonthlyAndAnnualSumsAndMeans)
 TEST(Summarize, RepeatedLabelsAreNamedByTheirColumns)
 {
     Workbench workbench;
-    workbench.columns.text[ColumnBox::Date] = "1";
+    workbench.columns.set(ColumnBox::Date, "1");
     ReadTextLines(workbench.sheet, "DATE\tPenMon\tRAIN\tP-T\tPenMon\r\n30/01/95\t1\t0\t2\t3\r\n");
     const Summary summary = Summarize(workbench);
     EXPECT_EQ(summary.labels, (std::vector<std::string>{"RAIN", "PenMon (col 2)", "P-T", "PenMon (col 5)"}));
@@ -60,7 +60,7 @@ TEST(Summarize, RepeatedLabelsAreNamedByTheirColumns)
 TEST(Summarize, CountsMissingAndEstimatedDays)
 {
     Workbench workbench;
-    workbench.columns.text[ColumnBox::Date] = "1";
+    workbench.columns.set(ColumnBox::Date, "1");
     ReadTextLines(workbench.sheet, "DATE\tEstimated\tRAIN\tPenMon\tEstimated\r\n"
                                    "30/01/95\tx\t\t1.5\tRs from T range\r\n"
                                    "31/01/95\tx\t4\t2.5\t\r\n"
@@ -87,7 +87,7 @@ namespace etp {
 TEST(SummaryText, NamesTheChangedMethodOptions)
 {
     Workbench workbench;
-    workbench.columns.text[ColumnBox::Date] = "1";
+    workbench.columns.set(ColumnBox::Date, "1");
     ReadTextLines(workbench.sheet, "DATE\tP-T\r\n01/07/95\t4\r\n");
     workbench.methodOptions.priestleyTaylorAlpha = 1.5;
     workbench.methodOptions.potentialRadiationUnit = PotentialRadiationUnit::MillimetresPerDay;

@@ -18,7 +18,7 @@ private slots:
     {
         // Typed boxes and a chosen unit reach the workbench.
         app_->type(QStringLiteral("Text1_5"), QStringLiteral("12"));
-        QCOMPARE(app_->workbench.columns.text[ColumnBox::Radiation], std::string("12"));
+        QCOMPARE(app_->workbench.columns.text(ColumnBox::Radiation), std::string("12"));
         auto* wind = Child<QComboBox>(app_->form.get(), QStringLiteral("Combo2"));
         wind->setFocus();
         QTest::keyClick(wind, Qt::Key_Down);

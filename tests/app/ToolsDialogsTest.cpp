@@ -131,7 +131,7 @@ QByteArray ResultSheet(int days, const QStringList& labels, std::pair<int, int> 
 struct LaidOutChart {
     LaidOutChart(const QByteArray& text, const ChartOptions& options = {})
     {
-        workbench.columns.text[ColumnBox::Date] = "1";
+        workbench.columns.set(ColumnBox::Date, "1");
         ReadTextLines(workbench.sheet, std::string_view(text.constData(), static_cast<std::size_t>(text.size())));
         chart = BuildChart(workbench, options, problem);
         scene.addItem(chart.get());
@@ -202,7 +202,7 @@ private slots:
     void missingDaysBreakTheLinesAndShadeTheRain()
     {
         Workbench workbench;
-        workbench.columns.text[ColumnBox::Date] = "1";
+        workbench.columns.set(ColumnBox::Date, "1");
         ReadTextLines(workbench.sheet, "DATE\tRAIN\tPenMon\tHargr.\r\n"
                                        "01/01/01\t\t1\t2\r\n"
                                        "02/01/01\t5\t\t2\r\n"

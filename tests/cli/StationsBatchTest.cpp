@@ -328,7 +328,7 @@ TEST(StationsBatch, EachStationComputesWhatItsColumnsAllow)
     for (const testing::AvailabilityCase& c : testing::AvailabilityCases()) {
         if (c.estimates.any()) continue;
         table += "day.txt,s" + std::to_string(cases.size()) + ",45,100,2";
-        for (std::size_t b = 0; b <= Index(ColumnBox::Tdew); ++b) table += ',' + c.columns.text.values[b];
+        for (std::size_t b = 0; b <= Index(ColumnBox::Tdew); ++b) table += ',' + c.columns.text(kAllColumnBoxes[b]);
         table += '\n';
         cases.push_back(c);
     }

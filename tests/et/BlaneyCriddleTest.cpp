@@ -59,8 +59,8 @@ TEST(BlaneyCriddle, AdjustedOnlyWithHumiditySunshineAndWindColumns)
         MeteoSheet sheet = testing::SheetOf({testing::kStationTitles, std::string("21/06/95\t12\t28\t40\t90\t22\t") + c.wind + "\t10\t0"});
         ColumnMap columns;
         columns = testing::FirstEightColumns();
-        columns.text[c.box] = c.text;
-        columns.text[ColumnBox::RHmax] = c.rhMax;
+        columns.set(c.box, c.text);
+        columns.set(ColumnBox::RHmax, c.rhMax);
         UnitSelection units;
         units.select(UnitKind::Wind, "m s^-1");
         const StationValues station{45, 100, 2};

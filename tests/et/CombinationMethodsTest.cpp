@@ -110,7 +110,7 @@ TEST(CombinationMethods, SunshineMethodOnDeBilt2018IsPenFaoOnEstimatedRadiation)
     const auto computed = [&](Method method, bool estimate) {
         MeteoSheet sheet = test::DeBiltSheet();
         ColumnMap columns = deBilt.columns;
-        if (estimate) columns.text[ColumnBox::Radiation] = "0";
+        if (estimate) columns.set(ColumnBox::Radiation, "0");
         MethodSelection methods;
         methods.checked[method] = true;
         EstimateSettings estimates;

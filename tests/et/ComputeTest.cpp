@@ -159,7 +159,9 @@ TEST_F(ComputeTest, BoxesAndWindHeightReachTheMethods)
     station.windHeight = "2";
     MeteoSheet swapped = SheetOf({kStationTitles, "21/06/95\t12\t28\t90\t40\t20\t3\t10\t0"});
     run(swapped);
-    std::swap(columns.text[ColumnBox::RHmin], columns.text[ColumnBox::RHmax]); // RHmin now reads 90, RHmax 40
+    const std::string rhMin = columns.text(ColumnBox::RHmin);
+    columns.set(ColumnBox::RHmin, columns.text(ColumnBox::RHmax)); // RHmin now reads 90, RHmax 40
+    columns.set(ColumnBox::RHmax, rhMin);
     run(sheet);
     EXPECT_EQ(cell(sheet, 2, column), cell(swapped, 2, 10));
     EXPECT_NE(cell(sheet, 2, column), "5.65");
@@ -239,7 +241,7 @@ TEST_F(ComputeTest, StopsAndRefusals)
         MeteoSheet sheet;
         ReadTextLines(sheet, std::string(kStationTitles) + "\r\n" + c.rows);
         station = {c.latitude, "100", c.windHeight};
-        columns.text[ColumnBox::Date] = c.dateBox;
+        columns.set(ColumnBox::Date, c.dateBox);
         const Outcome outcome = run(sheet);
         EXPECT_EQ(outcome.kind, c.row ? Outcome::Kind::Stopped : Outcome::Kind::Refused) << c.message;
         EXPECT_EQ(outcome.row, c.row) << c.message;
@@ -252,17 +254,17 @@ TEST_F(ComputeTest, StopsAndRefusals)
     // A box that names no column is refused, not read as "not available".
     MeteoSheet one = SheetOf({kStationTitles, kWorkedDay});
     station = {"45", "100", "2"};
-    columns.text[ColumnBox::Date] = "1";
-    columns.text[ColumnBox::Tmax] = "A";
+    columns.set(ColumnBox::Date, "1");
+    columns.set(ColumnBox::Tmax, "A");
     EXPECT_EQ(run(one).message, "The column box of T° max holds no column number from 1 to 100, nor 0: \"A\". Type the "
                                 "number of its column in the sheet, or 0 when the sheet has none.");
-    columns.text[ColumnBox::Tmax] = "3";
+    columns.set(ColumnBox::Tmax, "3");
 
     // Stopped before its first value: no labels of empty result columns are left behind.
     MeteoSheet sheet;
     ReadTextLines(sheet, std::string(kStationTitles) + "\r\n" + worked + worked);
     station = {"89", "100", "2"}; // no sunset on 21 June
-    columns.text[ColumnBox::Date] = "1";
+    columns.set(ColumnBox::Date, "1");
     EXPECT_EQ(run(sheet).row, 2);
     EXPECT_EQ(sheet.lastNonEmptyColumn(1), 9);
 }
@@ -301,7 +303,7 @@ TEST_F(ComputeTest, LeavesOutTheMethodsTheColumnsDoNotAllow)
 // Nothing ticked is available: nothing is written, and the reasons are the refusal.
 TEST_F(ComputeTest, RefusesWhenNoTickedMethodIsAvailable)
 {
-    columns.text[ColumnBox::Sunshine] = "0";
+    columns.set(ColumnBox::Sunshine, "0");
     check({Method::PenFao, Method::PenFaoSunshine});
     MeteoSheet sheet = SheetOf({kStationTitles, kWorkedDay});
     const Outcome outcome = run(sheet);
@@ -347,7 +349,7 @@ TEST_F(ComputeTest, AMissingInputEmptiesExactlyTheMethodsThatReadIt)
 // missing RH min, RH max or wind still has its Blaney-Criddle value.
 TEST_F(ComputeTest, PlainBlaneyCriddleNeedsTheTemperaturesOnly)
 {
-    columns.text[ColumnBox::Sunshine] = "0";
+    columns.set(ColumnBox::Sunshine, "0");
     check({Method::BlaneyCriddle});
     MeteoSheet sheet = SheetOf({kStationTitles, kWorkedDay, "22/06/95\t12\t28\t\t90\t22\t2\t10\t0",
                                 "23/06/95\t12\t28\t40\t\t22\t2\t10\t0", "24/06/95\t12\t28\t40\t90\t22\t-999\t10\t0"});

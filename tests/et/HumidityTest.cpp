@@ -45,8 +45,8 @@ TEST(Humidity, TheFirstSourceTheBoxesName)
 {
     const auto source = [](std::initializer_list<std::pair<ColumnBox, const char*>> boxes) {
         ColumnMap columns = testing::FirstEightColumns();
-        for (const ColumnBox box : {ColumnBox::RHmin, ColumnBox::RHmax}) columns.text[box] = "0";
-        for (const auto& [box, text] : boxes) columns.text[box] = text;
+        for (const ColumnBox box : {ColumnBox::RHmin, ColumnBox::RHmax}) columns.set(box, "0");
+        for (const auto& [box, text] : boxes) columns.set(box, text);
         return HumiditySourceOf(columns);
     };
     EXPECT_EQ(source({{ColumnBox::Ea, "9"}, {ColumnBox::Tdew, "10"}, {ColumnBox::RHmax, "5"}}), HumiditySource::VapourPressure);

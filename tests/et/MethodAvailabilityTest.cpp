@@ -89,7 +89,7 @@ namespace etp {
 TEST(ColumnsNeededText, NamesTheMissingBoxesAndAgreesWithTheOpening)
 {
     ColumnMap noDate = Boxes("0", "0", "?");
-    noDate.text[ColumnBox::Date] = "?";
+    noDate.set(ColumnBox::Date, "?");
     const std::tuple<Method, ColumnMap, const char*> cases[] = {
         {Method::PenFaoSunshine, Boxes("6", "0"),
          "Needs the sunshine column: type its number in the box \"Suns. dur.\" (now \"0\")."},
@@ -127,7 +127,8 @@ namespace etp {
 TEST(OpenMethodDialog, EstimatesAndOtherHumiditiesEnableMethods)
 {
     ColumnMap meteostat = Boxes("0", "8");
-    meteostat.text[ColumnBox::RHmin] = meteostat.text[ColumnBox::RHmax] = "?";
+    meteostat.set(ColumnBox::RHmin, "?");
+    meteostat.set(ColumnBox::RHmax, "?");
     MethodSelection methods;
     EXPECT_EQ(OpenMethodDialog(meteostat, methods), ColumnCheck::VariableMissing);
     EstimateSettings estimates;
@@ -140,8 +141,9 @@ TEST(OpenMethodDialog, EstimatesAndOtherHumiditiesEnableMethods)
     EXPECT_EQ(ColumnsNeededText(Method::PenMon, meteostat, estimates), "");
 
     ColumnMap dewPoint = Boxes("6", "0");
-    dewPoint.text[ColumnBox::RHmin] = dewPoint.text[ColumnBox::RHmax] = "?";
-    dewPoint.text[ColumnBox::Tdew] = "9";
+    dewPoint.set(ColumnBox::RHmin, "?");
+    dewPoint.set(ColumnBox::RHmax, "?");
+    dewPoint.set(ColumnBox::Tdew, "9");
     MethodSelection fromDewPoint;
     EXPECT_EQ(OpenMethodDialog(dewPoint, fromDewPoint), ColumnCheck::Passed);
     EXPECT_TRUE(fromDewPoint.enabled[Method::AsceShort]);

@@ -173,7 +173,7 @@ TEST_F(MissingData, HumidityAndWindEstimatesAndTemperaturesNever)
 {
     estimates = {.radiation = true, .humidity = true, .wind = true, .k0 = 2};
     check({Method::PenMon, Method::Hargreaves});
-    columns.text[ColumnBox::Sunshine] = "0";
+    columns.set(ColumnBox::Sunshine, "0");
     MeteoSheet sheet = SheetOf({testing::kStationTitles, "20/06/95\t12\t28\t\tn.d.\t22\t-999\t\t0",
                                 "21/06/95\t12\t\t40\t90\t22\t2\t\t0"});
     station.windHeight = 2;

@@ -24,7 +24,7 @@ Series Days(int firstYear, int lastYear, const DayValue& rain, double et = 0)
 {
     using namespace std::chrono;
     Series s;
-    s.columns.text[ColumnBox::Date] = "1";
+    s.columns.set(ColumnBox::Date, "1");
     testing::SetRow(s.sheet, 1, "DATE\tRAIN\tPenMon");
     int row = 2;
     for (sys_days d{year{firstYear} / January / 1}; d < sys_days{year{lastYear + 1} / January / 1}; d += days{1}) {

@@ -34,7 +34,7 @@ using Boxes = std::array<std::string, 8>;
 Boxes ClassicBoxes(const ColumnMap& columns)
 {
     Boxes boxes;
-    std::copy_n(columns.text.values.begin(), boxes.size(), boxes.begin());
+    for (std::size_t i = 0; i < boxes.size(); ++i) boxes[i] = columns.text(kAllColumnBoxes[i]);
     return boxes;
 }
 
@@ -54,11 +54,11 @@ TEST(AutoFind, TitlesToBoxes)
     EXPECT_EQ(ClassicBoxes(found.columns), (Boxes{"1", "3", "?", "3", "?", "?", "5", "0"}));
     EXPECT_EQ(found.units.text(UnitKind::Radiation), "watt m^-2");
     const auto rightmost = AutoFindOn(Titles("DATE\tTMIN\t\t\t\t\t\tELIOFANIA\tTMIN2\tX"));
-    EXPECT_EQ(rightmost.columns.text[ColumnBox::Tmin], "9");
-    EXPECT_EQ(rightmost.columns.text[ColumnBox::Sunshine], "8");
+    EXPECT_EQ(rightmost.columns.text(ColumnBox::Tmin), "9");
+    EXPECT_EQ(rightmost.columns.text(ColumnBox::Sunshine), "8");
     // A saved sheet's result columns ("PFAOrad", "PotRad" hold RAD) are never inputs.
-    EXPECT_EQ(AutoFindOn(Titles("DATE\tRAD\tPFAOrad\tPotRad")).columns.text[ColumnBox::Radiation], "2");
-    EXPECT_EQ(AutoFindOn(Titles("DATE\tPotRad")).columns.text[ColumnBox::Radiation], "?");
+    EXPECT_EQ(AutoFindOn(Titles("DATE\tRAD\tPFAOrad\tPotRad")).columns.text(ColumnBox::Radiation), "2");
+    EXPECT_EQ(AutoFindOn(Titles("DATE\tPotRad")).columns.text(ColumnBox::Radiation), "?");
 }
 
 // The unit follows the largest value; 50.1 as a float is 50.099998..., and only a maximum
@@ -108,16 +108,17 @@ TEST(AutoFind, ScanStopsAboveTheLimitAndAfterTenEmptyCells)
     EXPECT_EQ(seen.units.text(UnitKind::Sunshine), "min");
 }
 
-// A box names a column 1 to 100, rounded half to even; "0" is assigned to no column.
+// A box names a column 1 to 100, rounded half to even, read again each time its text
+// changes; "0" is assigned to no column.
 TEST(ColumnMap, ColumnNumbersFromTheBoxTexts)
 {
     ColumnMap columns;
-    const std::pair<const char*, int> cases[] = {{"?", 0}, {" 12", 12}, {"2.5", 2}, {"3.5", 4}, {"-4", 0}, {"100", 100}, {"101", 0}};
+    const std::pair<const char*, int> cases[] = {{" 12", 12}, {"?", 0}, {"2.5", 2}, {"3.5", 4}, {"-4", 0}, {"100", 100}, {"101", 0}};
     for (const auto& [text, column] : cases) {
-        columns.text[ColumnBox::Wind] = text;
+        columns.set(ColumnBox::Wind, text);
         EXPECT_EQ(columns.column(ColumnBox::Wind), column) << text;
     }
-    columns.text[ColumnBox::Wind] = "0";
+    columns.set(ColumnBox::Wind, "0");
     EXPECT_TRUE(columns.assigned(ColumnBox::Wind));
     EXPECT_FALSE(columns.available(ColumnBox::Wind));
 }
@@ -161,7 +162,7 @@ TEST(AutoFind, TheCodesOfThreeSources)
         ColumnMap columns;
         UnitSelection units;
         const AutoFindResult found = AutoFind(sheet, {}, columns, units);
-        for (const auto& [box, text] : c.boxes) EXPECT_EQ(columns.text[box], text) << c.titles << " " << kColumnBoxNames[box];
+        for (const auto& [box, text] : c.boxes) EXPECT_EQ(columns.text(box), text) << c.titles << " " << kColumnBoxNames[box];
         for (const auto& [kind, text] : c.units) EXPECT_EQ(units.text(kind), text) << c.titles;
         EXPECT_EQ(found.windHeight ? std::string(found.windHeight) : "", c.windHeight ? c.windHeight : "") << c.titles;
     }

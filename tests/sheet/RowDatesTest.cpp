@@ -13,8 +13,8 @@ TEST(RowDates, YearAndDayOfYear)
     const MeteoSheet sheet = testing::SheetOf({"YEAR\tDOY", "2020\t60", "2020\t366", "2019\t366", "2019\t0", "1998\t1.5",
                                                "98\t32", "\t5"});
     ColumnMap columns = testing::BoxesOf({"0"});
-    columns.text[ColumnBox::Year] = "1";
-    columns.text[ColumnBox::Doy] = "2";
+    columns.set(ColumnBox::Year, "1");
+    columns.set(ColumnBox::Doy, "2");
     const RowDates dates(sheet, columns);
     ASSERT_EQ(dates.form(), DateForm::YearDayOfYear);
     const char* expected[] = {"29/02/2020", "31/12/2020", "2019 / 366", "2019 / 0", "1998 / 1.5", "01/02/98", " / 5"};
@@ -27,18 +27,18 @@ TEST(RowDates, YearMonthDayAndTheDateColumn)
 {
     const MeteoSheet sheet = testing::SheetOf({"DATE\tYEAR\tMONTH\tDAY\tDOY", "x\t2019\t2\t28\t1", "y\t2019\t2\t29\t1"});
     ColumnMap parts = testing::BoxesOf({"0"});
-    parts.text[ColumnBox::Year] = "2";
-    parts.text[ColumnBox::Month] = "3";
-    parts.text[ColumnBox::Day] = "4";
-    parts.text[ColumnBox::Doy] = "5";
+    parts.set(ColumnBox::Year, "2");
+    parts.set(ColumnBox::Month, "3");
+    parts.set(ColumnBox::Day, "4");
+    parts.set(ColumnBox::Doy, "5");
     const RowDates byParts(sheet, parts);
     EXPECT_EQ(byParts.form(), DateForm::YearMonthDay);
     EXPECT_EQ(byParts.text(2), "28/02/2019");
     EXPECT_EQ(byParts.text(3), "2019 / 2 / 29");
-    parts.text[ColumnBox::Date] = "1";
+    parts.set(ColumnBox::Date, "1");
     EXPECT_EQ(RowDates(sheet, parts).text(2), "x");
-    parts.text[ColumnBox::Date] = "0";
-    parts.text[ColumnBox::Year] = "?";
+    parts.set(ColumnBox::Date, "0");
+    parts.set(ColumnBox::Year, "?");
     EXPECT_EQ(RowDates(sheet, parts).form(), DateForm::None);
     EXPECT_EQ(parts.daysColumn(), 0);
 }

@@ -12,7 +12,7 @@ TEST(LastDataRow, EndsAtTheFirstEmptyDateCell)
 {
     const auto dateIn = [](const char* text) {
         ColumnMap columns;
-        columns.text[ColumnBox::Date] = text;
+        columns.set(ColumnBox::Date, text);
         return columns;
     };
     MeteoSheet sheet;

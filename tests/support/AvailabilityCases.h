@@ -26,7 +26,7 @@ struct AvailabilityCase {
 inline ColumnMap Classic(std::initializer_list<std::pair<ColumnBox, const char*>> changes)
 {
     ColumnMap columns = FirstEightColumns();
-    for (const auto& [box, text] : changes) columns.text[box] = text;
+    for (const auto& [box, text] : changes) columns.set(box, text);
     return columns;
 }
 

@@ -17,7 +17,7 @@ inline ColumnMap BoxesOf(std::initializer_list<std::string> texts)
 {
     ColumnMap columns;
     std::size_t i = 0;
-    for (const std::string& text : texts) columns.text.values[i++] = text;
+    for (const std::string& text : texts) columns.set(kAllColumnBoxes[i++], text);
     return columns;
 }
 // The eight classic boxes naming columns 1 to 8.

@@ -19,7 +19,7 @@ using testing::ScriptedUserInterface;
 Workbench Season()
 {
     Workbench workbench;
-    workbench.columns.text[ColumnBox::Date] = "1";
+    workbench.columns.set(ColumnBox::Date, "1");
     testing::SetRow(workbench.sheet, 1, "DATE\tRAIN\tPenMon\tASCE short");
     int row = 2;
     for (const int month : {4, 5, 6, 7, 8, 9, 10})

@@ -183,10 +183,10 @@ TEST_F(FileCommandsTest, TheStationGoesWithTheFile)
 TEST_F(FileCommandsTest, OpenResetsTheColumnBoxes)
 {
     workbench.columns = testing::FirstEightColumns();
-    workbench.columns.text[ColumnBox::Tdew] = "9";
+    workbench.columns.set(ColumnBox::Tdew, "9");
     workbench.computed.push_back({Method::PenMon, 10, {1, 2}, true});
     ASSERT_TRUE(open(dir.write("next.txt", "DATE\tTMIN\r\n01/01/95\t3\r\n")));
-    EXPECT_EQ(workbench.columns.text, ColumnMap{}.text);
+    EXPECT_EQ(workbench.columns, ColumnMap{});
     EXPECT_TRUE(workbench.computed.empty());
 }
 

@@ -16,7 +16,7 @@ namespace {
 Workbench Summer(const std::string& rain)
 {
     Workbench workbench;
-    workbench.columns.text[ColumnBox::Date] = "1";
+    workbench.columns.set(ColumnBox::Date, "1");
     testing::SetRow(workbench.sheet, 1, "DATE\tRAIN\tPenMon");
     int row = 2;
     for (const int month : {6, 7, 8, 9})
@@ -54,7 +54,7 @@ TEST(IrrigationCommands, OnDemandKeepsTheApplicationsOfTheLastApply)
 {
     Workbench workbench;
     testing::ScriptedUserInterface ui;
-    workbench.columns.text[ColumnBox::Date] = "1";
+    workbench.columns.set(ColumnBox::Date, "1");
     testing::SetRow(workbench.sheet, 1, "DATE\tRAIN\tPenMon\tP-T\tPenMon");
     for (int day = 1; day <= 30; ++day)
         testing::SetRow(workbench.sheet, day + 1, (day < 10 ? "0" : "") + std::to_string(day) + "/06/95\t0\t2\t1\t5");
@@ -83,7 +83,7 @@ TEST(IrrigationCommands, OnDemandKeepsTheApplicationsOfTheLastApply)
 TEST(IrrigationCommands, RefusalsAreShownAndChangeNothing)
 {
     Workbench workbench;
-    workbench.columns.text[ColumnBox::Date] = "1";
+    workbench.columns.set(ColumnBox::Date, "1");
     testing::SetRow(workbench.sheet, 1, "DATE\tRAIN\tPenMon");
     testing::SetRow(workbench.sheet, 2, "16/07/95\t0\t5");
     workbench.turnedApplications = {{2, "16/07/95", 50}};

@@ -248,7 +248,7 @@ TEST(ModelFileCommands, EstimatedDaysAreThoseOfTheRunThatWroteTheColumn)
     ASSERT_EQ(ComputeAndRecord(w, ui), ComputeOutcome::Completed);
     w.methods.checked[Method::PenMon] = false;
     w.methods.checked[Method::Turc] = true;
-    w.columns.text[ColumnBox::Radiation] = "0";
+    w.columns.set(ColumnBox::Radiation, "0");
     w.estimates.radiation = true;
     ASSERT_EQ(ComputeAndRecord(w, ui), ComputeOutcome::Completed);
     ASSERT_EQ(testing::RowText(w.sheet, 1, 10, 12), "PenMon\tTurc\tEstimated");
@@ -278,7 +278,7 @@ TEST(ModelFileCommands, EmptyRainIsADryDay)
     const Workbench zero = YearOfWeather();
     for (const auto& write : writers) EXPECT_EQ(write(empty), write(zero));
 
-    empty.columns.text[ColumnBox::Radiation] = "0";
+    empty.columns.set(ColumnBox::Radiation, "0");
     empty.sheet.setCellText(10, 6, "n.d.");
     CreamsTable table;
     ScriptedUserInterface ui;
@@ -294,7 +294,7 @@ TEST(ModelFileCommands, ComputedPfaoSunIsWritten)
     w.sheet = testing::SheetOf({testing::kStationTitles, "20/06/95\t12\t28\t40\t90\t\t2\t10\t0",
                                 "21/06/95\t14\t30\t35\t85\t\t3\t12\t1.5"});
     w.columns = testing::StationColumns();
-    w.columns.text[ColumnBox::Radiation] = "0";
+    w.columns.set(ColumnBox::Radiation, "0");
     w.station = {"45", "100", "2"};
     w.methods.checked[Method::PenFaoSunshine] = true;
     ScriptedUserInterface ui;

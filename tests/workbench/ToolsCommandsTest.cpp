@@ -11,7 +11,7 @@ namespace etp {
 TEST(SaveSummaryAs, WritesTheTableInTheChosenFile)
 {
     Workbench workbench;
-    workbench.columns.text[ColumnBox::Date] = "1";
+    workbench.columns.set(ColumnBox::Date, "1");
     ReadTextLines(workbench.sheet, "DATE\tRAIN\r\n01/06/95\t2.5\r\n02/06/95\t1\r\n");
     const testing::TempDir dir;
     const std::string path = dir.write("summary.txt", "old");

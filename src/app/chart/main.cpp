@@ -42,7 +42,7 @@ bool Draw(char** argv, int argc, std::string& error)
     std::size_t from = 0;
     for (const etp::ColumnBox box : dateBoxes) {
         const std::size_t comma = std::min(boxes.find(',', from), boxes.size());
-        workbench.columns.text[box] = from <= boxes.size() ? boxes.substr(from, comma - from) : "0";
+        workbench.columns.set(box, from <= boxes.size() ? boxes.substr(from, comma - from) : "0");
         from = comma + 1;
     }
     return etp::RenderChart(workbench, chartPath, etp::ChartOptions{}, error);
