@@ -143,6 +143,131 @@ struct Row {
     PerColumnBox<std::optional<double>> value; // in the internal units; empty when not a number
 };
 
+// The values and their sums, box by box, as the rows are read.
+struct SeriesValues {
+    RawExtremes raw;
+    PerColumnBox<double> sum{};
+    PerColumnBox<int> numbers{};
+};
+
+// The measured boxes' columns (not the date's, which is read as a date); 0 for none.
+PerColumnBox<int> MeasuredColumns(const ColumnMap& columns)
+{
+    PerColumnBox<int> column{};
+    for (const ColumnBox box : kAllColumnBoxes) column[box] = UnitOfBox(box) ? columns.column(box) : 0;
+    return column;
+}
+
+// Row r's measured cells in the internal units; a cell that is empty, a missing-value
+// code or no clean number is a finding and no value.
+Row ReadRow(const StationSeries& series, const PerColumnBox<int>& column, int r, Findings& findings, SeriesValues& values)
+{
+    Row row;
+    for (const ColumnBox box : kAllColumnBoxes) {
+        if (column[box] == 0) continue;
+        const std::string_view text = series.sheet.cellText(r, column[box]);
+        const auto value = MeasuredValue(text);
+        if (text.empty())
+            findings.add(kVariableCaptions[box], "empty cell: missing", r);
+        else if (!value)
+            findings.add(kVariableCaptions[box], IsNumberText(text) ? "code " + DecimalText(NumericValue(text)) + ": missing"
+                                                                    : "no number: missing",
+                         r);
+        else if (!IsNumberText(text))
+            findings.add(kVariableCaptions[box], "not a number, read as its leading number", r,
+                         "(\"" + std::string(text) + "\" as " + DecimalText(*value) + ")");
+        else {
+            row.value[box] = series.units.convert(*UnitOfBox(box), *value);
+            values.raw.add(box, *value);
+            values.sum[box] += *row.value[box];
+            ++values.numbers[box];
+        }
+    }
+    return row;
+}
+
+// A date that repeats, goes back or skips days after the row before.
+void CheckDateOrder(long day, std::optional<long>& previousDay, int r, Findings& findings)
+{
+    if (previousDay) {
+        if (day == *previousDay)
+            findings.add("Date", "the same date as the row before", r);
+        else if (day < *previousDay)
+            findings.add("Date", "earlier than the row before", r);
+        else if (day > *previousDay + 1)
+            findings.add("Date", "days missing before this row", r);
+    }
+    previousDay = day;
+}
+
+// Values no day can have: a dew point above the maximum, humidity beyond 0-100 %, the
+// minimum above the maximum, a negative radiation, wind or sunshine.
+void CheckDayValues(const Row& row, int r, Findings& findings)
+{
+    const auto& v = row.value;
+    if (v[ColumnBox::Tdew] && v[ColumnBox::Tmax] && *v[ColumnBox::Tdew] > *v[ColumnBox::Tmax])
+        findings.add(kVariableCaptions[ColumnBox::Tdew], "above T° max: no humidity on that day", r);
+    for (const ColumnBox box : {ColumnBox::RHmin, ColumnBox::RHmax, ColumnBox::RHmean})
+        if (v[box] && (*v[box] < -kHumidityTolerance || *v[box] > 100 + kHumidityTolerance))
+            findings.add(kVariableCaptions[box], "outside 0-100 %", r);
+    if (v[ColumnBox::Tmin] && v[ColumnBox::Tmax] && *v[ColumnBox::Tmin] > *v[ColumnBox::Tmax])
+        findings.add("T° min", "above T° max", r);
+    for (const ColumnBox box : {ColumnBox::Radiation, ColumnBox::Wind, ColumnBox::Sunshine})
+        if (v[box] && *v[box] < 0) findings.add(kVariableCaptions[box], "negative", r);
+}
+
+// Sunshine beyond the day's daylight hours and radiation beyond the clear sky, at the
+// station as typed.
+void CheckAgainstTheSky(const Row& row, const CalendarDate& date, const StationValues& values,
+                        const StationTerms& station, int r, Findings& findings)
+{
+    const auto& v = row.value;
+    const SiteDay S{ToSingle(values.altitude), ToSingle(values.latitude), ToSingle(date.Month), ToSingle(date.Day),
+                    ToSingle(date.Year)};
+    try {
+        const double N = station.DaylightHours(S); // [h]
+        if (v[ColumnBox::Sunshine] && *v[ColumnBox::Sunshine] > N + 0.05)
+            findings.add("Suns. dur.", "above the day's daylight hours", r, "(" + OneDecimal(N) + " h)");
+        // FAO-56's altitude coefficient 2e-5, at the altitude as typed: a check against the book.
+        const double Ra = station.ExtraterrestrialRadiation(S);                                   // [MJ m-2 d-1]
+        const double Rso = ClearSkyRadiation(Ra, values.altitude, ClearSkyCoefficient::Fao56); // [MJ m-2 d-1]
+        if (v[ColumnBox::Radiation] && *v[ColumnBox::Radiation] / MmPerMJ > kClearSkyTolerance * Rso)
+            findings.add("Rad.", "above the clear-sky radiation: check the unit and the latitude", r);
+    } catch (const ArithmeticError&) {
+        findings.add("Station", "polar day or night at this latitude: the radiation formulas have no value", r);
+    }
+}
+
+// What the units and the station make of the whole series.
+void NoteUnitsAndStation(const StationSeries& series, const SeriesValues& values, const StationValues& station,
+                         Findings& findings)
+{
+    const UnitSelection& units = series.units;
+    for (const ColumnBox box : {ColumnBox::Tmin, ColumnBox::Tmax, ColumnBox::Tdew})
+        if (const auto likely = values.raw.likelyTemperatureUnit(box, units))
+            findings.note(kVariableCaptions[box], "unit? read as " + units.text(UnitKind::Temperature) +
+                                                      ", the values leave -90 to 60 °C: likely " + *likely,
+                          true);
+    const int radiation = series.columns.column(ColumnBox::Radiation);
+    if (radiation != 0 && values.numbers[ColumnBox::Radiation] > 0) {
+        const double meanMJ = values.sum[ColumnBox::Radiation] / values.numbers[ColumnBox::Radiation] / MmPerMJ;
+        findings.note("Rad.", std::string(series.sheet.cellText(1, radiation)) + " read as " +
+                                  units.text(UnitKind::Radiation) + ": mean " + OneDecimal(meanMJ) + " MJ m-2 d-1");
+    }
+    const int wind = series.columns.column(ColumnBox::Wind);
+    if (wind != 0 && values.numbers[ColumnBox::Wind] > 0)
+        findings.note("Wind", std::string(series.sheet.cellText(1, wind)) + " read as " + units.text(UnitKind::Wind) +
+                                  ": mean " +
+                                  OneDecimal(values.sum[ColumnBox::Wind] / values.numbers[ColumnBox::Wind] /
+                                             KmPerDayPerMetrePerSecond) +
+                                  " m s-1");
+    const double height = station.windHeight;
+    findings.note("Wind", height == 2 ? "measured at 2 m: used as it is"
+                                      : "measured at " + DecimalText(height) + " m: converted to 2 m");
+    if (station.latitude == 0 && station.altitude == 0)
+        findings.note("Station", "latitude and altitude are both 0: were they entered?");
+}
+
 } // namespace
 
 bool DataCheckReport::hasProblems() const
@@ -156,7 +281,6 @@ DataCheckReport CheckData(const StationSeries& series)
 {
     const MeteoSheet& sheet = series.sheet;
     const ColumnMap& columns = series.columns;
-    const UnitSelection& units = series.units;
     const RowDates dates(sheet, columns);
     Findings findings(dates);
     DataCheckReport report;
@@ -171,109 +295,26 @@ DataCheckReport CheckData(const StationSeries& series)
         report.findings = findings.take();
         return report;
     }
-    const StationValues values = ReadStationValues(series.station);
-    const double latitude = values.latitude;
-    const double altitude = values.altitude;
+    const StationValues station = ReadStationValues(series.station);
+    const StationTerms terms(ToSingle(station.latitude), ToSingle(station.altitude));
     const int last = LastDataRow(sheet, columns);
     report.rows = last >= 2 ? last - 1 : 0;
-    const StationTerms station(ToSingle(latitude), ToSingle(altitude));
 
+    const PerColumnBox<int> column = MeasuredColumns(columns);
+    SeriesValues values;
     std::optional<long> previousDay;
-    RawExtremes raw;
-    PerColumnBox<double> sum{};
-    PerColumnBox<int> numbers{};
-    PerColumnBox<int> column{}; // the boxes read once, not on each row
-    for (const ColumnBox box : kAllColumnBoxes) column[box] = UnitOfBox(box) ? columns.column(box) : 0;
     for (int r = 2; r <= last; ++r) {
-        Row row;
-        for (const ColumnBox box : kAllColumnBoxes) {
-            if (column[box] == 0) continue; // no column, or a date or a part of it: read below, as a date
-            const UnitKind unit = *UnitOfBox(box);
-            const std::string_view text = sheet.cellText(r, column[box]);
-            const auto value = MeasuredValue(text);
-            if (text.empty())
-                findings.add(kVariableCaptions[box], "empty cell: missing", r);
-            else if (!value)
-                findings.add(kVariableCaptions[box], IsNumberText(text) ? "code " + DecimalText(NumericValue(text)) + ": missing"
-                                                                        : "no number: missing",
-                             r);
-            else if (!IsNumberText(text))
-                findings.add(kVariableCaptions[box], "not a number, read as its leading number", r,
-                             "(\"" + std::string(text) + "\" as " + DecimalText(*value) + ")");
-            else {
-                row.value[box] = units.convert(unit, *value);
-                raw.add(box, *value);
-                sum[box] += *row.value[box];
-                ++numbers[box];
-            }
-        }
-
+        const Row row = ReadRow(series, column, r, findings, values);
         const auto date = DateParts(dates.text(r));
         if (!date) {
             findings.add("Date", "not a date", r);
             continue;
         }
-        const long day = SerialDay(*date);
-        if (previousDay) {
-            if (day == *previousDay)
-                findings.add("Date", "the same date as the row before", r);
-            else if (day < *previousDay)
-                findings.add("Date", "earlier than the row before", r);
-            else if (day > *previousDay + 1)
-                findings.add("Date", "days missing before this row", r);
-        }
-        previousDay = day;
-
-        const auto& v = row.value;
-        if (v[ColumnBox::Tdew] && v[ColumnBox::Tmax] && *v[ColumnBox::Tdew] > *v[ColumnBox::Tmax])
-            findings.add(kVariableCaptions[ColumnBox::Tdew], "above T° max: no humidity on that day", r);
-        for (const ColumnBox box : {ColumnBox::RHmin, ColumnBox::RHmax, ColumnBox::RHmean})
-            if (v[box] && (*v[box] < -kHumidityTolerance || *v[box] > 100 + kHumidityTolerance))
-                findings.add(kVariableCaptions[box], "outside 0-100 %", r);
-        if (v[ColumnBox::Tmin] && v[ColumnBox::Tmax] && *v[ColumnBox::Tmin] > *v[ColumnBox::Tmax])
-            findings.add("T° min", "above T° max", r);
-        for (const ColumnBox box : {ColumnBox::Radiation, ColumnBox::Wind, ColumnBox::Sunshine})
-            if (v[box] && *v[box] < 0) findings.add(kVariableCaptions[box], "negative", r);
-
-        const SiteDay S{ToSingle(altitude), ToSingle(latitude), ToSingle(date->Month), ToSingle(date->Day),
-                        ToSingle(date->Year)};
-        try {
-            const double N = station.DaylightHours(S); // [h]
-            if (v[ColumnBox::Sunshine] && *v[ColumnBox::Sunshine] > N + 0.05)
-                findings.add("Suns. dur.", "above the day's daylight hours", r, "(" + OneDecimal(N) + " h)");
-            // FAO-56's altitude coefficient 2e-5, at the altitude as typed: a check against the book.
-            const double Ra = station.ExtraterrestrialRadiation(S);                           // [MJ m-2 d-1]
-            const double Rso = ClearSkyRadiation(Ra, altitude, ClearSkyCoefficient::Fao56); // [MJ m-2 d-1]
-            if (v[ColumnBox::Radiation] && *v[ColumnBox::Radiation] / MmPerMJ > kClearSkyTolerance * Rso)
-                findings.add("Rad.", "above the clear-sky radiation: check the unit and the latitude", r);
-        } catch (const ArithmeticError&) {
-            findings.add("Station", "polar day or night at this latitude: the radiation formulas have no value", r);
-        }
+        CheckDateOrder(SerialDay(*date), previousDay, r, findings);
+        CheckDayValues(row, r, findings);
+        CheckAgainstTheSky(row, *date, station, terms, r, findings);
     }
-
-    // What the units and the station make of the series.
-    for (const ColumnBox box : {ColumnBox::Tmin, ColumnBox::Tmax, ColumnBox::Tdew})
-        if (const auto likely = raw.likelyTemperatureUnit(box, units))
-            findings.note(kVariableCaptions[box], "unit? read as " + units.text(UnitKind::Temperature) +
-                                                      ", the values leave -90 to 60 °C: likely " + *likely,
-                          true);
-    const int radiation = columns.column(ColumnBox::Radiation);
-    if (radiation != 0 && numbers[ColumnBox::Radiation] > 0) {
-        const double meanMJ = sum[ColumnBox::Radiation] / numbers[ColumnBox::Radiation] / MmPerMJ;
-        findings.note("Rad.", std::string(sheet.cellText(1, radiation)) + " read as " + units.text(UnitKind::Radiation) +
-                                  ": mean " + OneDecimal(meanMJ) + " MJ m-2 d-1");
-    }
-    const int wind = columns.column(ColumnBox::Wind);
-    if (wind != 0 && numbers[ColumnBox::Wind] > 0)
-        findings.note("Wind", std::string(sheet.cellText(1, wind)) + " read as " + units.text(UnitKind::Wind) + ": mean " +
-                                  OneDecimal(sum[ColumnBox::Wind] / numbers[ColumnBox::Wind] / KmPerDayPerMetrePerSecond) +
-                                  " m s-1");
-    const double height = values.windHeight;
-    findings.note("Wind", height == 2 ? "measured at 2 m: used as it is"
-                                      : "measured at " + DecimalText(height) + " m: converted to 2 m");
-    if (latitude == 0 && altitude == 0)
-        findings.note("Station", "latitude and altitude are both 0: were they entered?");
-
+    NoteUnitsAndStation(series, values, station, findings);
     report.findings = findings.take();
     return report;
 }

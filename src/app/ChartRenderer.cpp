@@ -167,6 +167,100 @@ bool EndsWith(const std::string& text, const std::string& ending)
                       [](char a, char b) { return a == std::tolower(static_cast<unsigned char>(b)); });
 }
 
+// What the rain bars and the ET lines are drawn into: the chart, its date axis, the
+// series that follow the screen, and the sheet's dated rows.
+struct ChartFrame {
+    QChart& chart;
+    QCategoryAxis& dates;
+    ScreenSeries& screen;
+    const MeteoSheet& sheet;
+    const std::vector<DatedRow>& rows;
+};
+
+// The rain column's bars on a reversed axis at the right, and a band over the days
+// without a value; with the ET lines too, the bars reach half the height at most. The
+// number of legend entries added.
+int AddRain(const ChartFrame& frame, int rainColumn, bool linesToo)
+{
+    double high = 0;
+    std::vector<std::pair<double, double>> missing;
+    std::vector<RainDay> days = RainDays(frame.sheet, rainColumn, frame.rows, high, missing);
+    const QString title = FromBytes(frame.sheet.cellText(1, rainColumn));
+    QAreaSeries* bars = Steps(title + QStringLiteral(" (mm)"));
+    bars->setColor(QColor(70, 110, 160, 150));
+    // One pixel, like the lines: the theme's two-pixel border is outlined and filled.
+    bars->setPen(QPen(QColor(40, 70, 120), 1));
+    frame.chart.addSeries(bars);
+    frame.screen.setRain(*bars, std::move(days));
+    // Hanging from the top, down to half the height at most, clear of the ET lines.
+    QValueAxis* axis = RoundValueAxis(QStringLiteral("rain and irrigation (mm)"), 0, linesToo ? 2 * high : high);
+    axis->setReverse(true);
+    axis->setGridLineVisible(false); // the ET axis draws the grid
+    frame.chart.addAxis(axis, Qt::AlignRight);
+    bars->attachAxis(&frame.dates);
+    bars->attachAxis(axis);
+    if (missing.empty()) return 1;
+    // The days without a rain value, shaded over the whole height of the rain
+    // axis: no bar there means no measurement, not a dry day.
+    QAreaSeries* band = Steps(title + QStringLiteral(" missing"));
+    band->setColor(QColor(150, 150, 150, 60));
+    band->setPen(QPen(QColor(150, 150, 150, 60), 1));
+    frame.chart.addSeries(band);
+    frame.screen.setMissingRain(*band, std::move(missing), axis->max());
+    band->attachAxis(&frame.dates);
+    band->attachAxis(axis);
+    return 2;
+}
+
+// One line per column, its pieces between the gaps; one value axis per unit.
+void AddLines(const ChartFrame& frame, const std::vector<ChartColumn>& columns, const std::vector<int>& lines)
+{
+    // One axis per unit, in the order of the units' first lines: the first on the left.
+    std::vector<ResultUnit> units;
+    std::vector<double> lows, highs;
+    std::vector<std::vector<std::vector<QPointF>>> pieces;
+    for (const int column : lines) {
+        const ResultUnit unit = UnitOfColumn(frame.sheet, column);
+        auto u = std::find(units.begin(), units.end(), unit) - units.begin();
+        if (u == static_cast<std::ptrdiff_t>(units.size())) {
+            units.push_back(unit);
+            lows.push_back(0);
+            highs.push_back(0);
+        }
+        const auto k = static_cast<std::size_t>(u);
+        pieces.push_back(LinePieces(frame.sheet, column, frame.rows, lows[k], highs[k]));
+    }
+    std::vector<QValueAxis*> axes;
+    for (std::size_t u = 0; u < units.size(); ++u) {
+        axes.push_back(RoundValueAxis(AxisTitle(units[u]), lows[u], highs[u]));
+        axes.back()->setGridLineVisible(u == 0); // the first axis draws the grid
+        frame.chart.addAxis(axes.back(), u == 0 ? Qt::AlignLeft : Qt::AlignRight);
+    }
+    const auto add = [&](QLineSeries* line, int column, std::vector<QPointF> piece) {
+        const auto u = std::find(units.begin(), units.end(), UnitOfColumn(frame.sheet, column)) - units.begin();
+        frame.chart.addSeries(line);
+        line->attachAxis(&frame.dates);
+        line->attachAxis(axes[static_cast<std::size_t>(u)]);
+        frame.screen.addLine(*line, std::move(piece));
+    };
+    const auto nameOf = [&](int column) {
+        const auto named = std::find_if(columns.begin(), columns.end(), [&](const ChartColumn& c) { return c.column == column; });
+        return named == columns.end() ? FromBytes(frame.sheet.cellText(1, column)) : QString::fromStdString(named->name);
+    };
+    // The first piece of each column takes the legend entry; the pieces after a gap
+    // follow, in its colour and without an entry of their own.
+    const auto addPiece = [&](std::size_t k, std::size_t p) {
+        std::vector<QPointF>& piece = pieces[k][p];
+        QLineSeries* line = LineSeries(nameOf(lines[k]), LineColour(static_cast<int>(k)), piece.size() == 1);
+        add(line, lines[k], std::move(piece));
+        return line;
+    };
+    for (std::size_t k = 0; k < lines.size(); ++k) addPiece(k, 0);
+    for (std::size_t k = 0; k < lines.size(); ++k)
+        for (std::size_t p = 1; p < pieces[k].size(); ++p)
+            for (QLegendMarker* marker : frame.chart.legend()->markers(addPiece(k, p))) marker->setVisible(false);
+}
+
 } // namespace
 
 std::vector<ChartColumn> ChartColumns(const MeteoSheet& sheet)
@@ -220,86 +314,11 @@ std::unique_ptr<QChart> BuildChart(const Workbench& workbench, const ChartOption
     QCategoryAxis* dates = DateAxis(rows.front().midnight, rows.back().midnight + kDay);
     chart->addAxis(dates, Qt::AlignBottom);
     auto* screen = new ScreenSeries(*chart, *dates, options.width); // the chart's child
+    const ChartFrame frame{*chart, *dates, *screen, sheet, rows};
     auto legendEntries = static_cast<int>(lines.size()); // one a column, the pieces after a gap have none
-
-    if (rainColumn != 0) { // first, so that the lines are drawn over the bars
-        double high = 0;
-        std::vector<std::pair<double, double>> missing;
-        std::vector<RainDay> days = RainDays(sheet, rainColumn, rows, high, missing);
-        const QString title = FromBytes(sheet.cellText(1, rainColumn));
-        QAreaSeries* bars = Steps(title + QStringLiteral(" (mm)"));
-        bars->setColor(QColor(70, 110, 160, 150));
-        // One pixel, like the lines: the theme's two-pixel border is outlined and filled.
-        bars->setPen(QPen(QColor(40, 70, 120), 1));
-        chart->addSeries(bars);
-        ++legendEntries;
-        screen->setRain(*bars, std::move(days));
-        // Hanging from the top, down to half the height at most, clear of the ET lines.
-        QValueAxis* axis = RoundValueAxis(QStringLiteral("rain and irrigation (mm)"), 0, lines.empty() ? high : 2 * high);
-        axis->setReverse(true);
-        axis->setGridLineVisible(false); // the ET axis draws the grid
-        chart->addAxis(axis, Qt::AlignRight);
-        bars->attachAxis(dates);
-        bars->attachAxis(axis);
-        if (!missing.empty()) {
-            // The days without a rain value, shaded over the whole height of the rain
-            // axis: no bar there means no measurement, not a dry day.
-            QAreaSeries* band = Steps(title + QStringLiteral(" missing"));
-            band->setColor(QColor(150, 150, 150, 60));
-            band->setPen(QPen(QColor(150, 150, 150, 60), 1));
-            chart->addSeries(band);
-            ++legendEntries;
-            screen->setMissingRain(*band, std::move(missing), axis->max());
-            band->attachAxis(dates);
-            band->attachAxis(axis);
-        }
-    }
-    if (!lines.empty()) {
-        // One axis per unit, in the order of the units' first lines: the first on the left.
-        std::vector<ResultUnit> units;
-        std::vector<double> lows, highs;
-        std::vector<std::vector<std::vector<QPointF>>> pieces;
-        for (const int column : lines) {
-            const ResultUnit unit = UnitOfColumn(sheet, column);
-            auto u = std::find(units.begin(), units.end(), unit) - units.begin();
-            if (u == static_cast<std::ptrdiff_t>(units.size())) {
-                units.push_back(unit);
-                lows.push_back(0);
-                highs.push_back(0);
-            }
-            const auto k = static_cast<std::size_t>(u);
-            pieces.push_back(LinePieces(sheet, column, rows, lows[k], highs[k]));
-        }
-        std::vector<QValueAxis*> axes;
-        for (std::size_t u = 0; u < units.size(); ++u) {
-            axes.push_back(RoundValueAxis(AxisTitle(units[u]), lows[u], highs[u]));
-            axes.back()->setGridLineVisible(u == 0); // the first axis draws the grid
-            chart->addAxis(axes.back(), u == 0 ? Qt::AlignLeft : Qt::AlignRight);
-        }
-        const auto add = [&](QLineSeries* line, int column, std::vector<QPointF> piece) {
-            const auto u = std::find(units.begin(), units.end(), UnitOfColumn(sheet, column)) - units.begin();
-            chart->addSeries(line);
-            line->attachAxis(dates);
-            line->attachAxis(axes[static_cast<std::size_t>(u)]);
-            screen->addLine(*line, std::move(piece));
-        };
-        const auto nameOf = [&](int column) {
-            const auto named = std::find_if(columns.begin(), columns.end(), [&](const ChartColumn& c) { return c.column == column; });
-            return named == columns.end() ? FromBytes(sheet.cellText(1, column)) : QString::fromStdString(named->name);
-        };
-        // The first piece of each column takes the legend entry; the pieces after a gap
-        // follow, in its colour and without an entry of their own.
-        const auto addPiece = [&](std::size_t k, std::size_t p) {
-            std::vector<QPointF>& piece = pieces[k][p];
-            QLineSeries* line = LineSeries(nameOf(lines[k]), LineColour(static_cast<int>(k)), piece.size() == 1);
-            add(line, lines[k], std::move(piece));
-            return line;
-        };
-        for (std::size_t k = 0; k < lines.size(); ++k) addPiece(k, 0);
-        for (std::size_t k = 0; k < lines.size(); ++k)
-            for (std::size_t p = 1; p < pieces[k].size(); ++p)
-                for (QLegendMarker* marker : chart->legend()->markers(addPiece(k, p))) marker->setVisible(false);
-    }
+    // The rain first, so that the lines are drawn over the bars.
+    if (rainColumn != 0) legendEntries += AddRain(frame, rainColumn, !lines.empty());
+    if (!lines.empty()) AddLines(frame, columns, lines);
     screen->update();
     // Past six entries a legend below the plot wraps into rows and cuts its labels short;
     // beside the plot each entry has a line of its own.
