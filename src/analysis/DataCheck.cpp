@@ -32,9 +32,10 @@ class Findings {
 public:
     explicit Findings(const RowDates& dates) : dates_(dates) {}
 
-    void add(const std::string& variable, const std::string& problem, int row, const std::string& details = {})
+    // A finding about a box's variable; about the station when there is no box.
+    void add(std::optional<ColumnBox> box, const std::string& problem, int row, const std::string& details = {})
     {
-        const std::size_t line = find(variable, problem);
+        const std::size_t line = find(box, problem);
         CheckFinding& finding = list_[line];
         if (finding.count == 0) details_[line] = details;
         ++finding.count;
@@ -44,9 +45,9 @@ public:
         }
         finding.rows.push_back(row);
     }
-    void note(const std::string& variable, const std::string& text, bool isProblem = false)
+    void note(std::optional<ColumnBox> box, const std::string& text, bool isProblem = false)
     {
-        list_.push_back({variable, text, 0, {}, isProblem});
+        list_.push_back({VariableOf(box), text, 0, {}, isProblem, {}, {}, box});
         details_.emplace_back();
     }
     std::vector<CheckFinding> take()
@@ -57,11 +58,14 @@ public:
     }
 
 private:
-    std::size_t find(const std::string& variable, const std::string& problem)
+    static std::string VariableOf(std::optional<ColumnBox> box) { return box ? kVariableCaptions[*box] : "Station"; }
+
+    std::size_t find(std::optional<ColumnBox> box, const std::string& problem)
     {
+        const std::string variable = VariableOf(box);
         const auto [it, added] = index_.try_emplace(variable + '\t' + problem, list_.size());
         if (added) {
-            list_.push_back({variable, problem, 0, {}, true});
+            list_.push_back({variable, problem, 0, {}, true, {}, {}, box});
             details_.emplace_back();
         }
         return it->second;
@@ -168,13 +172,13 @@ Row ReadRow(const StationSeries& series, const PerColumnBox<int>& column, int r,
         const std::string_view text = series.sheet.cellText(r, column[box]);
         const auto value = MeasuredValue(text);
         if (text.empty())
-            findings.add(kVariableCaptions[box], "empty cell: missing", r);
+            findings.add(box, "empty cell: missing", r);
         else if (!value)
-            findings.add(kVariableCaptions[box], IsNumberText(text) ? "code " + DecimalText(NumericValue(text)) + ": missing"
+            findings.add(box, IsNumberText(text) ? "code " + DecimalText(NumericValue(text)) + ": missing"
                                                                     : "no number: missing",
                          r);
         else if (!IsNumberText(text))
-            findings.add(kVariableCaptions[box], "not a number, read as its leading number", r,
+            findings.add(box, "not a number, read as its leading number", r,
                          "(\"" + std::string(text) + "\" as " + DecimalText(*value) + ")");
         else {
             row.value[box] = series.units.convert(*UnitOfBox(box), *value);
@@ -191,11 +195,11 @@ void CheckDateOrder(long day, std::optional<long>& previousDay, int r, Findings&
 {
     if (previousDay) {
         if (day == *previousDay)
-            findings.add("Date", "the same date as the row before", r);
+            findings.add(ColumnBox::Date, "the same date as the row before", r);
         else if (day < *previousDay)
-            findings.add("Date", "earlier than the row before", r);
+            findings.add(ColumnBox::Date, "earlier than the row before", r);
         else if (day > *previousDay + 1)
-            findings.add("Date", "days missing before this row", r);
+            findings.add(ColumnBox::Date, "days missing before this row", r);
     }
     previousDay = day;
 }
@@ -206,14 +210,14 @@ void CheckDayValues(const Row& row, int r, Findings& findings)
 {
     const auto& v = row.value;
     if (v[ColumnBox::Tdew] && v[ColumnBox::Tmax] && *v[ColumnBox::Tdew] > *v[ColumnBox::Tmax])
-        findings.add(kVariableCaptions[ColumnBox::Tdew], "above T° max: no humidity on that day", r);
+        findings.add(ColumnBox::Tdew, "above T° max: no humidity on that day", r);
     for (const ColumnBox box : {ColumnBox::RHmin, ColumnBox::RHmax, ColumnBox::RHmean})
         if (v[box] && (*v[box] < -kHumidityTolerance || *v[box] > 100 + kHumidityTolerance))
-            findings.add(kVariableCaptions[box], "outside 0-100 %", r);
+            findings.add(box, "outside 0-100 %", r);
     if (v[ColumnBox::Tmin] && v[ColumnBox::Tmax] && *v[ColumnBox::Tmin] > *v[ColumnBox::Tmax])
-        findings.add("T° min", "above T° max", r);
+        findings.add(ColumnBox::Tmin, "above T° max", r);
     for (const ColumnBox box : {ColumnBox::Radiation, ColumnBox::Wind, ColumnBox::Sunshine})
-        if (v[box] && *v[box] < 0) findings.add(kVariableCaptions[box], "negative", r);
+        if (v[box] && *v[box] < 0) findings.add(box, "negative", r);
 }
 
 // Sunshine beyond the day's daylight hours and radiation beyond the clear sky, at the
@@ -227,14 +231,14 @@ void CheckAgainstTheSky(const Row& row, const CalendarDate& date, const StationV
     try {
         const double N = station.DaylightHours(S); // [h]
         if (v[ColumnBox::Sunshine] && *v[ColumnBox::Sunshine] > N + 0.05)
-            findings.add("Suns. dur.", "above the day's daylight hours", r, "(" + OneDecimal(N) + " h)");
+            findings.add(ColumnBox::Sunshine, "above the day's daylight hours", r, "(" + OneDecimal(N) + " h)");
         // FAO-56's altitude coefficient 2e-5, at the altitude as typed: a check against the book.
         const double Ra = station.ExtraterrestrialRadiation(S);                                   // [MJ m-2 d-1]
         const double Rso = ClearSkyRadiation(Ra, values.altitude, ClearSkyCoefficient::Fao56); // [MJ m-2 d-1]
         if (v[ColumnBox::Radiation] && *v[ColumnBox::Radiation] / MmPerMJ > kClearSkyTolerance * Rso)
-            findings.add("Rad.", "above the clear-sky radiation: check the unit and the latitude", r);
+            findings.add(ColumnBox::Radiation, "above the clear-sky radiation: check the unit and the latitude", r);
     } catch (const ArithmeticError&) {
-        findings.add("Station", "polar day or night at this latitude: the radiation formulas have no value", r);
+        findings.add(std::nullopt, "polar day or night at this latitude: the radiation formulas have no value", r);
     }
 }
 
@@ -245,27 +249,27 @@ void NoteUnitsAndStation(const StationSeries& series, const SeriesValues& values
     const UnitSelection& units = series.units;
     for (const ColumnBox box : {ColumnBox::Tmin, ColumnBox::Tmax, ColumnBox::Tdew})
         if (const auto likely = values.raw.likelyTemperatureUnit(box, units))
-            findings.note(kVariableCaptions[box], "unit? read as " + units.text(UnitKind::Temperature) +
+            findings.note(box, "unit? read as " + units.text(UnitKind::Temperature) +
                                                       ", the values leave -90 to 60 °C: likely " + *likely,
                           true);
     const int radiation = series.columns.column(ColumnBox::Radiation);
     if (radiation != 0 && values.numbers[ColumnBox::Radiation] > 0) {
         const double meanMJ = values.sum[ColumnBox::Radiation] / values.numbers[ColumnBox::Radiation] / MmPerMJ;
-        findings.note("Rad.", std::string(series.sheet.cellText(1, radiation)) + " read as " +
+        findings.note(ColumnBox::Radiation, std::string(series.sheet.cellText(1, radiation)) + " read as " +
                                   units.text(UnitKind::Radiation) + ": mean " + OneDecimal(meanMJ) + " MJ m-2 d-1");
     }
     const int wind = series.columns.column(ColumnBox::Wind);
     if (wind != 0 && values.numbers[ColumnBox::Wind] > 0)
-        findings.note("Wind", std::string(series.sheet.cellText(1, wind)) + " read as " + units.text(UnitKind::Wind) +
+        findings.note(ColumnBox::Wind, std::string(series.sheet.cellText(1, wind)) + " read as " + units.text(UnitKind::Wind) +
                                   ": mean " +
                                   OneDecimal(values.sum[ColumnBox::Wind] / values.numbers[ColumnBox::Wind] /
                                              KmPerDayPerMetrePerSecond) +
                                   " m s-1");
     const double height = station.windHeight;
-    findings.note("Wind", height == 2 ? "measured at 2 m: used as it is"
+    findings.note(ColumnBox::Wind, height == 2 ? "measured at 2 m: used as it is"
                                       : "measured at " + DecimalText(height) + " m: converted to 2 m");
     if (station.latitude == 0 && station.altitude == 0)
-        findings.note("Station", "latitude and altitude are both 0: were they entered?");
+        findings.note(std::nullopt, "latitude and altitude are both 0: were they entered?");
 }
 
 } // namespace
@@ -290,7 +294,7 @@ DataCheckReport CheckData(const StationSeries& series)
         return report;
     }
     if (columns.dateForm() == DateForm::None) {
-        findings.note("Date", "no date column assigned: type its number in the Date box, or press Try auto finding",
+        findings.note(ColumnBox::Date, "no date column assigned: type its number in the Date box, or press Try auto finding",
                       true);
         report.findings = findings.take();
         return report;
@@ -307,7 +311,7 @@ DataCheckReport CheckData(const StationSeries& series)
         const Row row = ReadRow(series, column, r, findings, values);
         const auto date = DateParts(dates.text(r));
         if (!date) {
-            findings.add("Date", "not a date", r);
+            findings.add(ColumnBox::Date, "not a date", r);
             continue;
         }
         CheckDateOrder(SerialDay(*date), previousDay, r, findings);
@@ -321,9 +325,7 @@ DataCheckReport CheckData(const StationSeries& series)
 
 int FindingColumn(const CheckFinding& finding, const ColumnMap& columns)
 {
-    for (const ColumnBox box : kAllColumnBoxes)
-        if (finding.variable == kVariableCaptions[box]) return columns.column(box);
-    return 0;
+    return finding.box ? columns.column(*finding.box) : 0;
 }
 
 std::string FirstRowsText(const CheckFinding& finding)

@@ -3,6 +3,7 @@
 // (empty, no number, a logger code), texts read as a number they are not, dates that
 // are not in order, values no station can measure, and what the chosen units and the
 // station make of the series. It changes nothing.
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -19,6 +20,7 @@ struct CheckFinding {
     bool isProblem = true;      // false: a note, such as what a unit implies
     std::vector<int> rows = {}; // every sheet row concerned, in sheet order
     std::vector<std::string> firstDates = {}; // the dates of firstRows
+    std::optional<ColumnBox> box = {};        // the variable's box; none for the station
 };
 
 struct DataCheckReport {
@@ -30,7 +32,7 @@ struct DataCheckReport {
 
 DataCheckReport CheckData(const StationSeries& series);
 
-// The sheet column a finding is about: the column assigned to its variable, 0 for the
+// The sheet column a finding is about: the column its variable's box names, 0 for the
 // station (and for a variable without a column).
 int FindingColumn(const CheckFinding& finding, const ColumnMap& columns);
 

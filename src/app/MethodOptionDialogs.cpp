@@ -130,7 +130,7 @@ PriestleyTaylorOptionsDialog::PriestleyTaylorOptionsDialog(Workbench& workbench,
     Text2 = new QLineEdit(this);
     Text2->setObjectName(QStringLiteral("Text2"));
     auto* form = new QFormLayout;
-    form->addRow(QStringLiteral("alpha (1 to 2) ="), Text1);
+    form->addRow(QStringLiteral("alpha of \"P-T\" (1 to 2) ="), Text1);
     form->addRow(QStringLiteral("kRs of \"P-T extrad\" (0.16 inland, 0.19 coastal) ="), Text2);
     auto* buttons = OkCancel(this, Command1, Command2);
     connect(Command1, &QPushButton::clicked, this, &PriestleyTaylorOptionsDialog::Command1_Click);

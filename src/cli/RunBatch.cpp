@@ -117,7 +117,7 @@ int RunBatch(const std::vector<std::string>& args, std::ostream& out, std::ostre
                    "PenMon's soil heat flux: previous (default: from the mean temperature of the day before) or zero "
                    "(FAO-56 for daily steps)")
         ->check(OneOf(kPenMonGWords.words()));
-    app.add_option("--pt-alpha", options.ptAlpha, "the Priestley-Taylor alpha (default 1.26)")
+    app.add_option("--pt-alpha", options.ptAlpha, "the alpha of P-T, not of P-T extrad (default 1.26)")
         ->check(MethodOption("NUMBER 1 to 2", ReadPriestleyTaylorAlpha));
     app.add_option("--ptextrad-krs", options.ptExtradKrs,
                    "kRs of the radiation of \"P-T extrad\" from the temperature range (default 0.16 inland; 0.19 coastal)")

@@ -75,7 +75,7 @@ double AsceCloudiness(double Rs, double Rso)
 double AsceNetLongwave(double Tmin, double Tmax, double ea, double fcd)
 {
     constexpr const char* what = "AsceNetLongwave";
-    const double sigma = 4.901e-9; // Stefan-Boltzmann [MJ K-4 m-2 d-1]
+    const double sigma = 4.901e-9; // Stefan-Boltzmann [MJ K-4 m-2 d-1], ASCE-EWRI (2005) Eq. 17
     return sigma * fcd * (0.34 - 0.14 * SquareRoot(ea, what)) *
            (Power(Tmax + 273.16, 4, what) + Power(Tmin + 273.16, 4, what)) / 2;
 }

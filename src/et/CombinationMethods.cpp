@@ -85,7 +85,9 @@ double PenFaoSunshine(DayTerms& day)
 
 // "P-T extrad": ET0 [mm d-1], "P-T" on the global radiation from the month's mean temperature
 // range, Rs = kRs sqrt(Tmax - Tmin) Ra (FAO-56 Eq. 50). Without humidity the net longwave
-// takes ea = e0(Tmin) (FAO-56 Eq. 48): the dew point at the day's minimum.
+// takes ea = e0(Tmin) (FAO-56 Eq. 48): the dew point at the day's minimum. Its alpha is
+// always Priestley and Taylor's: the Option menu's alpha is "P-T"'s alone, as its dialog
+// says; the kRs of that dialog is this method's.
 double PriestleyTaylorExtrad(DayTerms& day, const MonthlyTemperatureRange& table, double krs)
 {
     constexpr const char* what = "PriestleyTaylorExtrad";
@@ -94,14 +96,14 @@ double PriestleyTaylorExtrad(DayTerms& day, const MonthlyTemperatureRange& table
     const double range = MonthlyMeanRange(table, S);                 // [°C]
     const double Ra = day.ExtraterrestrialRadiation();               // [MJ m-2 d-1]
     const double Rs = krs * SquareRoot(range, what) * Ra;            // [MJ m-2 d-1]
-    const double Rso = ClearSkyRadiation(Ra, S.Altitude, ClearSkyCoefficient::Methods); // [MJ m-2 d-1]
+    const double Rso = ClearSkyRadiation(Ra, S.Altitude, ClearSkyCoefficient::Methods1e4); // [MJ m-2 d-1]
     const double ea = SaturationVapourPressure(D.Tmin);              // [kPa]
     const double f = CloudinessFactor(Rs, Rso, what);                // [-]
     const double ePrime = NetEmissivity(ea, what);                   // [-]
     const double Rnl = NetLongwaveRadiation(D.Tmin, D.Tmax, ePrime, f, what) * MmPerMJ; // MJ m-2 d-1 -> mm
     const double Rns = (1 - kFao24Albedo) * Rs * MmPerMJ;            // [mm d-1]
     const double W = day.WeightingFactor();                          // [-]
-    const double ET = Finite(1.26 * W * (Rns - Rnl), what);
+    const double ET = Finite(kPriestleyTaylorAlpha * W * (Rns - Rnl), what);
     return ET < 0 ? 0.01 : ET; // a negative day shows as 0.01, as in "P-T"
 }
 

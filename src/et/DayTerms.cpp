@@ -83,7 +83,7 @@ double DayTerms::NetLongwaveFao56()
 {
     if (!netLongwave56_) {
         const double ea = ActualVapourPressure(SaturationVapourPressure(D_.Tmin), SaturationVapourPressure(D_.Tmax), D_);
-        const double Rso = ClearSkyRadiation(ExtraterrestrialRadiation(), S_.Altitude, ClearSkyCoefficient::Methods);
+        const double Rso = ClearSkyRadiation(ExtraterrestrialRadiation(), S_.Altitude, ClearSkyCoefficient::Methods1e4);
         netLongwave56_ = etp::NetLongwaveFao56(D_, ea, Rso);
     }
     return *netLongwave56_;

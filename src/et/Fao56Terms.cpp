@@ -35,7 +35,7 @@ double AngstromRadiation(double a, double b, double n, double N, double Ra, cons
 double ClearSkyRadiation(double Ra, double z, ClearSkyCoefficient coefficient)
 {
     // The methods take 1e-4 per metre, not FAO-56's 2e-5; the data check takes the book's.
-    const double perMetre = coefficient == ClearSkyCoefficient::Methods ? 0.0001 : 2e-5; // [m-1]
+    const double perMetre = coefficient == ClearSkyCoefficient::Methods1e4 ? 0.0001 : 2e-5; // [m-1]
     return (0.75 + perMetre * z) * Ra;
 }
 
@@ -54,7 +54,7 @@ double CloudinessFactor(double Rs, double Rso, const char* what)
 // Net long-wave radiation Rnl [MJ m-2 d-1], FAO-56 Eq. 39.
 double NetLongwaveRadiation(double Tmin, double Tmax, double emissivity, double cloudiness, const char* what)
 {
-    return 4.903e-09 // Stefan-Boltzmann [MJ K-4 m-2 d-1]
+    return 4.903e-09 // Stefan-Boltzmann [MJ K-4 m-2 d-1], FAO-56 Eq. 39 (ASCE-EWRI 2005 takes 4.901e-9)
          * (Power(Tmin + 273.16, 4, what) + Power(Tmax + 273.16, 4, what)) / 2 * emissivity * cloudiness;
 }
 

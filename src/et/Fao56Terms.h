@@ -18,8 +18,8 @@ inline constexpr double kGrassAlbedo = 0.23;
 // n and N [h], Ra in Rs's unit; what names the caller in an error.
 double AngstromRadiation(double a, double b, double n, double N, double Ra, const char* what);
 
-// The altitude coefficient of the clear-sky radiation: the methods' 1e-4 per metre, or FAO-56's 2e-5.
-enum class ClearSkyCoefficient { Methods, Fao56 };
+// The altitude coefficient of the clear-sky radiation: the older methods' 1e-4 per metre, or FAO-56's 2e-5.
+enum class ClearSkyCoefficient { Methods1e4, Fao56 };
 // Clear-sky radiation Rso [MJ m-2 d-1] from Ra [MJ m-2 d-1] at altitude z [m], FAO-56 Eq. 37.
 double ClearSkyRadiation(double Ra, double z, ClearSkyCoefficient coefficient);
 

@@ -131,7 +131,8 @@ std::string ColumnsNeededText(Method method, const ColumnMap& columns, const Est
     }
     if (either) {
         names.emplace_back("radiation or sunshine");
-        boxes.push_back(std::string("\"Rad.\" or \"Suns. dur.\" (now \"") + columns.text(ColumnBox::Radiation) +
+        boxes.push_back(std::string("\"") + kVariableCaptions[ColumnBox::Radiation] + "\" or \"" +
+                        kVariableCaptions[ColumnBox::Sunshine] + "\" (now \"" + columns.text(ColumnBox::Radiation) +
                         "\" and \"" + columns.text(ColumnBox::Sunshine) + "\")");
     }
     const bool one = names.size() == 1;

@@ -32,9 +32,12 @@ enum class AsceClearSky {
     Full,   // (KB + KD) Ra from pressure, precipitable water and sun angle, ASCE-EWRI (2005) Appendix D
 };
 
+// Priestley and Taylor's (1972) alpha for a wet surface [-].
+inline constexpr double kPriestleyTaylorAlpha = 1.26;
+
 struct MethodOptions {
     SoilHeatFlux penMonSoilHeat = SoilHeatFlux::PreviousDayMean;
-    double priestleyTaylorAlpha = 1.26; // [-]
+    double priestleyTaylorAlpha = kPriestleyTaylorAlpha; // [-], of "P-T" alone
     TurcHumidity turcHumidity = TurcHumidity::Below50;
     PotentialRadiationUnit potentialRadiationUnit = PotentialRadiationUnit::MegajoulesPerSquareMetreDay;
     // "P-T extrad": kRs of its radiation from the month's temperature range [°C-0.5],

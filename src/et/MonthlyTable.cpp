@@ -37,7 +37,7 @@ void BuildMonthlyTemperatureRange(const MeteoSheet& sheet, const ColumnMap& colu
         if (!tminCell || !tmaxCell) continue; // a missing day, a logger's code too
         const double tmin = units.convert(UnitKind::Temperature, *tminCell); // [°C]
         const double tmax = units.convert(UnitKind::Temperature, *tmaxCell); // [°C]
-        if (!(std::fabs(tmin) < 3.4e38 && std::fabs(tmax) < 3.4e38)) continue;
+        if (!(std::fabs(tmin) < kSingleBound && std::fabs(tmax) < kSingleBound)) continue;
         const float range = ToSingle(double(ToSingle(tmax)) - ToSingle(tmin)); // [°C]
         auto& entry = table.entry[m];
         entry = ToSingle(double(entry) + range);

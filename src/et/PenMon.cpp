@@ -27,7 +27,7 @@ double PenMon(const DayTerms& day, double& PreviousMeanTemperature, SoilHeatFlux
                     * u2 * (es - ea);                               // aerodynamic term [mm d-1]
     const double Rns = (1 - kGrassAlbedo) * D.Radiation / MmPerMJ;  // mm -> MJ m-2 d-1
     const double Ra = day.ExtraterrestrialRadiation();              // [MJ m-2 d-1]
-    const double Rso = ClearSkyRadiation(Ra, S.Altitude, ClearSkyCoefficient::Methods); // [MJ m-2 d-1]
+    const double Rso = ClearSkyRadiation(Ra, S.Altitude, ClearSkyCoefficient::Methods1e4); // [MJ m-2 d-1]
     // The emissivity is checked before the cloudiness here, the other way round in
     // NetLongwaveFao56: a day that fails both names the failure its method meets first.
     const double ePrime = NetEmissivity(ea, what);                  // [-]

@@ -47,7 +47,7 @@ std::optional<double> Temperature(const MeteoSheet& sheet, int r, int column, co
     const auto v = MeasuredValue(sheet.cellText(r, column));
     if (!v) return std::nullopt;
     const double T = units.convert(UnitKind::Temperature, *v); // [°C]
-    if (!(std::fabs(T) < 3.4e38)) return std::nullopt;
+    if (!(std::fabs(T) < kSingleBound)) return std::nullopt;
     return double(ToSingle(T));
 }
 

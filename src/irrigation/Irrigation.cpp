@@ -172,17 +172,17 @@ IrrigationRun ApplyTurnedIrrigation(MeteoSheet& sheet, const ColumnMap& columns,
 
     IrrigationRun run;
     std::vector<IrrigationApplication>& applications = run.applications;
-    std::array<double, 101> RainHistory{}; // slots 1..100
+    std::array<double, 101> rainHistory{}; // slots 1..100
     int count = 0; // counted days since the start or the last application day; runs on across years
     for (int r = 2; r <= last; ++r) {
         const double rain = NumericValue(sheet.cellText(r, rainColumn)); // [mm]
         const auto d = RowDayOfYear(dates, r);
         if (!d || !inPeriod(*d)) continue;
         ++count;
-        RainHistory[count] = rain;
+        rainHistory[count] = rain;
         if (count != F) continue;
         double rainSum = 0; // the application day and the n days before it [mm]
-        for (int k = count; k >= count - schedule.window; --k) rainSum += RainHistory[k];
+        for (int k = count; k >= count - schedule.window; --k) rainSum += rainHistory[k];
         if (rainSum < schedule.threshold)
             applications.push_back(Water(sheet, r, rainColumn, dates, rain, schedule.amount));
         count = 0; // a skipped application restarts the count too
@@ -205,16 +205,16 @@ IrrigationRun ApplyOnDemandIrrigation(MeteoSheet& sheet, const ColumnMap& column
 
     IrrigationRun run;
     std::vector<IrrigationApplication>& applications = run.applications;
-    double Deficit = 0; // accumulated ET - rain [mm]; no lower bound, carried across years
+    double deficit = 0; // accumulated ET - rain [mm]; no lower bound, carried across years
     for (int r = 2; r <= last; ++r) {
         const auto d = RowDayOfYear(dates, r);
         if (!d || !inPeriod(*d)) continue;
         const double rain = NumericValue(sheet.cellText(r, rainColumn)); // [mm]
         const double et = NumericValue(sheet.cellText(r, etColumn));     // [mm]
-        Deficit += et - rain;
-        if (Deficit > schedule.limit) {
-            applications.push_back(Water(sheet, r, rainColumn, dates, rain, Deficit * schedule.restoring / 100));
-            Deficit = 0;
+        deficit += et - rain;
+        if (deficit > schedule.limit) {
+            applications.push_back(Water(sheet, r, rainColumn, dates, rain, deficit * schedule.restoring / 100));
+            deficit = 0;
         }
     }
     return run;

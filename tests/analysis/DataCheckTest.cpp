@@ -96,9 +96,10 @@ TEST(CheckData, NotesUnitsWindHeightAndPolarDaysOrTheMissingDateColumn)
     // The desktop program selects the cells of a finding: its variable's column (the box, not
     // the order of the names, decides), none for the station.
     workbench.columns.set(ColumnBox::Tmax, "5");
-    const std::pair<const char*, int> cases[] = {{"Date", 1}, {"T° max", 5}, {"Suns. dur.", 8}, {"Station", 0}, {"RAIN", 0}};
-    for (const auto& [variable, column] : cases)
-        EXPECT_EQ(FindingColumn({variable, "", 0, {}, true}, workbench.columns), column) << variable;
+    const std::pair<std::optional<ColumnBox>, int> cases[] = {
+        {ColumnBox::Date, 1}, {ColumnBox::Tmax, 5}, {ColumnBox::Sunshine, 8}, {ColumnBox::Tdew, 0}, {std::nullopt, 0}};
+    for (const auto& [box, column] : cases)
+        EXPECT_EQ(FindingColumn({"", "", 0, {}, true, {}, {}, box}, workbench.columns), column) << column;
 }
 
 // A problem of many rows is one line: the count, the first five rows with their dates,
