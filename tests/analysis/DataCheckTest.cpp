@@ -139,10 +139,6 @@ TEST(CheckData, SilentOnTheSampleStation)
     EXPECT_EQ(report.rows, 731);
 }
 
-} // namespace etp
-
-namespace etp {
-
 // A dew point above T max is no humidity on its day; a temperature series whose extremes
 // leave -90 to 60 °C in the unit chosen is reported with the unit that fits. Year and
 // day-of-year columns are checked as a date.

@@ -78,10 +78,6 @@ TEST(Summarize, CountsMissingAndEstimatedDays)
               "estimated days: the days with an input Compute estimated (the \"Estimated\" cell is not empty).\n");
 }
 
-} // namespace etp
-
-namespace etp {
-
 // A table made with other than the original formulas says so above its titles, one
 // line per changed choice, in menu order.
 TEST(SummaryText, NamesTheChangedMethodOptions)

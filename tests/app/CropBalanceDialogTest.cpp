@@ -139,9 +139,7 @@ private slots:
         QTest::newRow("p") << "OptionNone" << "p" << "0.9" << "The box p: p must be a fraction from 0.1 to 0.8: \"0.9\"";
         QTest::newRow("theta_wp") << "OptionNone" << "theta_wp" << "0.3"
                                   << "The box theta_wp: theta_wp must be below theta_fc (0.23): \"0.3\"";
-        QTest::newRow("l_mid") << "OptionNone" << "l_mid" << "0" << "The box l_mid: l_mid must be a whole number of days from 1 to 366: \"0\"";
         QTest::newRow("planting empty") << "OptionNone" << "planting" << "" << "The box planting is empty.";
-        QTest::newRow("kc_mid") << "OptionNone" << "kc_mid" << "2.5" << "The box kc_mid: kc_mid must be a number from 0 to 2: \"2.5\"";
         QTest::newRow("efficiency") << "OptionRaw" << "Efficiency (%)" << "0"
                                     << "Efficiency (%) must be a percentage above 0 and up to 100: \"0\"";
         QTest::newRow("depth") << "OptionTaw" << "Depth (mm)" << "-5" << "Depth (mm) must be a depth above 0 and up to 1000 mm: \"-5\"";

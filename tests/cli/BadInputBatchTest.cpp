@@ -56,7 +56,6 @@ TEST(BadInput, EndsWithTheStatusAndMessage)
         {"date 31/02/95", Day("31/02/95"), {}, 1, notADate + "\"31/02/95\". Write it as day/month/year"},
         {"empty date", Day(""), {}, 0, ""},
         {"wind height 1e999", worked, {"--wind-height", "1e999"}, 2, "etp: --wind-height: \"1e999\" is not a number"},
-        {"wind height 0", worked, {"--wind-height", "0"}, 1, "Wind speed measurement high (m) must be at least 0.1: \"0\""},
         {"turned: frequency 0", worked, {"--turned", "01/07,30/08,0,50,50,4"}, 2,
          "etp: --turned: Frequency (d) must be a whole number from 1 to 100: \"0\""},
     };

@@ -91,32 +91,4 @@ TEST(ModelFilesBatch, EtFilesWithoutTheirColumnEndTheRun)
     EXPECT_EQ(Lines(ReadFile(dir.file("m.etp")), "\r\n")[180], "'190630'    5.4    ");
 }
 
-// A station without radiation writes its MACRO ET file from Hargreaves, the same file as
-// the full station gives: Hargreaves reads the temperatures only.
-TEST(ModelFilesBatch, MacroEtFromHargreavesWithoutRadiation)
-{
-    TempDir dir;
-    std::string bareText;
-    for (const std::string& line : Lines(ReadFile(kStation), "\r\n")) {
-        // Without RAD (6): DATE TMIN TMAX RHMIN RHMAX WIND ELIOF RAIN.
-        std::vector<std::string> fields(1);
-        for (const char c : line) {
-            if (c == '\t')
-                fields.emplace_back();
-            else
-                fields.back() += c;
-        }
-        if (fields.size() != 9) continue;
-        for (const std::size_t k : {0, 1, 2, 3, 4, 6, 7, 8}) bareText += fields[k] + (k == 8 ? "\r\n" : "\t");
-    }
-    const auto bare = dir.write("bare.txt", bareText);
-    for (const auto& [input, etp] : {std::pair{bare, dir.file("bare.etp")}, std::pair{kStation, dir.file("full.etp")}}) {
-        const auto run = Etp({input, "--lat", "44.5", "--alt", "120", "--method", "Hargr.", "--macro-etp", etp, "--macro-et", "Hargr."});
-        ASSERT_EQ(run.status, 0) << input << ": " << run.err;
-    }
-    const auto lines = Lines(ReadFile(dir.file("bare.etp")), "\r\n");
-    EXPECT_EQ(lines.size(), 732u);
-    EXPECT_EQ(ReadFile(dir.file("bare.etp")), ReadFile(dir.file("full.etp")));
-}
-
 } // namespace etp

@@ -128,8 +128,6 @@ TEST(RunBatch, MessagesAndTheirStatus)
          "Your meteorological station is at 0° degrees and at 0 m above sea level or simple you forgot this data ?\n"},
         {{dir.write("nosun.txt", noSunshine), "--lat", "45", "--method", "PenFAO"},
          1, "PenFAO: needs the sunshine column; box Suns. dur. is 0\n"},
-        {{worked, "--lat", "45", "--col", "rad=0", "--method", "ASCE short"},
-         1, "ASCE short: needs the radiation column; box Rad. is 0\n"},
         {{xls, "--sheet", "9"}, 1, "Import did not succeed.\nReason: the workbook has no sheet 9.\n"},
         {{xls, "--sheet", "second"}, 1,
          "The sheet number is not a number: \"second\". Give the number of one of its sheets, 1 for the first.\n"},
@@ -278,10 +276,6 @@ TEST(RunBatch, CheckPrintsTheTableAndStrictStopsWithThree)
     EXPECT_FALSE(std::filesystem::exists(output));
 }
 
-} // namespace etp
-
-namespace etp {
-
 // The three sources as their exports come, through the batch tool alone: a NASA POWER file
 // gives the station from its header (and an option given stands), an AgriMet file in °F,
 // langleys and mph computes, a Meteostat file without humidity or radiation computes once
@@ -347,24 +341,6 @@ TEST(RunBatch, AsceFullClearSkyChangesOnlyTheAsceColumns)
     EXPECT_EQ(Field(withFull, 1, 9), Field(simple, 1, 9));
     EXPECT_NE(Field(withFull, 1, 10), Field(simple, 1, 10));
     EXPECT_NE(Field(withFull, 1, 11), Field(simple, 1, 11));
-}
-
-} // namespace etp
-
-namespace etp {
-
-// A message of several lines is several lines on stderr, as the desktop's box shows it:
-// one line per method with missing days.
-TEST(RunBatch, EachLineOfAMessageIsALine)
-{
-    testing::TempDir dir;
-    const auto input = dir.write("gaps.txt", "DATE\tTMIN\tTMAX\tRHMIN\tRHMAX\tRAD\tWIND\tRAIN\r\n"
-                                             "01/06/95\t10\t20\t40\t80\t\t2\t0\r\n02/06/95\t10\t20\t\t80\t20\t2\t0\r\n");
-    const auto run = testing::Etp({input, "--lat", "45", "--alt", "100", "--method", "PenMon", "--method", "Turc",
-                                   "-o", dir.file("out.txt")});
-    EXPECT_EQ(run.status, 0);
-    EXPECT_EQ(run.err, "PenMon: 2 days not computed, inputs missing: rows 2 (01/06/95), 3 (02/06/95)\n"
-                       "Turc: 1 day not computed, inputs missing: row 2 (01/06/95)\n");
 }
 
 } // namespace etp

@@ -261,11 +261,4 @@ TEST(SourceShapes, TheSampleStationInEveryShapeGivesItsResults)
     ExpectShapesAgree(std::filesystem::path(ETP_SOURCE_DIR) / "samples" / "station.txt", "44.5", "120", "10");
 }
 
-TEST(SourceShapes, DeBiltInEveryShapeGivesItsResults)
-{
-    const auto deBilt = std::filesystem::path(ETP_SHARED_DATA_DIR) / "stations" / "knmi_debilt_260_2018.txt";
-    if (!std::filesystem::exists(deBilt)) GTEST_SKIP() << "the shared station data are not here";
-    ExpectShapesAgree(deBilt, "52.1", "1.9", "10");
-}
-
 } // namespace etp

@@ -282,10 +282,6 @@ TEST(StationsBatch, ChoicesAsValuesRunAsTheSameOptions)
     EXPECT_EQ(run("values", other, choices), expected);
 }
 
-} // namespace etp
-
-namespace etp {
-
 // A station table gives each station its own units and boxes of the newer shapes: a
 // station in °F with its dew point and year/day-of-year dates, and no latitude or altitude
 // in the table, which its NASA POWER header gives, computes as the same station in °C.
@@ -309,10 +305,6 @@ TEST(StationsBatch, TemperatureUnitDatePartsAndHeaderPerStation)
             EXPECT_NEAR(std::stod(f), std::stod(c), 0.0100001) << day << " " << k;
         }
 }
-
-} // namespace etp
-
-namespace etp {
 
 // Every method asked of each station of the availability table (those without an
 // estimate): each station is done, its available methods computed and the others

@@ -163,10 +163,6 @@ TEST(AsceStandardized, DeBilt2018MatchesTheEquations)
     EXPECT_EQ(r, 367);
 }
 
-} // namespace etp
-
-namespace etp {
-
 // ASCE-EWRI (2005) Appendix D, daily, worked by hand for 1 July (J = 182) at 40.41° N with
 // Ra = 41.67 MJ m-2 d-1, P = 85.17 kPa and ea = 1.27 kPa:
 //   sin(beta24) = sin(0.85 + 0.3 phi sin(2 pi 182 / 365 - 1.39) - 0.42 phi^2) = 0.75097  (D.5)

@@ -269,10 +269,6 @@ TEST_F(ComputeTest, StopsAndRefusals)
     EXPECT_EQ(sheet.lastNonEmptyColumn(1), 9);
 }
 
-} // namespace etp
-
-namespace etp {
-
 // Every method ticked on each case of the availability table: the available ones get a
 // column and a value, each other one a line of the closing note saying why, and nothing
 // is computed from a column that is not there.
@@ -312,10 +308,6 @@ TEST_F(ComputeTest, RefusesWhenNoTickedMethodIsAvailable)
                                "PFAOsun: needs the sunshine column; box Suns. dur. is 0");
     EXPECT_EQ(cell(sheet, 1, 10), "");
 }
-
-} // namespace etp
-
-namespace etp {
 
 // One input of the worked day blanked, or coded -999 by a logger, at a time: exactly
 // the methods whose formula reads it leave that day empty. All columns are there, so

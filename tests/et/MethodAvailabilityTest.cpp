@@ -80,10 +80,6 @@ TEST(ConfirmMethodDialog, NeedsOneOfTheDialogsOwnBoxes)
     EXPECT_TRUE(ConfirmMethodDialog(MethodDialog::Combination, methods).done());
 }
 
-} // namespace etp
-
-namespace etp {
-
 // A disabled box's tooltip names what it needs: the boxes to fill and what they hold now.
 // It is empty exactly when opening a method dialog enables the method.
 TEST(ColumnsNeededText, NamesTheMissingBoxesAndAgreesWithTheOpening)
@@ -117,10 +113,6 @@ TEST(ColumnsNeededText, NamesTheMissingBoxesAndAgreesWithTheOpening)
                         << info.label << " radiation " << radiation << " sunshine " << sunshine << " wind " << wind;
             }
 }
-
-} // namespace etp
-
-namespace etp {
 
 // A variable the sheet has no column of counts as there when its estimate is on, and the
 // check box says what will be estimated; humidity counts as there from any of its boxes.

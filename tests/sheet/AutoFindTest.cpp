@@ -123,10 +123,6 @@ TEST(ColumnMap, ColumnNumbersFromTheBoxTexts)
     EXPECT_FALSE(columns.available(ColumnBox::Wind));
 }
 
-} // namespace etp
-
-namespace etp {
-
 // The three sources whose titles are codes, in any case: each code sets its box and its
 // unit whatever the values' size, and WS10M the wind height. The other titles of these
 // files (T2M, tavg, snow, wdir, wpgt, pres) take no box.

@@ -286,31 +286,6 @@ TEST(ModelFileCommands, EmptyRainIsADryDay)
     EXPECT_EQ(table.text(2, 2), "."); // 0 langley through "###.#"
 }
 
-// "PFAOsun" computed from the sunshine, without a radiation column, is an ET column the model
-// files take like any other: the dialog starts on it, the last ET column, and writes its values.
-TEST(ModelFileCommands, ComputedPfaoSunIsWritten)
-{
-    Workbench w;
-    w.sheet = testing::SheetOf({testing::kStationTitles, "20/06/95\t12\t28\t40\t90\t\t2\t10\t0",
-                                "21/06/95\t14\t30\t35\t85\t\t3\t12\t1.5"});
-    w.columns = testing::StationColumns();
-    w.columns.set(ColumnBox::Radiation, "0");
-    w.station = {"45", "100", "2"};
-    w.methods.checked[Method::PenFaoSunshine] = true;
-    ScriptedUserInterface ui;
-    ASSERT_EQ(ComputeResults(w, ui), ComputeOutcome::Completed);
-    ASSERT_EQ(w.sheet.cellText(1, 10), "PFAOsun");
-    ASSERT_NE(w.sheet.cellText(3, 10), "");
-
-    const MethodChoice macro = NewMethodChoice(w, ui);
-    ASSERT_TRUE(macro.selectedIndex());
-    EXPECT_EQ(macro.options[std::size_t(*macro.selectedIndex())].caption, "PFAOsun");
-    TempDir dir;
-    ui.saveFiles = {dir.file("macro.etp")};
-    ASSERT_TRUE(SaveMacroEtp(w, macro, ui)) << ::testing::PrintToString(ui.messages);
-    EXPECT_EQ(ReadFile(dir.file("macro.etp")), MacroDailyText(w.sheet, w.columns, 10, MacroFile::Etp));
-}
-
 // Each of the thirteen ET labels is a column the MACRO ET file reads: a sheet with one
 // column of each, 10 + k mm in the column of label k, writes those millimetres, whichever
 // label the choice names. A label alone chooses its rightmost column: the first "PenMon"
