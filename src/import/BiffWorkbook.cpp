@@ -96,45 +96,37 @@ std::size_t SubstreamBytes(Bytes stream, std::size_t offset)
     return reader.complete() ? reader.offset() - offset : 0;
 }
 
-} // namespace
 
-ValueFormat BiffWorkbook::formatOfIndex(std::size_t index) const
+// The first record: the BIFF version, and a worksheet or a workbook of them. The reason
+// when it is neither.
+std::optional<std::string> ReadBeginning(SubstreamReader& reader, int streamVersion, BiffWorkbook& workbook)
 {
-    if (index < definedFormats.size() && definedFormats[index] != kUndefined)
-        return static_cast<ValueFormat>(definedFormats[index]);
-    return BuiltInValueFormat(static_cast<int>(std::min<std::size_t>(index, 0xFFFF)));
-}
-
-std::optional<BiffWorkbook> ReadBiffWorkbook(Bytes stream, int streamVersion, std::string& failure)
-{
-    SubstreamReader reader(stream, 0);
     Record record;
-    if (!reader.started(record) || record.data.size() < 4) {
-        failure = "it does not start with a BIFF record";
-        return std::nullopt;
-    }
-    BiffWorkbook workbook;
+    if (!reader.started(record) || record.data.size() < 4) return "it does not start with a BIFF record";
     workbook.version = VersionOf(record, streamVersion);
     const std::uint16_t type = U16(record.data.data() + 2);
-    if (workbook.version <= 4 && type == kBiff4Workbook) {
-        failure = "it is a BIFF4 workbook of several sheets";
-        return std::nullopt;
-    }
-    if (type != (workbook.version <= 4 ? kWorksheet : kGlobals)) {
-        failure = "it holds a chart or macros, not worksheets";
-        return std::nullopt;
-    }
+    if (workbook.version <= 4 && type == kBiff4Workbook) return "it is a BIFF4 workbook of several sheets";
+    if (type != (workbook.version <= 4 ? kWorksheet : kGlobals)) return "it holds a chart or macros, not worksheets";
     if (workbook.version <= 4) workbook.sheets.push_back({"Sheet1", 0});
+    return std::nullopt;
+}
 
+// What the globals give beyond the workbook's own fields: the worksheets' offsets with
+// their name fields, and the number format of each cell format in order.
+struct GlobalRecords {
     std::vector<std::pair<std::size_t, Bytes>> boundSheets; // offset, name field
     std::vector<std::uint16_t> xfFormatIndexes;
+};
+
+// The workbook's globals up to their end; the reason when the file is protected or cut short.
+std::optional<std::string> ReadGlobals(SubstreamReader& reader, BiffWorkbook& workbook, GlobalRecords& globals)
+{
+    Record record;
     std::size_t implicitFormatIndex = 0;
     while (reader.next(record)) {
         const Bytes data = record.data;
         switch (record.id) {
-        case kFilepass:
-            failure = "it is protected by a password";
-            return std::nullopt;
+        case kFilepass: return "it is protected by a password";
         case kCodepage:
             if (data.size() >= 2) workbook.codepage = U16(data.data());
             break;
@@ -147,10 +139,10 @@ std::optional<BiffWorkbook> ReadBiffWorkbook(Bytes stream, int streamVersion, st
             break;
         case kXf3:
         case kXf4:
-            if (data.size() >= 2) xfFormatIndexes.push_back(data[1]);
+            if (data.size() >= 2) globals.xfFormatIndexes.push_back(data[1]);
             break;
         case kXf:
-            if (data.size() >= 4 && workbook.version >= 5) xfFormatIndexes.push_back(U16(data.data() + 2));
+            if (data.size() >= 4 && workbook.version >= 5) globals.xfFormatIndexes.push_back(U16(data.data() + 2));
             break;
         case kSst:
             if (workbook.version == 8) ReadSharedStrings(workbook, reader.withContinues(record));
@@ -158,35 +150,56 @@ std::optional<BiffWorkbook> ReadBiffWorkbook(Bytes stream, int streamVersion, st
         case kBoundSheet:
             // Worksheets only (type 0): chart sheets, macro sheets and modules are skipped.
             if (workbook.version >= 5 && data.size() >= 6 && data[5] == 0)
-                boundSheets.emplace_back(U32(data.data()), data.subspan(6));
+                globals.boundSheets.emplace_back(U32(data.data()), data.subspan(6));
             break;
         default:
             break;
         }
     }
-    if (!reader.complete()) {
-        failure = "it is cut short";
-        return std::nullopt;
-    }
+    if (!reader.complete()) return "it is cut short";
+    return std::nullopt;
+}
 
+// The worksheets by name, each one's record chain whole; the reason when one is damaged.
+std::optional<std::string> AddWorksheets(Bytes stream, const GlobalRecords& globals, BiffWorkbook& workbook)
+{
     const CodepageDecoder decoder(workbook.codepage);
-    for (const auto& [offset, field] : boundSheets) {
+    for (const auto& [offset, field] : globals.boundSheets) {
         std::string name;
         Cursor cursor(field);
-        if (!(workbook.version == 8 ? cursor.unicodeString(1, name) : cursor.byteString(1, decoder, name))) {
-            failure = "a sheet name is damaged";
-            return std::nullopt;
-        }
+        if (!(workbook.version == 8 ? cursor.unicodeString(1, name) : cursor.byteString(1, decoder, name)))
+            return "a sheet name is damaged";
         // A record chain that breaks anywhere means a damaged file: it is refused whole,
         // before a sheet is offered, rather than sheet by sheet.
-        if (SubstreamBytes(stream, offset) == 0) {
-            failure = "its sheet \"" + name + "\" is damaged or cut short";
-            return std::nullopt;
-        }
+        if (SubstreamBytes(stream, offset) == 0) return "its sheet \"" + name + "\" is damaged or cut short";
         workbook.sheets.push_back({std::move(name), offset});
     }
-    workbook.xfFormats.reserve(xfFormatIndexes.size());
-    for (const std::uint16_t index : xfFormatIndexes) workbook.xfFormats.push_back(workbook.formatOfIndex(index));
+    return std::nullopt;
+}
+
+} // namespace
+
+ValueFormat BiffWorkbook::formatOfIndex(std::size_t index) const
+{
+    if (index < definedFormats.size() && definedFormats[index] != kUndefined)
+        return static_cast<ValueFormat>(definedFormats[index]);
+    return BuiltInValueFormat(static_cast<int>(std::min<std::size_t>(index, 0xFFFF)));
+}
+
+std::optional<BiffWorkbook> ReadBiffWorkbook(Bytes stream, int streamVersion, std::string& failure)
+{
+    SubstreamReader reader(stream, 0);
+    BiffWorkbook workbook;
+    GlobalRecords globals;
+    std::optional<std::string> problem = ReadBeginning(reader, streamVersion, workbook);
+    if (!problem) problem = ReadGlobals(reader, workbook, globals);
+    if (!problem) problem = AddWorksheets(stream, globals, workbook);
+    if (problem) {
+        failure = std::move(*problem);
+        return std::nullopt;
+    }
+    workbook.xfFormats.reserve(globals.xfFormatIndexes.size());
+    for (const std::uint16_t index : globals.xfFormatIndexes) workbook.xfFormats.push_back(workbook.formatOfIndex(index));
     return workbook;
 }
 
