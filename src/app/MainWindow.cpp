@@ -168,7 +168,7 @@ MainWindow::~MainWindow()
     }
 }
 
-QWidget* MainWindow::buildSettingsPanel()
+QWidget* MainWindow::buildColumnBoxes()
 {
     // The classic eight boxes in Frame1; the other forms of humidity and the date in parts
     // in a group of their own, so that a person sees which boxes belong together.
@@ -228,7 +228,12 @@ QWidget* MainWindow::buildSettingsPanel()
     boxesLayout->setContentsMargins(0, 0, 0, 0);
     boxesLayout->addWidget(Frame1);
     boxesLayout->addWidget(Frame2);
+    return boxes;
+}
 
+QWidget* MainWindow::buildSettingsPanel()
+{
+    QWidget* boxes = buildColumnBoxes();
     // On a short screen (a laptop at 150 or 200 %) the boxes scroll; the buttons stay in sight.
     auto* scroll = new ColumnBoxesArea(this);
     scroll->setObjectName(QStringLiteral("ColumnBoxesArea"));
@@ -258,27 +263,29 @@ QWidget* MainWindow::buildSettingsPanel()
 void MainWindow::buildMenus()
 {
     // The menu tree in menu order; a null menu is an item of the menu bar itself. An item
-    // without a slot is wired by buildHistory (Undo, Redo) or stays disabled (CSYMBA).
+    // without a slot is wired by buildHistory (Undo, Redo) or stays disabled (CSYMBA); the
+    // member, where there is one, keeps the action for what is done to it afterwards.
     struct MenuItem {
         const char* menu;
         const char* caption;
         const char* name; // the action's objectName
         void (MainWindow::*slot)();
+        QAction* MainWindow::*member = nullptr;
     };
     static constexpr MenuItem kMenuItems[] = {
         {"&File", "&Open", "open", &MainWindow::open_Click},
-        {"&File", "Sa&ve", "save", &MainWindow::save_Click},
+        {"&File", "Sa&ve", "save", &MainWindow::save_Click, &MainWindow::saveAction_},
         {"&File", "&Save as", "saveas", &MainWindow::saveas_Click},
-        {"&File", "&Exit", "exit", &MainWindow::exit_Click},
-        {"E&dit", "&Undo", "undo", nullptr}, // Alt+E opens "Etp methods", as it always has
-        {"E&dit", "&Redo", "redo", nullptr},
+        {"&File", "&Exit", "exit", &MainWindow::exit_Click, &MainWindow::exitAction_},
+        {"E&dit", "&Undo", "undo", nullptr, &MainWindow::undoAction_}, // Alt+E opens "Etp methods", as it always has
+        {"E&dit", "&Redo", "redo", nullptr, &MainWindow::redoAction_},
         {nullptr, "&Station", "station", &MainWindow::station_Click},
         {"&Etp methods", "&Combination", "combination", &MainWindow::combination_Click},
         {"&Etp methods", "&Other methods", "Other_Methods", &MainWindow::Other_Methods_Click},
         {"&Etp methods", "&Standard methods", "Standard_Methods", &MainWindow::Standard_Methods_Click},
         {"&Models meteo files", "&CREAMS", "creams", &MainWindow::creams_Click},
         {"&Models meteo files", "&LEACHM", "leachm", &MainWindow::leachm_Click},
-        {"&Models meteo files", "CS&YMBA", "CSYMBA", nullptr},
+        {"&Models meteo files", "CS&YMBA", "CSYMBA", nullptr, &MainWindow::csymbaAction_},
         {"&Models meteo files", "&MACRO", "macro", &MainWindow::macro_Click},
         {"&Irrigation", "&Turned irrigation", "turned", &MainWindow::turned_Click},
         {"&Irrigation", "&On demand", "domanda", &MainWindow::domanda_Click},
@@ -302,6 +309,7 @@ void MainWindow::buildMenus()
         auto* action = new QAction(QString::fromLatin1(item.caption), this);
         action->setObjectName(QString::fromLatin1(item.name));
         if (item.slot) connect(action, &QAction::triggered, this, item.slot);
+        if (item.member) this->*item.member = action;
         if (!item.menu) {
             menuBar()->addAction(action);
             continue;
@@ -312,13 +320,10 @@ void MainWindow::buildMenus()
         }
         menu->addAction(action);
     }
-    QAction* csymba = menuItem("CSYMBA");
-    csymba->setEnabled(false);
-    csymba->setToolTip(QStringLiteral("No file layout is defined for this model."));
+    csymbaAction_->setEnabled(false);
+    csymbaAction_->setToolTip(QStringLiteral("No file layout is defined for this model."));
     buildHistory();
 }
-
-QAction* MainWindow::menuItem(const char* name) const { return findChild<QAction*>(QString::fromLatin1(name)); }
 
 void MainWindow::Form_Load()
 {

@@ -65,8 +65,8 @@ protected:
 private:
     void Form_Load();
     void buildMenus();
-    QWidget* buildSettingsPanel();
-    QAction* menuItem(const char* name) const;
+    QWidget* buildColumnBoxes();   // Frame1 and Frame2: the column boxes with their unit lists
+    QWidget* buildSettingsPanel(); // the boxes, scrolling on a short screen, and the two buttons
 
     void open_Click();
     void save_Click();
@@ -175,6 +175,12 @@ private:
 
     QUndoStack* undoStack_ = nullptr;
     QMenu* recentFiles_ = nullptr;
+    // The menu actions changed after the menus are built (shortcuts, state, a place in the menu).
+    QAction* saveAction_ = nullptr;
+    QAction* exitAction_ = nullptr;
+    QAction* undoAction_ = nullptr;
+    QAction* redoAction_ = nullptr;
+    QAction* csymbaAction_ = nullptr;
     std::unique_ptr<SheetEdit> pendingEdit_; // an irrigation's "Apply" running
 
 };

@@ -29,8 +29,8 @@ void MainWindow::buildHistory()
 {
     undoStack_ = new QUndoStack(this);
     undoStack_->setUndoLimit(kUndoLimit);
-    QAction* undo = menuItem("undo");
-    QAction* redo = menuItem("redo");
+    QAction* undo = undoAction_;
+    QAction* redo = redoAction_;
     undo->setShortcut(QKeySequence::Undo);
     redo->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z));
     undo->setEnabled(false);
@@ -48,12 +48,12 @@ void MainWindow::buildHistory()
     connect(undoStack_, &QUndoStack::indexChanged, this, &MainWindow::showSheetNote); // undo takes marks back too
     connect(model_, &MeteoSheetModel::cellEdited, this, &MainWindow::cellEdited);
 
-    menuItem("save")->setShortcut(QKeySequence::Save);
+    saveAction_->setShortcut(QKeySequence::Save);
     QMenu* file = menuBar()->actions().constFirst()->menu();
     recentFiles_ = new QMenu(QStringLiteral("Recent &files"), this);
     recentFiles_->setObjectName(QStringLiteral("recentFiles"));
-    file->insertMenu(menuItem("exit"), recentFiles_);
-    file->insertSeparator(menuItem("exit"));
+    file->insertMenu(exitAction_, recentFiles_);
+    file->insertSeparator(exitAction_);
     // A file named on the command line was opened before the window was made.
     if (!workbench_.workingFile.path.empty()) AddRecentFile(QString::fromStdString(workbench_.workingFile.path));
     showRecentFiles();
