@@ -4,6 +4,7 @@
 // onward one day each. The cells are kept column by column, each column's texts back to
 // back in one string: a station of 32,000 days costs little more than its text, and
 // Compute's result columns are added without moving the columns already there.
+#include <algorithm>
 #include <cstdint>
 #include <span>
 #include <string>
@@ -67,9 +68,10 @@ public:
     // Last non-empty column of one row, 0 when the row is empty.
     int lastNonEmptyColumn(int row) const;
 
-    // Appends cells 1 to `columns` of a row with a TAB between them, each TAB, CR or LF
-    // inside a cell as a blank: a line of the saved text file, without its line end.
-    void appendRowText(int row, int columns, std::string& out) const;
+    // Appends rows firstRow to lastRow as lines of the saved text file: cells 1 to
+    // `columns` of each row with a TAB between them, each TAB, CR or LF inside a cell as
+    // a blank, CR LF after each line.
+    void appendRowsText(int firstRow, int lastRow, int columns, std::string& out) const;
 
 private:
     // The cells of one column: ends_[i] is where the text of row i + 1 ends in text_, the
@@ -85,6 +87,13 @@ private:
             return {text_.data() + begin, ends_[i] - begin};
         }
         void set(std::size_t i, std::string_view value);
+        // Bytes of the texts of rows first + 1 to end (those past size() are empty).
+        std::size_t textLength(std::size_t first, std::size_t end) const
+        {
+            end = std::min(end, size());
+            if (first >= end) return 0;
+            return ends_[end - 1] - (first == 0 ? 0 : ends_[first - 1]);
+        }
 
     private:
         std::vector<std::uint32_t> ends_;

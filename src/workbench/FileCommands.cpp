@@ -160,20 +160,15 @@ bool ImportWorkbook(Workbench& workbench, const std::string& name, FileFormat fo
 // The lines of the saved sheet, handed on some 64 KiB at a time.
 void WriteSheetText(const MeteoSheet& sheet, const PieceWriter& write)
 {
-    constexpr std::size_t kPiece = 64 << 10;
+    constexpr int kRowsPerPiece = 1024; // some 64 KiB of a station's usual dozen columns
     const int rows = sheet.lastNonEmptyRow();
     const int columns = sheet.lastNonEmptyColumn();
     std::string text;
-    text.reserve(kPiece + 4096);
-    for (int r = 1; r <= rows; ++r) {
-        sheet.appendRowText(r, columns, text);
-        text += "\r\n";
-        if (text.size() >= kPiece) {
-            write(text);
-            text.clear();
-        }
+    for (int first = 1; first <= rows; first += kRowsPerPiece) {
+        text.clear();
+        sheet.appendRowsText(first, std::min(rows, first + kRowsPerPiece - 1), columns, text);
+        write(text);
     }
-    if (!text.empty()) write(text);
 }
 
 TextProducer SheetPieces(const MeteoSheet& sheet)

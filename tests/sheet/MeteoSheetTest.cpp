@@ -42,15 +42,45 @@ TEST(MeteoSheet, BoundsGrowthAndClear)
 
 // The saved line of a row: its cells joined by TAB, a TAB, CR or LF inside a cell written
 // as a blank (each would end or split the line when the file is read again), as many
-// fields as asked for.
-TEST(MeteoSheet, AppendRowTextJoinsTheCellsOfTheSavedLine)
+// fields as asked for, CR LF at its end.
+TEST(MeteoSheet, AppendRowsTextJoinsTheCellsOfTheSavedLine)
 {
     MeteoSheet sheet;
     testing::SetRow(sheet, 2, "01/07/19\t12.5\t\t30");
     sheet.setCellText(2, 6, "a\tb\rc\nd");
     std::string line = "x";
-    sheet.appendRowText(2, 7, line);
-    EXPECT_EQ(line, "x01/07/19\t12.5\t\t30\t\ta b c d\t");
+    sheet.appendRowsText(2, 2, 7, line);
+    EXPECT_EQ(line, "x01/07/19\t12.5\t\t30\t\ta b c d\t\r\n");
+}
+
+// Lines of several rows at once against the same lines made cell by cell from cellText:
+// columns of different lengths (rows past a column's last cell, empty cells between),
+// more fields asked than the sheet has columns, ranges starting anywhere, rows past the
+// last one, and the lines appended after what the text held.
+TEST(MeteoSheet, AppendRowsTextMatchesTheCellsRowByRow)
+{
+    std::mt19937 random(20240611);
+    auto pick = [&random](int n) { return static_cast<int>(random() % static_cast<unsigned>(n)); };
+    MeteoSheet sheet;
+    const char* samples[] = {"", "", "1", "-0.5", "12.75", "01/02/1903", "n.d.", "a\tb", "\r\n", "long text of a note"};
+    for (int c = 1; c <= 9; ++c) {
+        const int rows = pick(40);
+        for (int r = 1; r <= rows; ++r) sheet.setCellText(r, c, samples[pick(10)]);
+    }
+    for (int trial = 0; trial < 200; ++trial) {
+        const int first = 1 + pick(45), last = first + pick(10) - 1, columns = pick(12);
+        std::string expected = "kept";
+        for (int r = first; r <= last; ++r) {
+            for (int c = 1; c <= columns; ++c) {
+                if (c > 1) expected += '\t';
+                for (const char ch : sheet.cellText(r, c)) expected += ch == '\t' || ch == '\r' || ch == '\n' ? ' ' : ch;
+            }
+            expected += "\r\n";
+        }
+        std::string text = "kept";
+        sheet.appendRowsText(first, last, columns, text);
+        ASSERT_EQ(text, expected) << "rows " << first << " to " << last << ", " << columns << " columns";
+    }
 }
 
 // The cheap guard for the column-by-column store: cells set one by one, in any order,
