@@ -68,9 +68,9 @@ private:
 
 // PenMon's memory when it skips a day: the day's mean temperature when both were
 // measured; without them, the next day starts as a series' first day does.
-void ForgetMeanTemperature(const DailyWeather& D, Inputs missing, double& PreviousMeanTemperature)
+void ForgetMeanTemperature(const DailyWeather& D, Inputs missing, double& previousMeanTemperature)
 {
-    PreviousMeanTemperature = (missing & kTemperatureInputs) ? 0 : MeanTemperature(D);
+    previousMeanTemperature = (missing & kTemperatureInputs) ? 0 : MeanTemperature(D);
 }
 
 // What Compute checks of the sheet before it adds a column: each assigned box names a
@@ -105,124 +105,175 @@ bool StationAtOrigin(const StationValues& station)
     return ToSingle(station.altitude) == 0 && ToSingle(station.latitude) == 0;
 }
 
-Outcome Compute(MeteoSheet& sheet, const ComputeSettings& settings, double& PreviousMeanTemperature)
-{
-    if (Outcome checked = CheckComputeSettings(settings); !checked.done()) return checked;
-    SiteDay S;
-    DailyWeather D;
-    ReadStation(settings.station, S);
+namespace {
 
-    // The monthly temperature ranges serve "P-T extrad" alone; a pass over the whole
-    // series is saved when it is not chosen.
-    MonthlyTemperatureRange table;
-    if (settings.methods.checked[Method::PriestleyTaylorExtrad])
-        BuildMonthlyTemperatureRange(sheet, settings.columns, table, settings.units);
-    // Thornthwaite's monthly means and heat indices, likewise.
-    ThornthwaiteYears thornthwaite;
-    if (settings.methods.checked[Method::Thornthwaite]) thornthwaite = BuildThornthwaiteYears(sheet, settings.columns, settings.units);
-    BlaneyCriddleRun blaneyCriddle{.adjusted = BlaneyCriddleAdjusts(settings.columns), .annualDaylightHours = {}};
-
-    // A ticked method the columns do not give every input is left out, and said why.
+// What a run computes: the ticked methods the columns allow, in table order, with what
+// each reads of a day; what they read together; why the others were left out; and the
+// whole-series tables of the methods that need one.
+struct ComputeRun {
     std::vector<const MethodInfo*> chosen;
-    std::string unavailable;
-    Inputs needed = 0; // what the chosen methods read
-    const EstimateSettings& estimates = settings.estimates;
+    std::vector<Inputs> dayInputs; // of each chosen method
+    Inputs needed = 0;
+    std::string unavailable; // a line per ticked method left out
+    MonthlyTemperatureRange monthlyRange;
+    ThornthwaiteYears thornthwaite;
+    BlaneyCriddleRun blaneyCriddle;
+};
+
+ComputeRun PrepareRun(const MeteoSheet& sheet, const ComputeSettings& settings)
+{
+    ComputeRun run;
+    const MethodSelection& methods = settings.methods;
+    // The monthly temperature ranges serve "P-T extrad" alone, Thornthwaite's monthly
+    // means and heat indices Thornthwaite: a pass over the series is saved when the
+    // method is not ticked.
+    if (methods.checked[Method::PriestleyTaylorExtrad])
+        BuildMonthlyTemperatureRange(sheet, settings.columns, run.monthlyRange, settings.units);
+    if (methods.checked[Method::Thornthwaite])
+        run.thornthwaite = BuildThornthwaiteYears(sheet, settings.columns, settings.units);
+    run.blaneyCriddle = {.adjusted = BlaneyCriddleAdjusts(settings.columns), .annualDaylightHours = {}};
     for (const MethodInfo& info : kMethods) {
-        if (!settings.methods.checked[info.method]) continue;
-        if (const Availability availability = MethodAvailability(info.method, settings.columns, estimates);
+        if (!methods.checked[info.method]) continue;
+        if (const Availability availability = MethodAvailability(info.method, settings.columns, settings.estimates);
             !availability.available) {
-            unavailable += (unavailable.empty() ? "" : "\n") + std::string(info.label) + ": " + availability.reason;
+            run.unavailable += (run.unavailable.empty() ? "" : "\n") + std::string(info.label) + ": " + availability.reason;
             continue;
         }
-        chosen.push_back(&info);
-        needed |= DayInputs(info, settings.columns);
+        run.chosen.push_back(&info);
+        run.dayInputs.push_back(DayInputs(info, settings.columns));
+        run.needed |= run.dayInputs.back();
     }
+    return run;
+}
+
+// The result columns, right after the last title and adjacent: one per chosen method,
+// then the "Estimated" column when estimates are on.
+struct ResultColumns {
+    int first = 0, last = 0;
+};
+
+// Labels the result columns in row 1; the refusal when the sheet has no room for them.
+std::optional<std::string> LabelColumns(MeteoSheet& sheet, const ComputeRun& run, bool estimates,
+                                        ResultColumns& columns)
+{
+    const int count = static_cast<int>(run.chosen.size()) + (estimates ? 1 : 0);
+    const int used = UsedColumnCount(sheet);
+    if (used + count > MeteoSheet::kMaxColumns)
+        return "The data sheet has no room for " + std::to_string(count) + " more result columns: it holds " +
+               std::to_string(used) + " of at most " + std::to_string(MeteoSheet::kMaxColumns) + " columns.";
+    columns = {used + 1, used + count};
+    int column = used;
+    for (const MethodInfo* info : run.chosen) sheet.setCellText(1, ++column, info->label);
+    if (estimates) sheet.setCellText(1, ++column, kEstimatedLabel);
+    return std::nullopt;
+}
+
+// One row's result cells, in column order: each method's "##.##" or empty, then the
+// estimates' words. `running` names the method an error came from. The day records are
+// filled afresh by the reader on each row, the station's part once.
+struct RowCells {
+    DailyWeather D;
+    SiteDay S;
+    std::array<char, kMethodCount * kResultBufferSize> texts;
+    std::array<std::string_view, kMethodCount + 1> cells;
+    std::size_t done = 0;
+    const MethodInfo* running = nullptr;
+    std::string estimated; // the row's words for the "Estimated" column
+};
+
+// The run's methods on row r, into `row` cell by cell, so that what was computed before
+// an error is kept. A method that reads a missing input leaves its cell empty and the day
+// in `skipped`.
+void ComputeRow(int r, ComputeRun& run, const ComputeSettings& settings, const DayReader& reader,
+                const StationTerms& station, double& previousMeanTemperature, SkippedDays& skipped, RowCells& row)
+{
+    DailyWeather& D = row.D;
+    SiteDay& S = row.S;
+    row.done = 0;
+    row.running = nullptr;
+    const DayGaps gaps = reader.read(r, D, S);
+    const Inputs missing = reader.estimate(gaps, run.needed, D, S, station, row.estimated);
+    DayTerms day(D, S, &station);
+    MethodContext context{day, settings.hargreaves, run.monthlyRange, previousMeanTemperature, settings.options,
+                          run.thornthwaite, run.blaneyCriddle};
+    for (std::size_t k = 0; k < run.chosen.size(); ++k) {
+        const MethodInfo* info = run.chosen[k];
+        row.running = info;
+        std::optional<double> value;
+        if (run.dayInputs[k] & missing) {
+            skipped.add(info->method, r, gaps.date);
+            if (info->method == Method::PenMon) ForgetMeanTemperature(D, missing, previousMeanTemperature);
+        } else {
+            value = info->compute(D, S, context);
+            if (run.dayInputs[k] & EstimatedInputs(row.estimated)) skipped.addEstimated(info->method);
+        }
+        if (value && !std::isfinite(*value)) throw ArithmeticError(std::string("overflow in ") + info->label);
+        char* text = row.texts.data() + static_cast<std::ptrdiff_t>(row.done) * kResultBufferSize;
+        const int length = value ? FormatResult(*value, text) : 0;
+        row.cells[row.done++] = std::string_view(text, static_cast<std::size_t>(length));
+    }
+    if (settings.estimates.any()) row.cells[row.done++] = row.estimated;
+}
+
+// The closing note: the methods left out, the days skipped or estimated, Thornthwaite's years.
+std::string RunNotes(const ComputeRun& run, const SkippedDays& skipped)
+{
+    std::string notes;
+    for (const std::string& part : {run.unavailable, skipped.text(), ThornthwaiteNotes(run.thornthwaite)})
+        if (!part.empty()) notes += (notes.empty() ? "" : "\n") + part;
+    return notes;
+}
+
+} // namespace
+
+Outcome Compute(MeteoSheet& sheet, const ComputeSettings& settings, double& previousMeanTemperature)
+{
+    if (Outcome checked = CheckComputeSettings(settings); !checked.done()) return checked;
+    ComputeRun run = PrepareRun(sheet, settings);
+    const EstimateSettings& estimates = settings.estimates;
     if (estimates.any())
         if (const auto problem = CheckEstimateSettings(estimates)) return Outcome::Refused(*problem);
     if (const auto problem = CheckColumnsAndFirstDay(sheet, settings.columns)) return Outcome::Refused(*problem);
-    if (chosen.empty()) return Outcome::Refused(unavailable, Icon::Exclamation);
-    std::vector<Inputs> dayInputs; // of each chosen method
-    for (const MethodInfo* info : chosen) dayInputs.push_back(DayInputs(*info, settings.columns));
-    const int count = static_cast<int>(chosen.size()) + (estimates.any() ? 1 : 0);
-    const int used = UsedColumnCount(sheet);
-    if (used + count > MeteoSheet::kMaxColumns)
-        return Outcome::Refused("The data sheet has no room for " + std::to_string(count) +
-                                " more result columns: it holds " + std::to_string(used) + " of at most " +
-                                std::to_string(MeteoSheet::kMaxColumns) + " columns.");
+    if (run.chosen.empty()) return Outcome::Refused(run.unavailable, Icon::Exclamation);
+    ResultColumns results;
+    if (const auto problem = LabelColumns(sheet, run, estimates.any(), results)) return Outcome::Refused(*problem);
 
-    // Each label lands right after the last title, with room checked: the columns are adjacent.
-    // The estimates of each day follow the results, in a column of their own.
-    const int firstResultColumn = used + 1;
-    int column = used;
-    for (const MethodInfo* info : chosen) sheet.setCellText(1, ++column, info->label);
-    if (estimates.any()) sheet.setCellText(1, ++column, kEstimatedLabel);
-
+    RowCells row;
+    ReadStation(settings.station, row.S);
+    const StationTerms station(row.S.Latitude, row.S.Altitude);
     const DayReader reader(sheet, settings.columns, settings.units, settings.station, estimates);
-    const StationTerms station(S.Latitude, S.Altitude);
     const int last = LastDataRow(sheet, settings.columns);
-    std::array<char, kMethodCount * kResultBufferSize> texts;
-    std::array<std::string_view, kMethodCount + 1> cells;
-    std::size_t done = 0; // cells of the row so far
     bool anyValue = false;
     SkippedDays skipped;
-    std::string estimated; // the row's words for the "Estimated" column
-    // Writes them; also when an error ends the row: what was computed before it stays.
+    // Writes the row's cells; also when an error ends the row: what was computed before it stays.
     auto writeRow = [&](int r) {
-        sheet.setCells(r, firstResultColumn, std::span(cells.data(), done));
-        for (std::size_t k = 0; k < done; ++k) anyValue = anyValue || !cells[k].empty();
+        sheet.setCells(r, results.first, std::span(row.cells.data(), row.done));
+        for (std::size_t k = 0; k < row.done; ++k) anyValue = anyValue || !row.cells[k].empty();
     };
     // A stop before the first value leaves no empty result columns behind.
     auto stop = [&](int r, const std::string& message) {
         if (!anyValue)
-            for (int c = firstResultColumn; c <= column; ++c) sheet.setCellText(1, c, "");
+            for (int c = results.first; c <= results.last; ++c) sheet.setCellText(1, c, "");
         std::string text = message;
-        for (const std::string& notes : {unavailable, skipped.text()})
+        for (const std::string& notes : {run.unavailable, skipped.text()})
             if (!notes.empty()) text += "\n" + notes;
         return Outcome::StoppedAt(r, text);
     };
     for (int r = 2; r <= last; ++r) {
-        const MethodInfo* running = nullptr;
-        done = 0;
         try {
-            const DayGaps gaps = reader.read(r, D, S);
-            const Inputs missing = reader.estimate(gaps, needed, D, S, station, estimated);
-            DayTerms day(D, S, &station);
-            MethodContext context{day, settings.hargreaves, table, PreviousMeanTemperature, settings.options,
-                                  thornthwaite, blaneyCriddle};
-            for (std::size_t k = 0; k < chosen.size(); ++k) {
-                const MethodInfo* info = chosen[k];
-                running = info;
-                std::optional<double> value;
-                if (dayInputs[k] & missing) {
-                    skipped.add(info->method, r, gaps.date);
-                    if (info->method == Method::PenMon) ForgetMeanTemperature(D, missing, PreviousMeanTemperature);
-                } else {
-                    value = info->compute(D, S, context);
-                    if (dayInputs[k] & EstimatedInputs(estimated)) skipped.addEstimated(info->method);
-                }
-                if (value && !std::isfinite(*value)) throw ArithmeticError(std::string("overflow in ") + info->label);
-                char* text = texts.data() + static_cast<std::ptrdiff_t>(done) * kResultBufferSize;
-                const int length = value ? FormatResult(*value, text) : 0;
-                cells[done] = std::string_view(text, static_cast<std::size_t>(length));
-                ++done;
-            }
-            if (estimates.any()) cells[done++] = estimated;
+            ComputeRow(r, run, settings, reader, station, previousMeanTemperature, skipped, row);
             writeRow(r);
         } catch (const ArithmeticError& error) {
             writeRow(r);
             std::string where = "Arithmetic error in row " + std::to_string(r);
-            if (running) where += std::string(", method ") + running->label;
+            if (row.running) where += std::string(", method ") + row.running->label;
             return stop(r, where + ": " + error.what());
         } catch (const UnreadableDate& error) {
             writeRow(r);
             return stop(r, error.what());
         }
     }
-    std::string notes = unavailable;
-    if (const std::string gaps = skipped.text(); !gaps.empty()) notes += (notes.empty() ? "" : "\n") + gaps;
-    if (const std::string years = ThornthwaiteNotes(thornthwaite); !years.empty())
-        notes += (notes.empty() ? "" : "\n") + years;
-    return Outcome::Done(notes, Icon::Exclamation);
+    return Outcome::Done(RunNotes(run, skipped), Icon::Exclamation);
 }
 
 } // namespace etp

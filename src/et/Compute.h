@@ -30,8 +30,8 @@ bool StationAtOrigin(const StationValues& station);
 // "Compute": one result column per checked method, after the last title, labelled in
 // row 1, one "##.##" value per day. Refused (nothing written) when CheckComputeSettings
 // refuses or the sheet has no room for the columns; stopped at a row, with what was
-// written before kept, when a day cannot be computed. PreviousMeanTemperature is
+// written before kept, when a day cannot be computed. previousMeanTemperature is
 // PenMon's memory of the row computed before; it lasts for the whole run of the program.
-Outcome Compute(MeteoSheet& sheet, const ComputeSettings& settings, double& PreviousMeanTemperature);
+Outcome Compute(MeteoSheet& sheet, const ComputeSettings& settings, double& previousMeanTemperature);
 
 } // namespace etp

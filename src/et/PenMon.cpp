@@ -8,7 +8,7 @@
 namespace etp {
 
 // "PenMon": ET0 [mm d-1], FAO-56 Penman-Monteith for grass (Eq. 6 in its parts).
-double PenMon(const DayTerms& day, double& PreviousMeanTemperature, SoilHeatFlux soilHeat)
+double PenMon(const DayTerms& day, double& previousMeanTemperature, SoilHeatFlux soilHeat)
 {
     constexpr const char* what = "PenMon";
     const DailyWeather& D = day.weather();
@@ -38,8 +38,8 @@ double PenMon(const DayTerms& day, double& PreviousMeanTemperature, SoilHeatFlux
     // from the mean of the row computed before, whatever its date; none on 1 January.
     // FAO-56 Eq. 42 takes G = 0 for daily steps: the Option menu's other choice.
     const bool noFlux = soilHeat == SoilHeatFlux::Zero || DayOfYear(S) == 1;
-    const double G = noFlux ? 0 : 0.38 * (T - PreviousMeanTemperature);
-    PreviousMeanTemperature = T;
+    const double G = noFlux ? 0 : 0.38 * (T - previousMeanTemperature);
+    previousMeanTemperature = T;
     const double Er = Divide(delta, delta + gammaStar, what) * (Rn - G) / LatentHeat; // radiation term [mm d-1]
     const double ET = Finite(Ea + Er, what);
     return ET < 0 ? 0.01 : ET;
