@@ -58,12 +58,7 @@ CLI::Validator EstimateCoefficient(std::string shown, double EstimateSettings::*
     });
 }
 
-std::vector<std::string> MethodLabels()
-{
-    std::vector<std::string> labels;
-    for (const MethodInfo& info : kMethods) labels.emplace_back(info.label);
-    return labels;
-}
+std::vector<std::string> MethodLabels() { return {kResultLabels.begin(), kResultLabels.end()}; }
 
 std::vector<std::string> UnitTexts(UnitKind kind)
 {

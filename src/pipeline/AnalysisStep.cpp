@@ -26,10 +26,9 @@ std::optional<std::string> CheckAnalysisOptions(const AnalysisOptions& options, 
     return std::nullopt;
 }
 
-bool RunDataCheck(const Workbench& workbench, const AnalysisOptions& options, std::ostream& out)
+bool ShowDataCheck(const DataCheckReport& report, const AnalysisOptions& options, std::ostream& out)
 {
     if (!options.check) return true;
-    const DataCheckReport report = CheckData(workbench);
     out << CheckReportText(report);
     return !(options.strict && report.hasProblems());
 }

@@ -6,6 +6,7 @@
 #include <ostream>
 #include <string>
 
+#include "analysis/DataCheck.h"
 #include "base/UserInterface.h"
 #include "workbench/Workbench.h"
 
@@ -23,8 +24,9 @@ struct AnalysisOptions {
 
 std::optional<std::string> CheckAnalysisOptions(const AnalysisOptions& options, bool canDrawCharts);
 
-// The data check on standard output. False when --strict and problems were found.
-bool RunDataCheck(const Workbench& workbench, const AnalysisOptions& options, std::ostream& out);
+// The data check's report on standard output when --check asks for it. False when
+// --strict and the report holds problems.
+bool ShowDataCheck(const DataCheckReport& report, const AnalysisOptions& options, std::ostream& out);
 
 // Summary and chart files; false after a message when one could not be written.
 bool WriteAnalysisFiles(const Workbench& workbench, const AnalysisOptions& options, const ChartRenderer& renderChart,

@@ -4,6 +4,7 @@
 #include <array>
 #include <map>
 #include <optional>
+#include <utility>
 
 #include "analysis/DataCheck.h"
 #include "analysis/HargreavesCalibration.h"
@@ -34,23 +35,21 @@ std::optional<ColumnBox> BoxOfName(const std::string& name)
     return std::nullopt;
 }
 
-} // namespace
-
+// The result labels, as --method takes them: "PenFAO, PFAOnocorr, ...".
 std::string ResultLabels()
 {
     std::string labels;
-    for (const MethodInfo& info : kMethods) labels += std::string(labels.empty() ? "" : ", ") + info.label;
+    for (const std::string_view label : kResultLabels) labels += (labels.empty() ? "" : ", ") + std::string(label);
     return labels;
 }
 
+// The texts of a unit list, each quoted: "\"km d^-1\", \"m s^-1\", ...".
 std::string UnitChoices(UnitList list)
 {
     std::string choices;
     for (const UnitEntry& entry : list) choices += std::string(choices.empty() ? "\"" : ", \"") + entry.text + "\"";
     return choices;
 }
-
-namespace {
 
 // The Option menu's choices of the methods, each from its own option.
 std::optional<std::string> PlanMethodOptions(const Options& options, MethodOptions& chosen)
@@ -179,9 +178,13 @@ int RunSteps(const Options& options, const Plan& plan, Workbench& workbench, std
     // 4. Station: as given, else from the file, else the defaults.
     ShowStationInStatusBar(workbench);
 
-    // What Compute is about to read.
-    if (check) *check = CheckData(workbench);
-    if (!RunDataCheck(workbench, options.analysis, out)) return 3;
+    // What Compute is about to read, checked once for --check and for the caller.
+    if (check || options.analysis.check) {
+        DataCheckReport report = CheckData(workbench);
+        const bool passed = ShowDataCheck(report, options.analysis, out);
+        if (check) *check = std::move(report);
+        if (!passed) return 3;
+    }
 
     // 5. Compute.
     const MethodChoices& choices = plan.choices;

@@ -73,9 +73,4 @@ int RunBatchPipeline(const BatchOptions& options, const BatchPlan& plan, Workben
                      std::ostream& err, const ChartRenderer& renderChart, DataCheckReport* check = nullptr,
                      std::string* lastMessage = nullptr);
 
-// The result labels, as --method takes them: "PenMon, Hargr., ...".
-std::string ResultLabels();
-// The texts of a unit list, each quoted: "\"MJ/m2/d\", ...".
-std::string UnitChoices(UnitList list);
-
 } // namespace etp

@@ -43,9 +43,8 @@ ComputeOutcome ComputeAndRecord(Workbench& workbench, UserInterface& ui)
     if (outcome != ComputeOutcome::Completed && outcome != ComputeOutcome::Stopped) return outcome;
     ComputedColumns fresh;
     const int after = UsedColumnCount(workbench.sheet);
-    int estimated = 0;
-    for (int c = before + 1; c <= after; ++c)
-        if (workbench.sheet.cellText(1, c) == kEstimatedLabel) estimated = c;
+    // Compute puts the "Estimated" column after the run's results.
+    const int estimated = after > before && workbench.sheet.cellText(1, after) == kEstimatedLabel ? after : 0;
     for (int c = before + 1; c <= after; ++c)
         if (const auto method = MethodOfLabel(workbench.sheet.cellText(1, c)))
             fresh.push_back({*method, c, inputs, false, estimated});
