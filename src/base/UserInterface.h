@@ -55,6 +55,10 @@ public:
     virtual std::optional<std::string> chooseOpenFile(const std::string& initialName, const std::string& filters) = 0;
     // initialName: a pattern ("*.rn") or a proposed name ("debilt.rn").
     virtual std::optional<std::string> chooseSaveFile(const std::string& initialName, const std::string& title) = 0;
+    // Where the bytes of the file chosen as `name` are written. Everywhere else, messages
+    // included, the file keeps the name chosen. A front end that gathers a run's files
+    // before putting them in place answers with its own folder.
+    virtual std::string placeToWrite(const std::string& name) { return name; }
     virtual void beep() = 0;
 
     BusyPointer busy(Pointer kind) { return BusyPointer(*this, kind); }

@@ -249,6 +249,7 @@ int RunBatchPipeline(const BatchOptions& options, const BatchPlan& plan, Workben
                      std::ostream& err, const ChartRenderer& renderChart, DataCheckReport* check, std::string* lastMessage)
 {
     ConsoleUserInterface ui(err);
+    ui.gatherFilesIn(plan.gatherFilesIn);
     const int status = RunSteps(options, plan, workbench, out, ui, renderChart, check);
     if (lastMessage) *lastMessage = ui.lastMessage();
     return status;

@@ -2,6 +2,7 @@
 // One input through the batch tool's steps, from a parsed and checked set of options:
 // what `etp INPUT ...` runs, and what `etp --stations` runs for each station.
 #include <array>
+#include <filesystem>
 #include <optional>
 #include <ostream>
 #include <string>
@@ -57,6 +58,9 @@ struct BatchPlan {
     PerUnitKind<std::optional<std::string>> units;
     std::optional<std::array<std::string, 3>> hargreavesTexts;
     MethodChoices choices;
+    // A folder every file of the run is written into under its own file name, while the
+    // messages name it where the options put it; empty: written where the options put it.
+    std::filesystem::path gatherFilesIn;
 };
 
 // The plan of the options, and the options of every step checked; what is wrong with

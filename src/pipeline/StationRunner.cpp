@@ -20,7 +20,8 @@ std::vector<std::string*> EndingOptions(BatchOptions& options)
     return {&m.creamsTr, &m.creamsRain, &m.leachmRain, &m.leachmEtp, &m.macroRain, &m.macroEtp, &options.analysis.chart};
 }
 
-BatchOptions StationOptions(const StationRow& row, const BatchOptions& common, const fs::path& folder)
+// The station's options, its files named in the output folder.
+BatchOptions StationOptions(const StationRow& row, const BatchOptions& common, const fs::path& outDir)
 {
     BatchOptions options = common;
     options.input = row.file.string();
@@ -30,7 +31,7 @@ BatchOptions StationOptions(const StationRow& row, const BatchOptions& common, c
     for (const UnitKind kind : kAllUnitKinds)
         if (!row.units[kind].empty()) options.units[kind] = row.units[kind];
     options.columns.insert(options.columns.end(), row.columns.begin(), row.columns.end());
-    const auto file = [&](const std::string& ending) { return (folder / (row.name + "." + ending)).string(); };
+    const auto file = [&](const std::string& ending) { return (outDir / (row.name + "." + ending)).string(); };
     options.output = file("txt");
     options.analysis.summary = file("summary.txt");
     for (std::string* option : EndingOptions(options))
@@ -42,12 +43,6 @@ BatchOptions StationOptions(const StationRow& row, const BatchOptions& common, c
         options.crop.summary = file("crop-summary.txt");
     }
     return options;
-}
-
-void ReplaceAll(std::string& text, const std::string& from, const std::string& to)
-{
-    for (auto at = text.find(from); at != std::string::npos; at = text.find(from, at + to.size()))
-        text.replace(at, from.size(), to);
 }
 
 // A message as one field of the report: its lines joined by spaces.
@@ -93,7 +88,7 @@ StationResult RunStation(const StationRow& row, const StationRunSettings& settin
         report.refusal = "no folder for its files in " + settings.outDir.string() + ": " + ec.message();
         return result;
     }
-    const BatchOptions options = StationOptions(row, settings.common, folder);
+    const BatchOptions options = StationOptions(row, settings.common, settings.outDir);
     std::vector<std::string> methodLabels = options.methods;
     std::ostringstream out, err;
     Workbench workbench;
@@ -105,6 +100,7 @@ StationResult RunStation(const StationRow& row, const StationRunSettings& settin
         if (auto problem = MakeBatchPlan(options, static_cast<bool>(settings.renderChart), plan)) {
             err << "etp: " << *problem << '\n';
         } else {
+            plan.gatherFilesIn = folder;
             if (settings.choices) {
                 plan.choices = *settings.choices;
                 plan.hargreavesTexts.reset();
@@ -119,9 +115,6 @@ StationResult RunStation(const StationRow& row, const StationRunSettings& settin
     }
     result.out = out.str();
     result.err = err.str();
-    ReplaceAll(result.out, folder.string(), settings.outDir.string());
-    ReplaceAll(result.err, folder.string(), settings.outDir.string());
-    ReplaceAll(lastMessage, folder.string(), settings.outDir.string());
     report.counts = CountStation(workbench, methodLabels, check);
     if (status == 0) {
         report.filesWritten = MoveFiles(folder, settings.outDir, report.refusal);

@@ -2,8 +2,9 @@
 // Runs the stations of a table, each through the batch pipeline of a single input, on
 // several threads. A station has its own workbench and its own interface, which keeps
 // what the run says; nothing else is shared but the table and the options, read only.
-// Its files are written into a folder of its own beside the output folder and moved
-// into it when the whole run succeeded: a station is written whole or not at all.
+// Its files are written into a folder of its own inside the output folder and moved
+// out of it when the whole run succeeded: a station is written whole or not at all.
+// What it says names its files in the output folder, where they end up.
 #include <atomic>
 #include <filesystem>
 #include <functional>

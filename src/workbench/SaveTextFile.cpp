@@ -9,15 +9,15 @@ namespace etp {
 
 namespace {
 
-// Runs write (which builds and writes) under the busy pointer and turns every way it
-// can fail into the message of today's saves.
+// Runs write (which builds and writes to the place it is given) under the busy pointer
+// and turns every way it can fail into the message of today's saves, naming path.
 bool WriteShowingFailure(UserInterface& ui, const std::string& path,
-                         const std::function<std::optional<std::string>()>& write)
+                         const std::function<std::optional<std::string>(const std::string& place)>& write)
 {
     auto busy = ui.busy(Pointer::Busy);
     std::optional<std::string> failure;
     try {
-        failure = write();
+        failure = write(ui.placeToWrite(path));
     } catch (const RefusedInput& refusal) {
         ui.message(refusal.what(), kApplicationTitle, Icon::Critical);
         return false;
@@ -56,12 +56,12 @@ std::optional<std::string> AskSaveName(UserInterface& ui, const SaveDialog& dial
 bool WriteTextFile(UserInterface& ui, const std::string& path, const TextBuilder& build)
 {
     // The whole text is made before the file is touched: refused data never meet a file.
-    return WriteShowingFailure(ui, path, [&] { return WriteFileAtomically(path, build()); });
+    return WriteShowingFailure(ui, path, [&](const std::string& place) { return WriteFileAtomically(place, build()); });
 }
 
 bool WriteTextFile(UserInterface& ui, const std::string& path, const TextProducer& produce)
 {
-    return WriteShowingFailure(ui, path, [&] { return WriteFileAtomically(path, produce); });
+    return WriteShowingFailure(ui, path, [&](const std::string& place) { return WriteFileAtomically(place, produce); });
 }
 
 std::optional<std::string> SaveTextFile(UserInterface& ui, const SaveDialog& dialog, const TextBuilder& build,

@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <filesystem>
 
+#include "base/AtomicFile.h"
 #include "base/Messages.h"
 #include "cli/BatchRun.h"
 #include "pipeline/StationRunner.h"
@@ -246,6 +247,42 @@ TEST(StationsBatch, CancelLetsTheRunningStationFinish)
     for (const auto& entry : std::filesystem::directory_iterator(dir.path() / "out")) written.push_back(entry.path().filename().string());
     std::sort(written.begin(), written.end());
     EXPECT_EQ(written, (std::vector<std::string>{"one.summary.txt", "one.txt"}));
+}
+
+// A station's files reach the output folder only when its run succeeds; its messages
+// name them there, never in the folder they were gathered in.
+TEST(StationsBatch, MessagesNameTheFilesInTheOutputFolder)
+{
+    TempDir dir;
+    std::vector<StationRow> rows;
+    for (const char* name : {"drawn", "undrawn"}) {
+        StationRow row;
+        row.file = dir.write(std::string(name) + ".txt", Series(0));
+        row.name = name;
+        row.latitude = "45", row.altitude = "100", row.windHeight = "2";
+        rows.push_back(row);
+    }
+    BatchOptions common;
+    common.methods = {"PenMon"};
+    common.analysis.chart = "chart.svg";
+    const std::filesystem::path out = dir.path() / "out";
+    std::filesystem::create_directory(out);
+    std::vector<std::filesystem::path> drawnAt;
+    const ChartRenderer renderer = [&](const Workbench&, const std::string& path, std::string& error) {
+        drawnAt.emplace_back(path);
+        if (path.find("undrawn") != std::string::npos) {
+            error = "no room";
+            return false;
+        }
+        return !WriteFileAtomically(path, "<svg/>");
+    };
+    const auto results = RunStations(rows, StationRunSettings{common, out, 1, renderer, std::nullopt});
+    ASSERT_EQ(drawnAt.size(), 2u);
+    EXPECT_NE(drawnAt[0].parent_path(), out) << "drawn beside the others first";
+    EXPECT_EQ(ReadFile((out / "drawn.chart.svg").string()), "<svg/>");
+    EXPECT_EQ(results[1].report.refusal, "The chart " + (out / "undrawn.chart.svg").string() + " could not be drawn: no room.");
+    EXPECT_EQ(results[1].err, results[1].report.refusal + "\n");
+    EXPECT_FALSE(std::filesystem::exists(out / "undrawn.txt"));
 }
 
 // Tools > Stations hands the menus' choices over as values: they run as the same choices
