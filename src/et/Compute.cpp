@@ -234,7 +234,7 @@ Outcome Compute(MeteoSheet& sheet, const ComputeSettings& settings, double& prev
     if (estimates.any())
         if (const auto problem = CheckEstimateSettings(estimates)) return Outcome::Refused(*problem);
     if (const auto problem = CheckColumnsAndFirstDay(sheet, settings.columns)) return Outcome::Refused(*problem);
-    if (run.chosen.empty()) return Outcome::Refused(run.unavailable, Icon::Exclamation);
+    if (run.chosen.empty()) return Outcome::Refused(run.unavailable, Outcome::Gravity::Warning);
     ResultColumns results;
     if (const auto problem = LabelColumns(sheet, run, estimates.any(), results)) return Outcome::Refused(*problem);
 
@@ -273,7 +273,7 @@ Outcome Compute(MeteoSheet& sheet, const ComputeSettings& settings, double& prev
             return stop(r, error.what());
         }
     }
-    return Outcome::Done(RunNotes(run, skipped), Icon::Exclamation);
+    return Outcome::Done(RunNotes(run, skipped), Outcome::Gravity::Warning);
 }
 
 } // namespace etp

@@ -65,8 +65,8 @@ double WindFunction(const DailyWeather& D)
     return 0.27 * (1 + double(D.Wind) / 100);
 }
 
-// Adjustment factor c [-] of FAO-24: a regression of its table of c on RHmax [%], Rs [mm d-1],
-// the daytime wind Ud [m s-1] and the day/night wind ratio r.
+// Adjustment factor c [-] of FAO-24: Frevert et al.'s (1983) regression of FAO-24's table
+// of c on RHmax [%], Rs [mm d-1], the daytime wind Ud [m s-1] and the day/night wind ratio r.
 double AdjustmentFactor(const DailyWeather& D)
 {
     const double r = 1.5;                     // Uday / Unight, fixed

@@ -121,7 +121,7 @@ OnDemandSchedule ParseOnDemand(const OnDemandIrrigationTexts& texts, TextCheck& 
     return schedule;
 }
 
-IrrigationRun Refused(const TextCheck& check) { return {Outcome::Refused(*check.problem(), Icon::Exclamation), {}}; }
+IrrigationRun Refused(const TextCheck& check) { return {Outcome::Refused(*check.problem(), Outcome::Gravity::Warning), {}}; }
 
 // The refusal over the days of the period (where inPeriod(day of year) holds) without a
 // value in the rain column or the ET column (0: none read); the schedule reads no other day.

@@ -5,6 +5,7 @@
 #include "sheet/SheetQueries.h"
 #include "base/Messages.h"
 #include "workbench/ModelFileCommands.h"
+#include "workbench/ShowOutcome.h"
 
 namespace etp {
 
@@ -28,7 +29,7 @@ bool Irrigate(Workbench& workbench, const std::optional<std::string>& textProble
     }
     IrrigationRun run = apply(rainColumn);
     if (!run.outcome.done()) {
-        ui.message(run.outcome.message, kApplicationTitle, run.outcome.icon);
+        ShowOutcome(run.outcome, ui);
         return false;
     }
     applications = std::move(run.applications);

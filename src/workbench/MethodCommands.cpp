@@ -5,6 +5,7 @@
 #include "analysis/HargreavesCalibration.h"
 #include "et/Compute.h"
 #include "et/MethodAvailability.h"
+#include "workbench/ShowOutcome.h"
 
 namespace etp {
 
@@ -27,7 +28,7 @@ bool OpenMethods(Workbench& workbench, UserInterface& ui)
 bool ConfirmMethods(const Workbench& workbench, MethodDialog dialog, UserInterface& ui)
 {
     const Outcome outcome = ConfirmMethodDialog(dialog, workbench.methods);
-    if (!outcome.done()) ui.message(outcome.message, kApplicationTitle, outcome.icon);
+    if (!outcome.done()) ShowOutcome(outcome, ui);
     return outcome.done();
 }
 
@@ -60,7 +61,7 @@ ComputeOutcome ComputeResults(Workbench& workbench, UserInterface& ui)
             return ComputeOutcome::StationRequested;
         outcome = Compute(workbench.sheet, settings, workbench.previousMeanTemperature);
     }
-    if (!outcome.message.empty()) ui.message(outcome.message, kApplicationTitle, outcome.icon);
+    ShowOutcome(outcome, ui);
     switch (outcome.kind) {
     case Outcome::Kind::Done: return ComputeOutcome::Completed;
     case Outcome::Kind::Refused: return ComputeOutcome::Refused;

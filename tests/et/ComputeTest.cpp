@@ -246,7 +246,7 @@ TEST_F(ComputeTest, StopsAndRefusals)
         EXPECT_EQ(outcome.kind, c.row ? Outcome::Kind::Stopped : Outcome::Kind::Refused) << c.message;
         EXPECT_EQ(outcome.row, c.row) << c.message;
         EXPECT_EQ(outcome.message.rfind(c.message, 0), 0u) << outcome.message;
-        EXPECT_EQ(outcome.icon, Icon::Critical);
+        EXPECT_EQ(outcome.gravity, Outcome::Gravity::Error);
         for (std::size_t r = 0; r < c.lastColumns.size(); ++r)
             EXPECT_EQ(sheet.lastNonEmptyColumn(static_cast<int>(r) + 2), c.lastColumns[r]) << c.message << ", row " << r + 2;
     }

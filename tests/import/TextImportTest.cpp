@@ -63,8 +63,8 @@ TEST(TextImportProblem, EmptyBinaryOrAQuoteNeverClosed)
     EXPECT_EQ(TextImportProblem("a\tb\n\"1\t2\n"), std::nullopt); // TAB files have no quoting
 }
 
-// Fields beyond column 30 used to be lost; the sheet now widens, up to column 100, and
-// counts what it drops. More lines than rows, and long cells, grow it too.
+// Fields beyond column 30 widen the sheet, up to column 100, and what lies beyond is
+// counted as dropped. More lines than rows, and long cells, grow it too.
 TEST(ReadTextLines, TheSheetGrowsToHoldEveryLineFieldsBeyondOneHundredAreCounted)
 {
     std::string line;

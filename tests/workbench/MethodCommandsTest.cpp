@@ -84,11 +84,19 @@ TEST(ComputeResults, StationQuestionThenMessages)
     workbench.station.windHeight = "0";
     EXPECT_EQ(ComputeResults(workbench, ui), ComputeOutcome::Refused);
     EXPECT_EQ(ui.messages, std::vector<std::string>{kTitle + "Wind speed measurement high (m) must be at least 0.1: \"0\""});
+    EXPECT_EQ(ui.icons.back(), Icon::Critical);
     EXPECT_EQ(workbench.sheet.lastNonEmptyColumn(1), 9);
     ui.messages.clear();
     workbench.station = {"45", "100", "2"};
     EXPECT_EQ(ComputeResults(workbench, ui), ComputeOutcome::Completed);
     EXPECT_TRUE(ui.messages.empty());
+
+    // The days a run leaves empty are a warning.
+    workbench.sheet.setCellText(2, 6, "");
+    EXPECT_EQ(ComputeResults(workbench, ui), ComputeOutcome::Completed);
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_EQ(ui.messages[0], kTitle + "PenMon: 1 day not computed, inputs missing: row 2 (21/06/95)");
+    EXPECT_EQ(ui.icons.back(), Icon::Exclamation);
 }
 
 } // namespace etp
