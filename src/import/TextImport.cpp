@@ -257,6 +257,7 @@ TextImportReport ReadTextLines(MeteoSheet& sheet, std::string_view bytes)
     report.elevation = header.elevation;
     const std::string_view text = WithoutByteOrderMark(bytes).substr(header.length);
     const char separator = Separator(text);
+    report.separator = separator;
     if (separator == '\t')
         ReadTabLines(sheet, text, report);
     else

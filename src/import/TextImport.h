@@ -18,6 +18,7 @@ struct TextImportReport {
     int linesWithDroppedFields = 0;
     int decimalCommas = 0;       // numbers of a ";" file stored with a point for their comma
     int headerLines = 0;         // lines before the titles set aside (HeaderLines.h)
+    char separator = '\t';       // of the fields: TAB, or ';' or ',' for a CSV file
     std::optional<std::string> latitude, elevation; // the station, as the header writes it
 };
 

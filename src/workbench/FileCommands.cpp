@@ -19,14 +19,6 @@ namespace {
 
 void ClearSheet(MeteoSheet& sheet) { sheet.clear(); }
 
-// What File > Save writes: TAB between fields. A first line without a TAB but with ";" or
-// "," was read as CSV (TextImport.h).
-bool IsTabSeparated(std::string_view bytes)
-{
-    const std::string_view first = bytes.substr(0, bytes.find_first_of("\r\n"));
-    return first.find('\t') != std::string_view::npos || first.find_first_of(";,") == std::string_view::npos;
-}
-
 // What the import says of the lines before the titles, after taking from them the
 // station values the person has not given, nor kept for this file.
 std::string HeaderMessage(Workbench& workbench, const TextImportReport& report, bool stationKept)
@@ -74,8 +66,9 @@ bool ImportText(Workbench& workbench, const std::string& name, bool stationKept,
         auto busy = ui.busy(Pointer::BusyArrow);
         report = ReadTextLines(workbench.sheet, file->bytes());
     }
-    // Saving over a file with a header would lose the header.
-    workbench.workingFile.writable = report.headerLines == 0 && IsTabSeparated(file->bytes());
+    // File > Save writes TAB between fields and no header: saving over a CSV file or a
+    // file with a header would change its form.
+    workbench.workingFile.writable = report.headerLines == 0 && report.separator == '\t';
     if (report.headerLines > 0) ui.message(HeaderMessage(workbench, report, stationKept), kApplicationTitle, Icon::Information);
     if (report.droppedFields > 0)
         ui.message(std::to_string(report.droppedFields) + " fields beyond column " +
