@@ -16,7 +16,7 @@
 #include "models/FixedWidth.h"
 #include "models/ModelFile.h"
 #include "sheet/MeteoSheet.h"
-#include "sheet/Settings.h"
+#include "sheet/ColumnMap.h"
 
 namespace etp::fuzz {
 

@@ -4,7 +4,9 @@
 #include "et/MethodOptions.h"
 #include "et/OtherMethods.h"
 #include "sheet/MeteoSheet.h"
-#include "sheet/Settings.h"
+#include "sheet/ColumnMap.h"
+#include "sheet/UnitLists.h"
+#include "sheet/Station.h"
 
 namespace etp {
 

@@ -6,7 +6,7 @@
 #include <QStringList>
 #include <optional>
 
-#include "sheet/Settings.h"
+#include "sheet/Station.h"
 
 namespace etp {
 

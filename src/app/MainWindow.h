@@ -8,7 +8,8 @@
 #include <array>
 #include <memory>
 
-#include "sheet/Settings.h"
+#include "sheet/ColumnMap.h"
+#include "sheet/UnitLists.h"
 
 class QAction;
 class QComboBox;

@@ -6,7 +6,7 @@
 // was shown.
 #include <QDialog>
 
-#include "sheet/Settings.h"
+#include "sheet/Station.h"
 
 class QLineEdit;
 class QPushButton;

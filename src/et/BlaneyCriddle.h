@@ -4,7 +4,7 @@
 #include <optional>
 
 #include "et/DayTerms.h"
-#include "sheet/Settings.h"
+#include "sheet/ColumnMap.h"
 
 namespace etp {
 

@@ -5,7 +5,9 @@
 #include "et/Methods.h"
 #include "et/OtherMethods.h"
 #include "sheet/MeteoSheet.h"
-#include "sheet/Settings.h"
+#include "sheet/ColumnMap.h"
+#include "sheet/UnitLists.h"
+#include "sheet/Station.h"
 
 namespace etp {
 

@@ -11,7 +11,9 @@
 #include "et/Records.h"
 #include "sheet/MeteoSheet.h"
 #include "sheet/RowDates.h"
-#include "sheet/Settings.h"
+#include "sheet/ColumnMap.h"
+#include "sheet/UnitLists.h"
+#include "sheet/Station.h"
 
 namespace etp {
 

@@ -7,7 +7,7 @@
 // ea and the methods that read RH themselves (the FAO-24 family, Turc, Blaney-Criddle)
 // read RH worked out from that ea and the day's temperatures.
 #include "et/Records.h"
-#include "sheet/Settings.h"
+#include "sheet/ColumnMap.h"
 
 namespace etp {
 

@@ -8,7 +8,7 @@
 #include "base/Outcome.h"
 #include "et/Estimates.h"
 #include "et/Methods.h"
-#include "sheet/Settings.h"
+#include "sheet/ColumnMap.h"
 
 namespace etp {
 

@@ -1,7 +1,8 @@
 #pragma once
 #include "et/OtherMethods.h"
 #include "sheet/MeteoSheet.h"
-#include "sheet/Settings.h"
+#include "sheet/ColumnMap.h"
+#include "sheet/UnitLists.h"
 
 namespace etp {
 

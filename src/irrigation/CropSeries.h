@@ -11,7 +11,7 @@
 #include "sheet/DateParts.h"
 #include "sheet/MeteoSheet.h"
 #include "sheet/RowDates.h"
-#include "sheet/Settings.h"
+#include "sheet/ColumnMap.h"
 
 namespace etp {
 

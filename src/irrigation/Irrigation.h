@@ -7,7 +7,7 @@
 
 #include "base/Outcome.h"
 #include "sheet/MeteoSheet.h"
-#include "sheet/Settings.h"
+#include "sheet/ColumnMap.h"
 
 namespace etp {
 

@@ -8,7 +8,8 @@
 
 #include "models/ModelFile.h"
 #include "sheet/MeteoSheet.h"
-#include "sheet/Settings.h"
+#include "sheet/ColumnMap.h"
+#include "sheet/UnitLists.h"
 
 namespace etp {
 

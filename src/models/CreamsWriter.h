@@ -6,7 +6,7 @@
 
 #include "models/CreamsTable.h"
 #include "sheet/MeteoSheet.h"
-#include "sheet/Settings.h"
+#include "sheet/ColumnMap.h"
 
 namespace etp {
 

@@ -6,7 +6,8 @@
 
 #include "models/MethodChoice.h"
 #include "sheet/MeteoSheet.h"
-#include "sheet/Settings.h"
+#include "sheet/ColumnMap.h"
+#include "sheet/UnitLists.h"
 
 namespace etp {
 

@@ -10,7 +10,8 @@
 #include "et/Estimates.h"
 #include "sheet/MeteoSheet.h"
 #include "sheet/MissingDays.h"
-#include "sheet/Settings.h"
+#include "sheet/ColumnMap.h"
+#include "sheet/Station.h"
 #include "sheet/SheetQueries.h"
 
 namespace etp {

@@ -8,7 +8,8 @@
 #include "base/Text.h"
 #include "pipeline/ConsoleUserInterface.h"
 #include "sheet/NumericValue.h"
-#include "sheet/Settings.h"
+#include "sheet/ColumnMap.h"
+#include "sheet/UnitLists.h"
 #include "workbench/FileCommands.h"
 
 namespace etp {

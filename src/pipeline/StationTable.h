@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "sheet/Settings.h"
+#include "sheet/UnitLists.h"
 
 namespace etp {
 

@@ -4,7 +4,8 @@
 #include <string_view>
 
 #include "sheet/MeteoSheet.h"
-#include "sheet/Settings.h"
+#include "sheet/ColumnMap.h"
+#include "sheet/UnitLists.h"
 
 namespace etp {
 

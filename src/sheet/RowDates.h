@@ -8,7 +8,7 @@
 
 #include "sheet/DateParts.h"
 #include "sheet/MeteoSheet.h"
-#include "sheet/Settings.h"
+#include "sheet/ColumnMap.h"
 
 namespace etp {
 

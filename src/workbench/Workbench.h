@@ -17,7 +17,9 @@
 #include "workbench/ComputedColumns.h"
 #include "workbench/CropBalanceForm.h"
 #include "sheet/MeteoSheet.h"
-#include "sheet/Settings.h"
+#include "sheet/ColumnMap.h"
+#include "sheet/UnitLists.h"
+#include "sheet/Station.h"
 #include "workbench/WorkingFile.h"
 
 namespace etp {

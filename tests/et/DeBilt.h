@@ -9,7 +9,9 @@
 #include <string>
 
 #include "sheet/MeteoSheet.h"
-#include "sheet/Settings.h"
+#include "sheet/ColumnMap.h"
+#include "sheet/UnitLists.h"
+#include "sheet/Station.h"
 #include "support/SheetBuilder.h"
 
 namespace etp::test {

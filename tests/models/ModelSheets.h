@@ -9,7 +9,7 @@
 
 #include "models/ModelFile.h"
 #include "sheet/MeteoSheet.h"
-#include "sheet/Settings.h"
+#include "sheet/ColumnMap.h"
 #include "import/TextImport.h"
 #include "support/SheetBuilder.h"
 #include "support/TempDir.h"

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "et/Estimates.h"
-#include "sheet/Settings.h"
+#include "sheet/ColumnMap.h"
 #include "support/SheetBuilder.h"
 
 namespace etp::testing {

@@ -7,7 +7,7 @@
 
 #include "sheet/MeteoSheet.h"
 #include "import/TextImport.h"
-#include "sheet/Settings.h"
+#include "sheet/ColumnMap.h"
 
 namespace etp::testing {
 
