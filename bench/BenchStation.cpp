@@ -12,7 +12,7 @@
 #include "et/MethodAvailability.h"
 #include "et/MethodTable.h"
 #include "sheet/NumericValue.h"
-#include "workbench/Commands.h"
+#include "workbench/SettingCommands.h"
 #include "workbench/MethodCommands.h"
 #include "workbench/FileCommands.h"
 

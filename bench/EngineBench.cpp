@@ -7,7 +7,7 @@
 
 #include "BenchStation.h"
 #include "et/ResultFormat.h"
-#include "workbench/Commands.h"
+#include "workbench/SettingCommands.h"
 #include "workbench/MethodCommands.h"
 #include "workbench/FileCommands.h"
 

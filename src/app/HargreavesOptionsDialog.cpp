@@ -10,7 +10,7 @@
 #include "app/QtUserInterface.h"
 #include "sheet/DecimalText.h"
 #include "sheet/NumericValue.h"
-#include "workbench/Commands.h"
+#include "workbench/SettingCommands.h"
 #include "workbench/MethodCommands.h"
 #include "workbench/Workbench.h"
 

@@ -50,7 +50,7 @@
 #include "app/WindowFit.h"
 #include "et/MethodAvailability.h"
 #include "sheet/SheetQueries.h"
-#include "workbench/Commands.h"
+#include "workbench/SettingCommands.h"
 #include "workbench/ComputedColumns.h"
 #include "workbench/FileCommands.h"
 #include "workbench/MethodCommands.h"

@@ -9,7 +9,7 @@
 
 #include "app/DialogButtons.h"
 #include "sheet/DecimalText.h"
-#include "workbench/Commands.h"
+#include "workbench/SettingCommands.h"
 
 namespace etp {
 

@@ -7,7 +7,7 @@
 
 #include "app/DialogButtons.h"
 #include "sheet/NumericValue.h"
-#include "workbench/Commands.h"
+#include "workbench/SettingCommands.h"
 #include "workbench/Workbench.h"
 
 namespace etp {

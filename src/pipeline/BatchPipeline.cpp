@@ -16,7 +16,7 @@
 #include "pipeline/OptionWords.h"
 #include "et/MethodTable.h"
 #include "sheet/NumericValue.h"
-#include "workbench/Commands.h"
+#include "workbench/SettingCommands.h"
 #include "workbench/MethodCommands.h"
 #include "workbench/FileCommands.h"
 

@@ -9,7 +9,7 @@
 #include "import/FileFormat.h"
 #include "import/TextImport.h"
 #include "import/WorkbookReader.h"
-#include "workbench/Commands.h"
+#include "workbench/SettingCommands.h"
 #include "sheet/NumericValue.h"
 #include "workbench/SaveTextFile.h"
 

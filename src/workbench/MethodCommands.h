@@ -4,7 +4,7 @@
 #include "base/Messages.h"
 #include "base/UserInterface.h"
 #include "et/Methods.h"
-#include "workbench/Commands.h"
+#include "workbench/SettingCommands.h"
 #include "workbench/Workbench.h"
 
 namespace etp {

@@ -1,6 +1,6 @@
 #include "workbench/Workbench.h"
 
-#include "workbench/Commands.h"
+#include "workbench/SettingCommands.h"
 
 namespace etp {
 

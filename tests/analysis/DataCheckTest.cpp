@@ -4,7 +4,7 @@
 
 #include "support/ScriptedUserInterface.h"
 #include "support/SheetBuilder.h"
-#include "workbench/Commands.h"
+#include "workbench/SettingCommands.h"
 #include "workbench/FileCommands.h"
 
 namespace etp {

@@ -3,7 +3,7 @@
 
 #include "AppSession.h"
 #include "et/MethodTable.h"
-#include "workbench/Commands.h"
+#include "workbench/SettingCommands.h"
 #include "workbench/MethodCommands.h"
 
 using namespace etp;

@@ -13,7 +13,7 @@
 #include "support/ScriptedUserInterface.h"
 #include "support/SheetBuilder.h"
 #include "support/TempDir.h"
-#include "workbench/Commands.h"
+#include "workbench/SettingCommands.h"
 #include "workbench/MethodCommands.h"
 
 namespace etp {

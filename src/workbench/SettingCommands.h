@@ -1,7 +1,9 @@
 #pragma once
-// The commands of the main window's buttons and of the Station, Etp methods and Option
-// menus, as functions over the workbench. Each menu's other commands have their own
-// file: FileCommands, ModelFileCommands, IrrigationCommands, ToolsCommands.
+// The commands that set what Compute reads beside the sheet, as functions over the
+// workbench: "Try auto finding" (the column boxes and units), the Station menu, and the
+// Option menu's Hargreaves coefficients and missing-data estimates. The other menus'
+// commands have files of their own: FileCommands, MethodCommands, ModelFileCommands,
+// IrrigationCommands, CropBalanceCommands, ToolsCommands.
 #include <array>
 #include <optional>
 #include <string>

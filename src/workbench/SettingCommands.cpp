@@ -1,4 +1,4 @@
-#include "workbench/Commands.h"
+#include "workbench/SettingCommands.h"
 
 #include "et/MethodTable.h"
 #include "sheet/AutoFind.h"

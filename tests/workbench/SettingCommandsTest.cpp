@@ -1,4 +1,4 @@
-#include "workbench/Commands.h"
+#include "workbench/SettingCommands.h"
 
 #include <gtest/gtest.h>
 
