@@ -146,20 +146,28 @@ void StoreRow(MeteoSheet& sheet, TextImportReport& report, std::span<const std::
     sheet.setCells(report.lines, 1, fields.first(kept));
 }
 
+// Lines and fields are found with string_view::find (memchr), a few bytes a step: the next
+// LF is looked for once per LF passed, a CR only up to it, so each byte is searched a
+// bounded number of times whichever line ends a file uses.
 void ReadTabLines(MeteoSheet& sheet, std::string_view bytes, TextImportReport& report)
 {
+    constexpr auto npos = std::string_view::npos;
     std::vector<std::string_view> fields;
+    std::size_t lineFeed = bytes.find('\n');
     for (std::size_t start = 0; start < bytes.size();) {
+        if (lineFeed < start) lineFeed = bytes.find('\n', start);
+        const std::string_view upToLineFeed = bytes.substr(0, std::min(lineFeed, bytes.size()));
+        const std::size_t end = std::min(upToLineFeed.find('\r', start), upToLineFeed.size());
+        const std::string_view line = bytes.substr(start, end - start);
         fields.clear();
-        std::size_t i = start;
-        for (; i < bytes.size() && !IsLineEnd(bytes[i]); ++i)
-            if (bytes[i] == '\t') {
-                fields.push_back(bytes.substr(start, i - start));
-                start = i + 1;
-            }
-        fields.push_back(bytes.substr(start, i - start));
+        for (std::size_t from = 0;;) {
+            const std::size_t tab = line.find('\t', from);
+            fields.push_back(line.substr(from, tab == npos ? npos : tab - from));
+            if (tab == npos) break;
+            from = tab + 1;
+        }
         StoreRow(sheet, report, fields);
-        start = PastLineEnd(bytes, i);
+        start = PastLineEnd(bytes, end);
     }
 }
 

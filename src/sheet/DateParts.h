@@ -25,12 +25,13 @@ int DaysInMonth(int month, int year);
 // counts in it, and 1 March is day 60 in every year.
 inline constexpr std::array<int, 12> kMonthLengths365 = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
 
-// Days of the 365-day calendar before the first of month 0..12 (0 and 1: none).
-constexpr int DaysBefore365(int month)
-{
-    int days = 0;
-    for (int m = 1; m < month; ++m) days += kMonthLengths365[static_cast<std::size_t>(m - 1)];
-    return days;
-}
+// Days of the 365-day calendar before the first of month 0..12 (0 and 1: none), summed
+// once from kMonthLengths365.
+inline constexpr std::array<int, 13> kDaysBefore365 = [] {
+    std::array<int, 13> before{};
+    for (std::size_t m = 2; m <= 12; ++m) before[m] = before[m - 1] + kMonthLengths365[m - 2];
+    return before;
+}();
+constexpr int DaysBefore365(int month) { return kDaysBefore365[static_cast<std::size_t>(month)]; }
 
 } // namespace etp
