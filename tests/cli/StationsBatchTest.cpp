@@ -72,6 +72,21 @@ std::string Line(const std::string& text, int line)
     return text.substr(at, text.find('\n', at) - at);
 }
 
+// Stations of the same series at 45°, 100 m, wind at 2 m, one per name, each in a file of
+// its name.
+std::vector<StationRow> Rows(TempDir& dir, std::initializer_list<const char*> names)
+{
+    std::vector<StationRow> rows;
+    for (const char* name : names) {
+        StationRow row;
+        row.file = dir.write(std::string(name) + ".txt", Series(0));
+        row.name = name;
+        row.latitude = "45", row.altitude = "100", row.windHeight = "2";
+        rows.push_back(row);
+    }
+    return rows;
+}
+
 } // namespace
 
 // Each station's files are those of a single run with the table's values, whichever
@@ -225,14 +240,7 @@ TEST(StationsBatch, UsageErrors)
 TEST(StationsBatch, CancelLetsTheRunningStationFinish)
 {
     TempDir dir;
-    std::vector<StationRow> rows;
-    for (const char* name : {"one", "two", "three"}) {
-        StationRow row;
-        row.file = dir.write(std::string(name) + ".txt", Series(0));
-        row.name = name;
-        row.latitude = "45", row.altitude = "100", row.windHeight = "2";
-        rows.push_back(row);
-    }
+    const std::vector<StationRow> rows = Rows(dir, {"one", "two", "three"});
     BatchOptions common;
     common.methods = {"PenMon"};
     std::atomic<bool> cancel{false};
@@ -254,14 +262,7 @@ TEST(StationsBatch, CancelLetsTheRunningStationFinish)
 TEST(StationsBatch, MessagesNameTheFilesInTheOutputFolder)
 {
     TempDir dir;
-    std::vector<StationRow> rows;
-    for (const char* name : {"drawn", "undrawn"}) {
-        StationRow row;
-        row.file = dir.write(std::string(name) + ".txt", Series(0));
-        row.name = name;
-        row.latitude = "45", row.altitude = "100", row.windHeight = "2";
-        rows.push_back(row);
-    }
+    const std::vector<StationRow> rows = Rows(dir, {"drawn", "undrawn"});
     BatchOptions common;
     common.methods = {"PenMon"};
     common.analysis.chart = "chart.svg";
