@@ -40,6 +40,33 @@ bool SyncFile(std::FILE* file)
 #endif
 }
 
+// Writes what produce makes into the file `name` (created, or emptied), flushed, and on
+// the disk itself when `sync`; the reason of the first failure. Once a write has failed
+// the pieces still to come are dropped. An exception from produce closes the file and
+// goes on.
+std::optional<std::string> WriteAll(const std::string& name, const std::function<void(const PieceWriter&)>& produce,
+                                    bool sync)
+{
+    std::FILE* file = std::fopen(name.c_str(), "wb");
+    if (!file) return Reason();
+    std::optional<std::string> failure;
+    const auto fail = [&] {
+        if (!failure) failure = Reason();
+    };
+    try {
+        produce([&](std::string_view piece) {
+            if (!failure && std::fwrite(piece.data(), 1, piece.size(), file) != piece.size()) fail();
+        });
+    } catch (...) {
+        std::fclose(file);
+        throw;
+    }
+    if (std::fflush(file) != 0) fail();
+    if (!failure && sync && !SyncFile(file)) fail();
+    if (std::fclose(file) != 0) fail();
+    return failure;
+}
+
 } // namespace
 
 void SyncFolder(const std::filesystem::path& folder)
@@ -69,52 +96,44 @@ std::optional<std::string> WriteFileAtomically(const std::string& path,
     const fs::file_status status = fs::status(target, ec);
     if (fs::is_directory(status)) return "it is a folder";
     // A device or a pipe (/dev/null, /dev/stdout, a shell's >(...)) is written straight
-    // into: renaming a file over it would replace the device itself.
+    // into: renaming a file over it would replace the device itself. It has nothing to sync.
     const bool stream = fs::is_character_file(status) || fs::is_fifo(status);
     if (fs::exists(status) && !stream && !fs::is_regular_file(status)) return "it is not a file";
+    if (stream) return WriteAll(target.string(), produce, false);
 
-    const std::string temporary = stream ? target.string() : TemporaryNameBeside(target);
-    std::FILE* file = std::fopen(temporary.c_str(), "wb");
-    if (!file) return Reason();
-
-    bool ok = true;
-    std::string reason;
+    const std::string temporary = TemporaryNameBeside(target);
+    std::optional<std::string> failure;
     try {
-        produce([&](std::string_view piece) {
-            if (ok && std::fwrite(piece.data(), 1, piece.size(), file) != piece.size()) {
-                ok = false;
-                reason = Reason();
-            }
-        });
+        failure = WriteAll(temporary, produce, true);
     } catch (...) {
-        std::fclose(file);
-        if (!stream) fs::remove(temporary, ec);
+        fs::remove(temporary, ec);
         throw;
     }
-    if (std::fflush(file) != 0 && ok) {
-        ok = false;
-        reason = Reason();
-    }
-    // A device or a pipe has nothing to sync.
-    if (ok && !stream && !SyncFile(file)) {
-        ok = false;
-        reason = Reason();
-    }
-    if (std::fclose(file) != 0 && ok) {
-        ok = false;
-        reason = Reason();
-    }
-    if (stream) return ok ? std::nullopt : std::optional<std::string>(reason.empty() ? "write failed" : reason);
-    if (ok) {
+    if (!failure) {
         fs::rename(temporary, target, ec);
         if (!ec) {
             SyncFolder(target.has_parent_path() ? target.parent_path() : fs::path("."));
             return std::nullopt;
         }
-        reason = ec.message();
+        failure = ec.message();
     }
     fs::remove(temporary, ec);
-    return reason.empty() ? std::string("write failed") : reason;
+    return failure;
+}
+
+std::optional<std::string> WriteGatheredFile(const std::string& path,
+                                             const std::function<void(const PieceWriter&)>& produce)
+{
+    std::error_code ec;
+    std::optional<std::string> failure;
+    try {
+        failure = WriteAll(path, produce, true);
+    } catch (...) {
+        std::filesystem::remove(path, ec);
+        throw;
+    }
+    if (failure) std::filesystem::remove(path, ec);
+    return failure;
 }
 
 } // namespace etp

@@ -21,6 +21,14 @@ using PieceWriter = std::function<void(std::string_view piece)>;
 std::optional<std::string> WriteFileAtomically(const std::string& path,
                                                const std::function<void(const PieceWriter&)>& produce);
 
+// The same for a file of a folder of the program's own that nothing reads until its files
+// are moved into place and that place synced (the station runner's): the content goes to
+// path itself and is synced, with no temporary file and no sync of the folder, since the
+// move gives what the rename gives above. That halves the disk syncs of a station. A
+// failed write leaves no file.
+std::optional<std::string> WriteGatheredFile(const std::string& path,
+                                             const std::function<void(const PieceWriter&)>& produce);
+
 // The entries of a folder on the disk itself, so that a file renamed or moved into it
 // keeps its name after a power cut. A folder that cannot be opened is left as it is.
 void SyncFolder(const std::filesystem::path& folder);

@@ -17,6 +17,14 @@ enum class Pointer { Normal, Busy, BusyArrow };
 
 class UserInterface;
 
+// Where the bytes of a file chosen under a name are written.
+struct FilePlace {
+    std::string path;
+    // In a folder of the front end's own whose files are moved into place when the run is
+    // done (WriteGatheredFile); otherwise the file is replaced whole (WriteFileAtomically).
+    bool gathered = false;
+};
+
 // Shows a pointer shape for its lifetime and puts the previous one back on every exit path.
 class [[nodiscard]] BusyPointer {
 public:
@@ -58,7 +66,7 @@ public:
     // Where the bytes of the file chosen as `name` are written. Everywhere else, messages
     // included, the file keeps the name chosen. A front end that gathers a run's files
     // before putting them in place answers with its own folder.
-    virtual std::string placeToWrite(const std::string& name) { return name; }
+    virtual FilePlace placeToWrite(const std::string& name) { return {name}; }
     virtual void beep() = 0;
 
     BusyPointer busy(Pointer kind) { return BusyPointer(*this, kind); }

@@ -40,7 +40,7 @@ bool WriteAnalysisFiles(const Workbench& workbench, const AnalysisOptions& optio
         return false;
     if (!options.chart.empty()) {
         std::string error;
-        if (!renderChart(workbench, ui.placeToWrite(options.chart), error)) {
+        if (!renderChart(workbench, ui.placeToWrite(options.chart).path, error)) {
             ui.message("The chart " + options.chart + " could not be drawn: " + error + ".", kApplicationTitle,
                        Icon::Critical);
             return false;

@@ -57,10 +57,10 @@ std::optional<std::string> ConsoleUserInterface::chooseSaveFile(const std::strin
     return path;
 }
 
-std::string ConsoleUserInterface::placeToWrite(const std::string& name)
+FilePlace ConsoleUserInterface::placeToWrite(const std::string& name)
 {
-    if (gatherFolder_.empty()) return name;
-    return (gatherFolder_ / std::filesystem::path(name).filename()).string();
+    if (gatherFolder_.empty()) return {name};
+    return {(gatherFolder_ / std::filesystem::path(name).filename()).string(), true};
 }
 
 } // namespace etp

@@ -33,7 +33,7 @@ public:
                                               const std::string& defaultText) override;
     std::optional<std::string> chooseOpenFile(const std::string& initialName, const std::string& filters) override;
     std::optional<std::string> chooseSaveFile(const std::string& initialName, const std::string& title) override;
-    std::string placeToWrite(const std::string& name) override;
+    FilePlace placeToWrite(const std::string& name) override;
     void beep() override {}
 
 protected:

@@ -9,10 +9,16 @@ namespace etp {
 
 namespace {
 
+// Writes what produce makes to the place.
+std::optional<std::string> WriteTo(const FilePlace& place, const TextProducer& produce)
+{
+    return place.gathered ? WriteGatheredFile(place.path, produce) : WriteFileAtomically(place.path, produce);
+}
+
 // Runs write (which builds and writes to the place it is given) under the busy pointer
 // and turns every way it can fail into the message of today's saves, naming path.
 bool WriteShowingFailure(UserInterface& ui, const std::string& path,
-                         const std::function<std::optional<std::string>(const std::string& place)>& write)
+                         const std::function<std::optional<std::string>(const FilePlace& place)>& write)
 {
     auto busy = ui.busy(Pointer::Busy);
     std::optional<std::string> failure;
@@ -56,12 +62,15 @@ std::optional<std::string> AskSaveName(UserInterface& ui, const SaveDialog& dial
 bool WriteTextFile(UserInterface& ui, const std::string& path, const TextBuilder& build)
 {
     // The whole text is made before the file is touched: refused data never meet a file.
-    return WriteShowingFailure(ui, path, [&](const std::string& place) { return WriteFileAtomically(place, build()); });
+    return WriteShowingFailure(ui, path, [&](const FilePlace& place) {
+        const std::string text = build();
+        return WriteTo(place, [&](const PieceWriter& write) { write(text); });
+    });
 }
 
 bool WriteTextFile(UserInterface& ui, const std::string& path, const TextProducer& produce)
 {
-    return WriteShowingFailure(ui, path, [&](const std::string& place) { return WriteFileAtomically(place, produce); });
+    return WriteShowingFailure(ui, path, [&](const FilePlace& place) { return WriteTo(place, produce); });
 }
 
 std::optional<std::string> SaveTextFile(UserInterface& ui, const SaveDialog& dialog, const TextBuilder& build,

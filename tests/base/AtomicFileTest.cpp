@@ -15,6 +15,7 @@
 #include <stdexcept>
 #include <string>
 #include <thread>
+#include <vector>
 
 #include "support/TempDir.h"
 
@@ -80,6 +81,28 @@ TEST(WriteFileAtomically, PiecesInOrderAndFailuresMidway)
     EXPECT_THROW((void)WriteFileAtomically(path, failing), std::runtime_error);
     EXPECT_EQ(testing::ReadFile(path), written);
     EXPECT_EQ(FilesIn(dir.path()), 1);
+}
+
+// A gathered file is written under its own name, with no temporary beside it; the disk
+// filling up, or an exception while producing, leaves no file at all.
+TEST(WriteGatheredFile, TheFileItselfOrNothing)
+{
+    testing::TempDir dir;
+    const auto path = dir.file("north.txt");
+    EXPECT_FALSE(WriteGatheredFile(path, [](const PieceWriter& write) { write("DATE\t"), write("PenMon"); }));
+    EXPECT_EQ(dir.names(), std::vector<std::string>{"north.txt"});
+    EXPECT_EQ(testing::ReadFile(path), "DATE\tPenMon");
+
+    const auto other = dir.file("south.txt");
+    EXPECT_TRUE(ReportsFailureWhenTheDiskFills([&] {
+        return WriteGatheredFile(other, [](const PieceWriter& write) {
+            for (int k = 0; k < 300; ++k) write(std::string(4096, 'x'));
+        });
+    }));
+    const auto failing = [](const PieceWriter& write) { write("partial"); throw std::runtime_error("out of memory, say"); };
+    EXPECT_THROW((void)WriteGatheredFile(other, failing), std::runtime_error);
+    EXPECT_EQ(dir.names(), std::vector<std::string>{"north.txt"});
+    EXPECT_TRUE(WriteGatheredFile(dir.file("missing/a.txt"), failing).has_value());
 }
 
 // A writer killed halfway (the program ended by the system, a crash) leaves the old file
