@@ -4,10 +4,10 @@
 # Times etp --stations on a network of 40 generated stations of 10 years each (the
 # benchmarks' station, 01/01/1900 on, at 40 latitudes and altitudes), every method and
 # the six model files: once with --jobs 1, once with the default jobs (one per
-# processor), and as a shell loop of 200 single etp runs writing the same files. Prints
+# processor), and as a shell loop of single etp runs writing the same files. Prints
 # the totals, the speed-up of the default jobs over --jobs 1 (goal: at least 1.8 on two
 # processors) and of --jobs 1 over the loop (goal: above 1). Each figure is the fastest
-# of RUNS runs (default 5). STATIONS sets another number of stations (at most 200).
+# of RUNS runs (default 5). STATIONS sets another number of stations (at most 400).
 # BUILD_DIR (default build) is configured as a Release build when it does not exist yet.
 set -euo pipefail
 cd "$(dirname "$0")/.."
