@@ -174,8 +174,7 @@ Row ReadRow(const StationSeries& series, const PerColumnBox<int>& column, int r,
         if (text.empty())
             findings.add(box, "empty cell: missing", r);
         else if (!value)
-            findings.add(box, IsNumberText(text) ? "code " + DecimalText(NumericValue(text)) + ": missing"
-                                                                    : "no number: missing",
+            findings.add(box, IsNumberText(text) ? "code " + DecimalText(NumericValue(text)) + ": missing" : "no number: missing",
                          r);
         else if (!IsNumberText(text))
             findings.add(box, "not a number, read as its leading number", r,
@@ -249,25 +248,28 @@ void NoteUnitsAndStation(const StationSeries& series, const SeriesValues& values
     const UnitSelection& units = series.units;
     for (const ColumnBox box : {ColumnBox::Tmin, ColumnBox::Tmax, ColumnBox::Tdew})
         if (const auto likely = values.raw.likelyTemperatureUnit(box, units))
-            findings.note(box, "unit? read as " + units.text(UnitKind::Temperature) +
-                                                      ", the values leave -90 to 60 °C: likely " + *likely,
+            findings.note(box,
+                          "unit? read as " + units.text(UnitKind::Temperature) +
+                              ", the values leave -90 to 60 °C: likely " + *likely,
                           true);
     const int radiation = series.columns.column(ColumnBox::Radiation);
     if (radiation != 0 && values.numbers[ColumnBox::Radiation] > 0) {
         const double meanMJ = values.sum[ColumnBox::Radiation] / values.numbers[ColumnBox::Radiation] / MmPerMJ;
         findings.note(ColumnBox::Radiation, std::string(series.sheet.cellText(1, radiation)) + " read as " +
-                                  units.text(UnitKind::Radiation) + ": mean " + OneDecimal(meanMJ) + " MJ m-2 d-1");
+                                                units.text(UnitKind::Radiation) + ": mean " + OneDecimal(meanMJ) +
+                                                " MJ m-2 d-1");
     }
     const int wind = series.columns.column(ColumnBox::Wind);
-    if (wind != 0 && values.numbers[ColumnBox::Wind] > 0)
-        findings.note(ColumnBox::Wind, std::string(series.sheet.cellText(1, wind)) + " read as " + units.text(UnitKind::Wind) +
-                                  ": mean " +
-                                  OneDecimal(values.sum[ColumnBox::Wind] / values.numbers[ColumnBox::Wind] /
-                                             KmPerDayPerMetrePerSecond) +
-                                  " m s-1");
+    if (wind != 0 && values.numbers[ColumnBox::Wind] > 0) {
+        const double meanMetresPerSecond = values.sum[ColumnBox::Wind] / values.numbers[ColumnBox::Wind] /
+                                           KmPerDayPerMetrePerSecond;
+        findings.note(ColumnBox::Wind, std::string(series.sheet.cellText(1, wind)) + " read as " +
+                                           units.text(UnitKind::Wind) + ": mean " + OneDecimal(meanMetresPerSecond) +
+                                           " m s-1");
+    }
     const double height = station.windHeight;
     findings.note(ColumnBox::Wind, height == 2 ? "measured at 2 m: used as it is"
-                                      : "measured at " + DecimalText(height) + " m: converted to 2 m");
+                                               : "measured at " + DecimalText(height) + " m: converted to 2 m");
     if (station.latitude == 0 && station.altitude == 0)
         findings.note(std::nullopt, "latitude and altitude are both 0: were they entered?");
 }
@@ -294,8 +296,8 @@ DataCheckReport CheckData(const StationSeries& series)
         return report;
     }
     if (columns.dateForm() == DateForm::None) {
-        findings.note(ColumnBox::Date, "no date column assigned: type its number in the Date box, or press Try auto finding",
-                      true);
+        findings.note(ColumnBox::Date,
+                      "no date column assigned: type its number in the Date box, or press Try auto finding", true);
         report.findings = findings.take();
         return report;
     }

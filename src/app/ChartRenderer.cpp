@@ -218,17 +218,18 @@ void AddLines(const ChartFrame& frame, const std::vector<ChartColumn>& columns, 
     // One axis per unit, in the order of the units' first lines: the first on the left.
     std::vector<ResultUnit> units;
     std::vector<double> lows, highs;
+    std::vector<std::size_t> axisOf; // of each line
     std::vector<std::vector<std::vector<QPointF>>> pieces;
     for (const int column : lines) {
         const ResultUnit unit = UnitOfColumn(frame.sheet, column);
-        auto u = std::find(units.begin(), units.end(), unit) - units.begin();
-        if (u == static_cast<std::ptrdiff_t>(units.size())) {
+        const auto u = static_cast<std::size_t>(std::find(units.begin(), units.end(), unit) - units.begin());
+        if (u == units.size()) {
             units.push_back(unit);
             lows.push_back(0);
             highs.push_back(0);
         }
-        const auto k = static_cast<std::size_t>(u);
-        pieces.push_back(LinePieces(frame.sheet, column, frame.rows, lows[k], highs[k]));
+        axisOf.push_back(u);
+        pieces.push_back(LinePieces(frame.sheet, column, frame.rows, lows[u], highs[u]));
     }
     std::vector<QValueAxis*> axes;
     for (std::size_t u = 0; u < units.size(); ++u) {
@@ -236,13 +237,6 @@ void AddLines(const ChartFrame& frame, const std::vector<ChartColumn>& columns, 
         axes.back()->setGridLineVisible(u == 0); // the first axis draws the grid
         frame.chart.addAxis(axes.back(), u == 0 ? Qt::AlignLeft : Qt::AlignRight);
     }
-    const auto add = [&](QLineSeries* line, int column, std::vector<QPointF> piece) {
-        const auto u = std::find(units.begin(), units.end(), UnitOfColumn(frame.sheet, column)) - units.begin();
-        frame.chart.addSeries(line);
-        line->attachAxis(&frame.dates);
-        line->attachAxis(axes[static_cast<std::size_t>(u)]);
-        frame.screen.addLine(*line, std::move(piece));
-    };
     const auto nameOf = [&](int column) {
         const auto named = std::find_if(columns.begin(), columns.end(), [&](const ChartColumn& c) { return c.column == column; });
         return named == columns.end() ? FromBytes(frame.sheet.cellText(1, column)) : QString::fromStdString(named->name);
@@ -252,7 +246,10 @@ void AddLines(const ChartFrame& frame, const std::vector<ChartColumn>& columns, 
     const auto addPiece = [&](std::size_t k, std::size_t p) {
         std::vector<QPointF>& piece = pieces[k][p];
         QLineSeries* line = LineSeries(nameOf(lines[k]), LineColour(static_cast<int>(k)), piece.size() == 1);
-        add(line, lines[k], std::move(piece));
+        frame.chart.addSeries(line);
+        line->attachAxis(&frame.dates);
+        line->attachAxis(axes[axisOf[k]]);
+        frame.screen.addLine(*line, std::move(piece));
         return line;
     };
     for (std::size_t k = 0; k < lines.size(); ++k) addPiece(k, 0);

@@ -90,23 +90,6 @@ std::optional<std::string> CheckColumnsAndFirstDay(const MeteoSheet& sheet, cons
     return std::nullopt;
 }
 
-} // namespace
-
-Outcome CheckComputeSettings(const ComputeSettings& settings)
-{
-    // Without a date column there are no days to compute.
-    if (settings.columns.dateForm() == DateForm::None) return Outcome::Refused(kProblemsInVariables);
-    if (const auto problem = CheckStation(settings.station)) return Outcome::Refused(problem->message);
-    return Outcome::Done();
-}
-
-bool StationAtOrigin(const StationValues& station)
-{
-    return ToSingle(station.altitude) == 0 && ToSingle(station.latitude) == 0;
-}
-
-namespace {
-
 // What a run computes: the ticked methods the columns allow, in table order, with what
 // each reads of a day; what they read together; why the others were left out; and the
 // whole-series tables of the methods that need one.
@@ -215,16 +198,30 @@ void ComputeRow(int r, ComputeRun& run, const ComputeSettings& settings, const D
     if (settings.estimates.any()) row.cells[row.done++] = row.estimated;
 }
 
-// The closing note: the methods left out, the days skipped or estimated, Thornthwaite's years.
-std::string RunNotes(const ComputeRun& run, const SkippedDays& skipped)
+// The parts that are not empty, a line each.
+std::string JoinLines(std::initializer_list<std::string> parts)
 {
-    std::string notes;
-    for (const std::string& part : {run.unavailable, skipped.text(), ThornthwaiteNotes(run.thornthwaite)})
-        if (!part.empty()) notes += (notes.empty() ? "" : "\n") + part;
-    return notes;
+    std::string lines;
+    for (const std::string& part : parts)
+        if (!part.empty()) lines += (lines.empty() ? "" : "\n") + part;
+    return lines;
 }
 
 } // namespace
+
+Outcome CheckComputeSettings(const ComputeSettings& settings)
+{
+    // Without a date column there are no days to compute.
+    if (settings.columns.dateForm() == DateForm::None) return Outcome::Refused(kProblemsInVariables);
+    if (const auto problem = CheckStation(settings.station)) return Outcome::Refused(problem->message);
+    return Outcome::Done();
+}
+
+bool StationAtOrigin(const StationValues& station)
+{
+    return ToSingle(station.altitude) == 0 && ToSingle(station.latitude) == 0;
+}
+
 
 Outcome Compute(MeteoSheet& sheet, const ComputeSettings& settings, double& previousMeanTemperature)
 {
@@ -254,10 +251,7 @@ Outcome Compute(MeteoSheet& sheet, const ComputeSettings& settings, double& prev
     auto stop = [&](int r, const std::string& message) {
         if (!anyValue)
             for (int c = results.first; c <= results.last; ++c) sheet.setCellText(1, c, "");
-        std::string text = message;
-        for (const std::string& notes : {run.unavailable, skipped.text()})
-            if (!notes.empty()) text += "\n" + notes;
-        return Outcome::StoppedAt(r, text);
+        return Outcome::StoppedAt(r, JoinLines({message, run.unavailable, skipped.text()}));
     };
     for (int r = 2; r <= last; ++r) {
         try {
@@ -273,7 +267,9 @@ Outcome Compute(MeteoSheet& sheet, const ComputeSettings& settings, double& prev
             return stop(r, error.what());
         }
     }
-    return Outcome::Done(RunNotes(run, skipped), Outcome::Gravity::Warning);
+    // The closing note: the methods left out, the days skipped or estimated, Thornthwaite's years.
+    return Outcome::Done(JoinLines({run.unavailable, skipped.text(), ThornthwaiteNotes(run.thornthwaite)}),
+                         Outcome::Gravity::Warning);
 }
 
 } // namespace etp

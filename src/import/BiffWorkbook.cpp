@@ -96,7 +96,6 @@ std::size_t SubstreamBytes(Bytes stream, std::size_t offset)
     return reader.complete() ? reader.offset() - offset : 0;
 }
 
-
 // The first record: the BIFF version, and a worksheet or a workbook of them. The reason
 // when it is neither.
 std::optional<std::string> ReadBeginning(SubstreamReader& reader, int streamVersion, BiffWorkbook& workbook)
